@@ -1,0 +1,251 @@
+#include "solver/number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace cramer {
+namespace {
+
+constexpr std::string_view kNoBreakSpace = "\u00A0";
+constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr std::array<std::string_view, 4> kBlanks{" ", "\t", kNoBreakSpace, kNarrowNoBreakSpace};
+
+std::string_view trimBlanks(std::string_view text)
+{
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (std::string_view blank : kBlanks) {
+            if (text.starts_with(blank)) {
+                text.remove_prefix(blank.size());
+                trimmed = true;
+            }
+            if (text.ends_with(blank)) {
+                text.remove_suffix(blank.size());
+                trimmed = true;
+            }
+        }
+    }
+    return text;
+}
+
+// The texts that separate digit groups: the locale's own, and an ordinary
+// space where the locale groups with a no-break space (nobody types those).
+std::array<std::string_view, 2> groupSeparators(const NumberLocale& locale)
+{
+    std::string_view group = locale.group;
+    if (group == kNoBreakSpace || group == kNarrowNoBreakSpace)
+        return {group, " "};
+    return {group, {}};
+}
+
+std::string_view matchAny(std::string_view text, std::initializer_list<std::string_view> candidates)
+{
+    for (std::string_view candidate : candidates) {
+        if (!candidate.empty() && text.starts_with(candidate))
+            return candidate;
+    }
+    return {};
+}
+
+struct DecimalText {
+    bool negative = false;
+    std::string digits;       // integer and fraction digits together
+    std::size_t integerDigits = 0;
+    std::int64_t exponent = 0; // power of ten applied to the whole digit string
+};
+
+bool splitDecimal(std::string_view text, const NumberLocale& locale, DecimalText& out)
+{
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        out.negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+
+    const auto groups = groupSeparators(locale);
+    // "." also means the decimal point unless the locale groups with it.
+    const std::string_view extraPoint =
+        (locale.decimal != "." && locale.group != ".") ? std::string_view(".") : std::string_view();
+
+    // Integer part, possibly grouped in threes.
+    std::size_t groupCount = 0;
+    std::size_t digitsInGroup = 0;
+    while (!text.empty()) {
+        if (isDigit(text.front())) {
+            out.digits.push_back(text.front());
+            ++digitsInGroup;
+            text.remove_prefix(1);
+            continue;
+        }
+        std::string_view separator = matchAny(text, {groups[0], groups[1]});
+        if (separator.empty())
+            break;
+        if (digitsInGroup == 0 || (groupCount == 0 && digitsInGroup > 3) || (groupCount > 0 && digitsInGroup != 3))
+            return false;
+        ++groupCount;
+        digitsInGroup = 0;
+        text.remove_prefix(separator.size());
+    }
+    if (groupCount > 0 && digitsInGroup != 3)
+        return false;
+    out.integerDigits = out.digits.size();
+
+    if (std::string_view point = matchAny(text, {locale.decimal, extraPoint}); !point.empty()) {
+        text.remove_prefix(point.size());
+        while (!text.empty() && isDigit(text.front())) {
+            out.digits.push_back(text.front());
+            text.remove_prefix(1);
+        }
+    }
+    if (out.digits.empty())
+        return false;
+
+    if (!text.empty() && (text.front() == 'e' || text.front() == 'E')) {
+        text.remove_prefix(1);
+        bool negativeExponent = false;
+        if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+            negativeExponent = text.front() == '-';
+            text.remove_prefix(1);
+        }
+        if (text.empty() || !isDigit(text.front()))
+            return false;
+        std::int64_t exponent = 0;
+        constexpr std::int64_t kSaturation = std::int64_t{1} << 40;
+        while (!text.empty() && isDigit(text.front())) {
+            exponent = std::min(kSaturation, exponent * 10 + (text.front() - '0'));
+            text.remove_prefix(1);
+        }
+        out.exponent = negativeExponent ? -exponent : exponent;
+    }
+    out.exponent -= static_cast<std::int64_t>(out.digits.size() - out.integerDigits);
+    return text.empty();
+}
+
+} // namespace
+
+ParsedSingle parseSingle(std::string_view text, const NumberLocale& locale)
+{
+    DecimalText decimal;
+    if (!splitDecimal(trimBlanks(text), locale, decimal))
+        return {0.0f, ConversionError::NotANumber};
+
+    const float signedZero = decimal.negative ? -0.0f : 0.0f;
+    const std::size_t lead = decimal.digits.find_first_not_of('0');
+    if (lead == std::string::npos)
+        return {signedZero, ConversionError::None};
+
+    // Written as d.ddd…E±x, with x the power of ten of the leading digit.
+    const std::string_view significant = std::string_view(decimal.digits).substr(lead);
+    const std::int64_t leadExponent =
+        decimal.exponent + static_cast<std::int64_t>(significant.size()) - 1;
+    constexpr std::int64_t kBeyondSingle = 40;  // 1E+39 already overflows
+    constexpr std::int64_t kBelowSingle = -47;  // 9.99E-47 already rounds to zero
+    if (leadExponent >= kBeyondSingle)
+        return {0.0f, ConversionError::OutOfRange};
+    if (leadExponent <= kBelowSingle)
+        return {signedZero, ConversionError::None};
+
+    std::string canonical;
+    canonical.reserve(significant.size() + 8);
+    if (decimal.negative)
+        canonical.push_back('-');
+    canonical.push_back(significant.front());
+    canonical.push_back('.');
+    canonical.append(significant.substr(1));
+    canonical.push_back('e');
+    canonical.append(std::to_string(leadExponent));
+
+    float value = 0.0f;
+    const auto [end, error] = std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
+    if (end != canonical.data() + canonical.size())
+        return {0.0f, ConversionError::NotANumber};
+    if (error == std::errc::result_out_of_range) {
+        // from_chars reports both directions alike: below 1 it is an underflow.
+        if (leadExponent < 0)
+            return {signedZero, ConversionError::None};
+        return {0.0f, ConversionError::OutOfRange};
+    }
+    if (error != std::errc())
+        return {0.0f, ConversionError::NotANumber};
+    return {value, ConversionError::None};
+}
+
+std::string formatSingle(float value, const NumberLocale& locale)
+{
+    if (std::isnan(value))
+        return "NaN";
+    if (std::isinf(value))
+        return value < 0 ? "-Infinity" : "Infinity";
+    if (value == 0.0f)
+        return "0";
+
+    // The double holds the single exactly, so this rounds the exact value.
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(value),
+                                      std::chars_format::scientific, 6);
+    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+
+    const bool negative = scientific.front() == '-';
+    const std::string_view body = scientific.substr(negative ? 1 : 0);
+    const std::size_t ePos = body.find('e');
+    std::string digits;
+    digits.push_back(body[0]);
+    digits.append(body.substr(2, ePos - 2));
+    int exponent = 0;
+    std::from_chars(body.data() + ePos + 1 + (body[ePos + 1] == '+' ? 1 : 0), body.data() + body.size(), exponent);
+    digits.erase(digits.find_last_not_of('0') + 1);
+
+    std::string text = negative ? "-" : "";
+    if (exponent >= -4 && exponent <= 6) {
+        if (exponent < 0) {
+            text += "0";
+            text += locale.decimal;
+            text.append(static_cast<std::size_t>(-exponent - 1), '0');
+            text += digits;
+        } else {
+            const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+            if (digits.size() <= integerDigits) {
+                text += digits;
+                text.append(integerDigits - digits.size(), '0');
+            } else {
+                text.append(digits, 0, integerDigits);
+                text += locale.decimal;
+                text.append(digits, integerDigits);
+            }
+        }
+        return text;
+    }
+
+    text.push_back(digits.front());
+    if (digits.size() > 1) {
+        text += locale.decimal;
+        text.append(digits, 1);
+    }
+    text += exponent < 0 ? "E-" : "E+";
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude < 10)
+        text.push_back('0');
+    text += std::to_string(magnitude);
+    return text;
+}
+
+float roundToPlaces(float value, int places)
+{
+    static constexpr std::array<double, 4> kScale{1.0, 10.0, 100.0, 1000.0};
+    const double scale = kScale.at(static_cast<std::size_t>(places));
+    // value × 10^places needs at most 24 + 10 bits: exact in double. The
+    // quotient below is rounded twice (double, then single), but a quotient
+    // of such small integers never lands on a single-precision midpoint
+    // unless it is one exactly, so the result is the correctly rounded one.
+    const double scaled = std::nearbyint(static_cast<double>(value) * scale);
+    return static_cast<float>(scaled / scale);
+}
+
+std::string formatInt16(std::int16_t value) { return std::to_string(value); }
+
+} // namespace cramer

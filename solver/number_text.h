@@ -1,0 +1,53 @@
+#pragma once
+
+// Conversions between single-precision numbers and the texts the user types
+// and reads. Every number the program shows or reads goes through here.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace cramer {
+
+// The separators of the user's locale, as UTF-8 texts. `group` may be empty
+// (a locale without grouping).
+struct NumberLocale {
+    std::string decimal = ".";
+    std::string group = ",";
+};
+
+inline const NumberLocale kCLocale{".", ","};
+
+enum class ConversionError {
+    None,
+    NotANumber, // empty, blank or not a number in an accepted form
+    OutOfRange, // magnitude beyond single precision
+};
+
+struct ParsedSingle {
+    float value = 0.0f;
+    ConversionError error = ConversionError::None;
+
+    bool ok() const { return error == ConversionError::None; }
+};
+
+// Text to single, correctly rounded from the decimal text in one step.
+// Accepts blanks around the number, an optional sign, digits with the
+// locale's decimal separator (or "." when that cannot be mistaken for the
+// grouping), grouping between groups of three integer digits, and an
+// optional exponent. A value too small for single precision becomes zero
+// or the nearest subnormal.
+ParsedSingle parseSingle(std::string_view text, const NumberLocale& locale);
+
+// Single to text: seven significant digits, fixed notation for decimal
+// exponents -4 … 6, otherwise mantissa, "E", sign and at least two exponent
+// digits. Negative zero is written "0".
+std::string formatSingle(float value, const NumberLocale& locale);
+
+// Rounds to `places` decimal places (0 … 3), an exact half to the even
+// neighbour, and returns the single nearest to the result.
+float roundToPlaces(float value, int places);
+
+std::string formatInt16(std::int16_t value);
+
+} // namespace cramer
