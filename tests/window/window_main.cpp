@@ -1,0 +1,13 @@
+#include <QApplication>
+#include <QStyleFactory>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

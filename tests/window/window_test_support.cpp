@@ -1,0 +1,43 @@
+#include "window_test_support.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace cramer::testing_support {
+
+TestWindow::TestWindow()
+    : form(std::make_unique<Form1>(boxes))
+{
+}
+
+void TestWindow::layOut(int n)
+{
+    form->option(n - 1)->setChecked(true);
+    QTest::mouseClick(form->command(1), Qt::LeftButton);
+}
+
+void TestWindow::type(const std::vector<std::vector<QString>>& rows)
+{
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        for (std::size_t column = 0; column < rows[row].size(); ++column)
+            form->cell(static_cast<int>(row) + 1, static_cast<int>(column) + 1)->setText(rows[row][column]);
+}
+
+void TestWindow::solve() { QTest::mouseClick(form->command(3), Qt::LeftButton); }
+
+std::vector<QString> TestWindow::texts(int rows, int columns) const
+{
+    std::vector<QString> result;
+    for (int row = 1; row <= rows; ++row)
+        for (int column = 1; column <= columns; ++column)
+            result.push_back(form->cell(row, column)->text());
+    return result;
+}
+
+QColor activeCellColour() { return QApplication::palette().color(QPalette::Base); }
+QColor inactiveCellColour() { return QColor(0, 192, 0); }
+QColor cellColour(const GridCell* cell) { return cell->palette().color(QPalette::Base); }
+
+} // namespace cramer::testing_support

@@ -1,0 +1,193 @@
+#include "window/controls.h"
+
+#include "window/layout_tables.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace cramer {
+
+QFont fittedFont(const QFont& nominal, const QString& text, int width)
+{
+    auto fits = [&](const QFont& font) { return QFontMetrics(font).horizontalAdvance(text) <= width; };
+    QFont font = nominal;
+    if (text.isEmpty() || fits(font))
+        return font;
+    // Narrower glyphs keep the digits tall; only then go smaller.
+    constexpr int kNarrowest = 60;
+    constexpr int kSmallestPixels = 8;
+    for (int stretch = 95; stretch >= kNarrowest; stretch -= 5) {
+        font.setStretch(stretch);
+        if (fits(font))
+            return font;
+    }
+    for (int pixels = nominal.pixelSize() - 1; pixels >= kSmallestPixels; --pixels) {
+        font.setPixelSize(pixels);
+        if (fits(font))
+            return font;
+    }
+    return font;
+}
+
+GridCell::GridCell(int row, int column, const QFont& nominal, QWidget* parent)
+    : QLineEdit(parent)
+    , row_(row)
+    , column_(column)
+    , nominal_(nominal)
+{
+    setFont(nominal);
+    connect(this, &QLineEdit::textChanged, this, &GridCell::fitText);
+}
+
+void GridCell::setBackColor(std::uint32_t colour)
+{
+    if (colour == backColor_)
+        return;
+    backColor_ = colour;
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, tables::toQColor(colour, QApplication::palette()));
+    setPalette(colours);
+}
+
+void GridCell::fitText()
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    // QLineEdit keeps two pixels free on either side and one for the cursor.
+    const int width = style()->subElementRect(QStyle::SE_LineEditContents, &option, this).width() - 5;
+    const QFont font = fittedFont(nominal_, text(), width);
+    if (font != this->font())
+        setFont(font);
+}
+
+CaptionLabel::CaptionLabel(const QFont& nominal, QWidget* parent)
+    : QLabel(parent)
+    , nominal_(nominal)
+{
+    setFont(nominal);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void CaptionLabel::setCaption(const QString& caption)
+{
+    if (caption == text())
+        return;
+    const QFont font = fittedFont(nominal_, caption, width());
+    if (font != this->font())
+        setFont(font);
+    setText(caption);
+}
+
+BarLine::BarLine(const QColor& colour, QWidget* parent)
+    : QWidget(parent)
+    , colour_(colour)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void BarLine::setEnds(int x1, int y1, int x2, int y2)
+{
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    const int half = tables::kLineWidthPixels / 2;
+    const QRect box = QRect(QPoint(tables::toPixels(std::min(x1, x2)), tables::toPixels(std::min(y1, y2))),
+                            QPoint(tables::toPixels(std::max(x1, x2)), tables::toPixels(std::max(y1, y2))))
+                          .adjusted(-half, -half, half, half);
+    setGeometry(box);
+    update();
+}
+
+void BarLine::setDrawMode(int mode)
+{
+    if (mode == drawMode_)
+        return;
+    drawMode_ = mode;
+    update();
+}
+
+bool BarLine::isDrawn() const { return drawMode_ == tables::kDrawModeCopyPen; }
+
+void BarLine::paintEvent(QPaintEvent*)
+{
+    if (!isDrawn())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(colour_, tables::kLineWidthPixels, Qt::SolidLine, Qt::FlatCap));
+    const QPoint origin = geometry().topLeft();
+    painter.drawLine(QPoint(tables::toPixels(x1_), tables::toPixels(y1_)) - origin,
+                     QPoint(tables::toPixels(x2_), tables::toPixels(y2_)) - origin);
+}
+
+QPixmap drawKeyboardSmiley()
+{
+    const int side = tables::kPictureSide;
+    QPixmap picture(side, side);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPen outline(QColor(60, 40, 0), 2);
+
+    // Face.
+    painter.setPen(outline);
+    painter.setBrush(QColor(255, 214, 0));
+    painter.drawEllipse(QRectF(22, 6, 66, 66));
+
+    // Large round glasses with a bridge and arms.
+    painter.setPen(QPen(QColor(30, 30, 30), 3));
+    painter.setBrush(QColor(210, 235, 255, 170));
+    painter.drawEllipse(QRectF(30, 24, 22, 22));
+    painter.drawEllipse(QRectF(58, 24, 22, 22));
+    painter.drawLine(QPointF(52, 33), QPointF(58, 33));
+    painter.drawLine(QPointF(30, 33), QPointF(23, 30));
+    painter.drawLine(QPointF(80, 33), QPointF(87, 30));
+
+    // Eyes behind the lenses.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(20, 20, 20));
+    painter.drawEllipse(QRectF(38, 32, 6, 7));
+    painter.drawEllipse(QRectF(66, 32, 6, 7));
+
+    // Smile.
+    painter.setPen(QPen(QColor(120, 30, 0), 3, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(38, 38, 34, 24), 200 * 16, 140 * 16);
+
+    // Keyboard in front, with three rows of keys.
+    painter.setPen(QPen(QColor(70, 70, 70), 1.5));
+    painter.setBrush(QColor(190, 190, 190));
+    QPainterPath board;
+    board.moveTo(16, 82);
+    board.lineTo(94, 82);
+    board.lineTo(104, 104);
+    board.lineTo(6, 104);
+    board.closeSubpath();
+    painter.drawPath(board);
+    painter.setBrush(QColor(245, 245, 245));
+    painter.setPen(QPen(QColor(90, 90, 90), 1));
+    for (int row = 0; row < 3; ++row) {
+        const qreal top = 85 + row * 6.3;
+        const qreal inset = 16 - row * 3.3;
+        const qreal keyWidth = (side - 2 * inset) / 10.0;
+        for (int key = 0; key < 10; ++key)
+            painter.drawRect(QRectF(inset + key * keyWidth + 0.8, top, keyWidth - 1.6, 4.6));
+    }
+
+    // Hands on the keys.
+    painter.setPen(outline);
+    painter.setBrush(QColor(255, 214, 0));
+    painter.drawEllipse(QRectF(26, 78, 16, 11));
+    painter.drawEllipse(QRectF(68, 78, 16, 11));
+    return picture;
+}
+
+} // namespace cramer

@@ -1,0 +1,85 @@
+#pragma once
+
+// The window's own kinds of control: grid cells and labels whose numbers
+// always fit their boxes, and the straight bars beside the grid.
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <cstdint>
+
+namespace cramer {
+
+// The font, at most `nominal`, narrowed and then made smaller until `text`
+// fits into `width` pixels, so that a seven-digit number such as
+// -1.234568E+07 is never cut.
+QFont fittedFont(const QFont& nominal, const QString& text, int width);
+
+class GridCell : public QLineEdit {
+    Q_OBJECT
+public:
+    GridCell(int row, int column, const QFont& nominal, QWidget* parent);
+    int row() const { return row_; }
+    int column() const { return column_; }
+
+    // 0x00BBGGRR, or 0x800000nn for a system colour.
+    std::uint32_t backColor() const { return backColor_; }
+    void setBackColor(std::uint32_t colour);
+
+private:
+    void fitText();
+
+    int row_;
+    int column_;
+    QFont nominal_;
+    std::uint32_t backColor_ = 0;
+};
+
+class CaptionLabel : public QLabel {
+    Q_OBJECT
+public:
+    CaptionLabel(const QFont& nominal, QWidget* parent);
+    void setCaption(const QString& caption);
+
+private:
+    QFont nominal_;
+};
+
+// A straight line between two points given in twips of its frame, drawn
+// only in drawing mode 13 (copy pen); mode 3 with a black pen leaves the
+// background as it is, so it is not drawn at all.
+class BarLine : public QWidget {
+    Q_OBJECT
+public:
+    BarLine(const QColor& colour, QWidget* parent);
+
+    void setEnds(int x1, int y1, int x2, int y2);
+    void setDrawMode(int mode);
+
+    int x1() const { return x1_; }
+    int y1() const { return y1_; }
+    int x2() const { return x2_; }
+    int y2() const { return y2_; }
+    int drawMode() const { return drawMode_; }
+    bool isDrawn() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor colour_;
+    int x1_ = 0;
+    int y1_ = 0;
+    int x2_ = 0;
+    int y2_ = 0;
+    int drawMode_ = 13;
+};
+
+// The 110 × 110 picture of the result band: a smiling face with large round
+// glasses at a keyboard, on white.
+QPixmap drawKeyboardSmiley();
+
+} // namespace cramer

@@ -1,0 +1,249 @@
+#include "window/form1.h"
+
+#include "window/layout_tables.h"
+#include "window/texts.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace cramer {
+namespace {
+
+using tables::FontKind;
+
+QString qtText(const char* utf8) { return QString::fromUtf8(utf8); }
+
+void setColours(QWidget* widget, QPalette::ColorRole backgroundRole, std::uint32_t background,
+                QPalette::ColorRole textRole, std::uint32_t text)
+{
+    const QPalette& desktop = QApplication::palette();
+    QPalette colours = widget->palette();
+    colours.setColor(backgroundRole, tables::toQColor(background, desktop));
+    colours.setColor(textRole, tables::toQColor(text, desktop));
+    widget->setPalette(colours);
+}
+
+} // namespace
+
+Form1::Form1(MessageBoxes& boxes, QWidget* parent)
+    : QWidget(parent)
+    , boxes_(boxes)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(qtText(texts::kWindowCaption));
+    setFont(tables::makeFont(FontKind::Window));
+    setFixedSize(tables::toPixels(tables::kClientWidth), tables::toPixels(tables::kClientHeight));
+    setAutoFillBackground(true);
+    setColours(this, QPalette::Window, tables::kButtonFace, QPalette::WindowText, tables::kButtonText);
+
+    createFrames();
+    createSizeOptions();
+    createGrid();
+    createResultRows();
+    createFixedLabels();
+    createCommands();
+    createMethodList();
+    createPicture();
+    createLines();
+    createTabOrder();
+
+    Form_Load();
+}
+
+GridCell* Form1::cell(int row, int column) const { return cells_.at(row).at(column); }
+CaptionLabel* Form1::label(int number) const { return labels_.at(number); }
+QRadioButton* Form1::option(int k) const { return options_.at(k); }
+QPushButton* Form1::command(int number) const { return commands_.at(number); }
+BarLine* Form1::line(int number) const { return lines_.at(number); }
+
+void Form1::createFrames()
+{
+    QGroupBox** frames[] = {&sizeFrame_, &gridFrame_, &resultFrame_};
+    for (std::size_t i = 0; i < tables::kFrames.size(); ++i) {
+        const tables::FrameSpec& spec = tables::kFrames[i];
+        auto* frame = new QGroupBox(this);
+        frame->setObjectName(QString::fromLatin1(spec.name));
+        frame->setGeometry(tables::toPixels(spec.rect));
+        frame->setAutoFillBackground(true);
+        setColours(frame, QPalette::Window, spec.background, QPalette::WindowText, tables::kButtonText);
+        *frames[i] = frame;
+    }
+    sizeFrame_->setTitle(qtText(texts::kSizeFrameCaption));
+}
+
+void Form1::createSizeOptions()
+{
+    for (int k = 1; k <= 8; ++k) {
+        auto* option = new QRadioButton(QString::number(k + 1), sizeFrame_);
+        option->setObjectName(QStringLiteral("Option%1").arg(k));
+        option->setGeometry(tables::toPixels(tables::optionRect(k)));
+        option->setFont(tables::makeFont(FontKind::Control));
+        option->setAutoFillBackground(true);
+        setColours(option, QPalette::Window, tables::kButtonFace, QPalette::WindowText, tables::kButtonText);
+        options_[k] = option;
+    }
+    options_[1]->setChecked(true);
+}
+
+void Form1::createGrid()
+{
+    const QFont font = tables::makeFont(FontKind::Control);
+    for (int row = 1; row <= tables::kGridRows; ++row) {
+        for (int column = 1; column <= tables::kGridColumns; ++column) {
+            auto* cell = new GridCell(row, column, font, gridFrame_);
+            cell->setObjectName(QStringLiteral("Text%1").arg(tables::cellNumber(row, column)));
+            cell->setGeometry(tables::toPixels(tables::cellRect(row, column)));
+            cell->setAccessibleName(qtText(texts::kCellAccessibleName).arg(row).arg(column));
+            setColours(cell, QPalette::Base, tables::kWindowBackground, QPalette::Text, tables::kRed);
+            cell->setBackColor(tables::kWindowBackground);
+            // The names of the full 9 × 9 system; the clear at load empties them.
+            cell->setText(column <= 9 ? QStringLiteral("a%1%2").arg(row).arg(column) : QStringLiteral("b%1").arg(row));
+            cells_[row][column] = cell;
+        }
+        for (int column = 1; column <= 9; ++column) {
+            const QString caption = qtText(texts::kOperatorPrefix) + QString::number(column) +
+                                    qtText(column < 9 ? texts::kOperatorPlus : texts::kOperatorEquals);
+            addLabel(tables::operatorLabelNumber(row, column), gridFrame_, tables::operatorLabelRect(row, column),
+                     FontKind::Control, tables::kGreen, tables::kButtonText, caption);
+        }
+    }
+}
+
+void Form1::createResultRows()
+{
+    using tables::ResultColumn;
+    for (int row = 1; row <= tables::kGridRows; ++row) {
+        for (ResultColumn column : tables::kResultColumns) {
+            const int number = tables::resultLabelNumber(row, column);
+            QString caption = QString::number(number);
+            if (column == ResultColumn::Name)
+                caption = qtText(texts::kResultNameFormat).arg(row);
+            else if (column == ResultColumn::Slash)
+                caption = qtText(texts::kResultSlash);
+            else if (column == ResultColumn::Equals)
+                caption = qtText(texts::kResultEquals);
+            addLabel(number, resultFrame_, tables::resultLabelRect(row, column), FontKind::Control, tables::kTeal,
+                     tables::resultColumnSpec(column).textColour, caption);
+        }
+    }
+}
+
+void Form1::createFixedLabels()
+{
+    for (const tables::FixedLabelSpec& spec : tables::kFixedLabels) {
+        QString caption;
+        QWidget* frame = gridFrame_;
+        switch (spec.number) {
+        case tables::kHeadingLetterLabel: caption = qtText(texts::kHeadingLetter); break;
+        case tables::kHeadingEqualsLabel: caption = qtText(texts::kHeadingEquals); break;
+        case tables::kHeadingIndexLabel: caption = QStringLiteral("i"); break;
+        case tables::kResultHeadingLabel:
+            caption = qtText(texts::kResultHeading);
+            frame = resultFrame_;
+            break;
+        case tables::kAttributionLabel:
+            caption = qtText(texts::kAttribution);
+            frame = resultFrame_;
+            break;
+        }
+        addLabel(spec.number, frame, spec.rect, spec.font, spec.background, tables::kButtonText, caption);
+    }
+}
+
+CaptionLabel* Form1::addLabel(int number, QWidget* frame, const tables::TwipsRect& rect, FontKind font,
+                              std::uint32_t background, std::uint32_t textColour, const QString& caption)
+{
+    auto* label = new CaptionLabel(tables::makeFont(font), frame);
+    label->setObjectName(QStringLiteral("Label%1").arg(number));
+    label->setGeometry(tables::toPixels(rect));
+    label->setAutoFillBackground(true);
+    setColours(label, QPalette::Window, background, QPalette::WindowText, textColour);
+    label->setCaption(caption);
+    labels_[number] = label;
+    return label;
+}
+
+void Form1::createCommands()
+{
+    const char* captions[] = {nullptr, texts::kLayOutCommand, texts::kClearCommand, texts::kSolveCommand};
+    for (const tables::CommandSpec& spec : tables::kCommands) {
+        auto* button = new QPushButton(qtText(captions[spec.number]), resultFrame_);
+        button->setObjectName(QStringLiteral("Command%1").arg(spec.number));
+        button->setGeometry(tables::toPixels(tables::commandRect(spec.top)));
+        // Enter and Escape press no button.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        commands_[spec.number] = button;
+    }
+    connect(commands_[1], &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(commands_[2], &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(commands_[3], &QPushButton::clicked, this, &Form1::Command3_Click);
+}
+
+void Form1::createMethodList()
+{
+    methodList_ = new QListWidget(resultFrame_);
+    methodList_->setObjectName(QStringLiteral("List1"));
+    methodList_->setGeometry(tables::toPixels(tables::kListRect));
+    methodList_->setFont(tables::makeFont(FontKind::List));
+    methodList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    methodList_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    methodList_->setTextElideMode(Qt::ElideNone);
+    methodList_->setWordWrap(false);
+    methodList_->setUniformItemSizes(true);
+    setColours(methodList_, QPalette::Base, tables::kWindowBackground, QPalette::Text, tables::kWindowText);
+    for (const texts::ListItem& item : texts::kMethodSummary) {
+        methodList_->addItem(QString(item.leadingBlanks, QLatin1Char(' ')) + qtText(item.text) +
+                             QString(item.trailingBlanks, QLatin1Char(' ')));
+    }
+}
+
+void Form1::createPicture()
+{
+    picture_ = new QLabel(resultFrame_);
+    picture_->setObjectName(QStringLiteral("Image1"));
+    picture_->setGeometry(tables::toPixels(tables::kPictureRect));
+    picture_->setScaledContents(true);
+    picture_->setPixmap(drawKeyboardSmiley());
+    picture_->setAccessibleName(qtText(texts::kPictureAccessibleName));
+}
+
+void Form1::createLines()
+{
+    const QPalette& desktop = QApplication::palette();
+    for (const tables::LineSpec& spec : tables::kLines) {
+        QWidget* frame = spec.frame == tables::LineFrame::Grid ? gridFrame_ : resultFrame_;
+        auto* line = new BarLine(tables::toQColor(spec.colour, desktop), frame);
+        line->setObjectName(QStringLiteral("Line%1").arg(spec.number));
+        line->setEnds(spec.x1, spec.y1, spec.x2, spec.y2);
+        line->setDrawMode(spec.drawMode);
+        line->raise();
+        lines_[spec.number] = line;
+    }
+}
+
+void Form1::createTabOrder()
+{
+    QWidget* previous = nullptr;
+    auto chain = [&previous](QWidget* next) {
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    // By name: Text11 … Text19, Text20 (the end of row 1), Text21, …, Text100.
+    for (int number = tables::cellNumber(1, 1); number <= tables::cellNumber(9, 10); ++number)
+        chain(cell(tables::cellRow(number), tables::cellColumn(number)));
+    for (int k = 1; k <= 8; ++k)
+        chain(options_[k]);
+    chain(commands_[1]);
+    chain(commands_[2]);
+    chain(methodList_);
+    chain(commands_[3]);
+}
+
+QString Form1::numberText(float value) const { return QString::fromStdString(formatSingle(value, numberLocale_)); }
+
+} // namespace cramer

@@ -1,0 +1,100 @@
+#pragma once
+
+// The program's one window: the size selector, the grid in which systems
+// are typed and determinants shown, the commands and the result rows.
+// A click flows: grid texts → SystemStore → determinant → Cramer sequence →
+// CramerDisplay (this window) → cells, labels, bars and message boxes.
+
+#include "solver/cramer_sequence.h"
+#include "solver/system_store.h"
+#include "window/controls.h"
+#include "window/layout_tables.h"
+#include "window/message_boxes.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class QGroupBox;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QLabel;
+
+namespace cramer {
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    // `boxes` must outlive the window.
+    explicit Form1(MessageBoxes& boxes, QWidget* parent = nullptr);
+
+    // Controls by their index rules (rows, columns and k counted from 1).
+    GridCell* cell(int row, int column) const;
+    CaptionLabel* label(int number) const;
+    QRadioButton* option(int k) const;
+    QPushButton* command(int number) const;
+    BarLine* line(int number) const;
+    QListWidget* methodList() const { return methodList_; }
+    const SystemStore& store() const { return store_; }
+
+    // Event handlers.
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+    // Empties every cell text and every label but the two fixed ones, puts
+    // the bars to rest.
+    void iz4istitext();
+    // Paints every cell green.
+    void iz4isticwet();
+    // Colours rows 1 … n, columns 1 … n + 1 and captions their operators.
+    void layOutFor(int n);
+    // Shows the leading n × n block between the bars, on a fresh clear.
+    void pokajideterminanta(const Matrix& matrix, int n);
+    // Writes rows 1 … n, columns 1 … n + 1 back in the entry layout for
+    // n = SystemSize.
+    void pokajisistemata(const Matrix& matrix);
+    // "d", the index (none for 0) and "=" beside the determinant.
+    void showDeterminantHeading(int index);
+    void showResultRows(int n, const Vector& numerators, float mainDeterminant, const Vector& solutions);
+
+private:
+    void createFrames();
+    void createSizeOptions();
+    void createGrid();
+    void createResultRows();
+    void createFixedLabels();
+    void createCommands();
+    void createMethodList();
+    void createPicture();
+    void createLines();
+    void createTabOrder();
+
+    CaptionLabel* addLabel(int number, QWidget* frame, const tables::TwipsRect& rect, tables::FontKind font,
+                           std::uint32_t background, std::uint32_t textColour, const QString& caption);
+    static NumberLocale currentNumberLocale();
+    QString numberText(float value) const;
+    void reportBadCell(const CellError& error);
+    void reportOverflow(const OverflowError& error);
+
+    MessageBoxes& boxes_;
+    SystemStore store_;
+    NumberLocale numberLocale_;
+    bool commandRunning_ = false;
+
+    QGroupBox* sizeFrame_ = nullptr;
+    QGroupBox* gridFrame_ = nullptr;
+    QGroupBox* resultFrame_ = nullptr;
+    std::array<std::array<GridCell*, tables::kGridColumns + 1>, tables::kGridRows + 1> cells_{};
+    std::array<CaptionLabel*, tables::kLabelCount + 1> labels_{};
+    std::array<QRadioButton*, 9> options_{};
+    std::array<QPushButton*, 4> commands_{};
+    std::array<BarLine*, 4> lines_{};
+    QListWidget* methodList_ = nullptr;
+    QLabel* picture_ = nullptr;
+};
+
+} // namespace cramer

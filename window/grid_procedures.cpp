@@ -1,0 +1,138 @@
+// Laying the grid out, clearing it, and writing matrices and results into it.
+
+#include "window/form1.h"
+
+#include "window/layout_tables.h"
+#include "window/texts.h"
+
+#include <QRadioButton>
+
+namespace cramer {
+namespace {
+
+QString qtText(const char* utf8) { return QString::fromUtf8(utf8); }
+
+void moveTop(QWidget* widget, int twips) { widget->move(widget->x(), tables::toPixels(twips)); }
+
+} // namespace
+
+void Form1::Form_Load()
+{
+    iz4istitext();
+    iz4isticwet();
+    store_.SystemSize = 2;
+    layOutFor(2);
+    numberLocale_ = currentNumberLocale();
+    cell(1, 1)->setFocus();
+}
+
+void Form1::Command1_Click()
+{
+    if (commandRunning_)
+        return;
+    for (int k = 1; k <= 8; ++k) {
+        if (option(k)->isChecked()) {
+            iz4istitext();
+            iz4isticwet();
+            layOutFor(k + 1);
+            store_.SystemSize = static_cast<std::int16_t>(k + 1);
+        }
+    }
+}
+
+void Form1::Command2_Click()
+{
+    if (commandRunning_)
+        return;
+    iz4istitext();
+    iz4isticwet();
+}
+
+void Form1::iz4istitext()
+{
+    line(1)->setEnds(tables::kRestingBarX, tables::kRestingBarTop, tables::kRestingBarX, tables::kRestingBarBottom);
+    line(3)->setDrawMode(tables::kDrawModeMaskNotPen);
+    for (int row = 1; row <= tables::kGridRows; ++row)
+        for (int column = 1; column <= tables::kGridColumns; ++column)
+            cell(row, column)->clear();
+    for (int number = 1; number <= tables::kLabelCount; ++number) {
+        if (number != tables::kResultHeadingLabel && number != tables::kAttributionLabel)
+            label(number)->setCaption(QString());
+    }
+}
+
+void Form1::iz4isticwet()
+{
+    for (int row = 1; row <= tables::kGridRows; ++row)
+        for (int column = 1; column <= tables::kGridColumns; ++column)
+            cell(row, column)->setBackColor(tables::kGreen);
+}
+
+void Form1::layOutFor(int n)
+{
+    for (int row = 1; row <= n; ++row)
+        for (int column = 1; column <= n + 1; ++column)
+            cell(row, column)->setBackColor(tables::kWindowBackground);
+    for (int row = 1; row <= n; ++row) {
+        for (int column = 1; column <= n; ++column) {
+            label(tables::operatorLabelNumber(row, column))
+                ->setCaption(qtText(texts::kOperatorPrefix) + QString::number(column) +
+                             qtText(column < n ? texts::kOperatorPlus : texts::kOperatorEquals));
+        }
+    }
+}
+
+void Form1::pokajideterminanta(const Matrix& matrix, int n)
+{
+    iz4istitext();
+    iz4isticwet();
+    const tables::DeterminantDecoration decoration = tables::decorationFor(n);
+    moveTop(label(tables::kHeadingLetterLabel), decoration.headingTop);
+    moveTop(label(tables::kHeadingIndexLabel), decoration.indexTop);
+    moveTop(label(tables::kHeadingEqualsLabel), decoration.headingTop);
+    line(3)->setDrawMode(tables::kDrawModeCopyPen);
+    line(1)->setEnds(decoration.leftBarX, decoration.barTop, decoration.leftBarX, decoration.barBottom);
+    line(3)->setEnds(decoration.rightBarX, decoration.barTop, decoration.rightBarX, decoration.barBottom);
+    for (int row = 1; row <= n; ++row)
+        for (int column = 1; column <= n; ++column)
+            cell(row, column)->setBackColor(tables::kWindowBackground);
+    for (int row = 1; row <= n; ++row)
+        for (int column = 1; column <= n; ++column)
+            cell(row, column)->setText(numberText(matrix[row][column]));
+}
+
+void Form1::pokajisistemata(const Matrix& matrix)
+{
+    const int n = store_.SystemSize;
+    if (n < kMinSize || n > kMaxSize)
+        return;
+    layOutFor(n);
+    for (int row = 1; row <= n; ++row)
+        for (int column = 1; column <= n + 1; ++column)
+            cell(row, column)->setText(numberText(matrix[row][column]));
+}
+
+void Form1::showDeterminantHeading(int index)
+{
+    label(tables::kHeadingLetterLabel)->setCaption(qtText(texts::kHeadingLetter));
+    label(tables::kHeadingIndexLabel)
+        ->setCaption(index == 0 ? QString()
+                                : QString::fromStdString(formatInt16(static_cast<std::int16_t>(index))));
+    label(tables::kHeadingEqualsLabel)->setCaption(qtText(texts::kHeadingEquals));
+}
+
+void Form1::showResultRows(int n, const Vector& numerators, float mainDeterminant, const Vector& solutions)
+{
+    using tables::ResultColumn;
+    using tables::resultLabelNumber;
+    for (int row = 1; row <= n; ++row) {
+        label(resultLabelNumber(row, ResultColumn::Name))->setCaption(qtText(texts::kResultNameFormat).arg(row));
+        label(resultLabelNumber(row, ResultColumn::Numerator))->setCaption(numberText(numerators[row]));
+        label(resultLabelNumber(row, ResultColumn::Determinant))->setCaption(numberText(mainDeterminant));
+        label(resultLabelNumber(row, ResultColumn::Solution))->setCaption(numberText(solutions[row]));
+        label(resultLabelNumber(row, ResultColumn::Slash))->setCaption(qtText(texts::kResultSlash));
+        label(resultLabelNumber(row, ResultColumn::Equals))->setCaption(qtText(texts::kResultEquals));
+    }
+}
+
+} // namespace cramer

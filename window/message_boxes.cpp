@@ -1,0 +1,18 @@
+#include "window/message_boxes.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace cramer {
+
+void ModalMessageBoxes::inform(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
+    QPushButton* ok = box.addButton(QMessageBox::Ok);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+} // namespace cramer

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace cramer {
+
+// Modal messages with a title, a text and a single OK button. The window
+// talks to this interface so that tests can answer the boxes themselves.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // Returns once the user has confirmed.
+    virtual void inform(QWidget* parent, const QString& title, const QString& text) = 0;
+};
+
+// Real application-modal QMessageBox: no icon, OK only; Enter and Escape
+// close it like OK.
+class ModalMessageBoxes : public MessageBoxes {
+public:
+    void inform(QWidget* parent, const QString& title, const QString& text) override;
+};
+
+} // namespace cramer

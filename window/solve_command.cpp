@@ -1,0 +1,149 @@
+// The solve command: the Cramer sequence shown step by step in the window,
+// and the messages for input it cannot use.
+
+#include "window/form1.h"
+
+#include "window/layout_tables.h"
+#include "window/texts.h"
+
+#include <QLocale>
+
+#include <limits>
+#include <vector>
+
+namespace cramer {
+namespace {
+
+QString qtText(const char* utf8) { return QString::fromUtf8(utf8); }
+
+class GridTexts : public CellSource {
+public:
+    explicit GridTexts(const Form1& form) : form_(form) {}
+    std::string cellText(int row, int column) const override { return form_.cell(row, column)->text().toStdString(); }
+
+private:
+    const Form1& form_;
+};
+
+class WindowDisplay : public CramerDisplay {
+public:
+    WindowDisplay(Form1& form, MessageBoxes& boxes, const NumberLocale& locale)
+        : form_(form)
+        , boxes_(boxes)
+        , locale_(locale)
+    {
+    }
+
+    void showDeterminant(const Matrix& matrix, int size) override { form_.pokajideterminanta(matrix, size); }
+    void showHeading(int index) override { form_.showDeterminantHeading(index); }
+    void announceDeterminant(float value) override
+    {
+        boxes_.inform(&form_, qtText(texts::kAnnouncementTitle),
+                      qtText(texts::kAnnouncementPrefix) + QString::fromStdString(formatSingle(value, locale_)));
+    }
+    void reportSingular() override
+    {
+        boxes_.inform(&form_, qtText(texts::kSingularTitle), qtText(texts::kSingularFirst));
+        boxes_.inform(&form_, qtText(texts::kSingularTitle), qtText(texts::kSingularSecond));
+    }
+    void clearGrid() override
+    {
+        form_.iz4istitext();
+        form_.iz4isticwet();
+    }
+    void showSystem(const Matrix& matrix, int) override { form_.pokajisistemata(matrix); }
+    void showResultRows(int size, const Vector& numerators, float mainDeterminant, const Vector& solutions) override
+    {
+        form_.showResultRows(size, numerators, mainDeterminant, solutions);
+    }
+
+private:
+    Form1& form_;
+    MessageBoxes& boxes_;
+    const NumberLocale& locale_;
+};
+
+// Long pasted texts are shortened in messages; the cell keeps them whole.
+QString quoted(const std::string& text)
+{
+    constexpr int kLongest = 40;
+    QString shown = QString::fromStdString(text);
+    if (shown.size() > kLongest)
+        shown = shown.left(kLongest) + QChar(0x2026);
+    return shown;
+}
+
+} // namespace
+
+NumberLocale Form1::currentNumberLocale()
+{
+    const QLocale locale;
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+void Form1::Command3_Click()
+{
+    if (commandRunning_)
+        return;
+    commandRunning_ = true;
+    numberLocale_ = currentNumberLocale();
+
+    // The system as typed, to give it back if the solve cannot finish.
+    const int n = store_.SystemSize;
+    std::vector<QString> typed;
+    for (int row = 1; row <= n; ++row)
+        for (int column = 1; column <= n + 1; ++column)
+            typed.push_back(cell(row, column)->text());
+
+    WindowDisplay display(*this, boxes_, numberLocale_);
+    const SolveOutcome outcome = solveSystem(store_, GridTexts(*this), numberLocale_, display);
+    if (outcome.status == SolveStatus::BadCell) {
+        reportBadCell(*outcome.cell);
+    } else if (outcome.status == SolveStatus::Overflow) {
+        iz4istitext();
+        iz4isticwet();
+        layOutFor(n);
+        auto text = typed.begin();
+        for (int row = 1; row <= n; ++row)
+            for (int column = 1; column <= n + 1; ++column)
+                cell(row, column)->setText(*text++);
+        reportOverflow(*outcome.overflow);
+    }
+    commandRunning_ = false;
+}
+
+void Form1::reportBadCell(const CellError& error)
+{
+    const QString place = error.column <= store_.SystemSize
+                              ? qtText(texts::kCoefficientPlace).arg(error.row).arg(error.column)
+                              : qtText(texts::kFreeTermPlace).arg(error.row);
+    QString message;
+    if (error.kind == ConversionError::OutOfRange) {
+        message = qtText(texts::kOutOfRangeCell)
+                      .arg(place, quoted(error.text), numberText(std::numeric_limits<float>::max()));
+    } else if (QString::fromStdString(error.text).trimmed().isEmpty()) {
+        message = qtText(texts::kEmptyCell).arg(place);
+    } else {
+        message = qtText(texts::kNotANumberCell).arg(place, quoted(error.text));
+    }
+    message += QLatin1Char('\n') + qtText(texts::kExpectedNumber).arg(numberText(2.5f));
+
+    GridCell* badCell = cell(error.row, error.column);
+    boxes_.inform(this, qtText(texts::kBadCellTitle), message);
+    badCell->setFocus();
+    badCell->selectAll();
+}
+
+void Form1::reportOverflow(const OverflowError& error)
+{
+    QString value;
+    switch (error.value) {
+    case OverflowValue::MainDeterminant: value = qtText(texts::kOverflowMainDeterminant); break;
+    case OverflowValue::NumeratorDeterminant: value = qtText(texts::kOverflowNumerator).arg(error.index); break;
+    case OverflowValue::Solution: value = qtText(texts::kOverflowSolution).arg(error.index); break;
+    }
+    boxes_.inform(this, qtText(texts::kOverflowTitle),
+                  qtText(texts::kOverflowText).arg(value, numberText(std::numeric_limits<float>::max())));
+}
+
+} // namespace cramer
