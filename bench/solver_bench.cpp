@@ -18,20 +18,20 @@ constexpr int kSize = 9;
 
 class SilentDisplay : public CramerDisplay {
 public:
-    void showDeterminant(const Matrix&, int) override {}
-    void showHeading(int) override {}
+    void showDeterminant(const Matrix&, int) override { }
+    void showHeading(int) override { }
     void announceDeterminant(float value) override { benchmark::DoNotOptimize(value); }
-    void reportSingular() override {}
-    void clearGrid() override {}
-    void showSystem(const Matrix&, int) override {}
-    void showResultRows(int, const Vector&, float, const Vector&) override {}
+    void reportSingular() override { }
+    void clearGrid() override { }
+    void showSystem(const Matrix&, int) override { }
+    void showResultRows(int, const Vector&, float, const Vector&) override { }
 };
 
 Matrix randomSystem()
 {
     std::mt19937 generator(20261207);
     std::uniform_int_distribution<int> value(-9, 9);
-    Matrix system{};
+    Matrix system {};
     for (int row = 1; row <= kSize; ++row)
         for (int column = 1; column <= kSize + 1; ++column)
             system[row][column] = static_cast<float>(value(generator));

@@ -8,7 +8,7 @@ namespace {
 
 SolveOutcome overflowAt(OverflowValue value, int index)
 {
-    return {SolveStatus::Overflow, std::nullopt, OverflowError{value, index}};
+    return { SolveStatus::Overflow, std::nullopt, OverflowError { value, index } };
 }
 
 } // namespace
@@ -22,7 +22,7 @@ SolveOutcome runCramerSequence(SystemStore& store, CramerDisplay& display)
     const float d = store.DetResult;
     if (d == 0.0f) { // exact test: a rounding residue is a valid d
         display.reportSingular();
-        return {SolveStatus::Singular, std::nullopt, std::nullopt};
+        return { SolveStatus::Singular, std::nullopt, std::nullopt };
     }
 
     display.showDeterminant(store.SystemMatrix, n);
@@ -53,14 +53,14 @@ SolveOutcome runCramerSequence(SystemStore& store, CramerDisplay& display)
     display.clearGrid();
     display.showSystem(store.SubstitutedMatrix, n);
     display.showResultRows(n, store.NumeratorDeterminants, roundToPlaces(d, 2), store.Solutions);
-    return {SolveStatus::Solved, std::nullopt, std::nullopt};
+    return { SolveStatus::Solved, std::nullopt, std::nullopt };
 }
 
-SolveOutcome solveSystem(SystemStore& store, const CellSource& cells, const NumberLocale& locale,
-                         CramerDisplay& display)
+SolveOutcome solveSystem(
+    SystemStore& store, const CellSource& cells, const NumberLocale& locale, CramerDisplay& display)
 {
     if (auto error = masiv(store, store.SystemSize, cells, locale))
-        return {SolveStatus::BadCell, std::move(error), std::nullopt};
+        return { SolveStatus::BadCell, std::move(error), std::nullopt };
     return runCramerSequence(store, display);
 }
 

@@ -28,8 +28,9 @@ public:
     // Writes rows 1 … size, columns 1 … size + 1 back in the entry layout.
     virtual void showSystem(const Matrix& matrix, int size) = 0;
     // Result rows 1 … size: d_i and d rounded to 2 places, x_i to 3.
-    virtual void showResultRows(int size, const Vector& numerators, float mainDeterminant,
-                                const Vector& solutions) = 0;
+    virtual void showResultRows(
+        int size, const Vector& numerators, float mainDeterminant, const Vector& solutions)
+        = 0;
 };
 
 enum class SolveStatus { Solved, Singular, BadCell, Overflow };
@@ -46,7 +47,7 @@ struct OverflowError {
 
 struct SolveOutcome {
     SolveStatus status = SolveStatus::Solved;
-    std::optional<CellError> cell;         // with BadCell
+    std::optional<CellError> cell; // with BadCell
     std::optional<OverflowError> overflow; // with Overflow
 };
 
@@ -56,7 +57,7 @@ struct SolveOutcome {
 SolveOutcome runCramerSequence(SystemStore& store, CramerDisplay& display);
 
 // The whole solve command: masiv at store.SystemSize, then the sequence.
-SolveOutcome solveSystem(SystemStore& store, const CellSource& cells, const NumberLocale& locale,
-                         CramerDisplay& display);
+SolveOutcome solveSystem(
+    SystemStore& store, const CellSource& cells, const NumberLocale& locale, CramerDisplay& display);
 
 } // namespace cramer

@@ -12,9 +12,12 @@ namespace {
 constexpr std::string_view kNoBreakSpace = "\u00A0";
 constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
-constexpr std::array<std::string_view, 4> kBlanks{" ", "\t", kNoBreakSpace, kNarrowNoBreakSpace};
+constexpr std::array<std::string_view, 4> kBlanks { " ", "\t", kNoBreakSpace, kNarrowNoBreakSpace };
 
 std::string_view trimBlanks(std::string_view text)
 {
@@ -40,8 +43,8 @@ std::array<std::string_view, 2> groupSeparators(const NumberLocale& locale)
 {
     std::string_view group = locale.group;
     if (group == kNoBreakSpace || group == kNarrowNoBreakSpace)
-        return {group, " "};
-    return {group, {}};
+        return { group, " " };
+    return { group, {} };
 }
 
 std::string_view matchAny(std::string_view text, std::initializer_list<std::string_view> candidates)
@@ -55,7 +58,7 @@ std::string_view matchAny(std::string_view text, std::initializer_list<std::stri
 
 struct DecimalText {
     bool negative = false;
-    std::string digits;       // integer and fraction digits together
+    std::string digits; // integer and fraction digits together
     std::size_t integerDigits = 0;
     std::int64_t exponent = 0; // power of ten applied to the whole digit string
 };
@@ -69,8 +72,8 @@ bool splitDecimal(std::string_view text, const NumberLocale& locale, DecimalText
 
     const auto groups = groupSeparators(locale);
     // "." also means the decimal point unless the locale groups with it.
-    const std::string_view extraPoint =
-        (locale.decimal != "." && locale.group != ".") ? std::string_view(".") : std::string_view();
+    const std::string_view extraPoint
+        = (locale.decimal != "." && locale.group != ".") ? std::string_view(".") : std::string_view();
 
     // Integer part, possibly grouped in threes.
     std::size_t groupCount = 0;
@@ -82,10 +85,11 @@ bool splitDecimal(std::string_view text, const NumberLocale& locale, DecimalText
             text.remove_prefix(1);
             continue;
         }
-        std::string_view separator = matchAny(text, {groups[0], groups[1]});
+        std::string_view separator = matchAny(text, { groups[0], groups[1] });
         if (separator.empty())
             break;
-        if (digitsInGroup == 0 || (groupCount == 0 && digitsInGroup > 3) || (groupCount > 0 && digitsInGroup != 3))
+        if (digitsInGroup == 0 || (groupCount == 0 && digitsInGroup > 3)
+            || (groupCount > 0 && digitsInGroup != 3))
             return false;
         ++groupCount;
         digitsInGroup = 0;
@@ -95,7 +99,7 @@ bool splitDecimal(std::string_view text, const NumberLocale& locale, DecimalText
         return false;
     out.integerDigits = out.digits.size();
 
-    if (std::string_view point = matchAny(text, {locale.decimal, extraPoint}); !point.empty()) {
+    if (std::string_view point = matchAny(text, { locale.decimal, extraPoint }); !point.empty()) {
         text.remove_prefix(point.size());
         while (!text.empty() && isDigit(text.front())) {
             out.digits.push_back(text.front());
@@ -115,7 +119,7 @@ bool splitDecimal(std::string_view text, const NumberLocale& locale, DecimalText
         if (text.empty() || !isDigit(text.front()))
             return false;
         std::int64_t exponent = 0;
-        constexpr std::int64_t kSaturation = std::int64_t{1} << 40;
+        constexpr std::int64_t kSaturation = std::int64_t { 1 } << 40;
         while (!text.empty() && isDigit(text.front())) {
             exponent = std::min(kSaturation, exponent * 10 + (text.front() - '0'));
             text.remove_prefix(1);
@@ -132,23 +136,22 @@ ParsedSingle parseSingle(std::string_view text, const NumberLocale& locale)
 {
     DecimalText decimal;
     if (!splitDecimal(trimBlanks(text), locale, decimal))
-        return {0.0f, ConversionError::NotANumber};
+        return { 0.0f, ConversionError::NotANumber };
 
     const float signedZero = decimal.negative ? -0.0f : 0.0f;
     const std::size_t lead = decimal.digits.find_first_not_of('0');
     if (lead == std::string::npos)
-        return {signedZero, ConversionError::None};
+        return { signedZero, ConversionError::None };
 
     // Written as d.ddd…E±x, with x the power of ten of the leading digit.
     const std::string_view significant = std::string_view(decimal.digits).substr(lead);
-    const std::int64_t leadExponent =
-        decimal.exponent + static_cast<std::int64_t>(significant.size()) - 1;
-    constexpr std::int64_t kBeyondSingle = 40;  // 1E+39 already overflows
-    constexpr std::int64_t kBelowSingle = -47;  // 9.99E-47 already rounds to zero
+    const std::int64_t leadExponent = decimal.exponent + static_cast<std::int64_t>(significant.size()) - 1;
+    constexpr std::int64_t kBeyondSingle = 40; // 1E+39 already overflows
+    constexpr std::int64_t kBelowSingle = -47; // 9.99E-47 already rounds to zero
     if (leadExponent >= kBeyondSingle)
-        return {0.0f, ConversionError::OutOfRange};
+        return { 0.0f, ConversionError::OutOfRange };
     if (leadExponent <= kBelowSingle)
-        return {signedZero, ConversionError::None};
+        return { signedZero, ConversionError::None };
 
     std::string canonical;
     canonical.reserve(significant.size() + 8);
@@ -163,16 +166,16 @@ ParsedSingle parseSingle(std::string_view text, const NumberLocale& locale)
     float value = 0.0f;
     const auto [end, error] = std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
     if (end != canonical.data() + canonical.size())
-        return {0.0f, ConversionError::NotANumber};
+        return { 0.0f, ConversionError::NotANumber };
     if (error == std::errc::result_out_of_range) {
         // from_chars reports both directions alike: below 1 it is an underflow.
         if (leadExponent < 0)
-            return {signedZero, ConversionError::None};
-        return {0.0f, ConversionError::OutOfRange};
+            return { signedZero, ConversionError::None };
+        return { 0.0f, ConversionError::OutOfRange };
     }
     if (error != std::errc())
-        return {0.0f, ConversionError::NotANumber};
-    return {value, ConversionError::None};
+        return { 0.0f, ConversionError::NotANumber };
+    return { value, ConversionError::None };
 }
 
 std::string formatSingle(float value, const NumberLocale& locale)
@@ -185,9 +188,9 @@ std::string formatSingle(float value, const NumberLocale& locale)
         return "0";
 
     // The double holds the single exactly, so this rounds the exact value.
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(value),
-                                      std::chars_format::scientific, 6);
+    std::array<char, 32> buffer {};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+        static_cast<double>(value), std::chars_format::scientific, 6);
     const std::string_view scientific(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
 
     const bool negative = scientific.front() == '-';
@@ -197,7 +200,8 @@ std::string formatSingle(float value, const NumberLocale& locale)
     digits.push_back(body[0]);
     digits.append(body.substr(2, ePos - 2));
     int exponent = 0;
-    std::from_chars(body.data() + ePos + 1 + (body[ePos + 1] == '+' ? 1 : 0), body.data() + body.size(), exponent);
+    std::from_chars(
+        body.data() + ePos + 1 + (body[ePos + 1] == '+' ? 1 : 0), body.data() + body.size(), exponent);
     digits.erase(digits.find_last_not_of('0') + 1);
 
     std::string text = negative ? "-" : "";
@@ -236,7 +240,7 @@ std::string formatSingle(float value, const NumberLocale& locale)
 
 float roundToPlaces(float value, int places)
 {
-    static constexpr std::array<double, 4> kScale{1.0, 10.0, 100.0, 1000.0};
+    static constexpr std::array<double, 4> kScale { 1.0, 10.0, 100.0, 1000.0 };
     const double scale = kScale.at(static_cast<std::size_t>(places));
     // value × 10^places needs at most 24 + 10 bits: exact in double. The
     // quotient below is rounded twice (double, then single), but a quotient
@@ -246,6 +250,9 @@ float roundToPlaces(float value, int places)
     return static_cast<float>(scaled / scale);
 }
 
-std::string formatInt16(std::int16_t value) { return std::to_string(value); }
+std::string formatInt16(std::int16_t value)
+{
+    return std::to_string(value);
+}
 
 } // namespace cramer

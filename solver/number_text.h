@@ -16,7 +16,7 @@ struct NumberLocale {
     std::string group = ",";
 };
 
-inline const NumberLocale kCLocale{".", ","};
+inline const NumberLocale kCLocale { ".", "," };
 
 enum class ConversionError {
     None,

@@ -2,8 +2,8 @@
 
 namespace cramer {
 
-std::optional<CellError> masiv(SystemStore& store, std::int16_t size, const CellSource& cells,
-                               const NumberLocale& locale)
+std::optional<CellError> masiv(
+    SystemStore& store, std::int16_t size, const CellSource& cells, const NumberLocale& locale)
 {
     if (size < kMinSize || size > kMaxSize)
         return std::nullopt;
@@ -12,7 +12,7 @@ std::optional<CellError> masiv(SystemStore& store, std::int16_t size, const Cell
             std::string text = cells.cellText(row, column);
             const ParsedSingle parsed = parseSingle(text, locale);
             if (!parsed.ok())
-                return CellError{row, column, std::move(text), parsed.error};
+                return CellError { row, column, std::move(text), parsed.error };
             store.SystemMatrix[row][column] = parsed.value;
         }
     }

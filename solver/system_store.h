@@ -24,11 +24,11 @@ using Vector = std::array<float, 21>;
 
 struct SystemStore {
     std::int16_t SystemSize = 0;
-    Matrix SystemMatrix{};
-    Matrix MainWorkMatrix{};
-    Matrix SubstitutedMatrix{};
-    Vector NumeratorDeterminants{};
-    Vector Solutions{};
+    Matrix SystemMatrix {};
+    Matrix MainWorkMatrix {};
+    Matrix SubstitutedMatrix {};
+    Vector NumeratorDeterminants {};
+    Vector Solutions {};
 
     // Working fields of the determinant routine; DetProduct and DetResult
     // hold the last determinant until the next one is computed.
@@ -61,8 +61,8 @@ struct CellError {
 // and copies them into SubstitutedMatrix and MainWorkMatrix. The first cell
 // that cannot be converted stops the reading: the cells before it are
 // stored, the copies are not made. Any other size reads nothing.
-std::optional<CellError> masiv(SystemStore& store, std::int16_t size, const CellSource& cells,
-                               const NumberLocale& locale);
+std::optional<CellError> masiv(
+    SystemStore& store, std::int16_t size, const CellSource& cells, const NumberLocale& locale);
 
 // Copies rows 1 … size, columns 1 … size + 1 of `from` into `to`.
 void copySystem(const Matrix& from, Matrix& to, int size);

@@ -14,7 +14,10 @@ namespace {
 
 using testing_support::matrixFromRows;
 
-std::uint32_t bits(float value) { return std::bit_cast<std::uint32_t>(value); }
+std::uint32_t bits(float value)
+{
+    return std::bit_cast<std::uint32_t>(value);
+}
 
 struct DetCase {
     const char* name;
@@ -23,7 +26,10 @@ struct DetCase {
     std::uint32_t expectedBits;
 };
 
-void PrintTo(const DetCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DetCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 Matrix toMatrix(const std::vector<std::vector<float>>& rows)
 {
@@ -36,7 +42,7 @@ Matrix toMatrix(const std::vector<std::vector<float>>& rows)
     return matrix;
 }
 
-class Determinant : public testing::TestWithParam<DetCase> {};
+class Determinant : public testing::TestWithParam<DetCase> { };
 
 TEST_P(Determinant, MatchesSinglePrecisionEliminationBitForBit)
 {
@@ -50,36 +56,29 @@ TEST_P(Determinant, MatchesSinglePrecisionEliminationBitForBit)
         EXPECT_EQ(matrix[row][c.size + 1], 99.0f) << "column n + 1 of row " << row << " was touched";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EdgeCases, Determinant,
-    testing::Values(
-        DetCase{"OneExchange", 2, {{0, 1}, {2, 3}}, bits(-2.0f)},
-        DetCase{"ZeroColumnExitsEarly", 2, {{0, 1}, {0, 2}}, bits(0.0f)},
-        DetCase{"SingularOnlyAtTheLastStepGivesNegativeZero", 2, {{0, 0}, {1, 2}}, bits(-0.0f)},
-        DetCase{"ThreeByThree", 3, {{1, 2, 3}, {4, 5, 6}, {7, 8, 10}}, bits(-3.0f)},
-        DetCase{"IntegersNeedNotGiveAnInteger", 3, {{2, 1, 1}, {1, 3, 2}, {1, 0, 0}}, 0xBF7FFFFFu},
-        DetCase{"SingularThroughTheFinalProduct", 3, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}, bits(-0.0f)},
-        DetCase{"RotationThenOneMoreExchange", 3, {{0, 0, 1}, {0, 2, 0}, {3, 0, 0}}, bits(-6.0f)},
-        DetCase{"DecimalsRoundedToSingle", 2, {{0.1f, 0.2f}, {0.3f, 0.4f}}, 0xBCA3D70Bu},
-        DetCase{"ExactlySingularButNotInSingle", 2, {{0.1f, 0.3f}, {0.3f, 0.9f}}, 0xB1CCCCCDu},
-        DetCase{"Identity9", 9,
-                {{1, 0, 0, 0, 0, 0, 0, 0, 0},
-                 {0, 1, 0, 0, 0, 0, 0, 0, 0},
-                 {0, 0, 1, 0, 0, 0, 0, 0, 0},
-                 {0, 0, 0, 1, 0, 0, 0, 0, 0},
-                 {0, 0, 0, 0, 1, 0, 0, 0, 0},
-                 {0, 0, 0, 0, 0, 1, 0, 0, 0},
-                 {0, 0, 0, 0, 0, 0, 1, 0, 0},
-                 {0, 0, 0, 0, 0, 0, 0, 1, 0},
-                 {0, 0, 0, 0, 0, 0, 0, 0, 1}},
-                bits(1.0f)},
-        DetCase{"LateZeroColumnExitsEarly", 3, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}}, bits(0.0f)}),
+INSTANTIATE_TEST_SUITE_P(EdgeCases, Determinant,
+    testing::Values(DetCase { "OneExchange", 2, { { 0, 1 }, { 2, 3 } }, bits(-2.0f) },
+        DetCase { "ZeroColumnExitsEarly", 2, { { 0, 1 }, { 0, 2 } }, bits(0.0f) },
+        DetCase { "SingularOnlyAtTheLastStepGivesNegativeZero", 2, { { 0, 0 }, { 1, 2 } }, bits(-0.0f) },
+        DetCase { "ThreeByThree", 3, { { 1, 2, 3 }, { 4, 5, 6 }, { 7, 8, 10 } }, bits(-3.0f) },
+        DetCase { "IntegersNeedNotGiveAnInteger", 3, { { 2, 1, 1 }, { 1, 3, 2 }, { 1, 0, 0 } }, 0xBF7FFFFFu },
+        DetCase {
+            "SingularThroughTheFinalProduct", 3, { { 1, 2, 3 }, { 4, 5, 6 }, { 7, 8, 9 } }, bits(-0.0f) },
+        DetCase { "RotationThenOneMoreExchange", 3, { { 0, 0, 1 }, { 0, 2, 0 }, { 3, 0, 0 } }, bits(-6.0f) },
+        DetCase { "DecimalsRoundedToSingle", 2, { { 0.1f, 0.2f }, { 0.3f, 0.4f } }, 0xBCA3D70Bu },
+        DetCase { "ExactlySingularButNotInSingle", 2, { { 0.1f, 0.3f }, { 0.3f, 0.9f } }, 0xB1CCCCCDu },
+        DetCase { "Identity9", 9,
+            { { 1, 0, 0, 0, 0, 0, 0, 0, 0 }, { 0, 1, 0, 0, 0, 0, 0, 0, 0 }, { 0, 0, 1, 0, 0, 0, 0, 0, 0 },
+                { 0, 0, 0, 1, 0, 0, 0, 0, 0 }, { 0, 0, 0, 0, 1, 0, 0, 0, 0 }, { 0, 0, 0, 0, 0, 1, 0, 0, 0 },
+                { 0, 0, 0, 0, 0, 0, 1, 0, 0 }, { 0, 0, 0, 0, 0, 0, 0, 1, 0 }, { 0, 0, 0, 0, 0, 0, 0, 0, 1 } },
+            bits(1.0f) },
+        DetCase { "LateZeroColumnExitsEarly", 3, { { 1, 2, 3 }, { 2, 4, 5 }, { 3, 6, 7 } }, bits(0.0f) }),
     [](const testing::TestParamInfo<DetCase>& info) { return std::string(info.param.name); });
 
 TEST(Determinant, PivotSearchRotatesRowsAndLeavesTheEliminatedForm)
 {
     SystemStore store;
-    Matrix matrix = matrixFromRows({{0, 0, 1, 7}, {0, 2, 0, 8}, {3, 0, 0, 9}});
+    Matrix matrix = matrixFromRows({ { 0, 0, 1, 7 }, { 0, 2, 0, 8 }, { 3, 0, 0, 9 } });
     ASSERT_EQ(presmetnidet(store, matrix, 3), DetStatus::Ok);
     // Step 1 rotates to (3 0 0 / 0 0 1 / 0 2 0), step 2 swaps rows 2 and 3.
     EXPECT_EQ(matrix[1][1], 1.0f);
@@ -95,7 +94,7 @@ TEST(Determinant, PivotSearchRotatesRowsAndLeavesTheEliminatedForm)
 TEST(Determinant, EarlyExitLeavesTheMatrixAsItStoodAndColumnNPlusOneAlone)
 {
     SystemStore store;
-    Matrix matrix = matrixFromRows({{0, 1, 5}, {0, 2, 6}});
+    Matrix matrix = matrixFromRows({ { 0, 1, 5 }, { 0, 2, 6 } });
     ASSERT_EQ(presmetnidet(store, matrix, 2), DetStatus::Ok);
     EXPECT_EQ(store.DetResult, 0.0f);
     EXPECT_EQ(matrix[1][2], 2.0f);
@@ -110,9 +109,12 @@ struct OverflowCase {
     std::vector<std::vector<float>> rows;
 };
 
-void PrintTo(const OverflowCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const OverflowCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class DeterminantOverflow : public testing::TestWithParam<OverflowCase> {};
+class DeterminantOverflow : public testing::TestWithParam<OverflowCase> { };
 
 TEST_P(DeterminantOverflow, IsReported)
 {
@@ -121,16 +123,14 @@ TEST_P(DeterminantOverflow, IsReported)
     EXPECT_EQ(presmetnidet(store, matrix, GetParam().size), DetStatus::Overflow);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Range, DeterminantOverflow,
-    testing::Values(
-        OverflowCase{"FinalProduct", 2, {{1e30f, 0}, {0, 1e30f}}},
-        OverflowCase{"PivotProduct", 3, {{1e20f, 0, 0}, {0, 1e20f, 0}, {0, 0, 1}}},
-        OverflowCase{"Normalising", 2, {{1e-30f, 1e30f}, {1, 1}}},
+INSTANTIATE_TEST_SUITE_P(Range, DeterminantOverflow,
+    testing::Values(OverflowCase { "FinalProduct", 2, { { 1e30f, 0 }, { 0, 1e30f } } },
+        OverflowCase { "PivotProduct", 3, { { 1e20f, 0, 0 }, { 0, 1e20f, 0 }, { 0, 0, 1 } } },
+        OverflowCase { "Normalising", 2, { { 1e-30f, 1e30f }, { 1, 1 } } },
         // Step 1 makes element (3, 3) infinite, then step 2 finds no pivot
         // and would report a plain 0: still an overflow.
-        OverflowCase{"HiddenByTheEarlyExit", 3, {{1, 1, 3e38f}, {1, 1, 0}, {-1, -1, 3e38f}}},
-        OverflowCase{"Elimination", 2, {{1, 3e38f}, {-2, 3e38f}}}),
+        OverflowCase { "HiddenByTheEarlyExit", 3, { { 1, 1, 3e38f }, { 1, 1, 0 }, { -1, -1, 3e38f } } },
+        OverflowCase { "Elimination", 2, { { 1, 3e38f }, { -2, 3e38f } } }),
     [](const testing::TestParamInfo<OverflowCase>& info) { return std::string(info.param.name); });
 
 } // namespace

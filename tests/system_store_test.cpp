@@ -17,7 +17,7 @@ public:
     std::string cellText(int row, int column) const override
     {
         reads.emplace_back(row, column);
-        const auto it = texts.find({row, column});
+        const auto it = texts.find({ row, column });
         return it == texts.end() ? std::string() : it->second;
     }
 
@@ -25,14 +25,17 @@ public:
     {
         for (int row = 1; row <= size; ++row)
             for (int column = 1; column <= size + 1; ++column)
-                texts[{row, column}] = valueOf(row, column);
+                texts[{ row, column }] = valueOf(row, column);
     }
 
     std::map<std::pair<int, int>, std::string> texts;
     mutable std::vector<std::pair<int, int>> reads;
 };
 
-std::string numberText(int row, int column) { return std::to_string(10 * row + column); }
+std::string numberText(int row, int column)
+{
+    return std::to_string(10 * row + column);
+}
 
 TEST(Masiv, ReadsTwoByTwoRowByRowWithTheRightHandSideInColumnThree)
 {
@@ -41,8 +44,9 @@ TEST(Masiv, ReadsTwoByTwoRowByRowWithTheRightHandSideInColumnThree)
     SystemStore store;
     ASSERT_FALSE(masiv(store, 2, grid, kCLocale));
     using Cell = std::pair<int, int>;
-    EXPECT_THAT(grid.reads, testing::ElementsAre(Cell{1, 1}, Cell{1, 2}, Cell{1, 3}, Cell{2, 1}, Cell{2, 2},
-                                                 Cell{2, 3}));
+    EXPECT_THAT(grid.reads,
+        testing::ElementsAre(
+            Cell { 1, 1 }, Cell { 1, 2 }, Cell { 1, 3 }, Cell { 2, 1 }, Cell { 2, 2 }, Cell { 2, 3 }));
     EXPECT_EQ(store.SystemMatrix[1][3], 13.0f);
     EXPECT_EQ(store.SystemMatrix[2][3], 23.0f);
 }
@@ -68,7 +72,7 @@ TEST(Masiv, StoresDecimalsRoundedToSingleUnderTheGivenLocale)
     FakeGrid grid;
     grid.fill(2, [](int, int) { return std::string("0,1"); });
     SystemStore store;
-    ASSERT_FALSE(masiv(store, 2, grid, NumberLocale{",", "\u00A0"}));
+    ASSERT_FALSE(masiv(store, 2, grid, NumberLocale { ",", "\u00A0" }));
     EXPECT_EQ(store.SystemMatrix[2][2], 0.1f);
 }
 
@@ -76,12 +80,12 @@ TEST(Masiv, StopsAtTheFirstBadCellAndNamesIt)
 {
     FakeGrid grid;
     grid.fill(3, numberText);
-    grid.texts[{2, 4}] = "12abc";
-    grid.texts[{3, 1}] = "also bad";
+    grid.texts[{ 2, 4 }] = "12abc";
+    grid.texts[{ 3, 1 }] = "also bad";
     SystemStore store;
     const auto error = masiv(store, 3, grid, kCLocale);
     ASSERT_TRUE(error);
-    EXPECT_EQ(*error, (CellError{2, 4, "12abc", ConversionError::NotANumber}));
+    EXPECT_EQ(*error, (CellError { 2, 4, "12abc", ConversionError::NotANumber }));
     EXPECT_EQ(grid.reads.back(), std::make_pair(2, 4));
     EXPECT_EQ(store.SystemMatrix[2][3], 23.0f) << "cells before the bad one are stored";
     EXPECT_EQ(store.MainWorkMatrix[1][1], 0.0f) << "no copy is made";
@@ -91,11 +95,11 @@ TEST(Masiv, ReportsAnEmptyCellAndAnOutOfRangeCell)
 {
     FakeGrid grid;
     grid.fill(2, numberText);
-    grid.texts[{1, 2}] = "";
+    grid.texts[{ 1, 2 }] = "";
     SystemStore store;
-    EXPECT_EQ(masiv(store, 2, grid, kCLocale), (CellError{1, 2, "", ConversionError::NotANumber}));
-    grid.texts[{1, 2}] = "1e40";
-    EXPECT_EQ(masiv(store, 2, grid, kCLocale), (CellError{1, 2, "1e40", ConversionError::OutOfRange}));
+    EXPECT_EQ(masiv(store, 2, grid, kCLocale), (CellError { 1, 2, "", ConversionError::NotANumber }));
+    grid.texts[{ 1, 2 }] = "1e40";
+    EXPECT_EQ(masiv(store, 2, grid, kCLocale), (CellError { 1, 2, "1e40", ConversionError::OutOfRange }));
 }
 
 TEST(Masiv, SmallerSystemLeavesTheOldLargerValuesUntouched)
@@ -108,7 +112,7 @@ TEST(Masiv, SmallerSystemLeavesTheOldLargerValuesUntouched)
     grid.fill(2, [](int, int) { return std::string("1"); });
     ASSERT_FALSE(masiv(store, 2, grid, kCLocale));
     EXPECT_EQ(grid.reads.size(), 6u);
-    for (const Matrix* matrix : {&store.SystemMatrix, &store.MainWorkMatrix, &store.SubstitutedMatrix}) {
+    for (const Matrix* matrix : { &store.SystemMatrix, &store.MainWorkMatrix, &store.SubstitutedMatrix }) {
         EXPECT_EQ((*matrix)[3][1], 31.0f);
         EXPECT_EQ((*matrix)[1][4], 14.0f);
         EXPECT_EQ((*matrix)[2][2], 1.0f);

@@ -3,7 +3,7 @@
 #include "window/layout_tables.h"
 
 #include <QApplication>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -12,12 +12,21 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 
 namespace cramer {
 
 QFont fittedFont(const QFont& nominal, const QString& text, int width)
 {
-    auto fits = [&](const QFont& font) { return QFontMetrics(font).horizontalAdvance(text) <= width; };
+    // Summing single glyph advances skips text shaping, which made this the
+    // slowest part of showing a matrix; one pixel covers kerning.
+    auto fits = [&](const QFont& font) {
+        const QFontMetricsF metrics(font);
+        qreal advance = 1.0;
+        for (QChar character : text)
+            advance += metrics.horizontalAdvance(character);
+        return advance <= width;
+    };
     QFont font = nominal;
     if (text.isEmpty() || fits(font))
         return font;
@@ -52,13 +61,19 @@ void GridCell::setBackColor(std::uint32_t colour)
     if (colour == backColor_)
         return;
     backColor_ = colour;
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, tables::toQColor(colour, QApplication::palette()));
-    setPalette(colours);
+    // Cells switch between two colours many times a solve: share one palette
+    // per colour instead of building a new one each time.
+    static std::map<std::uint32_t, QPalette> palettes;
+    auto [entry, added] = palettes.try_emplace(colour, palette());
+    if (added)
+        entry->second.setColor(QPalette::Base, tables::toQColor(colour, QApplication::palette()));
+    setPalette(entry->second);
 }
 
 void GridCell::fitText()
 {
+    if (text().isEmpty() && font() == nominal_)
+        return;
     QStyleOptionFrame option;
     initStyleOption(&option);
     // QLineEdit keeps two pixels free on either side and one for the cursor.
@@ -101,7 +116,7 @@ void BarLine::setEnds(int x1, int y1, int x2, int y2)
     y2_ = y2;
     const int half = tables::kLineWidthPixels / 2;
     const QRect box = QRect(QPoint(tables::toPixels(std::min(x1, x2)), tables::toPixels(std::min(y1, y2))),
-                            QPoint(tables::toPixels(std::max(x1, x2)), tables::toPixels(std::max(y1, y2))))
+        QPoint(tables::toPixels(std::max(x1, x2)), tables::toPixels(std::max(y1, y2))))
                           .adjusted(-half, -half, half, half);
     setGeometry(box);
     update();
@@ -115,7 +130,10 @@ void BarLine::setDrawMode(int mode)
     update();
 }
 
-bool BarLine::isDrawn() const { return drawMode_ == tables::kDrawModeCopyPen; }
+bool BarLine::isDrawn() const
+{
+    return drawMode_ == tables::kDrawModeCopyPen;
+}
 
 void BarLine::paintEvent(QPaintEvent*)
 {
@@ -125,7 +143,7 @@ void BarLine::paintEvent(QPaintEvent*)
     painter.setPen(QPen(colour_, tables::kLineWidthPixels, Qt::SolidLine, Qt::FlatCap));
     const QPoint origin = geometry().topLeft();
     painter.drawLine(QPoint(tables::toPixels(x1_), tables::toPixels(y1_)) - origin,
-                     QPoint(tables::toPixels(x2_), tables::toPixels(y2_)) - origin);
+        QPoint(tables::toPixels(x2_), tables::toPixels(y2_)) - origin);
 }
 
 QPixmap drawKeyboardSmiley()

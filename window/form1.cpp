@@ -14,10 +14,13 @@ namespace {
 
 using tables::FontKind;
 
-QString qtText(const char* utf8) { return QString::fromUtf8(utf8); }
+QString qtText(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 
 void setColours(QWidget* widget, QPalette::ColorRole backgroundRole, std::uint32_t background,
-                QPalette::ColorRole textRole, std::uint32_t text)
+    QPalette::ColorRole textRole, std::uint32_t text)
 {
     const QPalette& desktop = QApplication::palette();
     QPalette colours = widget->palette();
@@ -53,15 +56,30 @@ Form1::Form1(MessageBoxes& boxes, QWidget* parent)
     Form_Load();
 }
 
-GridCell* Form1::cell(int row, int column) const { return cells_.at(row).at(column); }
-CaptionLabel* Form1::label(int number) const { return labels_.at(number); }
-QRadioButton* Form1::option(int k) const { return options_.at(k); }
-QPushButton* Form1::command(int number) const { return commands_.at(number); }
-BarLine* Form1::line(int number) const { return lines_.at(number); }
+GridCell* Form1::cell(int row, int column) const
+{
+    return cells_.at(row).at(column);
+}
+CaptionLabel* Form1::label(int number) const
+{
+    return labels_.at(number);
+}
+QRadioButton* Form1::option(int k) const
+{
+    return options_.at(k);
+}
+QPushButton* Form1::command(int number) const
+{
+    return commands_.at(number);
+}
+BarLine* Form1::line(int number) const
+{
+    return lines_.at(number);
+}
 
 void Form1::createFrames()
 {
-    QGroupBox** frames[] = {&sizeFrame_, &gridFrame_, &resultFrame_};
+    QGroupBox** frames[] = { &sizeFrame_, &gridFrame_, &resultFrame_ };
     for (std::size_t i = 0; i < tables::kFrames.size(); ++i) {
         const tables::FrameSpec& spec = tables::kFrames[i];
         auto* frame = new QGroupBox(this);
@@ -88,6 +106,9 @@ void Form1::createSizeOptions()
     options_[1]->setChecked(true);
 }
 
+// The cells and labels start empty: the clear at load would empty whatever
+// placeholder they were built with before the window is first shown.
+
 void Form1::createGrid()
 {
     const QFont font = tables::makeFont(FontKind::Control);
@@ -99,15 +120,12 @@ void Form1::createGrid()
             cell->setAccessibleName(qtText(texts::kCellAccessibleName).arg(row).arg(column));
             setColours(cell, QPalette::Base, tables::kWindowBackground, QPalette::Text, tables::kRed);
             cell->setBackColor(tables::kWindowBackground);
-            // The names of the full 9 × 9 system; the clear at load empties them.
-            cell->setText(column <= 9 ? QStringLiteral("a%1%2").arg(row).arg(column) : QStringLiteral("b%1").arg(row));
             cells_[row][column] = cell;
         }
         for (int column = 1; column <= 9; ++column) {
-            const QString caption = qtText(texts::kOperatorPrefix) + QString::number(column) +
-                                    qtText(column < 9 ? texts::kOperatorPlus : texts::kOperatorEquals);
-            addLabel(tables::operatorLabelNumber(row, column), gridFrame_, tables::operatorLabelRect(row, column),
-                     FontKind::Control, tables::kGreen, tables::kButtonText, caption);
+            addLabel(tables::operatorLabelNumber(row, column), gridFrame_,
+                tables::operatorLabelRect(row, column), FontKind::Control, tables::kGreen,
+                tables::kButtonText);
         }
     }
 }
@@ -117,16 +135,9 @@ void Form1::createResultRows()
     using tables::ResultColumn;
     for (int row = 1; row <= tables::kGridRows; ++row) {
         for (ResultColumn column : tables::kResultColumns) {
-            const int number = tables::resultLabelNumber(row, column);
-            QString caption = QString::number(number);
-            if (column == ResultColumn::Name)
-                caption = qtText(texts::kResultNameFormat).arg(row);
-            else if (column == ResultColumn::Slash)
-                caption = qtText(texts::kResultSlash);
-            else if (column == ResultColumn::Equals)
-                caption = qtText(texts::kResultEquals);
-            addLabel(number, resultFrame_, tables::resultLabelRect(row, column), FontKind::Control, tables::kTeal,
-                     tables::resultColumnSpec(column).textColour, caption);
+            addLabel(tables::resultLabelNumber(row, column), resultFrame_,
+                tables::resultLabelRect(row, column), FontKind::Control, tables::kTeal,
+                tables::resultColumnSpec(column).textColour);
         }
     }
 }
@@ -134,41 +145,30 @@ void Form1::createResultRows()
 void Form1::createFixedLabels()
 {
     for (const tables::FixedLabelSpec& spec : tables::kFixedLabels) {
-        QString caption;
-        QWidget* frame = gridFrame_;
-        switch (spec.number) {
-        case tables::kHeadingLetterLabel: caption = qtText(texts::kHeadingLetter); break;
-        case tables::kHeadingEqualsLabel: caption = qtText(texts::kHeadingEquals); break;
-        case tables::kHeadingIndexLabel: caption = QStringLiteral("i"); break;
-        case tables::kResultHeadingLabel:
-            caption = qtText(texts::kResultHeading);
-            frame = resultFrame_;
-            break;
-        case tables::kAttributionLabel:
-            caption = qtText(texts::kAttribution);
-            frame = resultFrame_;
-            break;
-        }
-        addLabel(spec.number, frame, spec.rect, spec.font, spec.background, tables::kButtonText, caption);
+        const bool inGrid = spec.number >= tables::kHeadingLetterLabel;
+        addLabel(spec.number, inGrid ? gridFrame_ : resultFrame_, spec.rect, spec.font, spec.background,
+            tables::kButtonText);
     }
+    // The only captions no handler ever changes.
+    label(tables::kResultHeadingLabel)->setCaption(qtText(texts::kResultHeading));
+    label(tables::kAttributionLabel)->setCaption(qtText(texts::kAttribution));
 }
 
 CaptionLabel* Form1::addLabel(int number, QWidget* frame, const tables::TwipsRect& rect, FontKind font,
-                              std::uint32_t background, std::uint32_t textColour, const QString& caption)
+    std::uint32_t background, std::uint32_t textColour)
 {
     auto* label = new CaptionLabel(tables::makeFont(font), frame);
     label->setObjectName(QStringLiteral("Label%1").arg(number));
     label->setGeometry(tables::toPixels(rect));
     label->setAutoFillBackground(true);
     setColours(label, QPalette::Window, background, QPalette::WindowText, textColour);
-    label->setCaption(caption);
     labels_[number] = label;
     return label;
 }
 
 void Form1::createCommands()
 {
-    const char* captions[] = {nullptr, texts::kLayOutCommand, texts::kClearCommand, texts::kSolveCommand};
+    const char* captions[] = { nullptr, texts::kLayOutCommand, texts::kClearCommand, texts::kSolveCommand };
     for (const tables::CommandSpec& spec : tables::kCommands) {
         auto* button = new QPushButton(qtText(captions[spec.number]), resultFrame_);
         button->setObjectName(QStringLiteral("Command%1").arg(spec.number));
@@ -196,8 +196,8 @@ void Form1::createMethodList()
     methodList_->setUniformItemSizes(true);
     setColours(methodList_, QPalette::Base, tables::kWindowBackground, QPalette::Text, tables::kWindowText);
     for (const texts::ListItem& item : texts::kMethodSummary) {
-        methodList_->addItem(QString(item.leadingBlanks, QLatin1Char(' ')) + qtText(item.text) +
-                             QString(item.trailingBlanks, QLatin1Char(' ')));
+        methodList_->addItem(QString(item.leadingBlanks, QLatin1Char(' ')) + qtText(item.text)
+            + QString(item.trailingBlanks, QLatin1Char(' ')));
     }
 }
 
@@ -244,6 +244,9 @@ void Form1::createTabOrder()
     chain(commands_[3]);
 }
 
-QString Form1::numberText(float value) const { return QString::fromStdString(formatSingle(value, numberLocale_)); }
+QString Form1::numberText(float value) const
+{
+    return QString::fromStdString(formatSingle(value, numberLocale_));
+}
 
 } // namespace cramer

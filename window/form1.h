@@ -74,7 +74,7 @@ private:
     void createTabOrder();
 
     CaptionLabel* addLabel(int number, QWidget* frame, const tables::TwipsRect& rect, tables::FontKind font,
-                           std::uint32_t background, std::uint32_t textColour, const QString& caption);
+        std::uint32_t background, std::uint32_t textColour);
     static NumberLocale currentNumberLocale();
     QString numberText(float value) const;
     void reportBadCell(const CellError& error);
@@ -88,11 +88,11 @@ private:
     QGroupBox* sizeFrame_ = nullptr;
     QGroupBox* gridFrame_ = nullptr;
     QGroupBox* resultFrame_ = nullptr;
-    std::array<std::array<GridCell*, tables::kGridColumns + 1>, tables::kGridRows + 1> cells_{};
-    std::array<CaptionLabel*, tables::kLabelCount + 1> labels_{};
-    std::array<QRadioButton*, 9> options_{};
-    std::array<QPushButton*, 4> commands_{};
-    std::array<BarLine*, 4> lines_{};
+    std::array<std::array<GridCell*, tables::kGridColumns + 1>, tables::kGridRows + 1> cells_ {};
+    std::array<CaptionLabel*, tables::kLabelCount + 1> labels_ {};
+    std::array<QRadioButton*, 9> options_ {};
+    std::array<QPushButton*, 4> commands_ {};
+    std::array<BarLine*, 4> lines_ {};
     QListWidget* methodList_ = nullptr;
     QLabel* picture_ = nullptr;
 };

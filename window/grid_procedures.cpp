@@ -10,9 +10,15 @@
 namespace cramer {
 namespace {
 
-QString qtText(const char* utf8) { return QString::fromUtf8(utf8); }
+QString qtText(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 
-void moveTop(QWidget* widget, int twips) { widget->move(widget->x(), tables::toPixels(twips)); }
+void moveTop(QWidget* widget, int twips)
+{
+    widget->move(widget->x(), tables::toPixels(twips));
+}
 
 } // namespace
 
@@ -50,7 +56,8 @@ void Form1::Command2_Click()
 
 void Form1::iz4istitext()
 {
-    line(1)->setEnds(tables::kRestingBarX, tables::kRestingBarTop, tables::kRestingBarX, tables::kRestingBarBottom);
+    line(1)->setEnds(
+        tables::kRestingBarX, tables::kRestingBarTop, tables::kRestingBarX, tables::kRestingBarBottom);
     line(3)->setDrawMode(tables::kDrawModeMaskNotPen);
     for (int row = 1; row <= tables::kGridRows; ++row)
         for (int column = 1; column <= tables::kGridColumns; ++column)
@@ -76,8 +83,8 @@ void Form1::layOutFor(int n)
     for (int row = 1; row <= n; ++row) {
         for (int column = 1; column <= n; ++column) {
             label(tables::operatorLabelNumber(row, column))
-                ->setCaption(qtText(texts::kOperatorPrefix) + QString::number(column) +
-                             qtText(column < n ? texts::kOperatorPlus : texts::kOperatorEquals));
+                ->setCaption(qtText(texts::kOperatorPrefix) + QString::number(column)
+                    + qtText(column < n ? texts::kOperatorPlus : texts::kOperatorEquals));
         }
     }
 }
@@ -116,8 +123,8 @@ void Form1::showDeterminantHeading(int index)
 {
     label(tables::kHeadingLetterLabel)->setCaption(qtText(texts::kHeadingLetter));
     label(tables::kHeadingIndexLabel)
-        ->setCaption(index == 0 ? QString()
-                                : QString::fromStdString(formatInt16(static_cast<std::int16_t>(index))));
+        ->setCaption(
+            index == 0 ? QString() : QString::fromStdString(formatInt16(static_cast<std::int16_t>(index))));
     label(tables::kHeadingEqualsLabel)->setCaption(qtText(texts::kHeadingEquals));
 }
 
@@ -126,7 +133,8 @@ void Form1::showResultRows(int n, const Vector& numerators, float mainDeterminan
     using tables::ResultColumn;
     using tables::resultLabelNumber;
     for (int row = 1; row <= n; ++row) {
-        label(resultLabelNumber(row, ResultColumn::Name))->setCaption(qtText(texts::kResultNameFormat).arg(row));
+        label(resultLabelNumber(row, ResultColumn::Name))
+            ->setCaption(qtText(texts::kResultNameFormat).arg(row));
         label(resultLabelNumber(row, ResultColumn::Numerator))->setCaption(numberText(numerators[row]));
         label(resultLabelNumber(row, ResultColumn::Determinant))->setCaption(numberText(mainDeterminant));
         label(resultLabelNumber(row, ResultColumn::Solution))->setCaption(numberText(solutions[row]));

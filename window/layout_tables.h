@@ -27,7 +27,10 @@ struct TwipsRect {
     int height = 0;
 };
 
-constexpr int toPixels(int twips) { return twips / kTwipsPerPixel; }
+constexpr int toPixels(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
 QRect toPixels(const TwipsRect& rect);
 
 enum Colour : std::uint32_t {
@@ -48,12 +51,12 @@ enum Colour : std::uint32_t {
 QColor toQColor(std::uint32_t colour, const QPalette& desktop);
 
 enum class FontKind {
-    Window,        // 9.75 pt: frame caption, buttons, Label100
-    Control,       // 12 pt: cells, options, labels
-    Attribution,   // 12 pt italic: Label101
-    HeadingSmall,  // 13.5 pt: Label139, Label140
+    Window, // 9.75 pt: frame caption, buttons, Label100
+    Control, // 12 pt: cells, options, labels
+    Attribution, // 12 pt italic: Label101
+    HeadingSmall, // 13.5 pt: Label139, Label140
     HeadingLetter, // 18 pt: Label138
-    List,          // 9.75 pt in the list's face
+    List, // 9.75 pt in the list's face
 };
 
 // Bold, in pixels of 1/96 inch so that fonts scale with the layout.
@@ -66,43 +69,63 @@ struct FrameSpec {
     std::uint32_t background;
 };
 // Top to bottom: the size selector, the grid, the commands and results.
-inline constexpr std::array<FrameSpec, 3> kFrames{{
-    {"Frame2", {0, 0, 12615, 855}, kYellow},
-    {"Frame1", {0, 840, 12615, 3735}, kGreen},
-    {"Frame3", {0, 4560, 12615, 4215}, kTeal},
-}};
+inline constexpr std::array<FrameSpec, 3> kFrames { {
+    { "Frame2", { 0, 0, 12615, 855 }, kYellow },
+    { "Frame1", { 0, 840, 12615, 3735 }, kGreen },
+    { "Frame3", { 0, 4560, 12615, 4215 }, kTeal },
+} };
 inline constexpr int kClientWidth = 12585;
 inline constexpr int kClientHeight = 8805;
 
 // Grid cell (row, column) is Text<10·row + column>, so the tenth cell of a
 // row carries the next row's tens: Text20 ends row 1, Text21 starts row 2.
-constexpr int cellNumber(int row, int column) { return 10 * row + column; }
-constexpr int cellRow(int number) { return (number - 1) / 10; }
-constexpr int cellColumn(int number) { return (number - 1) % 10 + 1; }
+constexpr int cellNumber(int row, int column)
+{
+    return 10 * row + column;
+}
+constexpr int cellRow(int number)
+{
+    return (number - 1) / 10;
+}
+constexpr int cellColumn(int number)
+{
+    return (number - 1) % 10 + 1;
+}
 constexpr TwipsRect cellRect(int row, int column)
 {
     const bool tall = row == 1 || cellNumber(row, column) == 76;
-    return {960 + 1200 * (column - 1), 360 * row, 735, tall ? 405 : 375};
+    return { 960 + 1200 * (column - 1), 360 * row, 735, tall ? 405 : 375 };
 }
 
 // Operator label (row, column), between cell (row, column) and the next.
-constexpr int operatorLabelNumber(int row, int column) { return 10 * row + column; }
-constexpr TwipsRect operatorLabelRect(int row, int column) { return {1680 + 1200 * (column - 1), 360 * row, 495, 375}; }
+constexpr int operatorLabelNumber(int row, int column)
+{
+    return 10 * row + column;
+}
+constexpr TwipsRect operatorLabelRect(int row, int column)
+{
+    return { 1680 + 1200 * (column - 1), 360 * row, 495, 375 };
+}
 
 enum class ResultColumn { Name, Numerator, Slash, Determinant, Equals, Solution };
-inline constexpr std::array<ResultColumn, 6> kResultColumns{ResultColumn::Name,        ResultColumn::Numerator,
-                                                            ResultColumn::Slash,       ResultColumn::Determinant,
-                                                            ResultColumn::Equals,      ResultColumn::Solution};
+inline constexpr std::array<ResultColumn, 6> kResultColumns { ResultColumn::Name, ResultColumn::Numerator,
+    ResultColumn::Slash, ResultColumn::Determinant, ResultColumn::Equals, ResultColumn::Solution };
 
 constexpr int resultLabelNumber(int row, ResultColumn column)
 {
     switch (column) {
-    case ResultColumn::Name: return row;
-    case ResultColumn::Numerator: return 10 * row;
-    case ResultColumn::Slash: return 100 + 2 * row;
-    case ResultColumn::Determinant: return 101 + 2 * row;
-    case ResultColumn::Equals: return 118 + 2 * row;
-    case ResultColumn::Solution: return 119 + 2 * row;
+    case ResultColumn::Name:
+        return row;
+    case ResultColumn::Numerator:
+        return 10 * row;
+    case ResultColumn::Slash:
+        return 100 + 2 * row;
+    case ResultColumn::Determinant:
+        return 101 + 2 * row;
+    case ResultColumn::Equals:
+        return 118 + 2 * row;
+    case ResultColumn::Solution:
+        return 119 + 2 * row;
     }
     return 0;
 }
@@ -115,19 +138,25 @@ struct ResultColumnSpec {
 constexpr ResultColumnSpec resultColumnSpec(ResultColumn column)
 {
     switch (column) {
-    case ResultColumn::Name: return {3480, 1095, kButtonText};
-    case ResultColumn::Numerator: return {4560, 735, kBlue};
-    case ResultColumn::Slash: return {5280, 135, kButtonText};
-    case ResultColumn::Determinant: return {5400, 735, kBlue};
-    case ResultColumn::Equals: return {6120, 255, kButtonText};
-    case ResultColumn::Solution: return {6360, 975, kDarkRed};
+    case ResultColumn::Name:
+        return { 3480, 1095, kButtonText };
+    case ResultColumn::Numerator:
+        return { 4560, 735, kBlue };
+    case ResultColumn::Slash:
+        return { 5280, 135, kButtonText };
+    case ResultColumn::Determinant:
+        return { 5400, 735, kBlue };
+    case ResultColumn::Equals:
+        return { 6120, 255, kButtonText };
+    case ResultColumn::Solution:
+        return { 6360, 975, kDarkRed };
     }
     return {};
 }
 constexpr TwipsRect resultLabelRect(int row, ResultColumn column)
 {
     const ResultColumnSpec spec = resultColumnSpec(column);
-    return {spec.left, 360 * (row + 1), spec.width, 375};
+    return { spec.left, 360 * (row + 1), spec.width, 375 };
 }
 
 // The three labels beside the grid that read "d", index, "=".
@@ -143,27 +172,33 @@ struct FixedLabelSpec {
     FontKind font;
     std::uint32_t background;
 };
-inline constexpr std::array<FixedLabelSpec, 5> kFixedLabels{{
-    {kHeadingLetterLabel, {120, 1800, 255, 375}, FontKind::HeadingLetter, kGreen},
-    {kHeadingEqualsLabel, {360, 1800, 255, 255}, FontKind::HeadingSmall, kGreen},
-    {kHeadingIndexLabel, {360, 2040, 255, 375}, FontKind::HeadingSmall, kGreen},
-    {kResultHeadingLabel, {4680, 240, 1335, 375}, FontKind::Window, kButtonFace},
-    {kAttributionLabel, {8760, 3720, 2895, 375}, FontKind::Attribution, kTeal},
-}};
+inline constexpr std::array<FixedLabelSpec, 5> kFixedLabels { {
+    { kHeadingLetterLabel, { 120, 1800, 255, 375 }, FontKind::HeadingLetter, kGreen },
+    { kHeadingEqualsLabel, { 360, 1800, 255, 255 }, FontKind::HeadingSmall, kGreen },
+    { kHeadingIndexLabel, { 360, 2040, 255, 375 }, FontKind::HeadingSmall, kGreen },
+    { kResultHeadingLabel, { 4680, 240, 1335, 375 }, FontKind::Window, kButtonFace },
+    { kAttributionLabel, { 8760, 3720, 2895, 375 }, FontKind::Attribution, kTeal },
+} };
 
 // Size option k (1 … 8) stands for n = k + 1.
-constexpr TwipsRect optionRect(int k) { return {1440 + 1200 * (k - 1), 360, 735, 375}; }
+constexpr TwipsRect optionRect(int k)
+{
+    return { 1440 + 1200 * (k - 1), 360, 735, 375 };
+}
 
 struct CommandSpec {
     int number;
     int top;
 };
 // Top to bottom on screen: lay out, solve, clear.
-inline constexpr std::array<CommandSpec, 3> kCommands{{{1, 240}, {3, 960}, {2, 1680}}};
-constexpr TwipsRect commandRect(int top) { return {240, top, 2775, 495}; }
+inline constexpr std::array<CommandSpec, 3> kCommands { { { 1, 240 }, { 3, 960 }, { 2, 1680 } } };
+constexpr TwipsRect commandRect(int top)
+{
+    return { 240, top, 2775, 495 };
+}
 
-inline constexpr TwipsRect kListRect{7560, 240, 4815, 3180};
-inline constexpr TwipsRect kPictureRect{360, 2280, 2490, 1650};
+inline constexpr TwipsRect kListRect { 7560, 240, 4815, 3180 };
+inline constexpr TwipsRect kPictureRect { 360, 2280, 2490, 1650 };
 inline constexpr int kPictureSide = 110;
 
 enum class LineFrame { Grid, Results };
@@ -177,11 +212,11 @@ struct LineSpec {
 inline constexpr int kLineWidthPixels = 4;
 inline constexpr int kDrawModeCopyPen = 13;
 inline constexpr int kDrawModeMaskNotPen = 3;
-inline constexpr std::array<LineSpec, 3> kLines{{
-    {1, LineFrame::Grid, 840, 240, 840, 3720, kWindowText, kDrawModeCopyPen},
-    {3, LineFrame::Grid, 5520, 240, 5520, 2040, kBlack, kDrawModeMaskNotPen},
-    {2, LineFrame::Results, 3360, 720, 3360, 3960, kWindowText, kDrawModeCopyPen},
-}};
+inline constexpr std::array<LineSpec, 3> kLines { {
+    { 1, LineFrame::Grid, 840, 240, 840, 3720, kWindowText, kDrawModeCopyPen },
+    { 3, LineFrame::Grid, 5520, 240, 5520, 2040, kBlack, kDrawModeMaskNotPen },
+    { 2, LineFrame::Results, 3360, 720, 3360, 3960, kWindowText, kDrawModeCopyPen },
+} };
 
 // The left bar at rest, after every clear.
 inline constexpr int kRestingBarX = 840;
@@ -200,7 +235,7 @@ struct DeterminantDecoration {
 constexpr DeterminantDecoration decorationFor(int n)
 {
     const int headingTop = 120 * (3 * n / 2 + 2);
-    return {headingTop, headingTop + 240, 840, 720 + 1200 * n, 240, 600 + 360 * n};
+    return { headingTop, headingTop + 240, 840, 720 + 1200 * n, 240, 600 + 360 * n };
 }
 
 } // namespace cramer::tables

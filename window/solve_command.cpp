@@ -14,12 +14,21 @@
 namespace cramer {
 namespace {
 
-QString qtText(const char* utf8) { return QString::fromUtf8(utf8); }
+QString qtText(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 
 class GridTexts : public CellSource {
 public:
-    explicit GridTexts(const Form1& form) : form_(form) {}
-    std::string cellText(int row, int column) const override { return form_.cell(row, column)->text().toStdString(); }
+    explicit GridTexts(const Form1& form)
+        : form_(form)
+    {
+    }
+    std::string cellText(int row, int column) const override
+    {
+        return form_.cell(row, column)->text().toStdString();
+    }
 
 private:
     const Form1& form_;
@@ -39,7 +48,7 @@ public:
     void announceDeterminant(float value) override
     {
         boxes_.inform(&form_, qtText(texts::kAnnouncementTitle),
-                      qtText(texts::kAnnouncementPrefix) + QString::fromStdString(formatSingle(value, locale_)));
+            qtText(texts::kAnnouncementPrefix) + QString::fromStdString(formatSingle(value, locale_)));
     }
     void reportSingular() override
     {
@@ -52,7 +61,8 @@ public:
         form_.iz4isticwet();
     }
     void showSystem(const Matrix& matrix, int) override { form_.pokajisistemata(matrix); }
-    void showResultRows(int size, const Vector& numerators, float mainDeterminant, const Vector& solutions) override
+    void showResultRows(
+        int size, const Vector& numerators, float mainDeterminant, const Vector& solutions) override
     {
         form_.showResultRows(size, numerators, mainDeterminant, solutions);
     }
@@ -78,7 +88,7 @@ QString quoted(const std::string& text)
 NumberLocale Form1::currentNumberLocale()
 {
     const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+    return { locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString() };
 }
 
 void Form1::Command3_Click()
@@ -115,8 +125,8 @@ void Form1::Command3_Click()
 void Form1::reportBadCell(const CellError& error)
 {
     const QString place = error.column <= store_.SystemSize
-                              ? qtText(texts::kCoefficientPlace).arg(error.row).arg(error.column)
-                              : qtText(texts::kFreeTermPlace).arg(error.row);
+        ? qtText(texts::kCoefficientPlace).arg(error.row).arg(error.column)
+        : qtText(texts::kFreeTermPlace).arg(error.row);
     QString message;
     if (error.kind == ConversionError::OutOfRange) {
         message = qtText(texts::kOutOfRangeCell)
@@ -138,12 +148,18 @@ void Form1::reportOverflow(const OverflowError& error)
 {
     QString value;
     switch (error.value) {
-    case OverflowValue::MainDeterminant: value = qtText(texts::kOverflowMainDeterminant); break;
-    case OverflowValue::NumeratorDeterminant: value = qtText(texts::kOverflowNumerator).arg(error.index); break;
-    case OverflowValue::Solution: value = qtText(texts::kOverflowSolution).arg(error.index); break;
+    case OverflowValue::MainDeterminant:
+        value = qtText(texts::kOverflowMainDeterminant);
+        break;
+    case OverflowValue::NumeratorDeterminant:
+        value = qtText(texts::kOverflowNumerator).arg(error.index);
+        break;
+    case OverflowValue::Solution:
+        value = qtText(texts::kOverflowSolution).arg(error.index);
+        break;
     }
     boxes_.inform(this, qtText(texts::kOverflowTitle),
-                  qtText(texts::kOverflowText).arg(value, numberText(std::numeric_limits<float>::max())));
+        qtText(texts::kOverflowText).arg(value, numberText(std::numeric_limits<float>::max())));
 }
 
 } // namespace cramer

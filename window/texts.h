@@ -33,7 +33,7 @@ inline constexpr const char* kResultEquals = "=";
 inline constexpr const char* kHeadingLetter = "d";
 inline constexpr const char* kHeadingEquals = "=";
 
-inline constexpr const char* kAttribution = "учебна програма по алгебра";
+inline constexpr const char* kAttribution = "учебна програма";
 
 // Messages for input the program cannot use. %1 is the cell's place.
 inline constexpr const char* kBadCellTitle = "Грешка във въвеждането";
@@ -41,17 +41,17 @@ inline constexpr const char* kCoefficientPlace = "коефициента пре�
 inline constexpr const char* kFreeTermPlace = "свободния член на уравнение %1";
 inline constexpr const char* kEmptyCell = "Клетката за %1 е празна.";
 inline constexpr const char* kNotANumberCell = "Клетката за %1 съдържа „%2“, а това не е число.";
-inline constexpr const char* kOutOfRangeCell =
-    "Числото „%2“ в клетката за %1 е твърде голямо: програмата работи с числа до %3 по абсолютна стойност.";
+inline constexpr const char* kOutOfRangeCell
+    = "Числото „%2“ в клетката за %1 е твърде голямо: програмата работи с числа до %3 по абсолютна стойност.";
 inline constexpr const char* kExpectedNumber = "Въведете число, например %1 или -3.";
 
 inline constexpr const char* kOverflowTitle = "Твърде голямо число";
 inline constexpr const char* kOverflowMainDeterminant = "Детерминантата d";
 inline constexpr const char* kOverflowNumerator = "Детерминантата d%1";
 inline constexpr const char* kOverflowSolution = "Неизвестното x%1 = d%1/d";
-inline constexpr const char* kOverflowText =
-    "%1 излиза извън обхвата на числата, с които програмата работи (до %2 по абсолютна стойност).\n"
-    "Системата е върната във вида, в който е въведена: поправете я и опитайте отново.";
+inline constexpr const char* kOverflowText
+    = "%1 излиза извън обхвата на числата, с които програмата работи (до %2 по абсолютна стойност).\n"
+      "Системата е върната във вида, в който е въведена: поправете я и опитайте отново.";
 
 // Names a screen reader announces for controls that show no text of their own.
 inline constexpr const char* kCellAccessibleName = "ред %1, колона %2";

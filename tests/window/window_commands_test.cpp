@@ -44,12 +44,12 @@ void expectLaidOutFor(const Form1& form, int n)
     EXPECT_FALSE(form.line(3)->isDrawn());
 }
 
-class LayOut : public testing::TestWithParam<int> {};
+class LayOut : public testing::TestWithParam<int> { };
 
 TEST_P(LayOut, ColoursTheActiveBlockAndCaptionsItsOperators)
 {
     TestWindow window;
-    window.type({{"1", "2", "3"}, {"4", "5", "6"}});
+    window.type({ { "1", "2", "3" }, { "4", "5", "6" } });
     window.layOut(GetParam());
     expectLaidOutFor(*window.form, GetParam());
 }
@@ -69,7 +69,7 @@ TEST(LayOut, FromNineBackToThree)
 TEST(LayOut, SameSizeAgainErasesTypingAndResults)
 {
     TestWindow window;
-    window.type({{"3", "0", "1"}, {"0", "3", "2"}});
+    window.type({ { "3", "0", "1" }, { "0", "3", "2" } });
     window.solve();
     ASSERT_FALSE(window.form->label(121)->text().isEmpty());
     window.layOut(2);
@@ -114,7 +114,7 @@ TEST(Clear, EmptiesEverythingButKeepsTheSize)
 TEST(Clear, TwiceIsTheSameAsOnceAndPutsTheBarsToRest)
 {
     TestWindow window;
-    window.type({{"3", "0", "1"}, {"0", "3", "2"}});
+    window.type({ { "3", "0", "1" }, { "0", "3", "2" } });
     // Leave the bars where a determinant put them.
     window.form->pokajideterminanta(window.form->store().SystemMatrix, 2);
     ASSERT_TRUE(window.form->line(3)->isDrawn());

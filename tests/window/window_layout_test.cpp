@@ -29,7 +29,7 @@ struct NamedCell {
     QRect pixels;
 };
 
-class CellNames : public testing::TestWithParam<NamedCell> {};
+class CellNames : public testing::TestWithParam<NamedCell> { };
 
 TEST_P(CellNames, FollowTheTensRule)
 {
@@ -42,12 +42,12 @@ TEST_P(CellNames, FollowTheTensRule)
     EXPECT_EQ(cell->parentWidget()->objectName(), "Frame1");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Grid, CellNames,
-    testing::Values(NamedCell{"Text11", 1, 1, {64, 24, 49, 27}}, NamedCell{"Text19", 1, 9, {704, 24, 49, 27}},
-                    NamedCell{"Text20", 1, 10, {784, 24, 49, 27}}, NamedCell{"Text21", 2, 1, {64, 48, 49, 25}},
-                    NamedCell{"Text76", 7, 6, {464, 168, 49, 27}}, NamedCell{"Text77", 7, 7, {544, 168, 49, 25}},
-                    NamedCell{"Text100", 9, 10, {784, 216, 49, 25}}),
+INSTANTIATE_TEST_SUITE_P(Grid, CellNames,
+    testing::Values(NamedCell { "Text11", 1, 1, { 64, 24, 49, 27 } },
+        NamedCell { "Text19", 1, 9, { 704, 24, 49, 27 } }, NamedCell { "Text20", 1, 10, { 784, 24, 49, 27 } },
+        NamedCell { "Text21", 2, 1, { 64, 48, 49, 25 } }, NamedCell { "Text76", 7, 6, { 464, 168, 49, 27 } },
+        NamedCell { "Text77", 7, 7, { 544, 168, 49, 25 } },
+        NamedCell { "Text100", 9, 10, { 784, 216, 49, 25 } }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WindowLayout, HasEveryControlOnceInItsFrame)
@@ -61,11 +61,12 @@ TEST(WindowLayout, HasEveryControlOnceInItsFrame)
     EXPECT_EQ(form.findChildren<QRadioButton*>().size(), 8);
     EXPECT_EQ(form.findChildren<QPushButton*>().size(), 3);
     EXPECT_EQ(form.findChildren<BarLine*>().size(), 3);
-    for (int number : {11, 19, 99, 138, 139, 140})
+    for (int number : { 11, 19, 99, 138, 139, 140 })
         EXPECT_EQ(form.label(number)->parentWidget()->objectName(), "Frame1") << number;
-    for (int number : {1, 10, 90, 100, 101, 102, 137})
+    for (int number : { 1, 10, 90, 100, 101, 102, 137 })
         EXPECT_EQ(form.label(number)->parentWidget()->objectName(), "Frame3") << number;
-    EXPECT_EQ(form.findChild<QGroupBox*>("Frame2")->title(), QString::fromUtf8("ИЗБЕРИ БРОЙ НА УРАВНЕНИЯТА /НЕИЗВЕСТНИТЕ/"));
+    EXPECT_EQ(form.findChild<QGroupBox*>("Frame2")->title(),
+        QString::fromUtf8("ИЗБЕРИ БРОЙ НА УРАВНЕНИЯТА /НЕИЗВЕСТНИТЕ/"));
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8("системи линейни уравнения - метод на КРАМЕР"));
 }
 
@@ -73,8 +74,8 @@ TEST(WindowLayout, ResultRowsFollowTheirNumberRules)
 {
     TestWindow window;
     // Row 9: Label9, Label90, Label118, Label119, Label136, Label137 at Top 3600.
-    const int lefts[] = {3480, 4560, 5280, 5400, 6120, 6360};
-    const int numbers[] = {9, 90, 118, 119, 136, 137};
+    const int lefts[] = { 3480, 4560, 5280, 5400, 6120, 6360 };
+    const int numbers[] = { 9, 90, 118, 119, 136, 137 };
     for (int i = 0; i < 6; ++i) {
         const QRect geometry = window.form->label(numbers[i])->geometry();
         EXPECT_EQ(geometry.topLeft(), QPoint(lefts[i] / 15, 3600 / 15)) << "Label" << numbers[i];
@@ -187,7 +188,13 @@ TEST(WindowLayout, TabVisitsCellsByNameThenTheCommands)
     QStringList expected;
     for (int number = 12; number <= 100; ++number)
         expected << QStringLiteral("Text%1").arg(number);
-    expected << "Option1" << "Command1" << "Command2" << "List1" << "Command3" << "Text11" << "Text12";
+    expected << "Option1"
+             << "Command1"
+             << "Command2"
+             << "List1"
+             << "Command3"
+             << "Text11"
+             << "Text12";
     EXPECT_EQ(visited, expected);
 }
 
@@ -199,7 +206,7 @@ TEST(WindowLayout, SevenDigitNumbersFitCellsAndResultLabels)
     cell->setText(widest);
     EXPECT_LE(QFontMetrics(cell->font()).horizontalAdvance(widest), cell->width() - 8);
     EXPECT_GE(cell->font().pixelSize(), 8);
-    for (int number : {10, 103, 121}) {
+    for (int number : { 10, 103, 121 }) {
         CaptionLabel* label = window.form->label(number);
         label->setCaption(widest);
         EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(widest), label->width()) << "Label" << number;
@@ -212,7 +219,7 @@ TEST(WindowLayout, EveryCaptionFitsItsBox)
 {
     TestWindow window;
     window.layOut(9);
-    Vector values{};
+    Vector values {};
     values.fill(-0.333f);
     window.form->showResultRows(9, values, -12345.67f, values);
     for (const QLabel* label : window.form->findChildren<CaptionLabel*>()) {

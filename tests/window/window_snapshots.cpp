@@ -36,12 +36,12 @@ int main(int argc, char* argv[])
     window.layOut(9);
     for (int row = 1; row <= 9; ++row)
         for (int column = 1; column <= 10; ++column)
-            window.form->cell(row, column)->setText(row == 9 && column == 10 ? "-1.234568E+07"
-                                                                             : QString::number(row * column));
+            window.form->cell(row, column)
+                ->setText(row == 9 && column == 10 ? "-1.234568E+07" : QString::number(row * column));
     save(*window.form, "layout9.png");
 
     window.layOut(3);
-    window.type({{"2", "1", "1", "4"}, {"1", "3", "2", "6"}, {"1", "0", "0", "1"}});
+    window.type({ { "2", "1", "1", "4" }, { "1", "3", "2", "6" }, { "1", "0", "0", "1" } });
     window.boxes.whileOpen = [&](const ShownMessage&) {
         if (window.boxes.shown.size() == 3)
             save(*window.form, "announce-d2.png");

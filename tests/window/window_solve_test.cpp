@@ -50,7 +50,7 @@ QStringList messageTexts(const std::vector<ShownMessage>& shown)
 QStringList resultRow(const Form1& form, int row)
 {
     QStringList captions;
-    for (int number : {row, 10 * row, 100 + 2 * row, 101 + 2 * row, 118 + 2 * row, 119 + 2 * row})
+    for (int number : { row, 10 * row, 100 + 2 * row, 101 + 2 * row, 118 + 2 * row, 119 + 2 * row })
         captions << form.label(number)->text();
     return captions;
 }
@@ -58,20 +58,20 @@ QStringList resultRow(const Form1& form, int row)
 TEST_F(SolveInWindow, WalksThroughEachDeterminantAndFillsTheResultRows)
 {
     TestWindow window;
-    window.type({{"3", "0", "1"}, {"0", "3", "2"}});
+    window.type({ { "3", "0", "1" }, { "0", "3", "2" } });
     QStringList headings;
     window.boxes.whileOpen = [&](const ShownMessage&) {
         const Form1& form = *window.form;
         headings << form.label(138)->text() + form.label(139)->text() + form.label(140)->text();
     };
     window.solve();
-    EXPECT_EQ(titles(window.boxes.shown), QStringList({kAnnouncement, kAnnouncement, kAnnouncement}));
-    EXPECT_EQ(messageTexts(window.boxes.shown), QStringList({"det=9", "det=3", "det=6"}));
-    EXPECT_EQ(headings, QStringList({"d=", "d1=", "d2="}));
-    EXPECT_EQ(resultRow(*window.form, 1), QStringList({"x1=d1/d=", "3", "/", "9", "=", "0.333"}));
-    EXPECT_EQ(resultRow(*window.form, 2), QStringList({"x2=d2/d=", "6", "/", "9", "=", "0.667"}));
+    EXPECT_EQ(titles(window.boxes.shown), QStringList({ kAnnouncement, kAnnouncement, kAnnouncement }));
+    EXPECT_EQ(messageTexts(window.boxes.shown), QStringList({ "det=9", "det=3", "det=6" }));
+    EXPECT_EQ(headings, QStringList({ "d=", "d1=", "d2=" }));
+    EXPECT_EQ(resultRow(*window.form, 1), QStringList({ "x1=d1/d=", "3", "/", "9", "=", "0.333" }));
+    EXPECT_EQ(resultRow(*window.form, 2), QStringList({ "x2=d2/d=", "6", "/", "9", "=", "0.667" }));
     for (int row = 3; row <= 9; ++row)
-        EXPECT_EQ(resultRow(*window.form, row), QStringList({"", "", "", "", "", ""})) << row;
+        EXPECT_EQ(resultRow(*window.form, row), QStringList({ "", "", "", "", "", "" })) << row;
     EXPECT_THAT(window.texts(2, 3), ElementsAre("3", "0", "1", "0", "3", "2"));
     EXPECT_EQ(cellColour(window.form->cell(2, 3)), activeCellColour());
     EXPECT_EQ(window.form->label(22)->text(), ".x2=");
@@ -83,7 +83,7 @@ TEST_F(SolveInWindow, ShowsTheMatrixOfEachDeterminantWhileItsBoxIsOpen)
 {
     TestWindow window;
     window.layOut(3);
-    window.type({{"2", "1", "1", "4"}, {"1", "3", "2", "6"}, {"1", "0", "0", "1"}});
+    window.type({ { "2", "1", "1", "4" }, { "1", "3", "2", "6" }, { "1", "0", "0", "1" } });
     std::vector<std::vector<QString>> pictures;
     window.boxes.whileOpen = [&](const ShownMessage&) {
         pictures.push_back(window.texts(3, 4));
@@ -103,24 +103,24 @@ TEST_F(SolveInWindow, ShowsTheMatrixOfEachDeterminantWhileItsBoxIsOpen)
     EXPECT_THAT(pictures[2], ElementsAre("2", "4", "1", "", "1", "6", "2", "", "1", "1", "0", ""));
     EXPECT_EQ(window.boxes.shown[0].text, "det=-0.9999999");
     for (int row = 1; row <= 3; ++row)
-        EXPECT_EQ(resultRow(*window.form, row), QStringList({QStringLiteral("x%1=d%1/d=").arg(row), "-1", "/", "-1",
-                                                            "=", "1"}));
+        EXPECT_EQ(resultRow(*window.form, row),
+            QStringList({ QStringLiteral("x%1=d%1/d=").arg(row), "-1", "/", "-1", "=", "1" }));
 }
 
 TEST_F(SolveInWindow, SingularSystemGetsTheTwoReportsAndKeepsTheScreen)
 {
     TestWindow window;
-    window.type({{"3", "0", "1"}, {"0", "3", "2"}});
+    window.type({ { "3", "0", "1" }, { "0", "3", "2" } });
     window.solve();
     const QStringList earlierRow = resultRow(*window.form, 1);
     window.boxes.shown.clear();
-    window.type({{"1", "2", "5"}, {"2", "4", "6"}});
+    window.type({ { "1", "2", "5" }, { "2", "4", "6" } });
     window.solve();
     const QString solution = QString::fromUtf8("РЕШЕНИЕ:");
-    EXPECT_EQ(titles(window.boxes.shown), QStringList({solution, solution}));
+    EXPECT_EQ(titles(window.boxes.shown), QStringList({ solution, solution }));
     EXPECT_EQ(messageTexts(window.boxes.shown),
-              QStringList({QString::fromUtf8("d=0 =>системата или има безброй решения или няма решение!!!"),
-                           QString::fromUtf8("КОМПЮТЪРА НЕ РЕШАВА ТАКИВА СИСТЕМИ!!! бутон <ИЗЧИСТИ>")}));
+        QStringList({ QString::fromUtf8("d=0 =>системата или има безброй решения или няма решение!!!"),
+            QString::fromUtf8("КОМПЮТЪРА НЕ РЕШАВА ТАКИВА СИСТЕМИ!!! бутон <ИЗЧИСТИ>") }));
     EXPECT_EQ(resultRow(*window.form, 1), earlierRow);
     EXPECT_THAT(window.texts(2, 3), ElementsAre("1", "2", "5", "2", "4", "6"));
 }
@@ -137,11 +137,11 @@ TEST_F(SolveInWindow, SmallerSystemAfterNineEmptiesTheOtherRows)
     window.type(rows);
     window.solve();
     EXPECT_EQ(window.boxes.shown.size(), 10u);
-    EXPECT_EQ(resultRow(*window.form, 9), QStringList({"x9=d9/d=", "2304", "/", "512", "=", "4.5"}));
+    EXPECT_EQ(resultRow(*window.form, 9), QStringList({ "x9=d9/d=", "2304", "/", "512", "=", "4.5" }));
     EXPECT_EQ(window.form->cell(9, 10)->text(), "9");
 
     window.layOut(2);
-    window.type({{"3", "0", "1"}, {"0", "3", "2"}});
+    window.type({ { "3", "0", "1" }, { "0", "3", "2" } });
     window.solve();
     for (int row = 3; row <= 9; ++row)
         EXPECT_TRUE(window.form->label(10 * row)->text().isEmpty()) << row;
@@ -151,27 +151,27 @@ TEST_F(SolveInWindow, UsesTheLaidOutSizeNotTheSelectedOption)
 {
     TestWindow window;
     window.layOut(3);
-    window.type({{"1", "0", "0", "1"}, {"0", "1", "0", "2"}, {"0", "0", "1", "3"}});
+    window.type({ { "1", "0", "0", "1" }, { "0", "1", "0", "2" }, { "0", "0", "1", "3" } });
     window.form->option(1)->setChecked(true);
     window.solve();
     EXPECT_EQ(window.boxes.shown.size(), 4u);
-    EXPECT_EQ(resultRow(*window.form, 3), QStringList({"x3=d3/d=", "3", "/", "1", "=", "3"}));
+    EXPECT_EQ(resultRow(*window.form, 3), QStringList({ "x3=d3/d=", "3", "/", "1", "=", "3" }));
     EXPECT_EQ(window.form->store().SystemSize, 3);
 }
 
 TEST_F(SolveInWindow, DividesByTheUnroundedDeterminant)
 {
     TestWindow window;
-    window.type({{"0.5", "0.25", "1"}, {"0.25", "0.5", "1"}});
+    window.type({ { "0.5", "0.25", "1" }, { "0.25", "0.5", "1" } });
     window.solve();
-    EXPECT_EQ(resultRow(*window.form, 1), QStringList({"x1=d1/d=", "0.25", "/", "0.19", "=", "1.333"}));
-    EXPECT_EQ(resultRow(*window.form, 2), QStringList({"x2=d2/d=", "0.25", "/", "0.19", "=", "1.333"}));
+    EXPECT_EQ(resultRow(*window.form, 1), QStringList({ "x1=d1/d=", "0.25", "/", "0.19", "=", "1.333" }));
+    EXPECT_EQ(resultRow(*window.form, 2), QStringList({ "x2=d2/d=", "0.25", "/", "0.19", "=", "1.333" }));
 }
 
 TEST_F(SolveInWindow, SecondSolveGivesTheSameResults)
 {
     TestWindow window;
-    window.type({{"1", "1", "3"}, {"1", "-1", "1"}});
+    window.type({ { "1", "1", "3" }, { "1", "-1", "1" } });
     window.solve();
     const QStringList first = resultRow(*window.form, 1) + resultRow(*window.form, 2);
     window.solve();
@@ -183,7 +183,7 @@ TEST_F(SolveInWindow, SecondSolveGivesTheSameResults)
 TEST_F(SolveInWindow, NoOtherCommandRunsWhileABoxIsOpen)
 {
     TestWindow window;
-    window.type({{"3", "0", "1"}, {"0", "3", "2"}});
+    window.type({ { "3", "0", "1" }, { "0", "3", "2" } });
     int nested = 0;
     window.boxes.whileOpen = [&](const ShownMessage&) {
         window.form->option(4)->setChecked(true);
@@ -206,9 +206,12 @@ struct BadCellCase {
     const char* expectedPart;
 };
 
-void PrintTo(const BadCellCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const BadCellCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class BadCell : public SolveInWindow, public testing::WithParamInterface<BadCellCase> {};
+class BadCell : public SolveInWindow, public testing::WithParamInterface<BadCellCase> { };
 
 TEST_P(BadCell, GetsOneMessageThatNamesItAndKeepsTheSystem)
 {
@@ -218,7 +221,7 @@ TEST_P(BadCell, GetsOneMessageThatNamesItAndKeepsTheSystem)
     QApplication::setActiveWindow(window.form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.form.get()));
     window.layOut(3);
-    window.type({{"1", "2", "3", "4"}, {"5", "6", "7", "8"}, {"9", "1", "2", "3"}});
+    window.type({ { "1", "2", "3", "4" }, { "5", "6", "7", "8" }, { "9", "1", "2", "3" } });
     window.form->cell(c.row, c.column)->setText(QString::fromUtf8(c.text));
     const std::vector<QString> typed = window.texts(9, 10);
     window.solve();
@@ -238,19 +241,18 @@ TEST_P(BadCell, GetsOneMessageThatNamesItAndKeepsTheSystem)
     EXPECT_EQ(window.boxes.shown.size(), 4u) << "the corrected system solves";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Messages, BadCell,
-    testing::Values(BadCellCase{"Empty", 1, 2, "", "коефициента пред x2 в уравнение 1 е празна"},
-                    BadCellCase{"Letters", 2, 3, "12abc", "„12abc“, а това не е число"},
-                    BadCellCase{"FreeTerm", 3, 4, "x", "свободния член на уравнение 3"},
-                    BadCellCase{"OutOfRange", 2, 1, "1e39", "твърде голямо"},
-                    BadCellCase{"CommaUnderEnglish", 1, 1, "1,5", "„1,5“"}),
+INSTANTIATE_TEST_SUITE_P(Messages, BadCell,
+    testing::Values(BadCellCase { "Empty", 1, 2, "", "коефициента пред x2 в уравнение 1 е празна" },
+        BadCellCase { "Letters", 2, 3, "12abc", "„12abc“, а това не е число" },
+        BadCellCase { "FreeTerm", 3, 4, "x", "свободния член на уравнение 3" },
+        BadCellCase { "OutOfRange", 2, 1, "1e39", "твърде голямо" },
+        BadCellCase { "CommaUnderEnglish", 1, 1, "1,5", "„1,5“" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SolveInWindow, OverflowNamesTheValueAndGivesTheTypedSystemBack)
 {
     TestWindow window;
-    window.type({{"1e20", "0", "1"}, {"0", "1e20", "1"}});
+    window.type({ { "1e20", "0", "1" }, { "0", "1e20", "1" } });
     window.solve();
     ASSERT_EQ(window.boxes.shown.size(), 1u);
     EXPECT_EQ(window.boxes.shown[0].title, QString::fromUtf8("Твърде голямо число"));
@@ -258,7 +260,7 @@ TEST_F(SolveInWindow, OverflowNamesTheValueAndGivesTheTypedSystemBack)
     EXPECT_THAT(window.texts(2, 3), ElementsAre("1e20", "0", "1", "0", "1e20", "1"));
 
     window.boxes.shown.clear();
-    window.type({{"1e-5", "0", "1e35"}, {"0", "1e-5", "1"}});
+    window.type({ { "1e-5", "0", "1e35" }, { "0", "1e-5", "1" } });
     window.solve();
     ASSERT_EQ(window.boxes.shown.size(), 3u);
     EXPECT_TRUE(window.boxes.shown[2].text.startsWith(QString::fromUtf8("Неизвестното x1 = d1/d")));
@@ -268,7 +270,7 @@ TEST_F(SolveInWindow, OverflowNamesTheValueAndGivesTheTypedSystemBack)
     EXPECT_FALSE(window.form->line(3)->isDrawn());
 
     window.boxes.shown.clear();
-    window.type({{"3", "0", "1"}, {"0", "3", "2"}});
+    window.type({ { "3", "0", "1" }, { "0", "3", "2" } });
     window.solve();
     EXPECT_EQ(window.boxes.shown.size(), 3u);
 }
@@ -277,9 +279,9 @@ TEST_F(SolveInWindow, NumbersFollowTheUserLocale)
 {
     QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
     TestWindow window;
-    window.type({{"3", "0", "1"}, {"0", "1.5", "0,5"}});
+    window.type({ { "3", "0", "1" }, { "0", "1.5", "0,5" } });
     window.solve();
-    EXPECT_EQ(messageTexts(window.boxes.shown), QStringList({"det=4,5", "det=1,5", "det=1,5"}));
+    EXPECT_EQ(messageTexts(window.boxes.shown), QStringList({ "det=4,5", "det=1,5", "det=1,5" }));
     EXPECT_EQ(resultRow(*window.form, 1)[5], "0,333");
     EXPECT_EQ(resultRow(*window.form, 2)[3], "4,5");
     EXPECT_THAT(window.texts(2, 3), ElementsAre("3", "0", "1", "0", "1,5", "0,5"));
@@ -322,7 +324,8 @@ TEST_F(SolveInWindow, RealModalBoxHasTheTextAndClosesWithEnter)
     QTimer::singleShot(10, answer);
     form.Command3_Click();
 
-    EXPECT_EQ(seen, QStringList({kAnnouncement + "|det=9", kAnnouncement + "|det=3", kAnnouncement + "|det=6"}));
+    EXPECT_EQ(
+        seen, QStringList({ kAnnouncement + "|det=9", kAnnouncement + "|det=3", kAnnouncement + "|det=6" }));
     EXPECT_EQ(gridUnderFirstBox, "33");
     EXPECT_EQ(form.label(121)->text(), "0.333");
 }

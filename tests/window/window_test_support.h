@@ -22,7 +22,7 @@ class RecordingMessageBoxes : public MessageBoxes {
 public:
     void inform(QWidget*, const QString& title, const QString& text) override
     {
-        shown.push_back({title, text});
+        shown.push_back({ title, text });
         if (whileOpen)
             whileOpen(shown.back());
     }

@@ -1,0 +1,52 @@
+// Builds and shows a window, waits for its first painted frame and exits.
+// Built three times: with the program's window; with an empty window of the
+// same size (the baseline); and with that window showing one line of text,
+// which tells what any window pays for fonts alone.
+
+#include "window/form1.h"
+#include "window/layout_tables.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QStyleFactory>
+#include <QTimer>
+
+namespace {
+
+class FirstFrame : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !quitting_) {
+            quitting_ = true;
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool quitting_ = false;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    FirstFrame firstFrame;
+#ifdef STARTUP_SHOWS_FORM1
+    cramer::ModalMessageBoxes boxes;
+    cramer::Form1 window(boxes);
+#else
+    QWidget window;
+#ifdef STARTUP_SHOWS_TEXT
+    QLabel text(QString::fromUtf8("РЕШИ СИСТЕМАТА"), &window);
+#endif
+    window.setFixedSize(cramer::tables::toPixels(cramer::tables::kClientWidth),
+        cramer::tables::toPixels(cramer::tables::kClientHeight));
+#endif
+    window.installEventFilter(&firstFrame);
+    window.show();
+    return QApplication::exec();
+}
