@@ -14,10 +14,7 @@ namespace {
 
 using tables::FontKind;
 
-QString qtText(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
+using texts::qtText;
 
 void setColours(QWidget* widget, QPalette::ColorRole backgroundRole, std::uint32_t background,
     QPalette::ColorRole textRole, std::uint32_t text)
@@ -81,12 +78,12 @@ void Form1::createFrames()
 {
     QGroupBox** frames[] = { &sizeFrame_, &gridFrame_, &resultFrame_ };
     for (std::size_t i = 0; i < tables::kFrames.size(); ++i) {
-        const tables::FrameSpec& spec = tables::kFrames[i];
+        const tables::FrameSpec& entry = tables::kFrames[i];
         auto* frame = new QGroupBox(this);
-        frame->setObjectName(QString::fromLatin1(spec.name));
-        frame->setGeometry(tables::toPixels(spec.rect));
+        frame->setObjectName(QString::fromLatin1(entry.name));
+        frame->setGeometry(tables::toPixels(entry.rect));
         frame->setAutoFillBackground(true);
-        setColours(frame, QPalette::Window, spec.background, QPalette::WindowText, tables::kButtonText);
+        setColours(frame, QPalette::Window, entry.background, QPalette::WindowText, tables::kButtonText);
         *frames[i] = frame;
     }
     sizeFrame_->setTitle(qtText(texts::kSizeFrameCaption));
@@ -144,9 +141,9 @@ void Form1::createResultRows()
 
 void Form1::createFixedLabels()
 {
-    for (const tables::FixedLabelSpec& spec : tables::kFixedLabels) {
-        const bool inGrid = spec.number >= tables::kHeadingLetterLabel;
-        addLabel(spec.number, inGrid ? gridFrame_ : resultFrame_, spec.rect, spec.font, spec.background,
+    for (const tables::FixedLabelSpec& entry : tables::kFixedLabels) {
+        const bool inGrid = entry.number >= tables::kHeadingLetterLabel;
+        addLabel(entry.number, inGrid ? gridFrame_ : resultFrame_, entry.rect, entry.font, entry.background,
             tables::kButtonText);
     }
     // The only captions no handler ever changes.
@@ -169,14 +166,14 @@ CaptionLabel* Form1::addLabel(int number, QWidget* frame, const tables::TwipsRec
 void Form1::createCommands()
 {
     const char* captions[] = { nullptr, texts::kLayOutCommand, texts::kClearCommand, texts::kSolveCommand };
-    for (const tables::CommandSpec& spec : tables::kCommands) {
-        auto* button = new QPushButton(qtText(captions[spec.number]), resultFrame_);
-        button->setObjectName(QStringLiteral("Command%1").arg(spec.number));
-        button->setGeometry(tables::toPixels(tables::commandRect(spec.top)));
+    for (const tables::CommandSpec& entry : tables::kCommands) {
+        auto* button = new QPushButton(qtText(captions[entry.number]), resultFrame_);
+        button->setObjectName(QStringLiteral("Command%1").arg(entry.number));
+        button->setGeometry(tables::toPixels(tables::commandRect(entry.top)));
         // Enter and Escape press no button.
         button->setAutoDefault(false);
         button->setDefault(false);
-        commands_[spec.number] = button;
+        commands_[entry.number] = button;
     }
     connect(commands_[1], &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(commands_[2], &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -214,14 +211,14 @@ void Form1::createPicture()
 void Form1::createLines()
 {
     const QPalette& desktop = QApplication::palette();
-    for (const tables::LineSpec& spec : tables::kLines) {
-        QWidget* frame = spec.frame == tables::LineFrame::Grid ? gridFrame_ : resultFrame_;
-        auto* line = new BarLine(tables::toQColor(spec.colour, desktop), frame);
-        line->setObjectName(QStringLiteral("Line%1").arg(spec.number));
-        line->setEnds(spec.x1, spec.y1, spec.x2, spec.y2);
-        line->setDrawMode(spec.drawMode);
+    for (const tables::LineSpec& entry : tables::kLines) {
+        QWidget* frame = entry.frame == tables::LineFrame::Grid ? gridFrame_ : resultFrame_;
+        auto* line = new BarLine(tables::toQColor(entry.colour, desktop), frame);
+        line->setObjectName(QStringLiteral("Line%1").arg(entry.number));
+        line->setEnds(entry.x1, entry.y1, entry.x2, entry.y2);
+        line->setDrawMode(entry.drawMode);
         line->raise();
-        lines_[spec.number] = line;
+        lines_[entry.number] = line;
     }
 }
 

@@ -10,10 +10,7 @@
 namespace cramer {
 namespace {
 
-QString qtText(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
+using texts::qtText;
 
 void moveTop(QWidget* widget, int twips)
 {

@@ -155,8 +155,8 @@ constexpr ResultColumnSpec resultColumnSpec(ResultColumn column)
 }
 constexpr TwipsRect resultLabelRect(int row, ResultColumn column)
 {
-    const ResultColumnSpec spec = resultColumnSpec(column);
-    return { spec.left, 360 * (row + 1), spec.width, 375 };
+    const ResultColumnSpec entry = resultColumnSpec(column);
+    return { entry.left, 360 * (row + 1), entry.width, 375 };
 }
 
 // The three labels beside the grid that read "d", index, "=".

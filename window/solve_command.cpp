@@ -14,10 +14,7 @@
 namespace cramer {
 namespace {
 
-QString qtText(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
+using texts::qtText;
 
 class GridTexts : public CellSource {
 public:

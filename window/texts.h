@@ -2,6 +2,8 @@
 
 // Every text the window shows, in one place. UTF-8.
 
+#include <QString>
+
 #include <array>
 
 namespace cramer::texts {
@@ -56,6 +58,11 @@ inline constexpr const char* kOverflowText
 // Names a screen reader announces for controls that show no text of their own.
 inline constexpr const char* kCellAccessibleName = "ред %1, колона %2";
 inline constexpr const char* kPictureAccessibleName = "Усмихнато човече с очила пред клавиатура";
+
+inline QString qtText(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 
 // One line of the method summary: the text with the blanks that place it.
 struct ListItem {
