@@ -13,8 +13,23 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <tuple>
 
 namespace cramer {
+
+const QPalette& sharedPalette(QPalette::ColorRole backgroundRole, std::uint32_t background,
+    QPalette::ColorRole textRole, std::uint32_t text)
+{
+    using Key = std::tuple<QPalette::ColorRole, std::uint32_t, QPalette::ColorRole, std::uint32_t>;
+    static std::map<Key, QPalette> palettes;
+    auto [entry, added] = palettes.try_emplace(Key{backgroundRole, background, textRole, text}, QApplication::palette());
+    if (added) {
+        const QPalette& desktop = QApplication::palette();
+        entry->second.setColor(backgroundRole, tables::toQColor(background, desktop));
+        entry->second.setColor(textRole, tables::toQColor(text, desktop));
+    }
+    return entry->second;
+}
 
 QFont fittedFont(const QFont& nominal, const QString& text, int width)
 {
@@ -61,13 +76,7 @@ void GridCell::setBackColor(std::uint32_t colour)
     if (colour == backColor_)
         return;
     backColor_ = colour;
-    // Cells switch between two colours many times a solve: share one palette
-    // per colour instead of building a new one each time.
-    static std::map<std::uint32_t, QPalette> palettes;
-    auto [entry, added] = palettes.try_emplace(colour, palette());
-    if (added)
-        entry->second.setColor(QPalette::Base, tables::toQColor(colour, QApplication::palette()));
-    setPalette(entry->second);
+    setPalette(sharedPalette(QPalette::Base, colour, QPalette::Text, tables::kRed));
 }
 
 void GridCell::fitText()

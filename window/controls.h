@@ -7,11 +7,18 @@
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QWidget>
 
 #include <cstdint>
 
 namespace cramer {
+
+// The desktop palette with one background and one text colour replaced
+// (0x00BBGGRR or system colours). Widgets that share colours share one
+// palette: building one per widget was most of the window's start-up.
+const QPalette& sharedPalette(QPalette::ColorRole backgroundRole, std::uint32_t background,
+    QPalette::ColorRole textRole, std::uint32_t text);
 
 // The font, at most `nominal`, narrowed and then made smaller until `text`
 // fits into `width` pixels, so that a seven-digit number such as

@@ -19,11 +19,7 @@ using texts::qtText;
 void setColours(QWidget* widget, QPalette::ColorRole backgroundRole, std::uint32_t background,
     QPalette::ColorRole textRole, std::uint32_t text)
 {
-    const QPalette& desktop = QApplication::palette();
-    QPalette colours = widget->palette();
-    colours.setColor(backgroundRole, tables::toQColor(background, desktop));
-    colours.setColor(textRole, tables::toQColor(text, desktop));
-    widget->setPalette(colours);
+    widget->setPalette(sharedPalette(backgroundRole, background, textRole, text));
 }
 
 } // namespace
@@ -115,7 +111,6 @@ void Form1::createGrid()
             cell->setObjectName(QStringLiteral("Text%1").arg(tables::cellNumber(row, column)));
             cell->setGeometry(tables::toPixels(tables::cellRect(row, column)));
             cell->setAccessibleName(qtText(texts::kCellAccessibleName).arg(row).arg(column));
-            setColours(cell, QPalette::Base, tables::kWindowBackground, QPalette::Text, tables::kRed);
             cell->setBackColor(tables::kWindowBackground);
             cells_[row][column] = cell;
         }
@@ -157,8 +152,13 @@ CaptionLabel* Form1::addLabel(int number, QWidget* frame, const tables::TwipsRec
     auto* label = new CaptionLabel(tables::makeFont(font), frame);
     label->setObjectName(QStringLiteral("Label%1").arg(number));
     label->setGeometry(tables::toPixels(rect));
-    label->setAutoFillBackground(true);
-    setColours(label, QPalette::Window, background, QPalette::WindowText, textColour);
+    // A label on its frame's own colours inherits them and needs no
+    // background of its own: it looks the same and starts faster.
+    const std::uint32_t frameBackground = frame == gridFrame_ ? tables::kGreen : tables::kTeal;
+    if (background != frameBackground || textColour != tables::kButtonText) {
+        label->setAutoFillBackground(background != frameBackground);
+        setColours(label, QPalette::Window, background, QPalette::WindowText, textColour);
+    }
     labels_[number] = label;
     return label;
 }
@@ -191,7 +191,6 @@ void Form1::createMethodList()
     methodList_->setTextElideMode(Qt::ElideNone);
     methodList_->setWordWrap(false);
     methodList_->setUniformItemSizes(true);
-    setColours(methodList_, QPalette::Base, tables::kWindowBackground, QPalette::Text, tables::kWindowText);
     for (const texts::ListItem& item : texts::kMethodSummary) {
         methodList_->addItem(QString(item.leadingBlanks, QLatin1Char(' ')) + qtText(item.text)
             + QString(item.trailingBlanks, QLatin1Char(' ')));

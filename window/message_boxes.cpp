@@ -1,5 +1,6 @@
 #include "window/message_boxes.h"
 
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -9,6 +10,8 @@ void ModalMessageBoxes::inform(QWidget* parent, const QString& title, const QStr
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
     QPushButton* ok = box.addButton(QMessageBox::Ok);
+    ok->setIcon(QIcon()); // a plain "OK", like the rest of the window
+
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.setWindowModality(Qt::ApplicationModal);
