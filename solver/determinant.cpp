@@ -8,10 +8,7 @@ namespace cramer {
 namespace {
 
 // NaN fails this test too.
-bool outOfRange(float value)
-{
-    return !(std::fabs(value) <= std::numeric_limits<float>::max());
-}
+bool outOfRange(float value) { return !(std::fabs(value) <= std::numeric_limits<float>::max()); }
 
 } // namespace
 

@@ -12,10 +12,7 @@ namespace {
 constexpr std::string_view kNoBreakSpace = "\u00A0";
 constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 constexpr std::array<std::string_view, 4> kBlanks { " ", "\t", kNoBreakSpace, kNarrowNoBreakSpace };
 
@@ -250,9 +247,6 @@ float roundToPlaces(float value, int places)
     return static_cast<float>(scaled / scale);
 }
 
-std::string formatInt16(std::int16_t value)
-{
-    return std::to_string(value);
-}
+std::string formatInt16(std::int16_t value) { return std::to_string(value); }
 
 } // namespace cramer

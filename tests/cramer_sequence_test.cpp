@@ -172,10 +172,7 @@ struct OverflowCase {
     std::size_t announcements;
 };
 
-void PrintTo(const OverflowCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const OverflowCase& c, std::ostream* os) { *os << c.name; }
 
 class CramerOverflow : public testing::TestWithParam<OverflowCase> { };
 

@@ -14,10 +14,7 @@ namespace {
 
 using testing_support::matrixFromRows;
 
-std::uint32_t bits(float value)
-{
-    return std::bit_cast<std::uint32_t>(value);
-}
+std::uint32_t bits(float value) { return std::bit_cast<std::uint32_t>(value); }
 
 struct DetCase {
     const char* name;
@@ -26,10 +23,7 @@ struct DetCase {
     std::uint32_t expectedBits;
 };
 
-void PrintTo(const DetCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const DetCase& c, std::ostream* os) { *os << c.name; }
 
 Matrix toMatrix(const std::vector<std::vector<float>>& rows)
 {
@@ -109,10 +103,7 @@ struct OverflowCase {
     std::vector<std::vector<float>> rows;
 };
 
-void PrintTo(const OverflowCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const OverflowCase& c, std::ostream* os) { *os << c.name; }
 
 class DeterminantOverflow : public testing::TestWithParam<OverflowCase> { };
 

@@ -14,10 +14,7 @@ const NumberLocale kEnglish { ".", "," };
 const NumberLocale kBulgarian { ",", "\u00A0" };
 const NumberLocale kGerman { ",", "." };
 
-std::uint32_t bits(float value)
-{
-    return std::bit_cast<std::uint32_t>(value);
-}
+std::uint32_t bits(float value) { return std::bit_cast<std::uint32_t>(value); }
 
 struct ParseCase {
     const char* name;
@@ -26,10 +23,7 @@ struct ParseCase {
     float expected;
 };
 
-void PrintTo(const ParseCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
 
 class ParsesNumber : public testing::TestWithParam<ParseCase> { };
 
@@ -78,10 +72,7 @@ struct RejectCase {
     ConversionError expected;
 };
 
-void PrintTo(const RejectCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const RejectCase& c, std::ostream* os) { *os << c.name; }
 
 class RejectsText : public testing::TestWithParam<RejectCase> { };
 
@@ -124,10 +115,7 @@ struct FormatCase {
     const char* english;
 };
 
-void PrintTo(const FormatCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.name; }
 
 class FormatsSingle : public testing::TestWithParam<FormatCase> { };
 
@@ -177,10 +165,7 @@ struct RoundCase {
     float expected;
 };
 
-void PrintTo(const RoundCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const RoundCase& c, std::ostream* os) { *os << c.name; }
 
 class RoundsToPlaces : public testing::TestWithParam<RoundCase> { };
 

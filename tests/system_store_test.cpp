@@ -32,10 +32,7 @@ public:
     mutable std::vector<std::pair<int, int>> reads;
 };
 
-std::string numberText(int row, int column)
-{
-    return std::to_string(10 * row + column);
-}
+std::string numberText(int row, int column) { return std::to_string(10 * row + column); }
 
 TEST(Masiv, ReadsTwoByTwoRowByRowWithTheRightHandSideInColumnThree)
 {

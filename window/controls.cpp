@@ -22,7 +22,8 @@ const QPalette& sharedPalette(QPalette::ColorRole backgroundRole, std::uint32_t 
 {
     using Key = std::tuple<QPalette::ColorRole, std::uint32_t, QPalette::ColorRole, std::uint32_t>;
     static std::map<Key, QPalette> palettes;
-    auto [entry, added] = palettes.try_emplace(Key{backgroundRole, background, textRole, text}, QApplication::palette());
+    auto [entry, added]
+        = palettes.try_emplace(Key { backgroundRole, background, textRole, text }, QApplication::palette());
     if (added) {
         const QPalette& desktop = QApplication::palette();
         entry->second.setColor(backgroundRole, tables::toQColor(background, desktop));
@@ -139,10 +140,7 @@ void BarLine::setDrawMode(int mode)
     update();
 }
 
-bool BarLine::isDrawn() const
-{
-    return drawMode_ == tables::kDrawModeCopyPen;
-}
+bool BarLine::isDrawn() const { return drawMode_ == tables::kDrawModeCopyPen; }
 
 void BarLine::paintEvent(QPaintEvent*)
 {

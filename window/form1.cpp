@@ -49,26 +49,11 @@ Form1::Form1(MessageBoxes& boxes, QWidget* parent)
     Form_Load();
 }
 
-GridCell* Form1::cell(int row, int column) const
-{
-    return cells_.at(row).at(column);
-}
-CaptionLabel* Form1::label(int number) const
-{
-    return labels_.at(number);
-}
-QRadioButton* Form1::option(int k) const
-{
-    return options_.at(k);
-}
-QPushButton* Form1::command(int number) const
-{
-    return commands_.at(number);
-}
-BarLine* Form1::line(int number) const
-{
-    return lines_.at(number);
-}
+GridCell* Form1::cell(int row, int column) const { return cells_.at(row).at(column); }
+CaptionLabel* Form1::label(int number) const { return labels_.at(number); }
+QRadioButton* Form1::option(int k) const { return options_.at(k); }
+QPushButton* Form1::command(int number) const { return commands_.at(number); }
+BarLine* Form1::line(int number) const { return lines_.at(number); }
 
 void Form1::createFrames()
 {

@@ -12,10 +12,7 @@ namespace {
 
 using texts::qtText;
 
-void moveTop(QWidget* widget, int twips)
-{
-    widget->move(widget->x(), tables::toPixels(twips));
-}
+void moveTop(QWidget* widget, int twips) { widget->move(widget->x(), tables::toPixels(twips)); }
 
 } // namespace
 

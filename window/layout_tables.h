@@ -27,10 +27,7 @@ struct TwipsRect {
     int height = 0;
 };
 
-constexpr int toPixels(int twips)
-{
-    return twips / kTwipsPerPixel;
-}
+constexpr int toPixels(int twips) { return twips / kTwipsPerPixel; }
 QRect toPixels(const TwipsRect& rect);
 
 enum Colour : std::uint32_t {
@@ -79,18 +76,9 @@ inline constexpr int kClientHeight = 8805;
 
 // Grid cell (row, column) is Text<10·row + column>, so the tenth cell of a
 // row carries the next row's tens: Text20 ends row 1, Text21 starts row 2.
-constexpr int cellNumber(int row, int column)
-{
-    return 10 * row + column;
-}
-constexpr int cellRow(int number)
-{
-    return (number - 1) / 10;
-}
-constexpr int cellColumn(int number)
-{
-    return (number - 1) % 10 + 1;
-}
+constexpr int cellNumber(int row, int column) { return 10 * row + column; }
+constexpr int cellRow(int number) { return (number - 1) / 10; }
+constexpr int cellColumn(int number) { return (number - 1) % 10 + 1; }
 constexpr TwipsRect cellRect(int row, int column)
 {
     const bool tall = row == 1 || cellNumber(row, column) == 76;
@@ -98,10 +86,7 @@ constexpr TwipsRect cellRect(int row, int column)
 }
 
 // Operator label (row, column), between cell (row, column) and the next.
-constexpr int operatorLabelNumber(int row, int column)
-{
-    return 10 * row + column;
-}
+constexpr int operatorLabelNumber(int row, int column) { return 10 * row + column; }
 constexpr TwipsRect operatorLabelRect(int row, int column)
 {
     return { 1680 + 1200 * (column - 1), 360 * row, 495, 375 };
@@ -181,10 +166,7 @@ inline constexpr std::array<FixedLabelSpec, 5> kFixedLabels { {
 } };
 
 // Size option k (1 … 8) stands for n = k + 1.
-constexpr TwipsRect optionRect(int k)
-{
-    return { 1440 + 1200 * (k - 1), 360, 735, 375 };
-}
+constexpr TwipsRect optionRect(int k) { return { 1440 + 1200 * (k - 1), 360, 735, 375 }; }
 
 struct CommandSpec {
     int number;
@@ -192,10 +174,7 @@ struct CommandSpec {
 };
 // Top to bottom on screen: lay out, solve, clear.
 inline constexpr std::array<CommandSpec, 3> kCommands { { { 1, 240 }, { 3, 960 }, { 2, 1680 } } };
-constexpr TwipsRect commandRect(int top)
-{
-    return { 240, top, 2775, 495 };
-}
+constexpr TwipsRect commandRect(int top) { return { 240, top, 2775, 495 }; }
 
 inline constexpr TwipsRect kListRect { 7560, 240, 4815, 3180 };
 inline constexpr TwipsRect kPictureRect { 360, 2280, 2490, 1650 };

@@ -59,10 +59,7 @@ inline constexpr const char* kOverflowText
 inline constexpr const char* kCellAccessibleName = "ред %1, колона %2";
 inline constexpr const char* kPictureAccessibleName = "Усмихнато човече с очила пред клавиатура";
 
-inline QString qtText(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
+inline QString qtText(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // One line of the method summary: the text with the blanks that place it.
 struct ListItem {

@@ -206,10 +206,7 @@ struct BadCellCase {
     const char* expectedPart;
 };
 
-void PrintTo(const BadCellCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const BadCellCase& c, std::ostream* os) { *os << c.name; }
 
 class BadCell : public SolveInWindow, public testing::WithParamInterface<BadCellCase> { };
 

@@ -25,10 +25,7 @@ void TestWindow::type(const std::vector<std::vector<QString>>& rows)
             form->cell(static_cast<int>(row) + 1, static_cast<int>(column) + 1)->setText(rows[row][column]);
 }
 
-void TestWindow::solve()
-{
-    QTest::mouseClick(form->command(3), Qt::LeftButton);
-}
+void TestWindow::solve() { QTest::mouseClick(form->command(3), Qt::LeftButton); }
 
 std::vector<QString> TestWindow::texts(int rows, int columns) const
 {
@@ -39,17 +36,8 @@ std::vector<QString> TestWindow::texts(int rows, int columns) const
     return result;
 }
 
-QColor activeCellColour()
-{
-    return QApplication::palette().color(QPalette::Base);
-}
-QColor inactiveCellColour()
-{
-    return QColor(0, 192, 0);
-}
-QColor cellColour(const GridCell* cell)
-{
-    return cell->palette().color(QPalette::Base);
-}
+QColor activeCellColour() { return QApplication::palette().color(QPalette::Base); }
+QColor inactiveCellColour() { return QColor(0, 192, 0); }
+QColor cellColour(const GridCell* cell) { return cell->palette().color(QPalette::Base); }
 
 } // namespace cramer::testing_support
