@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <random>
+#include <string>
 
 namespace cramer {
 namespace {
@@ -186,6 +191,30 @@ INSTANTIATE_TEST_SUITE_P(Rule, RoundsToPlaces,
         RoundCase { "Large", 16777216.0f, 3, 16777216.0f },
         RoundCase { "Largest", std::numeric_limits<float>::max(), 3, std::numeric_limits<float>::max() }),
     [](const testing::TestParamInfo<RoundCase>& info) { return std::string(info.param.name); });
+
+// Shortest round-trip texts of random finite singles, written the way users of
+// each locale would, must come back bit for bit.
+TEST(ParsesNumber, EveryShortestTextBackToTheSameSingle)
+{
+    std::mt19937 generator(7);
+    std::uniform_int_distribution<std::uint32_t> anyBits;
+    for (int sample = 0; sample < 20000; ++sample) {
+        const float value = std::bit_cast<float>(anyBits(generator));
+        if (!std::isfinite(value))
+            continue;
+        std::array<char, 64> buffer {};
+        const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+        std::string text(buffer.data(), end);
+        const ParsedSingle english = parseSingle(text, kEnglish);
+        ASSERT_TRUE(english.ok()) << text;
+        ASSERT_EQ(bits(english.value), bits(value)) << text;
+
+        std::replace(text.begin(), text.end(), '.', ',');
+        const ParsedSingle bulgarian = parseSingle(text, kBulgarian);
+        ASSERT_TRUE(bulgarian.ok()) << text;
+        ASSERT_EQ(bits(bulgarian.value), bits(value)) << text;
+    }
+}
 
 TEST(FormatsInt16, AsPlainDecimal)
 {
