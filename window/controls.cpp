@@ -11,7 +11,6 @@
 #include <QStyleOptionFrame>
 
 #include <algorithm>
-#include <cstdlib>
 #include <map>
 #include <tuple>
 
