@@ -312,6 +312,7 @@ TEST_F(SolveInWindow, RealModalBoxHasTheTextAndClosesWithEnter)
             EXPECT_TRUE(box->isModal());
             // The window takes no command while the box is up.
             QTest::mouseClick(form.command(2), Qt::LeftButton);
+            EXPECT_EQ(form.cell(1, 1)->text(), "3") << "the clear button ran under the box";
         }
         seen << box->windowTitle() + "|" + box->text();
         QTest::keyClick(box, seen.size() == 2 ? Qt::Key_Escape : Qt::Key_Return);
