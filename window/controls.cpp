@@ -61,10 +61,8 @@ QFont fittedFont(const QFont& nominal, const QString& text, int width)
     return font;
 }
 
-GridCell::GridCell(int row, int column, const QFont& nominal, QWidget* parent)
+GridCell::GridCell(const QFont& nominal, QWidget* parent)
     : QLineEdit(parent)
-    , row_(row)
-    , column_(column)
     , nominal_(nominal)
 {
     setFont(nominal);

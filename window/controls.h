@@ -28,9 +28,7 @@ QFont fittedFont(const QFont& nominal, const QString& text, int width);
 class GridCell : public QLineEdit {
     Q_OBJECT
 public:
-    GridCell(int row, int column, const QFont& nominal, QWidget* parent);
-    int row() const { return row_; }
-    int column() const { return column_; }
+    GridCell(const QFont& nominal, QWidget* parent);
 
     // 0x00BBGGRR, or 0x800000nn for a system colour.
     std::uint32_t backColor() const { return backColor_; }
@@ -39,8 +37,6 @@ public:
 private:
     void fitText();
 
-    int row_;
-    int column_;
     QFont nominal_;
     std::uint32_t backColor_ = 0;
 };

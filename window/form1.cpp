@@ -92,7 +92,7 @@ void Form1::createGrid()
     const QFont font = tables::makeFont(FontKind::Control);
     for (int row = 1; row <= tables::kGridRows; ++row) {
         for (int column = 1; column <= tables::kGridColumns; ++column) {
-            auto* cell = new GridCell(row, column, font, gridFrame_);
+            auto* cell = new GridCell(font, gridFrame_);
             cell->setObjectName(QStringLiteral("Text%1").arg(tables::cellNumber(row, column)));
             cell->setGeometry(tables::toPixels(tables::cellRect(row, column)));
             cell->setAccessibleName(qtText(texts::kCellAccessibleName).arg(row).arg(column));

@@ -25,6 +25,8 @@ QColor toQColor(std::uint32_t colour, const QPalette& desktop)
     }
 }
 
+namespace {
+
 int nominalPixelSize(FontKind kind)
 {
     // Points at 96 dpi: 9.75 pt = 13 px, 12 pt = 16 px, 13.5 pt = 18 px, 18 pt = 24 px.
@@ -42,6 +44,8 @@ int nominalPixelSize(FontKind kind)
     }
     return 16;
 }
+
+} // namespace
 
 QFont makeFont(FontKind kind)
 {

@@ -58,7 +58,6 @@ enum class FontKind {
 
 // Bold, in pixels of 1/96 inch so that fonts scale with the layout.
 QFont makeFont(FontKind kind);
-int nominalPixelSize(FontKind kind);
 
 struct FrameSpec {
     const char* name;
