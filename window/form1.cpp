@@ -12,6 +12,7 @@
 namespace cramer {
 namespace {
 
+using tables::Band;
 using tables::FontKind;
 
 using texts::qtText;
@@ -54,10 +55,10 @@ CaptionLabel* Form1::label(int number) const { return labels_.at(number); }
 QRadioButton* Form1::option(int k) const { return options_.at(k); }
 QPushButton* Form1::command(int number) const { return commands_.at(number); }
 BarLine* Form1::line(int number) const { return lines_.at(number); }
+QGroupBox* Form1::frame(tables::Band band) const { return frames_.at(static_cast<std::size_t>(band)); }
 
 void Form1::createFrames()
 {
-    QGroupBox** frames[] = { &sizeFrame_, &gridFrame_, &resultFrame_ };
     for (std::size_t i = 0; i < tables::kFrames.size(); ++i) {
         const tables::FrameSpec& entry = tables::kFrames[i];
         auto* frame = new QGroupBox(this);
@@ -65,15 +66,15 @@ void Form1::createFrames()
         frame->setGeometry(tables::toPixels(entry.rect));
         frame->setAutoFillBackground(true);
         setColours(frame, QPalette::Window, entry.background, QPalette::WindowText, tables::kButtonText);
-        *frames[i] = frame;
+        frames_[i] = frame;
     }
-    sizeFrame_->setTitle(qtText(texts::kSizeFrameCaption));
+    frame(Band::Selector)->setTitle(qtText(texts::kSizeFrameCaption));
 }
 
 void Form1::createSizeOptions()
 {
     for (int k = 1; k <= 8; ++k) {
-        auto* option = new QRadioButton(QString::number(k + 1), sizeFrame_);
+        auto* option = new QRadioButton(QString::number(k + 1), frame(Band::Selector));
         option->setObjectName(QStringLiteral("Option%1").arg(k));
         option->setGeometry(tables::toPixels(tables::optionRect(k)));
         option->setFont(tables::makeFont(FontKind::Control));
@@ -92,7 +93,7 @@ void Form1::createGrid()
     const QFont font = tables::makeFont(FontKind::Control);
     for (int row = 1; row <= tables::kGridRows; ++row) {
         for (int column = 1; column <= tables::kGridColumns; ++column) {
-            auto* cell = new GridCell(font, gridFrame_);
+            auto* cell = new GridCell(font, frame(Band::Grid));
             cell->setObjectName(QStringLiteral("Text%1").arg(tables::cellNumber(row, column)));
             cell->setGeometry(tables::toPixels(tables::cellRect(row, column)));
             cell->setAccessibleName(qtText(texts::kCellAccessibleName).arg(row).arg(column));
@@ -100,7 +101,7 @@ void Form1::createGrid()
             cells_[row][column] = cell;
         }
         for (int column = 1; column <= 9; ++column) {
-            addLabel(tables::operatorLabelNumber(row, column), gridFrame_,
+            addLabel(tables::operatorLabelNumber(row, column), Band::Grid,
                 tables::operatorLabelRect(row, column), FontKind::Control, tables::kGreen,
                 tables::kButtonText);
         }
@@ -112,7 +113,7 @@ void Form1::createResultRows()
     using tables::ResultColumn;
     for (int row = 1; row <= tables::kGridRows; ++row) {
         for (ResultColumn column : tables::kResultColumns) {
-            addLabel(tables::resultLabelNumber(row, column), resultFrame_,
+            addLabel(tables::resultLabelNumber(row, column), Band::Results,
                 tables::resultLabelRect(row, column), FontKind::Control, tables::kTeal,
                 tables::resultColumnSpec(column).textColour);
         }
@@ -122,24 +123,22 @@ void Form1::createResultRows()
 void Form1::createFixedLabels()
 {
     for (const tables::FixedLabelSpec& entry : tables::kFixedLabels) {
-        const bool inGrid = entry.number >= tables::kHeadingLetterLabel;
-        addLabel(entry.number, inGrid ? gridFrame_ : resultFrame_, entry.rect, entry.font, entry.background,
-            tables::kButtonText);
+        addLabel(entry.number, entry.band, entry.rect, entry.font, entry.background, tables::kButtonText);
     }
     // The only captions no handler ever changes.
     label(tables::kResultHeadingLabel)->setCaption(qtText(texts::kResultHeading));
     label(tables::kAttributionLabel)->setCaption(qtText(texts::kAttribution));
 }
 
-CaptionLabel* Form1::addLabel(int number, QWidget* frame, const tables::TwipsRect& rect, FontKind font,
+CaptionLabel* Form1::addLabel(int number, Band band, const tables::TwipsRect& rect, FontKind font,
     std::uint32_t background, std::uint32_t textColour)
 {
-    auto* label = new CaptionLabel(tables::makeFont(font), frame);
+    auto* label = new CaptionLabel(tables::makeFont(font), frame(band));
     label->setObjectName(QStringLiteral("Label%1").arg(number));
     label->setGeometry(tables::toPixels(rect));
     // A label on its frame's own colours inherits them and needs no
     // background of its own: it looks the same and starts faster.
-    const std::uint32_t frameBackground = frame == gridFrame_ ? tables::kGreen : tables::kTeal;
+    const std::uint32_t frameBackground = tables::frameSpec(band).background;
     if (background != frameBackground || textColour != tables::kButtonText) {
         label->setAutoFillBackground(background != frameBackground);
         setColours(label, QPalette::Window, background, QPalette::WindowText, textColour);
@@ -152,7 +151,7 @@ void Form1::createCommands()
 {
     const char* captions[] = { nullptr, texts::kLayOutCommand, texts::kClearCommand, texts::kSolveCommand };
     for (const tables::CommandSpec& entry : tables::kCommands) {
-        auto* button = new QPushButton(qtText(captions[entry.number]), resultFrame_);
+        auto* button = new QPushButton(qtText(captions[entry.number]), frame(Band::Results));
         button->setObjectName(QStringLiteral("Command%1").arg(entry.number));
         button->setGeometry(tables::toPixels(tables::commandRect(entry.top)));
         // Enter and Escape press no button.
@@ -167,7 +166,7 @@ void Form1::createCommands()
 
 void Form1::createMethodList()
 {
-    methodList_ = new QListWidget(resultFrame_);
+    methodList_ = new QListWidget(frame(Band::Results));
     methodList_->setObjectName(QStringLiteral("List1"));
     methodList_->setGeometry(tables::toPixels(tables::kListRect));
     methodList_->setFont(tables::makeFont(FontKind::List));
@@ -184,20 +183,19 @@ void Form1::createMethodList()
 
 void Form1::createPicture()
 {
-    picture_ = new QLabel(resultFrame_);
-    picture_->setObjectName(QStringLiteral("Image1"));
-    picture_->setGeometry(tables::toPixels(tables::kPictureRect));
-    picture_->setScaledContents(true);
-    picture_->setPixmap(drawKeyboardSmiley());
-    picture_->setAccessibleName(qtText(texts::kPictureAccessibleName));
+    auto* picture = new QLabel(frame(Band::Results));
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setGeometry(tables::toPixels(tables::kPictureRect));
+    picture->setScaledContents(true);
+    picture->setPixmap(drawKeyboardSmiley());
+    picture->setAccessibleName(qtText(texts::kPictureAccessibleName));
 }
 
 void Form1::createLines()
 {
     const QPalette& desktop = QApplication::palette();
     for (const tables::LineSpec& entry : tables::kLines) {
-        QWidget* frame = entry.frame == tables::LineFrame::Grid ? gridFrame_ : resultFrame_;
-        auto* line = new BarLine(tables::toQColor(entry.colour, desktop), frame);
+        auto* line = new BarLine(tables::toQColor(entry.colour, desktop), frame(entry.band));
         line->setObjectName(QStringLiteral("Line%1").arg(entry.number));
         line->setEnds(entry.x1, entry.y1, entry.x2, entry.y2);
         line->setDrawMode(entry.drawMode);

@@ -15,12 +15,12 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class QGroupBox;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QLabel;
 
 namespace cramer {
 
@@ -57,6 +57,8 @@ public:
     // Writes rows 1 … n, columns 1 … n + 1 back in the entry layout for
     // n = SystemSize.
     void pokajisistemata(const Matrix& matrix);
+    // A number as the user's locale writes it.
+    QString numberText(float value) const;
     // "d", the index (none for 0) and "=" beside the determinant.
     void showDeterminantHeading(int index);
     void showResultRows(int n, const Vector& numerators, float mainDeterminant, const Vector& solutions);
@@ -73,10 +75,12 @@ private:
     void createLines();
     void createTabOrder();
 
-    CaptionLabel* addLabel(int number, QWidget* frame, const tables::TwipsRect& rect, tables::FontKind font,
-        std::uint32_t background, std::uint32_t textColour);
+    QGroupBox* frame(tables::Band band) const;
+    CaptionLabel* addLabel(int number, tables::Band band, const tables::TwipsRect& rect,
+        tables::FontKind font, std::uint32_t background, std::uint32_t textColour);
     static NumberLocale currentNumberLocale();
-    QString numberText(float value) const;
+    // Rows 1 … n, columns 1 … n + 1, row by row.
+    std::vector<GridCell*> systemCells(int n) const;
     void reportBadCell(const CellError& error);
     void reportOverflow(const OverflowError& error);
 
@@ -85,16 +89,13 @@ private:
     NumberLocale numberLocale_;
     bool commandRunning_ = false;
 
-    QGroupBox* sizeFrame_ = nullptr;
-    QGroupBox* gridFrame_ = nullptr;
-    QGroupBox* resultFrame_ = nullptr;
+    std::array<QGroupBox*, 3> frames_ {};
     std::array<std::array<GridCell*, tables::kGridColumns + 1>, tables::kGridRows + 1> cells_ {};
     std::array<CaptionLabel*, tables::kLabelCount + 1> labels_ {};
     std::array<QRadioButton*, 9> options_ {};
     std::array<QPushButton*, 4> commands_ {};
     std::array<BarLine*, 4> lines_ {};
     QListWidget* methodList_ = nullptr;
-    QLabel* picture_ = nullptr;
 };
 
 } // namespace cramer

@@ -16,6 +16,15 @@ void moveTop(QWidget* widget, int twips) { widget->move(widget->x(), tables::toP
 
 } // namespace
 
+std::vector<GridCell*> Form1::systemCells(int n) const
+{
+    std::vector<GridCell*> result;
+    for (int row = 1; row <= n; ++row)
+        for (int column = 1; column <= n + 1; ++column)
+            result.push_back(cell(row, column));
+    return result;
+}
+
 void Form1::Form_Load()
 {
     iz4istitext();
@@ -71,9 +80,8 @@ void Form1::iz4isticwet()
 
 void Form1::layOutFor(int n)
 {
-    for (int row = 1; row <= n; ++row)
-        for (int column = 1; column <= n + 1; ++column)
-            cell(row, column)->setBackColor(tables::kWindowBackground);
+    for (GridCell* cell : systemCells(n))
+        cell->setBackColor(tables::kWindowBackground);
     for (int row = 1; row <= n; ++row) {
         for (int column = 1; column <= n; ++column) {
             label(tables::operatorLabelNumber(row, column))

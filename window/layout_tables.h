@@ -59,17 +59,21 @@ enum class FontKind {
 // Bold, in pixels of 1/96 inch so that fonts scale with the layout.
 QFont makeFont(FontKind kind);
 
+// The three frames, top to bottom: the size selector, the grid, the commands
+// and results. Indexes kFrames.
+enum class Band { Selector, Grid, Results };
+
 struct FrameSpec {
     const char* name;
     TwipsRect rect;
     std::uint32_t background;
 };
-// Top to bottom: the size selector, the grid, the commands and results.
 inline constexpr std::array<FrameSpec, 3> kFrames { {
     { "Frame2", { 0, 0, 12615, 855 }, kYellow },
     { "Frame1", { 0, 840, 12615, 3735 }, kGreen },
     { "Frame3", { 0, 4560, 12615, 4215 }, kTeal },
 } };
+constexpr const FrameSpec& frameSpec(Band band) { return kFrames[static_cast<std::size_t>(band)]; }
 inline constexpr int kClientWidth = 12585;
 inline constexpr int kClientHeight = 8805;
 
@@ -152,16 +156,17 @@ inline constexpr int kAttributionLabel = 101;
 
 struct FixedLabelSpec {
     int number;
+    Band band;
     TwipsRect rect;
     FontKind font;
     std::uint32_t background;
 };
 inline constexpr std::array<FixedLabelSpec, 5> kFixedLabels { {
-    { kHeadingLetterLabel, { 120, 1800, 255, 375 }, FontKind::HeadingLetter, kGreen },
-    { kHeadingEqualsLabel, { 360, 1800, 255, 255 }, FontKind::HeadingSmall, kGreen },
-    { kHeadingIndexLabel, { 360, 2040, 255, 375 }, FontKind::HeadingSmall, kGreen },
-    { kResultHeadingLabel, { 4680, 240, 1335, 375 }, FontKind::Window, kButtonFace },
-    { kAttributionLabel, { 8760, 3720, 2895, 375 }, FontKind::Attribution, kTeal },
+    { kHeadingLetterLabel, Band::Grid, { 120, 1800, 255, 375 }, FontKind::HeadingLetter, kGreen },
+    { kHeadingEqualsLabel, Band::Grid, { 360, 1800, 255, 255 }, FontKind::HeadingSmall, kGreen },
+    { kHeadingIndexLabel, Band::Grid, { 360, 2040, 255, 375 }, FontKind::HeadingSmall, kGreen },
+    { kResultHeadingLabel, Band::Results, { 4680, 240, 1335, 375 }, FontKind::Window, kButtonFace },
+    { kAttributionLabel, Band::Results, { 8760, 3720, 2895, 375 }, FontKind::Attribution, kTeal },
 } };
 
 // Size option k (1 … 8) stands for n = k + 1.
@@ -179,10 +184,9 @@ inline constexpr TwipsRect kListRect { 7560, 240, 4815, 3180 };
 inline constexpr TwipsRect kPictureRect { 360, 2280, 2490, 1650 };
 inline constexpr int kPictureSide = 110;
 
-enum class LineFrame { Grid, Results };
 struct LineSpec {
     int number;
-    LineFrame frame;
+    Band band;
     int x1, y1, x2, y2;
     std::uint32_t colour;
     int drawMode;
@@ -191,9 +195,9 @@ inline constexpr int kLineWidthPixels = 4;
 inline constexpr int kDrawModeCopyPen = 13;
 inline constexpr int kDrawModeMaskNotPen = 3;
 inline constexpr std::array<LineSpec, 3> kLines { {
-    { 1, LineFrame::Grid, 840, 240, 840, 3720, kWindowText, kDrawModeCopyPen },
-    { 3, LineFrame::Grid, 5520, 240, 5520, 2040, kBlack, kDrawModeMaskNotPen },
-    { 2, LineFrame::Results, 3360, 720, 3360, 3960, kWindowText, kDrawModeCopyPen },
+    { 1, Band::Grid, 840, 240, 840, 3720, kWindowText, kDrawModeCopyPen },
+    { 3, Band::Grid, 5520, 240, 5520, 2040, kBlack, kDrawModeMaskNotPen },
+    { 2, Band::Results, 3360, 720, 3360, 3960, kWindowText, kDrawModeCopyPen },
 } };
 
 // The left bar at rest, after every clear.

@@ -33,10 +33,9 @@ private:
 
 class WindowDisplay : public CramerDisplay {
 public:
-    WindowDisplay(Form1& form, MessageBoxes& boxes, const NumberLocale& locale)
+    WindowDisplay(Form1& form, MessageBoxes& boxes)
         : form_(form)
         , boxes_(boxes)
-        , locale_(locale)
     {
     }
 
@@ -45,7 +44,7 @@ public:
     void announceDeterminant(float value) override
     {
         boxes_.inform(&form_, qtText(texts::kAnnouncementTitle),
-            qtText(texts::kAnnouncementPrefix) + QString::fromStdString(formatSingle(value, locale_)));
+            qtText(texts::kAnnouncementPrefix) + form_.numberText(value));
     }
     void reportSingular() override
     {
@@ -67,7 +66,6 @@ public:
 private:
     Form1& form_;
     MessageBoxes& boxes_;
-    const NumberLocale& locale_;
 };
 
 // Long pasted texts are shortened in messages; the cell keeps them whole.
@@ -98,11 +96,10 @@ void Form1::Command3_Click()
     // The system as typed, to give it back if the solve cannot finish.
     const int n = store_.SystemSize;
     std::vector<QString> typed;
-    for (int row = 1; row <= n; ++row)
-        for (int column = 1; column <= n + 1; ++column)
-            typed.push_back(cell(row, column)->text());
+    for (GridCell* cell : systemCells(n))
+        typed.push_back(cell->text());
 
-    WindowDisplay display(*this, boxes_, numberLocale_);
+    WindowDisplay display(*this, boxes_);
     const SolveOutcome outcome = solveSystem(store_, GridTexts(*this), numberLocale_, display);
     if (outcome.status == SolveStatus::BadCell) {
         reportBadCell(*outcome.cell);
@@ -111,9 +108,8 @@ void Form1::Command3_Click()
         iz4isticwet();
         layOutFor(n);
         auto text = typed.begin();
-        for (int row = 1; row <= n; ++row)
-            for (int column = 1; column <= n + 1; ++column)
-                cell(row, column)->setText(*text++);
+        for (GridCell* cell : systemCells(n))
+            cell->setText(*text++);
         reportOverflow(*outcome.overflow);
     }
     commandRunning_ = false;
