@@ -3,7 +3,10 @@
 #include "window/layout_tables.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -75,6 +78,42 @@ void GridCell::setBackColor(std::uint32_t colour)
         return;
     backColor_ = colour;
     setPalette(sharedPalette(QPalette::Base, colour, QPalette::Text, tables::kRed));
+}
+
+void GridCell::keyPressEvent(QKeyEvent* event)
+{
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->matches(QKeySequence::Paste)) {
+        emit pasteRequested();
+    } else if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && modifiers == Qt::NoModifier) {
+        emit nextCellRequested();
+    } else if ((event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) && modifiers == Qt::NoModifier) {
+        emit verticalMoveRequested(event->key() == Qt::Key_Up ? -1 : 1);
+    } else {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void GridCell::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The standard Paste entry, known by its (translated) text, pastes
+    // blocks like the keys do.
+    for (QAction* action : menu->actions()) {
+        if (action->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Paste")) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, &GridCell::pasteRequested);
+        }
+    }
+    if (!extraMenuActions_.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(extraMenuActions_);
+    }
+    menu->popup(event->globalPos());
 }
 
 void GridCell::fitText()

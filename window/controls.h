@@ -25,6 +25,8 @@ const QPalette& sharedPalette(QPalette::ColorRole backgroundRole, std::uint32_t 
 // -1.234568E+07 is never cut.
 QFont fittedFont(const QFont& nominal, const QString& text, int width);
 
+// A cell of the grid. Pasting, Enter, Up and Down are left to the window,
+// which knows the system's layout; every other key works as in any line edit.
 class GridCell : public QLineEdit {
     Q_OBJECT
 public:
@@ -34,11 +36,24 @@ public:
     std::uint32_t backColor() const { return backColor_; }
     void setBackColor(std::uint32_t colour);
 
+    // Added below the editing entries of the context menu.
+    void setExtraMenuActions(const QList<QAction*>& actions) { extraMenuActions_ = actions; }
+
+signals:
+    void pasteRequested(); // by key or from the context menu
+    void nextCellRequested(); // Enter
+    void verticalMoveRequested(int rows); // Up: -1, Down: +1
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
     void fitText();
 
     QFont nominal_;
     std::uint32_t backColor_ = 0;
+    QList<QAction*> extraMenuActions_;
 };
 
 class CaptionLabel : public QLabel {

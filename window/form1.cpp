@@ -46,6 +46,7 @@ Form1::Form1(MessageBoxes& boxes, QWidget* parent)
     createPicture();
     createLines();
     createTabOrder();
+    createClipboardActions();
 
     Form_Load();
 }

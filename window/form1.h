@@ -10,13 +10,16 @@
 #include "window/controls.h"
 #include "window/layout_tables.h"
 #include "window/message_boxes.h"
+#include "window/worked_solution.h"
 
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+class QAction;
 class QGroupBox;
 class QListWidget;
 class QPushButton;
@@ -63,6 +66,21 @@ public:
     void showDeterminantHeading(int index);
     void showResultRows(int n, const Vector& numerators, float mainDeterminant, const Vector& solutions);
 
+    // The clipboard's text into the grid at cell (row, column): a single
+    // cell as in any line edit; n rows of n + 1 cells at (1, 1) as a new
+    // system of size n; any other block as far as it fits, or a message.
+    void pasteIntoGrid(int row, int column);
+    // Enter: the next cell of the system in reading order, wrapping round.
+    void moveToNextCell(int row, int column);
+    // Up and Down: the cell above or below, within the grid.
+    void moveVertically(int row, int column, int rows);
+
+    // Enabled while the result rows show a solve's results.
+    QAction* copySolutionAction() const { return copySolution_; }
+    QAction* copySolutionAsLatexAction() const { return copySolutionAsLatex_; }
+    void copySolution() const;
+    void copySolutionAsLatex() const;
+
 private:
     void createFrames();
     void createSizeOptions();
@@ -74,6 +92,7 @@ private:
     void createPicture();
     void createLines();
     void createTabOrder();
+    void createClipboardActions();
 
     QGroupBox* frame(tables::Band band) const;
     CaptionLabel* addLabel(int number, tables::Band band, const tables::TwipsRect& rect,
@@ -83,11 +102,15 @@ private:
     std::vector<GridCell*> systemCells(int n) const;
     void reportBadCell(const CellError& error);
     void reportOverflow(const OverflowError& error);
+    void setWorkedSolution(std::optional<WorkedSolution> solution);
+    bool isCellInUse(int row, int column) const;
+    void focusCell(int row, int column);
 
     MessageBoxes& boxes_;
     SystemStore store_;
     NumberLocale numberLocale_;
     bool commandRunning_ = false;
+    std::optional<WorkedSolution> workedSolution_;
 
     std::array<QGroupBox*, 3> frames_ {};
     std::array<std::array<GridCell*, tables::kGridColumns + 1>, tables::kGridRows + 1> cells_ {};
@@ -96,6 +119,8 @@ private:
     std::array<QPushButton*, 4> commands_ {};
     std::array<BarLine*, 4> lines_ {};
     QListWidget* methodList_ = nullptr;
+    QAction* copySolution_ = nullptr;
+    QAction* copySolutionAsLatex_ = nullptr;
 };
 
 } // namespace cramer

@@ -55,6 +55,27 @@ inline constexpr const char* kOverflowText
     = "%1 излиза извън обхвата на числата, с които програмата работи (до %2 по абсолютна стойност).\n"
       "Системата е върната във вида, в който е въведена: поправете я и опитайте отново.";
 
+// Pasting a block of numbers into the grid. %1 … are counts of rows and cells.
+inline constexpr const char* kPasteTitle = "Поставяне на числа";
+inline constexpr const char* kPasteTooLarge = "Блокът в клипборда има %1 по %2, а от ред %3, колона %4 "
+                                              "надясно и надолу в таблицата се побират %5 по %6.\n"
+                                              "Нищо не е променено.";
+inline constexpr const char* kPasteRagged
+    = "Редовете на блока в клипборда имат различен брой клетки (от %1 до %2). "
+      "Система с %3 уравнения се поставя като %3 реда по %4 клетки.\n"
+      "Нищо не е променено.";
+inline constexpr const char* kOneRow = "1 ред";
+inline constexpr const char* kRows = "%1 реда";
+inline constexpr const char* kOneCell = "1 клетка";
+inline constexpr const char* kCells = "%1 клетки";
+
+// Copying the worked solution.
+inline constexpr const char* kCopySolution = "Копирай решението";
+inline constexpr const char* kCopySolutionAsLatex = "Копирай като LaTeX";
+inline constexpr const char* kSolutionSystemHeading = "Система:";
+inline constexpr const char* kSolutionDeterminantsHeading = "Детерминанти:";
+inline constexpr const char* kSolutionResultsHeading = "Решение:";
+
 // Names a screen reader announces for controls that show no text of their own.
 inline constexpr const char* kCellAccessibleName = "ред %1, колона %2";
 inline constexpr const char* kPictureAccessibleName = "Усмихнато човече с очила пред клавиатура";

@@ -1,0 +1,122 @@
+// Splitting pasted blocks and writing the worked solution, without a window.
+
+#include "window/text_block.h"
+#include "window/worked_solution.h"
+
+#include <gtest/gtest.h>
+
+namespace cramer {
+namespace {
+
+struct SplitCase {
+    const char* name;
+    const char* text;
+    char decimalPoint;
+    std::vector<QStringList> rows;
+};
+
+void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
+
+class SplitsBlock : public testing::TestWithParam<SplitCase> { };
+
+TEST_P(SplitsBlock, IntoRowsOfTrimmedCells)
+{
+    const SplitCase& c = GetParam();
+    const TextBlock block = splitTextBlock(QString::fromUtf8(c.text), QLatin1Char(c.decimalPoint));
+    EXPECT_EQ(block.rows, c.rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, SplitsBlock,
+    testing::Values(SplitCase { "Tabs", "1\t2\t3\n4\t5\t6\n", '.', { { "1", "2", "3" }, { "4", "5", "6" } } },
+        SplitCase { "EmptyCellsBetweenTabs", "1\t\t 3 ", '.', { { "1", "", "3" } } },
+        SplitCase { "WindowsLineBreaksAndEmptyTrailingLines", "1\t2\r\n3\t4\r\n\r\n  \n", '.',
+            { { "1", "2" }, { "3", "4" } } },
+        SplitCase { "Semicolons", "1,5; 2,5\n3;4", ',', { { "1,5", "2,5" }, { "3", "4" } } },
+        SplitCase { "RunsOfBlanks", "  1   -2\n3 4e2  ", '.', { { "1", "-2" }, { "3", "4e2" } } },
+        SplitCase { "CommasWhereTheyAreNoDecimal", "1, 2.5,3 ,4", '.', { { "1", "2.5", "3", "4" } } },
+        SplitCase { "CommasAsDecimalUnderBulgarian", "1,5 2,5", ',', { { "1,5", "2,5" } } },
+        SplitCase { "RaggedRowsKept", "1 2 3\n4 5", '.', { { "1", "2", "3" }, { "4", "5" } } },
+        SplitCase { "OneCell", " 7 \n", '.', { { "7" } } }),
+    [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
+
+TEST(SplitsBlock, TellsItsShape)
+{
+    const TextBlock ragged = splitTextBlock(QStringLiteral("1 2 3\n4 5"), QLatin1Char('.'));
+    EXPECT_EQ(ragged.height(), 2);
+    EXPECT_EQ(ragged.width(), 3);
+    EXPECT_TRUE(ragged.isRagged());
+    EXPECT_TRUE(splitTextBlock(QStringLiteral("2,5"), QLatin1Char(',')).isSingleCell());
+    EXPECT_FALSE(splitTextBlock(QStringLiteral("2,5"), QLatin1Char('.')).isSingleCell());
+}
+
+// 2·x1 + 1·x2 = 5, 1·x1 - 3·x2 = -8, as the window shows it under an English locale.
+WorkedSolution englishTwoByTwo()
+{
+    return { { { "2", "1", "5" }, { "1", "-3", "-8" } },
+        { { 0, { { "2", "1" }, { "1", "-3" } }, "-7" }, { 1, { { "5", "1" }, { "-8", "-3" } }, "-7" },
+            { 2, { { "2", "5" }, { "1", "-8" } }, "-21" } },
+        { { "-7", "-7", "1" }, { "-21", "-7", "3" } } };
+}
+
+// A 3 × 3 system under a Bulgarian locale, with decimal commas.
+WorkedSolution bulgarianThreeByThree()
+{
+    const std::vector<QStringList> system { { "2,5", "0", "1", "3,5" }, { "0", "1", "0", "2" },
+        { "1", "0", "1", "2" } };
+    return { system,
+        { { 0, { { "2,5", "0", "1" }, { "0", "1", "0" }, { "1", "0", "1" } }, "1,5" },
+            { 1, { { "3,5", "0", "1" }, { "2", "1", "0" }, { "2", "0", "1" } }, "1,5" },
+            { 2, { { "2,5", "3,5", "1" }, { "0", "2", "0" }, { "1", "2", "1" } }, "3" },
+            { 3, { { "2,5", "0", "3,5" }, { "0", "1", "2" }, { "1", "0", "2" } }, "1,5" } },
+        { { "1,5", "1,5", "1" }, { "3", "1,5", "2" }, { "1,5", "1,5", "1" } } };
+}
+
+struct WriterCase {
+    const char* name;
+    WorkedSolution (*solution)();
+    QString (*write)(const WorkedSolution&);
+    QStringList fragments;
+};
+
+void PrintTo(const WriterCase& c, std::ostream* os) { *os << c.name; }
+
+class WritesSolution : public testing::TestWithParam<WriterCase> { };
+
+TEST_P(WritesSolution, WithTheWindowsTexts)
+{
+    const WriterCase& c = GetParam();
+    const QString written = c.write(c.solution());
+    for (const QString& fragment : c.fragments)
+        EXPECT_TRUE(written.contains(fragment)) << fragment.toStdString() << "\nnot in\n"
+                                                << written.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, WritesSolution,
+    testing::Values(WriterCase { "PlainEnglish", englishTwoByTwo, solutionAsPlainText,
+                        { "Система:\n2·x1 + 1·x2 = 5\n1·x1 - 3·x2 = -8\n",
+                            "d = | 2   1 | = -7\n    | 1  -3 |\n", "d1 = |  5   1 | = -7\n     | -8  -3 |\n",
+                            "Решение:\nx1 = d1/d = -7 / -7 = 1\nx2 = d2/d = -21 / -7 = 3\n" } },
+        WriterCase { "PlainBulgarian", bulgarianThreeByThree, solutionAsPlainText,
+            { "2,5·x1 + 0·x2 + 1·x3 = 3,5\n",
+                "     | 3,5  0  1 |\n"
+                "d1 = |   2  1  0 | = 1,5\n"
+                "     |   2  0  1 |\n",
+                "x2 = d2/d = 3 / 1,5 = 2\n" } },
+        WriterCase { "HtmlEnglish", englishTwoByTwo, solutionAsHtml,
+            { "<meta charset=\"utf-8\">", "<td style=\"padding:2px 6px;\">x<sub>2</sub> =</td>",
+                "<td rowspan=\"2\" style=\"padding:2px 6px\">d<sub>1</sub> =</td>",
+                "<td align=\"right\" style=\"padding:2px 6px;border-left:2px solid black\">-8</td>",
+                "<td rowspan=\"2\" style=\"padding:2px 6px\">= -21</td>" } },
+        WriterCase { "HtmlBulgarian", bulgarianThreeByThree, solutionAsHtml,
+            { "<h3>Решение:</h3>", "<td align=\"right\" style=\"padding:2px 6px;\">1,5</td>" } },
+        WriterCase { "LatexEnglish", englishTwoByTwo, solutionAsLatex,
+            { "2 \\cdot x_{1} + 1 \\cdot x_{2} = 5 \\\\\n1 \\cdot x_{1} - 3 \\cdot x_{2} = -8\n\\end{cases}",
+                "d_{2} = \\begin{vmatrix}\n2 & 5 \\\\\n1 & -8\n\\end{vmatrix} = -21\n",
+                "\\begin{align*}\nx_{1} &= \\frac{d_{1}}{d} = \\frac{-7}{-7} = 1 \\\\\n" } },
+        WriterCase { "LatexBulgarian", bulgarianThreeByThree, solutionAsLatex,
+            { "2{,}5 \\cdot x_{1} + 0 \\cdot x_{2}",
+                "x_{3} &= \\frac{d_{3}}{d} = \\frac{1{,}5}{1{,}5} = 1\n" } }),
+    [](const testing::TestParamInfo<WriterCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace cramer

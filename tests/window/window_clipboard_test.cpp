@@ -1,0 +1,214 @@
+// Pasting blocks into the grid, moving with Enter, Up and Down, and copying
+// the worked solution, through the real clipboard and keys.
+
+#include "window_test_support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLocale>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace cramer {
+namespace {
+
+using testing_support::activeCellColour;
+using testing_support::cellColour;
+using testing_support::inactiveCellColour;
+using testing_support::TestWindow;
+
+class GridClipboard : public testing::Test {
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void TearDown() override { QLocale::setDefault(QLocale::system()); }
+
+    void pasteInto(GridCell* cell, const QString& text)
+    {
+        QApplication::clipboard()->setText(text);
+        cell->setFocus();
+        QTest::keySequence(cell, QKeySequence::Paste);
+    }
+};
+
+TEST_F(GridClipboard, SystemBlockAtTheFirstCellLaysTheGridOutAndSolves)
+{
+    TestWindow window;
+    Form1& form = *window.form;
+    pasteInto(
+        form.cell(1, 1), QStringLiteral("1\t0\t0\t0\t1\n0\t2\t0\t0\t4\n0\t0\t4\t0\t12\n0\t0\t0\t1\t-1\n"));
+
+    EXPECT_TRUE(form.option(3)->isChecked());
+    EXPECT_EQ(form.store().SystemSize, 4);
+    EXPECT_EQ(window.texts(1, 5), (std::vector<QString> { "1", "0", "0", "0", "1" }));
+    EXPECT_EQ(form.cell(4, 5)->text(), "-1");
+    EXPECT_EQ(cellColour(form.cell(4, 5)), activeCellColour());
+    EXPECT_EQ(cellColour(form.cell(5, 1)), inactiveCellColour());
+    EXPECT_EQ(form.label(44)->text(), ".x4=");
+
+    window.solve();
+    EXPECT_EQ(form.label(125)->text(), "3"); // x3 = 12 / 4
+    EXPECT_EQ(form.label(127)->text(), "-1");
+}
+
+TEST_F(GridClipboard, OtherBlocksFillFromTheCellAndChangeNothingElse)
+{
+    TestWindow window;
+    Form1& form = *window.form;
+    // Two rows of three at (1, 1) is a block, not a 2 × 2 system's layout;
+    // two rows of three at (2, 2) fills only.
+    pasteInto(form.cell(2, 2), QStringLiteral("1;2;3\n4;5;6"));
+    EXPECT_EQ(form.store().SystemSize, 2);
+    EXPECT_EQ(
+        window.texts(3, 4), (std::vector<QString> { "", "", "", "", "", "1", "2", "3", "", "4", "5", "6" }));
+    EXPECT_EQ(cellColour(form.cell(3, 4)), inactiveCellColour());
+    EXPECT_TRUE(window.boxes.shown.empty());
+}
+
+struct RefusedCase {
+    const char* name;
+    int row;
+    int column;
+    const char* block;
+    const char* message;
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.name; }
+
+class RefusedPaste : public GridClipboard, public testing::WithParamInterface<RefusedCase> { };
+
+TEST_P(RefusedPaste, SaysWhyAndChangesNothing)
+{
+    const RefusedCase& c = GetParam();
+    TestWindow window;
+    window.type({ { "1", "2", "3" }, { "4", "5", "6" } });
+    const std::vector<QString> before = window.texts(9, 10);
+    pasteInto(window.form->cell(c.row, c.column), QString::fromUtf8(c.block));
+
+    ASSERT_EQ(window.boxes.shown.size(), 1u);
+    EXPECT_EQ(window.boxes.shown[0].title, QString::fromUtf8("Поставяне на числа"));
+    EXPECT_TRUE(window.boxes.shown[0].text.startsWith(QString::fromUtf8(c.message)))
+        << window.boxes.shown[0].text.toStdString();
+    EXPECT_EQ(window.texts(9, 10), before);
+    EXPECT_EQ(window.form->store().SystemSize, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Blocks, RefusedPaste,
+    testing::Values(
+        RefusedCase { "TooWide", 1, 8, "1 2 3 4",
+            "Блокът в клипборда има 1 ред по 4 клетки, а от ред 1, колона 8 надясно и надолу в таблицата се "
+            "побират 9 реда по 3 клетки." },
+        RefusedCase { "TooTall", 7, 1, "1\n2\n3\n4",
+            "Блокът в клипборда има 4 реда по 1 клетка, а от ред 7, колона 1" },
+        RefusedCase { "RaggedSystem", 1, 1, "1 2 3 4\n5 6 7\n8 9 10 11",
+            "Редовете на блока в клипборда имат различен брой клетки (от 3 до 4). Система с 3 уравнения се "
+            "поставя като 3 реда по 4 клетки." }),
+    [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
+
+TEST_F(GridClipboard, OneCellAndTheContextMenuPasteAsBefore)
+{
+    TestWindow window;
+    GridCell* cell = window.form->cell(1, 1);
+    cell->setText("12");
+    cell->setCursorPosition(1);
+    pasteInto(cell, QStringLiteral("7\n"));
+    EXPECT_EQ(cell->text(), "172");
+
+    // The context menu's Paste takes a block the same way.
+    QApplication::clipboard()->setText(QStringLiteral("5 6\n7 8"));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), cell->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(window.form->cell(3, 3), &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QStringList entries;
+    for (QAction* action : menu->actions())
+        entries << action->text();
+    EXPECT_TRUE(entries.contains(QString::fromUtf8("Копирай решението")));
+    ASSERT_TRUE(entries.filter("Paste").size() == 1) << entries.join(", ").toStdString();
+    menu->actions().at(entries.indexOf(entries.filter("Paste").front()))->trigger();
+    menu->close();
+    EXPECT_EQ(window.texts(4, 4).back(), "8");
+}
+
+struct MoveCase {
+    const char* name;
+    int size;
+    int row;
+    int column;
+    Qt::Key key;
+    int toRow;
+    int toColumn;
+};
+
+void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
+
+class MovesBetweenCells : public testing::TestWithParam<MoveCase> { };
+
+TEST_P(MovesBetweenCells, SelectingTheTextItReaches)
+{
+    const MoveCase& c = GetParam();
+    TestWindow window;
+    window.layOut(c.size);
+    for (int row = 1; row <= 9; ++row)
+        for (int column = 1; column <= 10; ++column)
+            window.form->cell(row, column)->setText(QStringLiteral("%1").arg(10 * row + column));
+    QApplication::setActiveWindow(window.form.get());
+    GridCell* from = window.form->cell(c.row, c.column);
+    from->setFocus();
+    QTest::keyClick(from, c.key);
+
+    GridCell* to = window.form->cell(c.toRow, c.toColumn);
+    EXPECT_TRUE(to->hasFocus());
+    if (to != from) {
+        EXPECT_EQ(to->selectedText(), to->text());
+    }
+    EXPECT_EQ(from->text(), QStringLiteral("%1").arg(10 * c.row + c.column));
+    EXPECT_TRUE(window.boxes.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, MovesBetweenCells,
+    testing::Values(MoveCase { "EnterAlongTheRow", 3, 2, 1, Qt::Key_Return, 2, 2 },
+        MoveCase { "EnterFromTheRightHandSide", 3, 1, 4, Qt::Key_Enter, 2, 1 },
+        MoveCase { "EnterFromTheLastCellWraps", 3, 3, 4, Qt::Key_Return, 1, 1 },
+        MoveCase { "EnterOutsideTheSystemStays", 3, 4, 1, Qt::Key_Return, 4, 1 },
+        MoveCase { "DownInTheColumn", 2, 3, 7, Qt::Key_Down, 4, 7 },
+        MoveCase { "UpAtTheTopStays", 2, 1, 2, Qt::Key_Up, 1, 2 },
+        MoveCase { "DownAtTheBottomStays", 2, 9, 10, Qt::Key_Down, 9, 10 }),
+    [](const testing::TestParamInfo<MoveCase>& info) { return std::string(info.param.name); });
+
+TEST_F(GridClipboard, CopiesTheWorkedSolutionOnlyWhileResultsAreShown)
+{
+    TestWindow window;
+    Form1& form = *window.form;
+    form.show(); // shortcuts work in a visible, active window
+    QApplication::setActiveWindow(&form);
+    QApplication::clipboard()->setText(QStringLiteral("untouched"));
+    QTest::keyClick(form.cell(1, 1), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(form.copySolutionAction()->isEnabled());
+    EXPECT_EQ(QApplication::clipboard()->text(), "untouched");
+
+    window.type({ { "2", "1", "5" }, { "1", "-3", "-8" } });
+    window.solve();
+    ASSERT_TRUE(form.copySolutionAction()->isEnabled());
+    QTest::keyClick(form.cell(1, 1), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    EXPECT_TRUE(copied->text().contains(QString::fromUtf8("1·x1 - 3·x2 = -8\n")));
+    EXPECT_TRUE(copied->text().contains("x2 = d2/d = -21 / -7 = 3\n"));
+    EXPECT_TRUE(copied->html().contains("<td rowspan=\"2\" style=\"padding:2px 6px\">= -21</td>"));
+
+    form.copySolutionAsLatexAction()->trigger();
+    EXPECT_TRUE(QApplication::clipboard()->text().contains("\\begin{vmatrix}"));
+
+    QTest::mouseClick(form.command(2), Qt::LeftButton);
+    EXPECT_FALSE(form.copySolutionAction()->isEnabled());
+    EXPECT_FALSE(form.copySolutionAsLatexAction()->isEnabled());
+}
+
+} // namespace
+} // namespace cramer

@@ -1,0 +1,183 @@
+// Typing a system faster: blocks of numbers pasted into the grid, Enter, Up
+// and Down between cells; and the worked solution copied out.
+
+#include "window/form1.h"
+
+#include "window/layout_tables.h"
+#include "window/text_block.h"
+#include "window/texts.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMimeData>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace cramer {
+namespace {
+
+using tables::Band;
+using texts::qtText;
+
+QString rowCount(int rows) { return rows == 1 ? qtText(texts::kOneRow) : qtText(texts::kRows).arg(rows); }
+QString cellCount(int cells)
+{
+    return cells == 1 ? qtText(texts::kOneCell) : qtText(texts::kCells).arg(cells);
+}
+
+// n rows of n + 1 cells: a whole system of size n.
+bool isSystemShape(const TextBlock& block)
+{
+    const int n = block.height();
+    return n >= kMinSize && n <= kMaxSize && !block.isRagged() && block.width() == n + 1;
+}
+
+// Some rows have n + 1 cells, others not: it may be meant as a system, but
+// which one cannot be told.
+bool isAmbiguousSystem(const TextBlock& block)
+{
+    const int n = block.height();
+    return n >= kMinSize && n <= kMaxSize && block.isRagged()
+        && std::any_of(block.rows.begin(), block.rows.end(),
+            [n](const QStringList& row) { return row.size() == n + 1; });
+}
+
+} // namespace
+
+void Form1::createClipboardActions()
+{
+    copySolution_ = new QAction(qtText(texts::kCopySolution), this);
+    copySolution_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copySolutionAsLatex_ = new QAction(qtText(texts::kCopySolutionAsLatex), this);
+    connect(copySolution_, &QAction::triggered, this, &Form1::copySolution);
+    connect(copySolutionAsLatex_, &QAction::triggered, this, &Form1::copySolutionAsLatex);
+    setWorkedSolution(std::nullopt);
+
+    const QList<QAction*> actions { copySolution_, copySolutionAsLatex_ };
+    addActions(actions); // the shortcut works anywhere in the window
+    for (Band band : { Band::Grid, Band::Results }) {
+        frame(band)->setContextMenuPolicy(Qt::ActionsContextMenu);
+        frame(band)->addActions(actions);
+    }
+    for (int row = 1; row <= tables::kGridRows; ++row) {
+        for (int column = 1; column <= tables::kGridColumns; ++column) {
+            GridCell* entry = cell(row, column);
+            entry->setExtraMenuActions(actions);
+            connect(
+                entry, &GridCell::pasteRequested, this, [this, row, column] { pasteIntoGrid(row, column); });
+            connect(entry, &GridCell::nextCellRequested, this,
+                [this, row, column] { moveToNextCell(row, column); });
+            connect(entry, &GridCell::verticalMoveRequested, this,
+                [this, row, column](int rows) { moveVertically(row, column, rows); });
+        }
+    }
+}
+
+void Form1::setWorkedSolution(std::optional<WorkedSolution> solution)
+{
+    workedSolution_ = std::move(solution);
+    copySolution_->setEnabled(workedSolution_.has_value());
+    copySolutionAsLatex_->setEnabled(workedSolution_.has_value());
+}
+
+void Form1::pasteIntoGrid(int row, int column)
+{
+    if (commandRunning_)
+        return;
+    const TextBlock block
+        = splitTextBlock(QGuiApplication::clipboard()->text(), QLocale().decimalPoint().front());
+    if (block.isSingleCell()) {
+        // Without the line break a spreadsheet puts after a single cell.
+        if (block.rows.empty())
+            cell(row, column)->paste();
+        else
+            cell(row, column)->insert(block.rows[0][0]);
+        return;
+    }
+
+    if (row == 1 && column == 1 && isAmbiguousSystem(block)) {
+        int shortest = block.width();
+        for (const QStringList& cells : block.rows)
+            shortest = std::min(shortest, static_cast<int>(cells.size()));
+        boxes_.inform(this, qtText(texts::kPasteTitle),
+            qtText(texts::kPasteRagged)
+                .arg(shortest)
+                .arg(block.width())
+                .arg(block.height())
+                .arg(block.height() + 1));
+        return;
+    }
+    if (row == 1 && column == 1 && isSystemShape(block)) {
+        option(block.height() - 1)->setChecked(true);
+        Command1_Click();
+    } else {
+        const int rowsLeft = tables::kGridRows - row + 1;
+        const int columnsLeft = tables::kGridColumns - column + 1;
+        if (block.height() > rowsLeft || block.width() > columnsLeft) {
+            boxes_.inform(this, qtText(texts::kPasteTitle),
+                qtText(texts::kPasteTooLarge)
+                    .arg(rowCount(block.height()), cellCount(block.width()), QString::number(row),
+                        QString::number(column), rowCount(rowsLeft), cellCount(columnsLeft)));
+            return;
+        }
+    }
+    for (int i = 0; i < block.height(); ++i) {
+        const QStringList& cells = block.rows[static_cast<std::size_t>(i)];
+        for (int j = 0; j < cells.size(); ++j)
+            cell(row + i, column + j)->setText(cells[j]);
+    }
+    focusCell(row, column);
+}
+
+bool Form1::isCellInUse(int row, int column) const
+{
+    const int n = store_.SystemSize;
+    return row <= n && column <= n + 1 && cell(row, column)->backColor() == tables::kWindowBackground;
+}
+
+void Form1::focusCell(int row, int column)
+{
+    GridCell* target = cell(row, column);
+    target->setFocus(Qt::OtherFocusReason);
+    target->selectAll();
+}
+
+void Form1::moveToNextCell(int row, int column)
+{
+    if (!isCellInUse(row, column))
+        return;
+    const int n = store_.SystemSize;
+    if (column <= n)
+        focusCell(row, column + 1);
+    else
+        focusCell(row < n ? row + 1 : 1, 1);
+}
+
+void Form1::moveVertically(int row, int column, int rows)
+{
+    const int target = row + rows;
+    if (target >= 1 && target <= tables::kGridRows)
+        focusCell(target, column);
+}
+
+void Form1::copySolution() const
+{
+    if (!workedSolution_)
+        return;
+    auto* data = new QMimeData;
+    data->setText(solutionAsPlainText(*workedSolution_));
+    data->setHtml(solutionAsHtml(*workedSolution_));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void Form1::copySolutionAsLatex() const
+{
+    if (workedSolution_)
+        QGuiApplication::clipboard()->setText(solutionAsLatex(*workedSolution_));
+}
+
+} // namespace cramer

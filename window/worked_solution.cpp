@@ -1,0 +1,202 @@
+#include "window/worked_solution.h"
+
+#include "window/texts.h"
+
+#include <QStringBuilder>
+
+#include <algorithm>
+
+namespace cramer {
+namespace {
+
+using texts::qtText;
+
+QString determinantName(int index)
+{
+    return index == 0 ? QStringLiteral("d") : QStringLiteral("d%1").arg(index);
+}
+
+// The coefficient texts of one equation joined by their signs: "2·x1 - 3·x2".
+// `unknown` writes the product of a coefficient and x_j.
+template <typename Unknown> QString leftSide(const QStringList& equation, Unknown unknown)
+{
+    QString side;
+    for (qsizetype j = 0; j + 1 < equation.size(); ++j) {
+        QString coefficient = equation[j];
+        if (j > 0) {
+            const bool negative = coefficient.startsWith(QLatin1Char('-'));
+            if (negative || coefficient.startsWith(QLatin1Char('+')))
+                coefficient.remove(0, 1);
+            side += negative ? QStringLiteral(" - ") : QStringLiteral(" + ");
+        }
+        side += unknown(coefficient, static_cast<int>(j) + 1);
+    }
+    return side;
+}
+
+std::vector<qsizetype> columnWidths(const std::vector<QStringList>& matrix)
+{
+    std::vector<qsizetype> widths;
+    for (const QStringList& row : matrix) {
+        widths.resize(std::max(widths.size(), static_cast<std::size_t>(row.size())));
+        for (qsizetype j = 0; j < row.size(); ++j)
+            widths[j] = std::max(widths[j], row[j].size());
+    }
+    return widths;
+}
+
+} // namespace
+
+QString solutionAsPlainText(const WorkedSolution& solution)
+{
+    QString text = qtText(texts::kSolutionSystemHeading) % QLatin1Char('\n');
+    for (const QStringList& equation : solution.system) {
+        text += leftSide(equation,
+                    [](const QString& a, int j) -> QString { return a % QStringLiteral("·x%1").arg(j); })
+            % QStringLiteral(" = ") % equation.last() % QLatin1Char('\n');
+    }
+
+    text += QLatin1Char('\n') % qtText(texts::kSolutionDeterminantsHeading) % QLatin1Char('\n');
+    for (const WorkedSolution::Determinant& determinant : solution.determinants) {
+        // The name and the value stand beside the middle row.
+        const QString name = determinantName(determinant.index) % QStringLiteral(" = ");
+        const std::vector<qsizetype> widths = columnWidths(determinant.matrix);
+        const std::size_t middle = (determinant.matrix.size() - 1) / 2;
+        for (std::size_t i = 0; i < determinant.matrix.size(); ++i) {
+            QStringList cells;
+            for (qsizetype j = 0; j < determinant.matrix[i].size(); ++j)
+                cells << determinant.matrix[i][j].rightJustified(widths[j]);
+            text += (i == middle ? name : QString(name.size(), QLatin1Char(' '))) % QStringLiteral("| ")
+                % cells.join(QStringLiteral("  ")) % QStringLiteral(" |");
+            if (i == middle)
+                text += QStringLiteral(" = ") % determinant.value;
+            text += QLatin1Char('\n');
+        }
+        text += QLatin1Char('\n');
+    }
+
+    text += qtText(texts::kSolutionResultsHeading) % QLatin1Char('\n');
+    for (std::size_t i = 0; i < solution.results.size(); ++i) {
+        const WorkedSolution::ResultRow& row = solution.results[i];
+        text += QStringLiteral("x%1 = d%1/d = ").arg(i + 1) % row.numerator % QStringLiteral(" / ")
+            % row.determinant % QStringLiteral(" = ") % row.solution % QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString solutionAsHtml(const WorkedSolution& solution)
+{
+    auto cell = [](const QString& content, const char* style = "") -> QString {
+        return QStringLiteral("<td style=\"padding:2px 6px;%1\">").arg(QLatin1String(style)) % content
+            % QStringLiteral("</td>");
+    };
+    auto number = [](const QString& text, const char* style = "") -> QString {
+        return QStringLiteral("<td align=\"right\" style=\"padding:2px 6px;%1\">").arg(QLatin1String(style))
+            % text.toHtmlEscaped() % QStringLiteral("</td>");
+    };
+    auto heading = [](const char* text) -> QString {
+        return QStringLiteral("<h3>") % qtText(text) % QStringLiteral("</h3>\n");
+    };
+
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n")
+        % heading(texts::kSolutionSystemHeading) % QStringLiteral("<table>\n");
+    for (const QStringList& equation : solution.system) {
+        html += QStringLiteral("<tr>");
+        for (qsizetype j = 0; j + 1 < equation.size(); ++j) {
+            html += number(equation[j])
+                % cell(
+                    QStringLiteral("x<sub>%1</sub> %2").arg(j + 1).arg(j + 2 < equation.size() ? "+" : "="));
+        }
+        html += number(equation.last()) % QStringLiteral("</tr>\n");
+    }
+    html += QStringLiteral("</table>\n") % heading(texts::kSolutionDeterminantsHeading);
+
+    for (const WorkedSolution::Determinant& determinant : solution.determinants) {
+        const QString name = determinant.index == 0 ? QStringLiteral("d")
+                                                    : QStringLiteral("d<sub>%1</sub>").arg(determinant.index);
+        const int rows = static_cast<int>(determinant.matrix.size());
+        html += QStringLiteral("<table style=\"margin-bottom:8px\">\n");
+        for (int i = 0; i < rows; ++i) {
+            html += QStringLiteral("<tr>");
+            if (i == 0)
+                html += QStringLiteral("<td rowspan=\"%1\" style=\"padding:2px 6px\">").arg(rows) % name
+                    % QStringLiteral(" =</td>");
+            const QStringList& row = determinant.matrix[static_cast<std::size_t>(i)];
+            // The bars of the determinant are the borders of its outer columns.
+            for (qsizetype j = 0; j < row.size(); ++j) {
+                const char* bar = j == 0  ? "border-left:2px solid black"
+                    : j + 1 == row.size() ? "border-right:2px solid black"
+                                          : "";
+                html += number(row[j], bar);
+            }
+            if (i == 0)
+                html += QStringLiteral("<td rowspan=\"%1\" style=\"padding:2px 6px\">= ").arg(rows)
+                    % determinant.value.toHtmlEscaped() % QStringLiteral("</td>");
+            html += QStringLiteral("</tr>\n");
+        }
+        html += QStringLiteral("</table>\n");
+    }
+
+    html += heading(texts::kSolutionResultsHeading) % QStringLiteral("<table>\n");
+    for (std::size_t i = 0; i < solution.results.size(); ++i) {
+        const WorkedSolution::ResultRow& row = solution.results[i];
+        html += QStringLiteral("<tr>")
+            % cell(QStringLiteral("x<sub>%1</sub> = d<sub>%1</sub>/d =").arg(i + 1)) % number(row.numerator)
+            % cell(QStringLiteral("/")) % number(row.determinant) % cell(QStringLiteral("="))
+            % number(row.solution) % QStringLiteral("</tr>\n");
+    }
+    return html + QStringLiteral("</table>\n</body></html>\n");
+}
+
+QString solutionAsLatex(const WorkedSolution& solution)
+{
+    // A decimal comma in braces keeps LaTeX from spacing it as punctuation;
+    // digit groups get a thin space.
+    auto number = [](QString text) {
+        text.replace(QLatin1Char(','), QStringLiteral("{,}"));
+        for (QChar blank : { QChar(' '), QChar(0x00A0), QChar(0x202F) })
+            text.replace(blank, QStringLiteral("\\,"));
+        return text;
+    };
+
+    QString latex = QStringLiteral("% ") % qtText(texts::kSolutionSystemHeading)
+        % QStringLiteral("\n\\[\n\\begin{cases}\n");
+    QStringList equations;
+    for (const QStringList& equation : solution.system) {
+        equations << leftSide(equation,
+                         [&number](const QString& a, int j) -> QString {
+                             return number(a) % QStringLiteral(" \\cdot x_{%1}").arg(j);
+                         })
+                % QStringLiteral(" = ") % number(equation.last());
+    }
+    latex += equations.join(QStringLiteral(" \\\\\n")) % QStringLiteral("\n\\end{cases}\n\\]\n");
+
+    latex += QStringLiteral("% ") % qtText(texts::kSolutionDeterminantsHeading) % QLatin1Char('\n');
+    for (const WorkedSolution::Determinant& determinant : solution.determinants) {
+        QStringList rows;
+        for (const QStringList& row : determinant.matrix) {
+            QStringList cells;
+            for (const QString& text : row)
+                cells << number(text);
+            rows << cells.join(QStringLiteral(" & "));
+        }
+        const QString name
+            = determinant.index == 0 ? QStringLiteral("d") : QStringLiteral("d_{%1}").arg(determinant.index);
+        latex += QStringLiteral("\\[\n") % name % QStringLiteral(" = \\begin{vmatrix}\n")
+            % rows.join(QStringLiteral(" \\\\\n")) % QStringLiteral("\n\\end{vmatrix} = ")
+            % number(determinant.value) % QStringLiteral("\n\\]\n");
+    }
+
+    latex += QStringLiteral("% ") % qtText(texts::kSolutionResultsHeading)
+        % QStringLiteral("\n\\begin{align*}\n");
+    QStringList results;
+    for (std::size_t i = 0; i < solution.results.size(); ++i) {
+        const WorkedSolution::ResultRow& row = solution.results[i];
+        results << QStringLiteral("x_{%1} &= \\frac{d_{%1}}{d} = \\frac{").arg(i + 1) % number(row.numerator)
+                % QStringLiteral("}{") % number(row.determinant) % QStringLiteral("} = ")
+                % number(row.solution);
+    }
+    return latex + results.join(QStringLiteral(" \\\\\n")) + QStringLiteral("\n\\end{align*}\n");
+}
+
+} // namespace cramer
