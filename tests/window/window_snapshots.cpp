@@ -1,11 +1,17 @@
 // Renders the window to PNG files: at start, laid out for nine, under the
-// announcement of d_2 of a 3 × 3 system, and with the results of that system.
+// announcement of d_2 of a 3 × 3 system, with the results of that system,
+// after pasting a 4 × 5 block and solving it, and that solution's HTML as a
+// word processor would lay it out.
 // Usage: window_snapshots OUTPUT_DIRECTORY
 
 #include "window_test_support.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QMimeData>
+#include <QPainter>
+#include <QTextDocument>
 #include <QLocale>
 #include <QStyleFactory>
 
@@ -48,5 +54,22 @@ int main(int argc, char* argv[])
     };
     window.solve();
     save(*window.form, "result.png");
+
+    window.boxes.whileOpen = nullptr;
+    QApplication::clipboard()->setText(
+        QStringLiteral("2\t1\t-1\t3\t8\n1\t-2\t4\t0\t-3\n0\t5\t2\t-1\t11\n3\t0\t1\t2\t9\n"));
+    window.form->pasteIntoGrid(1, 1);
+    save(*window.form, "pasted4.png");
+    window.solve();
+    save(*window.form, "result4.png");
+    window.form->copySolution();
+    QTextDocument document;
+    document.setHtml(QApplication::clipboard()->mimeData()->html());
+    document.setTextWidth(600);
+    QImage page(document.size().toSize(), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    document.drawContents(&painter);
+    page.save(out.filePath(QStringLiteral("copied-html.png")));
     return 0;
 }
