@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
+  clang libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-core
 )
 if [ "${1:-}" = "--tools" ]; then

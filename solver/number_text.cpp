@@ -88,6 +88,10 @@ bool splitDecimal(std::string_view text, const NumberLocale& locale, DecimalText
         if (digitsInGroup == 0 || (groupCount == 0 && digitsInGroup > 3)
             || (groupCount > 0 && digitsInGroup != 3))
             return false;
+        // No grouped number starts with 0: "0,125" under a comma-grouping
+        // locale is a mistyped decimal, not 125.
+        if (groupCount == 0 && out.digits.front() == '0')
+            return false;
         ++groupCount;
         digitsInGroup = 0;
         text.remove_prefix(separator.size());

@@ -34,8 +34,8 @@ struct ParsedSingle {
 // Text to single, correctly rounded from the decimal text in one step.
 // Accepts blanks around the number, an optional sign, digits with the
 // locale's decimal separator (or "." when that cannot be mistaken for the
-// grouping), grouping between groups of three integer digits, and an
-// optional exponent. A value too small for single precision becomes zero
+// grouping), grouping between groups of three integer digits (the first
+// group not starting with 0), and an optional exponent. A value too small for single precision becomes zero
 // or the nearest subnormal.
 ParsedSingle parseSingle(std::string_view text, const NumberLocale& locale);
 

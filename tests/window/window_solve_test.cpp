@@ -243,7 +243,8 @@ INSTANTIATE_TEST_SUITE_P(Messages, BadCell,
         BadCellCase { "Letters", 2, 3, "12abc", "„12abc“, а това не е число" },
         BadCellCase { "FreeTerm", 3, 4, "x", "свободния член на уравнение 3" },
         BadCellCase { "OutOfRange", 2, 1, "1e39", "твърде голямо" },
-        BadCellCase { "CommaUnderEnglish", 1, 1, "1,5", "„1,5“" }),
+        BadCellCase { "CommaUnderEnglish", 1, 1, "1,5", "„1,5“" },
+        BadCellCase { "DecimalCommaTakenForGrouping", 2, 2, "0,125", "„0,125“, а това не е число" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SolveInWindow, OverflowNamesTheValueAndGivesTheTypedSystemBack)
