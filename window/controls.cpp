@@ -12,6 +12,8 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 
 #include <algorithm>
 #include <map>
@@ -22,14 +24,18 @@ namespace cramer {
 const QPalette& sharedPalette(QPalette::ColorRole backgroundRole, std::uint32_t background,
     QPalette::ColorRole textRole, std::uint32_t text)
 {
-    using Key = std::tuple<QPalette::ColorRole, std::uint32_t, QPalette::ColorRole, std::uint32_t>;
+    // Keyed by the desktop palette too: a window built under another scheme
+    // gets palettes of its own.
+    const QPalette desktop = QApplication::palette();
+    using Key = std::tuple<qint64, QPalette::ColorRole, std::uint32_t, QPalette::ColorRole, std::uint32_t>;
     static std::map<Key, QPalette> palettes;
-    auto [entry, added]
-        = palettes.try_emplace(Key { backgroundRole, background, textRole, text }, QApplication::palette());
+    auto [entry, added] = palettes.try_emplace(
+        Key { desktop.cacheKey(), backgroundRole, background, textRole, text }, desktop);
     if (added) {
-        const QPalette& desktop = QApplication::palette();
-        entry->second.setColor(backgroundRole, tables::toQColor(background, desktop));
-        entry->second.setColor(textRole, tables::toQColor(text, desktop));
+        const QColor backgroundColour = tables::toQColor(background, desktop);
+        entry->second.setColor(backgroundRole, backgroundColour);
+        entry->second.setColor(
+            textRole, tables::foregroundColour(text, backgroundColour, tables::kTextContrast, desktop));
     }
     return entry->second;
 }
@@ -62,6 +68,23 @@ QFont fittedFont(const QFont& nominal, const QString& text, int width)
             return font;
     }
     return font;
+}
+
+void BandFrame::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const QRect outline
+        = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, this);
+    painter.setPen(palette().color(QPalette::Window).darker(112));
+    painter.drawRect(outline.adjusted(0, 0, -1, -1));
+    if (!title().isEmpty()) {
+        const QRect caption
+            = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+        painter.drawItemText(caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette(),
+            true, title(), QPalette::WindowText);
+    }
 }
 
 GridCell::GridCell(const QFont& nominal, QWidget* parent)

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -24,6 +25,17 @@ const QPalette& sharedPalette(QPalette::ColorRole backgroundRole, std::uint32_t 
 // fits into `width` pixels, so that a seven-digit number such as
 // -1.234568E+07 is never cut.
 QFont fittedFont(const QFont& nominal, const QString& text, int width);
+
+// A band of the window: its inside exactly its own colour (no shading by
+// the style), a thin outline and the caption where the style puts it.
+class BandFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 // A cell of the grid. Pasting, Enter, Up and Down are left to the window,
 // which knows the system's layout; every other key works as in any line edit.
@@ -82,6 +94,7 @@ public:
     int x2() const { return x2_; }
     int y2() const { return y2_; }
     int drawMode() const { return drawMode_; }
+    QColor colour() const { return colour_; }
     bool isDrawn() const;
 
 protected:

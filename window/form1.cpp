@@ -62,7 +62,7 @@ void Form1::createFrames()
 {
     for (std::size_t i = 0; i < tables::kFrames.size(); ++i) {
         const tables::FrameSpec& entry = tables::kFrames[i];
-        auto* frame = new QGroupBox(this);
+        auto* frame = new BandFrame(this);
         frame->setObjectName(QString::fromLatin1(entry.name));
         frame->setGeometry(tables::toPixels(entry.rect));
         frame->setAutoFillBackground(true);
@@ -196,7 +196,9 @@ void Form1::createLines()
 {
     const QPalette& desktop = QApplication::palette();
     for (const tables::LineSpec& entry : tables::kLines) {
-        auto* line = new BarLine(tables::toQColor(entry.colour, desktop), frame(entry.band));
+        const QColor band = tables::toQColor(tables::frameSpec(entry.band).background, desktop);
+        auto* line = new BarLine(
+            tables::foregroundColour(entry.colour, band, tables::kLineContrast, desktop), frame(entry.band));
         line->setObjectName(QStringLiteral("Line%1").arg(entry.number));
         line->setEnds(entry.x1, entry.y1, entry.x2, entry.y2);
         line->setDrawMode(entry.drawMode);

@@ -2,6 +2,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <cmath>
+
 namespace cramer::tables {
 
 QRect toPixels(const TwipsRect& rect)
@@ -23,6 +26,42 @@ QColor toQColor(std::uint32_t colour, const QPalette& desktop)
     default:
         return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
     }
+}
+
+namespace {
+
+double relativeLuminance(const QColor& colour)
+{
+    auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+        + 0.0722 * linear(colour.blueF());
+}
+
+} // namespace
+
+double contrastRatio(const QColor& first, const QColor& second)
+{
+    const double a = relativeLuminance(first);
+    const double b = relativeLuminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+QColor readableOn(const QColor& wanted, const QColor& background, double minimum)
+{
+    if (contrastRatio(wanted, background) >= minimum)
+        return wanted;
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}
+
+QColor foregroundColour(
+    std::uint32_t colour, const QColor& background, double minimum, const QPalette& desktop)
+{
+    const QColor resolved = toQColor(colour, desktop);
+    return isSystemColour(colour) ? readableOn(resolved, background, minimum) : resolved;
 }
 
 namespace {

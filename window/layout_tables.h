@@ -46,6 +46,21 @@ enum Colour : std::uint32_t {
 
 // System colours follow the desktop palette's matching roles.
 QColor toQColor(std::uint32_t colour, const QPalette& desktop);
+constexpr bool isSystemColour(std::uint32_t colour) { return (colour & 0xFF000000u) == 0x80000000u; }
+
+// Least contrast (WCAG ratio) for text and for lines and bars. A desktop
+// colour that falls short on a band of fixed colour gives way to black or
+// white, so that a dark desktop scheme leaves every text readable.
+inline constexpr double kTextContrast = 4.5;
+inline constexpr double kLineContrast = 3.0;
+double contrastRatio(const QColor& first, const QColor& second);
+// `wanted` if it reaches `minimum` against `background`, otherwise black or
+// white, whichever contrasts more.
+QColor readableOn(const QColor& wanted, const QColor& background, double minimum);
+// A control's colour on `background`: fixed colours as they are, system
+// colours from the desktop where they are readable there.
+QColor foregroundColour(
+    std::uint32_t colour, const QColor& background, double minimum, const QPalette& desktop);
 
 enum class FontKind {
     Window, // 9.75 pt: frame caption, buttons, Label100

@@ -1,0 +1,80 @@
+// The bands in exactly their colours, and every text readable under a dark
+// desktop scheme.
+
+#include "window_test_support.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace cramer {
+namespace {
+
+using testing_support::TestWindow;
+
+QPalette darkDesktop()
+{
+    QPalette dark;
+    for (auto [role, colour] :
+        { std::pair { QPalette::Window, QColor(53, 53, 53) }, { QPalette::WindowText, Qt::white },
+            { QPalette::Base, QColor(42, 42, 42) }, { QPalette::Text, Qt::white },
+            { QPalette::Button, QColor(53, 53, 53) }, { QPalette::ButtonText, Qt::white } })
+        dark.setColor(role, colour);
+    return dark;
+}
+
+QColor pixelAt(const QImage& image, const QWidget* widget, QPoint point)
+{
+    return image.pixelColor(widget->mapTo(widget->window(), point));
+}
+
+class DesktopScheme : public testing::TestWithParam<bool> {
+protected:
+    void SetUp() override
+    {
+        if (GetParam())
+            QApplication::setPalette(darkDesktop());
+    }
+    void TearDown() override { QApplication::setPalette(QPalette()); }
+};
+
+TEST_P(DesktopScheme, BandsKeepTheirColoursAndTextsStayReadable)
+{
+    TestWindow window;
+    Form1& form = *window.form;
+    window.type({ { "2", "1", "5" }, { "1", "-3", "-8" } });
+    window.solve();
+    const QImage shot = form.grab().toImage();
+
+    // Inside each band, and in a cell not in use: exactly the band's colour.
+    struct Spot {
+        const QWidget* widget;
+        QPoint point;
+        QColor colour;
+    };
+    for (const Spot& spot : { Spot { form.findChild<QGroupBox*>("Frame2"), { 50, 40 }, QColor(255, 255, 0) },
+             Spot { form.findChild<QGroupBox*>("Frame1"), { 30, 100 }, QColor(0, 192, 0) },
+             Spot { form.cell(5, 5), form.cell(5, 5)->rect().center(), QColor(0, 192, 0) },
+             Spot { form.findChild<QGroupBox*>("Frame3"), { 300, 200 }, QColor(0, 192, 192) } })
+        EXPECT_EQ(pixelAt(shot, spot.widget, spot.point), spot.colour)
+            << spot.widget->objectName().toStdString();
+
+    // Desktop-coloured texts on the bands: black where white would not read.
+    const QColor onBands
+        = GetParam() ? QColor(Qt::black) : QApplication::palette().color(QPalette::ButtonText);
+    for (const QWidget* text : { static_cast<const QWidget*>(form.findChild<QGroupBox*>("Frame2")),
+             static_cast<const QWidget*>(form.label(11)), static_cast<const QWidget*>(form.label(1)),
+             static_cast<const QWidget*>(form.label(138)), static_cast<const QWidget*>(form.label(101)) })
+        EXPECT_EQ(text->palette().color(QPalette::WindowText), onBands) << text->objectName().toStdString();
+    EXPECT_EQ(form.label(100)->palette().color(QPalette::WindowText),
+        QApplication::palette().color(QPalette::ButtonText));
+    EXPECT_EQ(form.line(1)->colour(), form.line(3)->colour());
+}
+
+INSTANTIATE_TEST_SUITE_P(LightAndDark, DesktopScheme, testing::Bool(),
+    [](const testing::TestParamInfo<bool>& info) { return std::string(info.param ? "Dark" : "Light"); });
+
+} // namespace
+} // namespace cramer
