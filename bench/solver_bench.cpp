@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The full 9 × 9 Cramer sequence without display, and one determinant alone,
 // side by side with Eigen's single-precision partial-pivot LU determinant of
 // the same matrices.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Builds and shows a window, waits for its first painted frame and exits.
 // Built three times: with the program's window; with an empty window of the
 // same size (the baseline); and with that window showing one line of text,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's side of a solve: one determinant step for n = 9 (clear, bars,
 // 81 cells written and coloured, heading), and a whole 9 × 9 solve with every
 // box answered at once.

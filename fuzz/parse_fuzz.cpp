@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks the number parser and formatter against properties that do not
 // depend on how they work: the accepted form is matched here on its own,
 // and every accepted value must be the one strtof gives for the same number.

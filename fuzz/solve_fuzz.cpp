@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs whole solves on arbitrary systems of size 2 … 9 and checks what every
 // solve must keep: the typed system and the right-hand sides stay as typed,
 // every value shown is finite, the outcome is exactly one of the four, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (preset `fuzz`) and runs each for the given
 # number of seconds (default 60), starting from the checked-in corpus. New
 # inputs go to build/fuzz/corpus; a finding is saved in build/fuzz/findings

@@ -1,19 +1,33 @@
 #!/usr/bin/env bash
-# Installs, from Debian 12 packages, whatever the build, the program and the
-# tests need and the machine does not have yet.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs, from Debian 12 packages, what the given task needs and the
+# machine does not have yet:
+#   run      build the program and open the window (the default)
+#   test     build and run every test, the fuzzers and the package checks
+#   package  build the Debian package and check it
+#   tools    screenshots and start-up timing
+# Without root and without sudo it prints the command to run as root.
 set -euo pipefail
 
-packages=(
+run=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins
-  libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
-  clang libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-core
 )
-if [ "${1:-}" = "--tools" ]; then
-  # Screenshots and start-up timing; not needed to build or test.
-  packages+=(xvfb xauth x11-apps imagemagick hyperfine)
-fi
+package=(
+  debhelper dpkg-dev fakeroot lintian appstream appstream-compose desktop-file-utils
+)
+case "${1:-run}" in
+  run) packages=("${run[@]}") ;;
+  package) packages=("${run[@]}" "${package[@]}") ;;
+  test)
+    packages=("${run[@]}" "${package[@]}"
+      libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
+      clang libclang-rt-14-dev)
+    ;;
+  tools) packages=("${run[@]}" xvfb xauth x11-apps xdotool imagemagick hyperfine qt6ct) ;;
+  *) echo "usage: $0 [run|test|package|tools]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -22,8 +36,17 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+install=(apt-get install -y -qq --no-install-recommends "${missing[@]}")
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=()
+elif command -v sudo >/dev/null; then
+  as_root=(sudo)
+else
+  echo "These Debian packages are missing: ${missing[*]}" >&2
+  echo "Install them as root, then run this again:" >&2
+  echo "  apt-get install ${missing[*]}" >&2
+  exit 1
+fi
 echo "Installing: ${missing[*]}"
 "${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" "${install[@]}"

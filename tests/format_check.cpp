@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Compares the single-to-text conversion with an independent reference on
 // every single bit pattern (or every stride-th one): printf's exact "%.6e",
 // rewritten by the seven-digit rule. Prints the first mismatches; exit 1

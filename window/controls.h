@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The window's own kinds of control: grid cells and labels whose numbers
@@ -109,8 +111,5 @@ private:
     int drawMode_ = 13;
 };
 
-// The 110 × 110 picture of the result band: a smiling face with large round
-// glasses at a keyboard, on white.
-QPixmap drawKeyboardSmiley();
 
 } // namespace cramer

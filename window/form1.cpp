@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "window/form1.h"
 
 #include "window/layout_tables.h"
+#include "window/picture.h"
 #include "window/texts.h"
 
 #include <QApplication>
@@ -184,11 +187,9 @@ void Form1::createMethodList()
 
 void Form1::createPicture()
 {
-    auto* picture = new QLabel(frame(Band::Results));
+    auto* picture = new PictureBox(frame(Band::Results));
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(tables::toPixels(tables::kPictureRect));
-    picture->setScaledContents(true);
-    picture->setPixmap(drawKeyboardSmiley());
     picture->setAccessibleName(qtText(texts::kPictureAccessibleName));
 }
 

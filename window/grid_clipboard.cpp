@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Typing a system faster: blocks of numbers pasted into the grid, Enter, Up
 // and Down between cells; and the worked solution copied out.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Laying the grid out, clearing it, and writing matrices and results into it.
 
 #include "window/form1.h"

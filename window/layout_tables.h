@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Where every control of the window stands and how it looks, as data and
@@ -197,7 +199,6 @@ constexpr TwipsRect commandRect(int top) { return { 240, top, 2775, 495 }; }
 
 inline constexpr TwipsRect kListRect { 7560, 240, 4815, 3180 };
 inline constexpr TwipsRect kPictureRect { 360, 2280, 2490, 1650 };
-inline constexpr int kPictureSide = 110;
 
 struct LineSpec {
     int number;

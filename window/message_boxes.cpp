@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "window/message_boxes.h"
 
 #include <QIcon>

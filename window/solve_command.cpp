@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The solve command: the Cramer sequence shown step by step in the window,
 // and the messages for input it cannot use.
 

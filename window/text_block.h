@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A block of cells as spreadsheets and worksheets put it on the clipboard:

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Splitting pasted blocks and writing the worked solution, without a window.
 
 #include "window/text_block.h"

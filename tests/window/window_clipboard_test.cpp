@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pasting blocks into the grid, moving with Enter, Up and Down, and copying
 // the worked solution, through the real clipboard and keys.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bands in exactly their colours, and every text readable under a dark
 // desktop scheme.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Laying the grid out for 2 … 9 equations and clearing it.
 
 #include "window_test_support.h"

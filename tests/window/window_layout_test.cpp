@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as it opens: controls, names, places, colours, texts, keyboard order.
 
 #include "window_test_support.h"

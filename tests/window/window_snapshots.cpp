@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the window to PNG files: at start, laid out for nine, under the
 // announcement of d_2 of a 3 × 3 system, with the results of that system,
 // after pasting a 4 × 5 block and solving it, and that solution's HTML as a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Solving in the window: matrices shown, announcements, results and errors.
 
 #include "window_test_support.h"

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Renders the program's icon into OUTPUT/hicolor/NxN/apps/ID.png for the
+// usual sizes, at build time, from the same drawing as the window's icon.
+// Usage: make_icons OUTPUT ID
+
+#include "window/picture.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT ID\n", argv[0]);
+        return 2;
+    }
+    const QString output = QString::fromLocal8Bit(argv[1]);
+    const QString id = QString::fromLocal8Bit(argv[2]);
+    for (int side : { 16, 22, 24, 32, 48, 64, 128, 256, 512 }) {
+        const QString folder = QStringLiteral("%1/hicolor/%2x%2/apps").arg(output).arg(side);
+        QImage icon(side, side, QImage::Format_ARGB32_Premultiplied);
+        icon.fill(Qt::transparent);
+        QPainter painter(&icon);
+        cramer::paintApplicationIcon(painter, side);
+        painter.end();
+        if (!QDir().mkpath(folder) || !icon.save(QStringLiteral("%1/%2.png").arg(folder, id))) {
+            std::fprintf(stderr, "cannot write the %dx%d icon into %s\n", side, side, qPrintable(folder));
+            return 1;
+        }
+    }
+    return 0;
+}

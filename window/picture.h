@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The picture of the result band, a smiling face with large round glasses at
+// a keyboard, and the program's icon made from it. Both are drawn from the
+// same painter code, so they never drift apart and are sharp at any scale.
+
+#include <QIcon>
+#include <QLabel>
+
+class QPainter;
+
+namespace cramer {
+
+// The picture's own coordinates: a square of this side.
+inline constexpr int kSmileySide = 110;
+
+// Draws the picture (without its white ground) into 0 … kSmileySide.
+void paintKeyboardSmiley(QPainter& painter);
+
+// The icon: the picture on a white rounded tile filling `side` × `side`.
+void paintApplicationIcon(QPainter& painter, int side);
+QIcon applicationIcon();
+
+// The picture stretched over the whole control, as a stretched bitmap would
+// be, but drawn at the screen's own resolution.
+class PictureBox : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace cramer
