@@ -7,6 +7,7 @@
 
 #include "window/form1.h"
 #include "window/layout_tables.h"
+#include "window/picture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -38,6 +39,9 @@ int main(int argc, char* argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     FirstFrame firstFrame;
 #ifdef STARTUP_SHOWS_FORM1
+    // As the program starts: its id and icon, then the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.cramerrule.cramer"));
+    QGuiApplication::setWindowIcon(cramer::applicationIcon());
     cramer::ModalMessageBoxes boxes;
     cramer::Form1 window(boxes);
 #else

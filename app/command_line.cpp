@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "command_line.h"
+
+#include <QCommandLineParser>
+
+#include <algorithm>
+
+namespace cramer {
+
+bool asksForInformationOnly(const QStringList& arguments)
+{
+    static const QStringList kInformation { QStringLiteral("-h"), QStringLiteral("-?"),
+        QStringLiteral("--help"), QStringLiteral("--help-all"), QStringLiteral("-v"),
+        QStringLiteral("--version") };
+    return std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
+        [](const QString& argument) { return kInformation.contains(argument); });
+}
+
+bool userChoseStyle(const QStringList& arguments, const QString& styleOverride)
+{
+    if (!styleOverride.isEmpty())
+        return true;
+    return std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
+        [](const QString& argument) {
+            for (const QString& name : { QStringLiteral("-style"), QStringLiteral("--style") }) {
+                if (argument == name || argument.startsWith(name + QLatin1Char('=')))
+                    return true;
+            }
+            return false;
+        });
+}
+
+void describeCommandLine(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QStringLiteral("Solves a system of 2 to 9 linear equations by Cramer's "
+                                                    "rule and shows every determinant on the way."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+} // namespace cramer
