@@ -33,8 +33,9 @@ bool userChoseStyle(const QStringList& arguments, const QString& styleOverride)
 
 void describeCommandLine(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(QStringLiteral("Solves a system of 2 to 9 linear equations by Cramer's "
-                                                    "rule and shows every determinant on the way."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Solves a system of 2 to 9 linear equations by Cramer's rule and shows every determinant "
+        "on the way.\nQt's standard options, such as -style and -platform, work too; see cramer(1)."));
     parser.addHelpOption();
     parser.addVersionOption();
 }
