@@ -88,20 +88,25 @@ QString solutionAsPlainText(const WorkedSolution& solution)
 
 QString solutionAsHtml(const WorkedSolution& solution)
 {
-    auto cell = [](const QString& content, const char* style = "") -> QString {
-        return QStringLiteral("<td style=\"padding:2px 6px;%1\">").arg(QLatin1String(style)) % content
-            % QStringLiteral("</td>");
+    // Spacing by table attributes, which word processors keep when pasting;
+    // the determinant's bars are the borders of its outer columns.
+    const QString table = QStringLiteral("<table cellpadding=\"6\" cellspacing=\"0\">\n");
+    const QString tableEnd = QStringLiteral("</table>\n<p>&nbsp;</p>\n");
+    auto cell = [](const QString& content, const QString& attributes = {}) -> QString {
+        return QStringLiteral("<td%1>").arg(attributes) % content % QStringLiteral("</td>");
     };
-    auto number = [](const QString& text, const char* style = "") -> QString {
-        return QStringLiteral("<td align=\"right\" style=\"padding:2px 6px;%1\">").arg(QLatin1String(style))
-            % text.toHtmlEscaped() % QStringLiteral("</td>");
+    auto number = [&cell](const QString& text, const char* style = nullptr) -> QString {
+        QString attributes = QStringLiteral(" align=\"right\"");
+        if (style)
+            attributes += QStringLiteral(" style=\"%1\"").arg(QLatin1String(style));
+        return cell(text.toHtmlEscaped(), attributes);
     };
     auto heading = [](const char* text) -> QString {
         return QStringLiteral("<h3>") % qtText(text) % QStringLiteral("</h3>\n");
     };
 
     QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n")
-        % heading(texts::kSolutionSystemHeading) % QStringLiteral("<table>\n");
+        % heading(texts::kSolutionSystemHeading) % table;
     for (const QStringList& equation : solution.system) {
         html += QStringLiteral("<tr>");
         for (qsizetype j = 0; j + 1 < equation.size(); ++j) {
@@ -111,35 +116,33 @@ QString solutionAsHtml(const WorkedSolution& solution)
         }
         html += number(equation.last()) % QStringLiteral("</tr>\n");
     }
-    html += QStringLiteral("</table>\n") % heading(texts::kSolutionDeterminantsHeading);
+    html += tableEnd % heading(texts::kSolutionDeterminantsHeading);
 
     for (const WorkedSolution::Determinant& determinant : solution.determinants) {
         const QString name = determinant.index == 0 ? QStringLiteral("d")
                                                     : QStringLiteral("d<sub>%1</sub>").arg(determinant.index);
         const int rows = static_cast<int>(determinant.matrix.size());
-        html += QStringLiteral("<table style=\"margin-bottom:8px\">\n");
+        const QString besideMatrix = QStringLiteral(" rowspan=\"%1\"").arg(rows);
+        html += table;
         for (int i = 0; i < rows; ++i) {
             html += QStringLiteral("<tr>");
             if (i == 0)
-                html += QStringLiteral("<td rowspan=\"%1\" style=\"padding:2px 6px\">").arg(rows) % name
-                    % QStringLiteral(" =</td>");
+                html += cell(name + QStringLiteral(" ="), besideMatrix);
             const QStringList& row = determinant.matrix[static_cast<std::size_t>(i)];
-            // The bars of the determinant are the borders of its outer columns.
             for (qsizetype j = 0; j < row.size(); ++j) {
                 const char* bar = j == 0  ? "border-left:2px solid black"
                     : j + 1 == row.size() ? "border-right:2px solid black"
-                                          : "";
+                                          : nullptr;
                 html += number(row[j], bar);
             }
             if (i == 0)
-                html += QStringLiteral("<td rowspan=\"%1\" style=\"padding:2px 6px\">= ").arg(rows)
-                    % determinant.value.toHtmlEscaped() % QStringLiteral("</td>");
+                html += cell(QStringLiteral("= ") + determinant.value.toHtmlEscaped(), besideMatrix);
             html += QStringLiteral("</tr>\n");
         }
-        html += QStringLiteral("</table>\n");
+        html += tableEnd;
     }
 
-    html += heading(texts::kSolutionResultsHeading) % QStringLiteral("<table>\n");
+    html += heading(texts::kSolutionResultsHeading) % table;
     for (std::size_t i = 0; i < solution.results.size(); ++i) {
         const WorkedSolution::ResultRow& row = solution.results[i];
         html += QStringLiteral("<tr>")
@@ -147,7 +150,7 @@ QString solutionAsHtml(const WorkedSolution& solution)
             % cell(QStringLiteral("/")) % number(row.determinant) % cell(QStringLiteral("="))
             % number(row.solution) % QStringLiteral("</tr>\n");
     }
-    return html + QStringLiteral("</table>\n</body></html>\n");
+    return html + tableEnd + QStringLiteral("</body></html>\n");
 }
 
 QString solutionAsLatex(const WorkedSolution& solution)

@@ -3,7 +3,7 @@
 // Renders the window to PNG files: at start, laid out for nine, under the
 // announcement of d_2 of a 3 × 3 system, with the results of that system,
 // after pasting a 4 × 5 block and solving it, and that solution's HTML as a
-// word processor would lay it out.
+// word processor would lay it out (and the HTML itself).
 // Usage: window_snapshots OUTPUT_DIRECTORY
 
 #include "window_test_support.h"
@@ -11,11 +11,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
+#include <QLocale>
 #include <QMimeData>
 #include <QPainter>
-#include <QTextDocument>
-#include <QLocale>
 #include <QStyleFactory>
+#include <QTextDocument>
 
 #include <cstdio>
 
@@ -65,8 +66,12 @@ int main(int argc, char* argv[])
     window.solve();
     save(*window.form, "result4.png");
     window.form->copySolution();
+    const QString html = QApplication::clipboard()->mimeData()->html();
+    QFile htmlFile(out.filePath(QStringLiteral("copied.html")));
+    if (htmlFile.open(QIODevice::WriteOnly))
+        htmlFile.write(html.toUtf8());
     QTextDocument document;
-    document.setHtml(QApplication::clipboard()->mimeData()->html());
+    document.setHtml(html);
     document.setTextWidth(600);
     QImage page(document.size().toSize(), QImage::Format_RGB32);
     page.fill(Qt::white);
