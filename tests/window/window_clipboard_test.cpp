@@ -63,8 +63,8 @@ TEST_F(GridClipboard, OtherBlocksFillFromTheCellAndChangeNothingElse)
 {
     TestWindow window;
     Form1& form = *window.form;
-    // Two rows of three at (1, 1) is a block, not a 2 × 2 system's layout;
-    // two rows of three at (2, 2) fills only.
+    // Two rows of three would lay out a 2 × 2 system at (1, 1); at (2, 2)
+    // they only fill.
     pasteInto(form.cell(2, 2), QStringLiteral("1;2;3\n4;5;6"));
     EXPECT_EQ(form.store().SystemSize, 2);
     EXPECT_EQ(
