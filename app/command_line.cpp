@@ -13,7 +13,8 @@ bool asksForInformationOnly(const QStringList& arguments)
     static const QStringList kInformation { QStringLiteral("-h"), QStringLiteral("-?"),
         QStringLiteral("--help"), QStringLiteral("--help-all"), QStringLiteral("-v"),
         QStringLiteral("--version") };
-    return std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
+    const QStringList options = arguments.mid(1);
+    return std::any_of(options.begin(), options.end(),
         [](const QString& argument) { return kInformation.contains(argument); });
 }
 
@@ -21,14 +22,14 @@ bool userChoseStyle(const QStringList& arguments, const QString& styleOverride)
 {
     if (!styleOverride.isEmpty())
         return true;
-    return std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
-        [](const QString& argument) {
-            for (const QString& name : { QStringLiteral("-style"), QStringLiteral("--style") }) {
-                if (argument == name || argument.startsWith(name + QLatin1Char('=')))
-                    return true;
-            }
-            return false;
-        });
+    const QStringList options = arguments.mid(1);
+    return std::any_of(options.begin(), options.end(), [](const QString& argument) {
+        for (const QString& name : { QStringLiteral("-style"), QStringLiteral("--style") }) {
+            if (argument == name || argument.startsWith(name + QLatin1Char('=')))
+                return true;
+        }
+        return false;
+    });
 }
 
 void describeCommandLine(QCommandLineParser& parser)

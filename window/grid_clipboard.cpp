@@ -101,7 +101,8 @@ void Form1::pasteIntoGrid(int row, int column)
         return;
     }
 
-    if (row == 1 && column == 1 && isAmbiguousSystem(block)) {
+    const bool atFirstCell = row == 1 && column == 1;
+    if (atFirstCell && isAmbiguousSystem(block)) {
         int shortest = block.width();
         for (const QStringList& cells : block.rows)
             shortest = std::min(shortest, static_cast<int>(cells.size()));
@@ -113,7 +114,7 @@ void Form1::pasteIntoGrid(int row, int column)
                 .arg(block.height() + 1));
         return;
     }
-    if (row == 1 && column == 1 && isSystemShape(block)) {
+    if (atFirstCell && isSystemShape(block)) {
         option(block.height() - 1)->setChecked(true);
         Command1_Click();
     } else {

@@ -18,8 +18,9 @@ int TextBlock::width() const
 
 bool TextBlock::isRagged() const
 {
+    const int widest = width();
     return std::any_of(
-        rows.begin(), rows.end(), [this](const QStringList& row) { return row.size() != width(); });
+        rows.begin(), rows.end(), [widest](const QStringList& row) { return row.size() != widest; });
 }
 
 namespace {

@@ -13,9 +13,11 @@ namespace {
 
 using texts::qtText;
 
-QString determinantName(int index)
+// "d" for 0, otherwise "d" with the index written by `indexFormat` ("%1",
+// "<sub>%1</sub>", "_{%1}").
+QString determinantName(int index, const char* indexFormat)
 {
-    return index == 0 ? QStringLiteral("d") : QStringLiteral("d%1").arg(index);
+    return index == 0 ? QStringLiteral("d") : QLatin1Char('d') + QString::fromLatin1(indexFormat).arg(index);
 }
 
 // The coefficient texts of one equation joined by their signs: "2·x1 - 3·x2".
@@ -61,7 +63,7 @@ QString solutionAsPlainText(const WorkedSolution& solution)
     text += QLatin1Char('\n') % qtText(texts::kSolutionDeterminantsHeading) % QLatin1Char('\n');
     for (const WorkedSolution::Determinant& determinant : solution.determinants) {
         // The name and the value stand beside the middle row.
-        const QString name = determinantName(determinant.index) % QStringLiteral(" = ");
+        const QString name = determinantName(determinant.index, "%1") % QStringLiteral(" = ");
         const std::vector<qsizetype> widths = columnWidths(determinant.matrix);
         const std::size_t middle = (determinant.matrix.size() - 1) / 2;
         for (std::size_t i = 0; i < determinant.matrix.size(); ++i) {
@@ -119,8 +121,7 @@ QString solutionAsHtml(const WorkedSolution& solution)
     html += tableEnd % heading(texts::kSolutionDeterminantsHeading);
 
     for (const WorkedSolution::Determinant& determinant : solution.determinants) {
-        const QString name = determinant.index == 0 ? QStringLiteral("d")
-                                                    : QStringLiteral("d<sub>%1</sub>").arg(determinant.index);
+        const QString name = determinantName(determinant.index, "<sub>%1</sub>");
         const int rows = static_cast<int>(determinant.matrix.size());
         const QString besideMatrix = QStringLiteral(" rowspan=\"%1\"").arg(rows);
         html += table;
@@ -185,8 +186,7 @@ QString solutionAsLatex(const WorkedSolution& solution)
                 cells << number(text);
             rows << cells.join(QStringLiteral(" & "));
         }
-        const QString name
-            = determinant.index == 0 ? QStringLiteral("d") : QStringLiteral("d_{%1}").arg(determinant.index);
+        const QString name = determinantName(determinant.index, "_{%1}");
         latex += QStringLiteral("\\[\n") % name % QStringLiteral(" = \\begin{vmatrix}\n")
             % rows.join(QStringLiteral(" \\\\\n")) % QStringLiteral("\n\\end{vmatrix} = ")
             % number(determinant.value) % QStringLiteral("\n\\]\n");

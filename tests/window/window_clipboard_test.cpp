@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -26,11 +25,8 @@ using testing_support::cellColour;
 using testing_support::inactiveCellColour;
 using testing_support::TestWindow;
 
-class GridClipboard : public testing::Test {
+class GridClipboard : public testing_support::EnglishLocaleTest {
 protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void TearDown() override { QLocale::setDefault(QLocale::system()); }
-
     void pasteInto(GridCell* cell, const QString& text)
     {
         QApplication::clipboard()->setText(text);

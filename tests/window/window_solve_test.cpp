@@ -27,11 +27,7 @@ using testing_support::TestWindow;
 
 const QString kAnnouncement = QString::fromUtf8("виж детерминантата:");
 
-class SolveInWindow : public testing::Test {
-protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void TearDown() override { QLocale::setDefault(QLocale::system()); }
-};
+using SolveInWindow = testing_support::EnglishLocaleTest;
 
 QStringList titles(const std::vector<ShownMessage>& shown)
 {

@@ -3,6 +3,7 @@
 #include "window_test_support.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -37,6 +38,9 @@ std::vector<QString> TestWindow::texts(int rows, int columns) const
             result.push_back(form->cell(row, column)->text());
     return result;
 }
+
+void EnglishLocaleTest::SetUp() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+void EnglishLocaleTest::TearDown() { QLocale::setDefault(QLocale::system()); }
 
 QColor activeCellColour() { return QApplication::palette().color(QPalette::Base); }
 QColor inactiveCellColour() { return QColor(0, 192, 0); }

@@ -7,6 +7,8 @@
 #include <QColor>
 #include <QString>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -46,6 +48,13 @@ struct TestWindow {
 
     RecordingMessageBoxes boxes;
     std::unique_ptr<Form1> form;
+};
+
+// Pins an English locale ("." decimal point) for the test's duration.
+class EnglishLocaleTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
 };
 
 QColor activeCellColour();
