@@ -13,18 +13,43 @@ SolveOutcome overflowAt(OverflowValue value, int index)
     return { SolveStatus::Overflow, std::nullopt, OverflowError { value, index } };
 }
 
+SolveOutcome finished(SolveRecord* record, SolveOutcome outcome)
+{
+    if (record)
+        record->outcome = outcome;
+    return outcome;
+}
+
+// presmetnidet, traced into the record when there is one.
+DetStatus determinant(SystemStore& store, Matrix& matrix, std::int16_t n, SolveRecord* record, int index)
+{
+    if (!record)
+        return presmetnidet(store, matrix, n);
+    DeterminantRecord& entry = record->determinants.emplace_back();
+    entry.index = index;
+    return presmetnidet(store, matrix, n, entry.trace);
+}
+
 } // namespace
 
-SolveOutcome runCramerSequence(SystemStore& store, CramerDisplay& display)
+SolveOutcome runCramerSequence(SystemStore& store, CramerDisplay& display, SolveRecord* record)
 {
     const std::int16_t n = store.SystemSize;
+    if (record) {
+        record->n = n;
+        record->system = store.SystemMatrix;
+        record->determinants.clear();
+        record->quotients.clear();
+        record->shownNumerators.clear();
+        record->shownSolutions.clear();
+    }
 
-    if (presmetnidet(store, store.MainWorkMatrix, n) == DetStatus::Overflow)
-        return overflowAt(OverflowValue::MainDeterminant, 0);
+    if (determinant(store, store.MainWorkMatrix, n, record, 0) == DetStatus::Overflow)
+        return finished(record, overflowAt(OverflowValue::MainDeterminant, 0));
     const float d = store.DetResult;
     if (d == 0.0f) { // exact test: a rounding residue is a valid d
         display.reportSingular();
-        return { SolveStatus::Singular, std::nullopt, std::nullopt };
+        return finished(record, { SolveStatus::Singular, std::nullopt, std::nullopt });
     }
 
     display.showDeterminant(store.SystemMatrix, n);
@@ -36,34 +61,53 @@ SolveOutcome runCramerSequence(SystemStore& store, CramerDisplay& display)
             store.SubstitutedMatrix[row][i] = store.SubstitutedMatrix[row][n + 1];
         display.showDeterminant(store.SubstitutedMatrix, n);
         display.showHeading(i);
-        if (presmetnidet(store, store.SubstitutedMatrix, n) == DetStatus::Overflow)
-            return overflowAt(OverflowValue::NumeratorDeterminant, i);
+        if (determinant(store, store.SubstitutedMatrix, n, record, i) == DetStatus::Overflow)
+            return finished(record, overflowAt(OverflowValue::NumeratorDeterminant, i));
         const float numerator = store.DetResult;
         display.announceDeterminant(numerator);
 
         const float solution = numerator / d;
         if (!(std::fabs(solution) <= std::numeric_limits<float>::max()))
-            return overflowAt(OverflowValue::Solution, i);
+            return finished(record, overflowAt(OverflowValue::Solution, i));
         store.NumeratorDeterminants[i] = roundToPlaces(numerator, 2);
         store.Solutions[i] = roundToPlaces(solution, 3);
+        if (record) {
+            record->quotients.push_back(solution);
+            record->shownNumerators.push_back(store.NumeratorDeterminants[i]);
+            record->shownSolutions.push_back(store.Solutions[i]);
+        }
 
         // Each d_i starts from a fresh copy of the system.
         copySystem(store.SystemMatrix, store.SubstitutedMatrix, n);
         copySystem(store.SystemMatrix, store.MainWorkMatrix, n);
     }
 
+    const float shownDeterminant = roundToPlaces(d, 2);
+    if (record)
+        record->shownDeterminant = shownDeterminant;
     display.clearGrid();
     display.showSystem(store.SubstitutedMatrix, n);
-    display.showResultRows(n, store.NumeratorDeterminants, roundToPlaces(d, 2), store.Solutions);
-    return { SolveStatus::Solved, std::nullopt, std::nullopt };
+    display.showResultRows(n, store.NumeratorDeterminants, shownDeterminant, store.Solutions);
+    return finished(record, { SolveStatus::Solved, std::nullopt, std::nullopt });
 }
 
-SolveOutcome solveSystem(
-    SystemStore& store, const CellSource& cells, const NumberLocale& locale, CramerDisplay& display)
+SolveOutcome solveSystem(SystemStore& store, const CellSource& cells, const NumberLocale& locale,
+    CramerDisplay& display, SolveRecord* record)
 {
-    if (auto error = masiv(store, store.SystemSize, cells, locale))
-        return { SolveStatus::BadCell, std::move(error), std::nullopt };
-    return runCramerSequence(store, display);
+    const std::int16_t n = store.SystemSize;
+    if (record) {
+        *record = SolveRecord {};
+        record->n = n;
+        record->locale = locale;
+        if (n >= kMinSize && n <= kMaxSize) {
+            for (int row = 1; row <= n; ++row)
+                for (int column = 1; column <= n + 1; ++column)
+                    record->texts.push_back(cells.cellText(row, column));
+        }
+    }
+    if (auto error = masiv(store, n, cells, locale))
+        return finished(record, { SolveStatus::BadCell, std::move(error), std::nullopt });
+    return runCramerSequence(store, display, record);
 }
 
 } // namespace cramer

@@ -10,6 +10,8 @@
 #include "solver/system_store.h"
 
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace cramer {
 
@@ -53,13 +55,45 @@ struct SolveOutcome {
     std::optional<OverflowError> overflow; // with Overflow
 };
 
+// One determinant of a solve and how its value arose.
+struct DeterminantRecord {
+    int index = 0; // 0 for d, i for d_i
+    EliminationTrace trace; // trace.start is the matrix shown, trace.value the value announced
+};
+
+// What one solve read, computed and showed: the source of its worked solution.
+struct SolveRecord {
+    int n = 0;
+    NumberLocale locale;
+    std::vector<std::string> texts; // rows 1 … n of n + 1 typed texts, row by row
+    Matrix system {}; // the values read
+    std::vector<DeterminantRecord> determinants; // d, then d_1 … d_n as far as the solve got
+    std::vector<float> quotients; // d_i / d before rounding, for i = 1 … n
+    // As the result rows show them.
+    float shownDeterminant = 0.0f;
+    std::vector<float> shownNumerators;
+    std::vector<float> shownSolutions;
+    SolveOutcome outcome;
+
+    // Solved, or stopped by d = 0: every step the method takes was taken.
+    bool reachedEnd() const
+    {
+        return outcome.status == SolveStatus::Solved || outcome.status == SolveStatus::Singular;
+    }
+    const std::string& text(int row, int column) const
+    {
+        return texts[static_cast<std::size_t>((row - 1) * (n + 1) + column - 1)];
+    }
+};
+
 // The sequence after the grid has been read: d, the singular report or the
 // walk through d_1 … d_n, and the result rows. Uses store.SystemSize from
-// start to end. Every x_i is divided by the unrounded d.
-SolveOutcome runCramerSequence(SystemStore& store, CramerDisplay& display);
+// start to end. Every x_i is divided by the unrounded d. With a record, every
+// determinant's elimination is traced into it as well.
+SolveOutcome runCramerSequence(SystemStore& store, CramerDisplay& display, SolveRecord* record = nullptr);
 
 // The whole solve command: masiv at store.SystemSize, then the sequence.
-SolveOutcome solveSystem(
-    SystemStore& store, const CellSource& cells, const NumberLocale& locale, CramerDisplay& display);
+SolveOutcome solveSystem(SystemStore& store, const CellSource& cells, const NumberLocale& locale,
+    CramerDisplay& display, SolveRecord* record = nullptr);
 
 } // namespace cramer

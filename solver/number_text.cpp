@@ -55,14 +55,7 @@ std::string_view matchAny(std::string_view text, std::initializer_list<std::stri
     return {};
 }
 
-struct DecimalText {
-    bool negative = false;
-    std::string digits; // integer and fraction digits together
-    std::size_t integerDigits = 0;
-    std::int64_t exponent = 0; // power of ten applied to the whole digit string
-};
-
-bool splitDecimal(std::string_view text, const NumberLocale& locale, DecimalText& out)
+bool splitDecimal(std::string_view text, const NumberLocale& locale, DecimalNumber& out)
 {
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         out.negative = text.front() == '-';
@@ -100,7 +93,7 @@ bool splitDecimal(std::string_view text, const NumberLocale& locale, DecimalText
     }
     if (groupCount > 0 && digitsInGroup != 3)
         return false;
-    out.integerDigits = out.digits.size();
+    const std::size_t integerDigits = out.digits.size();
 
     if (std::string_view point = matchAny(text, { locale.decimal, extraPoint }); !point.empty()) {
         text.remove_prefix(point.size());
@@ -129,17 +122,26 @@ bool splitDecimal(std::string_view text, const NumberLocale& locale, DecimalText
         }
         out.exponent = negativeExponent ? -exponent : exponent;
     }
-    out.exponent -= static_cast<std::int64_t>(out.digits.size() - out.integerDigits);
+    out.exponent -= static_cast<std::int64_t>(out.digits.size() - integerDigits);
     return text.empty();
 }
 
 } // namespace
 
+std::optional<DecimalNumber> parseDecimal(std::string_view text, const NumberLocale& locale)
+{
+    DecimalNumber decimal;
+    if (!splitDecimal(trimBlanks(text), locale, decimal))
+        return std::nullopt;
+    return decimal;
+}
+
 ParsedSingle parseSingle(std::string_view text, const NumberLocale& locale)
 {
-    DecimalText decimal;
-    if (!splitDecimal(trimBlanks(text), locale, decimal))
+    const std::optional<DecimalNumber> parsed = parseDecimal(text, locale);
+    if (!parsed)
         return { 0.0f, ConversionError::NotANumber };
+    const DecimalNumber& decimal = *parsed;
 
     const float signedZero = decimal.negative ? -0.0f : 0.0f;
     const std::size_t lead = decimal.digits.find_first_not_of('0');

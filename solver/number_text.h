@@ -6,6 +6,7 @@
 // and reads. Every number the program shows or reads goes through here.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,17 @@ struct ParsedSingle {
 
     bool ok() const { return error == ConversionError::None; }
 };
+
+// A number exactly as typed: value = (negative ? -1 : 1) × digits × 10^exponent.
+struct DecimalNumber {
+    bool negative = false;
+    std::string digits; // every digit typed, integer and fraction part together
+    std::int64_t exponent = 0; // saturates far beyond any single-precision value
+};
+
+// The grammar of parseSingle below, without rounding: the same texts are
+// accepted under the same locale rules.
+std::optional<DecimalNumber> parseDecimal(std::string_view text, const NumberLocale& locale);
 
 // Text to single, correctly rounded from the decimal text in one step.
 // Accepts blanks around the number, an optional sign, digits with the

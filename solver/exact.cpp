@@ -1,0 +1,273 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "solver/exact.h"
+
+#include <gmp.h>
+#include <mpfr.h>
+
+#include <cmath>
+#include <limits>
+#include <map>
+#include <new>
+
+namespace cramer {
+namespace {
+
+static_assert(sizeof(__mpq_struct) <= 32 && alignof(__mpq_struct) <= 8);
+
+// The value of 10^exponent for the exponents a typed number can have; a
+// caller keeps them small (see digitCount).
+void powerOfTen(mpz_t result, unsigned long exponent) { mpz_ui_pow_ui(result, 10, exponent); }
+
+} // namespace
+
+#define Q(r) reinterpret_cast<__mpq_struct*>((r).storage_)
+#define CQ(r) reinterpret_cast<const __mpq_struct*>((r).storage_)
+
+Rational::Rational() { mpq_init(Q(*this)); }
+
+Rational::Rational(long value)
+{
+    mpq_init(Q(*this));
+    mpq_set_si(Q(*this), value, 1);
+}
+
+Rational::Rational(const Rational& other)
+{
+    mpq_init(Q(*this));
+    mpq_set(Q(*this), CQ(other));
+}
+
+Rational::Rational(Rational&& other) noexcept
+{
+    mpq_init(Q(*this));
+    mpq_swap(Q(*this), Q(other));
+}
+
+Rational& Rational::operator=(const Rational& other)
+{
+    mpq_set(Q(*this), CQ(other));
+    return *this;
+}
+
+Rational& Rational::operator=(Rational&& other) noexcept
+{
+    mpq_swap(Q(*this), Q(other));
+    return *this;
+}
+
+Rational::~Rational() { mpq_clear(Q(*this)); }
+
+Rational Rational::fromDecimal(const DecimalNumber& number)
+{
+    Rational result;
+    mpz_ptr numerator = mpq_numref(Q(result));
+    const std::size_t lead = number.digits.find_first_not_of('0');
+    if (lead == std::string::npos)
+        return result;
+    mpz_set_str(numerator, number.digits.c_str() + lead, 10);
+    if (number.negative)
+        mpz_neg(numerator, numerator);
+    if (number.exponent >= 0) {
+        mpz_t scale;
+        mpz_init(scale);
+        powerOfTen(scale, static_cast<unsigned long>(number.exponent));
+        mpz_mul(numerator, numerator, scale);
+        mpz_clear(scale);
+    } else {
+        powerOfTen(mpq_denref(Q(result)), static_cast<unsigned long>(-number.exponent));
+        mpq_canonicalize(Q(result));
+    }
+    return result;
+}
+
+Rational Rational::fromSingle(float value)
+{
+    Rational result;
+    mpq_set_d(Q(result), static_cast<double>(value)); // a double holds every single exactly
+    return result;
+}
+
+Rational& Rational::operator+=(const Rational& other)
+{
+    mpq_add(Q(*this), CQ(*this), CQ(other));
+    return *this;
+}
+
+Rational& Rational::operator-=(const Rational& other)
+{
+    mpq_sub(Q(*this), CQ(*this), CQ(other));
+    return *this;
+}
+
+Rational& Rational::operator*=(const Rational& other)
+{
+    mpq_mul(Q(*this), CQ(*this), CQ(other));
+    return *this;
+}
+
+Rational& Rational::operator/=(const Rational& other)
+{
+    mpq_div(Q(*this), CQ(*this), CQ(other));
+    return *this;
+}
+
+Rational Rational::operator-() const
+{
+    Rational result(*this);
+    mpq_neg(Q(result), CQ(result));
+    return result;
+}
+
+Rational Rational::abs() const
+{
+    Rational result(*this);
+    mpq_abs(Q(result), CQ(result));
+    return result;
+}
+
+bool operator==(const Rational& a, const Rational& b) { return mpq_equal(CQ(a), CQ(b)) != 0; }
+
+std::strong_ordering operator<=>(const Rational& a, const Rational& b)
+{
+    const int order = mpq_cmp(CQ(a), CQ(b));
+    return order < 0 ? std::strong_ordering::less
+        : order > 0  ? std::strong_ordering::greater
+                     : std::strong_ordering::equal;
+}
+
+int Rational::sign() const { return mpq_sgn(CQ(*this)); }
+
+bool Rational::isInteger() const { return mpz_cmp_ui(mpq_denref(CQ(*this)), 1) == 0; }
+
+std::size_t Rational::digitCount() const
+{
+    return mpz_sizeinbase(mpq_numref(CQ(*this)), 10) + mpz_sizeinbase(mpq_denref(CQ(*this)), 10);
+}
+
+std::string Rational::fraction() const
+{
+    std::string text(mpz_sizeinbase(mpq_numref(CQ(*this)), 10) + mpz_sizeinbase(mpq_denref(CQ(*this)), 10) + 3, '\0');
+    mpq_get_str(text.data(), 10, CQ(*this));
+    text.resize(text.find('\0'));
+    return text;
+}
+
+std::string Rational::decimal(std::string_view point, int longestPeriod) const
+{
+    mpz_t integer, remainder;
+    mpz_inits(integer, remainder, nullptr);
+    mpz_srcptr denominator = mpq_denref(CQ(*this));
+    mpz_abs(remainder, mpq_numref(CQ(*this)));
+    mpz_tdiv_qr(integer, remainder, remainder, denominator);
+
+    std::string text = sign() < 0 ? "-" : "";
+    std::string integerDigits(mpz_sizeinbase(integer, 10) + 1, '\0');
+    mpz_get_str(integerDigits.data(), 10, integer);
+    text += integerDigits.c_str();
+
+    if (mpz_sgn(remainder) != 0) {
+        // Long division; a remainder seen before starts the period. The
+        // period of 1/q is at most q - 1 digits, so the search is cut short.
+        std::map<std::string, std::size_t> seen;
+        std::string digits;
+        std::size_t periodStart = std::string::npos;
+        const std::size_t limit = static_cast<std::size_t>(longestPeriod) + 64;
+        bool cut = false;
+        while (mpz_sgn(remainder) != 0) {
+            std::string key(mpz_sizeinbase(remainder, 16) + 1, '\0');
+            mpz_get_str(key.data(), 16, remainder);
+            if (auto found = seen.find(key); found != seen.end()) {
+                periodStart = found->second;
+                break;
+            }
+            if (digits.size() >= limit) {
+                cut = true;
+                break;
+            }
+            seen.emplace(std::move(key), digits.size());
+            mpz_mul_ui(remainder, remainder, 10);
+            mpz_tdiv_qr(integer, remainder, remainder, denominator);
+            digits.push_back(static_cast<char>('0' + mpz_get_ui(integer)));
+        }
+        text += point;
+        if (cut) {
+            // Where the period starts is not known yet: the digits so far.
+            text += digits.substr(0, static_cast<std::size_t>(longestPeriod));
+            text += "…";
+        } else if (periodStart == std::string::npos) {
+            text += digits;
+        } else {
+            text += digits.substr(0, periodStart);
+            const std::string period = digits.substr(periodStart);
+            text += "(";
+            if (period.size() > static_cast<std::size_t>(longestPeriod))
+                text += period.substr(0, static_cast<std::size_t>(longestPeriod)) + "…";
+            else
+                text += period;
+            text += ")";
+        }
+    }
+    mpz_clears(integer, remainder, nullptr);
+    return text;
+}
+
+float Rational::nearestSingle() const
+{
+    // At single's own precision and exponent range, subnormalised: one
+    // rounding, as IEEE rounds, with no double rounding on the way.
+    const mpfr_exp_t oldMin = mpfr_get_emin();
+    const mpfr_exp_t oldMax = mpfr_get_emax();
+    mpfr_set_emin(-148);
+    mpfr_set_emax(128);
+    mpfr_t value;
+    mpfr_init2(value, std::numeric_limits<float>::digits);
+    const int inexact = mpfr_set_q(value, CQ(*this), MPFR_RNDN);
+    mpfr_subnormalize(value, inexact, MPFR_RNDN);
+    const float result = mpfr_get_flt(value, MPFR_RNDN);
+    mpfr_clear(value);
+    mpfr_set_emin(oldMin);
+    mpfr_set_emax(oldMax);
+    return result;
+}
+
+double Rational::toDouble() const { return mpq_get_d(CQ(*this)); }
+
+Rational Rational::singleUlp() const
+{
+    // e = floor(log2 |value|), from the bit lengths and one comparison.
+    long exponent = std::numeric_limits<float>::min_exponent - 1; // -126, the subnormals' ulp
+    if (sign() != 0) {
+        mpz_t numerator;
+        mpz_init(numerator);
+        mpz_abs(numerator, mpq_numref(CQ(*this)));
+        mpz_srcptr denominator = mpq_denref(CQ(*this));
+        long e = static_cast<long>(mpz_sizeinbase(numerator, 2)) - static_cast<long>(mpz_sizeinbase(denominator, 2));
+        // 2^e ≤ |value| ⇔ numerator ≥ denominator · 2^e.
+        mpz_t scaled;
+        mpz_init(scaled);
+        if (e >= 0) {
+            mpz_mul_2exp(scaled, denominator, static_cast<mp_bitcnt_t>(e));
+            if (mpz_cmp(numerator, scaled) < 0)
+                --e;
+        } else {
+            mpz_mul_2exp(scaled, numerator, static_cast<mp_bitcnt_t>(-e));
+            if (mpz_cmp(scaled, denominator) < 0)
+                --e;
+        }
+        mpz_clears(numerator, scaled, nullptr);
+        exponent = std::max(exponent, e);
+    }
+    const long ulpExponent = exponent - (std::numeric_limits<float>::digits - 1);
+    Rational ulp(1);
+    if (ulpExponent >= 0)
+        mpz_mul_2exp(mpq_numref(Q(ulp)), mpq_numref(CQ(ulp)), static_cast<mp_bitcnt_t>(ulpExponent));
+    else
+        mpz_mul_2exp(mpq_denref(Q(ulp)), mpq_denref(CQ(ulp)), static_cast<mp_bitcnt_t>(-ulpExponent));
+    return ulp;
+}
+
+#undef Q
+#undef CQ
+
+} // namespace cramer

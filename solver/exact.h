@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// Exact rational numbers for the worked solution: what a value would be
+// without rounding, and how far a single-precision value is from it. The
+// arithmetic is GMP's and the rounding to single MPFR's; neither shows here.
+
+#include "solver/number_text.h"
+
+#include <compare>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace cramer {
+
+class Rational {
+public:
+    Rational();
+    explicit Rational(long value);
+    Rational(const Rational& other);
+    Rational(Rational&& other) noexcept;
+    Rational& operator=(const Rational& other);
+    Rational& operator=(Rational&& other) noexcept;
+    ~Rational();
+
+    static Rational fromDecimal(const DecimalNumber& number);
+    // The exact value of a finite single.
+    static Rational fromSingle(float value);
+
+    Rational& operator+=(const Rational& other);
+    Rational& operator-=(const Rational& other);
+    Rational& operator*=(const Rational& other);
+    // `other` must not be zero.
+    Rational& operator/=(const Rational& other);
+    friend Rational operator+(Rational a, const Rational& b) { return a += b; }
+    friend Rational operator-(Rational a, const Rational& b) { return a -= b; }
+    friend Rational operator*(Rational a, const Rational& b) { return a *= b; }
+    friend Rational operator/(Rational a, const Rational& b) { return a /= b; }
+    Rational operator-() const;
+    Rational abs() const;
+
+    friend bool operator==(const Rational& a, const Rational& b);
+    friend std::strong_ordering operator<=>(const Rational& a, const Rational& b);
+    int sign() const;
+    bool isZero() const { return sign() == 0; }
+    bool isInteger() const;
+    // Decimal digits of the numerator and the denominator together: how
+    // costly the number is to compute with.
+    std::size_t digitCount() const;
+
+    // "p/q" in lowest terms with "-" for a negative value; an integer alone.
+    std::string fraction() const;
+    // The decimal expansion with `point` as the decimal separator: all of it
+    // when it terminates, the period in parentheses when it repeats
+    // ("0,(3)"); a period longer than `longestPeriod` digits is cut with "…".
+    std::string decimal(std::string_view point, int longestPeriod = 20) const;
+    // The nearest single (ties to even, subnormals as IEEE rounds them);
+    // beyond the range an infinity.
+    float nearestSingle() const;
+    double toDouble() const;
+    // The unit in the last place of single precision at this value: 2^(e - 23)
+    // for 2^e ≤ |value| < 2^(e + 1), never below the smallest subnormal.
+    Rational singleUlp() const;
+
+private:
+    // Holds GMP's mpq_t; its size is checked where GMP is included.
+    alignas(8) unsigned char storage_[32];
+};
+
+} // namespace cramer

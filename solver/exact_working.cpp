@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "solver/exact_working.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+namespace cramer {
+namespace {
+
+using Rows = std::vector<std::vector<Rational>>;
+
+// Exact determinant by elimination with the first non-zero pivot.
+Rational determinantOf(Rows rows)
+{
+    const std::size_t n = rows.size();
+    Rational result(1);
+    for (std::size_t k = 0; k < n; ++k) {
+        std::size_t pivotRow = k;
+        while (pivotRow < n && rows[pivotRow][k].isZero())
+            ++pivotRow;
+        if (pivotRow == n)
+            return Rational();
+        if (pivotRow != k) {
+            std::swap(rows[pivotRow], rows[k]);
+            result = -result;
+        }
+        result *= rows[k][k];
+        for (std::size_t i = k + 1; i < n; ++i) {
+            if (rows[i][k].isZero())
+                continue;
+            const Rational factor = rows[i][k] / rows[k][k];
+            for (std::size_t j = k + 1; j < n; ++j)
+                rows[i][j] -= factor * rows[k][j];
+        }
+    }
+    return result;
+}
+
+struct ReducedForm {
+    int rank = 0; // of the coefficients
+    int augmentedRank = 0;
+    std::vector<int> pivotColumns; // of the coefficients, per pivot row
+    Rows rows; // reduced row echelon form of [A | b]
+};
+
+// Gauss–Jordan on the augmented matrix: the ranks of A and [A | b] and the
+// form the solution is read from.
+ReducedForm reduce(Rows rows)
+{
+    const std::size_t n = rows.size();
+    const std::size_t columns = n + 1;
+    ReducedForm form;
+    std::size_t row = 0;
+    for (std::size_t column = 0; column < columns && row < n; ++column) {
+        std::size_t pivotRow = row;
+        while (pivotRow < n && rows[pivotRow][column].isZero())
+            ++pivotRow;
+        if (pivotRow == n)
+            continue;
+        std::swap(rows[pivotRow], rows[row]);
+        const Rational pivot = rows[row][column];
+        for (std::size_t j = column; j < columns; ++j)
+            rows[row][j] /= pivot;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (i == row || rows[i][column].isZero())
+                continue;
+            const Rational factor = rows[i][column];
+            for (std::size_t j = column; j < columns; ++j)
+                rows[i][j] -= factor * rows[row][j];
+        }
+        if (column < n)
+            form.pivotColumns.push_back(static_cast<int>(column));
+        ++row;
+    }
+    form.rank = static_cast<int>(form.pivotColumns.size());
+    form.augmentedRank = static_cast<int>(row);
+    form.rows = std::move(rows);
+    return form;
+}
+
+GeneralSolution generalSolution(const ReducedForm& form, int n)
+{
+    GeneralSolution general;
+    std::vector<bool> isPivot(static_cast<std::size_t>(n), false);
+    for (int column : form.pivotColumns)
+        isPivot[static_cast<std::size_t>(column)] = true;
+    for (int j = 0; j < n; ++j)
+        if (!isPivot[static_cast<std::size_t>(j)])
+            general.freeUnknowns.push_back(j + 1);
+
+    const std::size_t parameters = general.freeUnknowns.size();
+    general.constants.assign(static_cast<std::size_t>(n), Rational());
+    general.coefficients.assign(static_cast<std::size_t>(n), std::vector<Rational>(parameters));
+    for (std::size_t p = 0; p < parameters; ++p)
+        general.coefficients[static_cast<std::size_t>(general.freeUnknowns[p] - 1)][p] = Rational(1);
+    for (std::size_t r = 0; r < form.pivotColumns.size(); ++r) {
+        const auto j = static_cast<std::size_t>(form.pivotColumns[r]);
+        general.constants[j] = form.rows[r][static_cast<std::size_t>(n)];
+        for (std::size_t p = 0; p < parameters; ++p)
+            general.coefficients[j][p] = -form.rows[r][static_cast<std::size_t>(general.freeUnknowns[p] - 1)];
+    }
+    return general;
+}
+
+} // namespace
+
+ValueError ValueError::of(float single, const Rational& exact)
+{
+    ValueError error;
+    error.single = single;
+    error.exact = exact;
+    const Rational difference = Rational::fromSingle(single) - exact;
+    error.absolute = difference.abs();
+    if (!exact.isZero())
+        error.relative = (error.absolute / exact.abs()).toDouble();
+    error.ulps = (difference / exact.singleUlp()).toDouble();
+    error.correctlyRounded = exact.nearestSingle() == single;
+    return error;
+}
+
+ExactWorking computeExactWorking(const SolveRecord& record)
+{
+    ExactWorking working;
+    const int n = record.n;
+    const bool haveTexts = record.texts.size() == static_cast<std::size_t>(n * (n + 1));
+    for (int row = 1; row <= n; ++row) {
+        for (int column = 1; column <= n + 1; ++column) {
+            std::optional<DecimalNumber> decimal;
+            if (haveTexts)
+                decimal = parseDecimal(record.text(row, column), record.locale);
+            if (!decimal) {
+                working.typed.push_back(Rational::fromSingle(record.system[row][column]));
+                continue;
+            }
+            const std::size_t length
+                = decimal->digits.size() + static_cast<std::size_t>(std::llabs(decimal->exponent));
+            if (length > kLongestExactNumber) {
+                working.tooLong = ExactWorking::Cell { row, column };
+                working.typed.clear();
+                return working;
+            }
+            working.typed.push_back(Rational::fromDecimal(*decimal));
+        }
+    }
+
+    auto coefficients = [&](int substituted) {
+        Rows rows(static_cast<std::size_t>(n));
+        for (int row = 1; row <= n; ++row)
+            for (int column = 1; column <= n; ++column)
+                rows[static_cast<std::size_t>(row - 1)].push_back(
+                    working.typedValue(n, row, column == substituted ? n + 1 : column));
+        return rows;
+    };
+    for (const DeterminantRecord& determinant : record.determinants) {
+        working.determinants.push_back(
+            ValueError::of(determinant.trace.value, determinantOf(coefficients(determinant.index))));
+    }
+    working.determinant = working.determinants.empty() ? determinantOf(coefficients(0))
+                                                       : working.determinants.front().exact;
+
+    Rows augmented = coefficients(0);
+    for (int row = 1; row <= n; ++row)
+        augmented[static_cast<std::size_t>(row - 1)].push_back(working.typedValue(n, row, n + 1));
+    const ReducedForm form = reduce(std::move(augmented));
+    working.rank = form.rank;
+    working.augmentedRank = form.augmentedRank;
+    if (form.augmentedRank > form.rank) {
+        working.verdict = ExactVerdict::NoSolution;
+    } else if (form.rank < n) {
+        working.verdict = ExactVerdict::InfinitelyMany;
+        working.general = generalSolution(form, n);
+    } else {
+        working.verdict = ExactVerdict::OneSolution;
+        for (int row = 0; row < n; ++row)
+            working.solution.push_back(form.rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(n)]);
+    }
+
+    const bool singleZero = !record.determinants.empty() && record.determinants.front().trace.value == 0.0f;
+    if (singleZero && !working.determinant.isZero())
+        working.disagreement = Disagreement::ZeroOnlyInSingle;
+    else if (!singleZero && working.determinant.isZero())
+        working.disagreement = Disagreement::ZeroOnlyExactly;
+
+    if (record.outcome.status == SolveStatus::Solved) {
+        for (std::size_t i = 0; i < record.quotients.size(); ++i) {
+            // Against x_i where it exists; for a singular system the quotient
+            // stands beside the exact d_i / d it tries to be, which is none.
+            if (working.verdict == ExactVerdict::OneSolution)
+                working.quotients.push_back(ValueError::of(record.quotients[i], working.solution[i]));
+        }
+        for (int row = 1; row <= n; ++row) {
+            Residual residual;
+            float left = 0.0f;
+            Rational exactLeft;
+            for (int column = 1; column <= n; ++column) {
+                const float x = record.quotients[static_cast<std::size_t>(column - 1)];
+                left = left + record.system[row][column] * x;
+                exactLeft += working.typedValue(n, row, column) * Rational::fromSingle(x);
+            }
+            residual.single = left - record.system[row][n + 1];
+            residual.exact = exactLeft - working.typedValue(n, row, n + 1);
+            working.residuals.push_back(std::move(residual));
+        }
+    }
+    return working;
+}
+
+} // namespace cramer

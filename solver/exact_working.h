@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The exact side of a worked solution: what every determinant and unknown
+// of a solve would be without rounding, computed from the numbers as they
+// were typed, how far the single-precision values are from it, and the
+// verdict on a system that is singular.
+
+#include "solver/cramer_sequence.h"
+#include "solver/exact.h"
+
+#include <optional>
+#include <vector>
+
+namespace cramer {
+
+// A single-precision value beside the exact value it stands for.
+struct ValueError {
+    float single = 0.0f;
+    Rational exact;
+    Rational absolute; // |single - exact|
+    std::optional<double> relative; // none when the exact value is 0
+    double ulps = 0.0; // (single - exact) in units in the last place at the exact value
+    bool correctlyRounded = false; // single is the single nearest to exact
+
+    static ValueError of(float single, const Rational& exact);
+};
+
+enum class ExactVerdict { OneSolution, NoSolution, InfinitelyMany };
+
+// Where single precision and exact arithmetic disagree on d = 0.
+enum class Disagreement {
+    None,
+    ZeroOnlyInSingle, // exact d ≠ 0, but the program's d came out 0
+    ZeroOnlyExactly, // exact d = 0, but the program's d did not
+};
+
+// x_j = constant_j + Σ_p coefficient_jp · t_p, one parameter t_p per free unknown.
+struct GeneralSolution {
+    std::vector<int> freeUnknowns; // j of t_1, t_2, …
+    std::vector<Rational> constants; // j = 1 … n at index j - 1
+    std::vector<std::vector<Rational>> coefficients; // [j - 1][p - 1]
+};
+
+// Left side minus right side of one equation with the computed x.
+struct Residual {
+    float single = 0.0f; // in single precision, one rounding per operation
+    Rational exact; // exactly, from the typed numbers and the computed singles
+};
+
+struct ExactWorking {
+    // A number with too many digits for the exact values to be worth
+    // computing: nothing below is filled.
+    struct Cell {
+        int row = 0;
+        int column = 0;
+    };
+    std::optional<Cell> tooLong;
+
+    std::vector<Rational> typed; // rows 1 … n of n + 1 values, row by row
+    std::vector<ValueError> determinants; // beside SolveRecord::determinants
+    Rational determinant; // exact d
+    int rank = 0;
+    int augmentedRank = 0;
+    ExactVerdict verdict = ExactVerdict::OneSolution;
+    Disagreement disagreement = Disagreement::None;
+    std::vector<Rational> solution; // with OneSolution
+    GeneralSolution general; // with InfinitelyMany
+    std::vector<ValueError> quotients; // d_i / d of the solve against exact x_i
+    std::vector<Residual> residuals; // after a solve that ended with results
+
+    const Rational& typedValue(int n, int row, int column) const
+    {
+        return typed[static_cast<std::size_t>((row - 1) * (n + 1) + column - 1)];
+    }
+};
+
+// Digits and exponent a typed number may have for its exact value to be
+// computed: far beyond every single-precision number.
+inline constexpr std::size_t kLongestExactNumber = 160;
+
+// The exact working of a solve that reached its end (record.reachedEnd()).
+ExactWorking computeExactWorking(const SolveRecord& record);
+
+} // namespace cramer

@@ -1,0 +1,250 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "solver/exact_working.h"
+
+#include "test_matrices.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace cramer {
+namespace {
+
+using testing::ElementsAreArray;
+
+Rational exactly(const std::string& text)
+{
+    const auto slash = text.find('/');
+    const auto decimal = parseDecimal(text.substr(0, slash), kCLocale);
+    EXPECT_TRUE(decimal) << text;
+    Rational value = Rational::fromDecimal(*decimal);
+    if (slash != std::string::npos)
+        value /= Rational::fromDecimal(*parseDecimal(text.substr(slash + 1), kCLocale));
+    return value;
+}
+
+struct DecimalCase {
+    const char* value;
+    const char* fraction;
+    const char* decimal;
+};
+
+class RationalText : public testing::TestWithParam<DecimalCase> { };
+
+TEST_P(RationalText, IsLowestTermsAndTerminatingOrPeriodic)
+{
+    const Rational value = exactly(GetParam().value);
+    EXPECT_EQ(value.fraction(), GetParam().fraction);
+    EXPECT_EQ(value.decimal(","), GetParam().decimal);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RationalText,
+    testing::Values(DecimalCase { "5", "5", "5" }, DecimalCase { "-0.125", "-1/8", "-0,125" },
+        DecimalCase { "1/3", "1/3", "0,(3)" }, DecimalCase { "1/6", "1/6", "0,1(6)" },
+        DecimalCase { "22/7", "22/7", "3,(142857)" }, DecimalCase { "2.50E+3", "2500", "2500" },
+        DecimalCase { "1E-3/7", "1/7000", "0,000(142857)" },
+        // A period of 22 digits is cut after 20.
+        DecimalCase { "-12/23", "-12/23", "-0,(52173913043478260869…)" },
+        // 1/97 repeats only after 96 digits: cut before its period is known.
+        DecimalCase { "1/97", "1/97", "0,01030927835051546391…" }));
+
+struct RoundingCase {
+    const char* name;
+    Rational exact;
+    float nearest;
+    double ulps; // of `nearest` from `exact`
+};
+
+void PrintTo(const RoundingCase& c, std::ostream* os) { *os << c.name; }
+
+Rational powerOfTwo(int exponent)
+{
+    Rational result(1);
+    const Rational two(2);
+    for (int i = 0; i < std::abs(exponent); ++i)
+        result = exponent > 0 ? result * two : result / two;
+    return result;
+}
+
+class SingleRounding : public testing::TestWithParam<RoundingCase> { };
+
+TEST_P(SingleRounding, IsCorrectAtTheBoundaries)
+{
+    const RoundingCase& c = GetParam();
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(c.exact.nearestSingle()), std::bit_cast<std::uint32_t>(c.nearest));
+    if (std::isfinite(c.nearest)) {
+        const ValueError error = ValueError::of(c.nearest, c.exact);
+        EXPECT_DOUBLE_EQ(error.ulps, c.ulps);
+        EXPECT_TRUE(error.correctlyRounded);
+    }
+}
+
+constexpr float kMin = std::numeric_limits<float>::denorm_min();
+constexpr float kMax = std::numeric_limits<float>::max();
+
+INSTANTIATE_TEST_SUITE_P(Boundaries, SingleRounding,
+    testing::Values(RoundingCase { "OneTenth", exactly("0.1"), 0.1f, 0.2 },
+        RoundingCase { "SmallestSubnormal", powerOfTwo(-149), kMin, 0.0 },
+        RoundingCase { "HalfTheSmallestSubnormalTiesToZero", powerOfTwo(-150), 0.0f, -0.5 },
+        RoundingCase { "ThreeQuartersOfIt", powerOfTwo(-150) + powerOfTwo(-151), kMin, 0.25 },
+        RoundingCase { "BetweenSubnormalsNoDoubleRounding", powerOfTwo(-149) * Rational(3) / Rational(2) + powerOfTwo(-200),
+            2 * kMin, 0.5 - 1.0 / std::pow(2.0, 51) },
+        RoundingCase { "LargestSingle", Rational::fromSingle(kMax), kMax, 0.0 },
+        RoundingCase { "JustBelowTheMidpointAboveIt", Rational::fromSingle(kMax) + powerOfTwo(103) - powerOfTwo(60),
+            kMax, -(0.5 - 1.0 / std::pow(2.0, 44)) },
+        RoundingCase { "TheMidpointAboveItOverflows", Rational::fromSingle(kMax) + powerOfTwo(103),
+            std::numeric_limits<float>::infinity(), 0.0 }),
+    [](const testing::TestParamInfo<RoundingCase>& info) { return std::string(info.param.name); });
+
+// A whole solve with its record, as the window makes it.
+class Texts : public CellSource {
+public:
+    explicit Texts(std::vector<std::vector<std::string>> rows)
+        : rows_(std::move(rows))
+    {
+    }
+    std::string cellText(int row, int column) const override
+    {
+        return rows_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column - 1)];
+    }
+
+private:
+    std::vector<std::vector<std::string>> rows_;
+};
+
+class NoDisplay : public CramerDisplay {
+public:
+    void showDeterminant(const Matrix&, int) override { }
+    void showHeading(int) override { }
+    void announceDeterminant(float) override { }
+    void reportSingular() override { }
+    void clearGrid() override { }
+    void showSystem(const Matrix&, int) override { }
+    void showResultRows(int, const Vector&, float, const Vector&) override { }
+};
+
+struct SystemCase {
+    const char* name;
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::string> determinants; // exact d, d_1 … as far as the solve got
+    ExactVerdict verdict;
+    Disagreement disagreement;
+    int rank;
+    int augmentedRank;
+    std::vector<std::string> solution; // x_j, or the general solution's constants
+    std::vector<int> freeUnknowns;
+};
+
+void PrintTo(const SystemCase& c, std::ostream* os) { *os << c.name; }
+
+class ExactSolve : public testing::TestWithParam<SystemCase> { };
+
+TEST_P(ExactSolve, MatchesFractionsWorkedByHand)
+{
+    const SystemCase& c = GetParam();
+    SystemStore store;
+    store.SystemSize = static_cast<std::int16_t>(c.rows.size());
+    NoDisplay display;
+    SolveRecord record;
+    solveSystem(store, Texts(c.rows), kCLocale, display, &record);
+    ASSERT_TRUE(record.reachedEnd());
+    const ExactWorking working = computeExactWorking(record);
+    ASSERT_FALSE(working.tooLong);
+
+    std::vector<std::string> determinants;
+    for (const ValueError& determinant : working.determinants)
+        determinants.push_back(determinant.exact.fraction());
+    EXPECT_THAT(determinants, ElementsAreArray(c.determinants));
+    EXPECT_EQ(working.verdict, c.verdict);
+    EXPECT_EQ(working.disagreement, c.disagreement);
+    EXPECT_EQ(working.rank, c.rank);
+    EXPECT_EQ(working.augmentedRank, c.augmentedRank);
+
+    std::vector<std::string> solution;
+    for (const Rational& x : c.verdict == ExactVerdict::InfinitelyMany ? working.general.constants : working.solution)
+        solution.push_back(x.fraction());
+    EXPECT_THAT(solution, ElementsAreArray(c.solution));
+    EXPECT_THAT(working.general.freeUnknowns, ElementsAreArray(c.freeUnknowns));
+
+    // Every exact residual is the single x's own error, never the typed numbers'.
+    if (c.verdict == ExactVerdict::OneSolution && record.outcome.status == SolveStatus::Solved) {
+        for (std::size_t j = 0; j < working.quotients.size(); ++j)
+            EXPECT_EQ(working.quotients[j].single, record.quotients[j]);
+        ASSERT_EQ(working.residuals.size(), c.rows.size());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Systems, ExactSolve,
+    testing::Values(
+        SystemCase { "Integers", { { "1", "1", "3" }, { "1", "-1", "1" } }, { "-2", "-4", "-2" },
+            ExactVerdict::OneSolution, Disagreement::None, 2, 2, { "2", "1" }, {} },
+        SystemCase { "IntegersWhoseSingleDeterminantIsNotAnInteger",
+            { { "2", "1", "1", "4" }, { "1", "3", "2", "6" }, { "1", "0", "0", "1" } }, { "-1", "-1", "-1", "-1" },
+            ExactVerdict::OneSolution, Disagreement::None, 3, 3, { "1", "1", "1" }, {} },
+        SystemCase { "Thirds", { { "3", "0", "1" }, { "0", "3", "2" } }, { "9", "3", "6" }, ExactVerdict::OneSolution,
+            Disagreement::None, 2, 2, { "1/3", "2/3" }, {} },
+        // From the typed decimals, not from the singles they were rounded to.
+        SystemCase { "Decimals", { { "0.1", "0.2", "1" }, { "0.3", "0.4", "2" } }, { "-1/50", "0", "-1/10" },
+            ExactVerdict::OneSolution, Disagreement::None, 2, 2, { "0", "5" }, {} },
+        SystemCase { "SingularOnlyExactly", { { "0.1", "0.3", "1" }, { "0.3", "0.9", "3" } }, { "0", "0", "0" },
+            ExactVerdict::InfinitelyMany, Disagreement::ZeroOnlyExactly, 1, 1, { "10", "0" }, { 2 } },
+        SystemCase { "NoSolution", { { "1", "2", "1" }, { "2", "4", "3" } }, { "0" }, ExactVerdict::NoSolution,
+            Disagreement::None, 1, 2, {}, {} },
+        SystemCase { "InfinitelyManyWithTwoParameters",
+            { { "1", "2", "3", "6" }, { "2", "4", "6", "12" }, { "-1", "-2", "-3", "-6" } }, { "0" },
+            ExactVerdict::InfinitelyMany, Disagreement::None, 1, 1, { "6", "0", "0" }, { 2, 3 } },
+        // The typed 1.00000001 is kept as 1: the program's d is 0.
+        SystemCase { "RegularButZeroInSingle", { { "1", "1", "2" }, { "1", "1.00000001", "3" } }, { "1/100000000" },
+            ExactVerdict::OneSolution, Disagreement::ZeroOnlyInSingle, 2, 2, { "-99999998", "100000000" }, {} }),
+    [](const testing::TestParamInfo<SystemCase>& info) { return std::string(info.param.name); });
+
+// Seven digits and exponents ±38 row by row, so that d stays in range.
+std::vector<std::vector<std::string>> extremeSystem()
+{
+    std::vector<std::vector<std::string>> rows(9);
+    for (int row = 1; row <= 9; ++row) {
+        for (int column = 1; column <= 10; ++column) {
+            std::string digits = std::to_string(1000000 + (row * 7919 + column * 104729 + row * column * row * 31) % 9000000);
+            digits.insert(1, ".");
+            const char* exponent = row % 2 ? "E-38" : "E+38";
+            rows[static_cast<std::size_t>(row - 1)].push_back(digits + exponent);
+        }
+    }
+    return rows;
+}
+
+TEST(ExactWorking, NineBySevenDigitNumbersAtBothEndsOfTheRangeStillGetExactValues)
+{
+    SystemStore store;
+    store.SystemSize = 9;
+    NoDisplay display;
+    SolveRecord record;
+    solveSystem(store, Texts(extremeSystem()), kCLocale, display, &record);
+    ASSERT_TRUE(record.reachedEnd());
+    const ExactWorking working = computeExactWorking(record);
+    ASSERT_FALSE(working.tooLong);
+    EXPECT_EQ(working.determinants.size(), record.determinants.size());
+}
+
+TEST(ExactWorking, NamesANumberTooLongToComputeWith)
+{
+    SystemStore store;
+    store.SystemSize = 2;
+    NoDisplay display;
+    SolveRecord record;
+    solveSystem(store, Texts({ { "1", "0", "1" }, { "0", "1E-999", "1" } }), kCLocale, display, &record);
+    const ExactWorking working = computeExactWorking(record);
+    ASSERT_TRUE(working.tooLong);
+    EXPECT_EQ(working.tooLong->row, 2);
+    EXPECT_EQ(working.tooLong->column, 2);
+}
+
+} // namespace
+} // namespace cramer
