@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "command_line.h"
-#include "window/form1.h"
+#include "window/main_window.h"
 #include "window/picture.h"
 
 #include <QApplication>
@@ -37,7 +37,7 @@ int main(int argc, char* argv[])
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     cramer::ModalMessageBoxes boxes;
-    cramer::Form1 window(boxes);
+    cramer::MainWindow window(boxes);
     window.show();
     return QApplication::exec();
 }

@@ -5,7 +5,7 @@
 // same size (the baseline); and with that window showing one line of text,
 // which tells what any window pays for fonts alone.
 
-#include "window/form1.h"
+#include "window/main_window.h"
 #include "window/layout_tables.h"
 #include "window/picture.h"
 
@@ -43,7 +43,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.cramerrule.cramer"));
     QGuiApplication::setWindowIcon(cramer::applicationIcon());
     cramer::ModalMessageBoxes boxes;
-    cramer::Form1 window(boxes);
+    cramer::MainWindow window(boxes);
 #else
     QWidget window;
 #ifdef STARTUP_SHOWS_TEXT

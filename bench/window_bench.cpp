@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The window's side of a solve: one determinant step for n = 9 (clear, bars,
-// 81 cells written and coloured, heading), and a whole 9 × 9 solve with every
-// box answered at once.
+// 81 cells written and coloured, heading), a whole 9 × 9 solve with every
+// box answered at once, with and without its exact working, and the worked
+// solution's window.
 
 #include "window/form1.h"
+#include "window/main_window.h"
+#include "window/working_document.h"
+#include "window/working_window.h"
 
 #include <QApplication>
 #include <QRadioButton>
+#include <QTextBrowser>
 #include <QStyleFactory>
 #include <benchmark/benchmark.h>
 
@@ -60,23 +65,80 @@ void DeterminantStep9Unpainted(benchmark::State& state)
 }
 BENCHMARK(DeterminantStep9Unpainted)->Unit(benchmark::kMicrosecond);
 
-void WholeSolve9(benchmark::State& state)
+void typeNineByNine(Form1& form)
 {
-    AnsweredBoxes boxes;
-    Form1 form(boxes);
-    form.show();
     form.option(8)->setChecked(true);
     form.Command1_Click();
     const Matrix system = nineByNine();
     for (int row = 1; row <= 9; ++row)
         for (int column = 1; column <= 10; ++column)
             form.cell(row, column)->setText(QString::number(system[row][column], 'g', 9));
+}
+
+void WholeSolve9(benchmark::State& state)
+{
+    AnsweredBoxes boxes;
+    Form1 form(boxes);
+    form.show();
+    typeNineByNine(form);
     for (auto _ : state) {
         form.Command3_Click();
         QApplication::processEvents();
     }
 }
 BENCHMARK(WholeSolve9)->Unit(benchmark::kMicrosecond);
+
+// The same in the main window, which works the solution out exactly after it.
+void WholeSolve9WithWorking(benchmark::State& state)
+{
+    AnsweredBoxes boxes;
+    MainWindow window(boxes);
+    window.show();
+    typeNineByNine(*window.form());
+    for (auto _ : state) {
+        window.form()->Command3_Click();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(WholeSolve9WithWorking)->Unit(benchmark::kMicrosecond);
+
+// The whole working of a 9 × 9 solve: exact values, verdicts, the blocks
+// and their HTML, from the record of the solve.
+void Working9(benchmark::State& state)
+{
+    AnsweredBoxes boxes;
+    Form1 form(boxes);
+    typeNineByNine(form);
+    form.Command3_Click();
+    const SolveRecord record = *form.lastSolve();
+    for (auto _ : state) {
+        const WorkedSolution solution(record);
+        benchmark::DoNotOptimize(workingAsHtml(workingDocument(solution)).size());
+    }
+}
+BENCHMARK(Working9)->Unit(benchmark::kMicrosecond);
+
+// From the menu command to the working window's first painted frame.
+void OpenWorking9(benchmark::State& state)
+{
+    AnsweredBoxes boxes;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<MainWindow>(boxes);
+        window->show();
+        typeNineByNine(*window->form());
+        window->form()->Command3_Click();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        window->showWorking();
+        window->workingWindow()->view()->viewport()->repaint();
+        state.PauseTiming();
+        window.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(OpenWorking9)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
 

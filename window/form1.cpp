@@ -33,7 +33,6 @@ Form1::Form1(MessageBoxes& boxes, QWidget* parent)
     , boxes_(boxes)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(qtText(texts::kWindowCaption));
     setFont(tables::makeFont(FontKind::Window));
     setFixedSize(tables::toPixels(tables::kClientWidth), tables::toPixels(tables::kClientHeight));
     setAutoFillBackground(true);
@@ -49,7 +48,7 @@ Form1::Form1(MessageBoxes& boxes, QWidget* parent)
     createPicture();
     createLines();
     createTabOrder();
-    createClipboardActions();
+    connectCells();
 
     Form_Load();
 }

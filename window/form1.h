@@ -12,7 +12,6 @@
 #include "window/controls.h"
 #include "window/layout_tables.h"
 #include "window/message_boxes.h"
-#include "window/worked_solution.h"
 
 #include <QWidget>
 
@@ -22,6 +21,7 @@
 #include <vector>
 
 class QAction;
+template <typename T> class QList;
 class QGroupBox;
 class QListWidget;
 class QPushButton;
@@ -77,11 +77,20 @@ public:
     // Up and Down: the cell above or below, within the grid.
     void moveVertically(int row, int column, int rows);
 
-    // Enabled while the result rows show a solve's results.
-    QAction* copySolutionAction() const { return copySolution_; }
-    QAction* copySolutionAsLatexAction() const { return copySolutionAsLatex_; }
-    void copySolution() const;
-    void copySolutionAsLatex() const;
+    // Paste at the cell that has the focus, or else at the first cell.
+    void pasteAtCurrentCell();
+
+    // The last solve that reached its end (solved, or stopped at d = 0), until
+    // the grid is laid out or cleared again or another solve starts.
+    const SolveRecord* lastSolve() const { return lastSolve_ ? &*lastSolve_ : nullptr; }
+    // A command is running (a message box of it is open): take no other.
+    bool isBusy() const { return commandRunning_; }
+    // Below the editing entries of every cell's context menu, and the
+    // context menu of the grid and result bands.
+    void setGridMenuActions(const QList<QAction*>& actions);
+
+signals:
+    void lastSolveChanged();
 
 private:
     void createFrames();
@@ -94,7 +103,7 @@ private:
     void createPicture();
     void createLines();
     void createTabOrder();
-    void createClipboardActions();
+    void connectCells();
 
     QGroupBox* frame(tables::Band band) const;
     CaptionLabel* addLabel(int number, tables::Band band, const tables::TwipsRect& rect,
@@ -104,7 +113,7 @@ private:
     std::vector<GridCell*> systemCells(int n) const;
     void reportBadCell(const CellError& error);
     void reportOverflow(const OverflowError& error);
-    void setWorkedSolution(std::optional<WorkedSolution> solution);
+    void setLastSolve(std::optional<SolveRecord> record);
     bool isCellInUse(int row, int column) const;
     void focusCell(int row, int column);
 
@@ -112,7 +121,7 @@ private:
     SystemStore store_;
     NumberLocale numberLocale_;
     bool commandRunning_ = false;
-    std::optional<WorkedSolution> workedSolution_;
+    std::optional<SolveRecord> lastSolve_;
 
     std::array<QGroupBox*, 3> frames_ {};
     std::array<std::array<GridCell*, tables::kGridColumns + 1>, tables::kGridRows + 1> cells_ {};
@@ -121,8 +130,6 @@ private:
     std::array<QPushButton*, 4> commands_ {};
     std::array<BarLine*, 4> lines_ {};
     QListWidget* methodList_ = nullptr;
-    QAction* copySolution_ = nullptr;
-    QAction* copySolutionAsLatex_ = nullptr;
 };
 
 } // namespace cramer

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Typing a system faster: blocks of numbers pasted into the grid, Enter, Up
-// and Down between cells; and the worked solution copied out.
+// and Down between cells.
 
 #include "window/form1.h"
 
@@ -9,12 +9,11 @@
 #include "window/text_block.h"
 #include "window/texts.h"
 
-#include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QMimeData>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -50,25 +49,11 @@ bool isAmbiguousSystem(const TextBlock& block)
 
 } // namespace
 
-void Form1::createClipboardActions()
+void Form1::connectCells()
 {
-    copySolution_ = new QAction(qtText(texts::kCopySolution), this);
-    copySolution_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    copySolutionAsLatex_ = new QAction(qtText(texts::kCopySolutionAsLatex), this);
-    connect(copySolution_, &QAction::triggered, this, &Form1::copySolution);
-    connect(copySolutionAsLatex_, &QAction::triggered, this, &Form1::copySolutionAsLatex);
-    setWorkedSolution(std::nullopt);
-
-    const QList<QAction*> actions { copySolution_, copySolutionAsLatex_ };
-    addActions(actions); // the shortcut works anywhere in the window
-    for (Band band : { Band::Grid, Band::Results }) {
-        frame(band)->setContextMenuPolicy(Qt::ActionsContextMenu);
-        frame(band)->addActions(actions);
-    }
     for (int row = 1; row <= tables::kGridRows; ++row) {
         for (int column = 1; column <= tables::kGridColumns; ++column) {
             GridCell* entry = cell(row, column);
-            entry->setExtraMenuActions(actions);
             connect(
                 entry, &GridCell::pasteRequested, this, [this, row, column] { pasteIntoGrid(row, column); });
             connect(entry, &GridCell::nextCellRequested, this,
@@ -79,11 +64,37 @@ void Form1::createClipboardActions()
     }
 }
 
-void Form1::setWorkedSolution(std::optional<WorkedSolution> solution)
+void Form1::setGridMenuActions(const QList<QAction*>& actions)
 {
-    workedSolution_ = std::move(solution);
-    copySolution_->setEnabled(workedSolution_.has_value());
-    copySolutionAsLatex_->setEnabled(workedSolution_.has_value());
+    for (Band band : { Band::Grid, Band::Results }) {
+        frame(band)->setContextMenuPolicy(Qt::ActionsContextMenu);
+        frame(band)->addActions(actions);
+    }
+    for (int row = 1; row <= tables::kGridRows; ++row)
+        for (int column = 1; column <= tables::kGridColumns; ++column)
+            cell(row, column)->setExtraMenuActions(actions);
+}
+
+void Form1::setLastSolve(std::optional<SolveRecord> record)
+{
+    if (!record && !lastSolve_)
+        return;
+    lastSolve_ = std::move(record);
+    emit lastSolveChanged();
+}
+
+void Form1::pasteAtCurrentCell()
+{
+    const QWidget* focused = QApplication::focusWidget();
+    for (int row = 1; row <= tables::kGridRows; ++row) {
+        for (int column = 1; column <= tables::kGridColumns; ++column) {
+            if (cell(row, column) == focused) {
+                pasteIntoGrid(row, column);
+                return;
+            }
+        }
+    }
+    pasteIntoGrid(1, 1);
 }
 
 void Form1::pasteIntoGrid(int row, int column)
@@ -165,22 +176,6 @@ void Form1::moveVertically(int row, int column, int rows)
     const int target = row + rows;
     if (target >= 1 && target <= tables::kGridRows)
         focusCell(target, column);
-}
-
-void Form1::copySolution() const
-{
-    if (!workedSolution_)
-        return;
-    auto* data = new QMimeData;
-    data->setText(solutionAsPlainText(*workedSolution_));
-    data->setHtml(solutionAsHtml(*workedSolution_));
-    QGuiApplication::clipboard()->setMimeData(data);
-}
-
-void Form1::copySolutionAsLatex() const
-{
-    if (workedSolution_)
-        QGuiApplication::clipboard()->setText(solutionAsLatex(*workedSolution_));
 }
 
 } // namespace cramer

@@ -41,7 +41,7 @@ void Form1::Command1_Click()
 {
     if (commandRunning_)
         return;
-    setWorkedSolution(std::nullopt);
+    setLastSolve(std::nullopt);
     for (int k = 1; k <= 8; ++k) {
         if (option(k)->isChecked()) {
             iz4istitext();
@@ -56,7 +56,7 @@ void Form1::Command2_Click()
 {
     if (commandRunning_)
         return;
-    setWorkedSolution(std::nullopt);
+    setLastSolve(std::nullopt);
     iz4istitext();
     iz4isticwet();
 }

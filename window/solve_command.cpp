@@ -9,6 +9,7 @@
 #include "window/texts.h"
 
 #include <QLocale>
+#include <QScopedValueRollback>
 
 #include <limits>
 #include <vector>
@@ -41,26 +42,12 @@ public:
     {
     }
 
-    void showDeterminant(const Matrix& matrix, int size) override
-    {
-        form_.pokajideterminanta(matrix, size);
-        WorkedSolution::Determinant& shown = solution_.determinants.emplace_back();
-        for (int row = 1; row <= size; ++row) {
-            QStringList& texts = shown.matrix.emplace_back();
-            for (int column = 1; column <= size; ++column)
-                texts << form_.cell(row, column)->text();
-        }
-    }
-    void showHeading(int index) override
-    {
-        form_.showDeterminantHeading(index);
-        solution_.determinants.back().index = index;
-    }
+    void showDeterminant(const Matrix& matrix, int size) override { form_.pokajideterminanta(matrix, size); }
+    void showHeading(int index) override { form_.showDeterminantHeading(index); }
     void announceDeterminant(float value) override
     {
-        const QString text = form_.numberText(value);
-        solution_.determinants.back().value = text;
-        boxes_.inform(&form_, qtText(texts::kAnnouncementTitle), qtText(texts::kAnnouncementPrefix) + text);
+        boxes_.inform(
+            &form_, qtText(texts::kAnnouncementTitle), qtText(texts::kAnnouncementPrefix) + form_.numberText(value));
     }
     void reportSingular() override
     {
@@ -77,24 +64,11 @@ public:
         int size, const Vector& numerators, float mainDeterminant, const Vector& solutions) override
     {
         form_.showResultRows(size, numerators, mainDeterminant, solutions);
-        using tables::ResultColumn;
-        using tables::resultLabelNumber;
-        for (int row = 1; row <= size; ++row) {
-            solution_.results.push_back(
-                { form_.label(resultLabelNumber(row, ResultColumn::Numerator))->text(),
-                    form_.label(resultLabelNumber(row, ResultColumn::Determinant))->text(),
-                    form_.label(resultLabelNumber(row, ResultColumn::Solution))->text() });
-        }
     }
-
-    // What was shown and announced, to be copied out; the typed system is
-    // the caller's to add.
-    WorkedSolution takeSolution() { return std::move(solution_); }
 
 private:
     Form1& form_;
     MessageBoxes& boxes_;
-    WorkedSolution solution_;
 };
 
 // Long pasted texts are shortened in messages; the cell keeps them whole.
@@ -119,9 +93,9 @@ void Form1::Command3_Click()
 {
     if (commandRunning_)
         return;
-    commandRunning_ = true;
+    const QScopedValueRollback running(commandRunning_, true);
     numberLocale_ = currentNumberLocale();
-    setWorkedSolution(std::nullopt);
+    setLastSolve(std::nullopt);
 
     // The system as typed, to give it back if the solve cannot finish.
     const int n = store_.SystemSize;
@@ -130,15 +104,10 @@ void Form1::Command3_Click()
         typed.push_back(cell->text());
 
     WindowDisplay display(*this, boxes_);
-    const SolveOutcome outcome = solveSystem(store_, GridTexts(*this), numberLocale_, display);
-    if (outcome.status == SolveStatus::Solved) {
-        WorkedSolution solution = display.takeSolution();
-        for (auto text = typed.begin(); text != typed.end(); text += n + 1) {
-            QStringList& equation = solution.system.emplace_back();
-            for (auto cellText = text; cellText != text + n + 1; ++cellText)
-                equation << cellText->trimmed();
-        }
-        setWorkedSolution(std::move(solution));
+    SolveRecord record;
+    const SolveOutcome outcome = solveSystem(store_, GridTexts(*this), numberLocale_, display, &record);
+    if (record.reachedEnd()) {
+        setLastSolve(std::move(record));
     } else if (outcome.status == SolveStatus::BadCell) {
         reportBadCell(*outcome.cell);
     } else if (outcome.status == SolveStatus::Overflow) {
@@ -150,7 +119,6 @@ void Form1::Command3_Click()
             cell->setText(*text++);
         reportOverflow(*outcome.overflow);
     }
-    commandRunning_ = false;
 }
 
 void Form1::reportBadCell(const CellError& error)

@@ -78,6 +78,88 @@ inline constexpr const char* kSolutionSystemHeading = "Система:";
 inline constexpr const char* kSolutionDeterminantsHeading = "Детерминанти:";
 inline constexpr const char* kSolutionResultsHeading = "Решение:";
 
+// The menu bar. "&" marks the accelerator.
+inline constexpr const char* kFileMenu = "&Файл";
+inline constexpr const char* kEditMenu = "&Редактиране";
+inline constexpr const char* kSolutionMenu = "Р&ешение";
+inline constexpr const char* kHelpMenu = "&Помощ";
+inline constexpr const char* kQuit = "&Изход";
+inline constexpr const char* kPaste = "&Постави";
+inline constexpr const char* kShowWorking = "Подробно решение";
+inline constexpr const char* kAbout = "&За програмата";
+inline constexpr const char* kAboutTitle = "За програмата";
+inline constexpr const char* kAboutText
+    = "Метод на Крамер, версия %1\n\n"
+      "Учебна програма за системи от 2 до 9 линейни уравнения: показва главната детерминанта d и "
+      "детерминантите d1 … dn и намира всяко неизвестно като xi = di / d. Смята с числа с единична "
+      "точност, а подробното решение показва и точните стойности.\n\n"
+      "Свободен софтуер под лиценза GNU General Public License, версия 3 или по-нова.";
+
+// The worked-solution window and the files it writes.
+inline constexpr const char* kWorkingTitle = "Подробно решение";
+inline constexpr const char* kWorkingCopy = "&Копирай";
+inline constexpr const char* kWorkingSave = "&Запази…";
+inline constexpr const char* kWorkingPrint = "&Печат…";
+inline constexpr const char* kWorkingSaveTitle = "Запазване на подробното решение";
+inline constexpr const char* kWorkingFileFilters = "HTML (*.html *.htm);;PDF (*.pdf)";
+inline constexpr const char* kWorkingDefaultName = "подробно-решение.html";
+inline constexpr const char* kSaveFailedTitle = "Файлът не е записан";
+inline constexpr const char* kSaveFailed = "Файлът „%1“ не може да бъде записан: %2\nРешението не е загубено: опитайте в друга папка.";
+
+// The worked solution's own texts. Numbers come in the user's locale.
+inline constexpr const char* kWorkingSystemHeading = "Системата";
+inline constexpr const char* kWorkingStoredAsTyped = "Всяко въведено число се пази в единична точност точно такова, каквото е въведено.";
+inline constexpr const char* kWorkingStored = "„%1“ (%2) се пази в единична точност като %3.";
+inline constexpr const char* kWorkingMainHeading = "Главната детерминанта d";
+inline constexpr const char* kWorkingNumeratorHeading = "Детерминантата d%1 (колона %1 е заменена със свободните членове)";
+inline constexpr const char* kWorkingCross = "По правилото за 2 × 2 (произведението по главния диагонал минус произведението по другия):";
+inline constexpr const char* kWorkingSarrus = "По правилото на Сарус (три произведения със знак +, три със знак −):";
+inline constexpr const char* kWorkingElimination
+    = "Така я пресмята програмата: по метода на Гаус с числа с единична точност, като всяко действие се закръгля поотделно.";
+inline constexpr const char* kWorkingExchange
+    = "Стълб %1: елементът в ред %1 е 0, затова редове %1 и %2 се разменят и знакът на произведението се сменя.";
+inline constexpr const char* kWorkingNoPivot = "Под него в стълб %1 няма ненулев елемент: детерминантата е 0.";
+inline constexpr const char* kWorkingPivot
+    = "Стълб %1: водещият елемент е %2. Ред %1 се дели на него; произведението на знака и водещите елементи става %3.";
+inline constexpr const char* kWorkingFactors = "От всеки следващ ред се изважда ред %1, умножен по множител: %2.";
+inline constexpr const char* kWorkingFactor = "ред %1: %2";
+inline constexpr const char* kWorkingAfterColumn = "След стълб %1:";
+inline constexpr const char* kWorkingFinalProduct
+    = "По диагонала остават единици и последният елемент %1; произведението става %2 · %1 = %3.";
+inline constexpr const char* kWorkingAnnounced = "%1 = %2: това е стойността, която програмата съобщи.";
+inline constexpr const char* kWorkingExact = "Точната стойност от числата, както са въведени: %1 = %2.";
+inline constexpr const char* kWorkingError
+    = "Единична точност %1, точно %2: абсолютна грешка %3, относителна грешка %4, разлика %5 ULP; %6";
+inline constexpr const char* kWorkingNoRelativeError = "няма (точната стойност е 0)";
+inline constexpr const char* kWorkingCorrectlyRounded = "това е най-близкото число с единична точност.";
+inline constexpr const char* kWorkingNotCorrectlyRounded = "най-близкото число с единична точност е %1.";
+inline constexpr const char* kWorkingUnknownsHeading = "Неизвестните";
+inline constexpr const char* kWorkingSolution = "x%1 = d%1/d = %2";
+inline constexpr const char* kWorkingSolutionSingle
+    = "Програмата: d%1/d = %2 в единична точност, в реда за резултата %3 (закръглено до 3 знака).";
+inline constexpr const char* kWorkingCheckHeading = "Проверка чрез заместване";
+inline constexpr const char* kWorkingCheckIntro = "Лявата страна минус дясната с пресметнатите x (преди закръглянето до 3 знака):";
+inline constexpr const char* kWorkingResidual = "уравнение %1: %2 в единична точност, точно %3";
+inline constexpr const char* kWorkingVerdictHeading = "Извод";
+inline constexpr const char* kVerdictOneSolution = "Системата има единствено решение.";
+inline constexpr const char* kVerdictRanks
+    = "Точно d = 0. Рангът на матрицата на системата е %1, рангът на разширената матрица (със свободните членове) е %2.";
+inline constexpr const char* kVerdictNoSolution
+    = "Рангът на разширената матрица е по-голям: системата няма решение (несъвместима е).";
+inline constexpr const char* kVerdictInfinitelyMany
+    = "Двата ранга са равни и по-малки от %1: системата има безброй много решения:";
+inline constexpr const char* kVerdictParameter = "където %1 е произволно число.";
+inline constexpr const char* kVerdictParameters = "където %1 са произволни числа.";
+inline constexpr const char* kVerdictZeroOnlyInSingle
+    = "С единична точност програмата получи d = 0 и не реши системата по правилото на Крамер, но точно d = %1, "
+      "а не 0: системата има единствено решение.";
+inline constexpr const char* kVerdictZeroOnlyExactly
+    = "Точно d = 0: системата е особена. Програмата получи d = %1 само от закръглянията, затова показаните x са шум "
+      "от закръглянията, а не решение.";
+inline constexpr const char* kWorkingTooLong
+    = "Точните стойности не са изчислени: числото в %1 има твърде много цифри.";
+inline constexpr const char* kWorkingAnd = " и ";
+
 // Names a screen reader announces for controls that show no text of their own.
 inline constexpr const char* kCellAccessibleName = "ред %1, колона %2";
 inline constexpr const char* kPictureAccessibleName = "Усмихнато човече с очила пред клавиатура";

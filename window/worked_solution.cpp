@@ -13,11 +13,47 @@ namespace {
 
 using texts::qtText;
 
-// "d" for 0, otherwise "d" with the index written by `indexFormat` ("%1",
-// "<sub>%1</sub>", "_{%1}").
-QString determinantName(int index, const char* indexFormat)
+// The texts the window showed for one solve.
+struct ShownTexts {
+    struct Determinant {
+        int index = 0;
+        std::vector<QStringList> matrix;
+        QString value;
+    };
+    struct ResultRow {
+        QString numerator;
+        QString determinant;
+        QString solution;
+    };
+    std::vector<QStringList> system; // as typed, trimmed
+    std::vector<Determinant> determinants;
+    std::vector<ResultRow> results;
+};
+
+ShownTexts shownTexts(const WorkedSolution& solution)
 {
-    return index == 0 ? QStringLiteral("d") : QLatin1Char('d') + QString::fromLatin1(indexFormat).arg(index);
+    const SolveRecord& record = solution.record;
+    ShownTexts shown;
+    for (int row = 1; row <= record.n; ++row) {
+        QStringList& equation = shown.system.emplace_back();
+        for (int column = 1; column <= record.n + 1; ++column)
+            equation << QString::fromStdString(record.text(row, column)).trimmed();
+    }
+    for (const DeterminantRecord& determinant : record.determinants) {
+        ShownTexts::Determinant& entry = shown.determinants.emplace_back();
+        entry.index = determinant.index;
+        for (int row = 1; row <= record.n; ++row) {
+            QStringList& cells = entry.matrix.emplace_back();
+            for (int column = 1; column <= record.n; ++column)
+                cells << solution.number(determinant.trace.start.at(row, column));
+        }
+        entry.value = solution.number(determinant.trace.value);
+    }
+    for (std::size_t i = 0; i < record.shownSolutions.size(); ++i) {
+        shown.results.push_back({ solution.number(record.shownNumerators[i]), solution.number(record.shownDeterminant),
+            solution.number(record.shownSolutions[i]) });
+    }
+    return shown;
 }
 
 // The coefficient texts of one equation joined by their signs: "2·x1 - 3·x2".
@@ -25,15 +61,11 @@ QString determinantName(int index, const char* indexFormat)
 template <typename Unknown> QString leftSide(const QStringList& equation, Unknown unknown)
 {
     QString side;
-    for (qsizetype j = 0; j + 1 < equation.size(); ++j) {
-        QString coefficient = equation[j];
-        if (j > 0) {
-            const bool negative = coefficient.startsWith(QLatin1Char('-'));
-            if (negative || coefficient.startsWith(QLatin1Char('+')))
-                coefficient.remove(0, 1);
-            side += negative ? QStringLiteral(" - ") : QStringLiteral(" + ");
-        }
-        side += unknown(coefficient, static_cast<int>(j) + 1);
+    int j = 0;
+    for (const EquationTerm& term : equationTerms(equation)) {
+        if (!term.sign.isEmpty())
+            side += QLatin1Char(' ') % term.sign % QLatin1Char(' ');
+        side += unknown(term.coefficient, ++j);
     }
     return side;
 }
@@ -51,8 +83,39 @@ std::vector<qsizetype> columnWidths(const std::vector<QStringList>& matrix)
 
 } // namespace
 
-QString solutionAsPlainText(const WorkedSolution& solution)
+WorkedSolution::WorkedSolution(SolveRecord solve)
+    : record(std::move(solve))
+    , exact(computeExactWorking(record))
 {
+}
+
+QString WorkedSolution::number(float value) const { return QString::fromStdString(formatSingle(value, record.locale)); }
+
+QString determinantName(int index, const char* indexFormat)
+{
+    return index == 0 ? QStringLiteral("d") : QLatin1Char('d') + QString::fromLatin1(indexFormat).arg(index);
+}
+
+std::vector<EquationTerm> equationTerms(const QStringList& equation)
+{
+    std::vector<EquationTerm> terms;
+    for (qsizetype j = 0; j + 1 < equation.size(); ++j) {
+        QString coefficient = equation[j];
+        QString sign;
+        if (j > 0) {
+            const bool negative = coefficient.startsWith(QLatin1Char('-'));
+            if (negative || coefficient.startsWith(QLatin1Char('+')))
+                coefficient.remove(0, 1);
+            sign = negative ? QStringLiteral("-") : QStringLiteral("+");
+        }
+        terms.push_back({ sign, coefficient.trimmed() });
+    }
+    return terms;
+}
+
+QString solutionAsPlainText(const WorkedSolution& worked)
+{
+    const ShownTexts solution = shownTexts(worked);
     QString text = qtText(texts::kSolutionSystemHeading) % QLatin1Char('\n');
     for (const QStringList& equation : solution.system) {
         text += leftSide(equation,
@@ -61,7 +124,7 @@ QString solutionAsPlainText(const WorkedSolution& solution)
     }
 
     text += QLatin1Char('\n') % qtText(texts::kSolutionDeterminantsHeading) % QLatin1Char('\n');
-    for (const WorkedSolution::Determinant& determinant : solution.determinants) {
+    for (const ShownTexts::Determinant& determinant : solution.determinants) {
         // The name and the value stand beside the middle row.
         const QString name = determinantName(determinant.index, "%1") % QStringLiteral(" = ");
         const std::vector<qsizetype> widths = columnWidths(determinant.matrix);
@@ -81,15 +144,16 @@ QString solutionAsPlainText(const WorkedSolution& solution)
 
     text += qtText(texts::kSolutionResultsHeading) % QLatin1Char('\n');
     for (std::size_t i = 0; i < solution.results.size(); ++i) {
-        const WorkedSolution::ResultRow& row = solution.results[i];
+        const ShownTexts::ResultRow& row = solution.results[i];
         text += QStringLiteral("x%1 = d%1/d = ").arg(i + 1) % row.numerator % QStringLiteral(" / ")
             % row.determinant % QStringLiteral(" = ") % row.solution % QLatin1Char('\n');
     }
     return text;
 }
 
-QString solutionAsHtml(const WorkedSolution& solution)
+QString solutionAsHtml(const WorkedSolution& worked)
 {
+    const ShownTexts solution = shownTexts(worked);
     // Spacing by table attributes, which word processors keep when pasting;
     // the determinant's bars are the borders of its outer columns.
     const QString table = QStringLiteral("<table cellpadding=\"6\" cellspacing=\"0\">\n");
@@ -111,16 +175,17 @@ QString solutionAsHtml(const WorkedSolution& solution)
         % heading(texts::kSolutionSystemHeading) % table;
     for (const QStringList& equation : solution.system) {
         html += QStringLiteral("<tr>");
-        for (qsizetype j = 0; j + 1 < equation.size(); ++j) {
-            html += number(equation[j])
-                % cell(
-                    QStringLiteral("x<sub>%1</sub> %2").arg(j + 1).arg(j + 2 < equation.size() ? "+" : "="));
+        int j = 0;
+        for (const EquationTerm& term : equationTerms(equation)) {
+            if (!term.sign.isEmpty())
+                html += cell(term.sign);
+            html += number(term.coefficient) % cell(QStringLiteral("x<sub>%1</sub>").arg(++j));
         }
-        html += number(equation.last()) % QStringLiteral("</tr>\n");
+        html += cell(QStringLiteral("=")) % number(equation.last()) % QStringLiteral("</tr>\n");
     }
     html += tableEnd % heading(texts::kSolutionDeterminantsHeading);
 
-    for (const WorkedSolution::Determinant& determinant : solution.determinants) {
+    for (const ShownTexts::Determinant& determinant : solution.determinants) {
         const QString name = determinantName(determinant.index, "<sub>%1</sub>");
         const int rows = static_cast<int>(determinant.matrix.size());
         const QString besideMatrix = QStringLiteral(" rowspan=\"%1\"").arg(rows);
@@ -145,7 +210,7 @@ QString solutionAsHtml(const WorkedSolution& solution)
 
     html += heading(texts::kSolutionResultsHeading) % table;
     for (std::size_t i = 0; i < solution.results.size(); ++i) {
-        const WorkedSolution::ResultRow& row = solution.results[i];
+        const ShownTexts::ResultRow& row = solution.results[i];
         html += QStringLiteral("<tr>")
             % cell(QStringLiteral("x<sub>%1</sub> = d<sub>%1</sub>/d =").arg(i + 1)) % number(row.numerator)
             % cell(QStringLiteral("/")) % number(row.determinant) % cell(QStringLiteral("="))
@@ -154,14 +219,19 @@ QString solutionAsHtml(const WorkedSolution& solution)
     return html + tableEnd + QStringLiteral("</body></html>\n");
 }
 
-QString solutionAsLatex(const WorkedSolution& solution)
+QString solutionAsLatex(const WorkedSolution& worked)
 {
+    const ShownTexts solution = shownTexts(worked);
     // A decimal comma in braces keeps LaTeX from spacing it as punctuation;
     // digit groups get a thin space.
     auto number = [](QString text) {
         text.replace(QLatin1Char(','), QStringLiteral("{,}"));
         for (QChar blank : { QChar(' '), QChar(0x00A0), QChar(0x202F) })
             text.replace(blank, QStringLiteral("\\,"));
+        // 4,044753E+09 as 4{,}044753 \cdot 10^{9}.
+        if (const qsizetype e = text.indexOf(QLatin1Char('E')); e >= 0)
+            text = text.left(e) % QStringLiteral(" \\cdot 10^{") % QString::number(text.mid(e + 1).toInt())
+                % QLatin1Char('}');
         return text;
     };
 
@@ -178,7 +248,7 @@ QString solutionAsLatex(const WorkedSolution& solution)
     latex += equations.join(QStringLiteral(" \\\\\n")) % QStringLiteral("\n\\end{cases}\n\\]\n");
 
     latex += QStringLiteral("% ") % qtText(texts::kSolutionDeterminantsHeading) % QLatin1Char('\n');
-    for (const WorkedSolution::Determinant& determinant : solution.determinants) {
+    for (const ShownTexts::Determinant& determinant : solution.determinants) {
         QStringList rows;
         for (const QStringList& row : determinant.matrix) {
             QStringList cells;
@@ -196,7 +266,7 @@ QString solutionAsLatex(const WorkedSolution& solution)
         % QStringLiteral("\n\\begin{align*}\n");
     QStringList results;
     for (std::size_t i = 0; i < solution.results.size(); ++i) {
-        const WorkedSolution::ResultRow& row = solution.results[i];
+        const ShownTexts::ResultRow& row = solution.results[i];
         results << QStringLiteral("x_{%1} &= \\frac{d_{%1}}{d} = \\frac{").arg(i + 1) % number(row.numerator)
                 % QStringLiteral("}{") % number(row.determinant) % QStringLiteral("} = ")
                 % number(row.solution);

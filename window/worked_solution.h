@@ -2,8 +2,14 @@
 
 #pragma once
 
-// The worked solution of one solve, in the texts the window showed, and its
-// forms for the clipboard: plain text, HTML tables and LaTeX source.
+// The worked solution of one solve: the record of what the program read,
+// computed and showed, and the exact values beside it. Every form of it is a
+// function of this one value: the short solution on the clipboard (plain
+// text, HTML tables, LaTeX) here, the step-by-step working in
+// working_document.h.
+
+#include "solver/cramer_sequence.h"
+#include "solver/exact_working.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,22 +19,30 @@
 namespace cramer {
 
 struct WorkedSolution {
-    struct Determinant {
-        int index = 0; // 0 for d, i for d_i
-        std::vector<QStringList> matrix; // rows of cell texts
-        QString value; // as announced
-    };
-    struct ResultRow {
-        QString numerator;
-        QString determinant;
-        QString solution;
-    };
+    explicit WorkedSolution(SolveRecord solve);
 
-    std::vector<QStringList> system; // rows of n coefficients and the right-hand side, as typed
-    std::vector<Determinant> determinants;
-    std::vector<ResultRow> results;
+    // The result rows were filled: the short solution can be copied.
+    bool hasResults() const { return record.outcome.status == SolveStatus::Solved; }
+    QString number(float value) const;
+
+    SolveRecord record;
+    ExactWorking exact;
 };
 
+// "d" for 0, otherwise "d" with the index written by `indexFormat` ("%1",
+// "<sub>%1</sub>", "_{%1}").
+QString determinantName(int index, const char* indexFormat);
+
+// One term of an equation's left side as every form writes it: the sign
+// between terms apart from the coefficient's magnitude; the first term keeps
+// its own sign.
+struct EquationTerm {
+    QString sign; // "", "+" or "-"
+    QString coefficient;
+};
+std::vector<EquationTerm> equationTerms(const QStringList& equation);
+
+// The short solution, with the texts the window showed; only with results.
 QString solutionAsPlainText(const WorkedSolution& solution);
 QString solutionAsHtml(const WorkedSolution& solution);
 QString solutionAsLatex(const WorkedSolution& solution);

@@ -5,10 +5,15 @@
 #include "window/text_block.h"
 #include "window/worked_solution.h"
 
+#include "window_test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace cramer {
 namespace {
+
+using testing_support::kBulgarianNumbers;
+using testing_support::workedSolutionOf;
 
 struct SplitCase {
     const char* name;
@@ -51,26 +56,23 @@ TEST(SplitsBlock, TellsItsShape)
     EXPECT_FALSE(splitTextBlock(QStringLiteral("2,5"), QLatin1Char('.')).isSingleCell());
 }
 
-// 2·x1 + 1·x2 = 5, 1·x1 - 3·x2 = -8, as the window shows it under an English locale.
+// 2·x1 + 1·x2 = 5, 1·x1 - 3·x2 = -8, under an English locale.
 WorkedSolution englishTwoByTwo()
 {
-    return { { { "2", "1", "5" }, { "1", "-3", "-8" } },
-        { { 0, { { "2", "1" }, { "1", "-3" } }, "-7" }, { 1, { { "5", "1" }, { "-8", "-3" } }, "-7" },
-            { 2, { { "2", "5" }, { "1", "-8" } }, "-21" } },
-        { { "-7", "-7", "1" }, { "-21", "-7", "3" } } };
+    return workedSolutionOf({ { "2", "1", "5" }, { "1", "-3", "-8" } }, kCLocale);
 }
 
 // A 3 × 3 system under a Bulgarian locale, with decimal commas.
 WorkedSolution bulgarianThreeByThree()
 {
-    const std::vector<QStringList> system { { "2,5", "0", "1", "3,5" }, { "0", "1", "0", "2" },
-        { "1", "0", "1", "2" } };
-    return { system,
-        { { 0, { { "2,5", "0", "1" }, { "0", "1", "0" }, { "1", "0", "1" } }, "1,5" },
-            { 1, { { "3,5", "0", "1" }, { "2", "1", "0" }, { "2", "0", "1" } }, "1,5" },
-            { 2, { { "2,5", "3,5", "1" }, { "0", "2", "0" }, { "1", "2", "1" } }, "3" },
-            { 3, { { "2,5", "0", "3,5" }, { "0", "1", "2" }, { "1", "0", "2" } }, "1,5" } },
-        { { "1,5", "1,5", "1" }, { "3", "1,5", "2" }, { "1,5", "1,5", "1" } } };
+    return workedSolutionOf(
+        { { "2,5", "0", "1", "3,5" }, { "0", "1", "0", "2" }, { "1", "0", "1", "2" } }, kBulgarianNumbers);
+}
+
+// d = 65536 · 61717, written with an exponent.
+WorkedSolution largeDeterminant()
+{
+    return workedSolutionOf({ { "65536", "0", "1" }, { "0", "61717", "1" } }, kBulgarianNumbers);
 }
 
 struct WriterCase {
@@ -105,7 +107,10 @@ INSTANTIATE_TEST_SUITE_P(Forms, WritesSolution,
                 "     |   2  0  1 |\n",
                 "x2 = d2/d = 3 / 1,5 = 2\n" } },
         WriterCase { "HtmlEnglish", englishTwoByTwo, solutionAsHtml,
-            { "<meta charset=\"utf-8\">", "<td>x<sub>2</sub> =</td>",
+            { "<meta charset=\"utf-8\">",
+                // 1·x1 - 3·x2 = -8: the sign apart from the coefficient, as in the text.
+                "<td align=\"right\">1</td><td>x<sub>1</sub></td><td>-</td><td align=\"right\">3</td>"
+                "<td>x<sub>2</sub></td><td>=</td><td align=\"right\">-8</td>",
                 "<td rowspan=\"2\">d<sub>1</sub> =</td>",
                 "<td align=\"right\" style=\"border-left:2px solid black\">-8</td>",
                 "<td rowspan=\"2\">= -21</td>" } },
@@ -117,7 +122,9 @@ INSTANTIATE_TEST_SUITE_P(Forms, WritesSolution,
                 "\\begin{align*}\nx_{1} &= \\frac{d_{1}}{d} = \\frac{-7}{-7} = 1 \\\\\n" } },
         WriterCase { "LatexBulgarian", bulgarianThreeByThree, solutionAsLatex,
             { "2{,}5 \\cdot x_{1} + 0 \\cdot x_{2}",
-                "x_{3} &= \\frac{d_{3}}{d} = \\frac{1{,}5}{1{,}5} = 1\n" } }),
+                "x_{3} &= \\frac{d_{3}}{d} = \\frac{1{,}5}{1{,}5} = 1\n" } },
+        WriterCase { "LatexPowerOfTen", largeDeterminant, solutionAsLatex,
+            { "\\end{vmatrix} = 4{,}044685 \\cdot 10^{9}\n" } }),
     [](const testing::TestParamInfo<WriterCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -156,7 +156,7 @@ TEST_P(MovesBetweenCells, SelectingTheTextItReaches)
     for (int row = 1; row <= 9; ++row)
         for (int column = 1; column <= 10; ++column)
             window.form->cell(row, column)->setText(QStringLiteral("%1").arg(10 * row + column));
-    QApplication::setActiveWindow(window.form.get());
+    QApplication::setActiveWindow(window.main.get());
     GridCell* from = window.form->cell(c.row, c.column);
     from->setFocus();
     QTest::keyClick(from, c.key);
@@ -184,28 +184,28 @@ TEST_F(GridClipboard, CopiesTheWorkedSolutionOnlyWhileResultsAreShown)
 {
     TestWindow window;
     Form1& form = *window.form;
-    form.show(); // shortcuts work in a visible, active window
-    QApplication::setActiveWindow(&form);
+    const MainWindow::Actions& actions = window.main->actions();
+    window.activate(); // shortcuts work in a visible, active window
     QApplication::clipboard()->setText(QStringLiteral("untouched"));
     QTest::keyClick(form.cell(1, 1), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_FALSE(form.copySolutionAction()->isEnabled());
+    EXPECT_FALSE(actions.copySolution->isEnabled());
     EXPECT_EQ(QApplication::clipboard()->text(), "untouched");
 
     window.type({ { "2", "1", "5" }, { "1", "-3", "-8" } });
     window.solve();
-    ASSERT_TRUE(form.copySolutionAction()->isEnabled());
+    ASSERT_TRUE(actions.copySolution->isEnabled());
     QTest::keyClick(form.cell(1, 1), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QMimeData* copied = QApplication::clipboard()->mimeData();
     EXPECT_TRUE(copied->text().contains(QString::fromUtf8("1·x1 - 3·x2 = -8\n")));
     EXPECT_TRUE(copied->text().contains("x2 = d2/d = -21 / -7 = 3\n"));
     EXPECT_TRUE(copied->html().contains("<td rowspan=\"2\">= -21</td>"));
 
-    form.copySolutionAsLatexAction()->trigger();
+    actions.copySolutionAsLatex->trigger();
     EXPECT_TRUE(QApplication::clipboard()->text().contains("\\begin{vmatrix}"));
 
     QTest::mouseClick(form.command(2), Qt::LeftButton);
-    EXPECT_FALSE(form.copySolutionAction()->isEnabled());
-    EXPECT_FALSE(form.copySolutionAsLatexAction()->isEnabled());
+    EXPECT_FALSE(actions.copySolution->isEnabled());
+    EXPECT_FALSE(actions.copySolutionAsLatex->isEnabled());
 }
 
 } // namespace

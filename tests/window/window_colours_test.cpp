@@ -27,9 +27,9 @@ QPalette darkDesktop()
     return dark;
 }
 
-QColor pixelAt(const QImage& image, const QWidget* widget, QPoint point)
+QColor pixelAt(const QImage& formImage, const Form1& form, const QWidget* widget, QPoint point)
 {
-    return image.pixelColor(widget->mapTo(widget->window(), point));
+    return formImage.pixelColor(widget->mapTo(&form, point));
 }
 
 class DesktopScheme : public testing::TestWithParam<bool> {
@@ -60,7 +60,7 @@ TEST_P(DesktopScheme, BandsKeepTheirColoursAndTextsStayReadable)
              Spot { form.findChild<QGroupBox*>("Frame1"), { 30, 100 }, QColor(0, 192, 0) },
              Spot { form.cell(5, 5), form.cell(5, 5)->rect().center(), QColor(0, 192, 0) },
              Spot { form.findChild<QGroupBox*>("Frame3"), { 300, 200 }, QColor(0, 192, 192) } })
-        EXPECT_EQ(pixelAt(shot, spot.widget, spot.point), spot.colour)
+        EXPECT_EQ(pixelAt(shot, form, spot.widget, spot.point), spot.colour)
             << spot.widget->objectName().toStdString();
 
     // Desktop-coloured texts on the bands: black where white would not read.

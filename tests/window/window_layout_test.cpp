@@ -69,7 +69,7 @@ TEST(WindowLayout, HasEveryControlOnceInItsFrame)
         EXPECT_EQ(form.label(number)->parentWidget()->objectName(), "Frame3") << number;
     EXPECT_EQ(form.findChild<QGroupBox*>("Frame2")->title(),
         QString::fromUtf8("ИЗБЕРИ БРОЙ НА УРАВНЕНИЯТА /НЕИЗВЕСТНИТЕ/"));
-    EXPECT_EQ(form.windowTitle(), QString::fromUtf8("системи линейни уравнения - метод на КРАМЕР"));
+    EXPECT_EQ(window.main->windowTitle(), QString::fromUtf8("системи линейни уравнения - метод на КРАМЕР"));
 }
 
 TEST(WindowLayout, ResultRowsFollowTheirNumberRules)
@@ -177,9 +177,7 @@ TEST(WindowLayout, ColoursComeFromTheTables)
 TEST(WindowLayout, TabVisitsCellsByNameThenTheCommands)
 {
     TestWindow window;
-    window.form->show();
-    QApplication::setActiveWindow(window.form.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.form.get()));
+    window.activate();
     ASSERT_EQ(QApplication::focusWidget(), window.form->cell(1, 1));
 
     QStringList visited;

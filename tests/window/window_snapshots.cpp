@@ -2,13 +2,18 @@
 
 // Renders the window to PNG files: at start, laid out for nine, under the
 // announcement of d_2 of a 3 × 3 system, with the results of that system,
-// after pasting a 4 × 5 block and solving it, and that solution's HTML as a
-// word processor would lay it out (and the HTML itself).
+// its worked solution and the menu that opens it, after pasting a 4 × 5
+// block and solving it, and that solution's HTML as a word processor would
+// lay it out (and the HTML itself).
 // Usage: window_snapshots OUTPUT_DIRECTORY
 
 #include "window_test_support.h"
 
+#include "window/working_window.h"
+
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -33,39 +38,52 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    auto save = [&](Form1& form, const char* name) {
+    auto save = [&](QWidget& widget, const char* name) {
         const QString path = out.filePath(QString::fromLatin1(name));
-        if (!form.grab().save(path))
+        if (!widget.grab().save(path))
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     };
 
     TestWindow window;
-    window.form->show();
-    save(*window.form, "start.png");
+    window.main->show();
+    save(*window.main, "start.png");
     window.layOut(9);
     for (int row = 1; row <= 9; ++row)
         for (int column = 1; column <= 10; ++column)
             window.form->cell(row, column)
                 ->setText(row == 9 && column == 10 ? "-1.234568E+07" : QString::number(row * column));
-    save(*window.form, "layout9.png");
+    save(*window.main, "layout9.png");
 
     window.layOut(3);
     window.type({ { "2", "1", "1", "4" }, { "1", "3", "2", "6" }, { "1", "0", "0", "1" } });
     window.boxes.whileOpen = [&](const ShownMessage&) {
         if (window.boxes.shown.size() == 3)
-            save(*window.form, "announce-d2.png");
+            save(*window.main, "announce-d2.png");
     };
     window.solve();
-    save(*window.form, "result.png");
+    save(*window.main, "result.png");
+    window.main->showWorking();
+    WorkingWindow& working = *window.main->workingWindow();
+    working.resize(760, 900);
+    save(working, "working3.png");
+    working.close();
+    QMenu* solutionMenu = window.main->actions().showWorking->associatedObjects().size() > 0
+        ? qobject_cast<QMenu*>(window.main->actions().showWorking->associatedObjects().front())
+        : nullptr;
+    if (solutionMenu) {
+        solutionMenu->popup(window.main->mapToGlobal(QPoint(0, 0)));
+        save(*solutionMenu, "menu-solution.png");
+        solutionMenu->close();
+    }
 
     window.boxes.whileOpen = nullptr;
     QApplication::clipboard()->setText(
         QStringLiteral("2\t1\t-1\t3\t8\n1\t-2\t4\t0\t-3\n0\t5\t2\t-1\t11\n3\t0\t1\t2\t9\n"));
     window.form->pasteIntoGrid(1, 1);
-    save(*window.form, "pasted4.png");
+    save(*window.main, "pasted4.png");
     window.solve();
-    save(*window.form, "result4.png");
-    window.form->copySolution();
+    save(*window.main, "result4.png");
+    window.main->copySolution();
     const QString html = QApplication::clipboard()->mimeData()->html();
     QFile htmlFile(out.filePath(QStringLiteral("copied.html")));
     if (htmlFile.open(QIODevice::WriteOnly))

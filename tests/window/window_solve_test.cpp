@@ -212,9 +212,7 @@ TEST_P(BadCell, GetsOneMessageThatNamesItAndKeepsTheSystem)
 {
     const BadCellCase& c = GetParam();
     TestWindow window;
-    window.form->show();
-    QApplication::setActiveWindow(window.form.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.form.get()));
+    window.activate();
     window.layOut(3);
     window.type({ { "1", "2", "3", "4" }, { "5", "6", "7", "8" }, { "9", "1", "2", "3" } });
     window.form->cell(c.row, c.column)->setText(QString::fromUtf8(c.text));

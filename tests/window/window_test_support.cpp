@@ -11,8 +11,16 @@
 namespace cramer::testing_support {
 
 TestWindow::TestWindow()
-    : form(std::make_unique<Form1>(boxes))
+    : main(std::make_unique<MainWindow>(boxes))
+    , form(main->form())
 {
+}
+
+void TestWindow::activate()
+{
+    main->show();
+    QApplication::setActiveWindow(main.get());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(main.get()));
 }
 
 void TestWindow::layOut(int n)
@@ -37,6 +45,46 @@ std::vector<QString> TestWindow::texts(int rows, int columns) const
         for (int column = 1; column <= columns; ++column)
             result.push_back(form->cell(row, column)->text());
     return result;
+}
+
+namespace {
+
+class Typed : public CellSource {
+public:
+    explicit Typed(const std::vector<std::vector<std::string>>& rows)
+        : rows_(rows)
+    {
+    }
+    std::string cellText(int row, int column) const override
+    {
+        return rows_.at(static_cast<std::size_t>(row - 1)).at(static_cast<std::size_t>(column - 1));
+    }
+
+private:
+    const std::vector<std::vector<std::string>>& rows_;
+};
+
+class Unseen : public CramerDisplay {
+public:
+    void showDeterminant(const Matrix&, int) override { }
+    void showHeading(int) override { }
+    void announceDeterminant(float) override { }
+    void reportSingular() override { }
+    void clearGrid() override { }
+    void showSystem(const Matrix&, int) override { }
+    void showResultRows(int, const Vector&, float, const Vector&) override { }
+};
+
+} // namespace
+
+WorkedSolution workedSolutionOf(const std::vector<std::vector<std::string>>& rows, const NumberLocale& locale)
+{
+    SystemStore store;
+    store.SystemSize = static_cast<std::int16_t>(rows.size());
+    Unseen display;
+    SolveRecord record;
+    solveSystem(store, Typed(rows), locale, display, &record);
+    return WorkedSolution(std::move(record));
 }
 
 void EnglishLocaleTest::SetUp() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }

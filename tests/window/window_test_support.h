@@ -3,6 +3,7 @@
 #pragma once
 
 #include "window/form1.h"
+#include "window/main_window.h"
 
 #include <QColor>
 #include <QString>
@@ -11,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace cramer::testing_support {
@@ -35,7 +37,7 @@ public:
     std::function<void(const ShownMessage&)> whileOpen;
 };
 
-// A window, loaded, with recorded message boxes.
+// The main window with its form, loaded, with recorded message boxes.
 struct TestWindow {
     TestWindow();
 
@@ -46,8 +48,12 @@ struct TestWindow {
     // Cell texts of rows 1 … rows, columns 1 … columns, row by row.
     std::vector<QString> texts(int rows, int columns) const;
 
+    // Shows the window and makes it active, so that shortcuts reach it.
+    void activate();
+
     RecordingMessageBoxes boxes;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> main;
+    Form1* form = nullptr;
 };
 
 // Pins an English locale ("." decimal point) for the test's duration.
@@ -56,6 +62,12 @@ protected:
     void SetUp() override;
     void TearDown() override;
 };
+
+// The worked solution of a solve of `rows` (n rows of n + 1 texts) typed
+// under `locale`, without a window.
+WorkedSolution workedSolutionOf(const std::vector<std::vector<std::string>>& rows, const NumberLocale& locale);
+
+inline const NumberLocale kBulgarianNumbers { ",", "\u00A0" };
 
 QColor activeCellColour();
 QColor inactiveCellColour();

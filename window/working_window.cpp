@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/working_window.h"
+
+#include "window/texts.h"
+#include "window/working_export.h"
+
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace cramer {
+
+using texts::qtText;
+
+WorkingWindow::WorkingWindow(MessageBoxes& boxes, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , boxes_(boxes)
+{
+    setObjectName(QStringLiteral("WorkingWindow"));
+    setWindowTitle(qtText(texts::kWorkingTitle));
+    resize(720, 640);
+
+    view_ = new QTextBrowser(this);
+    view_->setObjectName(QStringLiteral("workingView"));
+    view_->setAccessibleName(qtText(texts::kWorkingTitle));
+    view_->setOpenLinks(false);
+    // Keyboard users select and copy as readers of a page do.
+    view_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto addButton = [&](const char* caption, const char* name, auto run) {
+        QPushButton* button = buttons->addButton(qtText(caption), QDialogButtonBox::ActionRole);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, run);
+    };
+    addButton(texts::kWorkingCopy, "copyWorking", [this] { copyAll(); });
+    addButton(texts::kWorkingSave, "saveWorking", [this] { save(); });
+    addButton(texts::kWorkingPrint, "printWorking", [this] { print(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(view_);
+    layout->addWidget(buttons);
+}
+
+void WorkingWindow::showSolution(const WorkedSolution& solution)
+{
+    document_ = workingDocument(solution);
+    view_->setHtml(workingAsHtml(document_));
+}
+
+void WorkingWindow::copyAll() const
+{
+    auto* data = new QMimeData;
+    data->setText(workingAsPlainText(document_));
+    data->setHtml(workingAsHtml(document_));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void WorkingWindow::save()
+{
+    QString filter;
+    const QString path = QFileDialog::getSaveFileName(this, qtText(texts::kWorkingSaveTitle),
+        QDir::home().filePath(qtText(texts::kWorkingDefaultName)), qtText(texts::kWorkingFileFilters), &filter);
+    if (path.isEmpty())
+        return;
+    // The type chosen in the dialog decides where the name does not.
+    QString target = path;
+    if (filter.startsWith(QStringLiteral("PDF")) && !isPdfName(target))
+        target += QStringLiteral(".pdf");
+    saveTo(target);
+}
+
+bool WorkingWindow::saveTo(const QString& path)
+{
+    const QString error = writeWorkingFile(path, document_);
+    if (error.isEmpty())
+        return true;
+    boxes_.inform(this, qtText(texts::kSaveFailedTitle), qtText(texts::kSaveFailed).arg(QDir::toNativeSeparators(path), error));
+    return false;
+}
+
+void WorkingWindow::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(qtText(texts::kWorkingTitle));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        printWorking(document_, printer);
+}
+
+} // namespace cramer
