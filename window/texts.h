@@ -109,7 +109,7 @@ inline constexpr const char* kSaveFailed = "Файлът „%1“ не може 
 // The worked solution's own texts. Numbers come in the user's locale.
 inline constexpr const char* kWorkingSystemHeading = "Системата";
 inline constexpr const char* kWorkingStoredAsTyped = "Всяко въведено число се пази в единична точност точно такова, каквото е въведено.";
-inline constexpr const char* kWorkingStored = "„%1“ (%2) се пази в единична точност като %3.";
+inline constexpr const char* kWorkingStored = "„%1“ за %2 се пази в единична точност като %3.";
 inline constexpr const char* kWorkingMainHeading = "Главната детерминанта d";
 inline constexpr const char* kWorkingNumeratorHeading = "Детерминантата d%1 (колона %1 е заменена със свободните членове)";
 inline constexpr const char* kWorkingCross = "По правилото за 2 × 2 (произведението по главния диагонал минус произведението по другия):";
@@ -125,7 +125,7 @@ inline constexpr const char* kWorkingFactors = "От всеки следващ �
 inline constexpr const char* kWorkingFactor = "ред %1: %2";
 inline constexpr const char* kWorkingAfterColumn = "След стълб %1:";
 inline constexpr const char* kWorkingFinalProduct
-    = "По диагонала остават единици и последният елемент %1; произведението става %2 · %1 = %3.";
+    = "По диагонала остават единици и последният елемент; произведението се умножава по тях: %1 · %2 = %3.";
 inline constexpr const char* kWorkingAnnounced = "%1 = %2: това е стойността, която програмата съобщи.";
 inline constexpr const char* kWorkingExact = "Точната стойност от числата, както са въведени: %1 = %2.";
 inline constexpr const char* kWorkingError
@@ -157,7 +157,7 @@ inline constexpr const char* kVerdictZeroOnlyExactly
     = "Точно d = 0: системата е особена. Програмата получи d = %1 само от закръглянията, затова показаните x са шум "
       "от закръглянията, а не решение.";
 inline constexpr const char* kWorkingTooLong
-    = "Точните стойности не са изчислени: числото в %1 има твърде много цифри.";
+    = "Точните стойности не са изчислени: числото за %1 има твърде много цифри.";
 inline constexpr const char* kWorkingAnd = " и ";
 
 // Names a screen reader announces for controls that show no text of their own.

@@ -89,14 +89,24 @@ private:
         const QString fraction = QString::fromStdString(value.fraction());
         return value.isInteger() ? fraction : fraction % QStringLiteral(" = ") % exactDecimal(value);
     }
+    // The shortest text that reads back as this very single.
+    QString shortest(float value) const
+    {
+        std::array<char, 48> buffer {};
+        const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+        return localised(QString::fromLatin1(buffer.data(), end - buffer.data()));
+    }
+    QString localised(QString text) const
+    {
+        text.replace(QLatin1Char('.'), point_);
+        text.replace(QLatin1Char('e'), QLatin1Char('E'));
+        return text;
+    }
     QString withDigits(double value, int digits) const
     {
         std::array<char, 48> buffer {};
         const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, digits).ptr;
-        QString text = QString::fromLatin1(buffer.data(), end - buffer.data());
-        text.replace(QLatin1Char('.'), point_);
-        text.replace(QLatin1Char('e'), QLatin1Char('E'));
-        return text;
+        return localised(QString::fromLatin1(buffer.data(), end - buffer.data()));
     }
     QString place(int row, int column) const
     {
@@ -218,8 +228,8 @@ private:
         const int n = record_.n;
         if (trace.diagonalProducts.size() == static_cast<std::size_t>(n) && !trace.steps.empty()) {
             paragraph(qtText(texts::kWorkingFinalProduct)
-                          .arg(single(trace.steps.back().cleared.at(n, n)),
-                              single(trace.diagonalProducts[static_cast<std::size_t>(n - 2)]),
+                          .arg(single(trace.diagonalProducts[static_cast<std::size_t>(n - 2)]),
+                              wrapped(single(trace.steps.back().cleared.at(n, n))),
                               single(trace.diagonalProducts.back())));
         }
     }
@@ -229,9 +239,9 @@ private:
         const QString relative = error.relative ? withDigits(*error.relative, 3) : qtText(texts::kWorkingNoRelativeError);
         const QString rounding = error.correctlyRounded
             ? qtText(texts::kWorkingCorrectlyRounded)
-            : qtText(texts::kWorkingNotCorrectlyRounded).arg(single(error.exact.nearestSingle()));
+            : qtText(texts::kWorkingNotCorrectlyRounded).arg(shortest(error.exact.nearestSingle()));
         paragraph(qtText(texts::kWorkingError)
-                      .arg(single(error.single), exactDecimal(error.exact), withDigits(error.absolute.toDouble(), 3),
+                      .arg(shortest(error.single), exactDecimal(error.exact), withDigits(error.absolute.toDouble(), 3),
                           relative, withDigits(error.ulps, 3), rounding));
     }
 
@@ -244,7 +254,7 @@ private:
             if (exactSolution)
                 paragraph(qtText(texts::kWorkingSolution).arg(QString::number(unknown), exactValue(exact_.solution[i])));
             paragraph(qtText(texts::kWorkingSolutionSingle)
-                          .arg(QString::number(unknown), single(record_.quotients[i]), single(record_.shownSolutions[i])));
+                          .arg(QString::number(unknown), shortest(record_.quotients[i]), single(record_.shownSolutions[i])));
             if (exactSolution)
                 errorLine(exact_.quotients[i]);
         }

@@ -66,10 +66,14 @@ int main(int argc, char* argv[])
     WorkingWindow& working = *window.main->workingWindow();
     working.resize(760, 900);
     save(working, "working3.png");
+    QFile workingText(out.filePath(QStringLiteral("working3.txt")));
+    if (workingText.open(QIODevice::WriteOnly))
+        workingText.write(workingAsPlainText(working.document()).toUtf8());
     working.close();
-    QMenu* solutionMenu = window.main->actions().showWorking->associatedObjects().size() > 0
-        ? qobject_cast<QMenu*>(window.main->actions().showWorking->associatedObjects().front())
-        : nullptr;
+    QMenu* solutionMenu = nullptr;
+    for (QObject* holder : window.main->actions().showWorking->associatedObjects())
+        if (auto* menu = qobject_cast<QMenu*>(holder); menu && menu->parent() != window.form)
+            solutionMenu = menu;
     if (solutionMenu) {
         solutionMenu->popup(window.main->mapToGlobal(QPoint(0, 0)));
         save(*solutionMenu, "menu-solution.png");

@@ -5,6 +5,7 @@
 #include "window_test_support.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -284,9 +285,10 @@ TEST_F(SolveInWindow, NumbersFollowTheUserLocale)
 TEST_F(SolveInWindow, RealModalBoxHasTheTextAndClosesWithEnter)
 {
     ModalMessageBoxes boxes;
-    Form1 form(boxes);
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    MainWindow window(boxes);
+    Form1& form = *window.form();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     form.cell(1, 1)->setText("3");
     form.cell(1, 2)->setText("0");
     form.cell(1, 3)->setText("1");
@@ -310,6 +312,10 @@ TEST_F(SolveInWindow, RealModalBoxHasTheTextAndClosesWithEnter)
             // The window takes no command while the box is up.
             QTest::mouseClick(form.command(2), Qt::LeftButton);
             EXPECT_EQ(form.cell(1, 1)->text(), "3") << "the clear button ran under the box";
+            // Nor a menu command.
+            QApplication::clipboard()->setText(QStringLiteral("7"));
+            window.actions().paste->trigger();
+            EXPECT_EQ(form.cell(1, 1)->text(), "3") << "a paste from the menu ran under the box";
         }
         seen << box->windowTitle() + "|" + box->text();
         QTest::keyClick(box, seen.size() == 2 ? Qt::Key_Escape : Qt::Key_Return);

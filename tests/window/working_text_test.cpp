@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The worked solution's own text for systems whose working a student would
+// check by hand, without a window.
+
+#include "window/working_document.h"
+
+#include "window_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace cramer {
+namespace {
+
+using testing_support::kBulgarianNumbers;
+using testing_support::workedSolutionOf;
+
+struct WorkingCase {
+    const char* name;
+    std::vector<std::vector<std::string>> rows;
+    NumberLocale locale;
+    std::vector<const char*> fragments; // in this order
+};
+
+void PrintTo(const WorkingCase& c, std::ostream* os) { *os << c.name; }
+
+class WorkingText : public testing::TestWithParam<WorkingCase> { };
+
+TEST_P(WorkingText, ShowsHowEveryValueArises)
+{
+    const WorkingCase& c = GetParam();
+    const QString text = workingAsPlainText(workingDocument(workedSolutionOf(c.rows, c.locale)));
+    qsizetype from = 0;
+    for (const char* fragment : c.fragments) {
+        const qsizetype found = text.indexOf(QString::fromUtf8(fragment), from);
+        ASSERT_GE(found, 0) << fragment << "\nnot in (or not after the fragment before)\n" << text.toStdString();
+        from = found;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Systems, WorkingText,
+    testing::Values(
+        WorkingCase { "CrossProduct", { { "3", "0", "1" }, { "0", "3", "2" } }, kCLocale,
+            { "d = 3·3 − 0·0 = 9 − 0 = 9", "d1 = 1·3 − 0·2 = 3 − 0 = 3", "x1 = d1/d = 1/3 = 0.(3)",
+                "Програмата: d1/d = 0.33333334 в единична точност, в реда за резултата 0.333",
+                "абсолютна грешка 9.93E-09", "това е най-близкото число с единична точност." } },
+        // The single-precision d is -0.99999994, the exact one -1.
+        WorkingCase { "SarrusAndTheRoundingOfD",
+            { { "2", "1", "1", "4" }, { "1", "3", "2", "6" }, { "1", "0", "0", "1" } }, kBulgarianNumbers,
+            { "Всяко въведено число се пази в единична точност точно такова, каквото е въведено.",
+                "| 2  1  1 |", "d = 2·3·0 + 1·2·1 + 1·1·0 − 1·3·1 − 2·2·0 − 1·1·0 = 0 + 2 + 0 − 3 − 0 − 0 = -1",
+                "Стълб 1: водещият елемент е 2.", "ред 2: 1; ред 3: 1.", "0  -0,5  -0,5",
+                "произведението се умножава по тях: 5 · (-0,2) = -0,9999999.",
+                "d = -0,9999999: това е стойността, която програмата съобщи.",
+                "Точната стойност от числата, както са въведени: d = -1.",
+                "Единична точност -0,99999994, точно -1: абсолютна грешка 5,96E-08, относителна грешка 5,96E-08, "
+                "разлика 0,5 ULP; най-близкото число с единична точност е -1.",
+                "Проверка чрез заместване", "уравнение 2: 4,768372E-07 в единична точност, точно 0,00000035762786865234375",
+                "Системата има единствено решение." } },
+        WorkingCase { "ExchangesAndPeriodicFractions",
+            { { "0", "1", "2", "1", "1" }, { "1", "0", "1", "2", "2" }, { "2", "1", "0", "3", "4" },
+                { "1", "2", "1", "5", "5" } },
+            kBulgarianNumbers,
+            { "Стълб 1: елементът в ред 1 е 0, затова редове 1 и 2 се разменят и знакът на произведението се сменя.",
+                "Точната стойност от числата, както са въведени: d = 12.", "x1 = d1/d = 3/4 = 0,75",
+                "x3 = d3/d = -1/12 = -0,08(3)", "x4 = d4/d = 2/3 = 0,(6)" } },
+        WorkingCase { "TypedDecimalsAndASystemSingularOnlyExactly", { { "0.1", "0.3", "1" }, { "0.3", "0.9", "3" } },
+            kCLocale,
+            { "„0.1“ за коефициента пред x1 в уравнение 1 се пази в единична точност като 0.100000001490116.",
+                "d = 0.1·0.9 − 0.3·0.3 = 0.09 − 0.09 = 0", "Точно d = 0: системата е особена.",
+                "Рангът на матрицата на системата е 1, рангът на разширената матрица (със свободните членове) е 1.",
+                "безброй много решения", "x1 = 10 − 3·t1", "x2 = t1", "където t1 е произволно число." } },
+        WorkingCase { "NoSolution", { { "1", "2", "1" }, { "2", "4", "3" } }, kCLocale,
+            { "d = 1·4 − 2·2 = 4 − 4 = 0", "разширената матрица (със свободните членове) е 2.",
+                "системата няма решение (несъвместима е)." } },
+        WorkingCase { "RegularButZeroInSingle", { { "1", "1", "2" }, { "1", "1.00000001", "3" } }, kCLocale,
+            { "„1.00000001“ за коефициента пред x2 в уравнение 2 се пази в единична точност като 1.",
+                "но точно d = 1/100000000 = 0.00000001, а не 0: системата има единствено решение.",
+                "x1 = -99999998", "x2 = 100000000" } },
+        WorkingCase { "TwoParameters",
+            { { "1", "2", "3", "6" }, { "2", "4", "6", "12" }, { "-1", "-2", "-3", "-6" } }, kCLocale,
+            { "x1 = 6 − 2·t1 − 3·t2", "x2 = t1", "x3 = t2", "където t1 и t2 са произволни числа." } }),
+    [](const testing::TestParamInfo<WorkingCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace cramer
