@@ -2,15 +2,19 @@
 
 // The full 9 × 9 Cramer sequence without display, and one determinant alone,
 // side by side with Eigen's single-precision partial-pivot LU determinant of
-// the same matrices.
+// the same matrices; the sequence recording its trace for the worked
+// solution, and the exact working of a solve.
 
 #include "solver/cramer_sequence.h"
 #include "solver/determinant.h"
+#include "solver/exact_working.h"
 
 #include <Eigen/Dense>
 #include <benchmark/benchmark.h>
 
+#include <charconv>
 #include <random>
+#include <string>
 
 namespace {
 
@@ -99,6 +103,82 @@ void EigenDeterminant9(benchmark::State& state)
         benchmark::DoNotOptimize(matrix.partialPivLu().determinant());
 }
 BENCHMARK(EigenDeterminant9);
+
+// As the window runs it: the sequence recording every elimination.
+void CramerSequence9Traced(benchmark::State& state)
+{
+    const Matrix system = randomSystem();
+    SystemStore store;
+    store.SystemSize = kSize;
+    store.SystemMatrix = system;
+    SilentDisplay display;
+    SolveRecord record;
+    for (auto _ : state) {
+        copySystem(system, store.MainWorkMatrix, kSize);
+        copySystem(system, store.SubstitutedMatrix, kSize);
+        benchmark::DoNotOptimize(runCramerSequence(store, display, &record));
+    }
+}
+BENCHMARK(CramerSequence9Traced);
+
+class Texts : public CellSource {
+public:
+    explicit Texts(std::vector<std::string> texts)
+        : texts_(std::move(texts))
+    {
+    }
+    std::string cellText(int row, int column) const override
+    {
+        return texts_[static_cast<std::size_t>((row - 1) * (kSize + 1) + column - 1)];
+    }
+
+private:
+    std::vector<std::string> texts_;
+};
+
+SolveRecord recordOf(const std::vector<std::string>& texts)
+{
+    SystemStore store;
+    store.SystemSize = kSize;
+    SilentDisplay display;
+    SolveRecord record;
+    solveSystem(store, Texts(texts), kCLocale, display, &record);
+    return record;
+}
+
+// Exact determinants, solution, check and verdict of a solve.
+void ExactWorking9(benchmark::State& state)
+{
+    const Matrix system = randomSystem();
+    std::vector<std::string> texts;
+    for (int row = 1; row <= kSize; ++row)
+        for (int column = 1; column <= kSize + 1; ++column)
+            texts.push_back(std::to_string(static_cast<int>(system[row][column])));
+    const SolveRecord record = recordOf(texts);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(computeExactWorking(record).determinants.size());
+}
+BENCHMARK(ExactWorking9)->Unit(benchmark::kMicrosecond);
+
+// Seven-digit numbers with exponents ±38 (row by row, so that d stays in range).
+void ExactWorking9Extreme(benchmark::State& state)
+{
+    std::mt19937 generator(38);
+    std::uniform_int_distribution<int> digits(1000000, 1099999);
+    std::vector<std::string> texts;
+    for (int row = 1; row <= kSize; ++row) {
+        for (int column = 1; column <= kSize + 1; ++column) {
+            const std::string number = std::to_string(digits(generator));
+            texts.push_back(number.substr(0, 1) + "." + number.substr(1) + (row % 2 ? "E-38" : "E+38"));
+        }
+    }
+    const SolveRecord record = recordOf(texts);
+    if (!record.reachedEnd())
+        state.SkipWithError("the system did not reach its end");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(computeExactWorking(record).determinants.size());
+}
+BENCHMARK(ExactWorking9Extreme)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -3,9 +3,13 @@
 // Runs whole solves on arbitrary systems of size 2 … 9 and checks what every
 // solve must keep: the typed system and the right-hand sides stay as typed,
 // every value shown is finite, the outcome is exactly one of the four, and
-// the display saw the steps of that outcome and nothing more.
+// the display saw the steps of that outcome and nothing more. The record of
+// the solve traces exactly the values announced, and its exact working
+// agrees with itself: d = 0 exactly when the system has no single
+// solution, and every solution it gives satisfies the typed system.
 
 #include "solver/cramer_sequence.h"
+#include "solver/exact_working.h"
 
 #include <array>
 #include <bit>
@@ -129,6 +133,7 @@ public:
         require(finite(value), "announced a value that is not finite");
         require(announced_ != 0 || value != 0.0f, "announced d = 0");
         ++announced_;
+        announcedValues.push_back(value);
     }
     void reportSingular() override
     {
@@ -200,6 +205,8 @@ public:
         }
     }
 
+    std::vector<float> announcedValues;
+
 private:
     const TypedSystem& typed_;
     int shown_ = 0;
@@ -210,6 +217,67 @@ private:
     bool systemShown_ = false;
     bool done_ = false;
 };
+
+bool same(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }
+
+void checkRecord(const SolveRecord& record, const SolveOutcome& outcome, const CheckingDisplay& display)
+{
+    require(record.outcome.status == outcome.status, "the record has another outcome");
+    const std::vector<float>& announced = display.announcedValues;
+    require(record.determinants.size() >= announced.size(), "an announced determinant is not in the record");
+    for (std::size_t i = 0; i < record.determinants.size(); ++i) {
+        const DeterminantRecord& entry = record.determinants[i];
+        const EliminationTrace& trace = entry.trace;
+        require(entry.index == static_cast<int>(i), "the record's determinants are out of order");
+        if (i < announced.size())
+            require(same(trace.value, announced[i]), "the trace ends on another value than was announced");
+        if (trace.status == DetStatus::Ok && !trace.pivotSearchFailed)
+            require(!trace.diagonalProducts.empty() && same(trace.diagonalProducts.back(), trace.value),
+                "the trace's final product is not its value");
+    }
+    if (outcome.status == SolveStatus::Singular)
+        require(record.determinants.size() == 1 && record.determinants[0].trace.value == 0.0f,
+            "a singular solve without its zero d");
+}
+
+void checkExactWorking(const SolveRecord& record)
+{
+    const ExactWorking working = computeExactWorking(record);
+    if (working.tooLong)
+        return;
+    const int n = record.n;
+    const bool exactZero = working.determinant.isZero();
+    require(exactZero == (working.verdict != ExactVerdict::OneSolution), "exact d = 0 disagrees with the verdict");
+    require(exactZero == (working.rank < n), "exact d = 0 disagrees with the rank");
+    require(working.augmentedRank == working.rank || working.augmentedRank == working.rank + 1, "impossible ranks");
+    const bool singleZero = record.determinants.front().trace.value == 0.0f;
+    require((working.disagreement != Disagreement::None) == (singleZero != exactZero), "a disagreement missed");
+    require(working.determinants.size() == record.determinants.size(), "an exact determinant is missing");
+
+    auto satisfies = [&](const std::vector<Rational>& x, bool homogeneous) {
+        for (int row = 1; row <= n; ++row) {
+            Rational left;
+            for (int column = 1; column <= n; ++column)
+                left += working.typedValue(n, row, column) * x[static_cast<std::size_t>(column - 1)];
+            if (left != (homogeneous ? Rational() : working.typedValue(n, row, n + 1)))
+                return false;
+        }
+        return true;
+    };
+    if (working.verdict == ExactVerdict::OneSolution)
+        require(satisfies(working.solution, false), "the exact solution does not solve the system");
+    if (working.verdict == ExactVerdict::InfinitelyMany) {
+        const GeneralSolution& general = working.general;
+        require(static_cast<int>(general.freeUnknowns.size()) == n - working.rank, "wrong number of parameters");
+        require(satisfies(general.constants, false), "the particular solution does not solve the system");
+        for (std::size_t p = 0; p < general.freeUnknowns.size(); ++p) {
+            std::vector<Rational> direction;
+            for (int j = 0; j < n; ++j)
+                direction.push_back(general.coefficients[static_cast<std::size_t>(j)][p]);
+            require(satisfies(direction, true), "a direction of the general solution is not a null vector");
+        }
+    }
+}
 
 } // namespace
 
@@ -231,8 +299,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SystemStore store;
     store.SystemSize = static_cast<std::int16_t>(typed.size);
     CheckingDisplay display(typed);
-    const SolveOutcome outcome = solveSystem(store, typed, kCLocale, display);
+    SolveRecord record;
+    const SolveOutcome outcome = solveSystem(store, typed, kCLocale, display, &record);
     display.checkOutcome(outcome);
+    checkRecord(record, outcome, display);
+    if (record.reachedEnd())
+        checkExactWorking(record);
     require((outcome.status == SolveStatus::BadCell) == anyBad, "a bad cell was missed or invented");
     if (anyBad)
         return 0;

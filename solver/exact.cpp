@@ -8,7 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
-#include <new>
+#include <vector>
 
 namespace cramer {
 namespace {
@@ -265,6 +265,71 @@ Rational Rational::singleUlp() const
     else
         mpz_mul_2exp(mpq_denref(Q(ulp)), mpq_denref(CQ(ulp)), static_cast<mp_bitcnt_t>(-ulpExponent));
     return ulp;
+}
+
+Rational determinant(const std::vector<Rational>& matrix, int n)
+{
+    const auto size = static_cast<std::size_t>(n);
+    std::vector<__mpz_struct> m(size * size);
+    for (__mpz_struct& entry : m)
+        mpz_init(&entry);
+    auto at = [&m, size](std::size_t row, std::size_t column) -> mpz_ptr { return &m[row * size + column]; };
+
+    // det(A) = det(rows × their denominators) / Π denominators.
+    Rational result(1);
+    mpz_t scale, temporary;
+    mpz_inits(scale, temporary, nullptr);
+    for (std::size_t row = 0; row < size; ++row) {
+        mpz_set_ui(scale, 1);
+        for (std::size_t column = 0; column < size; ++column)
+            mpz_lcm(scale, scale, mpq_denref(CQ(matrix[row * size + column])));
+        for (std::size_t column = 0; column < size; ++column) {
+            const __mpq_struct* entry = CQ(matrix[row * size + column]);
+            mpz_divexact(temporary, scale, mpq_denref(entry));
+            mpz_mul(at(row, column), mpq_numref(entry), temporary);
+        }
+        mpz_mul(mpq_denref(Q(result)), mpq_denref(CQ(result)), scale);
+    }
+
+    int sign = 1;
+    bool zero = false;
+    mpz_t previous;
+    mpz_init_set_ui(previous, 1);
+    for (std::size_t k = 0; k + 1 < size && !zero; ++k) {
+        std::size_t pivot = k;
+        while (pivot < size && mpz_sgn(at(pivot, k)) == 0)
+            ++pivot;
+        if (pivot == size) {
+            zero = true;
+            break;
+        }
+        if (pivot != k) {
+            for (std::size_t column = 0; column < size; ++column)
+                mpz_swap(at(pivot, column), at(k, column));
+            sign = -sign;
+        }
+        for (std::size_t row = k + 1; row < size; ++row) {
+            for (std::size_t column = k + 1; column < size; ++column) {
+                // a_rc = (a_kk · a_rc − a_rk · a_kc) / previous pivot, exactly.
+                mpz_mul(temporary, at(row, column), at(k, k));
+                mpz_submul(temporary, at(row, k), at(k, column));
+                mpz_divexact(at(row, column), temporary, previous);
+            }
+        }
+        mpz_set(previous, at(k, k));
+    }
+    if (zero || mpz_sgn(at(size - 1, size - 1)) == 0) {
+        mpq_set_ui(Q(result), 0, 1);
+    } else {
+        mpz_set(mpq_numref(Q(result)), at(size - 1, size - 1));
+        if (sign < 0)
+            mpz_neg(mpq_numref(Q(result)), mpq_numref(CQ(result)));
+        mpq_canonicalize(Q(result));
+    }
+    mpz_clears(scale, temporary, previous, nullptr);
+    for (__mpz_struct& entry : m)
+        mpz_clear(&entry);
+    return result;
 }
 
 #undef Q

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cramer {
 
@@ -65,8 +66,15 @@ public:
     Rational singleUlp() const;
 
 private:
+    friend Rational determinant(const std::vector<Rational>& matrix, int n);
+
     // Holds GMP's mpq_t; its size is checked where GMP is included.
     alignas(8) unsigned char storage_[32];
 };
+
+// The determinant of an n × n matrix given row by row: each row brought to
+// integers by its common denominator, then eliminated without fractions
+// (Bareiss), which keeps every intermediate an exact integer.
+Rational determinant(const std::vector<Rational>& matrix, int n);
 
 } // namespace cramer

@@ -11,33 +11,6 @@ namespace {
 
 using Rows = std::vector<std::vector<Rational>>;
 
-// Exact determinant by elimination with the first non-zero pivot.
-Rational determinantOf(Rows rows)
-{
-    const std::size_t n = rows.size();
-    Rational result(1);
-    for (std::size_t k = 0; k < n; ++k) {
-        std::size_t pivotRow = k;
-        while (pivotRow < n && rows[pivotRow][k].isZero())
-            ++pivotRow;
-        if (pivotRow == n)
-            return Rational();
-        if (pivotRow != k) {
-            std::swap(rows[pivotRow], rows[k]);
-            result = -result;
-        }
-        result *= rows[k][k];
-        for (std::size_t i = k + 1; i < n; ++i) {
-            if (rows[i][k].isZero())
-                continue;
-            const Rational factor = rows[i][k] / rows[k][k];
-            for (std::size_t j = k + 1; j < n; ++j)
-                rows[i][j] -= factor * rows[k][j];
-        }
-    }
-    return result;
-}
-
 struct ReducedForm {
     int rank = 0; // of the coefficients
     int augmentedRank = 0;
@@ -145,36 +118,42 @@ ExactWorking computeExactWorking(const SolveRecord& record)
         }
     }
 
-    auto coefficients = [&](int substituted) {
-        Rows rows(static_cast<std::size_t>(n));
+    // d and d_1 … d_n by Cramer's rule itself, exactly.
+    auto exactDeterminant = [&](int substituted) {
+        std::vector<Rational> matrix;
         for (int row = 1; row <= n; ++row)
             for (int column = 1; column <= n; ++column)
-                rows[static_cast<std::size_t>(row - 1)].push_back(
-                    working.typedValue(n, row, column == substituted ? n + 1 : column));
-        return rows;
+                matrix.push_back(working.typedValue(n, row, column == substituted ? n + 1 : column));
+        return determinant(matrix, n);
     };
-    for (const DeterminantRecord& determinant : record.determinants) {
-        working.determinants.push_back(
-            ValueError::of(determinant.trace.value, determinantOf(coefficients(determinant.index))));
-    }
-    working.determinant = working.determinants.empty() ? determinantOf(coefficients(0))
-                                                       : working.determinants.front().exact;
+    std::vector<Rational> determinants;
+    for (int index = 0; index <= n; ++index)
+        determinants.push_back(exactDeterminant(index));
+    for (const DeterminantRecord& entry : record.determinants)
+        working.determinants.push_back(ValueError::of(entry.trace.value, determinants[static_cast<std::size_t>(entry.index)]));
+    working.determinant = determinants.front();
 
-    Rows augmented = coefficients(0);
-    for (int row = 1; row <= n; ++row)
-        augmented[static_cast<std::size_t>(row - 1)].push_back(working.typedValue(n, row, n + 1));
-    const ReducedForm form = reduce(std::move(augmented));
-    working.rank = form.rank;
-    working.augmentedRank = form.augmentedRank;
-    if (form.augmentedRank > form.rank) {
-        working.verdict = ExactVerdict::NoSolution;
-    } else if (form.rank < n) {
-        working.verdict = ExactVerdict::InfinitelyMany;
-        working.general = generalSolution(form, n);
-    } else {
+    if (!working.determinant.isZero()) {
         working.verdict = ExactVerdict::OneSolution;
-        for (int row = 0; row < n; ++row)
-            working.solution.push_back(form.rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(n)]);
+        working.rank = n;
+        working.augmentedRank = n;
+        for (int index = 1; index <= n; ++index)
+            working.solution.push_back(determinants[static_cast<std::size_t>(index)] / working.determinant);
+    } else {
+        // Rouché–Capelli from the reduced augmented matrix.
+        Rows augmented(static_cast<std::size_t>(n));
+        for (int row = 1; row <= n; ++row)
+            for (int column = 1; column <= n + 1; ++column)
+                augmented[static_cast<std::size_t>(row - 1)].push_back(working.typedValue(n, row, column));
+        const ReducedForm form = reduce(std::move(augmented));
+        working.rank = form.rank;
+        working.augmentedRank = form.augmentedRank;
+        if (form.augmentedRank > form.rank) {
+            working.verdict = ExactVerdict::NoSolution;
+        } else {
+            working.verdict = ExactVerdict::InfinitelyMany;
+            working.general = generalSolution(form, n);
+        }
     }
 
     const bool singleZero = !record.determinants.empty() && record.determinants.front().trace.value == 0.0f;

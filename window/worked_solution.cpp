@@ -85,8 +85,14 @@ std::vector<qsizetype> columnWidths(const std::vector<QStringList>& matrix)
 
 WorkedSolution::WorkedSolution(SolveRecord solve)
     : record(std::move(solve))
-    , exact(computeExactWorking(record))
 {
+}
+
+const ExactWorking& WorkedSolution::exact() const
+{
+    if (!exact_)
+        exact_ = computeExactWorking(record);
+    return *exact_;
 }
 
 QString WorkedSolution::number(float value) const { return QString::fromStdString(formatSingle(value, record.locale)); }

@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace cramer {
@@ -24,9 +25,13 @@ struct WorkedSolution {
     // The result rows were filled: the short solution can be copied.
     bool hasResults() const { return record.outcome.status == SolveStatus::Solved; }
     QString number(float value) const;
+    // Computed when first asked for: the short solution never needs it.
+    const ExactWorking& exact() const;
 
     SolveRecord record;
-    ExactWorking exact;
+
+private:
+    mutable std::optional<ExactWorking> exact_;
 };
 
 // "d" for 0, otherwise "d" with the index written by `indexFormat` ("%1",

@@ -41,9 +41,9 @@ public:
     explicit Builder(const WorkedSolution& solution)
         : solution_(solution)
         , record_(solution.record)
-        , exact_(solution.exact)
+        , exact_(solution.exact())
         , point_(QString::fromStdString(solution.record.locale.decimal))
-        , haveExact_(!solution.exact.tooLong)
+        , haveExact_(!exact_.tooLong)
     {
     }
 
@@ -305,8 +305,8 @@ private:
             parameters << QStringLiteral("t%1").arg(p + 1);
         for (std::size_t j = 0; j < general.constants.size(); ++j) {
             QString right;
-            for (std::size_t p = 0; p < parameters.size(); ++p) {
-                const Rational& coefficient = general.coefficients[j][p];
+            for (qsizetype p = 0; p < parameters.size(); ++p) {
+                const Rational& coefficient = general.coefficients[j][static_cast<std::size_t>(p)];
                 if (coefficient.isZero())
                     continue;
                 const bool negative = coefficient.sign() < 0;
@@ -315,7 +315,7 @@ private:
                     right += negative ? QStringLiteral(" − ") : QStringLiteral(" + ");
                 else if (negative)
                     right += QStringLiteral("−");
-                right += (magnitude == QStringLiteral("1") ? QString() : magnitude % QStringLiteral("·")) % parameters[static_cast<qsizetype>(p)];
+                right += (magnitude == QStringLiteral("1") ? QString() : magnitude % QStringLiteral("·")) % parameters[p];
             }
             const Rational& constant = general.constants[j];
             if (!constant.isZero() || right.isEmpty()) {
