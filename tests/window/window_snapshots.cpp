@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -75,8 +76,14 @@ int main(int argc, char* argv[])
         if (auto* menu = qobject_cast<QMenu*>(holder); menu && menu->parent() != window.form)
             solutionMenu = menu;
     if (solutionMenu) {
-        solutionMenu->popup(window.main->mapToGlobal(QPoint(0, 0)));
-        save(*solutionMenu, "menu-solution.png");
+        // The open menu drawn where it drops down from the menu bar.
+        const QPoint below = window.main->menuBar()->actionGeometry(solutionMenu->menuAction()).bottomLeft();
+        solutionMenu->popup(window.main->mapToGlobal(below));
+        QPixmap shot = window.main->grab();
+        QPainter painter(&shot);
+        painter.drawPixmap(below, solutionMenu->grab());
+        painter.end();
+        shot.save(out.filePath(QStringLiteral("menu.png")));
         solutionMenu->close();
     }
 
