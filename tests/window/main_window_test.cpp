@@ -175,6 +175,27 @@ TEST_F(WorkingFiles, AreWrittenAsHtmlOrPdfAndAFailureIsNamed)
     EXPECT_TRUE(window.boxes.shown.back().text.contains(nowhere)) << window.boxes.shown.back().text.toStdString();
 }
 
+TEST(MainWindow, PasteFromTheMenuGoesToTheFocusedCellOrTheFirst)
+{
+    TestWindow window;
+    window.activate();
+    const MainWindow::Actions& actions = window.main->actions();
+    QApplication::clipboard()->clear();
+    EXPECT_FALSE(actions.paste->isEnabled());
+
+    QApplication::clipboard()->setText(QStringLiteral("7"));
+    ASSERT_TRUE(actions.paste->isEnabled());
+    window.form->cell(2, 3)->setFocus();
+    actions.paste->trigger();
+    EXPECT_EQ(window.form->cell(2, 3)->text(), "7");
+
+    QApplication::clipboard()->setText(QStringLiteral("1\t2\t3\t4\n5\t6\t7\t8\n9\t1\t2\t3\n"));
+    window.form->command(1)->setFocus();
+    actions.paste->trigger();
+    EXPECT_EQ(window.form->store().SystemSize, 3) << "a whole system at the first cell lays the grid out";
+    EXPECT_EQ(window.form->cell(3, 4)->text(), "3");
+}
+
 TEST(MainWindow, AboutNamesTheProgramItsVersionAndLicence)
 {
     TestWindow window;
