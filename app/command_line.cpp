@@ -32,6 +32,75 @@ bool userChoseStyle(const QStringList& arguments, const QString& styleOverride)
     });
 }
 
+namespace {
+
+// QGuiApplication's and QApplication's own options (Qt's documentation of
+// both classes), those that take a value first.
+const QStringList kQtOptionsWithValue { QStringLiteral("platform"), QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"), QStringLiteral("plugin"), QStringLiteral("qmljsdebugger"),
+    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"), QStringLiteral("qwindowtitle"),
+    QStringLiteral("session"), QStringLiteral("style"), QStringLiteral("stylesheet"), QStringLiteral("display"),
+    QStringLiteral("geometry") };
+const QStringList kQtFlags { QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+    QStringLiteral("dograb"), QStringLiteral("sync") };
+
+// "-style", "--style" and "-style=…" give "style"; anything else nothing.
+QString qtOptionName(const QString& argument)
+{
+    if (!argument.startsWith(QLatin1Char('-')))
+        return {};
+    QString name = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
+    name = name.left(name.indexOf(QLatin1Char('=')));
+    return kQtOptionsWithValue.contains(name) || kQtFlags.contains(name) ? name : QString();
+}
+
+} // namespace
+
+QStringList withoutQtOptions(const QStringList& arguments)
+{
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString name = i == 0 ? QString() : qtOptionName(arguments[i]);
+        if (name.isEmpty()) {
+            kept << arguments[i];
+            continue;
+        }
+        if (kQtOptionsWithValue.contains(name) && !arguments[i].contains(QLatin1Char('=')))
+            ++i; // its value
+    }
+    return kept;
+}
+
+QStringList chosenPlatforms(const QStringList& arguments, const QString& platformVariable)
+{
+    QString chosen;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (qtOptionName(arguments[i]) != QStringLiteral("platform"))
+            continue;
+        const qsizetype equals = arguments[i].indexOf(QLatin1Char('='));
+        chosen = equals >= 0 ? arguments[i].mid(equals + 1) : arguments.value(i + 1);
+    }
+    if (chosen.isEmpty())
+        chosen = platformVariable;
+    if (chosen.isEmpty())
+        return { QStringLiteral("xcb"), QStringLiteral("wayland") };
+    QStringList platforms;
+    for (const QString& entry : chosen.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        platforms << entry.section(QLatin1Char(':'), 0, 0); // without the plugin's own options
+    return platforms;
+}
+
+bool hasDisplay(const QStringList& platforms, const QString& display, const QString& waylandDisplay)
+{
+    return std::any_of(platforms.begin(), platforms.end(), [&](const QString& platform) {
+        if (platform == QStringLiteral("xcb"))
+            return !display.isEmpty();
+        if (platform.startsWith(QStringLiteral("wayland")))
+            return !waylandDisplay.isEmpty();
+        return true;
+    });
+}
+
 void describeCommandLine(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(QStringLiteral(

@@ -3,10 +3,35 @@
 #include "command_line.h"
 #include "window/main_window.h"
 #include "window/picture.h"
+#include "window/texts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QStyleFactory>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QStringList heldBack;
+QtMessageHandler qtHandler = nullptr;
+
+// While the window system is opened: Qt's own lines are held back, and a
+// platform that cannot be opened ends the program with one line of ours
+// instead of Qt's advice to reinstall.
+void platformMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        std::fputs(cramer::texts::qtText(cramer::texts::kPlatformFailed).toLocal8Bit().constData(), stderr);
+        std::fputc('\n', stderr);
+        std::_Exit(1);
+    }
+    Q_UNUSED(context);
+    heldBack << message;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -26,8 +51,26 @@ int main(int argc, char* argv[])
         parser.showHelp();
     }
 
+    // Without a display the command line is still answered, and the user
+    // hears what is missing.
+    if (!cramer::hasDisplay(cramer::chosenPlatforms(arguments, qEnvironmentVariable("QT_QPA_PLATFORM")),
+            qEnvironmentVariable("DISPLAY"), qEnvironmentVariable("WAYLAND_DISPLAY"))) {
+        QCoreApplication application(argc, argv);
+        if (!parser.parse(cramer::withoutQtOptions(arguments))) {
+            std::fprintf(stderr, "%s: %s\n", CRAMER_EXECUTABLE, qPrintable(parser.errorText()));
+            return 1;
+        }
+        std::fputs(cramer::texts::qtText(cramer::texts::kNoDisplay).toLocal8Bit().constData(), stderr);
+        std::fputc('\n', stderr);
+        return 1;
+    }
+
     const bool styleChosen = cramer::userChoseStyle(arguments, qEnvironmentVariable("QT_STYLE_OVERRIDE"));
+    qtHandler = qInstallMessageHandler(platformMessages);
     QApplication application(argc, argv); // takes Qt's own options out of the arguments
+    qInstallMessageHandler(qtHandler);
+    for (const QString& message : std::as_const(heldBack))
+        qWarning("%s", qPrintable(message));
     parser.process(application);
     QGuiApplication::setDesktopFileName(QStringLiteral(CRAMER_APPLICATION_ID));
     QGuiApplication::setWindowIcon(cramer::applicationIcon());

@@ -83,6 +83,8 @@ public:
     // The last solve that reached its end (solved, or stopped at d = 0), until
     // the grid is laid out or cleared again or another solve starts.
     const SolveRecord* lastSolve() const { return lastSolve_ ? &*lastSolve_ : nullptr; }
+    // A cell of that system has been edited since: the grid shows another.
+    bool isLastSolveOutdated() const { return lastSolveOutdated_; }
     // A command is running (a message box of it is open): take no other.
     bool isBusy() const { return commandRunning_; }
     // Below the editing entries of every cell's context menu, and the
@@ -91,6 +93,7 @@ public:
 
 signals:
     void lastSolveChanged();
+    void lastSolveOutdated();
 
 private:
     void createFrames();
@@ -122,6 +125,7 @@ private:
     NumberLocale numberLocale_;
     bool commandRunning_ = false;
     std::optional<SolveRecord> lastSolve_;
+    bool lastSolveOutdated_ = false;
 
     std::array<QGroupBox*, 3> frames_ {};
     std::array<std::array<GridCell*, tables::kGridColumns + 1>, tables::kGridRows + 1> cells_ {};

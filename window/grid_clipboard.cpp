@@ -60,6 +60,14 @@ void Form1::connectCells()
                 [this, row, column] { moveToNextCell(row, column); });
             connect(entry, &GridCell::verticalMoveRequested, this,
                 [this, row, column](int rows) { moveVertically(row, column, rows); });
+            // Only the user edits a cell between commands.
+            connect(entry, &QLineEdit::textChanged, this, [this, row, column] {
+                if (!lastSolve_ || lastSolveOutdated_ || commandRunning_ || row > lastSolve_->n
+                    || column > lastSolve_->n + 1)
+                    return;
+                lastSolveOutdated_ = true;
+                emit lastSolveOutdated();
+            });
         }
     }
 }
@@ -80,6 +88,7 @@ void Form1::setLastSolve(std::optional<SolveRecord> record)
     if (!record && !lastSolve_)
         return;
     lastSolve_ = std::move(record);
+    lastSolveOutdated_ = false;
     emit lastSolveChanged();
 }
 
@@ -103,6 +112,22 @@ void Form1::pasteIntoGrid(int row, int column)
         return;
     const TextBlock block
         = splitTextBlock(QGuiApplication::clipboard()->text(), QLocale().decimalPoint().front());
+    // A text longer than a cell holds would be cut without a word: refuse it.
+    const int longest = cell(row, column)->maxLength();
+    for (int i = 0; i < block.height(); ++i) {
+        const QStringList& cells = block.rows[static_cast<std::size_t>(i)];
+        for (int j = 0; j < cells.size(); ++j) {
+            if (cells[j].size() > longest) {
+                boxes_.inform(this, qtText(texts::kPasteTitle),
+                    qtText(texts::kPasteTooLong)
+                        .arg(row + i)
+                        .arg(column + j)
+                        .arg(cells[j].size())
+                        .arg(longest));
+                return;
+            }
+        }
+    }
     if (block.isSingleCell()) {
         // Without the line break a spreadsheet puts after a single cell.
         if (block.rows.empty())

@@ -35,6 +35,7 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(form_, &Form1::lastSolveChanged, this, &MainWindow::takeLastSolve);
+    connect(form_, &Form1::lastSolveOutdated, this, &MainWindow::markOutdated);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::updateActions);
     updateActions();
 }
@@ -101,6 +102,15 @@ void MainWindow::takeLastSolve()
         worked_.reset();
     }
     updateActions();
+}
+
+void MainWindow::markOutdated()
+{
+    if (!worked_)
+        return;
+    worked_->outdated = true;
+    if (working_)
+        working_->showSolution(*worked_);
 }
 
 void MainWindow::copySolution() const

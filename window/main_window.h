@@ -53,6 +53,7 @@ private:
     void createMenus();
     void updateActions();
     void takeLastSolve();
+    void markOutdated();
 
     MessageBoxes& boxes_;
     Form1* form_ = nullptr;

@@ -6,6 +6,7 @@
 #include "window/form1.h"
 
 #include "window/layout_tables.h"
+#include "window/quoted_text.h"
 #include "window/texts.h"
 
 #include <QLocale>
@@ -72,14 +73,7 @@ private:
 };
 
 // Long pasted texts are shortened in messages; the cell keeps them whole.
-QString quoted(const std::string& text)
-{
-    constexpr int kLongest = 40;
-    QString shown = QString::fromStdString(text);
-    if (shown.size() > kLongest)
-        shown = shown.left(kLongest) + QChar(0x2026);
-    return shown;
-}
+QString quoted(const std::string& text) { return quotedForMessage(QString::fromStdString(text)); }
 
 } // namespace
 

@@ -66,6 +66,9 @@ inline constexpr const char* kPasteRagged
     = "Редовете на блока в клипборда имат различен брой клетки (от %1 до %2). "
       "Система с %3 уравнения се поставя като %3 реда по %4 клетки.\n"
       "Нищо не е променено.";
+inline constexpr const char* kPasteTooLong
+    = "Текстът за ред %1, колона %2 има %3 знака, а една клетка побира най-много %4.\n"
+      "Нищо не е променено.";
 inline constexpr const char* kOneRow = "1 ред";
 inline constexpr const char* kRows = "%1 реда";
 inline constexpr const char* kOneCell = "1 клетка";
@@ -77,6 +80,17 @@ inline constexpr const char* kCopySolutionAsLatex = "Копирай като LaT
 inline constexpr const char* kSolutionSystemHeading = "Система:";
 inline constexpr const char* kSolutionDeterminantsHeading = "Детерминанти:";
 inline constexpr const char* kSolutionResultsHeading = "Решение:";
+
+// Starting without a window system (one line on standard error, in both
+// languages, since the desktop's language cannot be told then).
+inline constexpr const char* kNoDisplay
+    = "cramer: няма екран, на който да се отвори прозорецът (DISPLAY и WAYLAND_DISPLAY не са зададени); "
+      "пуснете програмата в графична сесия. / cramer: no display to open the window on (neither DISPLAY "
+      "nor WAYLAND_DISPLAY is set); run it in a graphical session.";
+inline constexpr const char* kPlatformFailed
+    = "cramer: графичната система не може да бъде отворена (екранът не отговаря или няма модул за нея); "
+      "пуснете програмата в графична сесия. / cramer: the window system could not be opened (the display "
+      "does not answer, or Qt has no plugin for it); run it in a graphical session.";
 
 // The menu bar. "&" marks the accelerator.
 inline constexpr const char* kFileMenu = "&Файл";
@@ -94,6 +108,10 @@ inline constexpr const char* kAboutText
       "детерминантите d1 … dn и намира всяко неизвестно като xi = di / d. Смята с числа с единична "
       "точност, а подробното решение показва и точните стойности.\n\n"
       "Свободен софтуер под лиценза GNU General Public License, версия 3 или по-нова.";
+
+// At the top of every form of a solution once the grid has been edited.
+inline constexpr const char* kOutdatedSolution
+    = "Това е решението на последната решена система: системата в таблицата е променена след това.";
 
 // The worked-solution window and the files it writes.
 inline constexpr const char* kWorkingTitle = "Подробно решение";

@@ -119,10 +119,16 @@ std::vector<EquationTerm> equationTerms(const QStringList& equation)
     return terms;
 }
 
+QString outdatedNote(const WorkedSolution& solution)
+{
+    return solution.outdated ? qtText(texts::kOutdatedSolution) : QString();
+}
+
 QString solutionAsPlainText(const WorkedSolution& worked)
 {
     const ShownTexts solution = shownTexts(worked);
-    QString text = qtText(texts::kSolutionSystemHeading) % QLatin1Char('\n');
+    QString text = worked.outdated ? outdatedNote(worked) % QStringLiteral("\n\n") : QString();
+    text += qtText(texts::kSolutionSystemHeading) % QLatin1Char('\n');
     for (const QStringList& equation : solution.system) {
         text += leftSide(equation,
                     [](const QString& a, int j) -> QString { return a % QStringLiteral("·x%1").arg(j); })
@@ -177,8 +183,10 @@ QString solutionAsHtml(const WorkedSolution& worked)
         return QStringLiteral("<h3>") % qtText(text) % QStringLiteral("</h3>\n");
     };
 
-    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n")
-        % heading(texts::kSolutionSystemHeading) % table;
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n");
+    if (worked.outdated)
+        html += QStringLiteral("<p><b>") % outdatedNote(worked).toHtmlEscaped() % QStringLiteral("</b></p>\n");
+    html += heading(texts::kSolutionSystemHeading) % table;
     for (const QStringList& equation : solution.system) {
         html += QStringLiteral("<tr>");
         int j = 0;
@@ -241,8 +249,8 @@ QString solutionAsLatex(const WorkedSolution& worked)
         return text;
     };
 
-    QString latex = QStringLiteral("% ") % qtText(texts::kSolutionSystemHeading)
-        % QStringLiteral("\n\\[\n\\begin{cases}\n");
+    QString latex = worked.outdated ? QStringLiteral("% ") % outdatedNote(worked) % QLatin1Char('\n') : QString();
+    latex += QStringLiteral("% ") % qtText(texts::kSolutionSystemHeading) % QStringLiteral("\n\\[\n\\begin{cases}\n");
     QStringList equations;
     for (const QStringList& equation : solution.system) {
         equations << leftSide(equation,

@@ -29,6 +29,8 @@ struct WorkedSolution {
     const ExactWorking& exact() const;
 
     SolveRecord record;
+    // The grid has been edited since: every form says so at its top.
+    bool outdated = false;
 
 private:
     mutable std::optional<ExactWorking> exact_;
@@ -46,6 +48,9 @@ struct EquationTerm {
     QString coefficient;
 };
 std::vector<EquationTerm> equationTerms(const QStringList& equation);
+
+// A line that says the grid has changed since the solve, or nothing.
+QString outdatedNote(const WorkedSolution& solution);
 
 // The short solution, with the texts the window showed; only with results.
 QString solutionAsPlainText(const WorkedSolution& solution);

@@ -49,6 +49,8 @@ public:
 
     WorkingDocument build()
     {
+        if (solution_.outdated)
+            verdict(outdatedNote(solution_));
         system();
         for (std::size_t i = 0; i < record_.determinants.size(); ++i)
             determinant(record_.determinants[i], haveExact_ ? &exact_.determinants[i] : nullptr);
