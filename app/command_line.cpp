@@ -11,8 +11,7 @@ namespace cramer {
 bool asksForInformationOnly(const QStringList& arguments)
 {
     static const QStringList kInformation { QStringLiteral("-h"), QStringLiteral("-?"),
-        QStringLiteral("--help"), QStringLiteral("--help-all"), QStringLiteral("-v"),
-        QStringLiteral("--version") };
+        QStringLiteral("--help"), QStringLiteral("-v"), QStringLiteral("--version") };
     const QStringList options = arguments.mid(1);
     return std::any_of(options.begin(), options.end(),
         [](const QString& argument) { return kInformation.contains(argument); });
@@ -106,7 +105,10 @@ void describeCommandLine(QCommandLineParser& parser)
     parser.setApplicationDescription(QStringLiteral(
         "Solves a system of 2 to 9 linear equations by Cramer's rule and shows every determinant "
         "on the way.\nQt's standard options, such as -style and -platform, work too; see cramer(1)."));
-    parser.addHelpOption();
+    // Not Qt's help option: its --help-all would list Qt's options only
+    // where a window system has been opened.
+    parser.addOption(QCommandLineOption({ QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help") },
+        QStringLiteral("Displays help on commandline options.")));
     parser.addVersionOption();
 }
 

@@ -12,7 +12,7 @@ class QCommandLineParser;
 
 namespace cramer {
 
-// -h, -?, --help, --help-all, -v, --version.
+// -h, -?, --help, -v, --version.
 bool asksForInformationOnly(const QStringList& arguments);
 
 // A style chosen by the user: Qt's -style option in any of its spellings, or

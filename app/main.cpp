@@ -3,6 +3,7 @@
 #include "command_line.h"
 #include "window/main_window.h"
 #include "window/picture.h"
+#include "window/qt_texts.h"
 #include "window/texts.h"
 
 #include <QApplication>
@@ -72,6 +73,7 @@ int main(int argc, char* argv[])
     for (const QString& message : std::as_const(heldBack))
         qWarning("%s", qPrintable(message));
     parser.process(application);
+    cramer::installBulgarianQtTexts();
     QGuiApplication::setDesktopFileName(QStringLiteral(CRAMER_APPLICATION_ID));
     QGuiApplication::setWindowIcon(cramer::applicationIcon());
     // Fusion draws the cells and options in the colours the window gives

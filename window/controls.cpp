@@ -124,8 +124,9 @@ void GridCell::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    // The standard Paste entry, known by its (translated) text, pastes
-    // blocks like the keys do.
+    // The standard Paste entry, known by its text as QLineEdit translates it
+    // (Qt 6.4 names these actions by nothing else), pastes blocks like the
+    // keys do.
     for (QAction* action : menu->actions()) {
         if (action->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Paste")) {
             disconnect(action, &QAction::triggered, nullptr, nullptr);

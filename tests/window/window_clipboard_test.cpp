@@ -125,11 +125,17 @@ TEST_F(GridClipboard, OneCellAndTheContextMenuPasteAsBefore)
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
     QStringList entries;
-    for (QAction* action : menu->actions())
+    QAction* paste = nullptr;
+    for (QAction* action : menu->actions()) {
         entries << action->text();
+        if (action->text().startsWith(QString::fromUtf8("&Поставяне\t")))
+            paste = action;
+    }
     EXPECT_TRUE(entries.contains(QString::fromUtf8("Копирай решението")));
-    ASSERT_TRUE(entries.filter("Paste").size() == 1) << entries.join(", ").toStdString();
-    menu->actions().at(entries.indexOf(entries.filter("Paste").front()))->trigger();
+    // Qt's own entries in Bulgarian too, whatever the locale.
+    EXPECT_TRUE(entries.filter(QStringLiteral("Paste")).isEmpty()) << entries.join(", ").toStdString();
+    ASSERT_NE(paste, nullptr) << entries.join(", ").toStdString();
+    paste->trigger();
     menu->close();
     EXPECT_EQ(window.texts(4, 4).back(), "8");
 }

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "window/qt_texts.h"
+
 #include <QApplication>
 #include <QStyleFactory>
 
@@ -10,6 +12,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    cramer::installBulgarianQtTexts(); // as the program does
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
