@@ -103,6 +103,14 @@ void GridCell::setBackColor(std::uint32_t colour)
     setPalette(sharedPalette(QPalette::Base, colour, QPalette::Text, tables::kRed));
 }
 
+void GridCell::describeValue(const QString& value)
+{
+    if (value == toolTip())
+        return;
+    setToolTip(value);
+    setAccessibleDescription(value);
+}
+
 void GridCell::keyPressEvent(QKeyEvent* event)
 {
     const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
@@ -169,6 +177,14 @@ void CaptionLabel::setCaption(const QString& caption)
     if (font != this->font())
         setFont(font);
     setText(caption);
+}
+
+void CaptionLabel::describeValue(const QString& value)
+{
+    if (value == toolTip())
+        return;
+    setToolTip(value);
+    setAccessibleDescription(value);
 }
 
 BarLine::BarLine(const QColor& colour, QWidget* parent)

@@ -50,6 +50,9 @@ public:
     std::uint32_t backColor() const { return backColor_; }
     void setBackColor(std::uint32_t colour);
 
+    // The full value behind the text: tooltip and accessible description.
+    void describeValue(const QString& value);
+
     // Added below the editing entries of the context menu.
     void setExtraMenuActions(const QList<QAction*>& actions) { extraMenuActions_ = actions; }
 
@@ -75,6 +78,8 @@ class CaptionLabel : public QLabel {
 public:
     CaptionLabel(const QFont& nominal, QWidget* parent);
     void setCaption(const QString& caption);
+    // The full value behind a rounded caption: tooltip and accessible description.
+    void describeValue(const QString& value);
 
 private:
     QFont nominal_;

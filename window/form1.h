@@ -116,6 +116,8 @@ private:
     std::vector<GridCell*> systemCells(int n) const;
     void reportBadCell(const CellError& error);
     void reportOverflow(const OverflowError& error);
+    // The values the result rows show rounded, in full behind each label.
+    void describeResultRows(const SolveRecord& record);
     void setLastSolve(std::optional<SolveRecord> record);
     bool isCellInUse(int row, int column) const;
     void focusCell(int row, int column);

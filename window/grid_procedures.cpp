@@ -66,12 +66,17 @@ void Form1::iz4istitext()
     line(1)->setEnds(
         tables::kRestingBarX, tables::kRestingBarTop, tables::kRestingBarX, tables::kRestingBarBottom);
     line(3)->setDrawMode(tables::kDrawModeMaskNotPen);
-    for (int row = 1; row <= tables::kGridRows; ++row)
-        for (int column = 1; column <= tables::kGridColumns; ++column)
+    for (int row = 1; row <= tables::kGridRows; ++row) {
+        for (int column = 1; column <= tables::kGridColumns; ++column) {
             cell(row, column)->clear();
+            cell(row, column)->describeValue(QString());
+        }
+    }
     for (int number = 1; number <= tables::kLabelCount; ++number) {
-        if (number != tables::kResultHeadingLabel && number != tables::kAttributionLabel)
+        if (number != tables::kResultHeadingLabel && number != tables::kAttributionLabel) {
             label(number)->setCaption(QString());
+            label(number)->describeValue(QString());
+        }
     }
 }
 
@@ -109,9 +114,14 @@ void Form1::pokajideterminanta(const Matrix& matrix, int n)
     for (int row = 1; row <= n; ++row)
         for (int column = 1; column <= n; ++column)
             cell(row, column)->setBackColor(tables::kWindowBackground);
-    for (int row = 1; row <= n; ++row)
-        for (int column = 1; column <= n; ++column)
-            cell(row, column)->setText(numberText(matrix[row][column]));
+    for (int row = 1; row <= n; ++row) {
+        for (int column = 1; column <= n; ++column) {
+            const QString value = numberText(matrix[row][column]);
+            cell(row, column)->setText(value);
+            // Behind a text the cell had to squeeze.
+            cell(row, column)->describeValue(value);
+        }
+    }
 }
 
 void Form1::pokajisistemata(const Matrix& matrix)

@@ -101,6 +101,8 @@ void Form1::Command3_Click()
     SolveRecord record;
     const SolveOutcome outcome = solveSystem(store_, GridTexts(*this), numberLocale_, display, &record);
     if (record.reachedEnd()) {
+        if (outcome.status == SolveStatus::Solved)
+            describeResultRows(record);
         setLastSolve(std::move(record));
     } else if (outcome.status == SolveStatus::BadCell) {
         reportBadCell(*outcome.cell);
@@ -112,6 +114,20 @@ void Form1::Command3_Click()
         for (GridCell* cell : systemCells(n))
             cell->setText(*text++);
         reportOverflow(*outcome.overflow);
+    }
+}
+
+void Form1::describeResultRows(const SolveRecord& record)
+{
+    using tables::ResultColumn;
+    auto describe = [this](int row, ResultColumn column, float value) {
+        label(tables::resultLabelNumber(row, column))->describeValue(numberText(value));
+    };
+    for (int row = 1; row <= record.n; ++row) {
+        const auto i = static_cast<std::size_t>(row);
+        describe(row, ResultColumn::Numerator, record.determinants[i].trace.value);
+        describe(row, ResultColumn::Determinant, record.determinants[0].trace.value);
+        describe(row, ResultColumn::Solution, record.quotients[i - 1]);
     }
 }
 

@@ -167,6 +167,30 @@ TEST_F(SolveInWindow, DividesByTheUnroundedDeterminant)
     EXPECT_EQ(resultRow(*window.form, 2), QStringList({ "x2=d2/d=", "0.25", "/", "0.19", "=", "1.333" }));
 }
 
+TEST_F(SolveInWindow, FullValuesStandBehindRoundedOnesAndSqueezedCells)
+{
+    TestWindow window;
+    window.type({ { "0.5", "0.25", "1" }, { "0.25", "0.5", "1" } });
+    QString behindCell;
+    window.boxes.whileOpen = [&](const ShownMessage&) {
+        if (behindCell.isEmpty())
+            behindCell = window.form->cell(1, 2)->toolTip();
+    };
+    window.solve();
+    EXPECT_EQ(behindCell, "0.25");
+    auto behind = [&](int number) {
+        const CaptionLabel* shown = window.form->label(number);
+        EXPECT_EQ(shown->toolTip(), shown->accessibleDescription());
+        return shown->text() + " " + shown->toolTip();
+    };
+    EXPECT_EQ(behind(103), "0.19 0.1875"); // d
+    EXPECT_EQ(behind(10), "0.25 0.25"); // d_1
+    EXPECT_EQ(behind(121), "1.333 1.333333"); // x_1
+    QTest::mouseClick(window.form->command(2), Qt::LeftButton);
+    EXPECT_TRUE(window.form->label(121)->toolTip().isEmpty());
+    EXPECT_TRUE(window.form->cell(1, 2)->toolTip().isEmpty());
+}
+
 TEST_F(SolveInWindow, SecondSolveGivesTheSameResults)
 {
     TestWindow window;
