@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QScreen>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -37,6 +38,7 @@ void platformMessages(QtMsgType type, const QMessageLogContext& context, const Q
 int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral(CRAMER_EXECUTABLE));
+    QCoreApplication::setOrganizationName(QStringLiteral(CRAMER_EXECUTABLE)); // settings in ~/.config/cramer/
     QCoreApplication::setApplicationVersion(QStringLiteral(CRAMER_VERSION));
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -83,6 +85,9 @@ int main(int argc, char* argv[])
 
     cramer::ModalMessageBoxes boxes;
     cramer::MainWindow window(boxes);
+    window.restoreZoom();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.fitInto(screen->availableGeometry());
     window.show();
     return QApplication::exec();
 }

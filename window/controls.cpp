@@ -111,6 +111,13 @@ void GridCell::describeValue(const QString& value)
     setAccessibleDescription(value);
 }
 
+void GridCell::setNominalFont(const QFont& nominal)
+{
+    nominal_ = nominal;
+    setFont(nominal);
+    fitText();
+}
+
 void GridCell::keyPressEvent(QKeyEvent* event)
 {
     const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
@@ -187,6 +194,12 @@ void CaptionLabel::describeValue(const QString& value)
     setAccessibleDescription(value);
 }
 
+void CaptionLabel::setNominalFont(const QFont& nominal)
+{
+    nominal_ = nominal;
+    setFont(fittedFont(nominal_, text(), width()));
+}
+
 BarLine::BarLine(const QColor& colour, QWidget* parent)
     : QWidget(parent)
     , colour_(colour)
@@ -200,9 +213,20 @@ void BarLine::setEnds(int x1, int y1, int x2, int y2)
     y1_ = y1;
     x2_ = x2;
     y2_ = y2;
-    const int half = tables::kLineWidthPixels / 2;
-    const QRect box = QRect(QPoint(tables::toPixels(std::min(x1, x2)), tables::toPixels(std::min(y1, y2))),
-        QPoint(tables::toPixels(std::max(x1, x2)), tables::toPixels(std::max(y1, y2))))
+    place();
+}
+
+void BarLine::setScale(const tables::Scale& scale)
+{
+    scale_ = scale;
+    place();
+}
+
+void BarLine::place()
+{
+    const int half = scale_.scaled(tables::kLineWidthPixels) / 2;
+    const QRect box = QRect(QPoint(scale_.pixels(std::min(x1_, x2_)), scale_.pixels(std::min(y1_, y2_))),
+        QPoint(scale_.pixels(std::max(x1_, x2_)), scale_.pixels(std::max(y1_, y2_))))
                           .adjusted(-half, -half, half, half);
     setGeometry(box);
     update();
@@ -223,10 +247,10 @@ void BarLine::paintEvent(QPaintEvent*)
     if (!isDrawn())
         return;
     QPainter painter(this);
-    painter.setPen(QPen(colour_, tables::kLineWidthPixels, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(colour_, scale_.scaled(tables::kLineWidthPixels), Qt::SolidLine, Qt::FlatCap));
     const QPoint origin = geometry().topLeft();
-    painter.drawLine(QPoint(tables::toPixels(x1_), tables::toPixels(y1_)) - origin,
-        QPoint(tables::toPixels(x2_), tables::toPixels(y2_)) - origin);
+    painter.drawLine(QPoint(scale_.pixels(x1_), scale_.pixels(y1_)) - origin,
+        QPoint(scale_.pixels(x2_), scale_.pixels(y2_)) - origin);
 }
 
 } // namespace cramer

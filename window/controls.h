@@ -13,6 +13,8 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "window/layout_tables.h"
+
 #include <cstdint>
 
 namespace cramer {
@@ -52,6 +54,8 @@ public:
 
     // The full value behind the text: tooltip and accessible description.
     void describeValue(const QString& value);
+    // The font at the form's zoom; the text is fitted to it again.
+    void setNominalFont(const QFont& nominal);
 
     // Added below the editing entries of the context menu.
     void setExtraMenuActions(const QList<QAction*>& actions) { extraMenuActions_ = actions; }
@@ -80,6 +84,8 @@ public:
     void setCaption(const QString& caption);
     // The full value behind a rounded caption: tooltip and accessible description.
     void describeValue(const QString& value);
+    // The font at the form's zoom; the caption is fitted to it again.
+    void setNominalFont(const QFont& nominal);
 
 private:
     QFont nominal_;
@@ -95,6 +101,8 @@ public:
 
     void setEnds(int x1, int y1, int x2, int y2);
     void setDrawMode(int mode);
+    // The form's zoom: the same ends, scaled, and a line as much wider.
+    void setScale(const tables::Scale& scale);
 
     int x1() const { return x1_; }
     int y1() const { return y1_; }
@@ -108,7 +116,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void place();
+
     QColor colour_;
+    tables::Scale scale_;
     int x1_ = 0;
     int y1_ = 0;
     int x2_ = 0;

@@ -18,6 +18,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -77,6 +79,13 @@ public:
     // Up and Down: the cell above or below, within the grid.
     void moveVertically(int row, int column, int rows);
 
+    // The whole form at `factor` (0.5 … 3) of its designed size: every
+    // position, size, font, bar and the picture. At 1 it is the design.
+    void setZoom(double factor);
+    double zoom() const { return scale_.factor(); }
+    // The form's size at `factor`.
+    static QSize sizeAt(double factor);
+
     // Paste at the cell that has the focus, or else at the first cell.
     void pasteAtCurrentCell();
 
@@ -109,6 +118,13 @@ private:
     void connectCells();
 
     QGroupBox* frame(tables::Band band) const;
+    // Puts `widget` at `rect` (twips of its frame) at the current zoom, and
+    // remembers it there for the next zoom.
+    void place(QWidget* widget, const tables::TwipsRect& rect);
+    void moveTop(QWidget* widget, int twips);
+    // Gives `widget` a font of `kind` at the current zoom, now and at every zoom.
+    void setKindOfFont(QWidget* widget, tables::FontKind kind);
+    void applyFont(QWidget* widget, tables::FontKind kind) const;
     CaptionLabel* addLabel(int number, tables::Band band, const tables::TwipsRect& rect,
         tables::FontKind font, std::uint32_t background, std::uint32_t textColour);
     static NumberLocale currentNumberLocale();
@@ -123,6 +139,9 @@ private:
     void focusCell(int row, int column);
 
     MessageBoxes& boxes_;
+    tables::Scale scale_;
+    std::unordered_map<QWidget*, tables::TwipsRect> placed_;
+    std::vector<std::pair<QWidget*, tables::FontKind>> fonts_;
     SystemStore store_;
     NumberLocale numberLocale_;
     bool commandRunning_ = false;

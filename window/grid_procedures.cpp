@@ -14,8 +14,6 @@ namespace {
 
 using texts::qtText;
 
-void moveTop(QWidget* widget, int twips) { widget->move(widget->x(), tables::toPixels(twips)); }
-
 } // namespace
 
 std::vector<GridCell*> Form1::systemCells(int n) const

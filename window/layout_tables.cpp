@@ -14,6 +14,26 @@ QRect toPixels(const TwipsRect& rect)
     return { toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height) };
 }
 
+Scale::Scale(double factor)
+    : factor_(std::clamp(factor, kSmallest, kLargest))
+{
+}
+
+int Scale::pixels(int twips) const
+{
+    if (factor_ == 1.0)
+        return toPixels(twips);
+    // The epsilon keeps a quotient that is whole from landing just below it.
+    return static_cast<int>(std::floor(twips * factor_ / kTwipsPerPixel + 1e-9));
+}
+
+QRect Scale::rect(const TwipsRect& twips) const
+{
+    return { pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height) };
+}
+
+int Scale::scaled(int designPixels) const { return std::max(1, static_cast<int>(std::lround(designPixels * factor_))); }
+
 QColor toQColor(std::uint32_t colour, const QPalette& desktop)
 {
     switch (colour) {
@@ -88,14 +108,14 @@ int nominalPixelSize(FontKind kind)
 
 } // namespace
 
-QFont makeFont(FontKind kind)
+QFont makeFont(FontKind kind, const Scale& scale)
 {
     // Liberation Sans has Cyrillic glyphs and Arial's metrics; it stands in
     // for both faces of the design, with DejaVu Sans as a fallback.
     QFont font;
     font.setFamilies(QStringList {
         QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans") });
-    font.setPixelSize(nominalPixelSize(kind));
+    font.setPixelSize(scale.scaled(nominalPixelSize(kind)));
     font.setBold(true);
     font.setItalic(kind == FontKind::Attribution);
     return font;

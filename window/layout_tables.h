@@ -32,6 +32,29 @@ struct TwipsRect {
 constexpr int toPixels(int twips) { return twips / kTwipsPerPixel; }
 QRect toPixels(const TwipsRect& rect);
 
+// One zoom factor for the whole form. At 1 every position and size is
+// exactly the design's pixels (twips / 15, rounded down); at any other
+// factor the design's, scaled and rounded down, so that controls that do
+// not overlap at 1 do not overlap at any zoom.
+class Scale {
+public:
+    static constexpr double kSmallest = 0.5;
+    static constexpr double kLargest = 3.0;
+
+    constexpr Scale() = default;
+    explicit Scale(double factor);
+
+    double factor() const { return factor_; }
+    int pixels(int twips) const;
+    QRect rect(const TwipsRect& twips) const;
+    // A length designed in pixels (a font's size, a line's width).
+    int scaled(int designPixels) const;
+    bool operator==(const Scale&) const = default;
+
+private:
+    double factor_ = 1.0;
+};
+
 enum Colour : std::uint32_t {
     kYellow = 0x0000FFFF,
     kGreen = 0x0000C000,
@@ -74,7 +97,7 @@ enum class FontKind {
 };
 
 // Bold, in pixels of 1/96 inch so that fonts scale with the layout.
-QFont makeFont(FontKind kind);
+QFont makeFont(FontKind kind, const Scale& scale = Scale());
 
 // The three frames, top to bottom: the size selector, the grid, the commands
 // and results. Indexes kFrames.

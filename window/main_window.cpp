@@ -2,6 +2,7 @@
 
 #include "window/main_window.h"
 
+#include "window/form_area.h"
 #include "window/texts.h"
 #include "window/working_window.h"
 
@@ -13,7 +14,9 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSettings>
 
+#include <algorithm>
 #include <functional>
 
 namespace cramer {
@@ -26,13 +29,14 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(qtText(texts::kWindowCaption));
-    form_ = new Form1(boxes_, this);
-    setCentralWidget(form_);
+    form_ = new Form1(boxes_);
+    area_ = new FormArea(form_, this);
+    setCentralWidget(area_);
 
     createActions();
     createMenus();
-    // The form keeps its size; the window is the form and the menu bar.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    resize(windowSizeAt(form_->zoom()));
+    connect(area_, &FormArea::resized, this, &MainWindow::areaResized);
 
     connect(form_, &Form1::lastSolveChanged, this, &MainWindow::takeLastSolve);
     connect(form_, &Form1::lastSolveOutdated, this, &MainWindow::markOutdated);
@@ -62,6 +66,10 @@ void MainWindow::createActions()
     actions_.showWorking = action(texts::kShowWorking, QKeySequence(Qt::CTRL | Qt::Key_D), [this] { showWorking(); });
     actions_.about = action(texts::kAbout, QKeySequence(), [this] { showAbout(); });
     actions_.about->setMenuRole(QAction::AboutRole);
+    actions_.zoomIn = action(texts::kZoomIn, QKeySequence::ZoomIn, [this] { zoomStep(+1); });
+    actions_.zoomIn->setShortcuts({ QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal) });
+    actions_.zoomOut = action(texts::kZoomOut, QKeySequence::ZoomOut, [this] { zoomStep(-1); });
+    actions_.zoomNormal = action(texts::kZoomNormal, QKeySequence(Qt::CTRL | Qt::Key_0), [this] { zoomByHand(1.0); });
 
     form_->setGridMenuActions({ actions_.copySolution, actions_.copySolutionAsLatex, actions_.showWorking });
 }
@@ -76,6 +84,10 @@ void MainWindow::createMenus()
     edit->addSeparator();
     edit->addAction(actions_.copySolution);
     edit->addAction(actions_.copySolutionAsLatex);
+    QMenu* view = bar->addMenu(qtText(texts::kViewMenu));
+    view->addAction(actions_.zoomIn);
+    view->addAction(actions_.zoomOut);
+    view->addAction(actions_.zoomNormal);
     QMenu* solution = bar->addMenu(qtText(texts::kSolutionMenu));
     solution->addAction(actions_.showWorking);
     QMenu* help = bar->addMenu(qtText(texts::kHelpMenu));
@@ -113,6 +125,73 @@ void MainWindow::markOutdated()
         working_->showSolution(*worked_);
 }
 
+QSize MainWindow::windowSizeAt(double zoom) const
+{
+    return Form1::sizeAt(zoom) + QSize(0, menuBar()->sizeHint().height());
+}
+
+void MainWindow::applyZoom(double factor)
+{
+    form_->setZoom(factor);
+    boxes_.setZoom(form_->zoom());
+    if (working_)
+        working_->setZoom(form_->zoom());
+    area_->update();
+}
+
+void MainWindow::zoomStep(int direction)
+{
+    const double current = form_->zoom();
+    double next = current;
+    if (direction > 0) {
+        const auto above = std::find_if(kZoomSteps.begin(), kZoomSteps.end(), [current](double step) { return step > current + 1e-3; });
+        next = above == kZoomSteps.end() ? kZoomSteps.back() : *above;
+    } else {
+        const auto below = std::find_if(kZoomSteps.rbegin(), kZoomSteps.rend(), [current](double step) { return step < current - 1e-3; });
+        next = below == kZoomSteps.rend() ? kZoomSteps.front() : *below;
+    }
+    zoomByHand(next);
+}
+
+void MainWindow::zoomByHand(double factor)
+{
+    // A maximised window keeps its size and holds the form up to it; any
+    // other is sized to the form, as far as the desktop lets it grow.
+    const bool filling = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    applyZoom(filling ? std::min(factor, FormArea::fittingZoom(area_->size())) : factor);
+    QSettings().setValue(QStringLiteral("view/zoom"), form_->zoom());
+    if (!filling)
+        resize(windowSizeAt(form_->zoom()));
+}
+
+void MainWindow::restoreZoom()
+{
+    const double saved = QSettings().value(QStringLiteral("view/zoom"), 1.0).toDouble();
+    if (saved != form_->zoom()) {
+        applyZoom(saved);
+        resize(windowSizeAt(form_->zoom()));
+    }
+}
+
+void MainWindow::fitInto(const QRect& available)
+{
+    const QSize room = available.size() - kFrameAllowance - QSize(0, menuBar()->sizeHint().height());
+    const double fit = FormArea::fittingZoom(room);
+    if (fit < form_->zoom())
+        applyZoom(fit);
+    resize(windowSizeAt(form_->zoom()));
+}
+
+void MainWindow::areaResized(QSize size)
+{
+    const double fit = FormArea::fittingZoom(size);
+    const QSize form = Form1::sizeAt(form_->zoom());
+    // A window a hair larger than the form keeps the zoom chosen by hand.
+    if (form.width() <= size.width() && form.height() <= size.height() && fit < form_->zoom() + 0.02)
+        return;
+    applyZoom(fit);
+}
+
 void MainWindow::copySolution() const
 {
     if (!worked_ || !worked_->hasResults())
@@ -135,6 +214,7 @@ void MainWindow::showWorking()
         return;
     if (!working_) {
         working_ = new WorkingWindow(boxes_, this);
+        working_->setZoom(form_->zoom());
         working_->showSolution(*worked_);
     }
     working_->show();

@@ -13,12 +13,14 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <optional>
 
 class QAction;
 
 namespace cramer {
 
+class FormArea;
 class WorkingWindow;
 
 class MainWindow : public QMainWindow {
@@ -34,7 +36,17 @@ public:
         QAction* copySolutionAsLatex = nullptr;
         QAction* showWorking = nullptr;
         QAction* about = nullptr;
+        QAction* zoomIn = nullptr;
+        QAction* zoomOut = nullptr;
+        QAction* zoomNormal = nullptr;
     };
+
+    // The steps of "Увеличи" and "Намали".
+    static constexpr std::array<double, 13> kZoomSteps { 0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75, 2.0,
+        2.5, 3.0 };
+    // What a window manager's title bar and borders take, at most, around
+    // the window: kept free when the window is fitted to a screen.
+    static constexpr QSize kFrameAllowance { 16, 48 };
 
     Form1* form() const { return form_; }
     const Actions& actions() const { return actions_; }
@@ -42,6 +54,16 @@ public:
     const WorkedSolution* workedSolution() const { return worked_ ? &*worked_ : nullptr; }
     // Until it is first asked for, there is none.
     WorkingWindow* workingWindow() const { return working_; }
+
+    // Zoom chosen by hand: remembered, and the window sized to the form
+    // (a maximised window holds the form up to its own size).
+    void zoomByHand(double factor);
+    // At start: the zoom last chosen by hand, if any.
+    void restoreZoom();
+    // At start: the largest zoom, up to the current one, at which the window
+    // and its frame fit into `available`, and the window sized to it.
+    void fitInto(const QRect& available);
+    QSize windowSizeAt(double zoom) const;
 
     void copySolution() const;
     void copySolutionAsLatex() const;
@@ -54,9 +76,13 @@ private:
     void updateActions();
     void takeLastSolve();
     void markOutdated();
+    void zoomStep(int direction);
+    void applyZoom(double factor);
+    void areaResized(QSize size);
 
     MessageBoxes& boxes_;
     Form1* form_ = nullptr;
+    FormArea* area_ = nullptr;
     Actions actions_;
     std::optional<WorkedSolution> worked_;
     WorkingWindow* working_ = nullptr;

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 class QWidget;
@@ -15,7 +16,17 @@ public:
     virtual ~MessageBoxes() = default;
     // Returns once the user has confirmed.
     virtual void inform(QWidget* parent, const QString& title, const QString& text) = 0;
+
+    // The form's zoom, which the boxes' texts follow.
+    void setZoom(double factor) { zoom_ = factor; }
+    double zoom() const { return zoom_; }
+
+private:
+    double zoom_ = 1.0;
 };
+
+// The desktop's font at `zoom`: for the windows and boxes beside the form.
+QFont zoomedDesktopFont(double zoom);
 
 // Real application-modal QMessageBox: no icon, OK only; Enter and Escape
 // close it like OK.

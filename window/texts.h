@@ -95,11 +95,15 @@ inline constexpr const char* kPlatformFailed
 // The menu bar. "&" marks the accelerator.
 inline constexpr const char* kFileMenu = "&Файл";
 inline constexpr const char* kEditMenu = "&Редактиране";
+inline constexpr const char* kViewMenu = "&Изглед";
 inline constexpr const char* kSolutionMenu = "Р&ешение";
 inline constexpr const char* kHelpMenu = "&Помощ";
 inline constexpr const char* kQuit = "&Изход";
 inline constexpr const char* kPaste = "&Постави";
 inline constexpr const char* kShowWorking = "Подробно решение";
+inline constexpr const char* kZoomIn = "&Увеличи";
+inline constexpr const char* kZoomOut = "&Намали";
+inline constexpr const char* kZoomNormal = "Н&ормален размер";
 inline constexpr const char* kAbout = "&За програмата";
 inline constexpr const char* kAboutTitle = "За програмата";
 inline constexpr const char* kAboutText

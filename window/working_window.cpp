@@ -58,6 +58,8 @@ void WorkingWindow::showSolution(const WorkedSolution& solution)
     view_->setHtml(workingAsHtml(document_));
 }
 
+void WorkingWindow::setZoom(double factor) { view_->setFont(zoomedDesktopFont(factor)); }
+
 void WorkingWindow::copyAll() const
 {
     auto* data = new QMimeData;

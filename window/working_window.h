@@ -21,6 +21,8 @@ public:
     WorkingWindow(MessageBoxes& boxes, QWidget* parent);
 
     void showSolution(const WorkedSolution& solution);
+    // The text at the form's zoom.
+    void setZoom(double factor);
     QTextBrowser* view() const { return view_; }
     const WorkingDocument& document() const { return document_; }
 

@@ -34,10 +34,10 @@ TEST(MainWindow, PutsTheMenuBarAboveTheFormAndMovesNothingOfIt)
     QStringList titles;
     for (QAction* menu : bar->actions())
         titles << menu->text();
-    EXPECT_EQ(titles, QStringList({ "&Файл", "&Редактиране", "Р&ешение", "&Помощ" }));
+    EXPECT_EQ(titles, QStringList({ "&Файл", "&Редактиране", "&Изглед", "Р&ешение", "&Помощ" }));
 
-    const QRect form = window.form->geometry();
-    EXPECT_EQ(form, QRect(0, bar->height(), 839, 587));
+    EXPECT_EQ(window.form->mapTo(window.main.get(), QPoint(0, 0)), QPoint(0, bar->height()));
+    EXPECT_EQ(window.form->size(), QSize(839, 587));
     EXPECT_EQ(window.main->size(), QSize(839, 587 + bar->height()));
     EXPECT_EQ(window.form->findChild<QWidget*>("Frame2")->mapTo(window.main.get(), QPoint(0, 0)), QPoint(0, bar->height()));
 
