@@ -8,9 +8,11 @@
 #include "window/main_window.h"
 #include "window/layout_tables.h"
 #include "window/picture.h"
+#include "window/qt_texts.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -39,11 +41,15 @@ int main(int argc, char* argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     FirstFrame firstFrame;
 #ifdef STARTUP_SHOWS_FORM1
-    // As the program starts: its id and icon, then the window.
+    // As the program starts: its id and icon, Qt's Bulgarian texts, then the
+    // window at the zoom the screen holds.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.cramerrule.cramer"));
     QGuiApplication::setWindowIcon(cramer::applicationIcon());
+    cramer::installBulgarianQtTexts();
     cramer::ModalMessageBoxes boxes;
     cramer::MainWindow window(boxes);
+    window.restoreZoom();
+    window.fitInto(QGuiApplication::primaryScreen()->availableGeometry());
 #else
     QWidget window;
 #ifdef STARTUP_SHOWS_TEXT

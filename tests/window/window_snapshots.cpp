@@ -4,7 +4,8 @@
 // announcement of d_2 of a 3 × 3 system, with the results of that system,
 // its worked solution and the menu that opens it, after pasting a 4 × 5
 // block and solving it, and that solution's HTML as a word processor would
-// lay it out (and the HTML itself).
+// lay it out (and the HTML itself); the window at 150 % and fitted into a
+// 1024 × 600 screen.
 // Usage: window_snapshots OUTPUT_DIRECTORY
 
 #include "window_test_support.h"
@@ -21,6 +22,7 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QStyleFactory>
 #include <QTextDocument>
 
@@ -33,6 +35,7 @@ using testing_support::TestWindow;
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    QStandardPaths::setTestModeEnabled(true); // the zoom chosen here is not the user's
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_DIRECTORY\n", argv[0]);
@@ -85,6 +88,24 @@ int main(int argc, char* argv[])
         painter.end();
         shot.save(out.filePath(QStringLiteral("menu.png")));
         solutionMenu->close();
+    }
+
+    // At 150 %, and fitted into a 1024 × 600 screen.
+    window.main->zoomByHand(1.5);
+    save(*window.main, "zoom150.png");
+    window.main->zoomByHand(1.0);
+    {
+        TestWindow small;
+        small.main->show();
+        small.main->fitInto(QRect(0, 0, 1024, 600));
+        QApplication::processEvents();
+        QPixmap screen(1024, 600);
+        screen.fill(QColor(40, 44, 52));
+        QPainter painter(&screen);
+        painter.drawPixmap(MainWindow::kFrameAllowance.width() / 2, MainWindow::kFrameAllowance.height() - 8,
+            small.main->grab());
+        painter.end();
+        screen.save(out.filePath(QStringLiteral("screen-1024x600.png")));
     }
 
     window.boxes.whileOpen = nullptr;
