@@ -6,7 +6,7 @@
 #include "window/form1.h"
 
 #include "window/layout_tables.h"
-#include "window/text_block.h"
+#include "solver/text_block.h"
 #include "window/texts.h"
 
 #include <QApplication>
@@ -44,7 +44,7 @@ bool isAmbiguousSystem(const TextBlock& block)
     const int n = block.height();
     return n >= kMinSize && n <= kMaxSize && block.isRagged()
         && std::any_of(block.rows.begin(), block.rows.end(),
-            [n](const QStringList& row) { return row.size() == n + 1; });
+            [n](const auto& row) { return static_cast<int>(row.size()) == n + 1; });
 }
 
 } // namespace
@@ -110,19 +110,20 @@ void Form1::pasteIntoGrid(int row, int column)
 {
     if (commandRunning_)
         return;
-    const TextBlock block
-        = splitTextBlock(QGuiApplication::clipboard()->text(), QLocale().decimalPoint().front());
+    const TextBlock block = splitTextBlock(
+        QGuiApplication::clipboard()->text().toStdString(), QLocale().decimalPoint() == QStringLiteral(","));
     // A text longer than a cell holds would be cut without a word: refuse it.
     const int longest = cell(row, column)->maxLength();
     for (int i = 0; i < block.height(); ++i) {
-        const QStringList& cells = block.rows[static_cast<std::size_t>(i)];
-        for (int j = 0; j < cells.size(); ++j) {
-            if (cells[j].size() > longest) {
+        const auto& cells = block.rows[static_cast<std::size_t>(i)];
+        for (std::size_t j = 0; j < cells.size(); ++j) {
+            const qsizetype length = QString::fromStdString(cells[j]).size();
+            if (length > longest) {
                 boxes_.inform(this, qtText(texts::kPasteTitle),
                     qtText(texts::kPasteTooLong)
                         .arg(row + i)
-                        .arg(column + j)
-                        .arg(cells[j].size())
+                        .arg(column + static_cast<int>(j))
+                        .arg(length)
                         .arg(longest));
                 return;
             }
@@ -133,14 +134,14 @@ void Form1::pasteIntoGrid(int row, int column)
         if (block.rows.empty())
             cell(row, column)->paste();
         else
-            cell(row, column)->insert(block.rows[0][0]);
+            cell(row, column)->insert(QString::fromStdString(block.rows[0][0]));
         return;
     }
 
     const bool atFirstCell = row == 1 && column == 1;
     if (atFirstCell && isAmbiguousSystem(block)) {
         int shortest = block.width();
-        for (const QStringList& cells : block.rows)
+        for (const auto& cells : block.rows)
             shortest = std::min(shortest, static_cast<int>(cells.size()));
         boxes_.inform(this, qtText(texts::kPasteTitle),
             qtText(texts::kPasteRagged)
@@ -165,9 +166,9 @@ void Form1::pasteIntoGrid(int row, int column)
         }
     }
     for (int i = 0; i < block.height(); ++i) {
-        const QStringList& cells = block.rows[static_cast<std::size_t>(i)];
-        for (int j = 0; j < cells.size(); ++j)
-            cell(row + i, column + j)->setText(cells[j]);
+        const auto& cells = block.rows[static_cast<std::size_t>(i)];
+        for (std::size_t j = 0; j < cells.size(); ++j)
+            cell(row + i, column + static_cast<int>(j))->setText(QString::fromStdString(cells[j]));
     }
     focusCell(row, column);
 }

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Splitting pasted blocks and writing the worked solution, without a window.
+// Writing the worked solution, without a window.
 
-#include "window/text_block.h"
 #include "window/worked_solution.h"
 
 #include "window_test_support.h"
@@ -14,47 +13,6 @@ namespace {
 
 using testing_support::kBulgarianNumbers;
 using testing_support::workedSolutionOf;
-
-struct SplitCase {
-    const char* name;
-    const char* text;
-    char decimalPoint;
-    std::vector<QStringList> rows;
-};
-
-void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
-
-class SplitsBlock : public testing::TestWithParam<SplitCase> { };
-
-TEST_P(SplitsBlock, IntoRowsOfTrimmedCells)
-{
-    const SplitCase& c = GetParam();
-    const TextBlock block = splitTextBlock(QString::fromUtf8(c.text), QLatin1Char(c.decimalPoint));
-    EXPECT_EQ(block.rows, c.rows);
-}
-
-INSTANTIATE_TEST_SUITE_P(Separators, SplitsBlock,
-    testing::Values(SplitCase { "Tabs", "1\t2\t3\n4\t5\t6\n", '.', { { "1", "2", "3" }, { "4", "5", "6" } } },
-        SplitCase { "EmptyCellsBetweenTabs", "1\t\t 3 ", '.', { { "1", "", "3" } } },
-        SplitCase { "WindowsLineBreaksAndEmptyTrailingLines", "1\t2\r\n3\t4\r\n\r\n  \n", '.',
-            { { "1", "2" }, { "3", "4" } } },
-        SplitCase { "Semicolons", "1,5; 2,5\n3;4", ',', { { "1,5", "2,5" }, { "3", "4" } } },
-        SplitCase { "RunsOfBlanks", "  1   -2\n3 4e2  ", '.', { { "1", "-2" }, { "3", "4e2" } } },
-        SplitCase { "CommasWhereTheyAreNoDecimal", "1, 2.5,3 ,4", '.', { { "1", "2.5", "3", "4" } } },
-        SplitCase { "CommasAsDecimalUnderBulgarian", "1,5 2,5", ',', { { "1,5", "2,5" } } },
-        SplitCase { "RaggedRowsKept", "1 2 3\n4 5", '.', { { "1", "2", "3" }, { "4", "5" } } },
-        SplitCase { "OneCell", " 7 \n", '.', { { "7" } } }),
-    [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
-
-TEST(SplitsBlock, TellsItsShape)
-{
-    const TextBlock ragged = splitTextBlock(QStringLiteral("1 2 3\n4 5"), QLatin1Char('.'));
-    EXPECT_EQ(ragged.height(), 2);
-    EXPECT_EQ(ragged.width(), 3);
-    EXPECT_TRUE(ragged.isRagged());
-    EXPECT_TRUE(splitTextBlock(QStringLiteral("2,5"), QLatin1Char(',')).isSingleCell());
-    EXPECT_FALSE(splitTextBlock(QStringLiteral("2,5"), QLatin1Char('.')).isSingleCell());
-}
 
 // 2·x1 + 1·x2 = 5, 1·x1 - 3·x2 = -8, under an English locale.
 WorkedSolution englishTwoByTwo()
