@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Files of systems: what they say back after a save, every way a file can
+// be wrong, a write that fails halfway; and new exercises.
+
+#include "solver/exact_working.h"
+#include "solver/exercise.h"
+#include "solver/system_file.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace cramer {
+namespace {
+
+const NumberLocale kBulgarian { ",", "\u00A0" };
+
+TEST(SystemFile, ReadsBackTheNumbersItSavedExactly)
+{
+    // Texts as users type them: grouped, with exponents, signed zeros,
+    // subnormals, the largest single, decimal commas.
+    const std::vector<std::string> bulgarian { "1\u00A0234,5", "-0", "1,4E-45", "3,4028235E+38", "0,1", "-7",
+        "2,50", "1e-3", "12\u00A0345\u00A0678", "-0,000125", "1.5", "42" };
+    const std::vector<std::string> english { "1,234.5", "-0", "1.4E-45", "3.4028235E+38", "0.1", "-7", "2.50",
+        "1e-3", "12,345,678", "-0.000125", "+3", "42" };
+    std::mt19937 generator(7);
+    for (const auto& [locale, pool] : { std::pair { kBulgarian, bulgarian }, std::pair { kCLocale, english } }) {
+        for (int sample = 0; sample < 200; ++sample) {
+            TypedSystem system { 2 + sample % 8, {} };
+            for (int i = 0; i < system.n * (system.n + 1); ++i)
+                system.texts.push_back(pool[generator() % pool.size()]);
+            const std::string csv = systemAsCsv(system, locale);
+            const ReadSystem read = readSystemText(csv, locale);
+            ASSERT_FALSE(read.error) << csv;
+            ASSERT_EQ(read.system->n, system.n);
+            for (std::size_t i = 0; i < system.texts.size(); ++i) {
+                const ParsedSingle typed = parseSingle(system.texts[i], locale);
+                const ParsedSingle back = parseSingle(read.system->texts[i], locale);
+                ASSERT_EQ(std::bit_cast<std::uint32_t>(back.value), std::bit_cast<std::uint32_t>(typed.value))
+                    << system.texts[i] << " came back as " << read.system->texts[i];
+                ASSERT_EQ(Rational::fromDecimal(*parseDecimal(read.system->texts[i], locale)),
+                    Rational::fromDecimal(*parseDecimal(system.texts[i], locale)));
+            }
+        }
+    }
+}
+
+struct BadFile {
+    const char* name;
+    std::string content;
+    FileProblem problem;
+    int line;
+    int number;
+    int count;
+    const char* text;
+};
+
+void PrintTo(const BadFile& c, std::ostream* os) { *os << c.name; }
+
+class RefusedFile : public testing::TestWithParam<BadFile> { };
+
+TEST_P(RefusedFile, SaysWhatAndWhere)
+{
+    const BadFile& c = GetParam();
+    const ReadSystem read = readSystemText(c.content, kCLocale);
+    EXPECT_FALSE(read.system);
+    EXPECT_EQ(read.error.problem, c.problem);
+    EXPECT_EQ(read.error.line, c.line);
+    EXPECT_EQ(read.error.number, c.number);
+    EXPECT_EQ(read.error.count, c.count);
+    EXPECT_EQ(read.error.text, c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Contents, RefusedFile,
+    testing::Values(BadFile { "NotUtf8", "1,2,3\n4,\xFF,6\n", FileProblem::NotUtf8, 2, 0, 0, "" },
+        BadFile { "OverlongUtf8", "1,2,3\n4,\xC0\xB1,6\n", FileProblem::NotUtf8, 2, 0, 0, "" },
+        BadFile { "Empty", "\xEF\xBB\xBF# nothing but a comment\n\n", FileProblem::Empty, 0, 0, 0, "" },
+        BadFile { "OneEquation", "1,2\n", FileProblem::SizeOutOfRange, 0, 0, 1, "" },
+        BadFile { "TenEquations", std::string(10 * 4, 'x').replace(0, 40, "1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n"),
+            FileProblem::SizeOutOfRange, 0, 0, 10, "" },
+        BadFile { "Ragged", "# a comment\n1,2,3\n4,5\n", FileProblem::Ragged, 3, 0, 2, "" },
+        BadFile { "NotANumber", "1;2;3\n4;1,2,3;6\n", FileProblem::NotANumber, 2, 2, 0, "1,2,3" },
+        BadFile { "EmptyField", "1,2,3\r\n4,,6\r\n", FileProblem::NotANumber, 2, 2, 0, "" },
+        BadFile { "BeyondSingle", "1,2,3\n4,5,1E39\n", FileProblem::OutOfRange, 2, 3, 0, "1E39" }),
+    [](const testing::TestParamInfo<BadFile>& info) { return std::string(info.param.name); });
+
+class TemporaryFolder : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = std::filesystem::temp_directory_path() / ("cramer-test-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::filesystem::path file(const char* name) const { return folder_ / name; }
+    static std::string contents(const std::filesystem::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return { std::istreambuf_iterator<char>(in), {} };
+    }
+
+    std::filesystem::path folder_;
+};
+
+using SystemFileOnDisk = TemporaryFolder;
+
+TEST_F(SystemFileOnDisk, IsRefusedWhenMissingAFolderOrTooLargeBeforeItIsRead)
+{
+    EXPECT_EQ(readSystemFile(file("missing.csv"), kCLocale).error.problem, FileProblem::Missing);
+    EXPECT_EQ(readSystemFile(folder_, kCLocale).error.problem, FileProblem::NotAFile);
+    std::ofstream(file("huge.csv")) << "1,2,3\n";
+    std::filesystem::resize_file(file("huge.csv"), kLargestSystemFile + 1);
+    EXPECT_EQ(readSystemFile(file("huge.csv"), kCLocale).error.problem, FileProblem::TooLarge);
+    std::ofstream(file("good.csv")) << "\xEF\xBB\xBF# x + y = 3, x - y = 1\r\n1,1,3\r\n1,-1,1\r\n\r\n";
+    const ReadSystem read = readSystemFile(file("good.csv"), kBulgarian);
+    ASSERT_FALSE(read.error);
+    EXPECT_EQ(read.system->texts, std::vector<std::string>({ "1", "1", "3", "1", "-1", "1" }));
+}
+
+TEST_F(SystemFileOnDisk, AWriteThatFailsHalfwayLeavesTheOldFile)
+{
+    const std::filesystem::path path = file("system.csv");
+    ASSERT_FALSE(writeFileAtomically(path, "1,1,3\n1,-1,1\n"));
+    const std::string large(64 * 1024, '7');
+    // A child whose files may not grow beyond 4 KiB: its write fails midway.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit { 4096, 4096 };
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const FileError error = writeFileAtomically(path, large);
+        ::_exit(error.problem == FileProblem::CannotWrite && !error.text.empty() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the write did not fail as it should";
+    EXPECT_EQ(contents(path), "1,1,3\n1,-1,1\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1) << "a temporary file was left";
+    EXPECT_EQ(writeFileAtomically(file("no/such/folder.csv"), "1").problem, FileProblem::CannotWrite);
+}
+
+TEST(Exercise, IsRegularWithANiceSolutionTheProgramFinds)
+{
+    for (const SolutionKind kind : { SolutionKind::Integers, SolutionKind::SimpleFractions }) {
+        for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+            ExerciseMaker maker(seed);
+            for (int n = kMinSize; n <= kMaxSize; ++n) {
+                const TypedSystem system = maker.next(n, kind);
+                ASSERT_EQ(system.n, n);
+                SolveRecord record;
+                record.n = n;
+                record.locale = kCLocale;
+                record.texts = system.texts;
+                SystemStore store;
+                store.SystemSize = static_cast<std::int16_t>(n);
+                // The exact working of the program's own solve.
+                struct : CramerDisplay {
+                    void showDeterminant(const Matrix&, int) override { }
+                    void showHeading(int) override { }
+                    void announceDeterminant(float) override { }
+                    void reportSingular() override { }
+                    void clearGrid() override { }
+                    void showSystem(const Matrix&, int) override { }
+                    void showResultRows(int, const Vector&, float, const Vector&) override { }
+                } display;
+                struct : CellSource {
+                    const TypedSystem* system;
+                    std::string cellText(int row, int column) const override { return system->text(row, column); }
+                } cells;
+                cells.system = &system;
+                ASSERT_EQ(solveSystem(store, cells, kCLocale, display, &record).status, SolveStatus::Solved);
+                const ExactWorking exact = computeExactWorking(record);
+                ASSERT_EQ(exact.verdict, ExactVerdict::OneSolution);
+                bool allWhole = true;
+                for (int j = 0; j < n; ++j) {
+                    const Rational& x = exact.solution[static_cast<std::size_t>(j)];
+                    EXPECT_LE(x.abs(), Rational(9));
+                    allWhole = allWhole && x.isInteger();
+                    EXPECT_TRUE((x * Rational(20)).isInteger()) << x.fraction();
+                    EXPECT_EQ(record.shownSolutions[static_cast<std::size_t>(j)], x.nearestSingle());
+                }
+                EXPECT_EQ(allWhole, kind == SolutionKind::Integers);
+                for (int i = 0; i < n * (n + 1); ++i) {
+                    if ((i + 1) % (n + 1) != 0)
+                        EXPECT_LE(std::abs(std::stoi(system.texts[static_cast<std::size_t>(i)])), 9);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(ExerciseMaker(5).next(4, SolutionKind::Integers), ExerciseMaker(5).next(4, SolutionKind::Integers))
+        << "a seed gives the same exercise";
+}
+
+} // namespace
+} // namespace cramer
