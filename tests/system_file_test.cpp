@@ -190,8 +190,9 @@ TEST(Exercise, IsRegularWithANiceSolutionTheProgramFinds)
                 }
                 EXPECT_EQ(allWhole, kind == SolutionKind::Integers);
                 for (int i = 0; i < n * (n + 1); ++i) {
-                    if ((i + 1) % (n + 1) != 0)
+                    if ((i + 1) % (n + 1) != 0) {
                         EXPECT_LE(std::abs(std::stoi(system.texts[static_cast<std::size_t>(i)])), 9);
+                    }
                 }
             }
         }

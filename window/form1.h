@@ -8,6 +8,7 @@
 // CramerDisplay (this window) → cells, labels, bars and message boxes.
 
 #include "solver/cramer_sequence.h"
+#include "solver/system_file.h"
 #include "solver/system_store.h"
 #include "window/controls.h"
 #include "window/layout_tables.h"
@@ -86,6 +87,14 @@ public:
     // The form's size at `factor`.
     static QSize sizeAt(double factor);
 
+    // The system as the grid holds it: SystemSize and the texts of its cells.
+    TypedSystem typedSystem() const;
+    // Lays the grid out for system.n, with its option selected, and types
+    // the system in (a new system: the last solve is gone).
+    void enterSystem(const TypedSystem& system);
+    // Every cell of the laid-out system holds something.
+    bool holdsSystem() const;
+
     // Paste at the cell that has the focus, or else at the first cell.
     void pasteAtCurrentCell();
 
@@ -103,6 +112,8 @@ public:
 signals:
     void lastSolveChanged();
     void lastSolveOutdated();
+    // A cell of the laid-out system, or the layout itself, changed.
+    void systemEdited();
 
 private:
     void createFrames();

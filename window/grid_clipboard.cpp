@@ -62,8 +62,10 @@ void Form1::connectCells()
                 [this, row, column](int rows) { moveVertically(row, column, rows); });
             // Only the user edits a cell between commands.
             connect(entry, &QLineEdit::textChanged, this, [this, row, column] {
-                if (!lastSolve_ || lastSolveOutdated_ || commandRunning_ || row > lastSolve_->n
-                    || column > lastSolve_->n + 1)
+                if (commandRunning_ || row > store_.SystemSize || column > store_.SystemSize + 1)
+                    return;
+                emit systemEdited();
+                if (!lastSolve_ || lastSolveOutdated_ || row > lastSolve_->n || column > lastSolve_->n + 1)
                     return;
                 lastSolveOutdated_ = true;
                 emit lastSolveOutdated();
@@ -152,18 +154,21 @@ void Form1::pasteIntoGrid(int row, int column)
         return;
     }
     if (atFirstCell && isSystemShape(block)) {
-        option(block.height() - 1)->setChecked(true);
-        Command1_Click();
-    } else {
-        const int rowsLeft = tables::kGridRows - row + 1;
-        const int columnsLeft = tables::kGridColumns - column + 1;
-        if (block.height() > rowsLeft || block.width() > columnsLeft) {
-            boxes_.inform(this, qtText(texts::kPasteTitle),
-                qtText(texts::kPasteTooLarge)
-                    .arg(rowCount(block.height()), cellCount(block.width()), QString::number(row),
-                        QString::number(column), rowCount(rowsLeft), cellCount(columnsLeft)));
-            return;
-        }
+        TypedSystem system { block.height(), {} };
+        for (const auto& cells : block.rows)
+            system.texts.insert(system.texts.end(), cells.begin(), cells.end());
+        enterSystem(system);
+        focusCell(row, column);
+        return;
+    }
+    const int rowsLeft = tables::kGridRows - row + 1;
+    const int columnsLeft = tables::kGridColumns - column + 1;
+    if (block.height() > rowsLeft || block.width() > columnsLeft) {
+        boxes_.inform(this, qtText(texts::kPasteTitle),
+            qtText(texts::kPasteTooLarge)
+                .arg(rowCount(block.height()), cellCount(block.width()), QString::number(row),
+                    QString::number(column), rowCount(rowsLeft), cellCount(columnsLeft)));
+        return;
     }
     for (int i = 0; i < block.height(); ++i) {
         const auto& cells = block.rows[static_cast<std::size_t>(i)];

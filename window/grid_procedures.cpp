@@ -9,6 +9,8 @@
 
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace cramer {
 namespace {
 
@@ -23,6 +25,35 @@ std::vector<GridCell*> Form1::systemCells(int n) const
         for (int column = 1; column <= n + 1; ++column)
             result.push_back(cell(row, column));
     return result;
+}
+
+TypedSystem Form1::typedSystem() const
+{
+    TypedSystem system { store_.SystemSize, {} };
+    for (const GridCell* entry : systemCells(system.n))
+        system.texts.push_back(entry->text().toStdString());
+    return system;
+}
+
+void Form1::enterSystem(const TypedSystem& system)
+{
+    setLastSolve(std::nullopt);
+    option(system.n - 1)->setChecked(true);
+    iz4istitext();
+    iz4isticwet();
+    layOutFor(system.n);
+    store_.SystemSize = static_cast<std::int16_t>(system.n);
+    auto text = system.texts.begin();
+    for (GridCell* entry : systemCells(system.n))
+        entry->setText(QString::fromStdString(*text++));
+    emit systemEdited();
+}
+
+bool Form1::holdsSystem() const
+{
+    const std::vector<GridCell*> cells = systemCells(store_.SystemSize);
+    return !cells.empty()
+        && std::none_of(cells.begin(), cells.end(), [](const GridCell* entry) { return entry->text().trimmed().isEmpty(); });
 }
 
 void Form1::Form_Load()
@@ -48,6 +79,7 @@ void Form1::Command1_Click()
             store_.SystemSize = static_cast<std::int16_t>(k + 1);
         }
     }
+    emit systemEdited();
 }
 
 void Form1::Command2_Click()
@@ -57,6 +89,7 @@ void Form1::Command2_Click()
     setLastSolve(std::nullopt);
     iz4istitext();
     iz4isticwet();
+    emit systemEdited();
 }
 
 void Form1::iz4istitext()

@@ -92,10 +92,7 @@ void Form1::Command3_Click()
     setLastSolve(std::nullopt);
 
     // The system as typed, to give it back if the solve cannot finish.
-    const int n = store_.SystemSize;
-    std::vector<QString> typed;
-    for (GridCell* cell : systemCells(n))
-        typed.push_back(cell->text());
+    const TypedSystem typed = typedSystem();
 
     WindowDisplay display(*this, boxes_);
     SolveRecord record;
@@ -107,12 +104,7 @@ void Form1::Command3_Click()
     } else if (outcome.status == SolveStatus::BadCell) {
         reportBadCell(*outcome.cell);
     } else if (outcome.status == SolveStatus::Overflow) {
-        iz4istitext();
-        iz4isticwet();
-        layOutFor(n);
-        auto text = typed.begin();
-        for (GridCell* cell : systemCells(n))
-            cell->setText(*text++);
+        enterSystem(typed);
         reportOverflow(*outcome.overflow);
     }
 }

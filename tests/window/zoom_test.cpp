@@ -67,10 +67,11 @@ TEST_P(FormAtZoom, IsTheDesignScaledWithNothingNewlyOverlapping)
         for (std::size_t j = i + 1; j < scaled.size(); ++j) {
             if (scaled[i].first->parentWidget() != scaled[j].first->parentWidget())
                 continue;
-            if (!atOne[i].second.intersects(atOne[j].second))
+            if (!atOne[i].second.intersects(atOne[j].second)) {
                 EXPECT_FALSE(scaled[i].second.intersects(scaled[j].second))
                     << scaled[i].first->objectName().toStdString() << " and "
                     << scaled[j].first->objectName().toStdString();
+            }
         }
     }
     // The fonts grew with the form.
