@@ -151,15 +151,23 @@ ReadSystem readSystemText(std::string_view content, const NumberLocale& locale)
                     = parsed.error == ConversionError::OutOfRange ? FileProblem::OutOfRange : FileProblem::NotANumber;
                 return { std::nullopt, contentError(problem, line.number, static_cast<int>(i) + 1, 0, fields[i]) };
             }
-            std::string text = fields[i];
-            if (csv && locale.decimal != ".") {
-                if (const std::size_t point = text.find('.'); point != std::string::npos)
-                    text.replace(point, 1, locale.decimal);
-            }
-            system.texts.push_back(std::move(text));
+            system.texts.push_back(fields[i]);
         }
     }
+    if (csv)
+        system = withDecimalPoint(std::move(system), locale.decimal);
     return { std::move(system), {} };
+}
+
+TypedSystem withDecimalPoint(TypedSystem system, const std::string& point)
+{
+    if (point == ".")
+        return system;
+    for (std::string& text : system.texts) {
+        if (const std::size_t dot = text.find('.'); dot != std::string::npos)
+            text.replace(dot, 1, point);
+    }
+    return system;
 }
 
 ReadSystem readSystemFile(const std::filesystem::path& path, const NumberLocale& locale)

@@ -72,6 +72,9 @@ ReadSystem readSystemText(std::string_view content, const NumberLocale& locale);
 // Refuses a file over kLargestSystemFile before reading it.
 ReadSystem readSystemFile(const std::filesystem::path& path, const NumberLocale& locale);
 
+// The texts with "." replaced by `point`: what the grid takes under a locale.
+TypedSystem withDecimalPoint(TypedSystem system, const std::string& point);
+
 // Every text must be a number under `locale` (as the parser reads it).
 std::string systemAsCsv(const TypedSystem& system, const NumberLocale& locale);
 // A number exactly as typed, with "." as the decimal point and no grouping.

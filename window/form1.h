@@ -94,6 +94,10 @@ public:
     void enterSystem(const TypedSystem& system);
     // Every cell of the laid-out system holds something.
     bool holdsSystem() const;
+    // The size the selected option stands for.
+    int selectedSize() const;
+    // The separators of the user's locale, as numbers are typed and shown.
+    static NumberLocale currentNumberLocale();
 
     // Paste at the cell that has the focus, or else at the first cell.
     void pasteAtCurrentCell();
@@ -138,7 +142,7 @@ private:
     void applyFont(QWidget* widget, tables::FontKind kind) const;
     CaptionLabel* addLabel(int number, tables::Band band, const tables::TwipsRect& rect,
         tables::FontKind font, std::uint32_t background, std::uint32_t textColour);
-    static NumberLocale currentNumberLocale();
+
     // Rows 1 … n, columns 1 … n + 1, row by row.
     std::vector<GridCell*> systemCells(int n) const;
     void reportBadCell(const CellError& error);

@@ -49,6 +49,15 @@ void Form1::enterSystem(const TypedSystem& system)
     emit systemEdited();
 }
 
+int Form1::selectedSize() const
+{
+    for (int k = 1; k <= kMaxSize - 1; ++k) {
+        if (option(k)->isChecked())
+            return k + 1;
+    }
+    return store_.SystemSize;
+}
+
 bool Form1::holdsSystem() const
 {
     const std::vector<GridCell*> cells = systemCells(store_.SystemSize);

@@ -2,7 +2,9 @@
 
 #include "window/main_window.h"
 
+#include "window/exercises.h"
 #include "window/form_area.h"
+#include "window/system_files.h"
 #include "window/texts.h"
 #include "window/working_window.h"
 
@@ -10,11 +12,14 @@
 #include <QMenu>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
+#include <QUrl>
 
 #include <algorithm>
 #include <functional>
@@ -33,9 +38,15 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
     area_ = new FormArea(form_, this);
     setCentralWidget(area_);
 
+    files_ = new SystemFiles(*form_, boxes_, this);
+    exercises_ = new Exercises(*form_, this);
     createActions();
     createMenus();
     resize(windowSizeAt(form_->zoom()));
+    // A file dropped anywhere opens, on a cell too (which would take its name as text).
+    setAcceptDrops(true);
+    for (GridCell* cell : form_->findChildren<GridCell*>())
+        cell->installEventFilter(this);
     connect(area_, &FormArea::resized, this, &MainWindow::areaResized);
 
     connect(form_, &Form1::lastSolveChanged, this, &MainWindow::takeLastSolve);
@@ -78,6 +89,11 @@ void MainWindow::createMenus()
 {
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(qtText(texts::kFileMenu));
+    file->addAction(files_->openAction());
+    file->addMenu(files_->recentMenu());
+    file->addAction(files_->saveAction());
+    file->addAction(files_->saveAsAction());
+    file->addSeparator();
     file->addAction(actions_.quit);
     QMenu* edit = bar->addMenu(qtText(texts::kEditMenu));
     edit->addAction(actions_.paste);
@@ -89,6 +105,9 @@ void MainWindow::createMenus()
     view->addAction(actions_.zoomOut);
     view->addAction(actions_.zoomNormal);
     QMenu* solution = bar->addMenu(qtText(texts::kSolutionMenu));
+    solution->addAction(exercises_->newExerciseAction());
+    solution->addAction(exercises_->newFractionExerciseAction());
+    solution->addSeparator();
     solution->addAction(actions_.showWorking);
     QMenu* help = bar->addMenu(qtText(texts::kHelpMenu));
     help->addAction(actions_.about);
@@ -190,6 +209,52 @@ void MainWindow::areaResized(QSize size)
     if (form.width() <= size.width() && form.height() <= size.height() && fit < form_->zoom() + 0.02)
         return;
     applyZoom(fit);
+}
+
+namespace {
+
+// The first local file a drag carries, or nothing.
+QString droppedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty() && !form_->isBusy())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty() || form_->isBusy())
+        return;
+    event->acceptProposedAction();
+    files_->open(path);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove || event->type() == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (!droppedFile(drop->mimeData()).isEmpty()) {
+            if (event->type() == QEvent::Drop)
+                dropEvent(drop);
+            else
+                drop->acceptProposedAction();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::copySolution() const

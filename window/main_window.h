@@ -20,7 +20,9 @@ class QAction;
 
 namespace cramer {
 
+class Exercises;
 class FormArea;
+class SystemFiles;
 class WorkingWindow;
 
 class MainWindow : public QMainWindow {
@@ -54,6 +56,8 @@ public:
     const WorkedSolution* workedSolution() const { return worked_ ? &*worked_ : nullptr; }
     // Until it is first asked for, there is none.
     WorkingWindow* workingWindow() const { return working_; }
+    SystemFiles& files() const { return *files_; }
+    Exercises& exercises() const { return *exercises_; }
 
     // Zoom chosen by hand: remembered, and the window sized to the form
     // (a maximised window holds the form up to its own size).
@@ -70,6 +74,11 @@ public:
     void showWorking();
     void showAbout();
 
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void createActions();
     void createMenus();
@@ -83,6 +92,8 @@ private:
     MessageBoxes& boxes_;
     Form1* form_ = nullptr;
     FormArea* area_ = nullptr;
+    SystemFiles* files_ = nullptr;
+    Exercises* exercises_ = nullptr;
     Actions actions_;
     std::optional<WorkedSolution> worked_;
     WorkingWindow* working_ = nullptr;

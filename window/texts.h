@@ -117,6 +117,40 @@ inline constexpr const char* kAboutText
 inline constexpr const char* kOutdatedSolution
     = "Това е решението на последната решена система: системата в таблицата е променена след това.";
 
+// Files of systems. %1 is the file's name.
+inline constexpr const char* kOpenCommand = "&Отвори…";
+inline constexpr const char* kSaveCommand = "&Запази";
+inline constexpr const char* kSaveAsCommand = "Запази &като…";
+inline constexpr const char* kRecentMenu = "&Последни файлове";
+inline constexpr const char* kOpenTitle = "Отваряне на система";
+inline constexpr const char* kSaveTitle = "Запазване на системата";
+inline constexpr const char* kSystemFileFilters = "Системи (*.csv *.txt);;Всички файлове (*)";
+inline constexpr const char* kNewSystemFileName = "система.csv";
+inline constexpr const char* kFileMissing = "Файлът „%1“ не съществува.";
+inline constexpr const char* kFileNotAFile = "„%1“ не е файл.";
+inline constexpr const char* kFileNoPermission = "Нямате право да четете файла „%1“.";
+inline constexpr const char* kFileCannotRead = "Файлът „%1“ не може да бъде прочетен: %2.";
+inline constexpr const char* kFileTooLarge = "Файлът „%1“ е по-голям от 1 MB: това не е файл със система уравнения.";
+inline constexpr const char* kFileNotUtf8 = "Файлът „%1“ не е текст в UTF-8 (ред %2).";
+inline constexpr const char* kFileEmpty = "Във файла „%1“ няма уравнения.";
+inline constexpr const char* kFileSizeOutOfRange
+    = "Във файла „%1“ има %2 уравнения, а програмата решава системи от 2 до 9 уравнения.";
+inline constexpr const char* kFileRagged
+    = "Във файла „%1“ ред %2 има %3 числа, а всеки ред на тази система трябва да има %4 "
+      "(коефициентите и свободния член).";
+inline constexpr const char* kFileNotANumber = "Във файла „%1“, ред %2, число %3: „%4“ не е число.";
+inline constexpr const char* kFileOutOfRange
+    = "Във файла „%1“, ред %2, число %3: „%4“ е твърде голямо (програмата работи с числа до %5 по "
+      "абсолютна стойност).";
+inline constexpr const char* kFileCannotWrite = "Файлът „%1“ не може да бъде записан: %2.";
+inline constexpr const char* kFileUnchanged = "Системата в таблицата не е променена.";
+inline constexpr const char* kSaveNotANumber
+    = "Системата не е запазена: клетката за %1 съдържа „%2“, а това не е число.";
+
+// New exercises.
+inline constexpr const char* kNewExercise = "&Нова задача";
+inline constexpr const char* kNewFractionExercise = "Нова задача с &дробно решение";
+
 // The worked-solution window and the files it writes.
 inline constexpr const char* kWorkingTitle = "Подробно решение";
 inline constexpr const char* kWorkingCopy = "&Копирай";

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Systems in files through the window: saved and opened again, every bad
+// file with its message and the grid unchanged, recent files, drops, and a
+// new exercise.
+
+#include "window/exercises.h"
+#include "window/system_files.h"
+
+#include "window_test_support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace cramer {
+namespace {
+
+using testing_support::TestWindow;
+
+class FilesInWindow : public testing_support::EnglishLocaleTest {
+protected:
+    void SetUp() override
+    {
+        EnglishLocaleTest::SetUp();
+        QSettings().remove(QStringLiteral("files/recent"));
+    }
+    QString write(const char* name, const QByteArray& content) const
+    {
+        const QString path = folder.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return path;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(FilesInWindow, SaveThenOpenGivesTheSameSystem)
+{
+    TestWindow window;
+    window.layOut(3);
+    window.type({ { "1,234.5", "-0", "1.4E-45", "0.1" }, { "2", "3", "4", "5" }, { "+6", "7", "8.50", "9" } });
+    const TypedSystem typed = window.form->typedSystem();
+    const QString path = folder.filePath("system.csv");
+    ASSERT_TRUE(window.main->files().saveAction()->isEnabled());
+    ASSERT_TRUE(window.main->files().saveTo(path));
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    // Each number exactly as typed, with "." and without grouping.
+    EXPECT_EQ(saved.readAll(), QByteArray("1234.5,-0,14E-46,0.1\n2,3,4,5\n6,7,8.50,9\n"));
+
+    TestWindow other;
+    ASSERT_TRUE(other.main->files().open(path));
+    EXPECT_EQ(other.form->store().SystemSize, 3);
+    EXPECT_EQ(other.form->cell(1, 1)->text(), "1234.5");
+    EXPECT_EQ(other.form->cell(3, 3)->text(), "8.50");
+    EXPECT_EQ(other.main->files().recentFiles().front(), QFileInfo(path).absoluteFilePath());
+    EXPECT_TRUE(other.main->files().recentMenu()->isEnabled());
+    other.solve();
+    window.solve();
+    EXPECT_EQ(other.form->label(121)->text(), window.form->label(121)->text());
+}
+
+struct BadFileCase {
+    const char* name;
+    QByteArray content;
+    const char* message;
+};
+
+void PrintTo(const BadFileCase& c, std::ostream* os) { *os << c.name; }
+
+class BadFileInWindow : public FilesInWindow, public testing::WithParamInterface<BadFileCase> { };
+
+TEST_P(BadFileInWindow, GetsOneMessageAndLeavesTheGrid)
+{
+    const BadFileCase& c = GetParam();
+    TestWindow window;
+    window.type({ { "1", "2", "3" }, { "4", "5", "6" } });
+    const TypedSystem before = window.form->typedSystem();
+    QString path = c.content.isNull() ? folder.filePath("missing.csv") : write("bad.csv", c.content);
+    if (QByteArray(c.name) == "Folder")
+        path = folder.path();
+    EXPECT_FALSE(window.main->files().open(path));
+    ASSERT_EQ(window.boxes.shown.size(), 1u);
+    EXPECT_EQ(window.boxes.shown[0].title, QString::fromUtf8("Отваряне на система"));
+    const QString expected = QString::fromUtf8(c.message).arg(QDir::toNativeSeparators(path));
+    EXPECT_TRUE(window.boxes.shown[0].text.startsWith(expected)) << window.boxes.shown[0].text.toStdString();
+    EXPECT_TRUE(window.boxes.shown[0].text.endsWith(QString::fromUtf8("Системата в таблицата не е променена.")));
+    EXPECT_EQ(window.form->typedSystem(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, BadFileInWindow,
+    testing::Values(BadFileCase { "Missing", QByteArray(), "Файлът „%1“ не съществува." },
+        BadFileCase { "Folder", "", "„%1“ не е файл." },
+        BadFileCase { "NotUtf8", "1,2,3\n4,5,\xFE\n", "Файлът „%1“ не е текст в UTF-8 (ред 2)." },
+        BadFileCase { "Empty", "# only a comment\n", "Във файла „%1“ няма уравнения." },
+        BadFileCase { "Ragged", "1,2,3\n4,5\n",
+            "Във файла „%1“ ред 2 има 2 числа, а всеки ред на тази система трябва да има 3" },
+        BadFileCase { "TooManyEquations", QByteArray("1,2\n").repeated(10),
+            "Във файла „%1“ има 10 уравнения, а програмата решава системи от 2 до 9 уравнения." },
+        BadFileCase { "NotANumber", "1;2;3\n4;1,2,3;6\n", "Във файла „%1“, ред 2, число 2: „1,2,3“ не е число." },
+        BadFileCase { "BeyondSingle", "1,2,3\n4,5,-1E40\n", "Във файла „%1“, ред 2, число 3: „-1E40“ е твърде голямо" },
+        BadFileCase { "OverOneMegabyte", QByteArray(1024 * 1024 + 1, '1'),
+            "Файлът „%1“ е по-голям от 1 MB: това не е файл със система уравнения." }),
+    [](const testing::TestParamInfo<BadFileCase>& info) { return std::string(info.param.name); });
+
+TEST_F(FilesInWindow, ADroppedFileOpensEvenOnACell)
+{
+    TestWindow window;
+    const QString path = write("dropped.csv", "1,1,3\n1,-1,1\n");
+    QMimeData data;
+    data.setUrls({ QUrl::fromLocalFile(path) });
+    data.setText(path);
+    GridCell* target = window.form->cell(4, 4);
+    QDragEnterEvent enter(QPoint(3, 3), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(3, 3), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    EXPECT_EQ(window.form->typedSystem().texts, std::vector<std::string>({ "1", "1", "3", "1", "-1", "1" }));
+    EXPECT_TRUE(target->text().isEmpty()) << "the cell took the file's name";
+}
+
+TEST_F(FilesInWindow, NewExerciseFillsTheGridForTheSelectedSizeAndWaits)
+{
+    TestWindow window;
+    window.main->exercises().setSeed(2026);
+    window.form->option(3)->setChecked(true); // n = 4
+    window.main->exercises().newExerciseAction()->trigger();
+    EXPECT_EQ(window.form->store().SystemSize, 4);
+    EXPECT_TRUE(window.form->holdsSystem());
+    EXPECT_TRUE(window.boxes.shown.empty()) << "nothing is solved until the user asks";
+    window.solve();
+    for (int row = 1; row <= 4; ++row) {
+        bool whole = false;
+        window.form->label(119 + 2 * row)->text().toInt(&whole);
+        EXPECT_TRUE(whole) << window.form->label(119 + 2 * row)->text().toStdString();
+    }
+}
+
+} // namespace
+} // namespace cramer

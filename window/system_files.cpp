@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/system_files.h"
+
+#include "window/form1.h"
+#include "window/quoted_text.h"
+#include "window/texts.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
+
+#include <limits>
+
+namespace cramer {
+namespace {
+
+using texts::qtText;
+
+const QString kRecentKey = QStringLiteral("files/recent");
+
+} // namespace
+
+QString fileErrorMessage(const FileError& error, const QString& path)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    const QString text = quotedForMessage(QString::fromStdString(error.text));
+    QString message;
+    switch (error.problem) {
+    case FileProblem::None:
+        return {};
+    case FileProblem::Missing:
+        return qtText(texts::kFileMissing).arg(name);
+    case FileProblem::NotAFile:
+        return qtText(texts::kFileNotAFile).arg(name);
+    case FileProblem::NoPermission:
+        return qtText(texts::kFileNoPermission).arg(name);
+    case FileProblem::CannotRead:
+        return qtText(texts::kFileCannotRead).arg(name, text);
+    case FileProblem::TooLarge:
+        return qtText(texts::kFileTooLarge).arg(name);
+    case FileProblem::NotUtf8:
+        return qtText(texts::kFileNotUtf8).arg(name).arg(error.line);
+    case FileProblem::Empty:
+        return qtText(texts::kFileEmpty).arg(name);
+    case FileProblem::SizeOutOfRange:
+        return qtText(texts::kFileSizeOutOfRange).arg(name).arg(error.count);
+    case FileProblem::Ragged:
+        return qtText(texts::kFileRagged).arg(name).arg(error.line).arg(error.count).arg(error.expected);
+    case FileProblem::NotANumber:
+        return qtText(texts::kFileNotANumber).arg(name, QString::number(error.line), QString::number(error.number), text);
+    case FileProblem::OutOfRange:
+        return qtText(texts::kFileOutOfRange)
+            .arg(name, QString::number(error.line), QString::number(error.number), text,
+                QString::fromStdString(formatSingle(std::numeric_limits<float>::max(), kCLocale)));
+    case FileProblem::CannotWrite:
+        return qtText(texts::kFileCannotWrite).arg(name, text);
+    }
+    return message;
+}
+
+SystemFiles::SystemFiles(Form1& form, MessageBoxes& boxes, QWidget* window)
+    : QObject(window)
+    , form_(form)
+    , boxes_(boxes)
+    , window_(window)
+{
+    auto action = [this](const char* text, const QKeySequence& shortcut, void (SystemFiles::*run)()) {
+        auto* created = new QAction(qtText(text), this);
+        created->setShortcut(shortcut);
+        connect(created, &QAction::triggered, this, [this, run] {
+            if (!refused())
+                (this->*run)();
+        });
+        window_->addAction(created);
+        return created;
+    };
+    open_ = action(texts::kOpenCommand, QKeySequence::Open, &SystemFiles::openWithDialog);
+    save_ = action(texts::kSaveCommand, QKeySequence::Save, &SystemFiles::save);
+    saveAs_ = action(texts::kSaveAsCommand, QKeySequence::SaveAs, &SystemFiles::saveWithDialog);
+    recent_ = new QMenu(qtText(texts::kRecentMenu), window_);
+    fillRecentMenu();
+    connect(&form_, &Form1::systemEdited, this, &SystemFiles::updateActions);
+    updateActions();
+}
+
+// Nothing starts while a command of the form waits for its message box.
+bool SystemFiles::refused() const { return form_.isBusy(); }
+
+bool SystemFiles::open(const QString& path)
+{
+    const ReadSystem read = readSystemFile(path.toStdString(), Form1::currentNumberLocale());
+    if (read.error) {
+        boxes_.inform(window_, qtText(texts::kOpenTitle),
+            fileErrorMessage(read.error, path) + QLatin1Char('\n') + qtText(texts::kFileUnchanged));
+        return false;
+    }
+    form_.enterSystem(*read.system);
+    current_ = QFileInfo(path).absoluteFilePath();
+    remember(current_);
+    updateActions();
+    return true;
+}
+
+bool SystemFiles::saveTo(const QString& path)
+{
+    const NumberLocale locale = Form1::currentNumberLocale();
+    const TypedSystem system = form_.typedSystem();
+    for (int row = 1; row <= system.n; ++row) {
+        for (int column = 1; column <= system.n + 1; ++column) {
+            const std::string& text = system.text(row, column);
+            if (parseSingle(text, locale).ok())
+                continue;
+            const QString place = column <= system.n ? qtText(texts::kCoefficientPlace).arg(row).arg(column)
+                                                     : qtText(texts::kFreeTermPlace).arg(row);
+            boxes_.inform(window_, qtText(texts::kSaveTitle),
+                qtText(texts::kSaveNotANumber).arg(place, quotedForMessage(QString::fromStdString(text))));
+            return false;
+        }
+    }
+    if (const FileError error = writeFileAtomically(path.toStdString(), systemAsCsv(system, locale))) {
+        boxes_.inform(window_, qtText(texts::kSaveTitle), fileErrorMessage(error, path));
+        return false;
+    }
+    current_ = QFileInfo(path).absoluteFilePath();
+    remember(current_);
+    return true;
+}
+
+void SystemFiles::openWithDialog()
+{
+    const QString folder = current_.isEmpty() ? QDir::homePath() : QFileInfo(current_).absolutePath();
+    const QString path = QFileDialog::getOpenFileName(
+        window_, qtText(texts::kOpenTitle), folder, qtText(texts::kSystemFileFilters));
+    if (!path.isEmpty())
+        open(path);
+}
+
+void SystemFiles::save()
+{
+    if (current_.isEmpty())
+        saveWithDialog();
+    else
+        saveTo(current_);
+}
+
+void SystemFiles::saveWithDialog()
+{
+    const QString suggested = current_.isEmpty() ? QDir::home().filePath(qtText(texts::kNewSystemFileName)) : current_;
+    const QString path = QFileDialog::getSaveFileName(
+        window_, qtText(texts::kSaveTitle), suggested, qtText(texts::kSystemFileFilters));
+    if (!path.isEmpty())
+        saveTo(path);
+}
+
+QStringList SystemFiles::recentFiles() const { return QSettings().value(kRecentKey).toStringList(); }
+
+void SystemFiles::remember(const QString& path)
+{
+    QStringList recent = recentFiles();
+    recent.removeAll(path);
+    recent.prepend(path);
+    while (recent.size() > kRecentFiles)
+        recent.removeLast();
+    QSettings().setValue(kRecentKey, recent);
+    fillRecentMenu();
+}
+
+void SystemFiles::fillRecentMenu()
+{
+    recent_->clear();
+    const QStringList recent = recentFiles();
+    for (qsizetype i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        QAction* entry = recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        entry->setToolTip(QDir::toNativeSeparators(path));
+        entry->setStatusTip(QDir::toNativeSeparators(path));
+        connect(entry, &QAction::triggered, this, [this, path] {
+            if (!refused())
+                open(path);
+        });
+    }
+    recent_->setEnabled(!recent.isEmpty());
+}
+
+void SystemFiles::updateActions()
+{
+    const bool holds = form_.holdsSystem();
+    save_->setEnabled(holds);
+    saveAs_->setEnabled(holds);
+}
+
+} // namespace cramer

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// Systems kept in files: "Отвори…", "Запази", "Запази като…" and the recent
+// files of the File menu, and opening by drop or from the command line.
+
+#include "solver/system_file.h"
+#include "window/message_boxes.h"
+
+#include <QObject>
+#include <QString>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace cramer {
+
+class Form1;
+
+// What is wrong with `path`, in one Bulgarian sentence; for reading errors
+// it ends by saying that the grid stays as it was.
+QString fileErrorMessage(const FileError& error, const QString& path);
+
+class SystemFiles : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kRecentFiles = 8;
+
+    // `form` and `boxes` must outlive this; dialogs open over `window`.
+    SystemFiles(Form1& form, MessageBoxes& boxes, QWidget* window);
+
+    QAction* openAction() const { return open_; }
+    QAction* saveAction() const { return save_; }
+    QAction* saveAsAction() const { return saveAs_; }
+    QMenu* recentMenu() const { return recent_; }
+
+    // Reads `path` into the grid, or says what is wrong with it and leaves
+    // the grid as it was.
+    bool open(const QString& path);
+    // Writes what the grid holds to `path`, or says why it cannot.
+    bool saveTo(const QString& path);
+    QString currentFile() const { return current_; }
+    QStringList recentFiles() const;
+
+private:
+    void openWithDialog();
+    void save();
+    void saveWithDialog();
+    void remember(const QString& path);
+    void updateActions();
+    void fillRecentMenu();
+    bool refused() const;
+
+    Form1& form_;
+    MessageBoxes& boxes_;
+    QWidget* window_;
+    QAction* open_ = nullptr;
+    QAction* save_ = nullptr;
+    QAction* saveAs_ = nullptr;
+    QMenu* recent_ = nullptr;
+    QString current_;
+};
+
+} // namespace cramer
