@@ -104,12 +104,47 @@ void describeCommandLine(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(QStringLiteral(
         "Solves a system of 2 to 9 linear equations by Cramer's rule and shows every determinant "
-        "on the way.\nQt's standard options, such as -style and -platform, work too; see cramer(1)."));
+        "on the way.\nQt's standard options, such as -style and -platform, work too; see cramer(1).\n\n"
+        "Without a window: --solve FILE writes the worked solution, --new-exercise N a new system.\n"
+        "Exit status: 0 solved (or written), 1 bad input or options, 2 singular (the method found d = 0;\n"
+        "the verdict, exact classification included, goes to standard error), 3 a value beyond single\n"
+        "precision, 4 the output cannot be written."));
     // Not Qt's help option: its --help-all would list Qt's options only
     // where a window system has been opened.
     parser.addOption(QCommandLineOption({ QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help") },
         QStringLiteral("Displays help on commandline options.")));
     parser.addVersionOption();
+    parser.addOption(QCommandLineOption(QStringLiteral("solve"),
+        QStringLiteral("Solves the system in <file> (CSV; - for standard input) without a window."),
+        QStringLiteral("file")));
+    parser.addOption(QCommandLineOption(QStringLiteral("format"),
+        QStringLiteral("What --solve writes: text (the default), html, latex, pdf, or csv (x1 ... xn)."),
+        QStringLiteral("form"), QStringLiteral("text")));
+    parser.addOption(QCommandLineOption(QStringLiteral("output"),
+        QStringLiteral("Writes to <file> instead of standard output."), QStringLiteral("file")));
+    parser.addOption(QCommandLineOption(QStringLiteral("locale"),
+        QStringLiteral("Numbers as <name> writes them (bg_BG, en_US, ...); the default is the C locale."),
+        QStringLiteral("name")));
+    parser.addOption(QCommandLineOption(QStringLiteral("new-exercise"),
+        QStringLiteral("Writes a new exercise of <n> equations (2 ... 9) as CSV."), QStringLiteral("n")));
+    parser.addOption(QCommandLineOption(QStringLiteral("fractions"),
+        QStringLiteral("The new exercise's solution has simple fractions.")));
+    parser.addOption(QCommandLineOption(QStringLiteral("seed"),
+        QStringLiteral("Makes new exercises from <number>: the same ones every time."), QStringLiteral("number")));
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A system to open in the window."),
+        QStringLiteral("[file]"));
+}
+
+bool asksForBatch(const QStringList& arguments)
+{
+    const QStringList options = withoutQtOptions(arguments).mid(1);
+    return std::any_of(options.begin(), options.end(), [](const QString& argument) {
+        for (const QString& name : { QStringLiteral("--solve"), QStringLiteral("--new-exercise") }) {
+            if (argument == name || argument.startsWith(name + QLatin1Char('=')))
+                return true;
+        }
+        return false;
+    });
 }
 
 } // namespace cramer

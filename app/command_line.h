@@ -32,7 +32,10 @@ QStringList chosenPlatforms(const QStringList& arguments, const QString& platfor
 // DISPLAY, wayland WAYLAND_DISPLAY; any other platform is left to Qt.
 bool hasDisplay(const QStringList& platforms, const QString& display, const QString& waylandDisplay);
 
-// The program's description and its help and version options.
+// The program's description, its options and its exit codes.
 void describeCommandLine(QCommandLineParser& parser);
+
+// --solve or --new-exercise: work without a window.
+bool asksForBatch(const QStringList& arguments);
 
 } // namespace cramer

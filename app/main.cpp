@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "batch.h"
 #include "command_line.h"
 #include "window/main_window.h"
 #include "window/picture.h"
+#include "window/exercises.h"
 #include "window/qt_texts.h"
+#include "window/system_files.h"
 #include "window/texts.h"
 
 #include <QApplication>
@@ -54,6 +57,9 @@ int main(int argc, char* argv[])
         parser.showHelp();
     }
 
+    if (cramer::asksForBatch(arguments))
+        return cramer::runBatch(argc, argv, arguments);
+
     // Without a display the command line is still answered, and the user
     // hears what is missing.
     if (!cramer::hasDisplay(cramer::chosenPlatforms(arguments, qEnvironmentVariable("QT_QPA_PLATFORM")),
@@ -89,5 +95,9 @@ int main(int argc, char* argv[])
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.fitInto(screen->availableGeometry());
     window.show();
+    if (parser.isSet(QStringLiteral("seed")))
+        window.exercises().setSeed(parser.value(QStringLiteral("seed")).toULongLong());
+    if (!parser.positionalArguments().isEmpty())
+        window.files().open(parser.positionalArguments().constFirst());
     return QApplication::exec();
 }

@@ -147,6 +147,8 @@ inline constexpr const char* kFileUnchanged = "Системата в табли�
 inline constexpr const char* kSaveNotANumber
     = "Системата не е запазена: клетката за %1 съдържа „%2“, а това не е число.";
 
+inline constexpr const char* kStandardInput = "(стандартен вход)";
+
 // New exercises.
 inline constexpr const char* kNewExercise = "&Нова задача";
 inline constexpr const char* kNewFractionExercise = "Нова задача с &дробно решение";

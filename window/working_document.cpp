@@ -431,4 +431,98 @@ QString workingAsPlainText(const WorkingDocument& document)
     return text;
 }
 
+QString verdictAsPlainText(const WorkingDocument& document)
+{
+    const QString heading = qtText(texts::kWorkingVerdictHeading);
+    const auto start = std::find_if(document.begin(), document.end(),
+        [&heading](const WorkingBlock& block) { return block.kind == Kind::Heading && block.text == heading; });
+    return start == document.end() ? QString() : workingAsPlainText(WorkingDocument(start + 1, document.end())).section(QLatin1Char('\n'), 1);
+}
+
+namespace {
+
+QString latexText(const QString& text)
+{
+    QString escaped;
+    for (const QChar character : text) {
+        switch (character.unicode()) {
+        case '\\':
+            escaped += QStringLiteral("\\textbackslash{}");
+            break;
+        case '#': case '$': case '%': case '&': case '_': case '{': case '}':
+            escaped += QLatin1Char('\\') + character;
+            break;
+        case '~':
+            escaped += QStringLiteral("\\textasciitilde{}");
+            break;
+        case '^':
+            escaped += QStringLiteral("\\textasciicircum{}");
+            break;
+        case 0x00B7: // ·
+            escaped += QStringLiteral("$\\cdot$");
+            break;
+        case 0x2212: // −
+            escaped += QStringLiteral("$-$");
+            break;
+        case 0x2026: // …
+            escaped += QStringLiteral("\\ldots{}");
+            break;
+        case 0x201E: // „
+            escaped += QStringLiteral(",,");
+            break;
+        case 0x201C: // “
+            escaped += QStringLiteral("``");
+            break;
+        case 0x00A0:
+            escaped += QLatin1Char('~');
+            break;
+        default:
+            escaped += character;
+        }
+    }
+    return escaped;
+}
+
+} // namespace
+
+QString workingAsLatex(const WorkingDocument& document)
+{
+    QString latex = QStringLiteral("\\documentclass[a4paper]{article}\n\\usepackage[utf8]{inputenc}\n"
+                                   "\\usepackage[T2A]{fontenc}\n\\usepackage[bulgarian]{babel}\n"
+                                   "\\usepackage{amsmath}\n\\begin{document}\n\\section*{")
+        % latexText(qtText(texts::kWorkingTitle)) % QStringLiteral("}\n");
+    for (const WorkingBlock& block : document) {
+        switch (block.kind) {
+        case Kind::Heading:
+            latex += QStringLiteral("\n\\subsection*{") % latexText(block.text) % QStringLiteral("}\n");
+            break;
+        case Kind::Paragraph:
+            latex += latexText(block.text) % QStringLiteral("\n\n");
+            break;
+        case Kind::Verdict:
+            latex += QStringLiteral("\\textbf{") % latexText(block.text) % QStringLiteral("}\n\n");
+            break;
+        case Kind::Matrix: {
+            QStringList rows;
+            for (const QStringList& row : block.rows) {
+                QStringList cells;
+                for (qsizetype j = 0; j < row.size(); ++j) {
+                    QString cell = QString(row[j]).replace(QLatin1Char(','), QStringLiteral("{,}"));
+                    if (const qsizetype e = cell.indexOf(QLatin1Char('E')); e >= 0)
+                        cell = cell.left(e) % QStringLiteral(" \\cdot 10^{") % QString::number(cell.mid(e + 1).toInt()) % QLatin1Char('}');
+                    cells << (j + 1 == block.markedColumn ? QStringLiteral("\\boxed{") % cell % QLatin1Char('}') : cell);
+                }
+                rows << cells.join(QStringLiteral(" & "));
+            }
+            const QString kind = block.bars ? QStringLiteral("vmatrix") : QStringLiteral("matrix");
+            const QString name = block.text.isEmpty() ? QString() : latexText(block.text) % QLatin1Char(' ');
+            latex += QStringLiteral("\\[\n") % name % QStringLiteral("\\begin{") % kind % QStringLiteral("}\n")
+                % rows.join(QStringLiteral(" \\\\\n")) % QStringLiteral("\n\\end{") % kind % QStringLiteral("}\n\\]\n");
+            break;
+        }
+        }
+    }
+    return latex + QStringLiteral("\\end{document}\n");
+}
+
 } // namespace cramer

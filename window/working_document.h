@@ -33,5 +33,9 @@ WorkingDocument workingDocument(const WorkedSolution& solution);
 // processors show alike.
 QString workingAsHtml(const WorkingDocument& document);
 QString workingAsPlainText(const WorkingDocument& document);
+// The verdict's lines alone, as plain text.
+QString verdictAsPlainText(const WorkingDocument& document);
+// A whole LaTeX document (UTF-8, Cyrillic through T2A and babel).
+QString workingAsLatex(const WorkingDocument& document);
 
 } // namespace cramer

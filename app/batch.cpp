@@ -1,0 +1,238 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "batch.h"
+
+#include "command_line.h"
+#include "solver/exercise.h"
+#include "solver/system_file.h"
+#include "window/system_files.h"
+#include "window/texts.h"
+#include "window/working_document.h"
+#include "window/working_export.h"
+
+#include <QBuffer>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPdfWriter>
+
+#include <charconv>
+#include <cstdio>
+#include <limits>
+#include <memory>
+#include <random>
+
+namespace cramer {
+namespace {
+
+using texts::qtText;
+
+void complain(const QString& message) { std::fprintf(stderr, "cramer: %s\n", qPrintable(message)); }
+
+class Unseen : public CramerDisplay {
+public:
+    void showDeterminant(const Matrix&, int) override { }
+    void showHeading(int) override { }
+    void announceDeterminant(float) override { }
+    void reportSingular() override { }
+    void clearGrid() override { }
+    void showSystem(const Matrix&, int) override { }
+    void showResultRows(int, const Vector&, float, const Vector&) override { }
+};
+
+class Typed : public CellSource {
+public:
+    explicit Typed(const TypedSystem& system)
+        : system_(system)
+    {
+    }
+    std::string cellText(int row, int column) const override { return system_.text(row, column); }
+
+private:
+    const TypedSystem& system_;
+};
+
+// Standard output, or a file written atomically.
+int deliver(const QByteArray& content, const QString& output)
+{
+    if (output.isEmpty()) {
+        const std::size_t written = std::fwrite(content.constData(), 1, static_cast<std::size_t>(content.size()), stdout);
+        if (written != static_cast<std::size_t>(content.size()) || std::fflush(stdout) != 0) {
+            complain(qtText(texts::kFileCannotWrite).arg(QStringLiteral("-"), QString::fromLocal8Bit(std::strerror(errno))));
+            return CannotWrite;
+        }
+        return Solved;
+    }
+    if (const FileError error = writeFileAtomically(output.toStdString(), std::string_view(content.constData(), static_cast<std::size_t>(content.size())))) {
+        complain(fileErrorMessage(error, output));
+        return CannotWrite;
+    }
+    return Solved;
+}
+
+ReadSystem readInput(const QString& input, const NumberLocale& locale)
+{
+    if (input != QStringLiteral("-"))
+        return readSystemFile(input.toStdString(), locale);
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        return { std::nullopt, { FileProblem::CannotRead, 0, 0, 0, 0, "stdin" } };
+    const QByteArray content = in.read(static_cast<qint64>(kLargestSystemFile) + 1);
+    if (static_cast<std::uintmax_t>(content.size()) > kLargestSystemFile)
+        return { std::nullopt, { FileProblem::TooLarge, 0, 0, 0, 0, {} } };
+    return readSystemText(std::string_view(content.constData(), static_cast<std::size_t>(content.size())), locale);
+}
+
+QString overflowMessage(const OverflowError& error)
+{
+    QString value;
+    switch (error.value) {
+    case OverflowValue::MainDeterminant:
+        value = qtText(texts::kOverflowMainDeterminant);
+        break;
+    case OverflowValue::NumeratorDeterminant:
+        value = qtText(texts::kOverflowNumerator).arg(error.index);
+        break;
+    case OverflowValue::Solution:
+        value = qtText(texts::kOverflowSolution).arg(error.index);
+        break;
+    }
+    return qtText(texts::kOverflowText)
+        .arg(value, QString::fromStdString(formatSingle(std::numeric_limits<float>::max(), kCLocale)))
+        .section(QLatin1Char('\n'), 0, 0);
+}
+
+// x_1 … x_n of the program's solve, each the shortest text that reads back as the same single.
+QByteArray solutionsAsCsv(const SolveRecord& record)
+{
+    QByteArray csv;
+    for (std::size_t i = 0; i < record.quotients.size(); ++i) {
+        char buffer[32];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, record.quotients[i]).ptr;
+        if (i > 0)
+            csv += ',';
+        csv.append(buffer, end - buffer);
+    }
+    return csv + '\n';
+}
+
+int solve(const QCommandLineParser& parser, const QString& format)
+{
+    const QLocale numbers = parser.isSet(QStringLiteral("locale")) ? QLocale(parser.value(QStringLiteral("locale"))) : QLocale::c();
+    const NumberLocale locale { numbers.decimalPoint().toStdString(),
+        numbers == QLocale::c() ? std::string() : numbers.groupSeparator().toStdString() };
+    const QString input = parser.value(QStringLiteral("solve"));
+    const ReadSystem read = readInput(input, locale);
+    if (read.error) {
+        complain(fileErrorMessage(read.error, input == QStringLiteral("-") ? qtText(texts::kStandardInput) : input));
+        return BadInput;
+    }
+
+    SystemStore store;
+    store.SystemSize = static_cast<std::int16_t>(read.system->n);
+    Unseen display;
+    SolveRecord record;
+    const SolveOutcome outcome = solveSystem(store, Typed(*read.system), locale, display, &record);
+    if (outcome.status == SolveStatus::BadCell) {
+        complain(qtText(texts::kNotANumberCell).arg(QString::number(outcome.cell->row), QString::fromStdString(outcome.cell->text)));
+        return BadInput;
+    }
+    if (outcome.status == SolveStatus::Overflow) {
+        complain(overflowMessage(*outcome.overflow));
+        return Overflow;
+    }
+
+    const WorkedSolution solution(std::move(record));
+    const WorkingDocument document = workingDocument(solution);
+    const int result = solution.hasResults() ? Solved : Singular;
+    if (result == Singular)
+        std::fputs(qPrintable(verdictAsPlainText(document)), stderr);
+
+    const QString output = parser.value(QStringLiteral("output"));
+    int written = Solved;
+    if (format == QStringLiteral("csv")) {
+        if (result == Solved)
+            written = deliver(solutionsAsCsv(solution.record), output);
+    } else if (format == QStringLiteral("pdf")) {
+        if (output.isEmpty()) {
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            {
+                QPdfWriter writer(&buffer);
+                writer.setTitle(qtText(texts::kWorkingTitle));
+                printWorking(document, writer);
+            }
+            written = deliver(buffer.data(), output);
+        } else if (const QString error = writeWorkingFile(output, document); !error.isEmpty()) {
+            complain(qtText(texts::kFileCannotWrite).arg(output, error));
+            written = CannotWrite;
+        }
+    } else {
+        const QString text = format == QStringLiteral("html") ? workingAsHtml(document)
+            : format == QStringLiteral("latex")               ? workingAsLatex(document)
+                                                              : workingAsPlainText(document);
+        written = deliver(text.toUtf8(), output);
+    }
+    return written != Solved ? written : result;
+}
+
+int newExercise(const QCommandLineParser& parser)
+{
+    bool valid = false;
+    const int n = parser.value(QStringLiteral("new-exercise")).toInt(&valid);
+    if (!valid || n < kMinSize || n > kMaxSize) {
+        complain(QStringLiteral("--new-exercise takes a number of equations from 2 to 9, not '%1'.")
+                     .arg(parser.value(QStringLiteral("new-exercise"))));
+        return BadInput;
+    }
+    std::uint64_t seed = std::random_device {}();
+    if (parser.isSet(QStringLiteral("seed"))) {
+        seed = parser.value(QStringLiteral("seed")).toULongLong(&valid);
+        if (!valid) {
+            complain(QStringLiteral("--seed takes a whole number, not '%1'.").arg(parser.value(QStringLiteral("seed"))));
+            return BadInput;
+        }
+    }
+    ExerciseMaker maker(seed);
+    const TypedSystem system = maker.next(
+        n, parser.isSet(QStringLiteral("fractions")) ? SolutionKind::SimpleFractions : SolutionKind::Integers);
+    return deliver(QByteArray::fromStdString(systemAsCsv(system, { ".", "" })), parser.value(QStringLiteral("output")));
+}
+
+} // namespace
+
+int runBatch(int argc, char* argv[], const QStringList& arguments)
+{
+    // Standard error carries the program's own messages only.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtFatalMsg || type == QtCriticalMsg)
+            complain(message);
+    });
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    if (!parser.parse(withoutQtOptions(arguments))) {
+        complain(parser.errorText());
+        return BadInput;
+    }
+    const QString format = parser.value(QStringLiteral("format"));
+    static const QStringList kFormats { QStringLiteral("text"), QStringLiteral("html"), QStringLiteral("latex"),
+        QStringLiteral("pdf"), QStringLiteral("csv") };
+    if (!kFormats.contains(format)) {
+        complain(QStringLiteral("--format takes text, html, latex, pdf or csv, not '%1'.").arg(format));
+        return BadInput;
+    }
+
+    // PDF lays pages out with fonts, which takes Qt's GUI module: on its
+    // offscreen platform, which needs no display.
+    std::unique_ptr<QCoreApplication> application;
+    if (parser.isSet(QStringLiteral("solve")) && format == QStringLiteral("pdf")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    return parser.isSet(QStringLiteral("solve")) ? solve(parser, format) : newExercise(parser);
+}
+
+} // namespace cramer

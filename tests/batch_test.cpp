@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The program without a window, as scripts call it: exit codes and output
+// for good, bad, singular and overflowing systems, a golden worked solution,
+// PDF, new exercises, all with no display.
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Finished {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+Finished cramer(const QStringList& arguments, const QByteArray& input = {})
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+        environment.remove(QString::fromLatin1(variable));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(CRAMER_PROGRAM), arguments);
+    program.write(input);
+    program.closeWriteChannel();
+    if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
+        return {};
+    return { program.exitCode(), program.readAllStandardOutput(), QString::fromUtf8(program.readAllStandardError()) };
+}
+
+struct BatchCase {
+    const char* name;
+    QStringList arguments;
+    QByteArray input;
+    int exitCode;
+    QByteArray out; // exactly, where given
+    const char* errorFragment;
+};
+
+void PrintTo(const BatchCase& c, std::ostream* os) { *os << c.name; }
+
+class Batch : public testing::TestWithParam<BatchCase> { };
+
+TEST_P(Batch, AnswersWithTheExitCodeAndOutputOfItsCase)
+{
+    const BatchCase& c = GetParam();
+    const Finished run = cramer(c.arguments, c.input);
+    EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
+    if (!c.out.isNull()) {
+        EXPECT_EQ(run.out, c.out);
+    }
+    EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.errorFragment))) << run.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Batch,
+    testing::Values(
+        BatchCase { "SolvedAsCsv", { "--solve", "-", "--format", "csv" }, "3,0,1\n0,3,2\n", 0, "0.33333334,0.6666667\n", "" },
+        BatchCase { "PastedFormAndLocale", { "--solve", "-", "--format", "csv", "--locale", "bg_BG" }, "0,5;0,25;1\n0,25;0,5;1\n",
+            0, "1.3333334,1.3333334\n", "" },
+        BatchCase { "BadNumberNamesLineAndNumber", { "--solve", "-" }, "1,2,3\n4,x5,6\n", 1, "",
+            "ред 2, число 2: „x5“ не е число." },
+        BatchCase { "SingularWithItsVerdict", { "--solve", "-", "--format", "csv" }, "1,2,1\n2,4,3\n", 2, "",
+            "системата няма решение (несъвместима е)." },
+        BatchCase { "SingularButRegularExactly", { "--solve", "-" }, "1,1,2\n1,1.00000001,3\n", 2, QByteArray(),
+            "точно d = 1/100000000 = 0.00000001, а не 0" },
+        BatchCase { "Overflow", { "--solve", "-" }, "1E30,0,1\n0,1E30,1\n", 3, "",
+            "Детерминантата d излиза извън обхвата" },
+        BatchCase { "CannotWrite", { "--solve", "-", "--output", "/nonexistent/folder/out.txt" }, "3,0,1\n0,3,2\n", 4,
+            "", "не може да бъде записан" },
+        BatchCase { "UnknownFormat", { "--solve", "-", "--format", "doc" }, "", 1, "", "--format takes text" },
+        BatchCase { "NewExercise", { "--new-exercise", "2", "--seed", "3" }, "", 0, QByteArray(), "" },
+        BatchCase { "NewExerciseOfTen", { "--new-exercise", "10" }, "", 1, "", "from 2 to 9" }),
+    [](const testing::TestParamInfo<BatchCase>& info) { return std::string(info.param.name); });
+
+TEST(BatchOutput, IsTheWorkedSolutionWordForWord)
+{
+    QFile golden(QStringLiteral(GOLDEN_FOLDER "/solve3.txt"));
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    const Finished run = cramer({ "--solve", QStringLiteral(GOLDEN_FOLDER "/system3.csv") });
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(QString::fromUtf8(run.out).toStdString(), QString::fromUtf8(golden.readAll()).toStdString());
+}
+
+TEST(BatchOutput, WritesPdfHtmlLatexAndExercisesThatReadBack)
+{
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("working.pdf");
+    ASSERT_EQ(cramer({ "--solve", "-", "--format", "pdf", "--output", pdf }, "3,0,1\n0,3,2\n").exitCode, 0);
+    QFile written(pdf);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.read(5), "%PDF-");
+    EXPECT_GT(written.size(), 2000);
+
+    EXPECT_TRUE(cramer({ "--solve", "-", "--format", "html" }, "3,0,1\n0,3,2\n").out.contains("<h3>"));
+    EXPECT_TRUE(cramer({ "--solve", "-", "--format", "latex" }, "3,0,1\n0,3,2\n").out.contains("\\begin{vmatrix}"));
+
+    const Finished exercise = cramer({ "--new-exercise", "5", "--seed", "11", "--fractions" });
+    EXPECT_EQ(exercise.out, cramer({ "--new-exercise", "5", "--seed", "11", "--fractions" }).out);
+    EXPECT_EQ(cramer({ "--solve", "-", "--format", "csv" }, exercise.out).exitCode, 0);
+}
+
+} // namespace
