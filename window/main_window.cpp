@@ -4,6 +4,7 @@
 
 #include "window/exercises.h"
 #include "window/form_area.h"
+#include "window/help_window.h"
 #include "window/system_files.h"
 #include "window/texts.h"
 #include "window/working_window.h"
@@ -77,6 +78,7 @@ void MainWindow::createActions()
     actions_.showWorking = action(texts::kShowWorking, QKeySequence(Qt::CTRL | Qt::Key_D), [this] { showWorking(); });
     actions_.about = action(texts::kAbout, QKeySequence(), [this] { showAbout(); });
     actions_.about->setMenuRole(QAction::AboutRole);
+    actions_.guide = action(texts::kGuide, QKeySequence::HelpContents, [this] { showGuide(); });
     actions_.zoomIn = action(texts::kZoomIn, QKeySequence::ZoomIn, [this] { zoomStep(+1); });
     actions_.zoomIn->setShortcuts({ QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal) });
     actions_.zoomOut = action(texts::kZoomOut, QKeySequence::ZoomOut, [this] { zoomStep(-1); });
@@ -110,6 +112,7 @@ void MainWindow::createMenus()
     solution->addSeparator();
     solution->addAction(actions_.showWorking);
     QMenu* help = bar->addMenu(qtText(texts::kHelpMenu));
+    help->addAction(actions_.guide);
     help->addAction(actions_.about);
 }
 
@@ -155,6 +158,8 @@ void MainWindow::applyZoom(double factor)
     boxes_.setZoom(form_->zoom());
     if (working_)
         working_->setZoom(form_->zoom());
+    if (help_)
+        help_->setZoom(form_->zoom());
     area_->update();
 }
 
@@ -285,6 +290,17 @@ void MainWindow::showWorking()
     working_->show();
     working_->raise();
     working_->activateWindow();
+}
+
+void MainWindow::showGuide()
+{
+    if (!help_) {
+        help_ = new HelpWindow(this);
+        help_->setZoom(form_->zoom());
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 void MainWindow::showAbout()

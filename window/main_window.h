@@ -21,6 +21,7 @@ class QAction;
 namespace cramer {
 
 class Exercises;
+class HelpWindow;
 class FormArea;
 class SystemFiles;
 class WorkingWindow;
@@ -38,6 +39,7 @@ public:
         QAction* copySolutionAsLatex = nullptr;
         QAction* showWorking = nullptr;
         QAction* about = nullptr;
+        QAction* guide = nullptr;
         QAction* zoomIn = nullptr;
         QAction* zoomOut = nullptr;
         QAction* zoomNormal = nullptr;
@@ -73,6 +75,8 @@ public:
     void copySolutionAsLatex() const;
     void showWorking();
     void showAbout();
+    void showGuide();
+    HelpWindow* helpWindow() const { return help_; }
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -97,6 +101,7 @@ private:
     Actions actions_;
     std::optional<WorkedSolution> worked_;
     WorkingWindow* working_ = nullptr;
+    HelpWindow* help_ = nullptr;
 };
 
 } // namespace cramer

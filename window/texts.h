@@ -105,6 +105,8 @@ inline constexpr const char* kZoomIn = "&Увеличи";
 inline constexpr const char* kZoomOut = "&Намали";
 inline constexpr const char* kZoomNormal = "Н&ормален размер";
 inline constexpr const char* kAbout = "&За програмата";
+inline constexpr const char* kGuide = "&Ръководство";
+inline constexpr const char* kGuideTitle = "Ръководство";
 inline constexpr const char* kAboutTitle = "За програмата";
 inline constexpr const char* kAboutText
     = "Метод на Крамер, версия %1\n\n"

@@ -3,6 +3,7 @@
 // The main window: the menu bar above the unchanged form, its commands and
 // when they are enabled, and the worked solution's window and files.
 
+#include "window/help_window.h"
 #include "window/working_window.h"
 
 #include "window_test_support.h"
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QUrl>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -194,6 +197,26 @@ TEST(MainWindow, PasteFromTheMenuGoesToTheFocusedCellOrTheFirst)
     actions.paste->trigger();
     EXPECT_EQ(window.form->store().SystemSize, 3) << "a whole system at the first cell lays the grid out";
     EXPECT_EQ(window.form->cell(3, 4)->text(), "3");
+}
+
+TEST(MainWindow, F1OpensTheGuideWithItsPicturesAndTheManualPageSaysTheSame)
+{
+    TestWindow window;
+    window.activate();
+    QTest::keyClick(window.main.get(), Qt::Key_F1);
+    ASSERT_NE(window.main->helpWindow(), nullptr);
+    const QTextBrowser* view = window.main->helpWindow()->view();
+    const QString guide = view->toPlainText();
+    EXPECT_TRUE(guide.contains(QString::fromUtf8("Въвеждане на система")));
+    EXPECT_FALSE(view->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("result.png"))).isNull());
+
+    // Every heading of the guide is a section of the manual page's description.
+    QFile manual(QStringLiteral(MANUAL_PAGE));
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(manual.readAll());
+    for (const QString& heading : { QString::fromUtf8("Въвеждане на система"), QString::fromUtf8("Файлове"),
+             QString::fromUtf8("Нови задачи"), QString::fromUtf8("Подробното решение") })
+        EXPECT_TRUE(page.contains(QStringLiteral(".SS ") + heading)) << heading.toStdString();
 }
 
 TEST(MainWindow, AboutNamesTheProgramItsVersionAndLicence)

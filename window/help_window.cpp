@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/help_window.h"
+
+#include "window/message_boxes.h"
+#include "window/texts.h"
+
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void registerGuide() { Q_INIT_RESOURCE(guide); }
+
+namespace cramer {
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    registerGuide();
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(texts::qtText(texts::kGuideTitle));
+    resize(720, 700);
+    view_ = new QTextBrowser(this);
+    view_->setObjectName(QStringLiteral("guideView"));
+    view_->setAccessibleName(texts::qtText(texts::kGuideTitle));
+    view_->setOpenExternalLinks(false);
+    view_->setSource(QUrl(QStringLiteral("qrc:/guide/guide.md")), QTextDocument::MarkdownResource);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+}
+
+void HelpWindow::setZoom(double factor) { view_->setFont(zoomedDesktopFont(factor)); }
+
+} // namespace cramer
