@@ -5,7 +5,9 @@
 #include "window/message_boxes.h"
 #include "window/texts.h"
 
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -26,6 +28,20 @@ HelpWindow::HelpWindow(QWidget* parent)
     view_->setAccessibleName(texts::qtText(texts::kGuideTitle));
     view_->setOpenExternalLinks(false);
     view_->setSource(QUrl(QStringLiteral("qrc:/guide/guide.md")), QTextDocument::MarkdownResource);
+    // Markdown gives pictures no size: the window's own would not fit beside the text.
+    constexpr int kPictureWidth = 560;
+    QTextCursor cursor(view_->document());
+    for (QTextBlock block = view_->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            if (!fragment.fragment().charFormat().isImageFormat())
+                continue;
+            QTextImageFormat picture = fragment.fragment().charFormat().toImageFormat();
+            picture.setWidth(kPictureWidth);
+            cursor.setPosition(fragment.fragment().position());
+            cursor.setPosition(fragment.fragment().position() + fragment.fragment().length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(picture);
+        }
+    }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);

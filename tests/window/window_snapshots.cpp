@@ -2,7 +2,7 @@
 
 // Renders the window to PNG files: at start, laid out for nine, under the
 // announcement of d_2 of a 3 × 3 system, with the results of that system,
-// its worked solution and the menu that opens it, after pasting a 4 × 5
+// its worked solution and the menu that opens it, the user's guide, after pasting a 4 × 5
 // block and solving it, and that solution's HTML as a word processor would
 // lay it out (and the HTML itself); the window at 150 % and fitted into a
 // 1024 × 600 screen.
@@ -10,6 +10,7 @@
 
 #include "window_test_support.h"
 
+#include "window/help_window.h"
 #include "window/working_window.h"
 
 #include <QAction>
@@ -89,6 +90,11 @@ int main(int argc, char* argv[])
         shot.save(out.filePath(QStringLiteral("menu.png")));
         solutionMenu->close();
     }
+
+    window.main->showGuide();
+    window.main->helpWindow()->resize(760, 900);
+    save(*window.main->helpWindow(), "guide.png");
+    window.main->helpWindow()->close();
 
     // At 150 %, and fitted into a 1024 × 600 screen.
     window.main->zoomByHand(1.5);
