@@ -116,6 +116,29 @@ FileError contentError(FileProblem problem, int line = 0, int number = 0, int co
 
 FileError systemError(FileProblem problem, int error) { return { problem, 0, 0, 0, 0, std::strerror(error) }; }
 
+// The text as typed, without its grouping and with "." as its decimal
+// point: the exponent and every digit stay as they were.
+std::string plainNumber(std::string_view typed, const NumberLocale& locale)
+{
+    std::string text(trimmed(typed));
+    auto removeAll = [&text](std::string_view what) {
+        if (what.empty())
+            return;
+        for (std::size_t at; (at = text.find(what)) != std::string::npos;)
+            text.erase(at, what.size());
+    };
+    const bool spaceGroups = locale.group == "\u00A0" || locale.group == "\u202F";
+    if (locale.group != locale.decimal)
+        removeAll(locale.group);
+    if (spaceGroups)
+        removeAll(" ");
+    if (locale.decimal != ".") {
+        if (const std::size_t point = text.find(locale.decimal); point != std::string::npos)
+            text.replace(point, locale.decimal.size(), ".");
+    }
+    return text;
+}
+
 } // namespace
 
 ReadSystem readSystemText(std::string_view content, const NumberLocale& locale)
@@ -199,26 +222,6 @@ ReadSystem readSystemFile(const std::filesystem::path& path, const NumberLocale&
     return readSystemText(content, locale);
 }
 
-std::string plainDecimal(const DecimalNumber& number)
-{
-    std::string text = number.negative ? "-" : "";
-    const std::string& digits = number.digits;
-    const std::int64_t exponent = number.exponent;
-    constexpr std::int64_t kLongestZeros = 10;
-    if (exponent == 0) {
-        text += digits;
-    } else if (exponent > 0) {
-        text += digits + "E" + std::to_string(exponent);
-    } else if (const auto places = static_cast<std::size_t>(-exponent); places < digits.size()) {
-        text += digits.substr(0, digits.size() - places) + "." + digits.substr(digits.size() - places);
-    } else if (static_cast<std::int64_t>(places - digits.size()) <= kLongestZeros) {
-        text += "0." + std::string(places - digits.size(), '0') + digits;
-    } else {
-        text += digits + "E" + std::to_string(exponent);
-    }
-    return text;
-}
-
 std::string systemAsCsv(const TypedSystem& system, const NumberLocale& locale)
 {
     std::string csv;
@@ -226,8 +229,7 @@ std::string systemAsCsv(const TypedSystem& system, const NumberLocale& locale)
         for (int column = 1; column <= system.n + 1; ++column) {
             if (column > 1)
                 csv += ',';
-            if (const std::optional<DecimalNumber> number = parseDecimal(system.text(row, column), locale))
-                csv += plainDecimal(*number);
+            csv += plainNumber(system.text(row, column), locale);
         }
         csv += '\n';
     }

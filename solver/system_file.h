@@ -75,10 +75,9 @@ ReadSystem readSystemFile(const std::filesystem::path& path, const NumberLocale&
 // The texts with "." replaced by `point`: what the grid takes under a locale.
 TypedSystem withDecimalPoint(TypedSystem system, const std::string& point);
 
-// Every text must be a number under `locale` (as the parser reads it).
+// Each text as typed under `locale`, without its grouping and with "." as
+// its decimal point; every text must be a number the parser accepts.
 std::string systemAsCsv(const TypedSystem& system, const NumberLocale& locale);
-// A number exactly as typed, with "." as the decimal point and no grouping.
-std::string plainDecimal(const DecimalNumber& number);
 
 // A temporary file beside `path`, written and flushed to the disk, then
 // renamed over it: a failure at any point leaves the old file as it was.

@@ -61,7 +61,7 @@ TEST_F(FilesInWindow, SaveThenOpenGivesTheSameSystem)
     QFile saved(path);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     // Each number exactly as typed, with "." and without grouping.
-    EXPECT_EQ(saved.readAll(), QByteArray("1234.5,-0,14E-46,0.1\n2,3,4,5\n6,7,8.50,9\n"));
+    EXPECT_EQ(saved.readAll(), QByteArray("1234.5,-0,1.4E-45,0.1\n2,3,4,5\n+6,7,8.50,9\n"));
 
     TestWindow other;
     ASSERT_TRUE(other.main->files().open(path));
