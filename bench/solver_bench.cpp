@@ -3,11 +3,12 @@
 // The full 9 × 9 Cramer sequence without display, and one determinant alone,
 // side by side with Eigen's single-precision partial-pivot LU determinant of
 // the same matrices; the sequence recording its trace for the worked
-// solution, and the exact working of a solve.
+// solution, the exact working of a solve, and a new exercise.
 
 #include "solver/cramer_sequence.h"
 #include "solver/determinant.h"
 #include "solver/exact_working.h"
+#include "solver/exercise.h"
 
 #include <Eigen/Dense>
 #include <benchmark/benchmark.h>
@@ -179,6 +180,15 @@ void ExactWorking9Extreme(benchmark::State& state)
         benchmark::DoNotOptimize(computeExactWorking(record).determinants.size());
 }
 BENCHMARK(ExactWorking9Extreme)->Unit(benchmark::kMicrosecond);
+
+// A new 9 × 9 exercise: drawn, checked exactly and solved by the program.
+void NewExercise9(benchmark::State& state)
+{
+    ExerciseMaker maker(9);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(maker.next(kSize, SolutionKind::Integers).texts.size());
+}
+BENCHMARK(NewExercise9)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -3,15 +3,17 @@
 // The window's side of a solve: one determinant step for n = 9 (clear, bars,
 // 81 cells written and coloured, heading), a whole 9 × 9 solve with every
 // box answered at once, with and without its exact working, the worked
-// solution's window, and one zoom step of the whole form.
+// solution's window, opening a file, and one zoom step of the whole form.
 
 #include "window/form1.h"
 #include "window/main_window.h"
+#include "window/system_files.h"
 #include "window/working_document.h"
 #include "window/working_window.h"
 
 #include <QApplication>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QStandardPaths>
 #include <QStyleFactory>
@@ -142,6 +144,23 @@ void OpenWorking9(benchmark::State& state)
     }
 }
 BENCHMARK(OpenWorking9)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Opening a 9 × 9 file to a filled grid, painted.
+void OpenFile9(benchmark::State& state)
+{
+    AnsweredBoxes boxes;
+    MainWindow window(boxes);
+    window.show();
+    typeNineByNine(*window.form());
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("system.csv"));
+    window.files().saveTo(path);
+    for (auto _ : state) {
+        window.files().open(path);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(OpenFile9)->Unit(benchmark::kMillisecond);
 
 // One zoom step of the whole form showing the results of a 9 × 9 solve,
 // 100 % → 200 % → 100 % …, painted. The heap after 100 steps against before

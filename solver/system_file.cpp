@@ -133,8 +133,10 @@ std::string plainNumber(std::string_view typed, const NumberLocale& locale)
     if (spaceGroups)
         removeAll(" ");
     if (locale.decimal != ".") {
-        if (const std::size_t point = text.find(locale.decimal); point != std::string::npos)
-            text.replace(point, locale.decimal.size(), ".");
+        if (const std::size_t point = text.find(locale.decimal); point != std::string::npos) {
+            text.erase(point, locale.decimal.size());
+            text.insert(point, 1, '.');
+        }
     }
     return text;
 }
@@ -187,8 +189,10 @@ TypedSystem withDecimalPoint(TypedSystem system, const std::string& point)
     if (point == ".")
         return system;
     for (std::string& text : system.texts) {
-        if (const std::size_t dot = text.find('.'); dot != std::string::npos)
-            text.replace(dot, 1, point);
+        if (const std::size_t dot = text.find('.'); dot != std::string::npos) {
+            text.erase(dot, 1);
+            text.insert(dot, point);
+        }
     }
     return system;
 }
@@ -239,7 +243,10 @@ std::string systemAsCsv(const TypedSystem& system, const NumberLocale& locale)
 FileError writeFileAtomically(const std::filesystem::path& path, std::string_view content)
 {
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string name = path.filename().string();
+    name.insert(0, 1, '.');
+    name.append(".XXXXXX"); // the hidden name mkstemp completes
+    std::string temporary = (folder / name).string();
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0)
         return systemError(FileProblem::CannotWrite, errno);
