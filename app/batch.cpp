@@ -5,6 +5,7 @@
 #include "command_line.h"
 #include "solver/exercise.h"
 #include "solver/system_file.h"
+#include "window/solve_messages.h"
 #include "window/system_files.h"
 #include "window/texts.h"
 #include "window/working_document.h"
@@ -29,29 +30,6 @@ namespace {
 using texts::qtText;
 
 void complain(const QString& message) { std::fprintf(stderr, "cramer: %s\n", qPrintable(message)); }
-
-class Unseen : public CramerDisplay {
-public:
-    void showDeterminant(const Matrix&, int) override { }
-    void showHeading(int) override { }
-    void announceDeterminant(float) override { }
-    void reportSingular() override { }
-    void clearGrid() override { }
-    void showSystem(const Matrix&, int) override { }
-    void showResultRows(int, const Vector&, float, const Vector&) override { }
-};
-
-class Typed : public CellSource {
-public:
-    explicit Typed(const TypedSystem& system)
-        : system_(system)
-    {
-    }
-    std::string cellText(int row, int column) const override { return system_.text(row, column); }
-
-private:
-    const TypedSystem& system_;
-};
 
 // Standard output, or a file written atomically.
 int deliver(const QByteArray& content, const QString& output)
@@ -84,25 +62,6 @@ ReadSystem readInput(const QString& input, const NumberLocale& locale)
     return readSystemText(std::string_view(content.constData(), static_cast<std::size_t>(content.size())), locale);
 }
 
-QString overflowMessage(const OverflowError& error)
-{
-    QString value;
-    switch (error.value) {
-    case OverflowValue::MainDeterminant:
-        value = qtText(texts::kOverflowMainDeterminant);
-        break;
-    case OverflowValue::NumeratorDeterminant:
-        value = qtText(texts::kOverflowNumerator).arg(error.index);
-        break;
-    case OverflowValue::Solution:
-        value = qtText(texts::kOverflowSolution).arg(error.index);
-        break;
-    }
-    return qtText(texts::kOverflowText)
-        .arg(value, QString::fromStdString(formatSingle(std::numeric_limits<float>::max(), kCLocale)))
-        .section(QLatin1Char('\n'), 0, 0);
-}
-
 // x_1 … x_n of the program's solve, each the shortest text that reads back as the same single.
 QByteArray solutionsAsCsv(const SolveRecord& record)
 {
@@ -129,17 +88,17 @@ int solve(const QCommandLineParser& parser, const QString& format)
         return BadInput;
     }
 
-    SystemStore store;
-    store.SystemSize = static_cast<std::int16_t>(read.system->n);
-    Unseen display;
-    SolveRecord record;
-    const SolveOutcome outcome = solveSystem(store, Typed(*read.system), locale, display, &record);
+    SolveRecord record = solveQuietly(read.system->n, TypedCells(*read.system), locale);
+    const SolveOutcome outcome = record.outcome;
     if (outcome.status == SolveStatus::BadCell) {
         complain(qtText(texts::kNotANumberCell).arg(QString::number(outcome.cell->row), QString::fromStdString(outcome.cell->text)));
         return BadInput;
     }
     if (outcome.status == SolveStatus::Overflow) {
-        complain(overflowMessage(*outcome.overflow));
+        // The advice on the second line is for the window.
+        complain(overflowMessage(*outcome.overflow,
+            QString::fromStdString(formatSingle(std::numeric_limits<float>::max(), locale)))
+                     .section(QLatin1Char('\n'), 0, 0));
         return Overflow;
     }
 

@@ -9,6 +9,7 @@
 #include "solver/determinant.h"
 #include "solver/exact_working.h"
 #include "solver/exercise.h"
+#include "solver/system_file.h"
 
 #include <Eigen/Dense>
 #include <benchmark/benchmark.h>
@@ -23,7 +24,8 @@ using namespace cramer;
 
 constexpr int kSize = 9;
 
-class SilentDisplay : public CramerDisplay {
+// Shows nothing, but keeps each announced value from being optimised away.
+class AnnouncementSink : public CramerDisplay {
 public:
     void showDeterminant(const Matrix&, int) override { }
     void showHeading(int) override { }
@@ -65,7 +67,7 @@ void CramerSequence9(benchmark::State& state)
     SystemStore store;
     store.SystemSize = kSize;
     store.SystemMatrix = system;
-    SilentDisplay display;
+    AnnouncementSink display;
     for (auto _ : state) {
         copySystem(system, store.MainWorkMatrix, kSize);
         copySystem(system, store.SubstitutedMatrix, kSize);
@@ -112,7 +114,7 @@ void CramerSequence9Traced(benchmark::State& state)
     SystemStore store;
     store.SystemSize = kSize;
     store.SystemMatrix = system;
-    SilentDisplay display;
+    AnnouncementSink display;
     SolveRecord record;
     for (auto _ : state) {
         copySystem(system, store.MainWorkMatrix, kSize);
@@ -122,29 +124,9 @@ void CramerSequence9Traced(benchmark::State& state)
 }
 BENCHMARK(CramerSequence9Traced);
 
-class Texts : public CellSource {
-public:
-    explicit Texts(std::vector<std::string> texts)
-        : texts_(std::move(texts))
-    {
-    }
-    std::string cellText(int row, int column) const override
-    {
-        return texts_[static_cast<std::size_t>((row - 1) * (kSize + 1) + column - 1)];
-    }
-
-private:
-    std::vector<std::string> texts_;
-};
-
 SolveRecord recordOf(const std::vector<std::string>& texts)
 {
-    SystemStore store;
-    store.SystemSize = kSize;
-    SilentDisplay display;
-    SolveRecord record;
-    solveSystem(store, Texts(texts), kCLocale, display, &record);
-    return record;
+    return solveQuietly(kSize, TypedCells(TypedSystem { kSize, texts }), kCLocale);
 }
 
 // Exact determinants, solution, check and verdict of a solve.

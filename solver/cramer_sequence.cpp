@@ -110,4 +110,14 @@ SolveOutcome solveSystem(SystemStore& store, const CellSource& cells, const Numb
     return runCramerSequence(store, display, record);
 }
 
+SolveRecord solveQuietly(int n, const CellSource& cells, const NumberLocale& locale)
+{
+    SystemStore store;
+    store.SystemSize = static_cast<std::int16_t>(n);
+    SilentDisplay display;
+    SolveRecord record;
+    solveSystem(store, cells, locale, display, &record);
+    return record;
+}
+
 } // namespace cramer

@@ -37,6 +37,18 @@ public:
         = 0;
 };
 
+// Shows nothing: for solves without a window (files, exercises, batch).
+class SilentDisplay final : public CramerDisplay {
+public:
+    void showDeterminant(const Matrix&, int) override { }
+    void showHeading(int) override { }
+    void announceDeterminant(float) override { }
+    void reportSingular() override { }
+    void clearGrid() override { }
+    void showSystem(const Matrix&, int) override { }
+    void showResultRows(int, const Vector&, float, const Vector&) override { }
+};
+
 enum class SolveStatus { Solved, Singular, BadCell, Overflow };
 
 // Which value left the single-precision range.
@@ -95,5 +107,8 @@ SolveOutcome runCramerSequence(SystemStore& store, CramerDisplay& display, Solve
 // The whole solve command: masiv at store.SystemSize, then the sequence.
 SolveOutcome solveSystem(SystemStore& store, const CellSource& cells, const NumberLocale& locale,
     CramerDisplay& display, SolveRecord* record = nullptr);
+
+// The whole solve of an n × (n + 1) system with nothing shown: its record.
+SolveRecord solveQuietly(int n, const CellSource& cells, const NumberLocale& locale);
 
 } // namespace cramer

@@ -12,29 +12,6 @@ namespace {
 
 const NumberLocale kPlainNumbers { ".", "" };
 
-class Texts : public CellSource {
-public:
-    explicit Texts(const TypedSystem& system)
-        : system_(system)
-    {
-    }
-    std::string cellText(int row, int column) const override { return system_.text(row, column); }
-
-private:
-    const TypedSystem& system_;
-};
-
-class Unseen : public CramerDisplay {
-public:
-    void showDeterminant(const Matrix&, int) override { }
-    void showHeading(int) override { }
-    void announceDeterminant(float) override { }
-    void reportSingular() override { }
-    void clearGrid() override { }
-    void showSystem(const Matrix&, int) override { }
-    void showResultRows(int, const Vector&, float, const Vector&) override { }
-};
-
 // A rational whose denominator divides 100, as a plain decimal.
 std::string decimalText(const Rational& value) { return value.decimal("."); }
 
@@ -82,11 +59,8 @@ TypedSystem ExerciseMaker::next(int n, SolutionKind kind)
             continue;
 
         // The program's own solve must show exactly these x_i.
-        SystemStore store;
-        store.SystemSize = static_cast<std::int16_t>(n);
-        Unseen display;
-        SolveRecord record;
-        if (solveSystem(store, Texts(system), kPlainNumbers, display, &record).status != SolveStatus::Solved)
+        const SolveRecord record = solveQuietly(n, TypedCells(system), kPlainNumbers);
+        if (record.outcome.status != SolveStatus::Solved)
             continue;
         bool exact = true;
         for (int j = 0; j < n && exact; ++j)

@@ -10,6 +10,7 @@
 // lines starting with "#" as comments.
 
 #include "solver/number_text.h"
+#include "solver/system_store.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -30,6 +31,19 @@ struct TypedSystem {
         return texts[static_cast<std::size_t>((row - 1) * (n + 1) + column - 1)];
     }
     bool operator==(const TypedSystem&) const = default;
+};
+
+// The texts of a typed system as the cells a solve reads.
+class TypedCells : public CellSource {
+public:
+    explicit TypedCells(const TypedSystem& system)
+        : system_(system)
+    {
+    }
+    std::string cellText(int row, int column) const override { return system_.text(row, column); }
+
+private:
+    const TypedSystem& system_;
 };
 
 enum class FileProblem {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "solver/exact_working.h"
+#include "solver/system_file.h"
 
 #include "test_matrices.h"
 
@@ -104,31 +105,13 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, SingleRounding,
     [](const testing::TestParamInfo<RoundingCase>& info) { return std::string(info.param.name); });
 
 // A whole solve with its record, as the window makes it.
-class Texts : public CellSource {
-public:
-    explicit Texts(std::vector<std::vector<std::string>> rows)
-        : rows_(std::move(rows))
-    {
-    }
-    std::string cellText(int row, int column) const override
-    {
-        return rows_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column - 1)];
-    }
-
-private:
-    std::vector<std::vector<std::string>> rows_;
-};
-
-class NoDisplay : public CramerDisplay {
-public:
-    void showDeterminant(const Matrix&, int) override { }
-    void showHeading(int) override { }
-    void announceDeterminant(float) override { }
-    void reportSingular() override { }
-    void clearGrid() override { }
-    void showSystem(const Matrix&, int) override { }
-    void showResultRows(int, const Vector&, float, const Vector&) override { }
-};
+SolveRecord solved(const std::vector<std::vector<std::string>>& rows)
+{
+    TypedSystem system { static_cast<int>(rows.size()), {} };
+    for (const auto& row : rows)
+        system.texts.insert(system.texts.end(), row.begin(), row.end());
+    return solveQuietly(system.n, TypedCells(system), kCLocale);
+}
 
 struct SystemCase {
     const char* name;
@@ -149,11 +132,7 @@ class ExactSolve : public testing::TestWithParam<SystemCase> { };
 TEST_P(ExactSolve, MatchesFractionsWorkedByHand)
 {
     const SystemCase& c = GetParam();
-    SystemStore store;
-    store.SystemSize = static_cast<std::int16_t>(c.rows.size());
-    NoDisplay display;
-    SolveRecord record;
-    solveSystem(store, Texts(c.rows), kCLocale, display, &record);
+    const SolveRecord record = solved(c.rows);
     ASSERT_TRUE(record.reachedEnd());
     const ExactWorking working = computeExactWorking(record);
     ASSERT_FALSE(working.tooLong);
@@ -222,11 +201,7 @@ std::vector<std::vector<std::string>> extremeSystem()
 
 TEST(ExactWorking, NineBySevenDigitNumbersAtBothEndsOfTheRangeStillGetExactValues)
 {
-    SystemStore store;
-    store.SystemSize = 9;
-    NoDisplay display;
-    SolveRecord record;
-    solveSystem(store, Texts(extremeSystem()), kCLocale, display, &record);
+    const SolveRecord record = solved(extremeSystem());
     ASSERT_TRUE(record.reachedEnd());
     const ExactWorking working = computeExactWorking(record);
     ASSERT_FALSE(working.tooLong);
@@ -235,11 +210,7 @@ TEST(ExactWorking, NineBySevenDigitNumbersAtBothEndsOfTheRangeStillGetExactValue
 
 TEST(ExactWorking, NamesANumberTooLongToComputeWith)
 {
-    SystemStore store;
-    store.SystemSize = 2;
-    NoDisplay display;
-    SolveRecord record;
-    solveSystem(store, Texts({ { "1", "0", "1" }, { "0", "1E-999", "1" } }), kCLocale, display, &record);
+    const SolveRecord record = solved({ { "1", "0", "1" }, { "0", "1E-999", "1" } });
     const ExactWorking working = computeExactWorking(record);
     ASSERT_TRUE(working.tooLong);
     EXPECT_EQ(working.tooLong->row, 2);

@@ -156,28 +156,9 @@ TEST(Exercise, IsRegularWithANiceSolutionTheProgramFinds)
             for (int n = kMinSize; n <= kMaxSize; ++n) {
                 const TypedSystem system = maker.next(n, kind);
                 ASSERT_EQ(system.n, n);
-                SolveRecord record;
-                record.n = n;
-                record.locale = kCLocale;
-                record.texts = system.texts;
-                SystemStore store;
-                store.SystemSize = static_cast<std::int16_t>(n);
                 // The exact working of the program's own solve.
-                struct : CramerDisplay {
-                    void showDeterminant(const Matrix&, int) override { }
-                    void showHeading(int) override { }
-                    void announceDeterminant(float) override { }
-                    void reportSingular() override { }
-                    void clearGrid() override { }
-                    void showSystem(const Matrix&, int) override { }
-                    void showResultRows(int, const Vector&, float, const Vector&) override { }
-                } display;
-                struct : CellSource {
-                    const TypedSystem* system;
-                    std::string cellText(int row, int column) const override { return system->text(row, column); }
-                } cells;
-                cells.system = &system;
-                ASSERT_EQ(solveSystem(store, cells, kCLocale, display, &record).status, SolveStatus::Solved);
+                const SolveRecord record = solveQuietly(n, TypedCells(system), kCLocale);
+                ASSERT_EQ(record.outcome.status, SolveStatus::Solved);
                 const ExactWorking exact = computeExactWorking(record);
                 ASSERT_EQ(exact.verdict, ExactVerdict::OneSolution);
                 bool allWhole = true;

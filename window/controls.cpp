@@ -103,13 +103,19 @@ void GridCell::setBackColor(std::uint32_t colour)
     setPalette(sharedPalette(QPalette::Base, colour, QPalette::Text, tables::kRed));
 }
 
-void GridCell::describeValue(const QString& value)
+namespace {
+
+void describe(QWidget* widget, const QString& value)
 {
-    if (value == toolTip())
+    if (value == widget->toolTip())
         return;
-    setToolTip(value);
-    setAccessibleDescription(value);
+    widget->setToolTip(value);
+    widget->setAccessibleDescription(value);
 }
+
+} // namespace
+
+void GridCell::describeValue(const QString& value) { describe(this, value); }
 
 void GridCell::setNominalFont(const QFont& nominal)
 {
@@ -186,13 +192,7 @@ void CaptionLabel::setCaption(const QString& caption)
     setText(caption);
 }
 
-void CaptionLabel::describeValue(const QString& value)
-{
-    if (value == toolTip())
-        return;
-    setToolTip(value);
-    setAccessibleDescription(value);
-}
+void CaptionLabel::describeValue(const QString& value) { describe(this, value); }
 
 void CaptionLabel::setNominalFont(const QFont& nominal)
 {

@@ -7,6 +7,7 @@
 
 #include "window/layout_tables.h"
 #include "window/quoted_text.h"
+#include "window/solve_messages.h"
 #include "window/texts.h"
 
 #include <QLocale>
@@ -147,20 +148,8 @@ void Form1::reportBadCell(const CellError& error)
 
 void Form1::reportOverflow(const OverflowError& error)
 {
-    QString value;
-    switch (error.value) {
-    case OverflowValue::MainDeterminant:
-        value = qtText(texts::kOverflowMainDeterminant);
-        break;
-    case OverflowValue::NumeratorDeterminant:
-        value = qtText(texts::kOverflowNumerator).arg(error.index);
-        break;
-    case OverflowValue::Solution:
-        value = qtText(texts::kOverflowSolution).arg(error.index);
-        break;
-    }
     boxes_.inform(this, qtText(texts::kOverflowTitle),
-        qtText(texts::kOverflowText).arg(value, numberText(std::numeric_limits<float>::max())));
+        overflowMessage(error, numberText(std::numeric_limits<float>::max())));
 }
 
 } // namespace cramer

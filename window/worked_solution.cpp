@@ -70,17 +70,6 @@ template <typename Unknown> QString leftSide(const QStringList& equation, Unknow
     return side;
 }
 
-std::vector<qsizetype> columnWidths(const std::vector<QStringList>& matrix)
-{
-    std::vector<qsizetype> widths;
-    for (const QStringList& row : matrix) {
-        widths.resize(std::max(widths.size(), static_cast<std::size_t>(row.size())));
-        for (qsizetype j = 0; j < row.size(); ++j)
-            widths[j] = std::max(widths[j], row[j].size());
-    }
-    return widths;
-}
-
 } // namespace
 
 WorkedSolution::WorkedSolution(SolveRecord solve)
@@ -96,6 +85,17 @@ const ExactWorking& WorkedSolution::exact() const
 }
 
 QString WorkedSolution::number(float value) const { return QString::fromStdString(formatSingle(value, record.locale)); }
+
+std::vector<qsizetype> columnWidths(const std::vector<QStringList>& rows)
+{
+    std::vector<qsizetype> widths;
+    for (const QStringList& row : rows) {
+        widths.resize(std::max(widths.size(), static_cast<std::size_t>(row.size())));
+        for (qsizetype j = 0; j < row.size(); ++j)
+            widths[j] = std::max(widths[j], row[j].size());
+    }
+    return widths;
+}
 
 QString determinantName(int index, const char* indexFormat)
 {

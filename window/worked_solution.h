@@ -52,6 +52,9 @@ std::vector<EquationTerm> equationTerms(const QStringList& equation);
 // A line that says the grid has changed since the solve, or nothing.
 QString outdatedNote(const WorkedSolution& solution);
 
+// The widest text of each column, for matrices laid out in plain text.
+std::vector<qsizetype> columnWidths(const std::vector<QStringList>& rows);
+
 // The short solution, with the texts the window showed; only with results.
 QString solutionAsPlainText(const WorkedSolution& solution);
 QString solutionAsHtml(const WorkedSolution& solution);

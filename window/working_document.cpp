@@ -342,17 +342,6 @@ private:
     WorkingDocument document_;
 };
 
-std::vector<qsizetype> columnWidths(const std::vector<QStringList>& rows)
-{
-    std::vector<qsizetype> widths;
-    for (const QStringList& row : rows) {
-        widths.resize(std::max(widths.size(), static_cast<std::size_t>(row.size())));
-        for (qsizetype j = 0; j < row.size(); ++j)
-            widths[static_cast<std::size_t>(j)] = std::max(widths[static_cast<std::size_t>(j)], row[j].size());
-    }
-    return widths;
-}
-
 } // namespace
 
 WorkingDocument workingDocument(const WorkedSolution& solution) { return Builder(solution).build(); }

@@ -47,44 +47,12 @@ std::vector<QString> TestWindow::texts(int rows, int columns) const
     return result;
 }
 
-namespace {
-
-class Typed : public CellSource {
-public:
-    explicit Typed(const std::vector<std::vector<std::string>>& rows)
-        : rows_(rows)
-    {
-    }
-    std::string cellText(int row, int column) const override
-    {
-        return rows_.at(static_cast<std::size_t>(row - 1)).at(static_cast<std::size_t>(column - 1));
-    }
-
-private:
-    const std::vector<std::vector<std::string>>& rows_;
-};
-
-class Unseen : public CramerDisplay {
-public:
-    void showDeterminant(const Matrix&, int) override { }
-    void showHeading(int) override { }
-    void announceDeterminant(float) override { }
-    void reportSingular() override { }
-    void clearGrid() override { }
-    void showSystem(const Matrix&, int) override { }
-    void showResultRows(int, const Vector&, float, const Vector&) override { }
-};
-
-} // namespace
-
 WorkedSolution workedSolutionOf(const std::vector<std::vector<std::string>>& rows, const NumberLocale& locale)
 {
-    SystemStore store;
-    store.SystemSize = static_cast<std::int16_t>(rows.size());
-    Unseen display;
-    SolveRecord record;
-    solveSystem(store, Typed(rows), locale, display, &record);
-    return WorkedSolution(std::move(record));
+    TypedSystem system { static_cast<int>(rows.size()), {} };
+    for (const auto& row : rows)
+        system.texts.insert(system.texts.end(), row.begin(), row.end());
+    return WorkedSolution(solveQuietly(system.n, TypedCells(system), locale));
 }
 
 void EnglishLocaleTest::SetUp() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
