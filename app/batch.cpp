@@ -35,14 +35,17 @@ void complain(const QString& message) { std::fprintf(stderr, "cramer: %s\n", qPr
 int deliver(const QByteArray& content, const QString& output)
 {
     if (output.isEmpty()) {
-        const std::size_t written = std::fwrite(content.constData(), 1, static_cast<std::size_t>(content.size()), stdout);
+        const std::size_t written
+            = std::fwrite(content.constData(), 1, static_cast<std::size_t>(content.size()), stdout);
         if (written != static_cast<std::size_t>(content.size()) || std::fflush(stdout) != 0) {
-            complain(qtText(texts::kFileCannotWrite).arg(QStringLiteral("-"), QString::fromLocal8Bit(std::strerror(errno))));
+            complain(qtText(texts::kFileCannotWrite)
+                         .arg(QStringLiteral("-"), QString::fromLocal8Bit(std::strerror(errno))));
             return CannotWrite;
         }
         return Solved;
     }
-    if (const FileError error = writeFileAtomically(output.toStdString(), std::string_view(content.constData(), static_cast<std::size_t>(content.size())))) {
+    if (const FileError error = writeFileAtomically(output.toStdString(),
+            std::string_view(content.constData(), static_cast<std::size_t>(content.size())))) {
         complain(fileErrorMessage(error, output));
         return CannotWrite;
     }
@@ -59,7 +62,8 @@ ReadSystem readInput(const QString& input, const NumberLocale& locale)
     const QByteArray content = in.read(static_cast<qint64>(kLargestSystemFile) + 1);
     if (static_cast<std::uintmax_t>(content.size()) > kLargestSystemFile)
         return { std::nullopt, { FileProblem::TooLarge, 0, 0, 0, 0, {} } };
-    return readSystemText(std::string_view(content.constData(), static_cast<std::size_t>(content.size())), locale);
+    return readSystemText(
+        std::string_view(content.constData(), static_cast<std::size_t>(content.size())), locale);
 }
 
 // x_1 … x_n of the program's solve, each the shortest text that reads back as the same single.
@@ -78,20 +82,24 @@ QByteArray solutionsAsCsv(const SolveRecord& record)
 
 int solve(const QCommandLineParser& parser, const QString& format)
 {
-    const QLocale numbers = parser.isSet(QStringLiteral("locale")) ? QLocale(parser.value(QStringLiteral("locale"))) : QLocale::c();
+    const QLocale numbers = parser.isSet(QStringLiteral("locale"))
+        ? QLocale(parser.value(QStringLiteral("locale")))
+        : QLocale::c();
     const NumberLocale locale { numbers.decimalPoint().toStdString(),
         numbers == QLocale::c() ? std::string() : numbers.groupSeparator().toStdString() };
     const QString input = parser.value(QStringLiteral("solve"));
     const ReadSystem read = readInput(input, locale);
     if (read.error) {
-        complain(fileErrorMessage(read.error, input == QStringLiteral("-") ? qtText(texts::kStandardInput) : input));
+        complain(fileErrorMessage(
+            read.error, input == QStringLiteral("-") ? qtText(texts::kStandardInput) : input));
         return BadInput;
     }
 
     SolveRecord record = solveQuietly(read.system->n, TypedCells(*read.system), locale);
     const SolveOutcome outcome = record.outcome;
     if (outcome.status == SolveStatus::BadCell) {
-        complain(qtText(texts::kNotANumberCell).arg(QString::number(outcome.cell->row), QString::fromStdString(outcome.cell->text)));
+        complain(qtText(texts::kNotANumberCell)
+                     .arg(QString::number(outcome.cell->row), QString::fromStdString(outcome.cell->text)));
         return BadInput;
     }
     if (outcome.status == SolveStatus::Overflow) {
@@ -149,14 +157,16 @@ int newExercise(const QCommandLineParser& parser)
     if (parser.isSet(QStringLiteral("seed"))) {
         seed = parser.value(QStringLiteral("seed")).toULongLong(&valid);
         if (!valid) {
-            complain(QStringLiteral("--seed takes a whole number, not '%1'.").arg(parser.value(QStringLiteral("seed"))));
+            complain(QStringLiteral("--seed takes a whole number, not '%1'.")
+                         .arg(parser.value(QStringLiteral("seed"))));
             return BadInput;
         }
     }
     ExerciseMaker maker(seed);
-    const TypedSystem system = maker.next(
-        n, parser.isSet(QStringLiteral("fractions")) ? SolutionKind::SimpleFractions : SolutionKind::Integers);
-    return deliver(QByteArray::fromStdString(systemAsCsv(system, { ".", "" })), parser.value(QStringLiteral("output")));
+    const TypedSystem system = maker.next(n,
+        parser.isSet(QStringLiteral("fractions")) ? SolutionKind::SimpleFractions : SolutionKind::Integers);
+    return deliver(
+        QByteArray::fromStdString(systemAsCsv(system, { ".", "" })), parser.value(QStringLiteral("output")));
 }
 
 } // namespace
@@ -175,8 +185,8 @@ int runBatch(int argc, char* argv[], const QStringList& arguments)
         return BadInput;
     }
     const QString format = parser.value(QStringLiteral("format"));
-    static const QStringList kFormats { QStringLiteral("text"), QStringLiteral("html"), QStringLiteral("latex"),
-        QStringLiteral("pdf"), QStringLiteral("csv") };
+    static const QStringList kFormats { QStringLiteral("text"), QStringLiteral("html"),
+        QStringLiteral("latex"), QStringLiteral("pdf"), QStringLiteral("csv") };
     if (!kFormats.contains(format)) {
         complain(QStringLiteral("--format takes text, html, latex, pdf or csv, not '%1'.").arg(format));
         return BadInput;

@@ -38,10 +38,10 @@ namespace {
 const QStringList kQtOptionsWithValue { QStringLiteral("platform"), QStringLiteral("platformpluginpath"),
     QStringLiteral("platformtheme"), QStringLiteral("plugin"), QStringLiteral("qmljsdebugger"),
     QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"), QStringLiteral("qwindowtitle"),
-    QStringLiteral("session"), QStringLiteral("style"), QStringLiteral("stylesheet"), QStringLiteral("display"),
-    QStringLiteral("geometry") };
-const QStringList kQtFlags { QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
-    QStringLiteral("dograb"), QStringLiteral("sync") };
+    QStringLiteral("session"), QStringLiteral("style"), QStringLiteral("stylesheet"),
+    QStringLiteral("display"), QStringLiteral("geometry") };
+const QStringList kQtFlags { QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+    QStringLiteral("nograb"), QStringLiteral("dograb"), QStringLiteral("sync") };
 
 // "-style", "--style" and "-style=…" give "style"; anything else nothing.
 QString qtOptionName(const QString& argument)
@@ -127,12 +127,13 @@ void describeCommandLine(QCommandLineParser& parser)
         QStringLiteral("name")));
     parser.addOption(QCommandLineOption(QStringLiteral("new-exercise"),
         QStringLiteral("Writes a new exercise of <n> equations (2 ... 9) as CSV."), QStringLiteral("n")));
-    parser.addOption(QCommandLineOption(QStringLiteral("fractions"),
-        QStringLiteral("The new exercise's solution has simple fractions.")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("fractions"), QStringLiteral("The new exercise's solution has simple fractions.")));
     parser.addOption(QCommandLineOption(QStringLiteral("seed"),
-        QStringLiteral("Makes new exercises from <number>: the same ones every time."), QStringLiteral("number")));
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A system to open in the window."),
-        QStringLiteral("[file]"));
+        QStringLiteral("Makes new exercises from <number>: the same ones every time."),
+        QStringLiteral("number")));
+    parser.addPositionalArgument(
+        QStringLiteral("file"), QStringLiteral("A system to open in the window."), QStringLiteral("[file]"));
 }
 
 bool asksForBatch(const QStringList& arguments)

@@ -60,8 +60,8 @@ std::string description(const std::string& guide)
             paragraph = true;
         } else if (line.rfind("# ", 0) == 0 || line.rfind("![", 0) == 0) {
             continue; // the guide's title and its pictures
-        } else if (std::isdigit(static_cast<unsigned char>(line.front())) && line.find(". ") != std::string::npos
-            && line.find(". ") < 3) {
+        } else if (std::isdigit(static_cast<unsigned char>(line.front()))
+            && line.find(". ") != std::string::npos && line.find(". ") < 3) {
             const std::size_t dot = line.find(". ");
             description += ".IP " + line.substr(0, dot + 1) + " 4\n" + roff(line.substr(dot + 2)) + "\n";
             paragraph = true;

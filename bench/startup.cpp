@@ -5,8 +5,8 @@
 // same size (the baseline); and with that window showing one line of text,
 // which tells what any window pays for fonts alone.
 
-#include "window/main_window.h"
 #include "window/layout_tables.h"
+#include "window/main_window.h"
 #include "window/picture.h"
 #include "window/qt_texts.h"
 

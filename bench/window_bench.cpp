@@ -13,10 +13,10 @@
 
 #include <QApplication>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTextBrowser>
 #include <QStandardPaths>
 #include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTextBrowser>
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>

@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!read.system)
         return 0;
     const TypedSystem& system = *read.system;
-    require(system.n >= 2 && system.n <= 9 && system.texts.size() == static_cast<std::size_t>(system.n * (system.n + 1)),
+    require(system.n >= 2 && system.n <= 9
+            && system.texts.size() == static_cast<std::size_t>(system.n * (system.n + 1)),
         "a system of the wrong shape");
 
     const std::string saved = systemAsCsv(system, locale);

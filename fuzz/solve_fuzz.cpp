@@ -247,11 +247,14 @@ void checkExactWorking(const SolveRecord& record)
         return;
     const int n = record.n;
     const bool exactZero = working.determinant.isZero();
-    require(exactZero == (working.verdict != ExactVerdict::OneSolution), "exact d = 0 disagrees with the verdict");
+    require(exactZero == (working.verdict != ExactVerdict::OneSolution),
+        "exact d = 0 disagrees with the verdict");
     require(exactZero == (working.rank < n), "exact d = 0 disagrees with the rank");
-    require(working.augmentedRank == working.rank || working.augmentedRank == working.rank + 1, "impossible ranks");
+    require(working.augmentedRank == working.rank || working.augmentedRank == working.rank + 1,
+        "impossible ranks");
     const bool singleZero = record.determinants.front().trace.value == 0.0f;
-    require((working.disagreement != Disagreement::None) == (singleZero != exactZero), "a disagreement missed");
+    require(
+        (working.disagreement != Disagreement::None) == (singleZero != exactZero), "a disagreement missed");
     require(working.determinants.size() == record.determinants.size(), "an exact determinant is missing");
 
     auto satisfies = [&](const std::vector<Rational>& x, bool homogeneous) {
@@ -268,7 +271,8 @@ void checkExactWorking(const SolveRecord& record)
         require(satisfies(working.solution, false), "the exact solution does not solve the system");
     if (working.verdict == ExactVerdict::InfinitelyMany) {
         const GeneralSolution& general = working.general;
-        require(static_cast<int>(general.freeUnknowns.size()) == n - working.rank, "wrong number of parameters");
+        require(
+            static_cast<int>(general.freeUnknowns.size()) == n - working.rank, "wrong number of parameters");
         require(satisfies(general.constants, false), "the particular solution does not solve the system");
         for (std::size_t p = 0; p < general.freeUnknowns.size(); ++p) {
             std::vector<Rational> direction;

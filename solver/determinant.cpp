@@ -76,7 +76,8 @@ private:
     bool open_ = false;
 };
 
-template <typename Trace> DetStatus eliminate(SystemStore& store, Matrix& matrix, std::int16_t size, Trace& trace)
+template <typename Trace>
+DetStatus eliminate(SystemStore& store, Matrix& matrix, std::int16_t size, Trace& trace)
 {
     const int n = size;
     float product = 1.0f;

@@ -26,8 +26,14 @@ struct SquareBlock {
     int n = 0;
     std::array<float, kMaxSize * kMaxSize> values {};
 
-    float at(int row, int column) const { return values[static_cast<std::size_t>((row - 1) * kMaxSize + column - 1)]; }
-    float& at(int row, int column) { return values[static_cast<std::size_t>((row - 1) * kMaxSize + column - 1)]; }
+    float at(int row, int column) const
+    {
+        return values[static_cast<std::size_t>((row - 1) * kMaxSize + column - 1)];
+    }
+    float& at(int row, int column)
+    {
+        return values[static_cast<std::size_t>((row - 1) * kMaxSize + column - 1)];
+    }
     static SquareBlock of(const Matrix& matrix, int n);
     bool operator==(const SquareBlock&) const = default;
 };

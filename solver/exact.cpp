@@ -147,7 +147,8 @@ std::size_t Rational::digitCount() const
 
 std::string Rational::fraction() const
 {
-    std::string text(mpz_sizeinbase(mpq_numref(CQ(*this)), 10) + mpz_sizeinbase(mpq_denref(CQ(*this)), 10) + 3, '\0');
+    std::string text(
+        mpz_sizeinbase(mpq_numref(CQ(*this)), 10) + mpz_sizeinbase(mpq_denref(CQ(*this)), 10) + 3, '\0');
     mpq_get_str(text.data(), 10, CQ(*this));
     text.resize(text.find('\0'));
     return text;
@@ -242,7 +243,8 @@ Rational Rational::singleUlp() const
         mpz_init(numerator);
         mpz_abs(numerator, mpq_numref(CQ(*this)));
         mpz_srcptr denominator = mpq_denref(CQ(*this));
-        long e = static_cast<long>(mpz_sizeinbase(numerator, 2)) - static_cast<long>(mpz_sizeinbase(denominator, 2));
+        long e = static_cast<long>(mpz_sizeinbase(numerator, 2))
+            - static_cast<long>(mpz_sizeinbase(denominator, 2));
         // 2^e ≤ |value| ⇔ numerator ≥ denominator · 2^e.
         mpz_t scaled;
         mpz_init(scaled);

@@ -130,7 +130,8 @@ ExactWorking computeExactWorking(const SolveRecord& record)
     for (int index = 0; index <= n; ++index)
         determinants.push_back(exactDeterminant(index));
     for (const DeterminantRecord& entry : record.determinants)
-        working.determinants.push_back(ValueError::of(entry.trace.value, determinants[static_cast<std::size_t>(entry.index)]));
+        working.determinants.push_back(
+            ValueError::of(entry.trace.value, determinants[static_cast<std::size_t>(entry.index)]));
     working.determinant = determinants.front();
 
     if (!working.determinant.isZero()) {

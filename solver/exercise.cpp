@@ -35,7 +35,8 @@ TypedSystem ExerciseMaker::next(int n, SolutionKind kind)
         std::vector<Rational> x;
         bool allWhole = true;
         for (int j = 0; j < n; ++j) {
-            const int denominator = kind == SolutionKind::Integers ? 1 : kDenominators[static_cast<std::size_t>(uniform(0, 2))];
+            const int denominator
+                = kind == SolutionKind::Integers ? 1 : kDenominators[static_cast<std::size_t>(uniform(0, 2))];
             const int numerator = uniform(-9 * denominator, 9 * denominator);
             allWhole = allWhole && numerator % denominator == 0;
             x.push_back(Rational(numerator) / Rational(denominator));
@@ -64,7 +65,8 @@ TypedSystem ExerciseMaker::next(int n, SolutionKind kind)
             continue;
         bool exact = true;
         for (int j = 0; j < n && exact; ++j)
-            exact = record.shownSolutions[static_cast<std::size_t>(j)] == x[static_cast<std::size_t>(j)].nearestSingle();
+            exact = record.shownSolutions[static_cast<std::size_t>(j)]
+                == x[static_cast<std::size_t>(j)].nearestSingle();
         if (exact)
             return system;
     }

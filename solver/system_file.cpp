@@ -109,12 +109,16 @@ bool isCsv(const std::vector<Line>& lines)
     return true;
 }
 
-FileError contentError(FileProblem problem, int line = 0, int number = 0, int count = 0, std::string text = {})
+FileError contentError(
+    FileProblem problem, int line = 0, int number = 0, int count = 0, std::string text = {})
 {
     return { problem, line, number, count, 0, std::move(text) };
 }
 
-FileError systemError(FileProblem problem, int error) { return { problem, 0, 0, 0, 0, std::strerror(error) }; }
+FileError systemError(FileProblem problem, int error)
+{
+    return { problem, 0, 0, 0, 0, std::strerror(error) };
+}
 
 // The text as typed, without its grouping and with "." as its decimal
 // point: the exponent and every digit stay as they were.
@@ -165,16 +169,19 @@ ReadSystem readSystemText(std::string_view content, const NumberLocale& locale)
         const std::vector<std::string> fields
             = csv ? commaFields(line.text) : splitRow(line.text, locale.decimal == ",");
         if (static_cast<int>(fields.size()) != n + 1) {
-            FileError error = contentError(FileProblem::Ragged, line.number, 0, static_cast<int>(fields.size()));
+            FileError error
+                = contentError(FileProblem::Ragged, line.number, 0, static_cast<int>(fields.size()));
             error.expected = n + 1;
             return { std::nullopt, error };
         }
         for (std::size_t i = 0; i < fields.size(); ++i) {
             const ParsedSingle parsed = parseSingle(fields[i], numbers);
             if (!parsed.ok()) {
-                const FileProblem problem
-                    = parsed.error == ConversionError::OutOfRange ? FileProblem::OutOfRange : FileProblem::NotANumber;
-                return { std::nullopt, contentError(problem, line.number, static_cast<int>(i) + 1, 0, fields[i]) };
+                const FileProblem problem = parsed.error == ConversionError::OutOfRange
+                    ? FileProblem::OutOfRange
+                    : FileProblem::NotANumber;
+                return { std::nullopt,
+                    contentError(problem, line.number, static_cast<int>(i) + 1, 0, fields[i]) };
             }
             system.texts.push_back(fields[i]);
         }
@@ -213,8 +220,9 @@ ReadSystem readSystemFile(const std::filesystem::path& path, const NumberLocale&
 
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        return { std::nullopt, errno == EACCES ? contentError(FileProblem::NoPermission)
-                                               : systemError(FileProblem::CannotRead, errno) };
+        return { std::nullopt,
+            errno == EACCES ? contentError(FileProblem::NoPermission)
+                            : systemError(FileProblem::CannotRead, errno) };
     // Read at most one byte more than allowed: the file may have grown.
     std::string content(static_cast<std::size_t>(kLargestSystemFile) + 1, '\0');
     file.read(content.data(), static_cast<std::streamsize>(content.size()));
@@ -242,7 +250,8 @@ std::string systemAsCsv(const TypedSystem& system, const NumberLocale& locale)
 
 FileError writeFileAtomically(const std::filesystem::path& path, std::string_view content)
 {
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    const std::filesystem::path folder
+        = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     std::string name = path.filename().string();
     name.insert(0, 1, '.');
     name.append(".XXXXXX"); // the hidden name mkstemp completes
@@ -252,7 +261,7 @@ FileError writeFileAtomically(const std::filesystem::path& path, std::string_vie
         return systemError(FileProblem::CannotWrite, errno);
 
     // The old file's permissions, or what a new file gets.
-    struct stat old {};
+    struct stat old { };
     mode_t mode = 0;
     if (::stat(path.c_str(), &old) == 0) {
         mode = old.st_mode & 07777;

@@ -9,7 +9,8 @@ namespace cramer {
 namespace {
 
 // ASCII white space and the no-break, narrow no-break and figure spaces.
-constexpr std::array<std::string_view, 9> kBlanks { " ", "\t", "\v", "\f", "\r", "\n", "\u00A0", "\u202F", "\u2007" };
+constexpr std::array<std::string_view, 9> kBlanks { " ", "\t", "\v", "\f", "\r", "\n", "\u00A0", "\u202F",
+    "\u2007" };
 
 std::size_t blankAt(std::string_view text, std::size_t position)
 {

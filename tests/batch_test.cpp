@@ -30,7 +30,8 @@ Finished cramer(const QStringList& arguments, const QByteArray& input = {})
     program.closeWriteChannel();
     if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
         return {};
-    return { program.exitCode(), program.readAllStandardOutput(), QString::fromUtf8(program.readAllStandardError()) };
+    return { program.exitCode(), program.readAllStandardOutput(),
+        QString::fromUtf8(program.readAllStandardError()) };
 }
 
 struct BatchCase {
@@ -58,21 +59,22 @@ TEST_P(Batch, AnswersWithTheExitCodeAndOutputOfItsCase)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Batch,
-    testing::Values(
-        BatchCase { "SolvedAsCsv", { "--solve", "-", "--format", "csv" }, "3,0,1\n0,3,2\n", 0, "0.33333334,0.6666667\n", "" },
-        BatchCase { "PastedFormAndLocale", { "--solve", "-", "--format", "csv", "--locale", "bg_BG" }, "0,5;0,25;1\n0,25;0,5;1\n",
-            0, "1.3333334,1.3333334\n", "" },
+    testing::Values(BatchCase { "SolvedAsCsv", { "--solve", "-", "--format", "csv" }, "3,0,1\n0,3,2\n", 0,
+                        "0.33333334,0.6666667\n", "" },
+        BatchCase { "PastedFormAndLocale", { "--solve", "-", "--format", "csv", "--locale", "bg_BG" },
+            "0,5;0,25;1\n0,25;0,5;1\n", 0, "1.3333334,1.3333334\n", "" },
         BatchCase { "BadNumberNamesLineAndNumber", { "--solve", "-" }, "1,2,3\n4,x5,6\n", 1, "",
             "ред 2, число 2: „x5“ не е число." },
         BatchCase { "SingularWithItsVerdict", { "--solve", "-", "--format", "csv" }, "1,2,1\n2,4,3\n", 2, "",
             "системата няма решение (несъвместима е)." },
-        BatchCase { "SingularButRegularExactly", { "--solve", "-" }, "1,1,2\n1,1.00000001,3\n", 2, QByteArray(),
-            "точно d = 1/100000000 = 0.00000001, а не 0" },
+        BatchCase { "SingularButRegularExactly", { "--solve", "-" }, "1,1,2\n1,1.00000001,3\n", 2,
+            QByteArray(), "точно d = 1/100000000 = 0.00000001, а не 0" },
         BatchCase { "Overflow", { "--solve", "-" }, "1E30,0,1\n0,1E30,1\n", 3, "",
             "Детерминантата d излиза извън обхвата" },
-        BatchCase { "CannotWrite", { "--solve", "-", "--output", "/nonexistent/folder/out.txt" }, "3,0,1\n0,3,2\n", 4,
-            "", "не може да бъде записан" },
-        BatchCase { "UnknownFormat", { "--solve", "-", "--format", "doc" }, "", 1, "", "--format takes text" },
+        BatchCase { "CannotWrite", { "--solve", "-", "--output", "/nonexistent/folder/out.txt" },
+            "3,0,1\n0,3,2\n", 4, "", "не може да бъде записан" },
+        BatchCase {
+            "UnknownFormat", { "--solve", "-", "--format", "doc" }, "", 1, "", "--format takes text" },
         BatchCase { "NewExercise", { "--new-exercise", "2", "--seed", "3" }, "", 0, QByteArray(), "" },
         BatchCase { "NewExerciseOfTen", { "--new-exercise", "10" }, "", 1, "", "from 2 to 9" }),
     [](const testing::TestParamInfo<BatchCase>& info) { return std::string(info.param.name); });
@@ -97,7 +99,8 @@ TEST(BatchOutput, WritesPdfHtmlLatexAndExercisesThatReadBack)
     EXPECT_GT(written.size(), 2000);
 
     EXPECT_TRUE(cramer({ "--solve", "-", "--format", "html" }, "3,0,1\n0,3,2\n").out.contains("<h3>"));
-    EXPECT_TRUE(cramer({ "--solve", "-", "--format", "latex" }, "3,0,1\n0,3,2\n").out.contains("\\begin{vmatrix}"));
+    EXPECT_TRUE(
+        cramer({ "--solve", "-", "--format", "latex" }, "3,0,1\n0,3,2\n").out.contains("\\begin{vmatrix}"));
 
     const Finished exercise = cramer({ "--new-exercise", "5", "--seed", "11", "--fractions" });
     EXPECT_EQ(exercise.out, cramer({ "--new-exercise", "5", "--seed", "11", "--fractions" }).out);

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <random>
 #include <vector>
 
@@ -33,8 +33,8 @@ Matrix randomMatrix(std::mt19937& generator, int n)
         for (int column = 1; column <= n + 1; ++column) {
             const int k = kind(generator);
             matrix[row][column] = k < 4 ? 0.0f
-                : k < 8               ? static_cast<float>(small(generator))
-                                      : std::pow(10.0f, wide(generator)) * static_cast<float>(small(generator));
+                : k < 8                 ? static_cast<float>(small(generator))
+                        : std::pow(10.0f, wide(generator)) * static_cast<float>(small(generator));
         }
     }
     return matrix;

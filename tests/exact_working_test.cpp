@@ -95,11 +95,13 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, SingleRounding,
         RoundingCase { "SmallestSubnormal", powerOfTwo(-149), kMin, 0.0 },
         RoundingCase { "HalfTheSmallestSubnormalTiesToZero", powerOfTwo(-150), 0.0f, -0.5 },
         RoundingCase { "ThreeQuartersOfIt", powerOfTwo(-150) + powerOfTwo(-151), kMin, 0.25 },
-        RoundingCase { "BetweenSubnormalsNoDoubleRounding", powerOfTwo(-149) * Rational(3) / Rational(2) + powerOfTwo(-200),
-            2 * kMin, 0.5 - 1.0 / std::pow(2.0, 51) },
+        RoundingCase { "BetweenSubnormalsNoDoubleRounding",
+            powerOfTwo(-149) * Rational(3) / Rational(2) + powerOfTwo(-200), 2 * kMin,
+            0.5 - 1.0 / std::pow(2.0, 51) },
         RoundingCase { "LargestSingle", Rational::fromSingle(kMax), kMax, 0.0 },
-        RoundingCase { "JustBelowTheMidpointAboveIt", Rational::fromSingle(kMax) + powerOfTwo(103) - powerOfTwo(60),
-            kMax, -(0.5 - 1.0 / std::pow(2.0, 44)) },
+        RoundingCase { "JustBelowTheMidpointAboveIt",
+            Rational::fromSingle(kMax) + powerOfTwo(103) - powerOfTwo(60), kMax,
+            -(0.5 - 1.0 / std::pow(2.0, 44)) },
         RoundingCase { "TheMidpointAboveItOverflows", Rational::fromSingle(kMax) + powerOfTwo(103),
             std::numeric_limits<float>::infinity(), 0.0 }),
     [](const testing::TestParamInfo<RoundingCase>& info) { return std::string(info.param.name); });
@@ -147,7 +149,8 @@ TEST_P(ExactSolve, MatchesFractionsWorkedByHand)
     EXPECT_EQ(working.augmentedRank, c.augmentedRank);
 
     std::vector<std::string> solution;
-    for (const Rational& x : c.verdict == ExactVerdict::InfinitelyMany ? working.general.constants : working.solution)
+    for (const Rational& x :
+        c.verdict == ExactVerdict::InfinitelyMany ? working.general.constants : working.solution)
         solution.push_back(x.fraction());
     EXPECT_THAT(solution, ElementsAreArray(c.solution));
     EXPECT_THAT(working.general.freeUnknowns, ElementsAreArray(c.freeUnknowns));
@@ -161,27 +164,29 @@ TEST_P(ExactSolve, MatchesFractionsWorkedByHand)
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, ExactSolve,
-    testing::Values(
-        SystemCase { "Integers", { { "1", "1", "3" }, { "1", "-1", "1" } }, { "-2", "-4", "-2" },
-            ExactVerdict::OneSolution, Disagreement::None, 2, 2, { "2", "1" }, {} },
+    testing::Values(SystemCase { "Integers", { { "1", "1", "3" }, { "1", "-1", "1" } }, { "-2", "-4", "-2" },
+                        ExactVerdict::OneSolution, Disagreement::None, 2, 2, { "2", "1" }, {} },
         SystemCase { "IntegersWhoseSingleDeterminantIsNotAnInteger",
-            { { "2", "1", "1", "4" }, { "1", "3", "2", "6" }, { "1", "0", "0", "1" } }, { "-1", "-1", "-1", "-1" },
-            ExactVerdict::OneSolution, Disagreement::None, 3, 3, { "1", "1", "1" }, {} },
-        SystemCase { "Thirds", { { "3", "0", "1" }, { "0", "3", "2" } }, { "9", "3", "6" }, ExactVerdict::OneSolution,
-            Disagreement::None, 2, 2, { "1/3", "2/3" }, {} },
+            { { "2", "1", "1", "4" }, { "1", "3", "2", "6" }, { "1", "0", "0", "1" } },
+            { "-1", "-1", "-1", "-1" }, ExactVerdict::OneSolution, Disagreement::None, 3, 3,
+            { "1", "1", "1" }, {} },
+        SystemCase { "Thirds", { { "3", "0", "1" }, { "0", "3", "2" } }, { "9", "3", "6" },
+            ExactVerdict::OneSolution, Disagreement::None, 2, 2, { "1/3", "2/3" }, {} },
         // From the typed decimals, not from the singles they were rounded to.
         SystemCase { "Decimals", { { "0.1", "0.2", "1" }, { "0.3", "0.4", "2" } }, { "-1/50", "0", "-1/10" },
             ExactVerdict::OneSolution, Disagreement::None, 2, 2, { "0", "5" }, {} },
-        SystemCase { "SingularOnlyExactly", { { "0.1", "0.3", "1" }, { "0.3", "0.9", "3" } }, { "0", "0", "0" },
-            ExactVerdict::InfinitelyMany, Disagreement::ZeroOnlyExactly, 1, 1, { "10", "0" }, { 2 } },
-        SystemCase { "NoSolution", { { "1", "2", "1" }, { "2", "4", "3" } }, { "0" }, ExactVerdict::NoSolution,
-            Disagreement::None, 1, 2, {}, {} },
+        SystemCase { "SingularOnlyExactly", { { "0.1", "0.3", "1" }, { "0.3", "0.9", "3" } },
+            { "0", "0", "0" }, ExactVerdict::InfinitelyMany, Disagreement::ZeroOnlyExactly, 1, 1,
+            { "10", "0" }, { 2 } },
+        SystemCase { "NoSolution", { { "1", "2", "1" }, { "2", "4", "3" } }, { "0" },
+            ExactVerdict::NoSolution, Disagreement::None, 1, 2, {}, {} },
         SystemCase { "InfinitelyManyWithTwoParameters",
             { { "1", "2", "3", "6" }, { "2", "4", "6", "12" }, { "-1", "-2", "-3", "-6" } }, { "0" },
             ExactVerdict::InfinitelyMany, Disagreement::None, 1, 1, { "6", "0", "0" }, { 2, 3 } },
         // The typed 1.00000001 is kept as 1: the program's d is 0.
-        SystemCase { "RegularButZeroInSingle", { { "1", "1", "2" }, { "1", "1.00000001", "3" } }, { "1/100000000" },
-            ExactVerdict::OneSolution, Disagreement::ZeroOnlyInSingle, 2, 2, { "-99999998", "100000000" }, {} }),
+        SystemCase { "RegularButZeroInSingle", { { "1", "1", "2" }, { "1", "1.00000001", "3" } },
+            { "1/100000000" }, ExactVerdict::OneSolution, Disagreement::ZeroOnlyInSingle, 2, 2,
+            { "-99999998", "100000000" }, {} }),
     [](const testing::TestParamInfo<SystemCase>& info) { return std::string(info.param.name); });
 
 // Seven digits and exponents ±38 row by row, so that d stays in range.
@@ -190,7 +195,8 @@ std::vector<std::vector<std::string>> extremeSystem()
     std::vector<std::vector<std::string>> rows(9);
     for (int row = 1; row <= 9; ++row) {
         for (int column = 1; column <= 10; ++column) {
-            std::string digits = std::to_string(1000000 + (row * 7919 + column * 104729 + row * column * row * 31) % 9000000);
+            std::string digits = std::to_string(
+                1000000 + (row * 7919 + column * 104729 + row * column * row * 31) % 9000000);
             digits.insert(1, ".");
             const char* exponent = row % 2 ? "E-38" : "E+38";
             rows[static_cast<std::size_t>(row - 1)].push_back(digits + exponent);

@@ -33,7 +33,8 @@ TEST(SystemFile, ReadsBackTheNumbersItSavedExactly)
     const std::vector<std::string> english { "1,234.5", "-0", "1.4E-45", "3.4028235E+38", "0.1", "-7", "2.50",
         "1e-3", "12,345,678", "-0.000125", "+3", "42" };
     std::mt19937 generator(7);
-    for (const auto& [locale, pool] : { std::pair { kBulgarian, bulgarian }, std::pair { kCLocale, english } }) {
+    for (const auto& [locale, pool] :
+        { std::pair { kBulgarian, bulgarian }, std::pair { kCLocale, english } }) {
         for (int sample = 0; sample < 200; ++sample) {
             TypedSystem system { 2 + sample % 8, {} };
             for (int i = 0; i < system.n * (system.n + 1); ++i)
@@ -85,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(Contents, RefusedFile,
         BadFile { "OverlongUtf8", "1,2,3\n4,\xC0\xB1,6\n", FileProblem::NotUtf8, 2, 0, 0, "" },
         BadFile { "Empty", "\xEF\xBB\xBF# nothing but a comment\n\n", FileProblem::Empty, 0, 0, 0, "" },
         BadFile { "OneEquation", "1,2\n", FileProblem::SizeOutOfRange, 0, 0, 1, "" },
-        BadFile { "TenEquations", std::string(10 * 4, 'x').replace(0, 40, "1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n"),
+        BadFile { "TenEquations",
+            std::string(10 * 4, 'x').replace(0, 40, "1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n"),
             FileProblem::SizeOutOfRange, 0, 0, 10, "" },
         BadFile { "Ragged", "# a comment\n1,2,3\n4,5\n", FileProblem::Ragged, 3, 0, 2, "" },
         BadFile { "NotANumber", "1;2;3\n4;1,2,3;6\n", FileProblem::NotANumber, 2, 2, 0, "1,2,3" },
@@ -144,7 +146,8 @@ TEST_F(SystemFileOnDisk, AWriteThatFailsHalfwayLeavesTheOldFile)
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the write did not fail as it should";
     EXPECT_EQ(contents(path), "1,1,3\n1,-1,1\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1) << "a temporary file was left";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1)
+        << "a temporary file was left";
     EXPECT_EQ(writeFileAtomically(file("no/such/folder.csv"), "1").problem, FileProblem::CannotWrite);
 }
 
@@ -178,7 +181,8 @@ TEST(Exercise, IsRegularWithANiceSolutionTheProgramFinds)
             }
         }
     }
-    EXPECT_EQ(ExerciseMaker(5).next(4, SolutionKind::Integers), ExerciseMaker(5).next(4, SolutionKind::Integers))
+    EXPECT_EQ(
+        ExerciseMaker(5).next(4, SolutionKind::Integers), ExerciseMaker(5).next(4, SolutionKind::Integers))
         << "a seed gives the same exercise";
 }
 

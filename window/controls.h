@@ -127,5 +127,4 @@ private:
     int drawMode_ = 13;
 };
 
-
 } // namespace cramer

@@ -26,7 +26,8 @@ double FormArea::fittingZoom(QSize size)
 {
     // sizeAt(z) rounds down, so it still fits just below (size + 1) / design.
     const QSize design = Form1::sizeAt(1.0);
-    const double zoom = std::min((size.width() + 1.0) / design.width(), (size.height() + 1.0) / design.height());
+    const double zoom
+        = std::min((size.width() + 1.0) / design.width(), (size.height() + 1.0) / design.height());
     return std::clamp(zoom - 1e-6, tables::Scale::kSmallest, tables::Scale::kLargest);
 }
 
@@ -38,7 +39,8 @@ void FormArea::paintEvent(QPaintEvent*)
     int bottom = 0;
     for (const tables::FrameSpec& band : tables::kFrames) {
         const QRect rect = scale.rect(band.rect);
-        painter.fillRect(QRect(0, rect.top(), width(), rect.height()), tables::toQColor(band.background, desktop));
+        painter.fillRect(
+            QRect(0, rect.top(), width(), rect.height()), tables::toQColor(band.background, desktop));
         bottom = std::max(bottom, rect.bottom() + 1);
     }
     painter.fillRect(QRect(0, bottom, width(), height() - bottom),

@@ -5,8 +5,8 @@
 
 #include "window/form1.h"
 
-#include "window/layout_tables.h"
 #include "solver/text_block.h"
+#include "window/layout_tables.h"
 #include "window/texts.h"
 
 #include <QApplication>

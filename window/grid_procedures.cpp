@@ -61,8 +61,9 @@ int Form1::selectedSize() const
 bool Form1::holdsSystem() const
 {
     const std::vector<GridCell*> cells = systemCells(store_.SystemSize);
-    return !cells.empty()
-        && std::none_of(cells.begin(), cells.end(), [](const GridCell* entry) { return entry->text().trimmed().isEmpty(); });
+    return !cells.empty() && std::none_of(cells.begin(), cells.end(), [](const GridCell* entry) {
+        return entry->text().trimmed().isEmpty();
+    });
 }
 
 void Form1::Form_Load()

@@ -38,7 +38,8 @@ HelpWindow::HelpWindow(QWidget* parent)
             QTextImageFormat picture = fragment.fragment().charFormat().toImageFormat();
             picture.setWidth(kPictureWidth);
             cursor.setPosition(fragment.fragment().position());
-            cursor.setPosition(fragment.fragment().position() + fragment.fragment().length(), QTextCursor::KeepAnchor);
+            cursor.setPosition(
+                fragment.fragment().position() + fragment.fragment().length(), QTextCursor::KeepAnchor);
             cursor.setCharFormat(picture);
         }
     }

@@ -32,7 +32,10 @@ QRect Scale::rect(const TwipsRect& twips) const
     return { pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height) };
 }
 
-int Scale::scaled(int designPixels) const { return std::max(1, static_cast<int>(std::lround(designPixels * factor_))); }
+int Scale::scaled(int designPixels) const
+{
+    return std::max(1, static_cast<int>(std::lround(designPixels * factor_)));
+}
 
 QColor toQColor(std::uint32_t colour, const QPalette& desktop)
 {

@@ -10,13 +10,12 @@
 #include "window/working_window.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
-#include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
@@ -74,15 +73,18 @@ void MainWindow::createActions()
     actions_.paste = action(texts::kPaste, QKeySequence::Paste, [this] { form_->pasteAtCurrentCell(); });
     actions_.copySolution = action(
         texts::kCopySolution, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copySolution(); });
-    actions_.copySolutionAsLatex = action(texts::kCopySolutionAsLatex, QKeySequence(), [this] { copySolutionAsLatex(); });
-    actions_.showWorking = action(texts::kShowWorking, QKeySequence(Qt::CTRL | Qt::Key_D), [this] { showWorking(); });
+    actions_.copySolutionAsLatex
+        = action(texts::kCopySolutionAsLatex, QKeySequence(), [this] { copySolutionAsLatex(); });
+    actions_.showWorking
+        = action(texts::kShowWorking, QKeySequence(Qt::CTRL | Qt::Key_D), [this] { showWorking(); });
     actions_.about = action(texts::kAbout, QKeySequence(), [this] { showAbout(); });
     actions_.about->setMenuRole(QAction::AboutRole);
     actions_.guide = action(texts::kGuide, QKeySequence::HelpContents, [this] { showGuide(); });
     actions_.zoomIn = action(texts::kZoomIn, QKeySequence::ZoomIn, [this] { zoomStep(+1); });
     actions_.zoomIn->setShortcuts({ QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal) });
     actions_.zoomOut = action(texts::kZoomOut, QKeySequence::ZoomOut, [this] { zoomStep(-1); });
-    actions_.zoomNormal = action(texts::kZoomNormal, QKeySequence(Qt::CTRL | Qt::Key_0), [this] { zoomByHand(1.0); });
+    actions_.zoomNormal
+        = action(texts::kZoomNormal, QKeySequence(Qt::CTRL | Qt::Key_0), [this] { zoomByHand(1.0); });
 
     form_->setGridMenuActions({ actions_.copySolution, actions_.copySolutionAsLatex, actions_.showWorking });
 }
@@ -168,10 +170,12 @@ void MainWindow::zoomStep(int direction)
     const double current = form_->zoom();
     double next = current;
     if (direction > 0) {
-        const auto above = std::find_if(kZoomSteps.begin(), kZoomSteps.end(), [current](double step) { return step > current + 1e-3; });
+        const auto above = std::find_if(
+            kZoomSteps.begin(), kZoomSteps.end(), [current](double step) { return step > current + 1e-3; });
         next = above == kZoomSteps.end() ? kZoomSteps.back() : *above;
     } else {
-        const auto below = std::find_if(kZoomSteps.rbegin(), kZoomSteps.rend(), [current](double step) { return step < current - 1e-3; });
+        const auto below = std::find_if(
+            kZoomSteps.rbegin(), kZoomSteps.rend(), [current](double step) { return step < current - 1e-3; });
         next = below == kZoomSteps.rend() ? kZoomSteps.front() : *below;
     }
     zoomByHand(next);
@@ -249,7 +253,8 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove || event->type() == QEvent::Drop) {
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove
+        || event->type() == QEvent::Drop) {
         auto* drop = static_cast<QDropEvent*>(event);
         if (!droppedFile(drop->mimeData()).isEmpty()) {
             if (event->type() == QEvent::Drop)
@@ -305,7 +310,8 @@ void MainWindow::showGuide()
 
 void MainWindow::showAbout()
 {
-    boxes_.inform(this, qtText(texts::kAboutTitle), qtText(texts::kAboutText).arg(QCoreApplication::applicationVersion()));
+    boxes_.inform(this, qtText(texts::kAboutTitle),
+        qtText(texts::kAboutText).arg(QCoreApplication::applicationVersion()));
 }
 
 } // namespace cramer

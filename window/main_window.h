@@ -46,8 +46,8 @@ public:
     };
 
     // The steps of "Увеличи" and "Намали".
-    static constexpr std::array<double, 13> kZoomSteps { 0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75, 2.0,
-        2.5, 3.0 };
+    static constexpr std::array<double, 13> kZoomSteps { 0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75,
+        2.0, 2.5, 3.0 };
     // What a window manager's title bar and borders take, at most, around
     // the window: kept free when the window is fitted to a screen.
     static constexpr QSize kFrameAllowance { 16, 48 };

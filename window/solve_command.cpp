@@ -48,8 +48,8 @@ public:
     void showHeading(int index) override { form_.showDeterminantHeading(index); }
     void announceDeterminant(float value) override
     {
-        boxes_.inform(
-            &form_, qtText(texts::kAnnouncementTitle), qtText(texts::kAnnouncementPrefix) + form_.numberText(value));
+        boxes_.inform(&form_, qtText(texts::kAnnouncementTitle),
+            qtText(texts::kAnnouncementPrefix) + form_.numberText(value));
     }
     void reportSingular() override
     {

@@ -51,7 +51,8 @@ QString fileErrorMessage(const FileError& error, const QString& path)
     case FileProblem::Ragged:
         return qtText(texts::kFileRagged).arg(name).arg(error.line).arg(error.count).arg(error.expected);
     case FileProblem::NotANumber:
-        return qtText(texts::kFileNotANumber).arg(name, QString::number(error.line), QString::number(error.number), text);
+        return qtText(texts::kFileNotANumber)
+            .arg(name, QString::number(error.line), QString::number(error.number), text);
     case FileProblem::OutOfRange:
         return qtText(texts::kFileOutOfRange)
             .arg(name, QString::number(error.line), QString::number(error.number), text,
@@ -149,7 +150,8 @@ void SystemFiles::save()
 
 void SystemFiles::saveWithDialog()
 {
-    const QString suggested = current_.isEmpty() ? QDir::home().filePath(qtText(texts::kNewSystemFileName)) : current_;
+    const QString suggested
+        = current_.isEmpty() ? QDir::home().filePath(qtText(texts::kNewSystemFileName)) : current_;
     const QString path = QFileDialog::getSaveFileName(
         window_, qtText(texts::kSaveTitle), suggested, qtText(texts::kSystemFileFilters));
     if (!path.isEmpty())
@@ -175,7 +177,8 @@ void SystemFiles::fillRecentMenu()
     const QStringList recent = recentFiles();
     for (qsizetype i = 0; i < recent.size(); ++i) {
         const QString path = recent[i];
-        QAction* entry = recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        QAction* entry
+            = recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
         entry->setToolTip(QDir::toNativeSeparators(path));
         entry->setStatusTip(QDir::toNativeSeparators(path));
         connect(entry, &QAction::triggered, this, [this, path] {

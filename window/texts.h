@@ -132,7 +132,8 @@ inline constexpr const char* kFileMissing = "Файлът „%1“ не съще
 inline constexpr const char* kFileNotAFile = "„%1“ не е файл.";
 inline constexpr const char* kFileNoPermission = "Нямате право да четете файла „%1“.";
 inline constexpr const char* kFileCannotRead = "Файлът „%1“ не може да бъде прочетен: %2.";
-inline constexpr const char* kFileTooLarge = "Файлът „%1“ е по-голям от 1 MB: това не е файл със система уравнения.";
+inline constexpr const char* kFileTooLarge
+    = "Файлът „%1“ е по-голям от 1 MB: това не е файл със система уравнения.";
 inline constexpr const char* kFileNotUtf8 = "Файлът „%1“ не е текст в UTF-8 (ред %2).";
 inline constexpr const char* kFileEmpty = "Във файла „%1“ няма уравнения.";
 inline constexpr const char* kFileSizeOutOfRange
@@ -164,24 +165,32 @@ inline constexpr const char* kWorkingSaveTitle = "Запазване на под
 inline constexpr const char* kWorkingFileFilters = "HTML (*.html *.htm);;PDF (*.pdf)";
 inline constexpr const char* kWorkingDefaultName = "подробно-решение.html";
 inline constexpr const char* kSaveFailedTitle = "Файлът не е записан";
-inline constexpr const char* kSaveFailed = "Файлът „%1“ не може да бъде записан: %2\nРешението не е загубено: опитайте в друга папка.";
+inline constexpr const char* kSaveFailed
+    = "Файлът „%1“ не може да бъде записан: %2\nРешението не е загубено: опитайте в друга папка.";
 
 // The worked solution's own texts. Numbers come in the user's locale.
 inline constexpr const char* kWorkingSystemHeading = "Системата";
-inline constexpr const char* kWorkingStoredAsTyped = "Всяко въведено число се пази в единична точност точно такова, каквото е въведено.";
+inline constexpr const char* kWorkingStoredAsTyped
+    = "Всяко въведено число се пази в единична точност точно такова, каквото е въведено.";
 inline constexpr const char* kWorkingStored = "„%1“ за %2 се пази в единична точност като %3.";
 inline constexpr const char* kWorkingMainHeading = "Главната детерминанта d";
-inline constexpr const char* kWorkingNumeratorHeading = "Детерминантата d%1 (колона %1 е заменена със свободните членове)";
-inline constexpr const char* kWorkingCross = "По правилото за 2 × 2 (произведението по главния диагонал минус произведението по другия):";
-inline constexpr const char* kWorkingSarrus = "По правилото на Сарус (три произведения със знак +, три със знак −):";
+inline constexpr const char* kWorkingNumeratorHeading
+    = "Детерминантата d%1 (колона %1 е заменена със свободните членове)";
+inline constexpr const char* kWorkingCross
+    = "По правилото за 2 × 2 (произведението по главния диагонал минус произведението по другия):";
+inline constexpr const char* kWorkingSarrus
+    = "По правилото на Сарус (три произведения със знак +, три със знак −):";
 inline constexpr const char* kWorkingElimination
-    = "Така я пресмята програмата: по метода на Гаус с числа с единична точност, като всяко действие се закръгля поотделно.";
-inline constexpr const char* kWorkingExchange
-    = "Стълб %1: елементът в ред %1 е 0, затова редове %1 и %2 се разменят и знакът на произведението се сменя.";
-inline constexpr const char* kWorkingNoPivot = "Под него в стълб %1 няма ненулев елемент: детерминантата е 0.";
-inline constexpr const char* kWorkingPivot
-    = "Стълб %1: водещият елемент е %2. Ред %1 се дели на него; произведението на знака и водещите елементи става %3.";
-inline constexpr const char* kWorkingFactors = "От всеки следващ ред се изважда ред %1, умножен по множител: %2.";
+    = "Така я пресмята програмата: по метода на Гаус с числа с единична точност, като всяко действие се "
+      "закръгля поотделно.";
+inline constexpr const char* kWorkingExchange = "Стълб %1: елементът в ред %1 е 0, затова редове %1 и %2 се "
+                                                "разменят и знакът на произведението се сменя.";
+inline constexpr const char* kWorkingNoPivot
+    = "Под него в стълб %1 няма ненулев елемент: детерминантата е 0.";
+inline constexpr const char* kWorkingPivot = "Стълб %1: водещият елемент е %2. Ред %1 се дели на него; "
+                                             "произведението на знака и водещите елементи става %3.";
+inline constexpr const char* kWorkingFactors
+    = "От всеки следващ ред се изважда ред %1, умножен по множител: %2.";
 inline constexpr const char* kWorkingFactor = "ред %1: %2";
 inline constexpr const char* kWorkingAfterColumn = "След стълб %1:";
 inline constexpr const char* kWorkingFinalProduct
@@ -198,12 +207,13 @@ inline constexpr const char* kWorkingSolution = "x%1 = d%1/d = %2";
 inline constexpr const char* kWorkingSolutionSingle
     = "Програмата: d%1/d = %2 в единична точност, в реда за резултата %3 (закръглено до 3 знака).";
 inline constexpr const char* kWorkingCheckHeading = "Проверка чрез заместване";
-inline constexpr const char* kWorkingCheckIntro = "Лявата страна минус дясната с пресметнатите x (преди закръглянето до 3 знака):";
+inline constexpr const char* kWorkingCheckIntro
+    = "Лявата страна минус дясната с пресметнатите x (преди закръглянето до 3 знака):";
 inline constexpr const char* kWorkingResidual = "уравнение %1: %2 в единична точност, точно %3";
 inline constexpr const char* kWorkingVerdictHeading = "Извод";
 inline constexpr const char* kVerdictOneSolution = "Системата има единствено решение.";
-inline constexpr const char* kVerdictRanks
-    = "Точно d = 0. Рангът на матрицата на системата е %1, рангът на разширената матрица (със свободните членове) е %2.";
+inline constexpr const char* kVerdictRanks = "Точно d = 0. Рангът на матрицата на системата е %1, рангът на "
+                                             "разширената матрица (със свободните членове) е %2.";
 inline constexpr const char* kVerdictNoSolution
     = "Рангът на разширената матрица е по-голям: системата няма решение (несъвместима е).";
 inline constexpr const char* kVerdictInfinitelyMany
@@ -211,10 +221,12 @@ inline constexpr const char* kVerdictInfinitelyMany
 inline constexpr const char* kVerdictParameter = "където %1 е произволно число.";
 inline constexpr const char* kVerdictParameters = "където %1 са произволни числа.";
 inline constexpr const char* kVerdictZeroOnlyInSingle
-    = "С единична точност програмата получи d = 0 и не реши системата по правилото на Крамер, но точно d = %1, "
+    = "С единична точност програмата получи d = 0 и не реши системата по правилото на Крамер, но точно d = "
+      "%1, "
       "а не 0: системата има единствено решение.";
 inline constexpr const char* kVerdictZeroOnlyExactly
-    = "Точно d = 0: системата е особена. Програмата получи d = %1 само от закръглянията, затова показаните x са шум "
+    = "Точно d = 0: системата е особена. Програмата получи d = %1 само от закръглянията, затова показаните x "
+      "са шум "
       "от закръглянията, а не решение.";
 inline constexpr const char* kWorkingTooLong
     = "Точните стойности не са изчислени: числото за %1 има твърде много цифри.";

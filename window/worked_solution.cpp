@@ -50,8 +50,8 @@ ShownTexts shownTexts(const WorkedSolution& solution)
         entry.value = solution.number(determinant.trace.value);
     }
     for (std::size_t i = 0; i < record.shownSolutions.size(); ++i) {
-        shown.results.push_back({ solution.number(record.shownNumerators[i]), solution.number(record.shownDeterminant),
-            solution.number(record.shownSolutions[i]) });
+        shown.results.push_back({ solution.number(record.shownNumerators[i]),
+            solution.number(record.shownDeterminant), solution.number(record.shownSolutions[i]) });
     }
     return shown;
 }
@@ -84,7 +84,10 @@ const ExactWorking& WorkedSolution::exact() const
     return *exact_;
 }
 
-QString WorkedSolution::number(float value) const { return QString::fromStdString(formatSingle(value, record.locale)); }
+QString WorkedSolution::number(float value) const
+{
+    return QString::fromStdString(formatSingle(value, record.locale));
+}
 
 std::vector<qsizetype> columnWidths(const std::vector<QStringList>& rows)
 {
@@ -185,7 +188,8 @@ QString solutionAsHtml(const WorkedSolution& worked)
 
     QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n");
     if (worked.outdated)
-        html += QStringLiteral("<p><b>") % outdatedNote(worked).toHtmlEscaped() % QStringLiteral("</b></p>\n");
+        html
+            += QStringLiteral("<p><b>") % outdatedNote(worked).toHtmlEscaped() % QStringLiteral("</b></p>\n");
     html += heading(texts::kSolutionSystemHeading) % table;
     for (const QStringList& equation : solution.system) {
         html += QStringLiteral("<tr>");
@@ -249,8 +253,10 @@ QString solutionAsLatex(const WorkedSolution& worked)
         return text;
     };
 
-    QString latex = worked.outdated ? QStringLiteral("% ") % outdatedNote(worked) % QLatin1Char('\n') : QString();
-    latex += QStringLiteral("% ") % qtText(texts::kSolutionSystemHeading) % QStringLiteral("\n\\[\n\\begin{cases}\n");
+    QString latex
+        = worked.outdated ? QStringLiteral("% ") % outdatedNote(worked) % QLatin1Char('\n') : QString();
+    latex += QStringLiteral("% ") % qtText(texts::kSolutionSystemHeading)
+        % QStringLiteral("\n\\[\n\\begin{cases}\n");
     QStringList equations;
     for (const QStringList& equation : solution.system) {
         equations << leftSide(equation,

@@ -107,7 +107,9 @@ private:
     QString withDigits(double value, int digits) const
     {
         std::array<char, 48> buffer {};
-        const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, digits).ptr;
+        const auto end = std::to_chars(
+            buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, digits)
+                             .ptr;
         return localised(QString::fromLatin1(buffer.data(), end - buffer.data()));
     }
     QString place(int row, int column) const
@@ -116,7 +118,10 @@ private:
                                    : qtText(texts::kFreeTermPlace).arg(row);
     }
     const Rational& typed(int row, int column) const { return exact_.typedValue(record_.n, row, column); }
-    QString typedText(int row, int column) const { return QString::fromStdString(record_.text(row, column)).trimmed(); }
+    QString typedText(int row, int column) const
+    {
+        return QString::fromStdString(record_.text(row, column)).trimmed();
+    }
 
     void system()
     {
@@ -202,7 +207,8 @@ private:
         } else {
             paragraph(qtText(texts::kWorkingSarrus));
             for (const SarrusTerm& entry : kSarrus)
-                term(entry.negative, { { 1, entry.columns[0] }, { 2, entry.columns[1] }, { 3, entry.columns[2] } });
+                term(entry.negative,
+                    { { 1, entry.columns[0] }, { 2, entry.columns[1] }, { 3, entry.columns[2] } });
         }
         paragraph(name % QStringLiteral(" = ") % factors.join(QString()) % QStringLiteral(" = ")
             % products.join(QString()) % QStringLiteral(" = ") % exactDecimal(sum));
@@ -219,11 +225,14 @@ private:
                 paragraph(qtText(texts::kWorkingNoPivot).arg(k));
                 return;
             }
-            paragraph(qtText(texts::kWorkingPivot).arg(QString::number(k), single(step.pivot), single(step.productAfterPivot)));
+            paragraph(qtText(texts::kWorkingPivot)
+                          .arg(QString::number(k), single(step.pivot), single(step.productAfterPivot)));
             QStringList factors;
             for (std::size_t i = 0; i < step.factors.size(); ++i)
-                factors << qtText(texts::kWorkingFactor).arg(QString::number(k + 1 + static_cast<int>(i)), single(step.factors[i]));
-            paragraph(qtText(texts::kWorkingFactors).arg(QString::number(k), factors.join(QStringLiteral("; "))));
+                factors << qtText(texts::kWorkingFactor)
+                               .arg(QString::number(k + 1 + static_cast<int>(i)), single(step.factors[i]));
+            paragraph(
+                qtText(texts::kWorkingFactors).arg(QString::number(k), factors.join(QStringLiteral("; "))));
             paragraph(qtText(texts::kWorkingAfterColumn).arg(k));
             matrix(QString(), step.cleared, 0, false);
         }
@@ -238,13 +247,15 @@ private:
 
     void errorLine(const ValueError& error)
     {
-        const QString relative = error.relative ? withDigits(*error.relative, 3) : qtText(texts::kWorkingNoRelativeError);
+        const QString relative
+            = error.relative ? withDigits(*error.relative, 3) : qtText(texts::kWorkingNoRelativeError);
         const QString rounding = error.correctlyRounded
             ? qtText(texts::kWorkingCorrectlyRounded)
             : qtText(texts::kWorkingNotCorrectlyRounded).arg(shortest(error.exact.nearestSingle()));
-        paragraph(qtText(texts::kWorkingError)
-                      .arg(shortest(error.single), exactDecimal(error.exact), withDigits(error.absolute.toDouble(), 3),
-                          relative, withDigits(error.ulps, 3), rounding));
+        paragraph(
+            qtText(texts::kWorkingError)
+                .arg(shortest(error.single), exactDecimal(error.exact),
+                    withDigits(error.absolute.toDouble(), 3), relative, withDigits(error.ulps, 3), rounding));
     }
 
     void unknowns()
@@ -254,9 +265,11 @@ private:
         for (std::size_t i = 0; i < record_.quotients.size(); ++i) {
             const int unknown = static_cast<int>(i) + 1;
             if (exactSolution)
-                paragraph(qtText(texts::kWorkingSolution).arg(QString::number(unknown), exactValue(exact_.solution[i])));
+                paragraph(qtText(texts::kWorkingSolution)
+                              .arg(QString::number(unknown), exactValue(exact_.solution[i])));
             paragraph(qtText(texts::kWorkingSolutionSingle)
-                          .arg(QString::number(unknown), shortest(record_.quotients[i]), single(record_.shownSolutions[i])));
+                          .arg(QString::number(unknown), shortest(record_.quotients[i]),
+                              single(record_.shownSolutions[i])));
             if (exactSolution)
                 errorLine(exact_.quotients[i]);
         }
@@ -268,8 +281,9 @@ private:
         paragraph(qtText(texts::kWorkingCheckIntro));
         for (std::size_t i = 0; i < exact_.residuals.size(); ++i) {
             const Residual& residual = exact_.residuals[i];
-            paragraph(qtText(texts::kWorkingResidual)
-                          .arg(QString::number(i + 1), single(residual.single), exactDecimal(residual.exact)));
+            paragraph(
+                qtText(texts::kWorkingResidual)
+                    .arg(QString::number(i + 1), single(residual.single), exactDecimal(residual.exact)));
         }
     }
 
@@ -289,7 +303,8 @@ private:
             return;
         }
         if (exact_.disagreement == Disagreement::ZeroOnlyExactly)
-            verdict(qtText(texts::kVerdictZeroOnlyExactly).arg(single(record_.determinants.front().trace.value)));
+            verdict(
+                qtText(texts::kVerdictZeroOnlyExactly).arg(single(record_.determinants.front().trace.value)));
         paragraph(qtText(texts::kVerdictRanks).arg(exact_.rank).arg(exact_.augmentedRank));
         if (exact_.verdict == ExactVerdict::NoSolution) {
             verdict(qtText(texts::kVerdictNoSolution));
@@ -317,7 +332,8 @@ private:
                     right += negative ? QStringLiteral(" − ") : QStringLiteral(" + ");
                 else if (negative)
                     right += QStringLiteral("−");
-                right += (magnitude == QStringLiteral("1") ? QString() : magnitude % QStringLiteral("·")) % parameters[p];
+                right += (magnitude == QStringLiteral("1") ? QString() : magnitude % QStringLiteral("·"))
+                    % parameters[p];
             }
             const Rational& constant = general.constants[j];
             if (!constant.isZero() || right.isEmpty()) {
@@ -325,13 +341,18 @@ private:
                 if (right.isEmpty())
                     right = value;
                 else
-                    right = value % (right.startsWith(QStringLiteral("−")) ? QStringLiteral(" − ") % right.mid(1) : QStringLiteral(" + ") % right);
+                    right = value
+                        % (right.startsWith(QStringLiteral("−")) ? QStringLiteral(" − ") % right.mid(1)
+                                                                 : QStringLiteral(" + ") % right);
             }
             paragraph(QStringLiteral("x%1 = ").arg(j + 1) % right);
         }
-        const QString names = parameters.size() == 1 ? parameters.front()
-            : parameters.mid(0, parameters.size() - 1).join(QStringLiteral(", ")) % qtText(texts::kWorkingAnd) % parameters.back();
-        paragraph(qtText(parameters.size() == 1 ? texts::kVerdictParameter : texts::kVerdictParameters).arg(names));
+        const QString names = parameters.size() == 1
+            ? parameters.front()
+            : parameters.mid(0, parameters.size() - 1).join(QStringLiteral(", ")) % qtText(texts::kWorkingAnd)
+                % parameters.back();
+        paragraph(
+            qtText(parameters.size() == 1 ? texts::kVerdictParameter : texts::kVerdictParameters).arg(names));
     }
 
     const WorkedSolution& solution_;
@@ -348,8 +369,9 @@ WorkingDocument workingDocument(const WorkedSolution& solution) { return Builder
 
 QString workingAsHtml(const WorkingDocument& document)
 {
-    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"><title>") % qtText(texts::kWorkingTitle)
-        % QStringLiteral("</title></head><body>\n<h2>") % qtText(texts::kWorkingTitle) % QStringLiteral("</h2>\n");
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"><title>")
+        % qtText(texts::kWorkingTitle) % QStringLiteral("</title></head><body>\n<h2>")
+        % qtText(texts::kWorkingTitle) % QStringLiteral("</h2>\n");
     for (const WorkingBlock& block : document) {
         switch (block.kind) {
         case Kind::Heading:
@@ -367,7 +389,8 @@ QString workingAsHtml(const WorkingDocument& document)
             for (int i = 0; i < rows; ++i) {
                 html += QStringLiteral("<tr>");
                 if (i == 0 && !block.text.isEmpty())
-                    html += QStringLiteral("<td rowspan=\"%1\" valign=\"middle\">").arg(rows) % block.text.toHtmlEscaped() % QStringLiteral("</td>");
+                    html += QStringLiteral("<td rowspan=\"%1\" valign=\"middle\">").arg(rows)
+                        % block.text.toHtmlEscaped() % QStringLiteral("</td>");
                 const QStringList& row = block.rows[static_cast<std::size_t>(i)];
                 for (qsizetype j = 0; j < row.size(); ++j) {
                     QString attributes = QStringLiteral(" align=\"right\"");
@@ -377,7 +400,8 @@ QString workingAsHtml(const WorkingDocument& document)
                         attributes += QStringLiteral(" style=\"border-left:2px solid black\"");
                     else if (block.bars && j + 1 == row.size())
                         attributes += QStringLiteral(" style=\"border-right:2px solid black\"");
-                    html += QStringLiteral("<td%1>").arg(attributes) % row[j].toHtmlEscaped() % QStringLiteral("</td>");
+                    html += QStringLiteral("<td%1>").arg(attributes) % row[j].toHtmlEscaped()
+                        % QStringLiteral("</td>");
                 }
                 html += QStringLiteral("</tr>\n");
             }
@@ -395,7 +419,8 @@ QString workingAsPlainText(const WorkingDocument& document)
     for (const WorkingBlock& block : document) {
         switch (block.kind) {
         case Kind::Heading:
-            text += QLatin1Char('\n') % block.text % QLatin1Char('\n') % QString(block.text.size(), QLatin1Char('-')) % QLatin1Char('\n');
+            text += QLatin1Char('\n') % block.text % QLatin1Char('\n')
+                % QString(block.text.size(), QLatin1Char('-')) % QLatin1Char('\n');
             break;
         case Kind::Paragraph:
         case Kind::Verdict:
@@ -410,8 +435,9 @@ QString workingAsPlainText(const WorkingDocument& document)
                 QStringList cells;
                 for (qsizetype j = 0; j < block.rows[i].size(); ++j)
                     cells << block.rows[i][j].rightJustified(widths[static_cast<std::size_t>(j)]);
-                text += QStringLiteral("    ") % (i == middle ? name : QString(name.size(), QLatin1Char(' '))) % bar
-                    % QLatin1Char(' ') % cells.join(QStringLiteral("  ")) % QLatin1Char(' ') % bar % QLatin1Char('\n');
+                text += QStringLiteral("    ") % (i == middle ? name : QString(name.size(), QLatin1Char(' ')))
+                    % bar % QLatin1Char(' ') % cells.join(QStringLiteral("  ")) % QLatin1Char(' ') % bar
+                    % QLatin1Char('\n');
             }
             break;
         }
@@ -423,9 +449,12 @@ QString workingAsPlainText(const WorkingDocument& document)
 QString verdictAsPlainText(const WorkingDocument& document)
 {
     const QString heading = qtText(texts::kWorkingVerdictHeading);
-    const auto start = std::find_if(document.begin(), document.end(),
-        [&heading](const WorkingBlock& block) { return block.kind == Kind::Heading && block.text == heading; });
-    return start == document.end() ? QString() : workingAsPlainText(WorkingDocument(start + 1, document.end())).section(QLatin1Char('\n'), 1);
+    const auto start = std::find_if(document.begin(), document.end(), [&heading](const WorkingBlock& block) {
+        return block.kind == Kind::Heading && block.text == heading;
+    });
+    return start == document.end()
+        ? QString()
+        : workingAsPlainText(WorkingDocument(start + 1, document.end())).section(QLatin1Char('\n'), 1);
 }
 
 namespace {
@@ -438,7 +467,13 @@ QString latexText(const QString& text)
         case '\\':
             escaped += QStringLiteral("\\textbackslash{}");
             break;
-        case '#': case '$': case '%': case '&': case '_': case '{': case '}':
+        case '#':
+        case '$':
+        case '%':
+        case '&':
+        case '_':
+        case '{':
+        case '}':
             escaped += QLatin1Char('\\') + character;
             break;
         case '~':
@@ -498,15 +533,19 @@ QString workingAsLatex(const WorkingDocument& document)
                 for (qsizetype j = 0; j < row.size(); ++j) {
                     QString cell = QString(row[j]).replace(QLatin1Char(','), QStringLiteral("{,}"));
                     if (const qsizetype e = cell.indexOf(QLatin1Char('E')); e >= 0)
-                        cell = cell.left(e) % QStringLiteral(" \\cdot 10^{") % QString::number(cell.mid(e + 1).toInt()) % QLatin1Char('}');
-                    cells << (j + 1 == block.markedColumn ? QStringLiteral("\\boxed{") % cell % QLatin1Char('}') : cell);
+                        cell = cell.left(e) % QStringLiteral(" \\cdot 10^{")
+                            % QString::number(cell.mid(e + 1).toInt()) % QLatin1Char('}');
+                    cells << (j + 1 == block.markedColumn
+                            ? QStringLiteral("\\boxed{") % cell % QLatin1Char('}')
+                            : cell);
                 }
                 rows << cells.join(QStringLiteral(" & "));
             }
             const QString kind = block.bars ? QStringLiteral("vmatrix") : QStringLiteral("matrix");
             const QString name = block.text.isEmpty() ? QString() : latexText(block.text) % QLatin1Char(' ');
-            latex += QStringLiteral("\\[\n") % name % QStringLiteral("\\begin{") % kind % QStringLiteral("}\n")
-                % rows.join(QStringLiteral(" \\\\\n")) % QStringLiteral("\n\\end{") % kind % QStringLiteral("}\n\\]\n");
+            latex += QStringLiteral("\\[\n") % name % QStringLiteral("\\begin{") % kind
+                % QStringLiteral("}\n") % rows.join(QStringLiteral(" \\\\\n")) % QStringLiteral("\n\\end{")
+                % kind % QStringLiteral("}\n\\]\n");
             break;
         }
         }

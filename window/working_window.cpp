@@ -72,7 +72,8 @@ void WorkingWindow::save()
 {
     QString filter;
     const QString path = QFileDialog::getSaveFileName(this, qtText(texts::kWorkingSaveTitle),
-        QDir::home().filePath(qtText(texts::kWorkingDefaultName)), qtText(texts::kWorkingFileFilters), &filter);
+        QDir::home().filePath(qtText(texts::kWorkingDefaultName)), qtText(texts::kWorkingFileFilters),
+        &filter);
     if (path.isEmpty())
         return;
     // The type chosen in the dialog decides where the name does not.
@@ -87,7 +88,8 @@ bool WorkingWindow::saveTo(const QString& path)
     const QString error = writeWorkingFile(path, document_);
     if (error.isEmpty())
         return true;
-    boxes_.inform(this, qtText(texts::kSaveFailedTitle), qtText(texts::kSaveFailed).arg(QDir::toNativeSeparators(path), error));
+    boxes_.inform(this, qtText(texts::kSaveFailedTitle),
+        qtText(texts::kSaveFailed).arg(QDir::toNativeSeparators(path), error));
     return false;
 }
 

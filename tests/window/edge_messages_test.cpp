@@ -40,14 +40,18 @@ QString startedWithoutDisplay()
         environment.remove(QString::fromLatin1(variable));
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(CRAMER_PROGRAM), {});
-    if (!program.waitForFinished(20000) || program.exitStatus() != QProcess::NormalExit || program.exitCode() != 1)
+    if (!program.waitForFinished(20000) || program.exitStatus() != QProcess::NormalExit
+        || program.exitCode() != 1)
         return QStringLiteral("did not end with exit code 1");
-    return QString::fromUtf8(program.readAllStandardError()) + QString::fromUtf8(program.readAllStandardOutput());
+    return QString::fromUtf8(program.readAllStandardError())
+        + QString::fromUtf8(program.readAllStandardOutput());
 }
 
 QString lastMessage(TestWindow& window)
 {
-    return window.boxes.shown.empty() ? QString() : window.boxes.shown.back().title + QLatin1Char('|') + window.boxes.shown.back().text;
+    return window.boxes.shown.empty()
+        ? QString()
+        : window.boxes.shown.back().title + QLatin1Char('|') + window.boxes.shown.back().text;
 }
 
 QString pastedTooLong()
@@ -56,7 +60,8 @@ QString pastedTooLong()
     window.form->cell(1, 2)->setText(QStringLiteral("5"));
     QApplication::clipboard()->setText(QStringLiteral("1\t") + QString(40000, QLatin1Char('7')));
     window.form->pasteIntoGrid(2, 1);
-    if (window.form->cell(2, 1)->text() != QString() || window.form->cell(1, 2)->text() != QStringLiteral("5"))
+    if (window.form->cell(2, 1)->text() != QString()
+        || window.form->cell(1, 2)->text() != QStringLiteral("5"))
         return QStringLiteral("the grid changed");
     return lastMessage(window);
 }
@@ -75,15 +80,18 @@ TEST_P(MessagesAtTheEdges, SayWhatIsWrongAndWhere)
 {
     const QString told = GetParam().told();
     for (const char* fragment : GetParam().fragments)
-        EXPECT_TRUE(told.contains(QString::fromUtf8(fragment))) << fragment << "\nnot in\n" << told.toStdString();
+        EXPECT_TRUE(told.contains(QString::fromUtf8(fragment))) << fragment << "\nnot in\n"
+                                                                << told.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MessagesAtTheEdges,
-    testing::Values(EdgeCase { "NoDisplay", startedWithoutDisplay,
-                        { "cramer: няма екран, на който да се отвори прозорецът",
-                            "no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)" } },
+    testing::Values(
+        EdgeCase { "NoDisplay", startedWithoutDisplay,
+            { "cramer: няма екран, на който да се отвори прозорецът",
+                "no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)" } },
         EdgeCase { "PasteLongerThanACell", pastedTooLong,
-            { "Поставяне на числа|Текстът за ред 2, колона 2 има 40000 знака, а една клетка побира най-много 32767.",
+            { "Поставяне на числа|Текстът за ред 2, колона 2 има 40000 знака, а една клетка побира най-много "
+              "32767.",
                 "Нищо не е променено." } },
         EdgeCase { "ControlCharactersShownAndLongTextsCut", controlCharacterInACell,
             { "съдържа „1U+0001“, а това не е число.", "|8888888888888888888888888888888888888888…" } }),
@@ -101,7 +109,8 @@ TEST(OutdatedSolution, IsSaidAtTheTopOfEveryCopyUntilTheNextSolve)
     EXPECT_FALSE(view->toPlainText().contains(note));
 
     QTest::keyClick(window.form->cell(1, 1), Qt::Key_7);
-    EXPECT_TRUE(view->toPlainText().startsWith(QString::fromUtf8("Подробно решение\n") + note)) << view->toPlainText().toStdString();
+    EXPECT_TRUE(view->toPlainText().startsWith(QString::fromUtf8("Подробно решение\n") + note))
+        << view->toPlainText().toStdString();
     window.main->copySolution();
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith(note));
     window.main->copySolutionAsLatex();

@@ -13,8 +13,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
@@ -53,7 +53,8 @@ TEST_F(FilesInWindow, SaveThenOpenGivesTheSameSystem)
 {
     TestWindow window;
     window.layOut(3);
-    window.type({ { "1,234.5", "-0", "1.4E-45", "0.1" }, { "2", "3", "4", "5" }, { "+6", "7", "8.50", "9" } });
+    window.type(
+        { { "1,234.5", "-0", "1.4E-45", "0.1" }, { "2", "3", "4", "5" }, { "+6", "7", "8.50", "9" } });
     const TypedSystem typed = window.form->typedSystem();
     const QString path = folder.filePath("system.csv");
     ASSERT_TRUE(window.main->files().saveAction()->isEnabled());
@@ -99,7 +100,8 @@ TEST_P(BadFileInWindow, GetsOneMessageAndLeavesTheGrid)
     EXPECT_EQ(window.boxes.shown[0].title, QString::fromUtf8("Отваряне на система"));
     const QString expected = QString::fromUtf8(c.message).arg(QDir::toNativeSeparators(path));
     EXPECT_TRUE(window.boxes.shown[0].text.startsWith(expected)) << window.boxes.shown[0].text.toStdString();
-    EXPECT_TRUE(window.boxes.shown[0].text.endsWith(QString::fromUtf8("Системата в таблицата не е променена.")));
+    EXPECT_TRUE(
+        window.boxes.shown[0].text.endsWith(QString::fromUtf8("Системата в таблицата не е променена.")));
     EXPECT_EQ(window.form->typedSystem(), before);
 }
 
@@ -112,8 +114,10 @@ INSTANTIATE_TEST_SUITE_P(Files, BadFileInWindow,
             "Във файла „%1“ ред 2 има 2 числа, а всеки ред на тази система трябва да има 3" },
         BadFileCase { "TooManyEquations", QByteArray("1,2\n").repeated(10),
             "Във файла „%1“ има 10 уравнения, а програмата решава системи от 2 до 9 уравнения." },
-        BadFileCase { "NotANumber", "1;2;3\n4;1,2,3;6\n", "Във файла „%1“, ред 2, число 2: „1,2,3“ не е число." },
-        BadFileCase { "BeyondSingle", "1,2,3\n4,5,-1E40\n", "Във файла „%1“, ред 2, число 3: „-1E40“ е твърде голямо" },
+        BadFileCase {
+            "NotANumber", "1;2;3\n4;1,2,3;6\n", "Във файла „%1“, ред 2, число 2: „1,2,3“ не е число." },
+        BadFileCase {
+            "BeyondSingle", "1,2,3\n4,5,-1E40\n", "Във файла „%1“, ред 2, число 3: „-1E40“ е твърде голямо" },
         BadFileCase { "OverOneMegabyte", QByteArray(1024 * 1024 + 1, '1'),
             "Файлът „%1“ е по-голям от 1 MB: това не е файл със система уравнения." }),
     [](const testing::TestParamInfo<BadFileCase>& info) { return std::string(info.param.name); });

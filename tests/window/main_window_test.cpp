@@ -17,10 +17,10 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,8 @@ TEST(MainWindow, PutsTheMenuBarAboveTheFormAndMovesNothingOfIt)
     EXPECT_EQ(window.form->mapTo(window.main.get(), QPoint(0, 0)), QPoint(0, bar->height()));
     EXPECT_EQ(window.form->size(), QSize(839, 587));
     EXPECT_EQ(window.main->size(), QSize(839, 587 + bar->height()));
-    EXPECT_EQ(window.form->findChild<QWidget*>("Frame2")->mapTo(window.main.get(), QPoint(0, 0)), QPoint(0, bar->height()));
+    EXPECT_EQ(window.form->findChild<QWidget*>("Frame2")->mapTo(window.main.get(), QPoint(0, 0)),
+        QPoint(0, bar->height()));
 
     const MainWindow::Actions& actions = window.main->actions();
     EXPECT_EQ(actions.quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -135,11 +136,10 @@ TEST_P(WorkingWindowInLocale, ShowsTheLastSolveAndFollowsTheNext)
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, WorkingWindowInLocale,
-    testing::Values(
-        LocaleCase { "English", QLocale(QLocale::English, QLocale::UnitedStates),
-            { { "0", "1", "2", "1", "1" }, { "1", "0", "1", "2", "2" }, { "2", "1", "0", "3", "4" },
-                { "1", "2", "1", "5", "5" } },
-            "x3 = d3/d = -1/12 = -0.08(3)", "d4/d = 0.6666667 в единична точност" },
+    testing::Values(LocaleCase { "English", QLocale(QLocale::English, QLocale::UnitedStates),
+                        { { "0", "1", "2", "1", "1" }, { "1", "0", "1", "2", "2" },
+                            { "2", "1", "0", "3", "4" }, { "1", "2", "1", "5", "5" } },
+                        "x3 = d3/d = -1/12 = -0.08(3)", "d4/d = 0.6666667 в единична точност" },
         LocaleCase { "Bulgarian", QLocale(QLocale::Bulgarian, QLocale::Bulgaria),
             { { "0", "1", "2", "1", "1" }, { "1", "0", "1", "2", "2" }, { "2", "1", "0", "3", "4" },
                 { "1", "2", "1", "5", "5" } },
@@ -164,7 +164,8 @@ TEST_F(WorkingFiles, AreWrittenAsHtmlOrPdfAndAFailureIsNamed)
     ASSERT_TRUE(working.saveTo(pdf));
     QFile htmlFile(html);
     ASSERT_TRUE(htmlFile.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf8(htmlFile.readAll()).contains(QString::fromUtf8("<h3>Главната детерминанта d</h3>")));
+    EXPECT_TRUE(QString::fromUtf8(htmlFile.readAll())
+                    .contains(QString::fromUtf8("<h3>Главната детерминанта d</h3>")));
     QFile pdfFile(pdf);
     ASSERT_TRUE(pdfFile.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdfFile.read(5) == "%PDF-");
@@ -175,7 +176,8 @@ TEST_F(WorkingFiles, AreWrittenAsHtmlOrPdfAndAFailureIsNamed)
     EXPECT_FALSE(working.saveTo(nowhere));
     ASSERT_EQ(window.boxes.shown.size(), 1u);
     EXPECT_EQ(window.boxes.shown.back().title, QString::fromUtf8("Файлът не е записан"));
-    EXPECT_TRUE(window.boxes.shown.back().text.contains(nowhere)) << window.boxes.shown.back().text.toStdString();
+    EXPECT_TRUE(window.boxes.shown.back().text.contains(nowhere))
+        << window.boxes.shown.back().text.toStdString();
 }
 
 TEST(MainWindow, PasteFromTheMenuGoesToTheFocusedCellOrTheFirst)
@@ -208,7 +210,9 @@ TEST(MainWindow, F1OpensTheGuideWithItsPicturesAndTheManualPageSaysTheSame)
     const QTextBrowser* view = window.main->helpWindow()->view();
     const QString guide = view->toPlainText();
     EXPECT_TRUE(guide.contains(QString::fromUtf8("Въвеждане на система")));
-    EXPECT_FALSE(view->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("result.png"))).isNull());
+    EXPECT_FALSE(view->document()
+                     ->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("result.png")))
+                     .isNull());
 
     // Every heading of the guide is a section of the manual page's description.
     QFile manual(QStringLiteral(MANUAL_PAGE));

@@ -15,12 +15,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMenu>
-#include <QMenuBar>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
 #include <QStandardPaths>

@@ -65,7 +65,8 @@ protected:
 
 // The worked solution of a solve of `rows` (n rows of n + 1 texts) typed
 // under `locale`, without a window.
-WorkedSolution workedSolutionOf(const std::vector<std::vector<std::string>>& rows, const NumberLocale& locale);
+WorkedSolution workedSolutionOf(
+    const std::vector<std::vector<std::string>>& rows, const NumberLocale& locale);
 
 inline const NumberLocale kBulgarianNumbers { ",", "\u00A0" };
 
