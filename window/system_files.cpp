@@ -28,7 +28,6 @@ QString fileErrorMessage(const FileError& error, const QString& path)
 {
     const QString name = QDir::toNativeSeparators(path);
     const QString text = quotedForMessage(QString::fromStdString(error.text));
-    QString message;
     switch (error.problem) {
     case FileProblem::None:
         return {};
@@ -60,7 +59,7 @@ QString fileErrorMessage(const FileError& error, const QString& path)
     case FileProblem::CannotWrite:
         return qtText(texts::kFileCannotWrite).arg(name, text);
     }
-    return message;
+    return {};
 }
 
 SystemFiles::SystemFiles(Form1& form, MessageBoxes& boxes, QWidget* window)
