@@ -18,8 +18,10 @@
 #include <QLocale>
 #include <QPdfWriter>
 
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <random>
