@@ -31,10 +31,10 @@ void setColours(QWidget* widget, QPalette::ColorRole backgroundRole, std::uint32
 Form1::Form1(MessageBoxes& boxes, QWidget* parent)
     : QWidget(parent)
     , boxes_(boxes)
+    , layout_(this)
 {
     setObjectName(QStringLiteral("Form1"));
-    setKindOfFont(this, FontKind::Window);
-    setFixedSize(sizeAt(1.0));
+    layout_.useFont(this, FontKind::Window);
     setAutoFillBackground(true);
     setColours(this, QPalette::Window, tables::kButtonFace, QPalette::WindowText, tables::kButtonText);
 
@@ -66,7 +66,7 @@ void Form1::createFrames()
         const tables::FrameSpec& entry = tables::kFrames[i];
         auto* frame = new BandFrame(this);
         frame->setObjectName(QString::fromLatin1(entry.name));
-        place(frame, entry.rect);
+        layout_.place(frame, entry.rect);
         frame->setAutoFillBackground(true);
         setColours(frame, QPalette::Window, entry.background, QPalette::WindowText, tables::kButtonText);
         frames_[i] = frame;
@@ -79,8 +79,8 @@ void Form1::createSizeOptions()
     for (int k = 1; k <= 8; ++k) {
         auto* option = new QRadioButton(QString::number(k + 1), frame(Band::Selector));
         option->setObjectName(QStringLiteral("Option%1").arg(k));
-        place(option, tables::optionRect(k));
-        setKindOfFont(option, FontKind::Control);
+        layout_.place(option, tables::optionRect(k));
+        layout_.useFont(option, FontKind::Control);
         option->setAutoFillBackground(true);
         setColours(option, QPalette::Window, tables::kButtonFace, QPalette::WindowText, tables::kButtonText);
         options_[k] = option;
@@ -98,8 +98,8 @@ void Form1::createGrid()
         for (int column = 1; column <= tables::kGridColumns; ++column) {
             auto* cell = new GridCell(font, frame(Band::Grid));
             cell->setObjectName(QStringLiteral("Text%1").arg(tables::cellNumber(row, column)));
-            place(cell, tables::cellRect(row, column));
-            fonts_.emplace_back(cell, FontKind::Control);
+            layout_.place(cell, tables::cellRect(row, column));
+            layout_.rememberFont(cell, FontKind::Control);
             cell->setAccessibleName(qtText(texts::kCellAccessibleName).arg(row).arg(column));
             cell->setBackColor(tables::kWindowBackground);
             cells_[row][column] = cell;
@@ -139,8 +139,8 @@ CaptionLabel* Form1::addLabel(int number, Band band, const tables::TwipsRect& re
 {
     auto* label = new CaptionLabel(tables::makeFont(font), frame(band));
     label->setObjectName(QStringLiteral("Label%1").arg(number));
-    place(label, rect);
-    fonts_.emplace_back(label, font);
+    layout_.place(label, rect);
+    layout_.rememberFont(label, font);
     // A label on its frame's own colours inherits them and needs no
     // background of its own: it looks the same and starts faster.
     const std::uint32_t frameBackground = tables::frameSpec(band).background;
@@ -158,7 +158,7 @@ void Form1::createCommands()
     for (const tables::CommandSpec& entry : tables::kCommands) {
         auto* button = new QPushButton(qtText(captions[entry.number]), frame(Band::Results));
         button->setObjectName(QStringLiteral("Command%1").arg(entry.number));
-        place(button, tables::commandRect(entry.top));
+        layout_.place(button, tables::commandRect(entry.top));
         // Enter and Escape press no button.
         button->setAutoDefault(false);
         button->setDefault(false);
@@ -173,8 +173,8 @@ void Form1::createMethodList()
 {
     methodList_ = new QListWidget(frame(Band::Results));
     methodList_->setObjectName(QStringLiteral("List1"));
-    place(methodList_, tables::kListRect);
-    setKindOfFont(methodList_, FontKind::List);
+    layout_.place(methodList_, tables::kListRect);
+    layout_.useFont(methodList_, FontKind::List);
     methodList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     methodList_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     methodList_->setTextElideMode(Qt::ElideNone);
@@ -190,7 +190,7 @@ void Form1::createPicture()
 {
     auto* picture = new PictureBox(frame(Band::Results));
     picture->setObjectName(QStringLiteral("Image1"));
-    place(picture, tables::kPictureRect);
+    layout_.place(picture, tables::kPictureRect);
     picture->setAccessibleName(qtText(texts::kPictureAccessibleName));
 }
 
@@ -206,6 +206,7 @@ void Form1::createLines()
         line->setDrawMode(entry.drawMode);
         line->raise();
         lines_[entry.number] = line;
+        layout_.addBar(line);
     }
 }
 
@@ -226,60 +227,6 @@ void Form1::createTabOrder()
     chain(commands_[2]);
     chain(methodList_);
     chain(commands_[3]);
-}
-
-QSize Form1::sizeAt(double factor)
-{
-    const tables::Scale scale(factor);
-    return { scale.pixels(tables::kClientWidth), scale.pixels(tables::kClientHeight) };
-}
-
-void Form1::place(QWidget* widget, const tables::TwipsRect& rect)
-{
-    placed_[widget] = rect;
-    widget->setGeometry(scale_.rect(rect));
-}
-
-void Form1::moveTop(QWidget* widget, int twips)
-{
-    tables::TwipsRect& rect = placed_.at(widget);
-    rect.top = twips;
-    widget->move(widget->x(), scale_.pixels(twips));
-}
-
-void Form1::setKindOfFont(QWidget* widget, FontKind kind)
-{
-    fonts_.emplace_back(widget, kind);
-    applyFont(widget, kind);
-}
-
-void Form1::applyFont(QWidget* widget, FontKind kind) const
-{
-    const QFont font = tables::makeFont(kind, scale_);
-    if (auto* cell = qobject_cast<GridCell*>(widget))
-        cell->setNominalFont(font);
-    else if (auto* caption = qobject_cast<CaptionLabel*>(widget))
-        caption->setNominalFont(font);
-    else
-        widget->setFont(font);
-}
-
-void Form1::setZoom(double factor)
-{
-    const tables::Scale scale(factor);
-    if (scale == scale_)
-        return;
-    scale_ = scale;
-    setFixedSize(sizeAt(scale_.factor()));
-    // Sizes first: a caption is fitted to its label's new width.
-    for (const auto& [widget, rect] : placed_)
-        widget->setGeometry(scale_.rect(rect));
-    for (const auto& [widget, kind] : fonts_)
-        applyFont(widget, kind);
-    for (BarLine* bar : lines_) {
-        if (bar)
-            bar->setScale(scale_);
-    }
 }
 
 QString Form1::numberText(float value) const

@@ -13,14 +13,13 @@
 #include "window/controls.h"
 #include "window/layout_tables.h"
 #include "window/message_boxes.h"
+#include "window/scaled_layout.h"
 
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
 class QAction;
@@ -82,10 +81,8 @@ public:
 
     // The whole form at `factor` (0.5 … 3) of its designed size: every
     // position, size, font, bar and the picture. At 1 it is the design.
-    void setZoom(double factor);
-    double zoom() const { return scale_.factor(); }
-    // The form's size at `factor`.
-    static QSize sizeAt(double factor);
+    void setZoom(double factor) { layout_.setZoom(factor); }
+    double zoom() const { return layout_.scale().factor(); }
 
     // The system as the grid holds it: SystemSize and the texts of its cells.
     TypedSystem typedSystem() const;
@@ -133,13 +130,6 @@ private:
     void connectCells();
 
     QGroupBox* frame(tables::Band band) const;
-    // Puts `widget` at `rect` (twips of its frame) at the current zoom, and
-    // remembers it there for the next zoom.
-    void place(QWidget* widget, const tables::TwipsRect& rect);
-    void moveTop(QWidget* widget, int twips);
-    // Gives `widget` a font of `kind` at the current zoom, now and at every zoom.
-    void setKindOfFont(QWidget* widget, tables::FontKind kind);
-    void applyFont(QWidget* widget, tables::FontKind kind) const;
     CaptionLabel* addLabel(int number, tables::Band band, const tables::TwipsRect& rect,
         tables::FontKind font, std::uint32_t background, std::uint32_t textColour);
 
@@ -154,9 +144,7 @@ private:
     void focusCell(int row, int column);
 
     MessageBoxes& boxes_;
-    tables::Scale scale_;
-    std::unordered_map<QWidget*, tables::TwipsRect> placed_;
-    std::vector<std::pair<QWidget*, tables::FontKind>> fonts_;
+    ScaledLayout layout_;
     SystemStore store_;
     NumberLocale numberLocale_;
     bool commandRunning_ = false;

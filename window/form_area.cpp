@@ -19,13 +19,13 @@ FormArea::FormArea(Form1* form, QWidget* parent)
 {
     form_->setParent(this);
     form_->move(0, 0);
-    setMinimumSize(Form1::sizeAt(tables::Scale::kSmallest));
+    setMinimumSize(tables::formSizeAt(tables::Scale::kSmallest));
 }
 
 double FormArea::fittingZoom(QSize size)
 {
-    // sizeAt(z) rounds down, so it still fits just below (size + 1) / design.
-    const QSize design = Form1::sizeAt(1.0);
+    // formSizeAt(z) rounds down, so it still fits just below (size + 1) / design.
+    const QSize design = tables::formSizeAt(1.0);
     const double zoom
         = std::min((size.width() + 1.0) / design.width(), (size.height() + 1.0) / design.height());
     return std::clamp(zoom - 1e-6, tables::Scale::kSmallest, tables::Scale::kLargest);

@@ -146,9 +146,9 @@ void Form1::pokajideterminanta(const Matrix& matrix, int n)
     iz4istitext();
     iz4isticwet();
     const tables::DeterminantDecoration decoration = tables::decorationFor(n);
-    moveTop(label(tables::kHeadingLetterLabel), decoration.headingTop);
-    moveTop(label(tables::kHeadingIndexLabel), decoration.indexTop);
-    moveTop(label(tables::kHeadingEqualsLabel), decoration.headingTop);
+    layout_.moveTop(label(tables::kHeadingLetterLabel), decoration.headingTop);
+    layout_.moveTop(label(tables::kHeadingIndexLabel), decoration.indexTop);
+    layout_.moveTop(label(tables::kHeadingEqualsLabel), decoration.headingTop);
     line(3)->setDrawMode(tables::kDrawModeCopyPen);
     line(1)->setEnds(decoration.leftBarX, decoration.barTop, decoration.leftBarX, decoration.barBottom);
     line(3)->setEnds(decoration.rightBarX, decoration.barTop, decoration.rightBarX, decoration.barBottom);

@@ -37,6 +37,12 @@ int Scale::scaled(int designPixels) const
     return std::max(1, static_cast<int>(std::lround(designPixels * factor_)));
 }
 
+QSize formSizeAt(double factor)
+{
+    const Scale scale(factor);
+    return { scale.pixels(kClientWidth), scale.pixels(kClientHeight) };
+}
+
 QColor toQColor(std::uint32_t colour, const QPalette& desktop)
 {
     switch (colour) {

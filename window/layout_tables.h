@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QPalette>
 #include <QRect>
+#include <QSize>
 
 #include <array>
 #include <cstdint>
@@ -95,6 +96,9 @@ enum class FontKind {
     HeadingLetter, // 18 pt: Label138
     List, // 9.75 pt in the list's face
 };
+
+// The form's client area at `factor`.
+QSize formSizeAt(double factor);
 
 // Bold, in pixels of 1/96 inch so that fonts scale with the layout.
 QFont makeFont(FontKind kind, const Scale& scale = Scale());

@@ -151,7 +151,7 @@ void MainWindow::markOutdated()
 
 QSize MainWindow::windowSizeAt(double zoom) const
 {
-    return Form1::sizeAt(zoom) + QSize(0, menuBar()->sizeHint().height());
+    return tables::formSizeAt(zoom) + QSize(0, menuBar()->sizeHint().height());
 }
 
 void MainWindow::applyZoom(double factor)
@@ -213,7 +213,7 @@ void MainWindow::fitInto(const QRect& available)
 void MainWindow::areaResized(QSize size)
 {
     const double fit = FormArea::fittingZoom(size);
-    const QSize form = Form1::sizeAt(form_->zoom());
+    const QSize form = tables::formSizeAt(form_->zoom());
     // A window a hair larger than the form keeps the zoom chosen by hand.
     if (form.width() <= size.width() && form.height() <= size.height() && fit < form_->zoom() + 0.02)
         return;
