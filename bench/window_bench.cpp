@@ -112,10 +112,10 @@ BENCHMARK(WholeSolve9WithWorking)->Unit(benchmark::kMicrosecond);
 void Working9(benchmark::State& state)
 {
     AnsweredBoxes boxes;
-    Form1 form(boxes);
-    typeNineByNine(form);
-    form.Command3_Click();
-    const SolveRecord record = *form.lastSolve();
+    MainWindow window(boxes);
+    typeNineByNine(*window.form());
+    window.form()->Command3_Click();
+    const SolveRecord record = window.workedSolution()->record;
     for (auto _ : state) {
         const WorkedSolution solution(record);
         benchmark::DoNotOptimize(workingAsHtml(workingDocument(solution)).size());

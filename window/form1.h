@@ -99,11 +99,6 @@ public:
     // Paste at the cell that has the focus, or else at the first cell.
     void pasteAtCurrentCell();
 
-    // The last solve that reached its end (solved, or stopped at d = 0), until
-    // the grid is laid out or cleared again or another solve starts.
-    const SolveRecord* lastSolve() const { return lastSolve_ ? &*lastSolve_ : nullptr; }
-    // A cell of that system has been edited since: the grid shows another.
-    bool isLastSolveOutdated() const { return lastSolveOutdated_; }
     // A command is running (a message box of it is open): take no other.
     bool isBusy() const { return commandRunning_; }
     // Below the editing entries of every cell's context menu, and the
@@ -111,10 +106,13 @@ public:
     void setGridMenuActions(const QList<QAction*>& actions);
 
 signals:
-    void lastSolveChanged();
-    void lastSolveOutdated();
-    // A cell of the laid-out system, or the layout itself, changed.
-    void systemEdited();
+    // A solve reached its end: solved, or stopped at d = 0.
+    void solveFinished(const SolveRecord& record);
+    // Laid out, cleared, filled anew, or about to be solved again: any
+    // earlier solve no longer stands.
+    void gridReset();
+    // The user changed a cell of the laid-out system.
+    void cellEdited(int row, int column);
 
 private:
     void createFrames();
@@ -137,9 +135,6 @@ private:
     std::vector<GridCell*> systemCells(int n) const;
     void reportBadCell(const CellError& error);
     void reportOverflow(const OverflowError& error);
-    // The values the result rows show rounded, in full behind each label.
-    void describeResultRows(const SolveRecord& record);
-    void setLastSolve(std::optional<SolveRecord> record);
     bool isCellInUse(int row, int column) const;
     void focusCell(int row, int column);
 
@@ -148,8 +143,6 @@ private:
     SystemStore store_;
     NumberLocale numberLocale_;
     bool commandRunning_ = false;
-    std::optional<SolveRecord> lastSolve_;
-    bool lastSolveOutdated_ = false;
 
     std::array<QGroupBox*, 3> frames_ {};
     std::array<std::array<GridCell*, tables::kGridColumns + 1>, tables::kGridRows + 1> cells_ {};

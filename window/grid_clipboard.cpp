@@ -62,13 +62,8 @@ void Form1::connectCells()
                 [this, row, column](int rows) { moveVertically(row, column, rows); });
             // Only the user edits a cell between commands.
             connect(entry, &QLineEdit::textChanged, this, [this, row, column] {
-                if (commandRunning_ || row > store_.SystemSize || column > store_.SystemSize + 1)
-                    return;
-                emit systemEdited();
-                if (!lastSolve_ || lastSolveOutdated_ || row > lastSolve_->n || column > lastSolve_->n + 1)
-                    return;
-                lastSolveOutdated_ = true;
-                emit lastSolveOutdated();
+                if (!commandRunning_ && row <= store_.SystemSize && column <= store_.SystemSize + 1)
+                    emit cellEdited(row, column);
             });
         }
     }
@@ -83,15 +78,6 @@ void Form1::setGridMenuActions(const QList<QAction*>& actions)
     for (int row = 1; row <= tables::kGridRows; ++row)
         for (int column = 1; column <= tables::kGridColumns; ++column)
             cell(row, column)->setExtraMenuActions(actions);
-}
-
-void Form1::setLastSolve(std::optional<SolveRecord> record)
-{
-    if (!record && !lastSolve_)
-        return;
-    lastSolve_ = std::move(record);
-    lastSolveOutdated_ = false;
-    emit lastSolveChanged();
 }
 
 void Form1::pasteAtCurrentCell()

@@ -8,6 +8,7 @@
 #include "window/texts.h"
 
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 
@@ -37,16 +38,19 @@ TypedSystem Form1::typedSystem() const
 
 void Form1::enterSystem(const TypedSystem& system)
 {
-    setLastSolve(std::nullopt);
-    option(system.n - 1)->setChecked(true);
-    iz4istitext();
-    iz4isticwet();
-    layOutFor(system.n);
-    store_.SystemSize = static_cast<std::int16_t>(system.n);
-    auto text = system.texts.begin();
-    for (GridCell* entry : systemCells(system.n))
-        entry->setText(QString::fromStdString(*text++));
-    emit systemEdited();
+    {
+        // Filled by the program, not edited by the user.
+        const QScopedValueRollback filling(commandRunning_, true);
+        option(system.n - 1)->setChecked(true);
+        iz4istitext();
+        iz4isticwet();
+        layOutFor(system.n);
+        store_.SystemSize = static_cast<std::int16_t>(system.n);
+        auto text = system.texts.begin();
+        for (GridCell* entry : systemCells(system.n))
+            entry->setText(QString::fromStdString(*text++));
+    }
+    emit gridReset();
 }
 
 int Form1::selectedSize() const
@@ -80,7 +84,7 @@ void Form1::Command1_Click()
 {
     if (commandRunning_)
         return;
-    setLastSolve(std::nullopt);
+    emit gridReset();
     for (int k = 1; k <= 8; ++k) {
         if (option(k)->isChecked()) {
             iz4istitext();
@@ -89,17 +93,15 @@ void Form1::Command1_Click()
             store_.SystemSize = static_cast<std::int16_t>(k + 1);
         }
     }
-    emit systemEdited();
 }
 
 void Form1::Command2_Click()
 {
     if (commandRunning_)
         return;
-    setLastSolve(std::nullopt);
+    emit gridReset();
     iz4istitext();
     iz4isticwet();
-    emit systemEdited();
 }
 
 void Form1::iz4istitext()

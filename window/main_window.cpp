@@ -49,8 +49,12 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
         cell->installEventFilter(this);
     connect(area_, &FormArea::resized, this, &MainWindow::areaResized);
 
-    connect(form_, &Form1::lastSolveChanged, this, &MainWindow::takeLastSolve);
-    connect(form_, &Form1::lastSolveOutdated, this, &MainWindow::markOutdated);
+    connect(form_, &Form1::solveFinished, this, &MainWindow::takeSolve);
+    connect(form_, &Form1::gridReset, this, [this] {
+        worked_.reset();
+        updateActions();
+    });
+    connect(form_, &Form1::cellEdited, this, &MainWindow::markOutdated);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::updateActions);
     updateActions();
 }
@@ -128,21 +132,18 @@ void MainWindow::updateActions()
     actions_.showWorking->setEnabled(worked_.has_value());
 }
 
-void MainWindow::takeLastSolve()
+void MainWindow::takeSolve(const SolveRecord& record)
 {
-    if (const SolveRecord* record = form_->lastSolve()) {
-        worked_.emplace(*record);
-        if (working_)
-            working_->showSolution(*worked_);
-    } else {
-        worked_.reset();
-    }
+    worked_.emplace(record);
+    if (working_)
+        working_->showSolution(*worked_);
     updateActions();
 }
 
-void MainWindow::markOutdated()
+void MainWindow::markOutdated(int row, int column)
 {
-    if (!worked_)
+    const int n = worked_ ? worked_->record.n : 0;
+    if (!worked_ || worked_->outdated || row > n || column > n + 1)
         return;
     worked_->outdated = true;
     if (working_)

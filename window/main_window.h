@@ -87,8 +87,9 @@ private:
     void createActions();
     void createMenus();
     void updateActions();
-    void takeLastSolve();
-    void markOutdated();
+    void takeSolve(const SolveRecord& record);
+    // An edit of the solved system's cells: every form of it says so.
+    void markOutdated(int row, int column);
     void zoomStep(int direction);
     void applyZoom(double factor);
     void areaResized(QSize size);

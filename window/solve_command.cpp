@@ -76,6 +76,21 @@ private:
 // Long pasted texts are shortened in messages; the cell keeps them whole.
 QString quoted(const std::string& text) { return quotedForMessage(QString::fromStdString(text)); }
 
+// The values the result rows show rounded, in full behind each label.
+void describeResultRows(Form1& form, const SolveRecord& record)
+{
+    using tables::ResultColumn;
+    auto describe = [&form](int row, ResultColumn column, float value) {
+        form.label(tables::resultLabelNumber(row, column))->describeValue(form.numberText(value));
+    };
+    for (int row = 1; row <= record.n; ++row) {
+        const auto i = static_cast<std::size_t>(row);
+        describe(row, ResultColumn::Numerator, record.determinants[i].trace.value);
+        describe(row, ResultColumn::Determinant, record.determinants[0].trace.value);
+        describe(row, ResultColumn::Solution, record.quotients[i - 1]);
+    }
+}
+
 } // namespace
 
 NumberLocale Form1::currentNumberLocale()
@@ -90,7 +105,7 @@ void Form1::Command3_Click()
         return;
     const QScopedValueRollback running(commandRunning_, true);
     numberLocale_ = currentNumberLocale();
-    setLastSolve(std::nullopt);
+    emit gridReset();
 
     // The system as typed, to give it back if the solve cannot finish.
     const TypedSystem typed = typedSystem();
@@ -100,27 +115,13 @@ void Form1::Command3_Click()
     const SolveOutcome outcome = solveSystem(store_, GridTexts(*this), numberLocale_, display, &record);
     if (record.reachedEnd()) {
         if (outcome.status == SolveStatus::Solved)
-            describeResultRows(record);
-        setLastSolve(std::move(record));
+            describeResultRows(*this, record);
+        emit solveFinished(record);
     } else if (outcome.status == SolveStatus::BadCell) {
         reportBadCell(*outcome.cell);
     } else if (outcome.status == SolveStatus::Overflow) {
         enterSystem(typed);
         reportOverflow(*outcome.overflow);
-    }
-}
-
-void Form1::describeResultRows(const SolveRecord& record)
-{
-    using tables::ResultColumn;
-    auto describe = [this](int row, ResultColumn column, float value) {
-        label(tables::resultLabelNumber(row, column))->describeValue(numberText(value));
-    };
-    for (int row = 1; row <= record.n; ++row) {
-        const auto i = static_cast<std::size_t>(row);
-        describe(row, ResultColumn::Numerator, record.determinants[i].trace.value);
-        describe(row, ResultColumn::Determinant, record.determinants[0].trace.value);
-        describe(row, ResultColumn::Solution, record.quotients[i - 1]);
     }
 }
 

@@ -83,7 +83,8 @@ SystemFiles::SystemFiles(Form1& form, MessageBoxes& boxes, QWidget* window)
     saveAs_ = action(texts::kSaveAsCommand, QKeySequence::SaveAs, &SystemFiles::saveWithDialog);
     recent_ = new QMenu(qtText(texts::kRecentMenu), window_);
     fillRecentMenu();
-    connect(&form_, &Form1::systemEdited, this, &SystemFiles::updateActions);
+    connect(&form_, &Form1::gridReset, this, &SystemFiles::updateActions);
+    connect(&form_, &Form1::cellEdited, this, &SystemFiles::updateActions);
     updateActions();
 }
 
