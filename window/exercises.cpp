@@ -4,6 +4,7 @@
 
 #include "window/form1.h"
 #include "window/texts.h"
+#include "window/user_locale.h"
 
 #include <QAction>
 #include <QWidget>
@@ -36,7 +37,7 @@ Exercises::Exercises(Form1& form, QWidget* window)
 
 void Exercises::make(SolutionKind kind)
 {
-    const NumberLocale locale = Form1::currentNumberLocale();
+    const NumberLocale locale = userNumberLocale();
     form_.enterSystem(withDecimalPoint(maker_.next(form_.selectedSize(), kind), locale.decimal));
 }
 

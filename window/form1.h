@@ -93,11 +93,7 @@ public:
     bool holdsSystem() const;
     // The size the selected option stands for.
     int selectedSize() const;
-    // The separators of the user's locale, as numbers are typed and shown.
-    static NumberLocale currentNumberLocale();
 
-    // Paste at the cell that has the focus, or else at the first cell.
-    void pasteAtCurrentCell();
 
     // A command is running (a message box of it is open): take no other.
     bool isBusy() const { return commandRunning_; }

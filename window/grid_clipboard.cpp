@@ -9,7 +9,6 @@
 #include "window/layout_tables.h"
 #include "window/texts.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -78,20 +77,6 @@ void Form1::setGridMenuActions(const QList<QAction*>& actions)
     for (int row = 1; row <= tables::kGridRows; ++row)
         for (int column = 1; column <= tables::kGridColumns; ++column)
             cell(row, column)->setExtraMenuActions(actions);
-}
-
-void Form1::pasteAtCurrentCell()
-{
-    const QWidget* focused = QApplication::focusWidget();
-    for (int row = 1; row <= tables::kGridRows; ++row) {
-        for (int column = 1; column <= tables::kGridColumns; ++column) {
-            if (cell(row, column) == focused) {
-                pasteIntoGrid(row, column);
-                return;
-            }
-        }
-    }
-    pasteIntoGrid(1, 1);
 }
 
 void Form1::pasteIntoGrid(int row, int column)

@@ -6,6 +6,7 @@
 
 #include "window/layout_tables.h"
 #include "window/texts.h"
+#include "window/user_locale.h"
 
 #include <QRadioButton>
 #include <QScopedValueRollback>
@@ -76,7 +77,7 @@ void Form1::Form_Load()
     iz4isticwet();
     store_.SystemSize = 2;
     layOutFor(2);
-    numberLocale_ = currentNumberLocale();
+    numberLocale_ = userNumberLocale();
     cell(1, 1)->setFocus();
 }
 

@@ -10,6 +10,7 @@
 #include "window/working_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -74,7 +75,7 @@ void MainWindow::createActions()
     };
     actions_.quit = action(texts::kQuit, QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
     actions_.quit->setMenuRole(QAction::QuitRole);
-    actions_.paste = action(texts::kPaste, QKeySequence::Paste, [this] { form_->pasteAtCurrentCell(); });
+    actions_.paste = action(texts::kPaste, QKeySequence::Paste, [this] { pasteAtCurrentCell(); });
     actions_.copySolution = action(
         texts::kCopySolution, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copySolution(); });
     actions_.copySolutionAsLatex
@@ -120,6 +121,20 @@ void MainWindow::createMenus()
     QMenu* help = bar->addMenu(qtText(texts::kHelpMenu));
     help->addAction(actions_.guide);
     help->addAction(actions_.about);
+}
+
+void MainWindow::pasteAtCurrentCell()
+{
+    const QWidget* focused = QApplication::focusWidget();
+    for (int row = 1; row <= tables::kGridRows; ++row) {
+        for (int column = 1; column <= tables::kGridColumns; ++column) {
+            if (form_->cell(row, column) == focused) {
+                form_->pasteIntoGrid(row, column);
+                return;
+            }
+        }
+    }
+    form_->pasteIntoGrid(1, 1);
 }
 
 void MainWindow::updateActions()
@@ -168,16 +183,17 @@ void MainWindow::applyZoom(double factor)
 
 void MainWindow::zoomStep(int direction)
 {
+    // The next step up or down from the zoom now, which a resize may have
+    // left between two steps; the ends stay where they are.
     const double current = form_->zoom();
-    double next = current;
-    if (direction > 0) {
-        const auto above = std::find_if(
-            kZoomSteps.begin(), kZoomSteps.end(), [current](double step) { return step > current + 1e-3; });
-        next = above == kZoomSteps.end() ? kZoomSteps.back() : *above;
-    } else {
-        const auto below = std::find_if(
-            kZoomSteps.rbegin(), kZoomSteps.rend(), [current](double step) { return step < current - 1e-3; });
-        next = below == kZoomSteps.rend() ? kZoomSteps.front() : *below;
+    double next = direction > 0 ? kZoomSteps.back() : kZoomSteps.front();
+    for (double step : kZoomSteps) {
+        if (direction > 0 && step > current + 1e-3) {
+            next = step;
+            break;
+        }
+        if (direction < 0 && step < current - 1e-3)
+            next = step;
     }
     zoomByHand(next);
 }

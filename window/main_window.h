@@ -87,6 +87,8 @@ private:
     void createActions();
     void createMenus();
     void updateActions();
+    // The menu's Paste: at the cell that has the focus, or else at the first cell.
+    void pasteAtCurrentCell();
     void takeSolve(const SolveRecord& record);
     // An edit of the solved system's cells: every form of it says so.
     void markOutdated(int row, int column);

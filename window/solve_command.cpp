@@ -8,6 +8,7 @@
 #include "window/layout_tables.h"
 #include "window/quoted_text.h"
 #include "window/solve_messages.h"
+#include "window/user_locale.h"
 #include "window/texts.h"
 
 #include <QLocale>
@@ -93,18 +94,12 @@ void describeResultRows(Form1& form, const SolveRecord& record)
 
 } // namespace
 
-NumberLocale Form1::currentNumberLocale()
-{
-    const QLocale locale;
-    return { locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString() };
-}
-
 void Form1::Command3_Click()
 {
     if (commandRunning_)
         return;
     const QScopedValueRollback running(commandRunning_, true);
-    numberLocale_ = currentNumberLocale();
+    numberLocale_ = userNumberLocale();
     emit gridReset();
 
     // The system as typed, to give it back if the solve cannot finish.

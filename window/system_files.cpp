@@ -5,6 +5,7 @@
 #include "window/form1.h"
 #include "window/quoted_text.h"
 #include "window/texts.h"
+#include "window/user_locale.h"
 
 #include <QAction>
 #include <QDir>
@@ -93,7 +94,7 @@ bool SystemFiles::refused() const { return form_.isBusy(); }
 
 bool SystemFiles::open(const QString& path)
 {
-    const ReadSystem read = readSystemFile(path.toStdString(), Form1::currentNumberLocale());
+    const ReadSystem read = readSystemFile(path.toStdString(), userNumberLocale());
     if (read.error) {
         boxes_.inform(window_, qtText(texts::kOpenTitle),
             fileErrorMessage(read.error, path) + QLatin1Char('\n') + qtText(texts::kFileUnchanged));
@@ -108,7 +109,7 @@ bool SystemFiles::open(const QString& path)
 
 bool SystemFiles::saveTo(const QString& path)
 {
-    const NumberLocale locale = Form1::currentNumberLocale();
+    const NumberLocale locale = userNumberLocale();
     const TypedSystem system = form_.typedSystem();
     for (int row = 1; row <= system.n; ++row) {
         for (int column = 1; column <= system.n + 1; ++column) {
