@@ -97,7 +97,7 @@ int solve(const QCommandLineParser& parser, const QString& format)
         return BadInput;
     }
 
-    SolveRecord record = solveQuietly(read.system->n, TypedCells(*read.system), locale);
+    SolveRecord record = solveQuietly(read.system->n, read.system->texts, locale);
     const SolveOutcome outcome = record.outcome;
     if (outcome.status == SolveStatus::BadCell) {
         complain(qtText(texts::kNotANumberCell)

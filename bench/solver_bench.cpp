@@ -124,10 +124,7 @@ void CramerSequence9Traced(benchmark::State& state)
 }
 BENCHMARK(CramerSequence9Traced);
 
-SolveRecord recordOf(const std::vector<std::string>& texts)
-{
-    return solveQuietly(kSize, TypedCells(TypedSystem { kSize, texts }), kCLocale);
-}
+SolveRecord recordOf(const std::vector<std::string>& texts) { return solveQuietly(kSize, texts, kCLocale); }
 
 // Exact determinants, solution, check and verdict of a solve.
 void ExactWorking9(benchmark::State& state)

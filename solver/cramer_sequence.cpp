@@ -95,28 +95,33 @@ SolveOutcome solveSystem(SystemStore& store, const CellSource& cells, const Numb
     CramerDisplay& display, SolveRecord* record)
 {
     const std::int16_t n = store.SystemSize;
-    if (record) {
-        *record = SolveRecord {};
-        record->n = n;
-        record->locale = locale;
-        if (n >= kMinSize && n <= kMaxSize) {
-            for (int row = 1; row <= n; ++row)
-                for (int column = 1; column <= n + 1; ++column)
-                    record->texts.push_back(cells.cellText(row, column));
-        }
+    if (!record) {
+        if (auto error = masiv(store, n, cells, locale))
+            return { SolveStatus::BadCell, std::move(error), std::nullopt };
+        return runCramerSequence(store, display);
     }
-    if (auto error = masiv(store, n, cells, locale))
+
+    // The texts are read once: the record keeps them, and masiv reads them there.
+    *record = SolveRecord {};
+    record->n = n;
+    record->locale = locale;
+    if (n >= kMinSize && n <= kMaxSize) {
+        for (int row = 1; row <= n; ++row)
+            for (int column = 1; column <= n + 1; ++column)
+                record->texts.push_back(cells.cellText(row, column));
+    }
+    if (auto error = masiv(store, n, TextCells(n, record->texts), locale))
         return finished(record, { SolveStatus::BadCell, std::move(error), std::nullopt });
     return runCramerSequence(store, display, record);
 }
 
-SolveRecord solveQuietly(int n, const CellSource& cells, const NumberLocale& locale)
+SolveRecord solveQuietly(int n, const std::vector<std::string>& texts, const NumberLocale& locale)
 {
     SystemStore store;
     store.SystemSize = static_cast<std::int16_t>(n);
     SilentDisplay display;
     SolveRecord record;
-    solveSystem(store, cells, locale, display, &record);
+    solveSystem(store, TextCells(n, texts), locale, display, &record);
     return record;
 }
 

@@ -108,7 +108,7 @@ SolveOutcome runCramerSequence(SystemStore& store, CramerDisplay& display, Solve
 SolveOutcome solveSystem(SystemStore& store, const CellSource& cells, const NumberLocale& locale,
     CramerDisplay& display, SolveRecord* record = nullptr);
 
-// The whole solve of an n × (n + 1) system with nothing shown: its record.
-SolveRecord solveQuietly(int n, const CellSource& cells, const NumberLocale& locale);
+// The whole solve of n rows of n + 1 texts with nothing shown: its record.
+SolveRecord solveQuietly(int n, const std::vector<std::string>& texts, const NumberLocale& locale);
 
 } // namespace cramer

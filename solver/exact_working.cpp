@@ -126,20 +126,24 @@ ExactWorking computeExactWorking(const SolveRecord& record)
                 matrix.push_back(working.typedValue(n, row, column == substituted ? n + 1 : column));
         return determinant(matrix, n);
     };
-    std::vector<Rational> determinants;
-    for (int index = 0; index <= n; ++index)
-        determinants.push_back(exactDeterminant(index));
+    // Each determinant once, and only where it is needed.
+    std::vector<std::optional<Rational>> determinants(static_cast<std::size_t>(n) + 1);
+    auto determinantAt = [&](int index) -> const Rational& {
+        std::optional<Rational>& known = determinants[static_cast<std::size_t>(index)];
+        if (!known)
+            known = exactDeterminant(index);
+        return *known;
+    };
     for (const DeterminantRecord& entry : record.determinants)
-        working.determinants.push_back(
-            ValueError::of(entry.trace.value, determinants[static_cast<std::size_t>(entry.index)]));
-    working.determinant = determinants.front();
+        working.determinants.push_back(ValueError::of(entry.trace.value, determinantAt(entry.index)));
+    working.determinant = determinantAt(0);
 
     if (!working.determinant.isZero()) {
         working.verdict = ExactVerdict::OneSolution;
         working.rank = n;
         working.augmentedRank = n;
         for (int index = 1; index <= n; ++index)
-            working.solution.push_back(determinants[static_cast<std::size_t>(index)] / working.determinant);
+            working.solution.push_back(determinantAt(index) / working.determinant);
     } else {
         // Rouché–Capelli from the reduced augmented matrix.
         Rows augmented(static_cast<std::size_t>(n));

@@ -12,9 +12,6 @@ namespace {
 
 const NumberLocale kPlainNumbers { ".", "" };
 
-// A rational whose denominator divides 100, as a plain decimal.
-std::string decimalText(const Rational& value) { return value.decimal("."); }
-
 } // namespace
 
 ExerciseMaker::ExerciseMaker(std::uint64_t seed)
@@ -54,13 +51,13 @@ TypedSystem ExerciseMaker::next(int n, SolutionKind kind)
                 right += Rational(a) * x[static_cast<std::size_t>(column)];
                 system.texts.push_back(std::to_string(a));
             }
-            system.texts.push_back(decimalText(right));
+            system.texts.push_back(right.decimal(".")); // terminates: the denominator divides 20
         }
         if (determinant(coefficients, n).isZero())
             continue;
 
         // The program's own solve must show exactly these x_i.
-        const SolveRecord record = solveQuietly(n, TypedCells(system), kPlainNumbers);
+        const SolveRecord record = solveQuietly(n, system.texts, kPlainNumbers);
         if (record.outcome.status != SolveStatus::Solved)
             continue;
         bool exact = true;

@@ -33,19 +33,6 @@ struct TypedSystem {
     bool operator==(const TypedSystem&) const = default;
 };
 
-// The texts of a typed system as the cells a solve reads.
-class TypedCells : public CellSource {
-public:
-    explicit TypedCells(const TypedSystem& system)
-        : system_(system)
-    {
-    }
-    std::string cellText(int row, int column) const override { return system_.text(row, column); }
-
-private:
-    const TypedSystem& system_;
-};
-
 enum class FileProblem {
     None,
     Missing,

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace cramer {
 
@@ -48,6 +49,24 @@ class CellSource {
 public:
     virtual ~CellSource() = default;
     virtual std::string cellText(int row, int column) const = 0;
+};
+
+// Cells from texts held elsewhere: n rows of n + 1, row by row.
+class TextCells : public CellSource {
+public:
+    TextCells(int n, const std::vector<std::string>& texts)
+        : n_(n)
+        , texts_(texts)
+    {
+    }
+    std::string cellText(int row, int column) const override
+    {
+        return texts_[static_cast<std::size_t>((row - 1) * (n_ + 1) + column - 1)];
+    }
+
+private:
+    int n_;
+    const std::vector<std::string>& texts_;
 };
 
 struct CellError {

@@ -112,7 +112,7 @@ SolveRecord solved(const std::vector<std::vector<std::string>>& rows)
     TypedSystem system { static_cast<int>(rows.size()), {} };
     for (const auto& row : rows)
         system.texts.insert(system.texts.end(), row.begin(), row.end());
-    return solveQuietly(system.n, TypedCells(system), kCLocale);
+    return solveQuietly(system.n, system.texts, kCLocale);
 }
 
 struct SystemCase {

@@ -160,7 +160,7 @@ TEST(Exercise, IsRegularWithANiceSolutionTheProgramFinds)
                 const TypedSystem system = maker.next(n, kind);
                 ASSERT_EQ(system.n, n);
                 // The exact working of the program's own solve.
-                const SolveRecord record = solveQuietly(n, TypedCells(system), kCLocale);
+                const SolveRecord record = solveQuietly(n, system.texts, kCLocale);
                 ASSERT_EQ(record.outcome.status, SolveStatus::Solved);
                 const ExactWorking exact = computeExactWorking(record);
                 ASSERT_EQ(exact.verdict, ExactVerdict::OneSolution);

@@ -8,8 +8,8 @@
 #include "window/layout_tables.h"
 #include "window/quoted_text.h"
 #include "window/solve_messages.h"
-#include "window/user_locale.h"
 #include "window/texts.h"
+#include "window/user_locale.h"
 
 #include <QLocale>
 #include <QScopedValueRollback>
@@ -102,9 +102,6 @@ void Form1::Command3_Click()
     numberLocale_ = userNumberLocale();
     emit gridReset();
 
-    // The system as typed, to give it back if the solve cannot finish.
-    const TypedSystem typed = typedSystem();
-
     WindowDisplay display(*this, boxes_);
     SolveRecord record;
     const SolveOutcome outcome = solveSystem(store_, GridTexts(*this), numberLocale_, display, &record);
@@ -115,7 +112,8 @@ void Form1::Command3_Click()
     } else if (outcome.status == SolveStatus::BadCell) {
         reportBadCell(*outcome.cell);
     } else if (outcome.status == SolveStatus::Overflow) {
-        enterSystem(typed);
+        // The system as typed, back in the grid.
+        enterSystem({ record.n, record.texts });
         reportOverflow(*outcome.overflow);
     }
 }

@@ -52,7 +52,7 @@ WorkedSolution workedSolutionOf(const std::vector<std::vector<std::string>>& row
     TypedSystem system { static_cast<int>(rows.size()), {} };
     for (const auto& row : rows)
         system.texts.insert(system.texts.end(), row.begin(), row.end());
-    return WorkedSolution(solveQuietly(system.n, TypedCells(system), locale));
+    return WorkedSolution(solveQuietly(system.n, system.texts, locale));
 }
 
 void EnglishLocaleTest::SetUp() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
