@@ -16,7 +16,7 @@ namespace {
 static_assert(sizeof(__mpq_struct) <= 32 && alignof(__mpq_struct) <= 8);
 
 // The value of 10^exponent for the exponents a typed number can have; a
-// caller keeps them small (see digitCount).
+// caller keeps them small (kLongestExactNumber).
 void powerOfTen(mpz_t result, unsigned long exponent) { mpz_ui_pow_ui(result, 10, exponent); }
 
 } // namespace
@@ -139,11 +139,6 @@ std::strong_ordering operator<=>(const Rational& a, const Rational& b)
 int Rational::sign() const { return mpq_sgn(CQ(*this)); }
 
 bool Rational::isInteger() const { return mpz_cmp_ui(mpq_denref(CQ(*this)), 1) == 0; }
-
-std::size_t Rational::digitCount() const
-{
-    return mpz_sizeinbase(mpq_numref(CQ(*this)), 10) + mpz_sizeinbase(mpq_denref(CQ(*this)), 10);
-}
 
 std::string Rational::fraction() const
 {

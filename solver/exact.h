@@ -47,9 +47,6 @@ public:
     int sign() const;
     bool isZero() const { return sign() == 0; }
     bool isInteger() const;
-    // Decimal digits of the numerator and the denominator together: how
-    // costly the number is to compute with.
-    std::size_t digitCount() const;
 
     // "p/q" in lowest terms with "-" for a negative value; an integer alone.
     std::string fraction() const;

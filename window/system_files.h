@@ -41,7 +41,6 @@ public:
     bool open(const QString& path);
     // Writes what the grid holds to `path`, or says why it cannot.
     bool saveTo(const QString& path);
-    QString currentFile() const { return current_; }
     QStringList recentFiles() const;
 
 private:
