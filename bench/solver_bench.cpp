@@ -61,6 +61,7 @@ std::vector<Eigen::MatrixXf> cramerMatrices(const Matrix& system)
     return matrices;
 }
 
+// Argument 0: the plain sequence; 1: recording every elimination, as the window runs it.
 void CramerSequence9(benchmark::State& state)
 {
     const Matrix system = randomSystem();
@@ -68,13 +69,15 @@ void CramerSequence9(benchmark::State& state)
     store.SystemSize = kSize;
     store.SystemMatrix = system;
     AnnouncementSink display;
+    SolveRecord record;
+    SolveRecord* traced = state.range(0) != 0 ? &record : nullptr;
     for (auto _ : state) {
         copySystem(system, store.MainWorkMatrix, kSize);
         copySystem(system, store.SubstitutedMatrix, kSize);
-        benchmark::DoNotOptimize(runCramerSequence(store, display));
+        benchmark::DoNotOptimize(runCramerSequence(store, display, traced));
     }
 }
-BENCHMARK(CramerSequence9);
+BENCHMARK(CramerSequence9)->Arg(0)->Arg(1);
 
 void EigenTenDeterminants9(benchmark::State& state)
 {
@@ -106,23 +109,6 @@ void EigenDeterminant9(benchmark::State& state)
         benchmark::DoNotOptimize(matrix.partialPivLu().determinant());
 }
 BENCHMARK(EigenDeterminant9);
-
-// As the window runs it: the sequence recording every elimination.
-void CramerSequence9Traced(benchmark::State& state)
-{
-    const Matrix system = randomSystem();
-    SystemStore store;
-    store.SystemSize = kSize;
-    store.SystemMatrix = system;
-    AnnouncementSink display;
-    SolveRecord record;
-    for (auto _ : state) {
-        copySystem(system, store.MainWorkMatrix, kSize);
-        copySystem(system, store.SubstitutedMatrix, kSize);
-        benchmark::DoNotOptimize(runCramerSequence(store, display, &record));
-    }
-}
-BENCHMARK(CramerSequence9Traced);
 
 SolveRecord recordOf(const std::vector<std::string>& texts) { return solveQuietly(kSize, texts, kCLocale); }
 
