@@ -60,10 +60,10 @@ ReadSystem readInput(const QString& input, const NumberLocale& locale)
         return readSystemFile(input.toStdString(), locale);
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly))
-        return { std::nullopt, { FileProblem::CannotRead, 0, 0, 0, 0, "stdin" } };
+        return { std::nullopt, { FileProblem::CannotRead, 0, 0, 0, 0, "stdin", {} } };
     const QByteArray content = in.read(static_cast<qint64>(kLargestSystemFile) + 1);
     if (static_cast<std::uintmax_t>(content.size()) > kLargestSystemFile)
-        return { std::nullopt, { FileProblem::TooLarge, 0, 0, 0, 0, {} } };
+        return { std::nullopt, { FileProblem::TooLarge, 0, 0, kLargestSystemFileMb, 0, {}, {} } };
     return readSystemText(
         std::string_view(content.constData(), static_cast<std::size_t>(content.size())), locale);
 }

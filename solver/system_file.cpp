@@ -58,66 +58,30 @@ int firstLineNotUtf8(std::string_view text)
     return 0;
 }
 
-struct Line {
-    int number; // in the file
-    std::string_view text;
-};
+// The separators a decimal comma goes with where the locale has none:
+// blanks between groups, as spreadsheets of decimal-comma locales write them.
+const NumberLocale kDecimalComma { ",", "\u00A0" };
 
-std::vector<Line> dataLines(std::string_view content)
+// The locale's decimal point where a text has "." alone.
+std::string withPoint(std::string text, const std::string& point)
 {
-    std::vector<Line> lines;
-    int number = 0;
-    std::size_t start = 0;
-    while (start <= content.size()) {
-        std::size_t end = content.find('\n', start);
-        if (end == std::string_view::npos)
-            end = content.size();
-        std::string_view line = content.substr(start, end - start);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        ++number;
-        const std::string_view meaningful = trimmed(line);
-        if (!meaningful.empty() && !meaningful.starts_with('#'))
-            lines.push_back({ number, line });
-        start = end + 1;
-    }
-    return lines;
-}
-
-std::vector<std::string> commaFields(std::string_view line)
-{
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (std::size_t end; (end = line.find(',', start)) != std::string_view::npos; start = end + 1)
-        fields.emplace_back(trimmed(line.substr(start, end - start)));
-    fields.emplace_back(trimmed(line.substr(start)));
-    return fields;
-}
-
-// Commas alone between plain numbers on every line: "1,5 2,5" under a
-// decimal-comma locale is no such file, "1.5,2.5" is.
-bool isCsv(const std::vector<Line>& lines)
-{
-    for (const Line& line : lines) {
-        if (line.text.find_first_of("\t;") != std::string_view::npos)
-            return false;
-        for (const std::string& field : commaFields(line.text)) {
-            if (!parseDecimal(field, kPlainNumbers))
-                return false;
+    if (point != ".") {
+        if (const std::size_t dot = text.find('.'); dot != std::string::npos) {
+            text.erase(dot, 1);
+            text.insert(dot, point);
         }
     }
-    return true;
+    return text;
 }
 
-FileError contentError(
-    FileProblem problem, int line = 0, int number = 0, int count = 0, std::string text = {})
+FileError contentError(FileProblem problem, int line = 0, int number = 0, int count = 0)
 {
-    return { problem, line, number, count, 0, std::move(text) };
+    return { problem, line, number, count, 0, {}, {} };
 }
 
 FileError systemError(FileProblem problem, int error)
 {
-    return { problem, 0, 0, 0, 0, std::strerror(error) };
+    return { problem, 0, 0, 0, 0, std::strerror(error), {} };
 }
 
 // The text as typed, without its grouping and with "." as its decimal
@@ -145,6 +109,150 @@ std::string plainNumber(std::string_view typed, const NumberLocale& locale)
     return text;
 }
 
+// The same value: digits without leading or trailing zeros, and the exponent.
+bool sameValue(DecimalNumber a, DecimalNumber b)
+{
+    for (DecimalNumber* number : { &a, &b }) {
+        const std::size_t first = number->digits.find_first_not_of('0');
+        if (first == std::string::npos)
+            return a.digits.find_first_not_of('0') == std::string::npos
+                && b.digits.find_first_not_of('0') == std::string::npos;
+        number->digits.erase(0, first);
+        while (number->digits.ends_with('0')) {
+            number->digits.pop_back();
+            ++number->exponent;
+        }
+    }
+    return a.negative == b.negative && a.digits == b.digits && a.exponent == b.exponent;
+}
+
+struct CellReading {
+    ConversionError error = ConversionError::NotANumber;
+    std::string gridText; // the form the grid takes under the user's locale
+    bool ambiguous = false;
+
+    bool isNumber() const { return error != ConversionError::NotANumber; }
+};
+
+// A cell by every reading its kind allows: two readings that accept it with
+// different values make it ambiguous ("1,234": grouped, or a decimal comma).
+CellReading readCell(const FileCell& cell, const NumberLocale& locale, bool typedByLocale)
+{
+    struct Reading {
+        const NumberLocale* numbers;
+        bool typedForm; // the grid keeps the text as typed
+    };
+    std::vector<Reading> readings;
+    switch (cell.kind) {
+    case FileCell::Kind::Typed:
+        readings.push_back(typedByLocale ? Reading { &locale, true } : Reading { &kPlainNumbers, false });
+        break;
+    case FileCell::Kind::Sealed:
+        readings = { { &locale, true }, { &kDecimalComma, false }, { &kPlainNumbers, false } };
+        break;
+    case FileCell::Kind::Stored:
+        readings.push_back({ &kPlainNumbers, false });
+        break;
+    }
+    CellReading result;
+    bool accepted = false;
+    for (const Reading& reading : readings) {
+        const ParsedSingle parsed = parseSingle(cell.text, *reading.numbers);
+        if (parsed.error == ConversionError::OutOfRange && !accepted)
+            result.error = ConversionError::OutOfRange;
+        if (!parsed.ok())
+            continue;
+        if (accepted) {
+            result.ambiguous = result.ambiguous
+                || !sameValue(
+                    *parseDecimal(cell.text, *reading.numbers), *parseDecimal(result.gridText, locale));
+            continue;
+        }
+        accepted = true;
+        result.error = ConversionError::None;
+        result.gridText = reading.typedForm
+            ? std::string(trimmed(cell.text))
+            : withPoint(plainNumber(cell.text, *reading.numbers), locale.decimal);
+    }
+    return result;
+}
+
+FileError cellError(FileProblem problem, const FileRow& row, std::size_t cell)
+{
+    return { problem, row.line, static_cast<int>(cell) + 1, 0, 0, std::string(trimmed(row.cells[cell].text)),
+        {} };
+}
+
+} // namespace
+
+ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& locale, bool typedByLocale)
+{
+    struct DataRow {
+        const FileRow* row;
+        std::vector<CellReading> cells;
+    };
+    std::vector<DataRow> data;
+    for (const FileRow& row : rows) {
+        std::size_t width = row.cells.size();
+        while (width > 0 && trimmed(row.cells[width - 1].text).empty())
+            --width;
+        if (width > 0 && trimmed(row.cells[0].text).starts_with('#'))
+            continue;
+        DataRow read { &row, {} };
+        bool anyNumber = false;
+        for (std::size_t i = 0; i < width; ++i) {
+            read.cells.push_back(readCell(row.cells[i], locale, typedByLocale));
+            anyNumber = anyNumber || read.cells.back().isNumber();
+        }
+        if (anyNumber)
+            data.push_back(std::move(read));
+    }
+    if (data.empty())
+        return { std::nullopt, contentError(FileProblem::Empty) };
+    const int n = static_cast<int>(data.size());
+    if (n < kMinSize || n > kMaxSize)
+        return { std::nullopt, contentError(FileProblem::SizeOutOfRange, 0, 0, n) };
+
+    TypedSystem system { n, {} };
+    for (const DataRow& read : data) {
+        if (static_cast<int>(read.cells.size()) != n + 1) {
+            FileError error
+                = contentError(FileProblem::Ragged, read.row->line, 0, static_cast<int>(read.cells.size()));
+            error.expected = n + 1;
+            return { std::nullopt, error };
+        }
+        for (std::size_t i = 0; i < read.cells.size(); ++i) {
+            const CellReading& cell = read.cells[i];
+            if (cell.ambiguous)
+                return { std::nullopt, cellError(FileProblem::Ambiguous, *read.row, i) };
+            if (cell.error == ConversionError::OutOfRange)
+                return { std::nullopt, cellError(FileProblem::OutOfRange, *read.row, i) };
+            if (!cell.isNumber()) {
+                const bool empty = trimmed(read.row->cells[i].text).empty();
+                return { std::nullopt,
+                    cellError(empty ? FileProblem::EmptyCell : FileProblem::NotANumber, *read.row, i) };
+            }
+            system.texts.push_back(cell.gridText);
+        }
+    }
+    return { std::move(system), {} };
+}
+
+namespace {
+
+std::vector<FileRow> fileRows(const TextBlock& block)
+{
+    std::vector<FileRow> rows;
+    for (const TextRow& row : block.rows) {
+        FileRow fileRow { row.line, {} };
+        for (std::size_t i = 0; i < row.cells.size(); ++i)
+            fileRow.cells.push_back(
+                { row.cells[i], row.sealed[i] ? FileCell::Kind::Sealed : FileCell::Kind::Typed });
+        rows.push_back(std::move(fileRow));
+    }
+    return rows;
+}
+
 } // namespace
 
 ReadSystem readSystemText(std::string_view content, const NumberLocale& locale)
@@ -154,84 +262,59 @@ ReadSystem readSystemText(std::string_view content, const NumberLocale& locale)
     if (const int line = firstLineNotUtf8(content))
         return { std::nullopt, contentError(FileProblem::NotUtf8, line) };
 
-    const std::vector<Line> lines = dataLines(content);
-    if (lines.empty())
-        return { std::nullopt, contentError(FileProblem::Empty) };
-    const int n = static_cast<int>(lines.size());
-    if (n < kMinSize || n > kMaxSize)
-        return { std::nullopt, contentError(FileProblem::SizeOutOfRange, 0, 0, n) };
-
-    // A file written here, or one that reads like a pasted block.
-    const bool csv = isCsv(lines);
-    const NumberLocale& numbers = csv ? kPlainNumbers : locale;
-    TypedSystem system { n, {} };
-    for (const Line& line : lines) {
-        const std::vector<std::string> fields
-            = csv ? commaFields(line.text) : splitRow(line.text, locale.decimal == ",");
-        if (static_cast<int>(fields.size()) != n + 1) {
-            FileError error
-                = contentError(FileProblem::Ragged, line.number, 0, static_cast<int>(fields.size()));
-            error.expected = n + 1;
-            return { std::nullopt, error };
-        }
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            const ParsedSingle parsed = parseSingle(fields[i], numbers);
-            if (!parsed.ok()) {
-                const FileProblem problem = parsed.error == ConversionError::OutOfRange
-                    ? FileProblem::OutOfRange
-                    : FileProblem::NotANumber;
-                return { std::nullopt,
-                    contentError(problem, line.number, static_cast<int>(i) + 1, 0, fields[i]) };
-            }
-            system.texts.push_back(fields[i]);
-        }
-    }
-    if (csv)
-        system = withDecimalPoint(std::move(system), locale.decimal);
-    return { std::move(system), {} };
+    // Commas between numbers written with "." (the form this program
+    // writes); under a decimal-comma locale, failing that, the form of a
+    // pasted block: blanks between numbers with decimal commas.
+    ReadSystem asCsv = systemFromRows(fileRows(splitTextBlock(content, false)), locale, false);
+    if (asCsv.system || locale.decimal != ",")
+        return asCsv;
+    return systemFromRows(fileRows(splitTextBlock(content, true)), locale, true);
 }
 
 TypedSystem withDecimalPoint(TypedSystem system, const std::string& point)
 {
-    if (point == ".")
-        return system;
-    for (std::string& text : system.texts) {
-        if (const std::size_t dot = text.find('.'); dot != std::string::npos) {
-            text.erase(dot, 1);
-            text.insert(dot, point);
-        }
-    }
+    for (std::string& text : system.texts)
+        text = withPoint(std::move(text), point);
     return system;
+}
+
+FileContent readWholeFile(const std::filesystem::path& path, int largestMb)
+{
+    auto refused = [](FileError error) { return FileContent { {}, std::move(error) }; };
+    const std::uintmax_t largest = static_cast<std::uintmax_t>(largestMb) * 1024 * 1024;
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status))
+        return refused(contentError(FileProblem::Missing));
+    if (!std::filesystem::is_regular_file(status))
+        return refused(contentError(FileProblem::NotAFile));
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error)
+        return refused(systemError(FileProblem::CannotRead, error.value()));
+    if (size > largest)
+        return refused(contentError(FileProblem::TooLarge, 0, 0, largestMb));
+
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return refused(errno == EACCES ? contentError(FileProblem::NoPermission)
+                                       : systemError(FileProblem::CannotRead, errno));
+    // Read at most one byte more than allowed: the file may have grown.
+    std::string content(static_cast<std::size_t>(largest) + 1, '\0');
+    file.read(content.data(), static_cast<std::streamsize>(content.size()));
+    if (file.bad())
+        return refused(systemError(FileProblem::CannotRead, errno));
+    content.resize(static_cast<std::size_t>(file.gcount()));
+    if (content.size() > largest)
+        return refused(contentError(FileProblem::TooLarge, 0, 0, largestMb));
+    return { std::move(content), {} };
 }
 
 ReadSystem readSystemFile(const std::filesystem::path& path, const NumberLocale& locale)
 {
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (!std::filesystem::exists(status))
-        return { std::nullopt, contentError(FileProblem::Missing) };
-    if (!std::filesystem::is_regular_file(status))
-        return { std::nullopt, contentError(FileProblem::NotAFile) };
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error)
-        return { std::nullopt, systemError(FileProblem::CannotRead, error.value()) };
-    if (size > kLargestSystemFile)
-        return { std::nullopt, contentError(FileProblem::TooLarge) };
-
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return { std::nullopt,
-            errno == EACCES ? contentError(FileProblem::NoPermission)
-                            : systemError(FileProblem::CannotRead, errno) };
-    // Read at most one byte more than allowed: the file may have grown.
-    std::string content(static_cast<std::size_t>(kLargestSystemFile) + 1, '\0');
-    file.read(content.data(), static_cast<std::streamsize>(content.size()));
-    if (file.bad())
-        return { std::nullopt, systemError(FileProblem::CannotRead, errno) };
-    content.resize(static_cast<std::size_t>(file.gcount()));
-    if (content.size() > kLargestSystemFile)
-        return { std::nullopt, contentError(FileProblem::TooLarge) };
-    return readSystemText(content, locale);
+    const FileContent file = readWholeFile(path, kLargestSystemFileMb);
+    if (file.error)
+        return { std::nullopt, file.error };
+    return readSystemText(file.bytes, locale);
 }
 
 std::string systemAsCsv(const TypedSystem& system, const NumberLocale& locale)

@@ -5,9 +5,11 @@
 // Files of systems: CSV in UTF-8, one equation a line, the n coefficients
 // and then the right-hand side, "," between numbers, each number exactly as
 // it was typed but with "." as its decimal point and no grouping. Reading
-// also takes what a pasted block may be (tabs, semicolons, blanks, decimal
-// commas by the locale's rules), a byte-order mark, CRLF, blank lines and
-// lines starting with "#" as comments.
+// also takes what spreadsheets export and what a pasted block may be:
+// quoted cells, tabs, semicolons, blanks, decimal commas by the locale's
+// rules and wherever a comma cannot separate cells, a byte-order mark,
+// CRLF. Lines starting with "#", blank lines and rows without any number
+// (a title, a header, an empty spreadsheet row) are passed over.
 
 #include "solver/number_text.h"
 #include "solver/system_store.h"
@@ -39,23 +41,33 @@ enum class FileProblem {
     NotAFile,
     NoPermission,
     CannotRead,
-    TooLarge,
+    TooLarge, // over `count` MB
     NotUtf8,
     Empty,
     SizeOutOfRange, // `count` equations
-    Ragged, // `line` has `count` numbers, not `expected`
-    NotANumber, // number `number` of `line` is `text`
-    OutOfRange, // the same, beyond single precision
+    Ragged, // `line` has `count` cells, not `expected`
+    NotANumber, // cell `number` of `line` is `text`
+    EmptyCell, // cell `number` of `line` is empty, among numbers
+    OutOfRange, // cell `number` of `line`, `text`, is beyond single precision
+    Ambiguous, // cell `number` of `line`, `text`, reads as two numbers: grouping or a decimal comma
+    // Spreadsheet files
+    DamagedArchive,
+    NoSheet, // an archive, but no spreadsheet in it
+    Encrypted,
+    EncryptedOrBinary, // a compound document: an encrypted XLSX or an old binary XLS
+    ArchiveOutOfProportion, // would unpack to far more than a sheet of numbers can be
+    FormulaWithoutValue, // at `line`, `number`
     CannotWrite,
 };
 
 struct FileError {
     FileProblem problem = FileProblem::None;
-    int line = 0; // in the file, counted from 1 with comments and blank lines
-    int number = 0; // on that line, from 1
+    int line = 0; // in the file, counted from 1 with comments and blank lines; a sheet's row
+    int number = 0; // the cell on that line, from 1; a sheet's column
     int count = 0;
     int expected = 0;
     std::string text; // the number as written, or the system's reason
+    std::string sheet; // the sheet's name, in a spreadsheet file
 
     explicit operator bool() const { return problem != FileProblem::None; }
 };
@@ -65,7 +77,38 @@ struct ReadSystem {
     FileError error;
 };
 
-inline constexpr std::uintmax_t kLargestSystemFile = 1024 * 1024;
+inline constexpr int kLargestSystemFileMb = 1;
+inline constexpr std::uintmax_t kLargestSystemFile = kLargestSystemFileMb * 1024 * 1024;
+
+struct FileContent {
+    std::string bytes;
+    FileError error;
+};
+
+// The whole file; one over `largestMb` is refused before it is read.
+FileContent readWholeFile(const std::filesystem::path& path, int largestMb);
+
+// One cell as a file holds it.
+struct FileCell {
+    enum class Kind {
+        Typed, // a number as typed in a plain row: "." alone is its decimal point
+        Sealed, // quoted, or in a row split by tabs or semicolons: the locale's form, or a decimal comma
+        Stored, // a spreadsheet's stored value: "." and no grouping
+    };
+    std::string text;
+    Kind kind = Kind::Typed;
+};
+
+struct FileRow {
+    int line = 0;
+    std::vector<FileCell> cells;
+};
+
+// The system in `rows`: rows without a number are passed over, empty cells
+// at a row's end dropped, and every other row must hold n + 1 numbers, n
+// being the number of such rows. `typedByLocale`: a Typed cell is read by
+// the locale's rules rather than with "." alone.
+ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& locale, bool typedByLocale);
 
 // The texts come out in the form the grid takes under `locale`: a number
 // written with "." gets the locale's decimal separator.

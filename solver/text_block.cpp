@@ -21,6 +21,185 @@ std::size_t blankAt(std::string_view text, std::size_t position)
     return 0;
 }
 
+// One record of the text: runs of plain text and quoted cells, in order.
+struct Piece {
+    std::string text;
+    bool quoted = false;
+};
+
+struct Record {
+    int line = 0;
+    std::vector<Piece> pieces;
+};
+
+// A quote opens a cell only where a cell may start: at the start of the
+// record, or after a separator or a blank.
+bool mayStartCell(const std::vector<Piece>& pieces, const std::string& plain)
+{
+    if (plain.empty())
+        return pieces.empty();
+    const char last = plain.back();
+    return last == ',' || last == ';' || last == '\t' || last == ' ' || trimmed(plain).empty();
+}
+
+std::vector<Record> records(std::string_view text)
+{
+    std::vector<Record> found;
+    int line = 1;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        Record record { line, {} };
+        std::string plain;
+        auto endPlain = [&] {
+            if (!plain.empty())
+                record.pieces.push_back({ std::move(plain), false });
+            plain.clear();
+        };
+        const bool comment = trimmed(text.substr(at, text.find('\n', at) - at)).starts_with('#');
+        while (at < text.size() && text[at] != '\n') {
+            if (text[at] == '"' && !comment && mayStartCell(record.pieces, plain)) {
+                // Blanks before the quote belong to no cell.
+                if (trimmed(plain).empty() && record.pieces.empty())
+                    plain.clear();
+                endPlain();
+                std::string quoted;
+                for (++at; at < text.size(); ++at) {
+                    if (text[at] == '"') {
+                        if (at + 1 < text.size() && text[at + 1] == '"') {
+                            quoted += '"';
+                            ++at;
+                            continue;
+                        }
+                        ++at;
+                        break;
+                    }
+                    if (text[at] == '\n')
+                        ++line;
+                    quoted += text[at];
+                }
+                record.pieces.push_back({ std::move(quoted), true });
+                continue;
+            }
+            plain += text[at++];
+        }
+        if (plain.ends_with('\r'))
+            plain.pop_back();
+        endPlain();
+        found.push_back(std::move(record));
+        ++at; // the line break
+        ++line;
+    }
+    if (text.ends_with('\n') || text.empty())
+        found.push_back({ line, {} });
+    return found;
+}
+
+struct CellBuilder {
+    std::vector<std::string> cells;
+    std::vector<bool> sealed;
+    std::string cell;
+    bool quoted = false;
+
+    void end(bool sealedRow)
+    {
+        cells.emplace_back(trimmed(cell));
+        sealed.push_back(sealedRow || quoted);
+        cell.clear();
+        quoted = false;
+    }
+};
+
+// Cells split by one separator character outside quotes.
+TextRow splitAt(const Record& record, char separator)
+{
+    CellBuilder builder;
+    for (const Piece& piece : record.pieces) {
+        if (piece.quoted) {
+            builder.cell += piece.text;
+            builder.quoted = true;
+            continue;
+        }
+        std::size_t start = 0;
+        for (std::size_t end; (end = piece.text.find(separator, start)) != std::string::npos;
+             start = end + 1) {
+            builder.cell += piece.text.substr(start, end - start);
+            builder.end(true);
+        }
+        builder.cell += piece.text.substr(start);
+    }
+    builder.end(true);
+    return { record.line, std::move(builder.cells), std::move(builder.sealed) };
+}
+
+// Commas separate where they are no decimal point; in a row without such
+// commas, runs of blanks do.
+TextRow splitAtBlanks(const Record& record, bool commaSeparates)
+{
+    const bool blanksSeparate = !commaSeparates
+        || std::none_of(record.pieces.begin(), record.pieces.end(),
+            [](const Piece& piece) { return !piece.quoted && piece.text.find(',') != std::string::npos; });
+    CellBuilder builder;
+    bool separated = false;
+    bool afterComma = false;
+    for (const Piece& piece : record.pieces) {
+        if (piece.quoted) {
+            if (separated && !builder.cell.empty())
+                builder.end(false);
+            builder.cell += piece.text;
+            builder.quoted = true;
+            separated = afterComma = false;
+            continue;
+        }
+        const std::string_view text = piece.text;
+        for (std::size_t i = 0; i < text.size();) {
+            if (const std::size_t blank = blankAt(text, i)) {
+                if (!blanksSeparate)
+                    builder.cell.append(text.substr(i, blank));
+                // Blanks after a comma belong to it.
+                separated = blanksSeparate && !afterComma;
+                i += blank;
+                continue;
+            }
+            if (text[i] == ',' && commaSeparates) {
+                builder.end(false);
+                separated = false;
+                afterComma = true;
+                ++i;
+                continue;
+            }
+            if (separated && (!builder.cell.empty() || builder.quoted))
+                builder.end(false);
+            separated = afterComma = false;
+            builder.cell.push_back(text[i++]);
+        }
+    }
+    builder.end(false);
+    return { record.line, std::move(builder.cells), std::move(builder.sealed) };
+}
+
+TextRow splitRecord(const Record& record, bool commaIsDecimalPoint)
+{
+    bool quotes = false;
+    bool tabs = false;
+    bool semicolons = false;
+    for (const Piece& piece : record.pieces) {
+        quotes = quotes || piece.quoted;
+        tabs = tabs || (!piece.quoted && piece.text.find('\t') != std::string::npos);
+        semicolons = semicolons || (!piece.quoted && piece.text.find(';') != std::string::npos);
+    }
+    if (tabs)
+        return splitAt(record, '\t');
+    if (semicolons)
+        return splitAt(record, ';');
+    return splitAtBlanks(record, quotes || !commaIsDecimalPoint);
+}
+
+bool isBlank(const Record& record)
+{
+    return std::all_of(record.pieces.begin(), record.pieces.end(),
+        [](const Piece& piece) { return !piece.quoted && trimmed(piece.text).empty(); });
+}
+
 } // namespace
 
 std::string_view trimmed(std::string_view text)
@@ -44,76 +223,26 @@ std::string_view trimmed(std::string_view text)
 int TextBlock::width() const
 {
     std::size_t widest = 0;
-    for (const auto& row : rows)
-        widest = std::max(widest, row.size());
+    for (const TextRow& row : rows)
+        widest = std::max(widest, row.cells.size());
     return static_cast<int>(widest);
 }
 
 bool TextBlock::isRagged() const
 {
     const auto widest = static_cast<std::size_t>(width());
-    return std::any_of(rows.begin(), rows.end(), [widest](const auto& row) { return row.size() != widest; });
-}
-
-std::vector<std::string> splitRow(std::string_view line, bool commaIsDecimalPoint)
-{
-    std::vector<std::string> cells;
-    auto splitAt = [&](char separator) {
-        std::size_t start = 0;
-        for (std::size_t end; (end = line.find(separator, start)) != std::string_view::npos; start = end + 1)
-            cells.emplace_back(trimmed(line.substr(start, end - start)));
-        cells.emplace_back(trimmed(line.substr(start)));
-    };
-    if (line.find('\t') != std::string_view::npos) {
-        splitAt('\t');
-    } else if (line.find(';') != std::string_view::npos) {
-        splitAt(';');
-    } else {
-        // Runs of blanks separate, and so does a comma with blanks around it.
-        const std::string_view text = trimmed(line);
-        std::string cell;
-        bool separated = false;
-        for (std::size_t i = 0; i < text.size();) {
-            if (const std::size_t blank = blankAt(text, i)) {
-                separated = true;
-                i += blank;
-                continue;
-            }
-            if (text[i] == ',' && !commaIsDecimalPoint) {
-                cells.push_back(std::move(cell));
-                cell.clear();
-                separated = false;
-                ++i;
-                // Blanks after the comma belong to it.
-                while (i < text.size() && blankAt(text, i))
-                    i += blankAt(text, i);
-                continue;
-            }
-            if (separated && !cell.empty()) {
-                cells.push_back(std::move(cell));
-                cell.clear();
-            }
-            separated = false;
-            cell.push_back(text[i++]);
-        }
-        cells.push_back(std::move(cell));
-    }
-    return cells;
+    return std::any_of(
+        rows.begin(), rows.end(), [widest](const TextRow& row) { return row.cells.size() != widest; });
 }
 
 TextBlock splitTextBlock(std::string_view text, bool commaIsDecimalPoint)
 {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\n', start)) != std::string_view::npos; start = end + 1)
-        lines.push_back(text.substr(start, end - start));
-    lines.push_back(text.substr(start));
-    while (!lines.empty() && trimmed(lines.back()).empty())
-        lines.pop_back();
-
+    std::vector<Record> found = records(text);
+    while (!found.empty() && isBlank(found.back()))
+        found.pop_back();
     TextBlock block;
-    for (std::string_view line : lines)
-        block.rows.push_back(splitRow(line, commaIsDecimalPoint));
+    for (const Record& record : found)
+        block.rows.push_back(splitRecord(record, commaIsDecimalPoint));
     return block;
 }
 

@@ -5,7 +5,9 @@
 // A block of cells as spreadsheets and worksheets put it on the clipboard or
 // into a file: one row a line, cells split by tabs, by semicolons, or by
 // blanks and commas (commas only where they are not the decimal separator).
-// UTF-8 throughout.
+// A cell may be quoted as CSV quotes it ("2,5", with "" for a quote inside
+// and line breaks kept); a row with a quoted cell is split at its commas
+// whatever the locale. UTF-8 throughout.
 
 #include <string>
 #include <string_view>
@@ -13,8 +15,16 @@
 
 namespace cramer {
 
+struct TextRow {
+    int line = 0; // where the row starts in the text, from 1
+    std::vector<std::string> cells; // trimmed, quotes taken off, exactly as written otherwise
+    // Per cell: a comma in it cannot have separated cells (the cell was
+    // quoted, or its row is split by tabs or semicolons).
+    std::vector<bool> sealed;
+};
+
 struct TextBlock {
-    std::vector<std::vector<std::string>> rows; // cells trimmed, exactly as written otherwise
+    std::vector<TextRow> rows;
 
     int height() const { return static_cast<int>(rows.size()); }
     int width() const; // the longest row
@@ -22,11 +32,9 @@ struct TextBlock {
     bool isSingleCell() const { return rows.size() <= 1 && width() <= 1; }
 };
 
-// Empty trailing lines are dropped; "\r\n" counts as one line break.
+// Empty trailing lines are dropped; "\r\n" counts as one line break. A line
+// whose first mark is "#" is one cell as it stands, never quoted.
 TextBlock splitTextBlock(std::string_view text, bool commaIsDecimalPoint);
-
-// One line split by the same rules.
-std::vector<std::string> splitRow(std::string_view line, bool commaIsDecimalPoint);
 
 // Blanks around a text: spaces, tabs and the no-break spaces.
 std::string_view trimmed(std::string_view text);

@@ -55,6 +55,50 @@ TEST(SystemFile, ReadsBackTheNumbersItSavedExactly)
     }
 }
 
+struct ReadCase {
+    const char* name;
+    std::string content;
+    NumberLocale locale;
+    std::vector<std::string> texts; // as the grid takes them under the locale
+};
+
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+
+class ReadsSpreadsheetCsv : public testing::TestWithParam<ReadCase> { };
+
+TEST_P(ReadsSpreadsheetCsv, IntoTheGridsForm)
+{
+    const ReadCase& c = GetParam();
+    const ReadSystem read = readSystemText(c.content, c.locale);
+    ASSERT_FALSE(read.error) << static_cast<int>(read.error.problem) << " at " << read.error.line << ":"
+                             << read.error.number;
+    EXPECT_EQ(read.system->texts, c.texts);
+}
+
+// Calc quotes a number whose decimal comma is its separator; semicolon and
+// tab exports leave decimal commas bare; title, header and empty rows, and
+// the empty cells a wider sheet leaves at the ends of rows, are no equations.
+INSTANTIATE_TEST_SUITE_P(Dialects, ReadsSpreadsheetCsv,
+    testing::Values(ReadCase { "CalcBulgarianDefaultUnderC", "\"0,1\",\"2,5\",\"-3,75\"\n1,\"0,001\",4\n",
+                        kCLocale, { "0.1", "2.5", "-3.75", "1", "0.001", "4" } },
+        ReadCase { "CalcBulgarianDefaultUnderBulgarian", "\"0,1\",\"2,5\",\"-3,75\"\r\n1,\"0,001\",4\r\n",
+            kBulgarian, { "0,1", "2,5", "-3,75", "1", "0,001", "4" } },
+        ReadCase { "CalcEnglishDefaultUnderBulgarian", "0.1,2.5,-3.75\n1,0.001,4\n", kBulgarian,
+            { "0,1", "2,5", "-3,75", "1", "0,001", "4" } },
+        ReadCase { "SemicolonsWithDecimalCommasUnderC", "0,1;2,5;3\n1;2;3\n", kCLocale,
+            { "0.1", "2.5", "3", "1", "2", "3" } },
+        ReadCase { "TabsWithDecimalCommasUnderC", "0,1\t2,5\t3\n1\t2\t3\n", kCLocale,
+            { "0.1", "2.5", "3", "1", "2", "3" } },
+        ReadCase { "QuotedWithQuotesInsideATitle", "\"Задача \"\"1\"\"\",,\n\"1\",\"2\",\"3\"\n4,5,6\n",
+            kCLocale, { "1", "2", "3", "4", "5", "6" } },
+        ReadCase { "TitleHeaderAndEmptyRowsPassedOver", "Система 1,,\nx1,x2,b\n,,\n1,2,3\n\n4,5,6\n,,\n",
+            kCLocale, { "1", "2", "3", "4", "5", "6" } },
+        ReadCase {
+            "EmptyCellsAtTheEndsOfRows", "1,2,3,,\n4,5,6,,\n", kCLocale, { "1", "2", "3", "4", "5", "6" } },
+        ReadCase { "PastedFormUnderBulgarian", "1,5 2,5 3\n4 5 6\n", kBulgarian,
+            { "1,5", "2,5", "3", "4", "5", "6" } }),
+    [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
+
 struct BadFile {
     const char* name;
     std::string content;
@@ -90,8 +134,11 @@ INSTANTIATE_TEST_SUITE_P(Contents, RefusedFile,
             std::string(10 * 4, 'x').replace(0, 40, "1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n"),
             FileProblem::SizeOutOfRange, 0, 0, 10, "" },
         BadFile { "Ragged", "# a comment\n1,2,3\n4,5\n", FileProblem::Ragged, 3, 0, 2, "" },
+        BadFile { "RaggedCountsQuotedCells", "\"0,1\",\"2,5\"\n1,2,3\n", FileProblem::Ragged, 1, 0, 2, "" },
+        BadFile { "TextAmongNumbers", "1,2,3\n4,five,6\n", FileProblem::NotANumber, 2, 2, 0, "five" },
+        BadFile { "GroupingOrDecimalComma", "1,234;2;3\n4;5;6\n", FileProblem::Ambiguous, 1, 1, 0, "1,234" },
         BadFile { "NotANumber", "1;2;3\n4;1,2,3;6\n", FileProblem::NotANumber, 2, 2, 0, "1,2,3" },
-        BadFile { "EmptyField", "1,2,3\r\n4,,6\r\n", FileProblem::NotANumber, 2, 2, 0, "" },
+        BadFile { "EmptyField", "1,2,3\r\n4,,6\r\n", FileProblem::EmptyCell, 2, 2, 0, "" },
         BadFile { "BeyondSingle", "1,2,3\n4,5,1E39\n", FileProblem::OutOfRange, 2, 3, 0, "1E39" }),
     [](const testing::TestParamInfo<BadFile>& info) { return std::string(info.param.name); });
 

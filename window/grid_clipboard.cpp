@@ -23,11 +23,8 @@ namespace {
 using tables::Band;
 using texts::qtText;
 
-QString rowCount(int rows) { return rows == 1 ? qtText(texts::kOneRow) : qtText(texts::kRows).arg(rows); }
-QString cellCount(int cells)
-{
-    return cells == 1 ? qtText(texts::kOneCell) : qtText(texts::kCells).arg(cells);
-}
+QString rowCount(int rows) { return texts::counted(rows, texts::kOneRow, texts::kRows); }
+QString cellCount(int cells) { return texts::counted(cells, texts::kOneCell, texts::kCells); }
 
 // n rows of n + 1 cells: a whole system of size n.
 bool isSystemShape(const TextBlock& block)
@@ -43,7 +40,7 @@ bool isAmbiguousSystem(const TextBlock& block)
     const int n = block.height();
     return n >= kMinSize && n <= kMaxSize && block.isRagged()
         && std::any_of(block.rows.begin(), block.rows.end(),
-            [n](const auto& row) { return static_cast<int>(row.size()) == n + 1; });
+            [n](const TextRow& row) { return static_cast<int>(row.cells.size()) == n + 1; });
 }
 
 } // namespace
@@ -88,7 +85,7 @@ void Form1::pasteIntoGrid(int row, int column)
     // A text longer than a cell holds would be cut without a word: refuse it.
     const int longest = cell(row, column)->maxLength();
     for (int i = 0; i < block.height(); ++i) {
-        const auto& cells = block.rows[static_cast<std::size_t>(i)];
+        const auto& cells = block.rows[static_cast<std::size_t>(i)].cells;
         for (std::size_t j = 0; j < cells.size(); ++j) {
             const qsizetype length = QString::fromStdString(cells[j]).size();
             if (length > longest) {
@@ -107,15 +104,15 @@ void Form1::pasteIntoGrid(int row, int column)
         if (block.rows.empty())
             cell(row, column)->paste();
         else
-            cell(row, column)->insert(QString::fromStdString(block.rows[0][0]));
+            cell(row, column)->insert(QString::fromStdString(block.rows[0].cells[0]));
         return;
     }
 
     const bool atFirstCell = row == 1 && column == 1;
     if (atFirstCell && isAmbiguousSystem(block)) {
         int shortest = block.width();
-        for (const auto& cells : block.rows)
-            shortest = std::min(shortest, static_cast<int>(cells.size()));
+        for (const TextRow& cells : block.rows)
+            shortest = std::min(shortest, static_cast<int>(cells.cells.size()));
         boxes_.inform(this, qtText(texts::kPasteTitle),
             qtText(texts::kPasteRagged)
                 .arg(shortest)
@@ -126,8 +123,8 @@ void Form1::pasteIntoGrid(int row, int column)
     }
     if (atFirstCell && isSystemShape(block)) {
         TypedSystem system { block.height(), {} };
-        for (const auto& cells : block.rows)
-            system.texts.insert(system.texts.end(), cells.begin(), cells.end());
+        for (const TextRow& cells : block.rows)
+            system.texts.insert(system.texts.end(), cells.cells.begin(), cells.cells.end());
         enterSystem(system);
         focusCell(row, column);
         return;
@@ -142,7 +139,7 @@ void Form1::pasteIntoGrid(int row, int column)
         return;
     }
     for (int i = 0; i < block.height(); ++i) {
-        const auto& cells = block.rows[static_cast<std::size_t>(i)];
+        const auto& cells = block.rows[static_cast<std::size_t>(i)].cells;
         for (std::size_t j = 0; j < cells.size(); ++j)
             cell(row + i, column + static_cast<int>(j))->setText(QString::fromStdString(cells[j]));
     }

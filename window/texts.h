@@ -126,25 +126,52 @@ inline constexpr const char* kSaveAsCommand = "Запази &като…";
 inline constexpr const char* kRecentMenu = "&Последни файлове";
 inline constexpr const char* kOpenTitle = "Отваряне на система";
 inline constexpr const char* kSaveTitle = "Запазване на системата";
-inline constexpr const char* kSystemFileFilters = "Системи (*.csv *.txt);;Всички файлове (*)";
+inline constexpr const char* kSystemFileFilters
+    = "Системи (*.csv *.txt *.ods *.xlsx);;Таблици (*.ods *.xlsx);;Всички файлове (*)";
 inline constexpr const char* kNewSystemFileName = "система.csv";
 inline constexpr const char* kFileMissing = "Файлът „%1“ не съществува.";
 inline constexpr const char* kFileNotAFile = "„%1“ не е файл.";
 inline constexpr const char* kFileNoPermission = "Нямате право да четете файла „%1“.";
 inline constexpr const char* kFileCannotRead = "Файлът „%1“ не може да бъде прочетен: %2.";
 inline constexpr const char* kFileTooLarge
-    = "Файлът „%1“ е по-голям от 1 MB: това не е файл със система уравнения.";
+    = "Файлът „%1“ е по-голям от %2 MB: това не е файл със система уравнения.";
 inline constexpr const char* kFileNotUtf8 = "Файлът „%1“ не е текст в UTF-8 (ред %2).";
 inline constexpr const char* kFileEmpty = "Във файла „%1“ няма уравнения.";
 inline constexpr const char* kFileSizeOutOfRange
-    = "Във файла „%1“ има %2 уравнения, а програмата решава системи от 2 до 9 уравнения.";
+    = "Във файла „%1“ има %2, а програмата решава системи от 2 до 9 уравнения.";
+// Places in a file: %1 a line or a sheet's row, %2 a cell of it.
+inline constexpr const char* kFileLinePlace = "ред %1";
+inline constexpr const char* kFileCellPlace = "ред %1, поле %2";
+inline constexpr const char* kSheetRowPlace = "лист „%1“, ред %2";
+inline constexpr const char* kSheetCellPlace = "лист „%1“, клетка %2";
 inline constexpr const char* kFileRagged
-    = "Във файла „%1“ ред %2 има %3 числа, а всеки ред на тази система трябва да има %4 "
-      "(коефициентите и свободния член).";
-inline constexpr const char* kFileNotANumber = "Във файла „%1“, ред %2, число %3: „%4“ не е число.";
+    = "Във файла „%1“, %2: %3, очакват се %4 (коефициентите и свободният член).";
+inline constexpr const char* kFileNotANumber = "Във файла „%1“, %2: „%3“ не е число.";
+inline constexpr const char* kFileEmptyCell = "Във файла „%1“, %2: няма число, а другите в реда са числа.";
 inline constexpr const char* kFileOutOfRange
-    = "Във файла „%1“, ред %2, число %3: „%4“ е твърде голямо (програмата работи с числа до %5 по "
-      "абсолютна стойност).";
+    = "Във файла „%1“, %2: „%3“ е твърде голямо (програмата работи с числа до %4 по абсолютна стойност).";
+inline constexpr const char* kFileAmbiguous
+    = "Във файла „%1“, %2: „%3“ може да се прочете и със запетая между хилядите, и с десетична запетая. "
+      "Запишете го без знак между хилядите.";
+inline constexpr const char* kFileDamagedArchive
+    = "Файлът „%1“ не може да бъде прочетен: таблицата в него е повредена или непълна.";
+inline constexpr const char* kFileNoSheet
+    = "Във файла „%1“ няма лист с таблица: програмата отваря таблици .ods и .xlsx и текст CSV.";
+inline constexpr const char* kFileEncrypted
+    = "Файлът „%1“ е защитен с парола: запазете таблицата без парола и я отворете отново.";
+inline constexpr const char* kFileEncryptedOrBinary
+    = "Файлът „%1“ е защитен с парола или е в стария двоичен формат на Excel (.xls): запазете таблицата "
+      "като .xlsx, .ods или CSV без парола и я отворете отново.";
+inline constexpr const char* kFileOutOfProportion
+    = "Файлът „%1“ се разархивира до много повече данни, отколкото има в таблица със система уравнения, "
+      "затова не е отворен.";
+inline constexpr const char* kFileFormulaWithoutValue
+    = "Във файла „%1“, %2: формула без запазена стойност. Отворете таблицата, пресметнете я и я запазете "
+      "отново.";
+inline constexpr const char* kOneField = "1 поле";
+inline constexpr const char* kFields = "%1 полета";
+inline constexpr const char* kOneEquation = "1 уравнение";
+inline constexpr const char* kEquations = "%1 уравнения";
 inline constexpr const char* kFileCannotWrite = "Файлът „%1“ не може да бъде записан: %2.";
 inline constexpr const char* kFileUnchanged = "Системата в таблицата не е променена.";
 inline constexpr const char* kSaveNotANumber
@@ -237,6 +264,12 @@ inline constexpr const char* kCellAccessibleName = "ред %1, колона %2";
 inline constexpr const char* kPictureAccessibleName = "Усмихнато човече с очила пред клавиатура";
 
 inline QString qtText(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// "1 поле", "5 полета": a count with its noun, as Bulgarian agrees them.
+inline QString counted(int count, const char* one, const char* many)
+{
+    return count == 1 ? qtText(one) : qtText(many).arg(count);
+}
 
 // One line of the method summary: the text with the blanks that place it.
 struct ListItem {

@@ -111,13 +111,13 @@ INSTANTIATE_TEST_SUITE_P(Files, BadFileInWindow,
         BadFileCase { "NotUtf8", "1,2,3\n4,5,\xFE\n", "Файлът „%1“ не е текст в UTF-8 (ред 2)." },
         BadFileCase { "Empty", "# only a comment\n", "Във файла „%1“ няма уравнения." },
         BadFileCase { "Ragged", "1,2,3\n4,5\n",
-            "Във файла „%1“ ред 2 има 2 числа, а всеки ред на тази система трябва да има 3" },
+            "Във файла „%1“, ред 2: 2 полета, очакват се 3 (коефициентите и свободният член)." },
         BadFileCase { "TooManyEquations", QByteArray("1,2\n").repeated(10),
             "Във файла „%1“ има 10 уравнения, а програмата решава системи от 2 до 9 уравнения." },
         BadFileCase {
-            "NotANumber", "1;2;3\n4;1,2,3;6\n", "Във файла „%1“, ред 2, число 2: „1,2,3“ не е число." },
+            "NotANumber", "1;2;3\n4;1,2,3;6\n", "Във файла „%1“, ред 2, поле 2: „1,2,3“ не е число." },
         BadFileCase {
-            "BeyondSingle", "1,2,3\n4,5,-1E40\n", "Във файла „%1“, ред 2, число 3: „-1E40“ е твърде голямо" },
+            "BeyondSingle", "1,2,3\n4,5,-1E40\n", "Във файла „%1“, ред 2, поле 3: „-1E40“ е твърде голямо" },
         BadFileCase { "OverOneMegabyte", QByteArray(1024 * 1024 + 1, '1'),
             "Файлът „%1“ е по-голям от 1 MB: това не е файл със система уравнения." }),
     [](const testing::TestParamInfo<BadFileCase>& info) { return std::string(info.param.name); });
