@@ -3,6 +3,7 @@
 #include "batch.h"
 
 #include "command_line.h"
+#include "sheets/spreadsheet_file.h"
 #include "solver/exercise.h"
 #include "solver/system_file.h"
 #include "window/solve_messages.h"
@@ -57,14 +58,15 @@ int deliver(const QByteArray& content, const QString& output)
 ReadSystem readInput(const QString& input, const NumberLocale& locale)
 {
     if (input != QStringLiteral("-"))
-        return readSystemFile(input.toStdString(), locale);
+        return readAnySystemFile(input.toStdString(), locale);
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly))
         return { std::nullopt, { FileProblem::CannotRead, 0, 0, 0, 0, "stdin", {} } };
-    const QByteArray content = in.read(static_cast<qint64>(kLargestSystemFile) + 1);
-    if (static_cast<std::uintmax_t>(content.size()) > kLargestSystemFile)
-        return { std::nullopt, { FileProblem::TooLarge, 0, 0, kLargestSystemFileMb, 0, {}, {} } };
-    return readSystemText(
+    constexpr qint64 kLargest = qint64 { kLargestSpreadsheetMb } * 1024 * 1024;
+    const QByteArray content = in.read(kLargest + 1);
+    if (content.size() > kLargest)
+        return { std::nullopt, { FileProblem::TooLarge, 0, 0, kLargestSpreadsheetMb, 0, {}, {} } };
+    return readSystemBytes(
         std::string_view(content.constData(), static_cast<std::size_t>(content.size())), locale);
 }
 

@@ -2,6 +2,7 @@
 
 #include "window/system_files.h"
 
+#include "sheets/spreadsheet_file.h"
 #include "window/form1.h"
 #include "window/quoted_text.h"
 #include "window/texts.h"
@@ -139,7 +140,7 @@ bool SystemFiles::refused() const { return form_.isBusy(); }
 
 bool SystemFiles::open(const QString& path)
 {
-    const ReadSystem read = readSystemFile(path.toStdString(), userNumberLocale());
+    const ReadSystem read = readAnySystemFile(path.toStdString(), userNumberLocale());
     if (read.error) {
         boxes_.inform(window_, qtText(texts::kOpenTitle),
             fileErrorMessage(read.error, path) + QLatin1Char('\n') + qtText(texts::kFileUnchanged));

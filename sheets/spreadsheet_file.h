@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// Systems in files of every kind the program opens, told apart by their
+// contents: text (CSV and the forms of a pasted block), OpenDocument
+// spreadsheets (.ods) and Office Open XML workbooks (.xlsx). Of a workbook
+// the first sheet is read, each number as the file stores it (the exact
+// decimal the cell holds, not the rounding it shows), by the rules of a
+// text file: rows without a number passed over, n rows of n + 1 numbers.
+
+#include "solver/system_file.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace cramer {
+
+inline constexpr int kLargestSpreadsheetMb = 16;
+
+ReadSystem readSystemBytes(std::string_view bytes, const NumberLocale& locale);
+
+// Refuses a spreadsheet over kLargestSpreadsheetMb, and a text file over
+// kLargestSystemFileMb, before reading it.
+ReadSystem readAnySystemFile(const std::filesystem::path& path, const NumberLocale& locale);
+
+} // namespace cramer
