@@ -103,8 +103,9 @@ SheetRows readXlsxSheet(const ZipArchive& archive)
     if (sheetPath.empty())
         return failure(FileProblem::NoSheet, name);
 
+    // Without its strings part, a sheet may still hold numbers alone.
     std::vector<std::string> strings;
-    if (!stringsPath.empty()) {
+    if (!stringsPath.empty() && archive.contains(stringsPath)) {
         const ZipArchive::Member shared = archive.read(stringsPath, kLargestSheetPart);
         if (shared.problem != ZipArchive::Problem::None)
             return { name, {}, archiveError(shared.problem) };

@@ -5,6 +5,7 @@
 #include "solver/system_store.h"
 #include "solver/text_block.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -126,53 +127,62 @@ bool sameValue(DecimalNumber a, DecimalNumber b)
     return a.negative == b.negative && a.digits == b.digits && a.exponent == b.exponent;
 }
 
-struct CellReading {
-    ConversionError error = ConversionError::NotANumber;
-    std::string gridText; // the form the grid takes under the user's locale
-    bool ambiguous = false;
+enum class Reading { Locale, DecimalComma, Plain };
 
-    bool isNumber() const { return error != ConversionError::NotANumber; }
+struct Accepted {
+    Reading reading;
+    std::string gridText; // the form the grid takes under the user's locale
+    DecimalNumber value;
 };
 
-// A cell by every reading its kind allows: two readings that accept it with
-// different values make it ambiguous ("1,234": grouped, or a decimal comma).
+struct CellReading {
+    ConversionError error = ConversionError::NotANumber;
+    std::vector<Accepted> values; // one for each different value a reading gives
+
+    bool isNumber() const { return error != ConversionError::NotANumber; }
+    // A comma that only one reading takes, as a decimal comma or a group's: how the file writes numbers.
+    std::optional<Reading> commaWitness(std::string_view text) const
+    {
+        if (values.size() != 1 || text.find(',') == std::string_view::npos)
+            return std::nullopt;
+        return values[0].reading;
+    }
+};
+
+// A cell by every reading its kind allows.
 CellReading readCell(const FileCell& cell, const NumberLocale& locale, bool typedByLocale)
 {
-    struct Reading {
-        const NumberLocale* numbers;
-        bool typedForm; // the grid keeps the text as typed
-    };
     std::vector<Reading> readings;
     switch (cell.kind) {
     case FileCell::Kind::Typed:
-        readings.push_back(typedByLocale ? Reading { &locale, true } : Reading { &kPlainNumbers, false });
+        readings.push_back(typedByLocale ? Reading::Locale : Reading::Plain);
         break;
     case FileCell::Kind::Sealed:
-        readings = { { &locale, true }, { &kDecimalComma, false }, { &kPlainNumbers, false } };
+        readings = { Reading::Locale, Reading::DecimalComma, Reading::Plain };
         break;
     case FileCell::Kind::Stored:
-        readings.push_back({ &kPlainNumbers, false });
+        readings.push_back(Reading::Plain);
         break;
     }
     CellReading result;
-    bool accepted = false;
-    for (const Reading& reading : readings) {
-        const ParsedSingle parsed = parseSingle(cell.text, *reading.numbers);
-        if (parsed.error == ConversionError::OutOfRange && !accepted)
+    for (const Reading reading : readings) {
+        const NumberLocale& numbers = reading == Reading::Locale ? locale
+            : reading == Reading::DecimalComma                   ? kDecimalComma
+                                                                 : kPlainNumbers;
+        const ParsedSingle parsed = parseSingle(cell.text, numbers);
+        if (parsed.error == ConversionError::OutOfRange && result.values.empty())
             result.error = ConversionError::OutOfRange;
         if (!parsed.ok())
             continue;
-        if (accepted) {
-            result.ambiguous = result.ambiguous
-                || !sameValue(
-                    *parseDecimal(cell.text, *reading.numbers), *parseDecimal(result.gridText, locale));
-            continue;
-        }
-        accepted = true;
         result.error = ConversionError::None;
-        result.gridText = reading.typedForm
-            ? std::string(trimmed(cell.text))
-            : withPoint(plainNumber(cell.text, *reading.numbers), locale.decimal);
+        DecimalNumber value = *parseDecimal(cell.text, numbers);
+        if (std::none_of(result.values.begin(), result.values.end(),
+                [&](const Accepted& other) { return sameValue(other.value, value); })) {
+            std::string gridText = reading == Reading::Locale
+                ? std::string(trimmed(cell.text))
+                : withPoint(plainNumber(cell.text, numbers), locale.decimal);
+            result.values.push_back({ reading, std::move(gridText), std::move(value) });
+        }
     }
     return result;
 }
@@ -213,6 +223,21 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
     if (n < kMinSize || n > kMaxSize)
         return { std::nullopt, contentError(FileProblem::SizeOutOfRange, 0, 0, n) };
 
+    // "1,234" may be grouped or have a decimal comma: the file's other
+    // numbers tell which, when they all tell the same.
+    bool decimalCommas = false;
+    bool groupingCommas = false;
+    for (const DataRow& read : data) {
+        for (std::size_t i = 0; i < read.cells.size(); ++i) {
+            const std::optional<Reading> witness = read.cells[i].commaWitness(read.row->cells[i].text);
+            decimalCommas = decimalCommas || witness == Reading::DecimalComma;
+            groupingCommas = groupingCommas || (witness == Reading::Locale && locale.decimal != ",");
+        }
+    }
+    std::optional<Reading> preferred;
+    if (decimalCommas != groupingCommas)
+        preferred = decimalCommas ? Reading::DecimalComma : Reading::Locale;
+
     TypedSystem system { n, {} };
     for (const DataRow& read : data) {
         if (static_cast<int>(read.cells.size()) != n + 1) {
@@ -223,8 +248,6 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
         }
         for (std::size_t i = 0; i < read.cells.size(); ++i) {
             const CellReading& cell = read.cells[i];
-            if (cell.ambiguous)
-                return { std::nullopt, cellError(FileProblem::Ambiguous, *read.row, i) };
             if (cell.error == ConversionError::OutOfRange)
                 return { std::nullopt, cellError(FileProblem::OutOfRange, *read.row, i) };
             if (!cell.isNumber()) {
@@ -232,7 +255,15 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
                 return { std::nullopt,
                     cellError(empty ? FileProblem::EmptyCell : FileProblem::NotANumber, *read.row, i) };
             }
-            system.texts.push_back(cell.gridText);
+            const Accepted* chosen = &cell.values[0];
+            if (cell.values.size() > 1) {
+                const auto match = std::find_if(cell.values.begin(), cell.values.end(),
+                    [&](const Accepted& value) { return value.reading == preferred; });
+                if (match == cell.values.end())
+                    return { std::nullopt, cellError(FileProblem::Ambiguous, *read.row, i) };
+                chosen = &*match;
+            }
+            system.texts.push_back(chosen->gridText);
         }
     }
     return { std::move(system), {} };

@@ -95,6 +95,8 @@ INSTANTIATE_TEST_SUITE_P(Dialects, ReadsSpreadsheetCsv,
             kCLocale, { "1", "2", "3", "4", "5", "6" } },
         ReadCase {
             "EmptyCellsAtTheEndsOfRows", "1,2,3,,\n4,5,6,,\n", kCLocale, { "1", "2", "3", "4", "5", "6" } },
+        ReadCase { "GroupOrDecimalCommaToldByTheOtherNumbers", "1,234;0,5;3\n4;5;6\n", kCLocale,
+            { "1.234", "0.5", "3", "4", "5", "6" } },
         ReadCase { "PastedFormUnderBulgarian", "1,5 2,5 3\n4 5 6\n", kBulgarian,
             { "1,5", "2,5", "3", "4", "5", "6" } }),
     [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });

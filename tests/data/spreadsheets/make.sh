@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Makes the spreadsheet files of the tests from system.fods with LibreOffice
+# Calc's own export (Debian 12: libreoffice-calc-nogui 7.4), under a
+# Bulgarian and an English locale, each with a profile of its own:
+#   calc-bg.csv            Calc's default CSV under bg_BG (decimal commas, so quoted)
+#   calc-en.csv            Calc's default CSV under en_US
+#   calc-bg-semicolon.csv  the ";" export under bg_BG (field options 59,34,76,1)
+#   calc.ods, calc.xlsx    saved as OpenDocument and Office Open XML
+# The sheet: a header row, a blank row, decimals, a long decimal and a
+# formula with its stored value.
+set -euo pipefail
+cd "$(dirname "$0")"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+calc() { # locale, profile, filter, target folder
+  LC_ALL="$1" LANG="$1" soffice -env:UserInstallation="file://$work/$2" --headless \
+    --convert-to "$3" --outdir "$4" system.fods >/dev/null
+}
+sed 's/fo:language="bg" fo:country="BG"/fo:language="en" fo:country="US"/' system.fods >"$work/en.fods"
+calc bg_BG.UTF-8 bg csv "$work/bg"
+calc bg_BG.UTF-8 bg 'csv:Text - txt - csv (StarCalc):59,34,76,1' "$work/semicolon"
+calc bg_BG.UTF-8 bg ods "$work/ods"
+calc bg_BG.UTF-8 bg xlsx "$work/xlsx"
+LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 soffice -env:UserInstallation="file://$work/en" --headless \
+  --convert-to csv --outdir "$work/en" "$work/en.fods" >/dev/null
+cp "$work/bg/system.csv" calc-bg.csv
+cp "$work/en/en.csv" calc-en.csv
+cp "$work/semicolon/system.csv" calc-bg-semicolon.csv
+cp "$work/ods/system.ods" calc.ods
+cp "$work/xlsx/system.xlsx" calc.xlsx

@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Systems in the files spreadsheets write: Calc's own exports read as the
+// same system, workbooks with what real ones hold (repeated rows, shared
+// and inline strings, stored values), and every way such a file is refused.
+
+#include "sheets/spreadsheet_file.h"
+
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iterator>
+
+namespace cramer {
+namespace {
+
+const NumberLocale kBulgarian { ",", "\u00A0" };
+
+std::string dataFile(const std::string& name)
+{
+    std::ifstream in(std::string(SPREADSHEETS_FOLDER) + "/" + name, std::ios::binary);
+    return { std::istreambuf_iterator<char>(in), {} };
+}
+
+using Members = std::vector<std::pair<std::string, std::string>>;
+
+// A ZIP archive of `members`, made as office suites make theirs.
+std::string zipOf(const Members& members)
+{
+    const std::string path = testing::TempDir() + "cramer-sheet.zip";
+    int error = 0;
+    zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    EXPECT_NE(archive, nullptr);
+    for (const auto& [name, content] : members) {
+        zip_source_t* source = zip_source_buffer(archive, content.data(), content.size(), 0);
+        EXPECT_GE(zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8), 0);
+    }
+    EXPECT_EQ(zip_close(archive), 0);
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes { std::istreambuf_iterator<char>(in), {} };
+    std::remove(path.c_str());
+    return bytes;
+}
+
+const std::string kOdsHead = R"(<?xml version="1.0" encoding="UTF-8"?>
+<office:document-content xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0"
+ xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0"
+ xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0"><office:body><office:spreadsheet>
+<table:table table:name="Лист1">)";
+const std::string kOdsTail = "</table:table></office:spreadsheet></office:body></office:document-content>";
+
+std::string odsRow(const std::string& cells) { return "<table:table-row>" + cells + "</table:table-row>"; }
+std::string number(const std::string& value)
+{
+    return R"(<table:table-cell office:value-type="float" office:value=")" + value + R"("><text:p>)" + value
+        + "</text:p></table:table-cell>";
+}
+std::string text(const std::string& value)
+{
+    return R"(<table:table-cell office:value-type="string"><text:p>)" + value
+        + "</text:p></table:table-cell>";
+}
+
+std::string odsOf(const std::string& rows, const std::string& manifestEntries = {})
+{
+    return zipOf({ { "mimetype", "application/vnd.oasis.opendocument.spreadsheet" },
+        { "content.xml", kOdsHead + rows + kOdsTail },
+        { "META-INF/manifest.xml",
+            R"(<?xml version="1.0" encoding="UTF-8"?>
+<manifest:manifest xmlns:manifest="urn:oasis:names:tc:opendocument:xmlns:manifest:1.0">)"
+                + manifestEntries + "</manifest:manifest>" } });
+}
+
+std::string xlsxOf(const std::string& sheetData, const std::string& sharedStrings = {})
+{
+    const std::string main = R"(xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main")";
+    Members members {
+        { "xl/workbook.xml",
+            "<workbook " + main
+                + R"( xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships"><sheets><sheet name="Sheet1" sheetId="1" r:id="rId7"/></sheets></workbook>)" },
+        { "xl/_rels/workbook.xml.rels",
+            R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships"><Relationship Id="rId7" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet" Target="/xl/worksheets/first.xml"/><Relationship Id="rId8" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings" Target="strings.xml"/></Relationships>)" },
+        { "xl/worksheets/first.xml",
+            "<worksheet " + main + "><sheetData>" + sheetData + "</sheetData></worksheet>" },
+    };
+    if (!sharedStrings.empty())
+        members.push_back({ "xl/strings.xml", "<sst " + main + ">" + sharedStrings + "</sst>" });
+    return zipOf(members);
+}
+
+const std::vector<std::string> kCalcSystemC { "0.1", "2.5", "-3.75", "1", "2", "0.001", "4", "-1.2", "5", "6",
+    "0.333333333333333", "2.001" };
+const std::vector<std::string> kCalcSystemBg { "0,1", "2,5", "-3,75", "1", "2", "0,001", "4", "-1,2", "5",
+    "6", "0,333333333333333", "2,001" };
+
+struct GoodSheet {
+    const char* name;
+    std::function<std::string()> bytes;
+    NumberLocale locale;
+    std::vector<std::string> texts;
+};
+
+void PrintTo(const GoodSheet& c, std::ostream* os) { *os << c.name; }
+
+class ReadsSheet : public testing::TestWithParam<GoodSheet> { };
+
+TEST_P(ReadsSheet, AsTheSystemItHolds)
+{
+    const GoodSheet& c = GetParam();
+    const ReadSystem read = readSystemBytes(c.bytes(), c.locale);
+    ASSERT_FALSE(read.error) << static_cast<int>(read.error.problem) << " at " << read.error.line << ":"
+                             << read.error.number;
+    EXPECT_EQ(read.system->texts, c.texts);
+}
+
+// Calc's exports of one sheet (a header row, a blank row, decimals, a
+// formula's stored value) under both locales, then what workbooks hold.
+INSTANTIATE_TEST_SUITE_P(Files, ReadsSheet,
+    testing::Values(GoodSheet { "CalcCsvBulgarianUnderC", [] { return dataFile("calc-bg.csv"); }, kCLocale,
+                        kCalcSystemC },
+        GoodSheet { "CalcCsvBulgarian", [] { return dataFile("calc-bg.csv"); }, kBulgarian, kCalcSystemBg },
+        GoodSheet { "CalcCsvEnglishUnderBulgarian", [] { return dataFile("calc-en.csv"); }, kBulgarian,
+            kCalcSystemBg },
+        GoodSheet { "CalcSemicolonsUnderC", [] { return dataFile("calc-bg-semicolon.csv"); }, kCLocale,
+            kCalcSystemC },
+        GoodSheet { "CalcOds", [] { return dataFile("calc.ods"); }, kBulgarian, kCalcSystemBg },
+        GoodSheet { "CalcXlsx", [] { return dataFile("calc.xlsx"); }, kCLocale, kCalcSystemC },
+        GoodSheet { "AMillionEmptyRowsBetween",
+            [] {
+                return odsOf(odsRow(number("1") + number("2") + number("3"))
+                    + R"(<table:table-row table:number-rows-repeated="1000000"><table:table-cell table:number-columns-repeated="1024"/></table:table-row>)"
+                    + odsRow(number("4") + number("5") + number("6"))
+                    + R"(<table:table-row table:number-rows-repeated="1048570"><table:table-cell table:number-columns-repeated="16384"/></table:table-row>)");
+            },
+            kCLocale, { "1", "2", "3", "4", "5", "6" } },
+        GoodSheet { "RepeatedCellsAndTextNumbers",
+            [] {
+                return odsOf(
+                    odsRow(
+                        R"(<table:table-cell office:value-type="float" office:value="1" table:number-columns-repeated="3"/>)")
+                    + odsRow(text("2,5") + number("0") + text("-4")));
+            },
+            kCLocale, { "1", "1", "1", "2.5", "0", "-4" } },
+        GoodSheet { "XlsxSharedInlineAndStoredDigits",
+            [] {
+                return xlsxOf(
+                    R"(<row r="1"><c r="A1" t="s"><v>0</v></c><c r="B1" t="inlineStr"><is><t>x2</t></is></c></row>)"
+                    R"(<row r="3"><c r="A3"><v>2.2999999999999998</v></c><c r="B3" t="n"><v>1E-3</v></c><c r="C3"><f>A3+B3</f><v>2.301</v></c></row>)"
+                    R"(<row r="4"><c r="A4" t="s"><v>1</v></c><c r="B4"><v>7</v></c><c r="C4"><v>8</v></c></row>)",
+                    R"(<si><r><t>x</t></r><r><t>1</t></r><rPh><t>ignored</t></rPh></si><si><t>-0,5</t></si>)");
+            },
+            kCLocale, { "2.2999999999999998", "1E-3", "2.301", "-0.5", "7", "8" } }),
+    [](const testing::TestParamInfo<GoodSheet>& info) { return std::string(info.param.name); });
+
+struct BadSheet {
+    const char* name;
+    std::function<std::string()> bytes;
+    FileProblem problem;
+    int line;
+    int number;
+    const char* sheet;
+};
+
+void PrintTo(const BadSheet& c, std::ostream* os) { *os << c.name; }
+
+class RefusesSheet : public testing::TestWithParam<BadSheet> { };
+
+TEST_P(RefusesSheet, SayingWhatAndWhere)
+{
+    const BadSheet& c = GetParam();
+    const ReadSystem read = readSystemBytes(c.bytes(), kCLocale);
+    EXPECT_FALSE(read.system);
+    EXPECT_EQ(read.error.problem, c.problem);
+    EXPECT_EQ(read.error.line, c.line);
+    EXPECT_EQ(read.error.number, c.number);
+    EXPECT_EQ(read.error.sheet, c.sheet);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, RefusesSheet,
+    testing::Values(BadSheet { "Truncated", [] { return dataFile("calc.ods").substr(0, 4000); },
+                        FileProblem::DamagedArchive, 0, 0, "" },
+        BadSheet { "ArchiveWithoutSheet",
+            [] {
+                return zipOf({ { "readme.txt", "1,2,3\n4,5,6\n" } });
+            },
+            FileProblem::NoSheet, 0, 0, "" },
+        BadSheet { "EncryptedOds",
+            [] {
+                return odsOf(odsRow(number("1")),
+                    R"(<manifest:file-entry manifest:full-path="content.xml"><manifest:encryption-data/></manifest:file-entry>)");
+            },
+            FileProblem::Encrypted, 0, 0, "" },
+        BadSheet { "CompoundDocument",
+            [] { return std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(504, '\0'); },
+            FileProblem::EncryptedOrBinary, 0, 0, "" },
+        BadSheet { "LargerThanAnySheet", [] { return odsOf("<!--" + std::string(17 << 20, ' ') + "-->"); },
+            FileProblem::ArchiveOutOfProportion, 0, 0, "" },
+        BadSheet { "OutOfProportionToItsPackedSize",
+            [] { return odsOf("<!--" + std::string(4 << 20, ' ') + "-->"); },
+            FileProblem::ArchiveOutOfProportion, 0, 0, "" },
+        BadSheet { "EntitiesDeclared",
+            [] {
+                return zipOf({ { "content.xml",
+                    R"(<?xml version="1.0"?><!DOCTYPE lol [<!ENTITY lol "lol"><!ENTITY lol2 "&lol;&lol;&lol;">]><a>&lol2;</a>)" } });
+            },
+            FileProblem::DamagedArchive, 0, 0, "" },
+        BadSheet { "OdsFormulaWithoutValue",
+            [] {
+                return odsOf(odsRow(number("1") + number("2") + number("3"))
+                    + odsRow(number("4") + number("5") + R"(<table:table-cell table:formula="of:=[.A1]"/>)"));
+            },
+            FileProblem::FormulaWithoutValue, 2, 3, "Лист1" },
+        BadSheet { "XlsxFormulaWithoutValue",
+            [] { return xlsxOf(R"(<row r="2"><c r="A2"><v>1</v></c><c r="C2"><f>A2*2</f></c></row>)"); },
+            FileProblem::FormulaWithoutValue, 2, 3, "Sheet1" },
+        BadSheet { "TextAmongNumbers",
+            [] {
+                return odsOf(odsRow(text("x1") + text("x2") + text("b"))
+                    + odsRow(number("1") + number("2") + number("3"))
+                    + odsRow(number("4") + text("пет") + number("6")));
+            },
+            FileProblem::NotANumber, 3, 2, "Лист1" },
+        BadSheet { "RaggedRow",
+            [] {
+                return xlsxOf(
+                    R"(<row r="1"><c r="A1"><v>1</v></c><c r="B1"><v>2</v></c><c r="C1"><v>3</v></c></row>)"
+                    R"(<row r="2"><c r="A2"><v>4</v></c><c r="B2"><v>5</v></c></row>)");
+            },
+            FileProblem::Ragged, 2, 0, "Sheet1" }),
+    [](const testing::TestParamInfo<BadSheet>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace cramer
