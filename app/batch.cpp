@@ -70,61 +70,81 @@ ReadSystem readInput(const QString& input, const NumberLocale& locale)
         std::string_view(content.constData(), static_cast<std::size_t>(content.size())), locale);
 }
 
-// x_1 … x_n of the program's solve, each the shortest text that reads back as the same single.
-QByteArray solutionsAsCsv(const SolveRecord& record)
+// Numbers as --locale names them, else as the environment's LC_ALL,
+// LC_NUMERIC or LANG does, like other command-line tools; the C locale's
+// plainly, without grouping.
+NumberLocale numberLocale(const QCommandLineParser& parser)
 {
+    const QLocale numbers = parser.isSet(QStringLiteral("locale"))
+        ? QLocale(parser.value(QStringLiteral("locale")))
+        : QLocale::system();
+    if (numbers.language() == QLocale::C)
+        return { ".", "" };
+    return { numbers.decimalPoint().toStdString(), numbers.groupSeparator().toStdString() };
+}
+
+// x_1 … x_n of the program's solve, each the shortest text that reads back
+// as the same single; with a decimal comma, ";" between them, as the
+// spreadsheets of such a locale expect.
+QByteArray solutionsAsCsv(const SolveRecord& record, const NumberLocale& locale)
+{
+    const QByteArray point = QByteArray::fromStdString(locale.decimal);
     QByteArray csv;
     for (std::size_t i = 0; i < record.quotients.size(); ++i) {
         char buffer[32];
         const auto end = std::to_chars(buffer, buffer + sizeof buffer, record.quotients[i]).ptr;
         if (i > 0)
-            csv += ',';
-        csv.append(buffer, end - buffer);
+            csv += point == "," ? ';' : ',';
+        csv += QByteArray(buffer, end - buffer).replace('.', point);
     }
     return csv + '\n';
 }
 
 int solve(const QCommandLineParser& parser, const QString& format)
 {
-    const QLocale numbers = parser.isSet(QStringLiteral("locale"))
-        ? QLocale(parser.value(QStringLiteral("locale")))
-        : QLocale::c();
-    const NumberLocale locale { numbers.decimalPoint().toStdString(),
-        numbers == QLocale::c() ? std::string() : numbers.groupSeparator().toStdString() };
+    const NumberLocale locale = numberLocale(parser);
     const QString input = parser.value(QStringLiteral("solve"));
     const ReadSystem read = readInput(input, locale);
     if (read.error) {
         complain(fileErrorMessage(
             read.error, input == QStringLiteral("-") ? qtText(texts::kStandardInput) : input));
-        return BadInput;
+        return read.error.problem == FileProblem::OutOfRange ? Overflow : BadInput;
     }
 
     SolveRecord record = solveQuietly(read.system->n, read.system->texts, locale);
     const SolveOutcome outcome = record.outcome;
     if (outcome.status == SolveStatus::BadCell) {
         complain(qtText(texts::kNotANumberCell)
-                     .arg(QString::number(outcome.cell->row), QString::fromStdString(outcome.cell->text)));
-        return BadInput;
-    }
-    if (outcome.status == SolveStatus::Overflow) {
-        // The advice on the second line is for the window.
-        complain(overflowMessage(*outcome.overflow,
-            QString::fromStdString(formatSingle(std::numeric_limits<float>::max(), locale)))
-                     .section(QLatin1Char('\n'), 0, 0));
-        return Overflow;
+                     .arg(cellPlace(outcome.cell->row, outcome.cell->column, record.n),
+                         QString::fromStdString(outcome.cell->text)));
+        return outcome.cell->kind == ConversionError::OutOfRange ? Overflow : BadInput;
     }
 
     const WorkedSolution solution(std::move(record));
     const WorkingDocument document = workingDocument(solution);
-    const int result = solution.hasResults() ? Solved : Singular;
-    if (result == Singular)
+    // Singular when the method found d = 0, and when d is exactly 0 though
+    // rounding gave the method some x_i.
+    const bool exactlySingular = !solution.exact().tooLong && solution.exact().determinant.isZero();
+    int result = Solved;
+    if (outcome.status == SolveStatus::Overflow) {
+        // The advice on the message's second line is for the window.
+        complain(overflowMessage(*outcome.overflow,
+            QString::fromStdString(formatSingle(std::numeric_limits<float>::max(), locale)))
+                     .section(QLatin1Char('\n'), 0, 0));
+        result = Overflow;
+    } else if (outcome.status == SolveStatus::Singular || exactlySingular) {
         std::fputs(qPrintable(verdictAsPlainText(document)), stderr);
+        result = Singular;
+    }
 
     const QString output = parser.value(QStringLiteral("output"));
     int written = Solved;
     if (format == QStringLiteral("csv")) {
+        // Singular: no x_i, so an empty answer; an overflow: no answer.
         if (result == Solved)
-            written = deliver(solutionsAsCsv(solution.record), output);
+            written = deliver(solutionsAsCsv(solution.record, locale), output);
+        else if (result == Singular)
+            written = deliver({}, output);
     } else if (format == QStringLiteral("pdf")) {
         if (output.isEmpty()) {
             QBuffer buffer;

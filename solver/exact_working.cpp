@@ -107,10 +107,18 @@ ExactWorking computeExactWorking(const SolveRecord& record)
                 working.typed.push_back(Rational::fromSingle(record.system[row][column]));
                 continue;
             }
+            const std::size_t first = decimal->digits.find_first_not_of('0');
+            if (first == std::string::npos) {
+                working.typed.emplace_back(); // zero, whatever its exponent
+                continue;
+            }
+            const auto significant = static_cast<std::int64_t>(decimal->digits.size() - first);
             const std::size_t length
                 = decimal->digits.size() + static_cast<std::size_t>(std::llabs(decimal->exponent));
             if (length > kLongestExactNumber) {
-                working.tooLong = ExactWorking::Cell { row, column };
+                // Below 10^-45, under the smallest subnormal.
+                const bool belowSingles = significant + decimal->exponent <= -45;
+                working.tooLong = ExactWorking::Cell { row, column, belowSingles };
                 working.typed.clear();
                 return working;
             }
@@ -134,8 +142,11 @@ ExactWorking computeExactWorking(const SolveRecord& record)
             known = exactDeterminant(index);
         return *known;
     };
-    for (const DeterminantRecord& entry : record.determinants)
+    for (const DeterminantRecord& entry : record.determinants) {
+        if (entry.trace.status != DetStatus::Ok)
+            break; // no value was announced
         working.determinants.push_back(ValueError::of(entry.trace.value, determinantAt(entry.index)));
+    }
     working.determinant = determinantAt(0);
 
     if (!working.determinant.isZero()) {
@@ -161,10 +172,11 @@ ExactWorking computeExactWorking(const SolveRecord& record)
         }
     }
 
-    const bool singleZero = !record.determinants.empty() && record.determinants.front().trace.value == 0.0f;
+    const bool singleD = !working.determinants.empty();
+    const bool singleZero = singleD && working.determinants.front().single == 0.0f;
     if (singleZero && !working.determinant.isZero())
         working.disagreement = Disagreement::ZeroOnlyInSingle;
-    else if (!singleZero && working.determinant.isZero())
+    else if (singleD && !singleZero && working.determinant.isZero())
         working.disagreement = Disagreement::ZeroOnlyExactly;
 
     if (record.outcome.status == SolveStatus::Solved) {

@@ -51,15 +51,17 @@ struct Residual {
 
 struct ExactWorking {
     // A number with too many digits for the exact values to be worth
-    // computing: nothing below is filled.
+    // computing, or one so small that only its exponent is long (it is
+    // stored as 0 or the nearest subnormal): nothing below is filled.
     struct Cell {
         int row = 0;
         int column = 0;
+        bool belowSingles = false; // few digits, but far below the smallest single
     };
     std::optional<Cell> tooLong;
 
     std::vector<Rational> typed; // rows 1 … n of n + 1 values, row by row
-    std::vector<ValueError> determinants; // beside SolveRecord::determinants
+    std::vector<ValueError> determinants; // beside SolveRecord::determinants, up to one that overflowed
     Rational determinant; // exact d
     int rank = 0;
     int augmentedRank = 0;
@@ -80,7 +82,8 @@ struct ExactWorking {
 // computed: far beyond every single-precision number.
 inline constexpr std::size_t kLongestExactNumber = 160;
 
-// The exact working of a solve that reached its end (record.reachedEnd()).
+// The exact working of a solve that reached its end (record.reachedEnd()),
+// or stopped where a value left the single-precision range.
 ExactWorking computeExactWorking(const SolveRecord& record);
 
 } // namespace cramer

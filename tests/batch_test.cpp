@@ -18,12 +18,16 @@ struct Finished {
     QString err;
 };
 
-Finished cramer(const QStringList& arguments, const QByteArray& input = {})
+// Started without a display, in the C locale unless `language` names another.
+Finished cramer(const QStringList& arguments, const QByteArray& input = {}, const QString& language = {})
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+    for (const char* variable :
+        { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_NUMERIC", "LANG" })
         environment.remove(QString::fromLatin1(variable));
+    if (!language.isEmpty())
+        environment.insert(QStringLiteral("LANG"), language);
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(CRAMER_PROGRAM), arguments);
     program.write(input);
@@ -41,6 +45,8 @@ struct BatchCase {
     int exitCode;
     QByteArray out; // exactly, where given
     const char* errorFragment;
+    const char* language = "";
+    const char* outFragment = "";
 };
 
 void PrintTo(const BatchCase& c, std::ostream* os) { *os << c.name; }
@@ -50,11 +56,12 @@ class Batch : public testing::TestWithParam<BatchCase> { };
 TEST_P(Batch, AnswersWithTheExitCodeAndOutputOfItsCase)
 {
     const BatchCase& c = GetParam();
-    const Finished run = cramer(c.arguments, c.input);
+    const Finished run = cramer(c.arguments, c.input, QString::fromUtf8(c.language));
     EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
     if (!c.out.isNull()) {
         EXPECT_EQ(run.out, c.out);
     }
+    EXPECT_TRUE(run.out.contains(c.outFragment)) << run.out.toStdString();
     EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.errorFragment))) << run.err.toStdString();
 }
 
@@ -62,15 +69,37 @@ INSTANTIATE_TEST_SUITE_P(Cases, Batch,
     testing::Values(BatchCase { "SolvedAsCsv", { "--solve", "-", "--format", "csv" }, "3,0,1\n0,3,2\n", 0,
                         "0.33333334,0.6666667\n", "" },
         BatchCase { "PastedFormAndLocale", { "--solve", "-", "--format", "csv", "--locale", "bg_BG" },
-            "0,5;0,25;1\n0,25;0,5;1\n", 0, "1.3333334,1.3333334\n", "" },
+            "0,5 0,25 1\n0,25 0,5 1\n", 0, "1,3333334;1,3333334\n", "" },
+        BatchCase { "LocaleOfTheEnvironment", { "--solve", "-", "--format", "csv" },
+            "0,5 0,25 1\n0,25 0,5 1\n", 0, "1,3333334;1,3333334\n", "", "bg_BG.UTF-8" },
+        BatchCase { "LocaleCForcedOverTheEnvironment", { "--solve", "-", "--format", "csv", "--locale", "C" },
+            "0,5;0,25;1\n0,25;0,5;1\n", 0, "1.3333334,1.3333334\n", "", "bg_BG.UTF-8" },
+        BatchCase { "CalcOdsWithoutOptions",
+            { "--solve", SPREADSHEETS_FOLDER "/calc.ods", "--format", "csv" }, "", 0,
+            "25.225388,-19.970562,-12.907692\n", "" },
+        BatchCase { "CalcXlsxUnderBulgarian",
+            { "--solve", SPREADSHEETS_FOLDER "/calc.xlsx", "--format", "csv" }, "", 0,
+            "25,225388;-19,970562;-12,907692\n", "", "bg_BG.UTF-8" },
+        BatchCase { "CalcBulgarianCsvWithoutOptions",
+            { "--solve", SPREADSHEETS_FOLDER "/calc-bg.csv", "--format", "csv" }, "", 0,
+            "25.225388,-19.970562,-12.907692\n", "" },
         BatchCase { "BadNumberNamesLineAndNumber", { "--solve", "-" }, "1,2,3\n4,x5,6\n", 1, "",
             "ред 2, поле 2: „x5“ не е число." },
         BatchCase { "SingularWithItsVerdict", { "--solve", "-", "--format", "csv" }, "1,2,1\n2,4,3\n", 2, "",
             "системата няма решение (несъвместима е)." },
         BatchCase { "SingularButRegularExactly", { "--solve", "-" }, "1,1,2\n1,1.00000001,3\n", 2,
             QByteArray(), "точно d = 1/100000000 = 0.00000001, а не 0" },
-        BatchCase { "Overflow", { "--solve", "-" }, "1E30,0,1\n0,1E30,1\n", 3, "",
-            "Детерминантата d излиза извън обхвата" },
+        BatchCase { "ExactlySingularThoughSingleSolvedIt", { "--solve", "-", "--format", "csv" },
+            "-0.1,-0.3,-0.8\n0.3,0.9,0.9\n", 2, "", "системата няма решение" },
+        BatchCase { "OverflowWithTheWorkingUpToIt", { "--solve", "-" }, "1E30,0,1\n0,1E30,1\n", 3,
+            QByteArray(), "Детерминантата d излиза извън обхвата", "", "1E+30 · 1E+30 излиза извън обхвата" },
+        BatchCase { "OverflowWritesNoCsv", { "--solve", "-", "--format", "csv" }, "1E30,0,1\n0,1E30,1\n", 3,
+            "", "Детерминантата d излиза извън обхвата" },
+        BatchCase { "TypedNumberBeyondSingle", { "--solve", "-" }, "1e39,1,1\n1,1,2\n", 3, "",
+            "„1e39“ е твърде голямо" },
+        BatchCase { "BelowTheSmallestSingleIsNoTooManyDigits", { "--solve", "-" }, "1e-200,1,1\n1,1,2\n", 0,
+            QByteArray(), "", "",
+            "„1e-200“ за коефициента пред x1 в уравнение 1 е по абсолютна стойност под" },
         BatchCase { "CannotWrite", { "--solve", "-", "--output", "/nonexistent/folder/out.txt" },
             "3,0,1\n0,3,2\n", 4, "", "не може да бъде записан" },
         BatchCase {
@@ -105,6 +134,20 @@ TEST(BatchOutput, WritesPdfHtmlLatexAndExercisesThatReadBack)
     const Finished exercise = cramer({ "--new-exercise", "5", "--seed", "11", "--fractions" });
     EXPECT_EQ(exercise.out, cramer({ "--new-exercise", "5", "--seed", "11", "--fractions" }).out);
     EXPECT_EQ(cramer({ "--solve", "-", "--format", "csv" }, exercise.out).exitCode, 0);
+}
+
+TEST(BatchOutput, AnOverflowLeavesAnExistingFileAsItWas)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("x.csv");
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("1,2\n");
+    old.close();
+    EXPECT_EQ(
+        cramer({ "--solve", "-", "--format", "csv", "--output", path }, "1E30,0,1\n0,1E30,1\n").exitCode, 3);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "1,2\n");
 }
 
 } // namespace

@@ -94,7 +94,6 @@ public:
     // The size the selected option stands for.
     int selectedSize() const;
 
-
     // A command is running (a message box of it is open): take no other.
     bool isBusy() const { return commandRunning_; }
     // Below the editing entries of every cell's context menu, and the

@@ -120,9 +120,7 @@ void Form1::Command3_Click()
 
 void Form1::reportBadCell(const CellError& error)
 {
-    const QString place = error.column <= store_.SystemSize
-        ? qtText(texts::kCoefficientPlace).arg(error.row).arg(error.column)
-        : qtText(texts::kFreeTermPlace).arg(error.row);
+    const QString place = cellPlace(error.row, error.column, store_.SystemSize);
     QString message;
     if (error.kind == ConversionError::OutOfRange) {
         message = qtText(texts::kOutOfRangeCell)

@@ -6,6 +6,13 @@
 
 namespace cramer {
 
+QString cellPlace(int row, int column, int n)
+{
+    using texts::qtText;
+    return column <= n ? qtText(texts::kCoefficientPlace).arg(row).arg(column)
+                       : qtText(texts::kFreeTermPlace).arg(row);
+}
+
 QString overflowMessage(const OverflowError& error, const QString& largest)
 {
     using texts::qtText;

@@ -5,6 +5,7 @@
 #include "sheets/spreadsheet_file.h"
 #include "window/form1.h"
 #include "window/quoted_text.h"
+#include "window/solve_messages.h"
 #include "window/texts.h"
 #include "window/user_locale.h"
 
@@ -162,8 +163,7 @@ bool SystemFiles::saveTo(const QString& path)
             const std::string& text = system.text(row, column);
             if (parseSingle(text, locale).ok())
                 continue;
-            const QString place = column <= system.n ? qtText(texts::kCoefficientPlace).arg(row).arg(column)
-                                                     : qtText(texts::kFreeTermPlace).arg(row);
+            const QString place = cellPlace(row, column, system.n);
             boxes_.inform(window_, qtText(texts::kSaveTitle),
                 qtText(texts::kSaveNotANumber).arg(place, quotedForMessage(QString::fromStdString(text))));
             return false;

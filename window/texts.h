@@ -222,6 +222,9 @@ inline constexpr const char* kWorkingFactor = "ред %1: %2";
 inline constexpr const char* kWorkingAfterColumn = "След стълб %1:";
 inline constexpr const char* kWorkingFinalProduct
     = "По диагонала остават единици и последният елемент; произведението се умножава по тях: %1 · %2 = %3.";
+inline constexpr const char* kWorkingFinalProductOverflow
+    = "По диагонала остават единици и последният елемент; произведението %1 · %2 излиза извън обхвата на "
+      "единичната точност.";
 inline constexpr const char* kWorkingAnnounced = "%1 = %2: това е стойността, която програмата съобщи.";
 inline constexpr const char* kWorkingExact = "Точната стойност от числата, както са въведени: %1 = %2.";
 inline constexpr const char* kWorkingError
@@ -256,7 +259,10 @@ inline constexpr const char* kVerdictZeroOnlyExactly
       "са шум "
       "от закръглянията, а не решение.";
 inline constexpr const char* kWorkingTooLong
-    = "Точните стойности не са изчислени: числото за %1 има твърде много цифри.";
+    = "Точните стойности не са изчислени: числото „%2“ за %1 има твърде много цифри.";
+inline constexpr const char* kWorkingBelowSingles
+    = "Точните стойности не са изчислени: числото „%2“ за %1 е по абсолютна стойност под най-малкото "
+      "число с единична точност (1,4E-45) и програмата го пази като %3.";
 inline constexpr const char* kWorkingAnd = " и ";
 
 // Names a screen reader announces for controls that show no text of their own.

@@ -2,6 +2,7 @@
 
 #include "window/working_document.h"
 
+#include "window/solve_messages.h"
 #include "window/texts.h"
 
 #include <QStringBuilder>
@@ -9,6 +10,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <limits>
 
 namespace cramer {
 namespace {
@@ -53,7 +56,11 @@ public:
             verdict(outdatedNote(solution_));
         system();
         for (std::size_t i = 0; i < record_.determinants.size(); ++i)
-            determinant(record_.determinants[i], haveExact_ ? &exact_.determinants[i] : nullptr);
+            determinant(record_.determinants[i],
+                haveExact_ && i < exact_.determinants.size() ? &exact_.determinants[i] : nullptr);
+        if (const std::optional<OverflowError>& overflow = record_.outcome.overflow)
+            verdict(overflowMessage(*overflow, single(std::numeric_limits<float>::max()))
+                        .section(QLatin1Char('\n'), 0, 0));
         if (record_.outcome.status == SolveStatus::Solved) {
             unknowns();
             if (haveExact_)
@@ -80,7 +87,13 @@ private:
         document_.push_back(std::move(entry));
     }
 
-    QString single(float value) const { return solution_.number(value); }
+    // A value beyond the range as IEEE writes it, not in the program's own English.
+    QString single(float value) const
+    {
+        if (std::isinf(value))
+            return value < 0 ? QStringLiteral("−∞") : QStringLiteral("∞");
+        return solution_.number(value);
+    }
     QString exactDecimal(const Rational& value) const
     {
         return QString::fromStdString(value.decimal(point_.toStdString()));
@@ -112,11 +125,7 @@ private:
                              .ptr;
         return localised(QString::fromLatin1(buffer.data(), end - buffer.data()));
     }
-    QString place(int row, int column) const
-    {
-        return column <= record_.n ? qtText(texts::kCoefficientPlace).arg(row).arg(column)
-                                   : qtText(texts::kFreeTermPlace).arg(row);
-    }
+    QString place(int row, int column) const { return cellPlace(row, column, record_.n); }
     const Rational& typed(int row, int column) const { return exact_.typedValue(record_.n, row, column); }
     QString typedText(int row, int column) const
     {
@@ -141,7 +150,12 @@ private:
             paragraph(line % QStringLiteral(" = ") % equation.last());
         }
         if (!haveExact_) {
-            paragraph(qtText(texts::kWorkingTooLong).arg(place(exact_.tooLong->row, exact_.tooLong->column)));
+            const auto [row, column, belowSingles] = *exact_.tooLong;
+            paragraph(belowSingles
+                    ? qtText(texts::kWorkingBelowSingles)
+                          .arg(
+                              place(row, column), typedText(row, column), single(record_.system[row][column]))
+                    : qtText(texts::kWorkingTooLong).arg(place(row, column), typedText(row, column)));
             return;
         }
         bool allExact = true;
@@ -170,6 +184,8 @@ private:
         if (exact && (n == 2 || n == 3))
             closedForm(entry.index, name);
         elimination(entry.trace);
+        if (entry.trace.status != DetStatus::Ok)
+            return; // the value left the range: nothing was announced
         paragraph(qtText(texts::kWorkingAnnounced).arg(name, single(entry.trace.value)));
         if (exact) {
             paragraph(qtText(texts::kWorkingExact).arg(name, exactValue(exact->exact)));
@@ -238,10 +254,12 @@ private:
         }
         const int n = record_.n;
         if (trace.diagonalProducts.size() == static_cast<std::size_t>(n) && !trace.steps.empty()) {
-            paragraph(qtText(texts::kWorkingFinalProduct)
-                          .arg(single(trace.diagonalProducts[static_cast<std::size_t>(n - 2)]),
-                              wrapped(single(trace.steps.back().cleared.at(n, n))),
-                              single(trace.diagonalProducts.back())));
+            const QString product = single(trace.diagonalProducts[static_cast<std::size_t>(n - 2)]);
+            const QString last = wrapped(single(trace.steps.back().cleared.at(n, n)));
+            const float value = trace.diagonalProducts.back();
+            paragraph(std::isfinite(value)
+                    ? qtText(texts::kWorkingFinalProduct).arg(product, last, single(value))
+                    : qtText(texts::kWorkingFinalProductOverflow).arg(product, last));
         }
     }
 
@@ -292,8 +310,12 @@ private:
         if (!haveExact_)
             return;
         heading(texts::kWorkingVerdictHeading);
-        if (exact_.disagreement == Disagreement::ZeroOnlyInSingle) {
-            verdict(qtText(texts::kVerdictZeroOnlyInSingle).arg(exactValue(exact_.determinant)));
+        // Where the method gave no x_i, the exact ones.
+        const bool noResults = record_.outcome.status != SolveStatus::Solved;
+        if (noResults && !exact_.determinant.isZero()) {
+            verdict(exact_.disagreement == Disagreement::ZeroOnlyInSingle
+                    ? qtText(texts::kVerdictZeroOnlyInSingle).arg(exactValue(exact_.determinant))
+                    : qtText(texts::kVerdictOneSolution));
             for (std::size_t i = 0; i < exact_.solution.size(); ++i)
                 paragraph(QStringLiteral("x%1 = ").arg(i + 1) % exactValue(exact_.solution[i]));
             return;
