@@ -28,7 +28,7 @@ int ExerciseMaker::uniform(int lowest, int highest)
 TypedSystem ExerciseMaker::next(int n, SolutionKind kind)
 {
     constexpr std::array<int, 3> kDenominators { 2, 4, 5 };
-    for (;;) {
+    for (int attempt = 0;; ++attempt) {
         std::vector<Rational> x;
         bool allWhole = true;
         for (int j = 0; j < n; ++j) {
@@ -41,29 +41,47 @@ TypedSystem ExerciseMaker::next(int n, SolutionKind kind)
         if (kind == SolutionKind::SimpleFractions && allWhole)
             continue;
 
-        std::vector<Rational> coefficients;
+        std::vector<Rational> augmented; // n rows of n + 1
         TypedSystem system { n, {} };
         for (int row = 0; row < n; ++row) {
             Rational right;
             for (int column = 0; column < n; ++column) {
                 const int a = uniform(-9, 9);
-                coefficients.emplace_back(a);
+                augmented.emplace_back(a);
                 right += Rational(a) * x[static_cast<std::size_t>(column)];
                 system.texts.push_back(std::to_string(a));
             }
+            augmented.push_back(right);
             system.texts.push_back(right.decimal(".")); // terminates: the denominator divides 20
         }
-        if (determinant(coefficients, n).isZero())
+        // d with the right-hand sides in column `substituted` (0: none).
+        auto exactDeterminant = [&](int substituted) {
+            std::vector<Rational> matrix;
+            for (int row = 0; row < n; ++row)
+                for (int column = 1; column <= n; ++column)
+                    matrix.push_back(augmented[static_cast<std::size_t>(
+                        row * (n + 1) + (column == substituted ? n : column - 1))]);
+            return determinant(matrix, n);
+        };
+        if (exactDeterminant(0).isZero())
             continue;
 
-        // The program's own solve must show exactly these x_i.
+        // The program's own solve must show exactly these x_i, and for small
+        // systems compute them exactly in single precision too.
         const SolveRecord record = solveQuietly(n, system.texts, kPlainNumbers);
         if (record.outcome.status != SolveStatus::Solved)
             continue;
         bool exact = true;
-        for (int j = 0; j < n && exact; ++j)
-            exact = record.shownSolutions[static_cast<std::size_t>(j)]
-                == x[static_cast<std::size_t>(j)].nearestSingle();
+        for (int j = 0; j < n && exact; ++j) {
+            const float chosen = x[static_cast<std::size_t>(j)].nearestSingle();
+            exact = record.shownSolutions[static_cast<std::size_t>(j)] == chosen
+                && (n > kExactSinglesUpTo || record.quotients[static_cast<std::size_t>(j)] == chosen);
+        }
+        // Every determinant exact as well, while the search is young.
+        if (exact && n <= kExactSinglesUpTo && attempt < kAttemptsForExactDeterminants) {
+            for (const DeterminantRecord& entry : record.determinants)
+                exact = exact && Rational::fromSingle(entry.trace.value) == exactDeterminant(entry.index);
+        }
         if (exact)
             return system;
     }

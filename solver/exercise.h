@@ -3,7 +3,11 @@
 #pragma once
 
 // New exercises: systems with small integer coefficients and a nice
-// solution that the program's own single-precision method finds exactly.
+// solution. The program's result rows show exactly that solution; for up to
+// kExactSinglesUpTo equations its single-precision x_i are exactly the
+// chosen values too, and, where the search finds such a system within its
+// budget of attempts, so are d and every d_i. Larger systems keep a trace of
+// single precision in the last digits of their x_i.
 
 #include "solver/system_file.h"
 
@@ -17,13 +21,15 @@ enum class SolutionKind {
     SimpleFractions, // x_i = k/2, k/4 or k/5 within -9 … 9, not all whole
 };
 
+inline constexpr int kExactSinglesUpTo = 4;
+inline constexpr int kAttemptsForExactDeterminants = 200;
+
 class ExerciseMaker {
 public:
     explicit ExerciseMaker(std::uint64_t seed);
 
-    // Coefficients in -9 … 9; exactly regular, and solved by the program's
-    // elimination to the very x_i its result rows then show. The texts use
-    // "." as the decimal point.
+    // Coefficients in -9 … 9, exactly regular. The texts use "." as the
+    // decimal point.
     TypedSystem next(int n, SolutionKind kind);
 
 private:

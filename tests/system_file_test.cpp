@@ -200,7 +200,7 @@ TEST_F(SystemFileOnDisk, AWriteThatFailsHalfwayLeavesTheOldFile)
     EXPECT_EQ(writeFileAtomically(file("no/such/folder.csv"), "1").problem, FileProblem::CannotWrite);
 }
 
-TEST(Exercise, IsRegularWithANiceSolutionTheProgramFinds)
+TEST(Exercise, IsRegularWithANiceSolutionTheProgramShowsAndSmallOnesComputeExactly)
 {
     for (const SolutionKind kind : { SolutionKind::Integers, SolutionKind::SimpleFractions }) {
         for (std::uint64_t seed = 1; seed <= 12; ++seed) {
@@ -220,6 +220,9 @@ TEST(Exercise, IsRegularWithANiceSolutionTheProgramFinds)
                     allWhole = allWhole && x.isInteger();
                     EXPECT_TRUE((x * Rational(20)).isInteger()) << x.fraction();
                     EXPECT_EQ(record.shownSolutions[static_cast<std::size_t>(j)], x.nearestSingle());
+                    if (n <= kExactSinglesUpTo) {
+                        EXPECT_EQ(record.quotients[static_cast<std::size_t>(j)], x.nearestSingle());
+                    }
                 }
                 EXPECT_EQ(allWhole, kind == SolutionKind::Integers);
                 for (int i = 0; i < n * (n + 1); ++i) {
