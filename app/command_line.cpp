@@ -106,16 +106,17 @@ void describeCommandLine(QCommandLineParser& parser)
         "Solves a system of 2 to 9 linear equations by Cramer's rule and shows every determinant "
         "on the way.\nQt's standard options, such as -style and -platform, work too; see cramer(1).\n\n"
         "Without a window: --solve FILE writes the worked solution, --new-exercise N a new system.\n"
-        "Exit status: 0 solved (or written), 1 bad input or options, 2 singular (the method found d = 0;\n"
-        "the verdict, exact classification included, goes to standard error), 3 a value beyond single\n"
-        "precision, 4 the output cannot be written."));
+        "FILE is CSV or text as spreadsheets write it, or an .ods or .xlsx workbook (its first sheet).\n"
+        "Exit status: 0 solved (or written), 1 bad input or options, 2 singular (the method found d = 0,\n"
+        "or d is exactly 0; the verdict goes to standard error, the CSV is empty), 3 a number beyond\n"
+        "single precision, typed or computed (no CSV), 4 the output cannot be written."));
     // Not Qt's help option: its --help-all would list Qt's options only
     // where a window system has been opened.
     parser.addOption(QCommandLineOption({ QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help") },
         QStringLiteral("Displays help on commandline options.")));
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(QStringLiteral("solve"),
-        QStringLiteral("Solves the system in <file> (CSV; - for standard input) without a window."),
+        QStringLiteral("Solves the system in <file> (CSV, ODS or XLSX; - for standard input) without a window."),
         QStringLiteral("file")));
     parser.addOption(QCommandLineOption(QStringLiteral("format"),
         QStringLiteral("What --solve writes: text (the default), html, latex, pdf, or csv (x1 ... xn)."),
@@ -123,7 +124,8 @@ void describeCommandLine(QCommandLineParser& parser)
     parser.addOption(QCommandLineOption(QStringLiteral("output"),
         QStringLiteral("Writes to <file> instead of standard output."), QStringLiteral("file")));
     parser.addOption(QCommandLineOption(QStringLiteral("locale"),
-        QStringLiteral("Numbers as <name> writes them (bg_BG, en_US, ...); the default is the C locale."),
+        QStringLiteral("Numbers as <name> writes them (bg_BG, en_US, C, ...); the default is the environment's "
+                       "(LC_ALL, LC_NUMERIC, LANG)."),
         QStringLiteral("name")));
     parser.addOption(QCommandLineOption(QStringLiteral("new-exercise"),
         QStringLiteral("Writes a new exercise of <n> equations (2 ... 9) as CSV."), QStringLiteral("n")));

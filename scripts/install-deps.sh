@@ -11,7 +11,7 @@ set -euo pipefail
 
 run=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-translations-l10n libgmp-dev libmpfr-dev
+  qt6-base-dev qt6-translations-l10n libgmp-dev libmpfr-dev libzip-dev
   fonts-liberation2 fonts-dejavu-core
 )
 package=(
