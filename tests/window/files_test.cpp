@@ -118,9 +118,26 @@ INSTANTIATE_TEST_SUITE_P(Files, BadFileInWindow,
             "NotANumber", "1;2;3\n4;1,2,3;6\n", "Във файла „%1“, ред 2, поле 2: „1,2,3“ не е число." },
         BadFileCase {
             "BeyondSingle", "1,2,3\n4,5,-1E40\n", "Във файла „%1“, ред 2, поле 3: „-1E40“ е твърде голямо" },
+        BadFileCase { "EncryptedOrOldExcel",
+            QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") + QByteArray(504, '\0'),
+            "Файлът „%1“ е защитен с парола или е в стария двоичен формат на Excel (.xls)" },
         BadFileCase { "OverOneMegabyte", QByteArray(1024 * 1024 + 1, '1'),
             "Файлът „%1“ е по-голям от 1 MB: това не е файл със система уравнения." }),
     [](const testing::TestParamInfo<BadFileCase>& info) { return std::string(info.param.name); });
+
+TEST_F(FilesInWindow, CalcsWorkbooksAndExportsOpenAsOneSystem)
+{
+    const std::vector<std::string> system { "0.1", "2.5", "-3.75", "1", "2", "0.001", "4", "-1.2", "5", "6",
+        "0.333333333333333", "2.001" };
+    for (const char* name :
+        { "calc.ods", "calc.xlsx", "calc-bg.csv", "calc-bg-semicolon.csv", "calc-en.csv" }) {
+        TestWindow window;
+        ASSERT_TRUE(window.main->files().open(QStringLiteral(SPREADSHEETS_FOLDER "/") + QLatin1String(name)))
+            << name;
+        EXPECT_EQ(window.form->typedSystem().texts, system) << name;
+        EXPECT_TRUE(window.boxes.shown.empty()) << name;
+    }
+}
 
 TEST_F(FilesInWindow, ADroppedFileOpensEvenOnACell)
 {
