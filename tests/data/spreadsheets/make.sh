@@ -7,6 +7,7 @@
 #   calc-en.csv            Calc's default CSV under en_US
 #   calc-bg-semicolon.csv  the ";" export under bg_BG (field options 59,34,76,1)
 #   calc.ods, calc.xlsx    saved as OpenDocument and Office Open XML
+#   system9.ods, .xlsx     a 9 x 9 system (system9.csv) saved as both, for the benchmarks
 # The sheet: a header row, a blank row, decimals, a long decimal and a
 # formula with its stored value.
 set -euo pipefail
@@ -24,6 +25,11 @@ calc bg_BG.UTF-8 bg ods "$work/ods"
 calc bg_BG.UTF-8 bg xlsx "$work/xlsx"
 LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 soffice -env:UserInstallation="file://$work/en" --headless \
   --convert-to csv --outdir "$work/en" "$work/en.fods" >/dev/null
+LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 soffice -env:UserInstallation="file://$work/en" --headless \
+  --infilter=CSV:44,34,76,1 --convert-to ods --outdir "$work/nine" system9.csv >/dev/null
+LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 soffice -env:UserInstallation="file://$work/en" --headless \
+  --infilter=CSV:44,34,76,1 --convert-to xlsx --outdir "$work/nine" system9.csv >/dev/null
+cp "$work/nine/system9.ods" "$work/nine/system9.xlsx" .
 cp "$work/bg/system.csv" calc-bg.csv
 cp "$work/en/en.csv" calc-en.csv
 cp "$work/semicolon/system.csv" calc-bg-semicolon.csv
