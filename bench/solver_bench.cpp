@@ -146,14 +146,19 @@ void ExactWorking9Extreme(benchmark::State& state)
 }
 BENCHMARK(ExactWorking9Extreme)->Unit(benchmark::kMicrosecond);
 
-// A new 9 × 9 exercise: drawn, checked exactly and solved by the program.
-void NewExercise9(benchmark::State& state)
+// A new exercise: drawn, checked exactly and solved by the program; for
+// four equations searched until its x_i, d and d_i are exact in single
+// precision too, the slowest size.
+void NewExercise(benchmark::State& state, int n, SolutionKind kind)
 {
     ExerciseMaker maker(9);
     for (auto _ : state)
-        benchmark::DoNotOptimize(maker.next(kSize, SolutionKind::Integers).texts.size());
+        benchmark::DoNotOptimize(maker.next(n, kind).texts.size());
 }
-BENCHMARK(NewExercise9)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(NewExercise, Nine, kSize, SolutionKind::Integers)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(NewExercise, FourIntegers, 4, SolutionKind::Integers)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(NewExercise, FourFractions, 4, SolutionKind::SimpleFractions)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -41,30 +41,32 @@ TypedSystem ExerciseMaker::next(int n, SolutionKind kind)
         if (kind == SolutionKind::SimpleFractions && allWhole)
             continue;
 
-        std::vector<Rational> augmented; // n rows of n + 1
+        std::vector<Rational> coefficients; // n rows of n
+        std::vector<Rational> right; // the right-hand sides
         TypedSystem system { n, {} };
         for (int row = 0; row < n; ++row) {
-            Rational right;
+            Rational sum;
             for (int column = 0; column < n; ++column) {
                 const int a = uniform(-9, 9);
-                augmented.emplace_back(a);
-                right += Rational(a) * x[static_cast<std::size_t>(column)];
+                coefficients.emplace_back(a);
+                sum += Rational(a) * x[static_cast<std::size_t>(column)];
                 system.texts.push_back(std::to_string(a));
             }
-            augmented.push_back(right);
-            system.texts.push_back(right.decimal(".")); // terminates: the denominator divides 20
+            system.texts.push_back(sum.decimal(".")); // terminates: the denominator divides 20
+            right.push_back(std::move(sum));
         }
+        if (determinant(coefficients, n).isZero())
+            continue;
         // d with the right-hand sides in column `substituted` (0: none).
         auto exactDeterminant = [&](int substituted) {
-            std::vector<Rational> matrix;
-            for (int row = 0; row < n; ++row)
-                for (int column = 1; column <= n; ++column)
-                    matrix.push_back(augmented[static_cast<std::size_t>(
-                        row * (n + 1) + (column == substituted ? n : column - 1))]);
+            std::vector<Rational> matrix = coefficients;
+            if (substituted > 0) {
+                for (int row = 0; row < n; ++row)
+                    matrix[static_cast<std::size_t>(row * n + substituted - 1)]
+                        = right[static_cast<std::size_t>(row)];
+            }
             return determinant(matrix, n);
         };
-        if (exactDeterminant(0).isZero())
-            continue;
 
         // The program's own solve must show exactly these x_i, and for small
         // systems compute them exactly in single precision too.
