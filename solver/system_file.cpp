@@ -6,6 +6,7 @@
 #include "solver/text_block.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -329,12 +330,14 @@ FileContent readWholeFile(const std::filesystem::path& path, int largestMb)
     if (!file)
         return refused(errno == EACCES ? contentError(FileProblem::NoPermission)
                                        : systemError(FileProblem::CannotRead, errno));
-    // Read at most one byte more than allowed: the file may have grown.
-    std::string content(static_cast<std::size_t>(largest) + 1, '\0');
-    file.read(content.data(), static_cast<std::streamsize>(content.size()));
+    // The size it had, and at most one byte more than allowed: the file may have grown.
+    std::string content;
+    content.reserve(static_cast<std::size_t>(size));
+    std::array<char, 64 * 1024> chunk;
+    while (content.size() <= largest && file.read(chunk.data(), chunk.size()).gcount() > 0)
+        content.append(chunk.data(), static_cast<std::size_t>(file.gcount()));
     if (file.bad())
         return refused(systemError(FileProblem::CannotRead, errno));
-    content.resize(static_cast<std::size_t>(file.gcount()));
     if (content.size() > largest)
         return refused(contentError(FileProblem::TooLarge, 0, 0, largestMb));
     return { std::move(content), {} };
