@@ -270,6 +270,12 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
     return { std::move(system), {} };
 }
 
+std::string gridText(const FileCell& cell, const NumberLocale& locale)
+{
+    const CellReading read = readCell(cell, locale, true);
+    return read.values.size() == 1 ? read.values[0].gridText : std::string(trimmed(cell.text));
+}
+
 namespace {
 
 std::vector<FileRow> fileRows(const TextBlock& block)

@@ -110,6 +110,11 @@ struct FileRow {
 // the locale's rules rather than with "." alone.
 ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& locale, bool typedByLocale);
 
+// The text the grid takes for a pasted `cell` under `locale`: a number only
+// a decimal comma or "." reads, in the locale's form; anything else as it
+// stands.
+std::string gridText(const FileCell& cell, const NumberLocale& locale);
+
 // The texts come out in the form the grid takes under `locale`: a number
 // written with "." gets the locale's decimal separator.
 ReadSystem readSystemText(std::string_view content, const NumberLocale& locale);

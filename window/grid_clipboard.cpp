@@ -8,11 +8,11 @@
 #include "solver/text_block.h"
 #include "window/layout_tables.h"
 #include "window/texts.h"
+#include "window/user_locale.h"
 
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -80,8 +80,15 @@ void Form1::pasteIntoGrid(int row, int column)
 {
     if (commandRunning_)
         return;
-    const TextBlock block = splitTextBlock(
-        QGuiApplication::clipboard()->text().toStdString(), QLocale().decimalPoint() == QStringLiteral(","));
+    const NumberLocale locale = userNumberLocale();
+    TextBlock block
+        = splitTextBlock(QGuiApplication::clipboard()->text().toStdString(), locale.decimal == ",");
+    // A spreadsheet's decimal commas, where the locale has none, in its form.
+    for (TextRow& cells : block.rows) {
+        for (std::size_t i = 0; i < cells.cells.size(); ++i)
+            cells.cells[i] = gridText(
+                { cells.cells[i], cells.sealed[i] ? FileCell::Kind::Sealed : FileCell::Kind::Typed }, locale);
+    }
     // A text longer than a cell holds would be cut without a word: refuse it.
     const int longest = cell(row, column)->maxLength();
     for (int i = 0; i < block.height(); ++i) {

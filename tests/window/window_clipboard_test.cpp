@@ -69,6 +69,13 @@ TEST_F(GridClipboard, OtherBlocksFillFromTheCellAndChangeNothingElse)
     EXPECT_TRUE(window.boxes.shown.empty());
 }
 
+TEST_F(GridClipboard, DecimalCommasOfASpreadsheetTakeTheLocalesForm)
+{
+    TestWindow window;
+    pasteInto(window.form->cell(1, 1), QStringLiteral("0,5\t0,25\t1\n\"0,25\",\"0,5\",x\n"));
+    EXPECT_EQ(window.texts(2, 3), (std::vector<QString> { "0.5", "0.25", "1", "0.25", "0.5", "x" }));
+}
+
 struct RefusedCase {
     const char* name;
     int row;
