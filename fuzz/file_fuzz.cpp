@@ -5,6 +5,7 @@
 // saved and read again, gives the same numbers exactly, and saving that
 // gives the same file again.
 
+#include "file_checks.h"
 #include "solver/exact.h"
 #include "solver/system_file.h"
 
@@ -14,22 +15,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
 using namespace cramer;
-
-void require(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "%s\n", what);
-        std::abort();
-    }
-}
-
-const std::array<NumberLocale, 3> kLocales { NumberLocale { ".", "," }, NumberLocale { ",", "\u00A0" },
-    NumberLocale { ",", "." } };
-
-} // namespace
+using namespace cramer::fuzzing;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -37,14 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const NumberLocale& locale = kLocales[data[0] % kLocales.size()];
     const std::string_view content(reinterpret_cast<const char*>(data + 1), size - 1);
-    const ReadSystem read = readSystemText(content, locale);
-    require(read.system.has_value() != static_cast<bool>(read.error), "neither a system nor an error");
-    if (!read.system)
+    const TypedSystem* read = checkedSystem(readSystemText(content, locale));
+    if (!read)
         return 0;
-    const TypedSystem& system = *read.system;
-    require(system.n >= 2 && system.n <= 9
-            && system.texts.size() == static_cast<std::size_t>(system.n * (system.n + 1)),
-        "a system of the wrong shape");
+    const TypedSystem& system = *read;
 
     const std::string saved = systemAsCsv(system, locale);
     const ReadSystem again = readSystemText(saved, locale);

@@ -6,6 +6,7 @@
 // system of the right shape or an error, never a crash or a hang, and a
 // system it accepts reads back from the program's own CSV.
 
+#include "file_checks.h"
 #include "sheets/spreadsheet_file.h"
 
 #include <zip.h>
@@ -19,17 +20,7 @@
 namespace {
 
 using namespace cramer;
-
-void require(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "%s\n", what);
-        std::abort();
-    }
-}
-
-const std::array<NumberLocale, 3> kLocales { NumberLocale { ".", "," }, NumberLocale { ",", "\u00A0" },
-    NumberLocale { ",", "." } };
+using namespace cramer::fuzzing;
 
 // An archive of one part holding `content` beside `others`, stored unpacked.
 std::string archive(const char* name, std::string_view content,
@@ -90,14 +81,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 { "xl/sharedStrings.xml", kStrings } });
         break;
     }
-    const ReadSystem read = readSystemBytes(bytes, locale);
-    require(read.system.has_value() != static_cast<bool>(read.error), "neither a system nor an error");
-    if (!read.system)
+    const TypedSystem* read = checkedSystem(readSystemBytes(bytes, locale));
+    if (!read)
         return 0;
-    const TypedSystem& system = *read.system;
-    require(system.n >= 2 && system.n <= 9
-            && system.texts.size() == static_cast<std::size_t>(system.n * (system.n + 1)),
-        "a system of the wrong shape");
+    const TypedSystem& system = *read;
     for (const std::string& text : system.texts)
         require(parseSingle(text, locale).ok(), "the grid would not read a number it was given");
     const ReadSystem again = readSystemText(systemAsCsv(system, locale), locale);
