@@ -151,8 +151,8 @@ inline constexpr const char* kFileEmptyCell = "Във файла „%1“, %2: �
 inline constexpr const char* kFileOutOfRange
     = "Във файла „%1“, %2: „%3“ е твърде голямо (програмата работи с числа до %4 по абсолютна стойност).";
 inline constexpr const char* kFileAmbiguous
-    = "Във файла „%1“, %2: „%3“ може да се прочете и със запетая между хилядите, и с десетична запетая. "
-      "Запишете го без знак между хилядите.";
+    = "Във файла „%1“, %2: „%3“ може да се прочете по два начина: със знак между хилядите или с "
+      "десетичен знак. Запишете го без знак между хилядите.";
 inline constexpr const char* kFileDamagedArchive
     = "Файлът „%1“ не може да бъде прочетен: таблицата в него е повредена или непълна.";
 inline constexpr const char* kFileNoSheet

@@ -76,6 +76,12 @@ TEST_F(FilesInWindow, SaveThenOpenGivesTheSameSystem)
     EXPECT_EQ(other.form->label(121)->text(), window.form->label(121)->text());
 }
 
+QByteArray spreadsheet(const char* name)
+{
+    QFile file(QStringLiteral(SPREADSHEETS_FOLDER "/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 struct BadFileCase {
     const char* name;
     QByteArray content;
@@ -118,6 +124,10 @@ INSTANTIATE_TEST_SUITE_P(Files, BadFileInWindow,
             "NotANumber", "1;2;3\n4;1,2,3;6\n", "Във файла „%1“, ред 2, поле 2: „1,2,3“ не е число." },
         BadFileCase {
             "BeyondSingle", "1,2,3\n4,5,-1E40\n", "Във файла „%1“, ред 2, поле 3: „-1E40“ е твърде голямо" },
+        BadFileCase { "GroupingOrDecimalComma", "1,234;2;3\n4;5;6\n",
+            "Във файла „%1“, ред 1, поле 1: „1,234“ може да се прочете по два начина" },
+        BadFileCase { "WordInAWorkbook", spreadsheet("text-among-numbers.xlsx"),
+            "Във файла „%1“, лист „Задача“, клетка B2: „пет“ не е число." },
         BadFileCase { "EncryptedOrOldExcel",
             QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") + QByteArray(504, '\0'),
             "Файлът „%1“ е защитен с парола или е в стария двоичен формат на Excel (.xls)" },

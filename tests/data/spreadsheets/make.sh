@@ -8,6 +8,7 @@
 #   calc-bg-semicolon.csv  the ";" export under bg_BG (field options 59,34,76,1)
 #   calc.ods, calc.xlsx    saved as OpenDocument and Office Open XML
 #   system9.ods, .xlsx     a 9 x 9 system (system9.csv) saved as both, for the benchmarks
+#   text-among-numbers.xlsx  text-among-numbers.fods saved as Office Open XML: a word in B2
 # The sheet: a header row, a blank row, decimals, a long decimal and a
 # formula with its stored value.
 set -euo pipefail
@@ -30,6 +31,9 @@ LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 soffice -env:UserInstallation="file://$work/
 LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 soffice -env:UserInstallation="file://$work/en" --headless \
   --infilter=CSV:44,34,76,1 --convert-to xlsx --outdir "$work/nine" system9.csv >/dev/null
 cp "$work/nine/system9.ods" "$work/nine/system9.xlsx" .
+LC_ALL=bg_BG.UTF-8 LANG=bg_BG.UTF-8 soffice -env:UserInstallation="file://$work/bg" --headless \
+  --convert-to xlsx --outdir "$work/bad" text-among-numbers.fods >/dev/null
+cp "$work/bad/text-among-numbers.xlsx" .
 cp "$work/bg/system.csv" calc-bg.csv
 cp "$work/en/en.csv" calc-en.csv
 cp "$work/semicolon/system.csv" calc-bg-semicolon.csv
