@@ -26,7 +26,7 @@ inline void require(bool condition, const char* what)
 inline const std::array<NumberLocale, 3> kLocales { NumberLocale { ".", "," }, NumberLocale { ",", "\u00A0" },
     NumberLocale { ",", "." } };
 
-// The system read, or nullptr after an error.
+// The system `read` holds, or nullptr after an error.
 inline const TypedSystem* checkedSystem(const ReadSystem& read)
 {
     require(read.system.has_value() != static_cast<bool>(read.error), "neither a system nor an error");

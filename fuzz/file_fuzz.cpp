@@ -24,10 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const NumberLocale& locale = kLocales[data[0] % kLocales.size()];
     const std::string_view content(reinterpret_cast<const char*>(data + 1), size - 1);
-    const TypedSystem* read = checkedSystem(readSystemText(content, locale));
-    if (!read)
+    const ReadSystem read = readSystemText(content, locale);
+    const TypedSystem* accepted = checkedSystem(read);
+    if (!accepted)
         return 0;
-    const TypedSystem& system = *read;
+    const TypedSystem& system = *accepted;
 
     const std::string saved = systemAsCsv(system, locale);
     const ReadSystem again = readSystemText(saved, locale);

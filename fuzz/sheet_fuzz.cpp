@@ -81,10 +81,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 { "xl/sharedStrings.xml", kStrings } });
         break;
     }
-    const TypedSystem* read = checkedSystem(readSystemBytes(bytes, locale));
-    if (!read)
+    const ReadSystem read = readSystemBytes(bytes, locale);
+    const TypedSystem* accepted = checkedSystem(read);
+    if (!accepted)
         return 0;
-    const TypedSystem& system = *read;
+    const TypedSystem& system = *accepted;
     for (const std::string& text : system.texts)
         require(parseSingle(text, locale).ok(), "the grid would not read a number it was given");
     const ReadSystem again = readSystemText(systemAsCsv(system, locale), locale);
