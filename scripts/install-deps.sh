@@ -5,7 +5,7 @@
 #   run      build the program and open the window (the default)
 #   test     build and run every test, the fuzzers and the package checks
 #   package  build the Debian package and check it
-#   tools    screenshots and start-up timing
+#   tools    screenshots and start-up measurements
 # Without root and without sudo it prints the command to run as root.
 set -euo pipefail
 
@@ -25,7 +25,7 @@ case "${1:-run}" in
       libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
       clang libclang-rt-14-dev)
     ;;
-  tools) packages=("${run[@]}" xvfb xauth x11-apps xdotool imagemagick hyperfine qt6ct) ;;
+  tools) packages=("${run[@]}" xvfb xauth x11-apps xdotool imagemagick hyperfine qt6ct valgrind time dbus) ;;
   *) echo "usage: $0 [run|test|package|tools]" >&2; exit 2 ;;
 esac
 

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What the user sees, pixel for pixel: the main window with a solved 3 × 3
+// system at 100 %, 150 % and 50 %, against references rendered by an earlier
+// version of the program, so that no change made for speed changes a pixel.
+// CRAMER_WRITE_REFERENCES=1 writes the references anew; a mismatch leaves
+// the rendering beside the test's binary to look at.
+
+#include "window_test_support.h"
+
+#include <QDir>
+#include <QImage>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+namespace cramer {
+namespace {
+
+using testing_support::TestWindow;
+
+class Rendering : public testing_support::EnglishLocaleTest, public testing::WithParamInterface<int> { };
+
+TEST_P(Rendering, IsPixelForPixelTheReference)
+{
+    const int percent = GetParam();
+    TestWindow window;
+    window.layOut(3);
+    window.type({ { "2", "-1.5", "0", "4" }, { "1", "3", "-2", "0.25" }, { "0", "1", "1", "-7" } });
+    window.solve();
+    window.main->zoomByHand(percent / 100.0);
+    window.main->show();
+    const QImage rendered = window.main->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    window.main->zoomByHand(1.0);
+    QSettings().remove(QStringLiteral("view/zoom"));
+
+    const QString name = QStringLiteral("window-%1.png").arg(percent);
+    const QString reference = QStringLiteral(REFERENCE_FOLDER "/") + name;
+    if (qEnvironmentVariableIntValue("CRAMER_WRITE_REFERENCES") == 1) {
+        ASSERT_TRUE(rendered.save(reference));
+    }
+    const QImage expected = QImage(reference).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(expected.isNull()) << "no reference " << reference.toStdString();
+    const bool same = rendered == expected;
+    if (!same)
+        rendered.save(QDir::current().filePath(name));
+    EXPECT_TRUE(same) << "the window at " << percent << " % differs from " << reference.toStdString()
+                      << "; this rendering is in " << QDir::current().filePath(name).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, Rendering, testing::Values(100, 150, 50),
+    [](const testing::TestParamInfo<int>& info) { return "At" + std::to_string(info.param); });
+
+} // namespace
+} // namespace cramer
