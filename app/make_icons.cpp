@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Renders the program's icon into OUTPUT/hicolor/NxN/apps/ID.png for the
-// usual sizes, at build time, from the same drawing as the window's icon.
+// usual sizes, at build time, from the same drawing as the window's icon,
+// and the sides the window system takes into OUTPUT/window/N.argb: the
+// pixels as the window reads them, premultiplied ARGB32, row by row.
 // Usage: make_icons OUTPUT ID
 
 #include "window/picture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 
@@ -20,15 +23,28 @@ int main(int argc, char* argv[])
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
     const QString id = QString::fromLocal8Bit(argv[2]);
-    for (int side : { 16, 22, 24, 32, 48, 64, 128, 256, 512 }) {
-        const QString folder = QStringLiteral("%1/hicolor/%2x%2/apps").arg(output).arg(side);
+    auto painted = [](int side) {
         QImage icon(side, side, QImage::Format_ARGB32_Premultiplied);
         icon.fill(Qt::transparent);
         QPainter painter(&icon);
         cramer::paintApplicationIcon(painter, side);
-        painter.end();
-        if (!QDir().mkpath(folder) || !icon.save(QStringLiteral("%1/%2.png").arg(folder, id))) {
+        return icon;
+    };
+    for (int side : { 16, 22, 24, 32, 48, 64, 128, 256, 512 }) {
+        const QString folder = QStringLiteral("%1/hicolor/%2x%2/apps").arg(output).arg(side);
+        if (!QDir().mkpath(folder) || !painted(side).save(QStringLiteral("%1/%2.png").arg(folder, id))) {
             std::fprintf(stderr, "cannot write the %dx%d icon into %s\n", side, side, qPrintable(folder));
+            return 1;
+        }
+    }
+    const QString window = output + QStringLiteral("/window");
+    for (int side : cramer::kRenderedIconSides) {
+        const QImage icon = painted(side);
+        QFile raw(QStringLiteral("%1/%2.argb").arg(window).arg(side));
+        if (!QDir().mkpath(window) || !raw.open(QIODevice::WriteOnly)
+            || raw.write(reinterpret_cast<const char*>(icon.constBits()), icon.sizeInBytes())
+                != icon.sizeInBytes()) {
+            std::fprintf(stderr, "cannot write the %dx%d icon into %s\n", side, side, qPrintable(window));
             return 1;
         }
     }

@@ -5,6 +5,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QResource>
 
 namespace cramer {
 
@@ -84,9 +85,32 @@ void paintApplicationIcon(QPainter& painter, int side)
 
 namespace {
 
-// Paints the icon at whatever size is asked for, when it is asked for.
+// Paints the icon at whatever size is asked for, when it is asked for. The
+// sizes a window system takes are painted at build time by this same code
+// (kRenderedIconSides); where the program carries their pixels, they are
+// read rather than painted again at every start.
 class ApplicationIconEngine : public QIconEngine {
 public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        const int side = size.width();
+        if (mode == QIcon::Normal && size.height() == side) {
+            const QResource rendered(QStringLiteral(":/icons/%1.argb").arg(side));
+            if (rendered.isValid() && rendered.compressionAlgorithm() == QResource::NoCompression
+                && rendered.size() == qint64 { side } * side * 4) {
+                return QPixmap::fromImage(
+                    QImage(rendered.data(), side, side, side * 4, QImage::Format_ARGB32_Premultiplied));
+            }
+        }
+        return QIconEngine::pixmap(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int side : kRenderedIconSides)
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
     {
         const int side = std::min(rect.width(), rect.height());

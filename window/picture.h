@@ -9,6 +9,8 @@
 #include <QIcon>
 #include <QLabel>
 
+#include <array>
+
 class QPainter;
 
 namespace cramer {
@@ -21,7 +23,10 @@ void paintKeyboardSmiley(QPainter& painter);
 
 // The icon: the picture on a white rounded tile filling `side` × `side`.
 void paintApplicationIcon(QPainter& painter, int side);
+// Any size, sharp; the sides a window system takes first, from the pixels
+// in ":/icons/N.argb" where the program carries them.
 QIcon applicationIcon();
+inline constexpr std::array<int, 4> kRenderedIconSides { 16, 32, 64, 128 };
 
 // The picture stretched over the whole control, as a stretched bitmap would
 // be, but drawn at the screen's own resolution.

@@ -8,8 +8,12 @@
 
 #include "window_test_support.h"
 
+#include "window/picture.h"
+
 #include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -46,6 +50,24 @@ TEST_P(Rendering, IsPixelForPixelTheReference)
         rendered.save(QDir::current().filePath(name));
     EXPECT_TRUE(same) << "the window at " << percent << " % differs from " << reference.toStdString()
                       << "; this rendering is in " << QDir::current().filePath(name).toStdString();
+}
+
+// The icon the window system is given is read, not painted, at start; it
+// must be what painting gives.
+TEST(WindowIcon, AsReadIsAsPainted)
+{
+    for (const int side : kRenderedIconSides) {
+        ASSERT_TRUE(QFile::exists(QStringLiteral(":/icons/%1.argb").arg(side))) << side;
+        QImage painted(side, side, QImage::Format_ARGB32_Premultiplied);
+        painted.fill(Qt::transparent);
+        QPainter painter(&painted);
+        paintApplicationIcon(painter, side);
+        painter.end();
+        EXPECT_EQ(
+            applicationIcon().pixmap(side).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+            painted)
+            << side;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Zooms, Rendering, testing::Values(100, 150, 50),
