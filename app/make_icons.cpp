@@ -3,7 +3,8 @@
 // Renders the program's icon into OUTPUT/hicolor/NxN/apps/ID.png for the
 // usual sizes, at build time, from the same drawing as the window's icon,
 // and the sides the window system takes into OUTPUT/window/N.argb: the
-// pixels as the window reads them, premultiplied ARGB32, row by row.
+// pixels as the window reads them, premultiplied ARGB32, row by row; and
+// the form's picture at the design's zoom into OUTPUT/window/picture.argb.
 // Usage: make_icons OUTPUT ID
 
 #include "window/picture.h"
@@ -47,6 +48,19 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "cannot write the %dx%d icon into %s\n", side, side, qPrintable(window));
             return 1;
         }
+    }
+    // The picture of the form at the design's zoom, as the form paints it.
+    const QSize size = cramer::designPictureSize();
+    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&picture);
+    cramer::paintPicture(painter, size);
+    painter.end();
+    QFile raw(output + QStringLiteral("/window/picture.argb"));
+    if (!raw.open(QIODevice::WriteOnly)
+        || raw.write(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes())
+            != picture.sizeInBytes()) {
+        std::fprintf(stderr, "cannot write the picture into %s\n", qPrintable(window));
+        return 1;
     }
     return 0;
 }

@@ -2,6 +2,8 @@
 
 #include "window/picture.h"
 
+#include "window/layout_tables.h"
+
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
@@ -126,12 +128,30 @@ public:
 
 QIcon applicationIcon() { return QIcon(new ApplicationIconEngine); }
 
+void paintPicture(QPainter& painter, QSize size)
+{
+    painter.fillRect(QRect(QPoint(), size), Qt::white);
+    painter.scale(qreal(size.width()) / kSmileySide, qreal(size.height()) / kSmileySide);
+    paintKeyboardSmiley(painter);
+}
+
+QSize designPictureSize() { return tables::toPixels(tables::kPictureRect).size(); }
+
 void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.scale(qreal(width()) / kSmileySide, qreal(height()) / kSmileySide);
-    paintKeyboardSmiley(painter);
+    const QSize side = size();
+    if (devicePixelRatioF() == 1.0 && side == designPictureSize()) {
+        const QResource rendered(QStringLiteral(":/picture/design.argb"));
+        if (rendered.isValid() && rendered.compressionAlgorithm() == QResource::NoCompression
+            && rendered.size() == qint64 { side.width() } * side.height() * 4) {
+            painter.drawImage(0, 0,
+                QImage(rendered.data(), side.width(), side.height(), side.width() * 4,
+                    QImage::Format_ARGB32_Premultiplied));
+            return;
+        }
+    }
+    paintPicture(painter, size());
 }
 
 } // namespace cramer

@@ -28,8 +28,16 @@ void paintApplicationIcon(QPainter& painter, int side);
 QIcon applicationIcon();
 inline constexpr std::array<int, 4> kRenderedIconSides { 16, 32, 64, 128 };
 
+// The picture stretched over `size` on its white ground.
+void paintPicture(QPainter& painter, QSize size);
+
+// The size of the picture at the design's zoom: its pixels are painted at
+// build time (":/picture/design.argb", premultiplied ARGB32) for every start.
+QSize designPictureSize();
+
 // The picture stretched over the whole control, as a stretched bitmap would
-// be, but drawn at the screen's own resolution.
+// be, but drawn at the screen's own resolution; at the design's size, read
+// from the pixels painted at build time where the program carries them.
 class PictureBox : public QLabel {
     Q_OBJECT
 public:

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QResource>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -52,10 +53,21 @@ TEST_P(Rendering, IsPixelForPixelTheReference)
                       << "; this rendering is in " << QDir::current().filePath(name).toStdString();
 }
 
-// The icon the window system is given is read, not painted, at start; it
-// must be what painting gives.
-TEST(WindowIcon, AsReadIsAsPainted)
+// The icon the window system is given and the form's picture at 100 % are
+// read, not painted, at start; they must be what painting gives.
+TEST(BuildTimePixels, AreWhatPaintingGives)
 {
+    const QSize size = designPictureSize();
+    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+    QPainter onPicture(&picture);
+    paintPicture(onPicture, size);
+    onPicture.end();
+    const QResource stored(QStringLiteral(":/picture/design.argb"));
+    ASSERT_TRUE(stored.isValid());
+    EXPECT_EQ(QImage(stored.data(), size.width(), size.height(), size.width() * 4,
+                  QImage::Format_ARGB32_Premultiplied),
+        picture);
+
     for (const int side : kRenderedIconSides) {
         ASSERT_TRUE(QFile::exists(QStringLiteral(":/icons/%1.argb").arg(side))) << side;
         QImage painted(side, side, QImage::Format_ARGB32_Premultiplied);
