@@ -127,6 +127,10 @@ QFont makeFont(FontKind kind, const Scale& scale)
     font.setPixelSize(scale.scaled(nominalPixelSize(kind)));
     font.setBold(true);
     font.setItalic(kind == FontKind::Attribution);
+    // Every text of the form is Cyrillic, Latin, digits and signs, all in
+    // the faces above: no other font is searched for a missing glyph, which
+    // spares loading each font's fallback list.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
