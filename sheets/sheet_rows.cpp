@@ -24,6 +24,9 @@ FileError archiveError(ZipArchive::Problem problem)
     case ZipArchive::Problem::OutOfProportion:
         error.problem = FileProblem::ArchiveOutOfProportion;
         break;
+    case ZipArchive::Problem::Unavailable:
+        error.problem = FileProblem::CannotRead;
+        break;
     }
     return error;
 }

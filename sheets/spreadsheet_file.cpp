@@ -18,8 +18,11 @@ ReadSystem refused(FileError error) { return { std::nullopt, std::move(error) };
 ReadSystem readWorkbook(std::string_view bytes, const NumberLocale& locale)
 {
     const ZipArchive archive(bytes);
-    if (archive.problem() != ZipArchive::Problem::None)
-        return refused(archiveError(archive.problem()));
+    if (archive.problem() != ZipArchive::Problem::None) {
+        FileError error = archiveError(archive.problem());
+        error.text = archive.failure();
+        return refused(std::move(error));
+    }
     SheetRows sheet;
     if (archive.contains("content.xml"))
         sheet = readOdsSheet(archive);

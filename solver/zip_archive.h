@@ -6,7 +6,8 @@
 // A member is unpacked only after its declared size has been weighed: one
 // larger than a caller allows, or out of all proportion to its packed size
 // (a ZIP bomb), is refused before a byte of it is unpacked, and no more than
-// the declared size is ever unpacked.
+// the declared size is ever unpacked. libzip itself is loaded with the first
+// archive.
 
 #include <cstddef>
 #include <memory>
@@ -19,7 +20,14 @@ namespace cramer {
 
 class ZipArchive {
 public:
-    enum class Problem { None, Damaged, Missing, Encrypted, OutOfProportion };
+    enum class Problem {
+        None,
+        Damaged,
+        Missing,
+        Encrypted,
+        OutOfProportion,
+        Unavailable, // libzip could not be loaded: `failure()` says why
+    };
 
     // The archive's directory; `problem()` says whether it could be read.
     explicit ZipArchive(std::string_view bytes);
@@ -28,6 +36,7 @@ public:
     ZipArchive& operator=(const ZipArchive&) = delete;
 
     Problem problem() const { return problem_; }
+    const std::string& failure() const { return failure_; }
     bool contains(const std::string& name) const;
 
     struct Member {
@@ -42,6 +51,7 @@ private:
     std::string bytes_;
     zip* archive_ = nullptr;
     Problem problem_ = Problem::None;
+    std::string failure_;
 };
 
 // Packed data unpacks to at most this many times its size, beyond the first
