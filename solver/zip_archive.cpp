@@ -12,20 +12,17 @@ namespace {
 
 // libzip is loaded when the first archive is opened, not at every start:
 // with the cryptography it links it would cost each start memory and time,
-// and most starts open no spreadsheet.
+// and most starts open no spreadsheet. These are the functions used, each
+// resolved under its own name.
+#define CRAMER_LIBZIP_FUNCTIONS(use)                                                                         \
+    use(zip_error_init) use(zip_error_fini) use(zip_source_buffer_create) use(zip_source_free)               \
+        use(zip_open_from_source) use(zip_discard) use(zip_name_locate) use(zip_stat_init) use(zip_stat)     \
+            use(zip_fopen) use(zip_fread) use(zip_fclose)
+
 struct Libzip {
-    decltype(&zip_error_init) error_init = nullptr;
-    decltype(&zip_error_fini) error_fini = nullptr;
-    decltype(&zip_source_buffer_create) source_buffer_create = nullptr;
-    decltype(&zip_source_free) source_free = nullptr;
-    decltype(&zip_open_from_source) open_from_source = nullptr;
-    decltype(&zip_discard) discard = nullptr;
-    decltype(&zip_name_locate) name_locate = nullptr;
-    decltype(&zip_stat_init) stat_init = nullptr;
-    decltype(&zip_stat) stat = nullptr;
-    decltype(&zip_fopen) fopen = nullptr;
-    decltype(&zip_fread) fread = nullptr;
-    decltype(&zip_fclose) fclose = nullptr;
+#define CRAMER_DECLARE(name) decltype(&::name) name = nullptr;
+    CRAMER_LIBZIP_FUNCTIONS(CRAMER_DECLARE)
+#undef CRAMER_DECLARE
     std::string failure; // why it could not be loaded
 
     bool loaded() const { return failure.empty(); }
@@ -45,22 +42,15 @@ const Libzip& libzip()
             if (function == nullptr && zip.failure.empty())
                 zip.failure = std::string(CRAMER_LIBZIP_SONAME ": no ") + name;
         };
-        resolve(zip.error_init, "zip_error_init");
-        resolve(zip.error_fini, "zip_error_fini");
-        resolve(zip.source_buffer_create, "zip_source_buffer_create");
-        resolve(zip.source_free, "zip_source_free");
-        resolve(zip.open_from_source, "zip_open_from_source");
-        resolve(zip.discard, "zip_discard");
-        resolve(zip.name_locate, "zip_name_locate");
-        resolve(zip.stat_init, "zip_stat_init");
-        resolve(zip.stat, "zip_stat");
-        resolve(zip.fopen, "zip_fopen");
-        resolve(zip.fread, "zip_fread");
-        resolve(zip.fclose, "zip_fclose");
+#define CRAMER_RESOLVE(name) resolve(zip.name, #name);
+        CRAMER_LIBZIP_FUNCTIONS(CRAMER_RESOLVE)
+#undef CRAMER_RESOLVE
         return zip;
     }();
     return library;
 }
+
+#undef CRAMER_LIBZIP_FUNCTIONS
 
 } // namespace
 
@@ -74,14 +64,14 @@ ZipArchive::ZipArchive(std::string_view bytes)
         return;
     }
     zip_error_t error;
-    zip.error_init(&error);
-    zip_source_t* source = zip.source_buffer_create(bytes_.data(), bytes_.size(), 0, &error);
+    zip.zip_error_init(&error);
+    zip_source_t* source = zip.zip_source_buffer_create(bytes_.data(), bytes_.size(), 0, &error);
     if (source != nullptr) {
-        archive_ = zip.open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+        archive_ = zip.zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
         if (archive_ == nullptr)
-            zip.source_free(source);
+            zip.zip_source_free(source);
     }
-    zip.error_fini(&error);
+    zip.zip_error_fini(&error);
     if (archive_ == nullptr)
         problem_ = Problem::Damaged;
 }
@@ -89,12 +79,12 @@ ZipArchive::ZipArchive(std::string_view bytes)
 ZipArchive::~ZipArchive()
 {
     if (archive_ != nullptr)
-        libzip().discard(archive_);
+        libzip().zip_discard(archive_);
 }
 
 bool ZipArchive::contains(const std::string& name) const
 {
-    return archive_ != nullptr && libzip().name_locate(archive_, name.c_str(), 0) >= 0;
+    return archive_ != nullptr && libzip().zip_name_locate(archive_, name.c_str(), 0) >= 0;
 }
 
 ZipArchive::Member ZipArchive::read(const std::string& name, std::size_t largest) const
@@ -103,8 +93,8 @@ ZipArchive::Member ZipArchive::read(const std::string& name, std::size_t largest
         return { {}, problem_ };
     const Libzip& zip = libzip();
     zip_stat_t stat;
-    zip.stat_init(&stat);
-    if (zip.stat(archive_, name.c_str(), 0, &stat) != 0)
+    zip.zip_stat_init(&stat);
+    if (zip.zip_stat(archive_, name.c_str(), 0, &stat) != 0)
         return { {}, Problem::Missing };
     constexpr zip_uint64_t kNeeded = ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_ENCRYPTION_METHOD;
     if ((stat.valid & kNeeded) != kNeeded)
@@ -115,7 +105,7 @@ ZipArchive::Member ZipArchive::read(const std::string& name, std::size_t largest
     if (stat.size > largest || (stat.size > kMegabyte && stat.size / kLargestUnpackRatio > stat.comp_size))
         return { {}, Problem::OutOfProportion };
 
-    zip_file_t* file = zip.fopen(archive_, name.c_str(), 0);
+    zip_file_t* file = zip.zip_fopen(archive_, name.c_str(), 0);
     if (file == nullptr)
         return { {}, Problem::Damaged };
     // One byte more than declared tells a member that lies about its size.
@@ -123,10 +113,10 @@ ZipArchive::Member ZipArchive::read(const std::string& name, std::size_t largest
     std::size_t filled = 0;
     zip_int64_t count = 0;
     while (filled < content.size()
-        && (count = zip.fread(file, content.data() + filled, content.size() - filled)) > 0)
+        && (count = zip.zip_fread(file, content.data() + filled, content.size() - filled)) > 0)
         filled += static_cast<std::size_t>(count);
     const bool failed = count < 0; // a damaged stream or a wrong checksum
-    zip.fclose(file);
+    zip.zip_fclose(file);
     if (failed || filled != stat.size)
         return { {}, Problem::Damaged };
     content.resize(filled);
