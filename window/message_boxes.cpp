@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 #include <algorithm>
@@ -23,6 +24,11 @@ QFont zoomedDesktopFont(double zoom)
 
 void ModalMessageBoxes::inform(QWidget* parent, const QString& title, const QString& text)
 {
+    // Where the keyboard was: it goes back there when the box closes,
+    // whichever window the window manager would activate next (another of
+    // the program's windows, such as the working beside the form).
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    const QPointer<QWidget> window = parent ? parent->window() : QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
     QPushButton* ok = box.addButton(QMessageBox::Ok);
     ok->setIcon(QIcon()); // a plain "OK", like the rest of the window
@@ -33,6 +39,10 @@ void ModalMessageBoxes::inform(QWidget* parent, const QString& title, const QStr
     if (zoom() != 1.0)
         box.setFont(zoomedDesktopFont(zoom()));
     box.exec();
+    if (window && window->isVisible())
+        window->activateWindow();
+    if (focused && focused->window() == window)
+        focused->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 } // namespace cramer

@@ -4,6 +4,8 @@
 
 #include "window_test_support.h"
 
+#include "window/working_window.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QLocale>
@@ -15,6 +17,9 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 namespace cramer {
 namespace {
@@ -353,6 +358,54 @@ TEST_F(SolveInWindow, RealModalBoxHasTheTextAndClosesWithEnter)
         seen, QStringList({ kAnnouncement + "|det=9", kAnnouncement + "|det=3", kAnnouncement + "|det=6" }));
     EXPECT_EQ(gridUnderFirstBox, "33");
     EXPECT_EQ(form.label(121)->text(), "0.333");
+}
+
+// Answers every real box with Enter until `boxes` have been answered.
+void answerBoxesWithEnter(int boxes)
+{
+    auto answered = std::make_shared<int>(0);
+    auto answer = std::make_shared<std::function<void()>>();
+    *answer = [answered, answer, boxes] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            QTest::keyClick(box, Qt::Key_Return);
+            ++*answered;
+        }
+        if (*answered < boxes)
+            QTimer::singleShot(10, *answer);
+    };
+    QTimer::singleShot(10, *answer);
+}
+
+TEST_F(SolveInWindow, TheKeyboardIsBackInTheFormAfterTheBoxesWithTheWorkingOpen)
+{
+    ModalMessageBoxes boxes;
+    MainWindow window(boxes);
+    Form1& form = *window.form();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const std::vector<std::pair<int, QString>> system { { 1, "3" }, { 2, "0" }, { 3, "1" } };
+    for (int row = 1; row <= 2; ++row)
+        for (const auto& [column, text] : system)
+            form.cell(row, column)->setText(row == 2 && column == 2 ? "2" : text);
+    answerBoxesWithEnter(3);
+    form.Command3_Click();
+    window.showWorking();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.workingWindow()));
+
+    // Back in the form, a cell is clicked and the system solved again.
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    form.cell(2, 3)->setFocus(Qt::MouseFocusReason);
+    form.cell(2, 3)->setText("5");
+    answerBoxesWithEnter(3);
+    form.Command3_Click();
+    QApplication::processEvents();
+
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+    EXPECT_EQ(QApplication::focusWidget(), form.cell(2, 3));
+    EXPECT_TRUE(window.workingWindow()->isVisible()) << "the working stays open beside the form";
+    EXPECT_FALSE(window.workingWindow()->isActiveWindow());
 }
 
 } // namespace
