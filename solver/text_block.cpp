@@ -42,6 +42,16 @@ bool mayStartCell(const std::vector<Piece>& pieces, const std::string& plain)
     return last == ',' || last == ';' || last == '\t' || last == ' ' || trimmed(plain).empty();
 }
 
+// Where the cell quoted at `open` ends ("" inside it is a quote), or npos.
+std::size_t closingQuote(std::string_view text, std::size_t open)
+{
+    for (std::size_t at = open + 1; (at = text.find('"', at)) != std::string_view::npos; at += 2) {
+        if (at + 1 == text.size() || text[at + 1] != '"')
+            return at;
+    }
+    return std::string_view::npos;
+}
+
 std::vector<Record> records(std::string_view text)
 {
     std::vector<Record> found;
@@ -57,7 +67,9 @@ std::vector<Record> records(std::string_view text)
         };
         const bool comment = trimmed(text.substr(at, text.find('\n', at) - at)).starts_with('#');
         while (at < text.size() && text[at] != '\n') {
-            if (text[at] == '"' && !comment && mayStartCell(record.pieces, plain)) {
+            // A quote that never closes is only a character.
+            if (text[at] == '"' && !comment && mayStartCell(record.pieces, plain)
+                && closingQuote(text, at) != std::string_view::npos) {
                 // Blanks before the quote belong to no cell.
                 if (trimmed(plain).empty() && record.pieces.empty())
                     plain.clear();

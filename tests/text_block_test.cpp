@@ -45,6 +45,8 @@ INSTANTIATE_TEST_SUITE_P(Separators, SplitsBlock,
             "QuotedCellsSplitAtCommasUnderBulgarian", "\"0,1\", \"2,5\",1", ',', { { "0,1", "2,5", "1" } } },
         SplitCase { "QuotesDoubledAndLineBreaksInside", "\"a\"\"b\",2\n\"x\ny\",3", '.',
             { { "a\"b", "2" }, { "x\ny", "3" } } },
+        SplitCase {
+            "AQuoteThatNeverClosesIsACharacter", "\"1,2\n3,4", '.', { { "\"1", "2" }, { "3", "4" } } },
         SplitCase { "CommentLineNeverQuoted", "# \"open\n1 2", '.', { { "#", "\"open" }, { "1", "2" } } },
         SplitCase { "BlanksKeptWhereCommasSeparate", "Система 1,,\n", '.', { { "Система 1", "", "" } } }),
     [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
