@@ -229,41 +229,6 @@ float Rational::nearestSingle() const
 
 double Rational::toDouble() const { return mpq_get_d(CQ(*this)); }
 
-Rational Rational::singleUlp() const
-{
-    // e = floor(log2 |value|), from the bit lengths and one comparison.
-    long exponent = std::numeric_limits<float>::min_exponent - 1; // -126, the subnormals' ulp
-    if (sign() != 0) {
-        mpz_t numerator;
-        mpz_init(numerator);
-        mpz_abs(numerator, mpq_numref(CQ(*this)));
-        mpz_srcptr denominator = mpq_denref(CQ(*this));
-        long e = static_cast<long>(mpz_sizeinbase(numerator, 2))
-            - static_cast<long>(mpz_sizeinbase(denominator, 2));
-        // 2^e ≤ |value| ⇔ numerator ≥ denominator · 2^e.
-        mpz_t scaled;
-        mpz_init(scaled);
-        if (e >= 0) {
-            mpz_mul_2exp(scaled, denominator, static_cast<mp_bitcnt_t>(e));
-            if (mpz_cmp(numerator, scaled) < 0)
-                --e;
-        } else {
-            mpz_mul_2exp(scaled, numerator, static_cast<mp_bitcnt_t>(-e));
-            if (mpz_cmp(scaled, denominator) < 0)
-                --e;
-        }
-        mpz_clears(numerator, scaled, nullptr);
-        exponent = std::max(exponent, e);
-    }
-    const long ulpExponent = exponent - (std::numeric_limits<float>::digits - 1);
-    Rational ulp(1);
-    if (ulpExponent >= 0)
-        mpz_mul_2exp(mpq_numref(Q(ulp)), mpq_numref(CQ(ulp)), static_cast<mp_bitcnt_t>(ulpExponent));
-    else
-        mpz_mul_2exp(mpq_denref(Q(ulp)), mpq_denref(CQ(ulp)), static_cast<mp_bitcnt_t>(-ulpExponent));
-    return ulp;
-}
-
 Rational determinant(const std::vector<Rational>& matrix, int n)
 {
     const auto size = static_cast<std::size_t>(n);

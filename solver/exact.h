@@ -58,9 +58,6 @@ public:
     // beyond the range an infinity.
     float nearestSingle() const;
     double toDouble() const;
-    // The unit in the last place of single precision at this value: 2^(e - 23)
-    // for 2^e ≤ |value| < 2^(e + 1), never below the smallest subnormal.
-    Rational singleUlp() const;
 
 private:
     friend Rational determinant(const std::vector<Rational>& matrix, int n);

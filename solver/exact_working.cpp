@@ -2,6 +2,7 @@
 
 #include "solver/exact_working.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -88,8 +89,14 @@ ValueError ValueError::of(float single, const Rational& exact)
     error.absolute = difference.abs();
     if (!exact.isZero())
         error.relative = (error.absolute / exact.abs()).toDouble();
-    error.ulps = (difference / exact.singleUlp()).toDouble();
-    error.correctlyRounded = exact.nearestSingle() == single;
+    // Singles in order as integers: the sign-magnitude bit pattern made signed.
+    auto ordered = [](float value) {
+        const auto bits = std::bit_cast<std::uint32_t>(value);
+        const auto magnitude = static_cast<std::int64_t>(bits & 0x7FFFFFFFu);
+        return (bits & 0x80000000u) != 0 ? -magnitude : magnitude;
+    };
+    error.steps = std::llabs(ordered(single) - ordered(exact.nearestSingle()));
+    error.correctlyRounded = error.steps == 0;
     return error;
 }
 

@@ -10,6 +10,7 @@
 #include "solver/cramer_sequence.h"
 #include "solver/exact.h"
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -21,7 +22,9 @@ struct ValueError {
     Rational exact;
     Rational absolute; // |single - exact|
     std::optional<double> relative; // none when the exact value is 0
-    double ulps = 0.0; // (single - exact) in units in the last place at the exact value
+    // How many representable singles lie between single and the single
+    // nearest to exact, counting one of them: 0 exactly when correctly rounded.
+    std::int64_t steps = 0;
     bool correctlyRounded = false; // single is the single nearest to exact
 
     static ValueError of(float single, const Rational& exact);

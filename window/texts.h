@@ -210,16 +210,16 @@ inline constexpr const char* kWorkingSarrus
 inline constexpr const char* kWorkingElimination
     = "Така я пресмята програмата: по метода на Гаус с числа с единична точност, като всяко действие се "
       "закръгля поотделно.";
-inline constexpr const char* kWorkingExchange = "Стълб %1: елементът в ред %1 е 0, затова редове %1 и %2 се "
+inline constexpr const char* kWorkingExchange = "Колона %1: елементът в ред %1 е 0, затова редове %1 и %2 се "
                                                 "разменят и знакът на произведението се сменя.";
 inline constexpr const char* kWorkingNoPivot
-    = "Под него в стълб %1 няма ненулев елемент: детерминантата е 0.";
-inline constexpr const char* kWorkingPivot = "Стълб %1: водещият елемент е %2. Ред %1 се дели на него; "
+    = "Под него в колона %1 няма ненулев елемент: детерминантата е 0.";
+inline constexpr const char* kWorkingPivot = "Колона %1: водещият елемент е %2. Ред %1 се дели на него; "
                                              "произведението на знака и водещите елементи става %3.";
 inline constexpr const char* kWorkingFactors
     = "От всеки следващ ред се изважда ред %1, умножен по множител: %2.";
 inline constexpr const char* kWorkingFactor = "ред %1: %2";
-inline constexpr const char* kWorkingAfterColumn = "След стълб %1:";
+inline constexpr const char* kWorkingAfterColumn = "След колона %1:";
 inline constexpr const char* kWorkingFinalProduct
     = "По диагонала остават единици и последният елемент; произведението се умножава по тях: %1 · %2 = %3.";
 inline constexpr const char* kWorkingFinalProductOverflow
@@ -228,10 +228,14 @@ inline constexpr const char* kWorkingFinalProductOverflow
 inline constexpr const char* kWorkingAnnounced = "%1 = %2: това е стойността, която програмата съобщи.";
 inline constexpr const char* kWorkingExact = "Точната стойност от числата, както са въведени: %1 = %2.";
 inline constexpr const char* kWorkingError
-    = "Единична точност %1, точно %2: абсолютна грешка %3, относителна грешка %4, разлика %5 ULP; %6";
-inline constexpr const char* kWorkingNoRelativeError = "няма (точната стойност е 0)";
+    = "Единична точност %1, точно %2: абсолютна грешка %3, относителна грешка %4; %5";
+inline constexpr const char* kWorkingErrorOfZero = "Единична точност %1, точно 0: абсолютна грешка %2.";
 inline constexpr const char* kWorkingCorrectlyRounded = "това е най-близкото число с единична точност.";
-inline constexpr const char* kWorkingNotCorrectlyRounded = "най-близкото число с единична точност е %1.";
+// %2 is how many singles apart, "1 стъпка" or "3 стъпки".
+inline constexpr const char* kWorkingNotCorrectlyRounded
+    = "най-близкото число с единична точност е %1, на %2 оттук.";
+inline constexpr const char* kOneStep = "1 стъпка";
+inline constexpr const char* kSteps = "%1 стъпки";
 inline constexpr const char* kWorkingUnknownsHeading = "Неизвестните";
 inline constexpr const char* kWorkingSolution = "x%1 = d%1/d = %2";
 inline constexpr const char* kWorkingSolutionSingle
@@ -240,6 +244,8 @@ inline constexpr const char* kWorkingCheckHeading = "Проверка чрез �
 inline constexpr const char* kWorkingCheckIntro
     = "Лявата страна минус дясната с пресметнатите x (преди закръглянето до 3 знака):";
 inline constexpr const char* kWorkingResidual = "уравнение %1: %2 в единична точност, точно %3";
+inline constexpr const char* kWorkingResidualOutOfRange
+    = "уравнение %1: в единична точност излиза извън обхвата на единичната точност, точно %2";
 inline constexpr const char* kWorkingVerdictHeading = "Извод";
 inline constexpr const char* kVerdictOneSolution = "Системата има единствено решение.";
 inline constexpr const char* kVerdictRanks = "Точно d = 0. Рангът на матрицата на системата е %1, рангът на "

@@ -104,9 +104,11 @@ private:
         const QString fraction = QString::fromStdString(value.fraction());
         return value.isInteger() ? fraction : fraction % QStringLiteral(" = ") % exactDecimal(value);
     }
-    // The shortest text that reads back as this very single.
+    // The shortest text that reads back as this very single; "0", never "-0".
     QString shortest(float value) const
     {
+        if (value == 0.0f)
+            return QStringLiteral("0");
         std::array<char, 48> buffer {};
         const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
         return localised(QString::fromLatin1(buffer.data(), end - buffer.data()));
@@ -263,17 +265,24 @@ private:
         }
     }
 
+    // Absolute, relative, and how many singles from the nearest one; of an
+    // exact 0, the absolute error alone.
     void errorLine(const ValueError& error)
     {
-        const QString relative
-            = error.relative ? withDigits(*error.relative, 3) : qtText(texts::kWorkingNoRelativeError);
+        const QString absolute = withDigits(error.absolute.toDouble(), 3);
+        if (!error.relative) {
+            paragraph(qtText(texts::kWorkingErrorOfZero).arg(shortest(error.single), absolute));
+            return;
+        }
         const QString rounding = error.correctlyRounded
             ? qtText(texts::kWorkingCorrectlyRounded)
-            : qtText(texts::kWorkingNotCorrectlyRounded).arg(shortest(error.exact.nearestSingle()));
-        paragraph(
-            qtText(texts::kWorkingError)
-                .arg(shortest(error.single), exactDecimal(error.exact),
-                    withDigits(error.absolute.toDouble(), 3), relative, withDigits(error.ulps, 3), rounding));
+            : qtText(texts::kWorkingNotCorrectlyRounded)
+                  .arg(shortest(error.exact.nearestSingle()),
+                      texts::counted(static_cast<int>(std::min<std::int64_t>(error.steps, INT32_MAX)),
+                          texts::kOneStep, texts::kSteps));
+        paragraph(qtText(texts::kWorkingError)
+                      .arg(shortest(error.single), exactDecimal(error.exact), absolute,
+                          withDigits(*error.relative, 3), rounding));
     }
 
     void unknowns()
@@ -299,9 +308,11 @@ private:
         paragraph(qtText(texts::kWorkingCheckIntro));
         for (std::size_t i = 0; i < exact_.residuals.size(); ++i) {
             const Residual& residual = exact_.residuals[i];
-            paragraph(
-                qtText(texts::kWorkingResidual)
-                    .arg(QString::number(i + 1), single(residual.single), exactDecimal(residual.exact)));
+            const QString equation = QString::number(i + 1);
+            const QString exact = exactDecimal(residual.exact);
+            paragraph(std::isfinite(residual.single)
+                    ? qtText(texts::kWorkingResidual).arg(equation, single(residual.single), exact)
+                    : qtText(texts::kWorkingResidualOutOfRange).arg(equation, exact));
         }
     }
 
