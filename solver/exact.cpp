@@ -5,13 +5,17 @@
 #include <gmp.h>
 #include <mpfr.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
-#include <map>
 #include <vector>
 
 namespace cramer {
 namespace {
+
+// More zeros than this after the point, and a terminating decimal is
+// written by its significant digits and a power of ten.
+constexpr std::size_t kLongestZeroRun = 20;
 
 static_assert(sizeof(__mpq_struct) <= 32 && alignof(__mpq_struct) <= 8);
 
@@ -157,51 +161,57 @@ std::string Rational::decimal(std::string_view point, int longestPeriod) const
     mpz_abs(remainder, mpq_numref(CQ(*this)));
     mpz_tdiv_qr(integer, remainder, remainder, denominator);
 
+    const bool belowOne = mpz_sgn(integer) == 0;
     std::string text = sign() < 0 ? "-" : "";
     std::string integerDigits(mpz_sizeinbase(integer, 10) + 1, '\0');
     mpz_get_str(integerDigits.data(), 10, integer);
     text += integerDigits.c_str();
 
     if (mpz_sgn(remainder) != 0) {
-        // Long division; a remainder seen before starts the period. The
-        // period of 1/q is at most q - 1 digits, so the search is cut short.
-        std::map<std::string, std::size_t> seen;
-        std::string digits;
-        std::size_t periodStart = std::string::npos;
-        const std::size_t limit = static_cast<std::size_t>(longestPeriod) + 64;
-        bool cut = false;
-        while (mpz_sgn(remainder) != 0) {
-            std::string key(mpz_sizeinbase(remainder, 16) + 1, '\0');
-            mpz_get_str(key.data(), 16, remainder);
-            if (auto found = seen.find(key); found != seen.end()) {
-                periodStart = found->second;
-                break;
-            }
-            if (digits.size() >= limit) {
-                cut = true;
-                break;
-            }
-            seen.emplace(std::move(key), digits.size());
+        // With the denominator 2^a · 5^b · m, m prime to 10, the period starts
+        // after max(a, b) digits, and it is empty when m = 1.
+        mpz_t rest, five;
+        mpz_init_set(rest, denominator);
+        mpz_init_set_ui(five, 5);
+        const mp_bitcnt_t twos = mpz_scan1(rest, 0);
+        mpz_tdiv_q_2exp(rest, rest, twos);
+        const mp_bitcnt_t fives = mpz_remove(rest, rest, five);
+        const bool terminates = mpz_cmp_ui(rest, 1) == 0;
+        mpz_clears(rest, five, nullptr);
+
+        auto nextDigit = [&] {
             mpz_mul_ui(remainder, remainder, 10);
             mpz_tdiv_qr(integer, remainder, remainder, denominator);
-            digits.push_back(static_cast<char>('0' + mpz_get_ui(integer)));
-        }
-        text += point;
-        if (cut) {
-            // Where the period starts is not known yet: the digits so far.
-            text += digits.substr(0, static_cast<std::size_t>(longestPeriod));
-            text += "…";
-        } else if (periodStart == std::string::npos) {
-            text += digits;
+            return static_cast<char>('0' + mpz_get_ui(integer));
+        };
+        std::string digits;
+        for (mp_bitcnt_t i = 0; i < std::max(twos, fives); ++i)
+            digits.push_back(nextDigit());
+        const std::size_t zeros = digits.find_first_not_of('0');
+        if (terminates && belowOne && zeros > kLongestZeroRun) {
+            // 0,000…0ddd: its significant digits and the power of ten instead.
+            const std::string significant = digits.substr(zeros);
+            text.pop_back();
+            text += significant.substr(0, 1);
+            if (significant.size() > 1)
+                text += std::string(point) + significant.substr(1);
+            text += "E-" + std::to_string(zeros + 1);
         } else {
-            text += digits.substr(0, periodStart);
-            const std::string period = digits.substr(periodStart);
-            text += "(";
-            if (period.size() > static_cast<std::size_t>(longestPeriod))
-                text += period.substr(0, static_cast<std::size_t>(longestPeriod)) + "…";
-            else
-                text += period;
-            text += ")";
+            text += point;
+            text += digits;
+            if (!terminates) {
+                mpz_t start;
+                mpz_init_set(start, remainder);
+                std::string period;
+                do
+                    period.push_back(nextDigit());
+                while (mpz_cmp(remainder, start) != 0
+                    && period.size() <= static_cast<std::size_t>(longestPeriod));
+                mpz_clear(start);
+                const bool cut = period.size() > static_cast<std::size_t>(longestPeriod);
+                text += "(" + period.substr(0, static_cast<std::size_t>(longestPeriod)) + (cut ? "…" : "")
+                    + ")";
+            }
         }
     }
     mpz_clears(integer, remainder, nullptr);

@@ -51,8 +51,10 @@ public:
     // "p/q" in lowest terms with "-" for a negative value; an integer alone.
     std::string fraction() const;
     // The decimal expansion with `point` as the decimal separator: all of it
-    // when it terminates, the period in parentheses when it repeats
-    // ("0,(3)"); a period longer than `longestPeriod` digits is cut with "…".
+    // when it terminates (below 10^-21 as its significant digits and the
+    // power of ten, "1,25E-22", never a row of zeros), the period in
+    // parentheses when it repeats ("0,(3)"); a period longer than
+    // `longestPeriod` digits is cut with "…" inside the parentheses.
     std::string decimal(std::string_view point, int longestPeriod = 20) const;
     // The nearest single (ties to even, subnormals as IEEE rounds them);
     // beyond the range an infinity.

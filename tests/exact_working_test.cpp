@@ -53,8 +53,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, RationalText,
         DecimalCase { "1E-3/7", "1/7000", "0,000(142857)" },
         // A period of 22 digits is cut after 20.
         DecimalCase { "-12/23", "-12/23", "-0,(52173913043478260869…)" },
-        // 1/97 repeats only after 96 digits: cut before its period is known.
-        DecimalCase { "1/97", "1/97", "0,01030927835051546391…" }));
+        // 1/97 repeats only after 96 digits: its period cut after 20.
+        DecimalCase { "1/97", "1/97", "0,(01030927835051546391…)" },
+        // Terminating decimals in full, however long; far below 1 by their
+        // significant digits, never a row of zeros.
+        DecimalCase { "1/1180591620717411303424", "1/1180591620717411303424",
+            "8,470329472543003390683225006796419620513916015625E-22" },
+        DecimalCase { "-3.3E-21", "-33/10000000000000000000000", "-0,0000000000000000000033" }));
 
 struct RoundingCase {
     const char* name;
