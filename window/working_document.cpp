@@ -280,9 +280,14 @@ private:
                   .arg(shortest(error.exact.nearestSingle()),
                       texts::counted(static_cast<int>(std::min<std::int64_t>(error.steps, INT32_MAX)),
                           texts::kOneStep, texts::kSteps));
+        // "1,8, точно 1,8" would read as no error at all: the single then
+        // with the nine digits that tell it from its exact value.
+        const QString exact = exactDecimal(error.exact);
+        QString single = shortest(error.single);
+        if (single == exact && !error.absolute.isZero())
+            single = withDigits(static_cast<double>(error.single), 9);
         paragraph(qtText(texts::kWorkingError)
-                      .arg(shortest(error.single), exactDecimal(error.exact), absolute,
-                          withDigits(*error.relative, 3), rounding));
+                      .arg(single, exact, absolute, withDigits(*error.relative, 3), rounding));
     }
 
     void unknowns()
