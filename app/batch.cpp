@@ -113,11 +113,16 @@ int solve(const QCommandLineParser& parser, const QString& format)
 
     SolveRecord record = solveQuietly(read.system->n, read.system->texts, locale);
     const SolveOutcome outcome = record.outcome;
+    const QString largest = QString::fromStdString(formatSingle(std::numeric_limits<float>::max(), locale));
     if (outcome.status == SolveStatus::BadCell) {
-        complain(qtText(texts::kNotANumberCell)
-                     .arg(cellPlace(outcome.cell->row, outcome.cell->column, record.n),
-                         QString::fromStdString(outcome.cell->text)));
-        return outcome.cell->kind == ConversionError::OutOfRange ? Overflow : BadInput;
+        const QString place = cellPlace(outcome.cell->row, outcome.cell->column, record.n);
+        const QString text = QString::fromStdString(outcome.cell->text);
+        if (outcome.cell->kind == ConversionError::OutOfRange) {
+            complain(qtText(texts::kOutOfRangeCell).arg(place, text, largest));
+            return Overflow;
+        }
+        complain(qtText(texts::kNotANumberCell).arg(place, text));
+        return BadInput;
     }
 
     const WorkedSolution solution(std::move(record));
@@ -128,9 +133,7 @@ int solve(const QCommandLineParser& parser, const QString& format)
     int result = Solved;
     if (outcome.status == SolveStatus::Overflow) {
         // The advice on the message's second line is for the window.
-        complain(overflowMessage(*outcome.overflow,
-            QString::fromStdString(formatSingle(std::numeric_limits<float>::max(), locale)))
-                     .section(QLatin1Char('\n'), 0, 0));
+        complain(overflowMessage(*outcome.overflow, largest).section(QLatin1Char('\n'), 0, 0));
         result = Overflow;
     } else if (outcome.status == SolveStatus::Singular || exactlySingular) {
         std::fputs(qPrintable(verdictAsPlainText(document)), stderr);

@@ -18,9 +18,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
-
 namespace cramer {
 namespace {
 
@@ -360,21 +357,26 @@ TEST_F(SolveInWindow, RealModalBoxHasTheTextAndClosesWithEnter)
     EXPECT_EQ(form.label(121)->text(), "0.333");
 }
 
-// Answers every real box with Enter until `boxes` have been answered.
-void answerBoxesWithEnter(int boxes)
-{
-    auto answered = std::make_shared<int>(0);
-    auto answer = std::make_shared<std::function<void()>>();
-    *answer = [answered, answer, boxes] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            QTest::keyClick(box, Qt::Key_Return);
-            ++*answered;
-        }
-        if (*answered < boxes)
-            QTimer::singleShot(10, *answer);
-    };
-    QTimer::singleShot(10, *answer);
-}
+// Answers each real box with Enter, as it comes, until `count` have been answered.
+class EnterAnswers {
+public:
+    explicit EnterAnswers(int count)
+        : left_(count)
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                QTest::keyClick(box, Qt::Key_Return);
+                if (--left_ == 0)
+                    timer_.stop();
+            }
+        });
+        timer_.start(10);
+    }
+
+private:
+    QTimer timer_;
+    int left_;
+};
 
 TEST_F(SolveInWindow, TheKeyboardIsBackInTheFormAfterTheBoxesWithTheWorkingOpen)
 {
@@ -388,8 +390,10 @@ TEST_F(SolveInWindow, TheKeyboardIsBackInTheFormAfterTheBoxesWithTheWorkingOpen)
     for (int row = 1; row <= 2; ++row)
         for (const auto& [column, text] : system)
             form.cell(row, column)->setText(row == 2 && column == 2 ? "2" : text);
-    answerBoxesWithEnter(3);
-    form.Command3_Click();
+    {
+        const EnterAnswers answers(3);
+        form.Command3_Click();
+    }
     window.showWorking();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.workingWindow()));
 
@@ -398,8 +402,10 @@ TEST_F(SolveInWindow, TheKeyboardIsBackInTheFormAfterTheBoxesWithTheWorkingOpen)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     form.cell(2, 3)->setFocus(Qt::MouseFocusReason);
     form.cell(2, 3)->setText("5");
-    answerBoxesWithEnter(3);
-    form.Command3_Click();
+    {
+        const EnterAnswers answers(3);
+        form.Command3_Click();
+    }
     QApplication::processEvents();
 
     EXPECT_EQ(QApplication::activeWindow(), &window);
