@@ -3,14 +3,14 @@
 #include "batch.h"
 
 #include "command_line.h"
+#include "report/file_messages.h"
+#include "report/solve_messages.h"
+#include "report/texts.h"
+#include "report/working_document.h"
+#include "report/working_export.h"
 #include "sheets/spreadsheet_file.h"
 #include "solver/exercise.h"
 #include "solver/system_file.h"
-#include "window/solve_messages.h"
-#include "window/system_files.h"
-#include "window/texts.h"
-#include "window/working_document.h"
-#include "window/working_export.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>

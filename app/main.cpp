@@ -2,12 +2,12 @@
 
 #include "batch.h"
 #include "command_line.h"
+#include "report/texts.h"
 #include "window/exercises.h"
 #include "window/main_window.h"
 #include "window/picture.h"
 #include "window/qt_texts.h"
 #include "window/system_files.h"
-#include "window/texts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

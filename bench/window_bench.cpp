@@ -5,10 +5,10 @@
 // box answered at once, with and without its exact working, the worked
 // solution's window, opening a file, and one zoom step of the whole form.
 
+#include "report/working_document.h"
 #include "window/form1.h"
 #include "window/main_window.h"
 #include "window/system_files.h"
-#include "window/working_document.h"
 #include "window/working_window.h"
 
 #include <QApplication>

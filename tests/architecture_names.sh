@@ -7,7 +7,7 @@
 set -euo pipefail
 root="$1"
 page="$root/docs/ARCHITECTURE.md"
-code=("$root/solver" "$root/sheets" "$root/window" "$root/app" "$root/bench" "$root/fuzz" "$root/tests")
+code=("$root/solver" "$root/sheets" "$root/report" "$root/window" "$root/app" "$root/bench" "$root/fuzz" "$root/tests")
 missing=0
 while IFS= read -r name; do
   case "$name" in

@@ -2,8 +2,8 @@
 
 #include "window/exercises.h"
 
+#include "report/texts.h"
 #include "window/form1.h"
-#include "window/texts.h"
 #include "window/user_locale.h"
 
 #include <QAction>

@@ -2,9 +2,9 @@
 
 #include "window/form1.h"
 
+#include "report/texts.h"
 #include "window/layout_tables.h"
 #include "window/picture.h"
-#include "window/texts.h"
 
 #include <QApplication>
 #include <QGroupBox>

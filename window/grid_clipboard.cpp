@@ -5,9 +5,9 @@
 
 #include "window/form1.h"
 
+#include "report/texts.h"
 #include "solver/text_block.h"
 #include "window/layout_tables.h"
-#include "window/texts.h"
 #include "window/user_locale.h"
 
 #include <QClipboard>

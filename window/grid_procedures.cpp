@@ -4,8 +4,8 @@
 
 #include "window/form1.h"
 
+#include "report/texts.h"
 #include "window/layout_tables.h"
-#include "window/texts.h"
 #include "window/user_locale.h"
 
 #include <QRadioButton>

@@ -2,8 +2,8 @@
 
 #include "window/help_window.h"
 
+#include "report/texts.h"
 #include "window/message_boxes.h"
-#include "window/texts.h"
 
 #include <QTextBlock>
 #include <QTextBrowser>

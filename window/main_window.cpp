@@ -2,11 +2,11 @@
 
 #include "window/main_window.h"
 
+#include "report/texts.h"
 #include "window/exercises.h"
 #include "window/form_area.h"
 #include "window/help_window.h"
 #include "window/system_files.h"
-#include "window/texts.h"
 #include "window/working_window.h"
 
 #include <QAction>

@@ -7,9 +7,9 @@
 // always was and only tells this window when a solve's worked solution is
 // ready or gone.
 
+#include "report/worked_solution.h"
 #include "window/form1.h"
 #include "window/message_boxes.h"
-#include "window/worked_solution.h"
 
 #include <QMainWindow>
 

@@ -5,10 +5,10 @@
 
 #include "window/form1.h"
 
+#include "report/quoted_text.h"
+#include "report/solve_messages.h"
+#include "report/texts.h"
 #include "window/layout_tables.h"
-#include "window/quoted_text.h"
-#include "window/solve_messages.h"
-#include "window/texts.h"
 #include "window/user_locale.h"
 
 #include <QLocale>

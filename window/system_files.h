@@ -5,6 +5,7 @@
 // Systems kept in files: "Отвори…", "Запази", "Запази като…" and the recent
 // files of the File menu, and opening by drop or from the command line.
 
+#include "report/file_messages.h"
 #include "solver/system_file.h"
 #include "window/message_boxes.h"
 
@@ -18,10 +19,6 @@ class QWidget;
 namespace cramer {
 
 class Form1;
-
-// What is wrong with `path`, in one Bulgarian sentence; for reading errors
-// it ends by saying that the grid stays as it was.
-QString fileErrorMessage(const FileError& error, const QString& path);
 
 class SystemFiles : public QObject {
     Q_OBJECT

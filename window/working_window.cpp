@@ -2,8 +2,8 @@
 
 #include "window/working_window.h"
 
-#include "window/texts.h"
-#include "window/working_export.h"
+#include "report/texts.h"
+#include "report/working_export.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>

@@ -5,8 +5,8 @@
 // "Подробно решение": the working of the last solve in a window of its own
 // that stays open beside the form, with copy, save and print.
 
+#include "report/working_document.h"
 #include "window/message_boxes.h"
-#include "window/working_document.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 
 // Writing the worked solution, without a window.
 
-#include "window/worked_solution.h"
+#include "report/worked_solution.h"
 
 #include "window_test_support.h"
 

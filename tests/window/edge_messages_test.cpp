@@ -4,7 +4,7 @@
 // characters in a quoted text; and copies that say when the grid has changed
 // since the solve they show.
 
-#include "window/quoted_text.h"
+#include "report/quoted_text.h"
 #include "window/working_window.h"
 
 #include "window_test_support.h"

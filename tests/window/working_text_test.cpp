@@ -3,7 +3,7 @@
 // The worked solution's own text for systems whose working a student would
 // check by hand, without a window.
 
-#include "window/working_document.h"
+#include "report/working_document.h"
 
 #include "window_test_support.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/worked_solution.h"
+#include "report/worked_solution.h"
 
-#include "window/texts.h"
+#include "report/texts.h"
 
 #include <QStringBuilder>
 

@@ -6,7 +6,7 @@
 // name's suffix) and paper. Print and PDF lay out the same rich text the
 // window shows.
 
-#include "window/working_document.h"
+#include "report/working_document.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/solve_messages.h"
+#include "report/solve_messages.h"
 
-#include "window/texts.h"
+#include "report/texts.h"
 
 namespace cramer {
 

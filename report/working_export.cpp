@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/working_export.h"
+#include "report/working_export.h"
 
-#include "window/texts.h"
+#include "report/texts.h"
 
 #include <QPageSize>
 #include <QPdfWriter>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/texts.h"
+#include "report/texts.h"
 
 namespace cramer::texts {
 

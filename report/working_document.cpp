@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/working_document.h"
+#include "report/working_document.h"
 
-#include "window/solve_messages.h"
-#include "window/texts.h"
+#include "report/solve_messages.h"
+#include "report/texts.h"
 
 #include <QStringBuilder>
 

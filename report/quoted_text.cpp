@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/quoted_text.h"
+#include "report/quoted_text.h"
 
 #include <QStringList>
 

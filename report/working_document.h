@@ -7,7 +7,7 @@
 // Built once as a list of blocks; the window, the clipboard, HTML, PDF and
 // print all render these same blocks.
 
-#include "window/worked_solution.h"
+#include "report/worked_solution.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "report/file_messages.h"
+
+#include "report/quoted_text.h"
+#include "report/texts.h"
+
+#include <QDir>
+
+#include <limits>
+
+namespace cramer {
+
+using texts::qtText;
+
+namespace {
+
+// "B3": a sheet's column as spreadsheets name it, then the row.
+QString sheetCellName(int row, int column)
+{
+    QString letters;
+    for (int rest = column; rest > 0; rest = (rest - 1) / 26)
+        letters.prepend(QChar(u'A' + (rest - 1) % 26));
+    return letters + QString::number(row);
+}
+
+QString placeOf(const FileError& error)
+{
+    const QString sheet = QString::fromStdString(error.sheet);
+    if (error.sheet.empty()) {
+        return error.number == 0 ? qtText(texts::kFileLinePlace).arg(error.line)
+                                 : qtText(texts::kFileCellPlace).arg(error.line).arg(error.number);
+    }
+    return error.number == 0
+        ? qtText(texts::kSheetRowPlace).arg(sheet).arg(error.line)
+        : qtText(texts::kSheetCellPlace).arg(sheet, sheetCellName(error.line, error.number));
+}
+
+} // namespace
+
+QString fileErrorMessage(const FileError& error, const QString& path)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    const QString text = quotedForMessage(QString::fromStdString(error.text));
+    switch (error.problem) {
+    case FileProblem::None:
+        return {};
+    case FileProblem::Missing:
+        return qtText(texts::kFileMissing).arg(name);
+    case FileProblem::NotAFile:
+        return qtText(texts::kFileNotAFile).arg(name);
+    case FileProblem::NoPermission:
+        return qtText(texts::kFileNoPermission).arg(name);
+    case FileProblem::CannotRead:
+        return qtText(texts::kFileCannotRead).arg(name, text);
+    case FileProblem::TooLarge:
+        return qtText(texts::kFileTooLarge).arg(name).arg(error.count);
+    case FileProblem::NotUtf8:
+        return qtText(texts::kFileNotUtf8).arg(name).arg(error.line);
+    case FileProblem::Empty:
+        return qtText(texts::kFileEmpty).arg(name);
+    case FileProblem::SizeOutOfRange:
+        return qtText(texts::kFileSizeOutOfRange)
+            .arg(name, texts::counted(error.count, texts::kOneEquation, texts::kEquations));
+    case FileProblem::Ragged:
+        return qtText(texts::kFileRagged)
+            .arg(name, placeOf(error),
+                error.sheet.empty() ? texts::counted(error.count, texts::kOneField, texts::kFields)
+                                    : texts::counted(error.count, texts::kOneCell, texts::kCells),
+                QString::number(error.expected));
+    case FileProblem::NotANumber:
+        return qtText(texts::kFileNotANumber).arg(name, placeOf(error), text);
+    case FileProblem::EmptyCell:
+        return qtText(texts::kFileEmptyCell).arg(name, placeOf(error));
+    case FileProblem::OutOfRange:
+        return qtText(texts::kFileOutOfRange)
+            .arg(name, placeOf(error), text,
+                QString::fromStdString(formatSingle(std::numeric_limits<float>::max(), kCLocale)));
+    case FileProblem::Ambiguous:
+        return qtText(texts::kFileAmbiguous).arg(name, placeOf(error), text);
+    case FileProblem::DamagedArchive:
+        return qtText(texts::kFileDamagedArchive).arg(name);
+    case FileProblem::NoSheet:
+        return qtText(texts::kFileNoSheet).arg(name);
+    case FileProblem::Encrypted:
+        return qtText(texts::kFileEncrypted).arg(name);
+    case FileProblem::EncryptedOrBinary:
+        return qtText(texts::kFileEncryptedOrBinary).arg(name);
+    case FileProblem::ArchiveOutOfProportion:
+        return qtText(texts::kFileOutOfProportion).arg(name);
+    case FileProblem::FormulaWithoutValue:
+        return qtText(texts::kFileFormulaWithoutValue).arg(name, placeOf(error));
+    case FileProblem::CannotWrite:
+        return qtText(texts::kFileCannotWrite).arg(name, text);
+    }
+    return {};
+}
+
+} // namespace cramer
