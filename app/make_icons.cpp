@@ -38,29 +38,27 @@ int main(int argc, char* argv[])
             return 1;
         }
     }
+    // The pixels the window reads at start, as it would paint them.
     const QString window = output + QStringLiteral("/window");
+    auto writePixels = [&window](const QImage& image, const QString& name) {
+        QFile raw(QStringLiteral("%1/%2.argb").arg(window, name));
+        if (QDir().mkpath(window) && raw.open(QIODevice::WriteOnly)
+            && raw.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes())
+                == image.sizeInBytes())
+            return true;
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(raw.fileName()));
+        return false;
+    };
     for (int side : cramer::kRenderedIconSides) {
-        const QImage icon = painted(side);
-        QFile raw(QStringLiteral("%1/%2.argb").arg(window).arg(side));
-        if (!QDir().mkpath(window) || !raw.open(QIODevice::WriteOnly)
-            || raw.write(reinterpret_cast<const char*>(icon.constBits()), icon.sizeInBytes())
-                != icon.sizeInBytes()) {
-            std::fprintf(stderr, "cannot write the %dx%d icon into %s\n", side, side, qPrintable(window));
+        if (!writePixels(painted(side), QString::number(side)))
             return 1;
-        }
     }
-    // The picture of the form at the design's zoom, as the form paints it.
     const QSize size = cramer::designPictureSize();
     QImage picture(size, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&picture);
     cramer::paintPicture(painter, size);
     painter.end();
-    QFile raw(output + QStringLiteral("/window/picture.argb"));
-    if (!raw.open(QIODevice::WriteOnly)
-        || raw.write(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes())
-            != picture.sizeInBytes()) {
-        std::fprintf(stderr, "cannot write the picture into %s\n", qPrintable(window));
+    if (!writePixels(picture, QStringLiteral("picture")))
         return 1;
-    }
     return 0;
 }

@@ -85,6 +85,16 @@ void paintApplicationIcon(QPainter& painter, int side)
     painter.restore();
 }
 
+QImage buildTimePixels(const QString& resource, QSize size)
+{
+    const QResource pixels(resource);
+    if (!pixels.isValid() || pixels.compressionAlgorithm() != QResource::NoCompression
+        || pixels.size() != qint64 { size.width() } * size.height() * 4)
+        return {};
+    return QImage(
+        pixels.data(), size.width(), size.height(), size.width() * 4, QImage::Format_ARGB32_Premultiplied);
+}
+
 namespace {
 
 // Paints the icon at whatever size is asked for, when it is asked for. The
@@ -95,14 +105,11 @@ class ApplicationIconEngine : public QIconEngine {
 public:
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        const int side = size.width();
-        if (mode == QIcon::Normal && size.height() == side) {
-            const QResource rendered(QStringLiteral(":/icons/%1.argb").arg(side));
-            if (rendered.isValid() && rendered.compressionAlgorithm() == QResource::NoCompression
-                && rendered.size() == qint64 { side } * side * 4) {
-                return QPixmap::fromImage(
-                    QImage(rendered.data(), side, side, side * 4, QImage::Format_ARGB32_Premultiplied));
-            }
+        if (mode == QIcon::Normal && size.height() == size.width()) {
+            const QImage rendered
+                = buildTimePixels(QStringLiteral(":/icons/%1.argb").arg(size.width()), size);
+            if (!rendered.isNull())
+                return QPixmap::fromImage(rendered);
         }
         return QIconEngine::pixmap(size, mode, state);
     }
@@ -140,14 +147,11 @@ QSize designPictureSize() { return tables::toPixels(tables::kPictureRect).size()
 void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QSize side = size();
-    if (devicePixelRatioF() == 1.0 && side == designPictureSize()) {
-        const QResource rendered(QStringLiteral(":/picture/design.argb"));
-        if (rendered.isValid() && rendered.compressionAlgorithm() == QResource::NoCompression
-            && rendered.size() == qint64 { side.width() } * side.height() * 4) {
-            painter.drawImage(0, 0,
-                QImage(rendered.data(), side.width(), side.height(), side.width() * 4,
-                    QImage::Format_ARGB32_Premultiplied));
+    if (devicePixelRatioF() == 1.0 && size() == designPictureSize()) {
+        static const QImage rendered
+            = buildTimePixels(QStringLiteral(":/picture/design.argb"), designPictureSize());
+        if (!rendered.isNull()) {
+            painter.drawImage(0, 0, rendered);
             return;
         }
     }

@@ -31,6 +31,11 @@ inline constexpr std::array<int, 4> kRenderedIconSides { 16, 32, 64, 128 };
 // The picture stretched over `size` on its white ground.
 void paintPicture(QPainter& painter, QSize size);
 
+// Pixels painted at build time and carried as an uncompressed resource
+// (premultiplied ARGB32, row by row), read where they lie; a null image
+// where the program carries none of that size.
+QImage buildTimePixels(const QString& resource, QSize size);
+
 // The size of the picture at the design's zoom: its pixels are painted at
 // build time (":/picture/design.argb", premultiplied ARGB32) for every start.
 QSize designPictureSize();
