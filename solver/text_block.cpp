@@ -68,31 +68,25 @@ std::vector<Record> records(std::string_view text)
         const bool comment = trimmed(text.substr(at, text.find('\n', at) - at)).starts_with('#');
         while (at < text.size() && text[at] != '\n') {
             // A quote that never closes is only a character.
-            if (text[at] == '"' && !comment && mayStartCell(record.pieces, plain)
-                && closingQuote(text, at) != std::string_view::npos) {
-                // Blanks before the quote belong to no cell.
-                if (trimmed(plain).empty() && record.pieces.empty())
-                    plain.clear();
-                endPlain();
-                std::string quoted;
-                for (++at; at < text.size(); ++at) {
-                    if (text[at] == '"') {
-                        if (at + 1 < text.size() && text[at + 1] == '"') {
-                            quoted += '"';
-                            ++at;
-                            continue;
-                        }
-                        ++at;
-                        break;
-                    }
-                    if (text[at] == '\n')
-                        ++line;
-                    quoted += text[at];
-                }
-                record.pieces.push_back({ std::move(quoted), true });
+            const std::size_t close = text[at] == '"' && !comment && mayStartCell(record.pieces, plain)
+                ? closingQuote(text, at)
+                : std::string_view::npos;
+            if (close == std::string_view::npos) {
+                plain += text[at++];
                 continue;
             }
-            plain += text[at++];
+            // Blanks before the quote belong to no cell.
+            if (trimmed(plain).empty() && record.pieces.empty())
+                plain.clear();
+            endPlain();
+            std::string quoted;
+            for (std::size_t i = at + 1; i < close; ++i) {
+                quoted += text[i];
+                i += text[i] == '"' ? 1 : 0; // "" stands for one quote
+                line += text[i] == '\n' ? 1 : 0;
+            }
+            record.pieces.push_back({ std::move(quoted), true });
+            at = close + 1;
         }
         if (plain.ends_with('\r'))
             plain.pop_back();
