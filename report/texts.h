@@ -218,14 +218,16 @@ inline constexpr const char* kWorkingPivot = "Колона %1: водещият 
                                              "произведението на знака и водещите елементи става %3.";
 inline constexpr const char* kWorkingFactors
     = "От всеки следващ ред се изважда ред %1, умножен по множител: %2.";
-inline constexpr const char* kWorkingFactor = "ред %1: %2";
+inline constexpr const char* kWorkingFactor = "ред\u00A0%1: %2"; // no line break inside "ред 2"
 inline constexpr const char* kWorkingAfterColumn = "След колона %1:";
 inline constexpr const char* kWorkingFinalProduct
     = "По диагонала остават единици и последният елемент; произведението се умножава по тях: %1 · %2 = %3.";
 inline constexpr const char* kWorkingFinalProductOverflow
     = "По диагонала остават единици и последният елемент; произведението %1 · %2 излиза извън обхвата на "
       "единичната точност.";
-inline constexpr const char* kWorkingAnnounced = "%1 = %2: това е стойността, която програмата съобщи.";
+// %3 is nothing, or kWorkingShownAs where the window showed fewer digits.
+inline constexpr const char* kWorkingAnnounced = "%1 = %2: това е стойността, която програмата съобщи%3.";
+inline constexpr const char* kWorkingShownAs = " (в прозореца: %1)";
 inline constexpr const char* kWorkingExact = "Точната стойност от числата, както са въведени: %1 = %2.";
 inline constexpr const char* kWorkingError
     = "Единична точност %1, точно %2: абсолютна грешка %3, относителна грешка %4; %5";
@@ -237,7 +239,6 @@ inline constexpr const char* kWorkingNotCorrectlyRounded
 inline constexpr const char* kOneStep = "1 стъпка";
 inline constexpr const char* kSteps = "%1 стъпки";
 inline constexpr const char* kWorkingUnknownsHeading = "Неизвестните";
-inline constexpr const char* kWorkingSolution = "x%1 = d%1/d = %2";
 inline constexpr const char* kWorkingSolutionSingle
     = "Програмата: d%1/d = %2 в единична точност, в реда за резултата %3 (закръглено до 3 знака).";
 inline constexpr const char* kWorkingCheckHeading = "Проверка чрез заместване";
@@ -270,6 +271,13 @@ inline constexpr const char* kWorkingBelowSingles
     = "Точните стойности не са изчислени: числото „%2“ за %1 е по абсолютна стойност под най-малкото "
       "число с единична точност (1,4E-45) и програмата го пази като %3.";
 inline constexpr const char* kWorkingAnd = " и ";
+// After a number shortened with "…": how many digits it has.
+inline constexpr const char* kDigitsInAll = "(общо %1 цифри)";
+// The plain text of a matrix too wide for one screen, in blocks of columns.
+inline constexpr const char* kColumnsBlock = "колони %1–%2:";
+inline constexpr const char* kColumnBlock = "колона %1:";
+inline constexpr const char* kRowLabel = "ред %1";
+inline constexpr const char* kReplacedColumnMark = "заменената колона";
 
 // Names a screen reader announces for controls that show no text of their own.
 inline constexpr const char* kCellAccessibleName = "ред %1, колона %2";

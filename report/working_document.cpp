@@ -12,12 +12,73 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <variant>
 
 namespace cramer {
+
+WrittenNumber WrittenNumber::fromText(const QString& text)
+{
+    WrittenNumber number;
+    QString rest = text.trimmed();
+    if (rest.startsWith(QLatin1Char('-')) || rest.startsWith(QChar(0x2212))) {
+        number.negative = true;
+        rest.remove(0, 1);
+    } else if (rest.startsWith(QLatin1Char('+'))) {
+        rest.remove(0, 1);
+    }
+    if (rest == QStringLiteral("∞") || rest.compare(QStringLiteral("inf"), Qt::CaseInsensitive) == 0) {
+        number.infinite = true;
+        return number;
+    }
+    const qsizetype e = rest.indexOf(QLatin1Char('E'), 0, Qt::CaseInsensitive);
+    bool valid = false;
+    const int exponent = e > 0 ? rest.mid(e + 1).toInt(&valid) : 0;
+    if (valid) {
+        number.scaled = true;
+        number.exponent = exponent;
+        rest.truncate(e);
+    }
+    number.digits = rest;
+    return number;
+}
+
+QString WrittenNumber::signedDigits() const
+{
+    return (negative ? QStringLiteral("−") : QString()) % (infinite ? QStringLiteral("∞") : digits);
+}
+
+QString WrittenNumber::plain(bool ascii) const
+{
+    static constexpr std::array<char16_t, 10> kSuperscripts { u'⁰', u'¹', u'²', u'³', u'⁴', u'⁵', u'⁶', u'⁷',
+        u'⁸', u'⁹' };
+    QString text = signedDigits();
+    if (ascii && negative)
+        text[0] = QLatin1Char('-');
+    if (scaled && !infinite) {
+        if (ascii) {
+            text += QLatin1Char('E') % QLatin1Char(exponent < 0 ? '-' : '+')
+                % QString::number(std::abs(exponent)).rightJustified(2, QLatin1Char('0'));
+        } else {
+            text += QStringLiteral("·10");
+            if (exponent < 0)
+                text += QChar(u'⁻');
+            for (const QChar digit : QString::number(std::abs(exponent)))
+                text += QChar(kSuperscripts[static_cast<std::size_t>(digit.digitValue())]);
+        }
+    }
+    return parenthesized ? QLatin1Char('(') % text % QLatin1Char(')') : text;
+}
+
+const Section* WorkingDocument::section(Section::Id id) const
+{
+    const auto found
+        = std::find_if(sections.begin(), sections.end(), [id](const Section& s) { return s.id == id; });
+    return found == sections.end() ? nullptr : &*found;
+}
+
 namespace {
 
 using texts::qtText;
-using Kind = WorkingBlock::Kind;
 
 constexpr std::size_t kProductsInSarrus = 6;
 struct SarrusTerm {
@@ -33,11 +94,77 @@ constexpr std::array<SarrusTerm, kProductsInSarrus> kSarrus { {
     { { 2, 1, 3 }, true },
 } };
 
-// A negative number in parentheses, where it follows an operator.
-QString wrapped(const QString& number)
+// Exact values longer than this many digits are cut with "…", and the
+// count of their digits follows, so every form keeps them on one line.
+constexpr int kLongestDigits = 40;
+constexpr int kKeptDigits = 30;
+
+Run textRun(const QString& text) { return { Run::Kind::Text, text, {}, {}, 0 }; }
+Run operatorRun(const char* text) { return { Run::Kind::Operator, QString::fromUtf8(text), {}, {}, 0 }; }
+Run nameRun(char letter, int index)
 {
-    return number.startsWith(QLatin1Char('-')) ? QLatin1Char('(') % number % QLatin1Char(')') : number;
+    return { Run::Kind::Name, QString(QLatin1Char(letter)), {}, {}, index };
 }
+Run numberRun(const WrittenNumber& number) { return { Run::Kind::Number, {}, number, {}, 0 }; }
+
+Runs& operator<<(Runs& runs, const Run& run)
+{
+    runs.push_back(run);
+    return runs;
+}
+Runs& operator<<(Runs& runs, const Runs& more)
+{
+    runs.insert(runs.end(), more.begin(), more.end());
+    return runs;
+}
+Runs operator<<(Runs&& runs, const Run& run) { return std::move(runs << run); }
+Runs operator<<(Runs&& runs, const Runs& more) { return std::move(runs << more); }
+
+// A template's argument: a count, which after a lone x, d or t becomes
+// that name's index ("d%1" is d₁), or runs of its own.
+using Argument = std::variant<int, Runs>;
+
+Runs filled(const char* text, std::initializer_list<Argument> arguments)
+{
+    const QString pattern = qtText(text);
+    Runs runs;
+    QString pending;
+    auto flush = [&] {
+        if (!pending.isEmpty())
+            runs << textRun(pending);
+        pending.clear();
+    };
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const int slot
+            = i + 1 < pattern.size() && pattern[i] == QLatin1Char('%') ? pattern[i + 1].digitValue() : -1;
+        if (slot < 1 || slot > static_cast<int>(arguments.size())) {
+            pending += pattern[i];
+            continue;
+        }
+        ++i;
+        const Argument& argument = *(arguments.begin() + (slot - 1));
+        if (const int* count = std::get_if<int>(&argument)) {
+            const qsizetype n = pending.size();
+            const bool afterName = n >= 1 && QStringLiteral("xdt").contains(pending[n - 1])
+                && (n == 1 || !pending[n - 2].isLetter());
+            if (afterName) {
+                const char letter = pending[n - 1].toLatin1();
+                pending.chop(1);
+                flush();
+                runs << nameRun(letter, *count);
+            } else {
+                pending += QString::number(*count);
+            }
+        } else {
+            flush();
+            runs << std::get<Runs>(argument);
+        }
+    }
+    flush();
+    return runs;
+}
+
+Runs determinantName(int index) { return { nameRun('d', index) }; }
 
 class Builder {
 public:
@@ -52,15 +179,18 @@ public:
 
     WorkingDocument build()
     {
-        if (solution_.outdated)
-            verdict(outdatedNote(solution_));
+        document_.title = qtText(texts::kWorkingTitle);
+        if (solution_.outdated) {
+            section(Section::Id::Note, {});
+            verdict(textOf(outdatedNote(solution_)));
+        }
         system();
         for (std::size_t i = 0; i < record_.determinants.size(); ++i)
             determinant(record_.determinants[i],
                 haveExact_ && i < exact_.determinants.size() ? &exact_.determinants[i] : nullptr);
         if (const std::optional<OverflowError>& overflow = record_.outcome.overflow)
-            verdict(overflowMessage(*overflow, single(std::numeric_limits<float>::max()))
-                        .section(QLatin1Char('\n'), 0, 0));
+            verdict(textOf(overflowMessage(*overflow, shown(std::numeric_limits<float>::max()).plain())
+                               .section(QLatin1Char('\n'), 0, 0)));
         if (record_.outcome.status == SolveStatus::Solved) {
             unknowns();
             if (haveExact_)
@@ -71,55 +201,61 @@ public:
     }
 
 private:
-    void add(Kind kind, const QString& text) { document_.push_back({ kind, text, {}, 0, false }); }
-    void heading(const char* text) { add(Kind::Heading, qtText(text)); }
-    void heading(const QString& text) { add(Kind::Heading, text); }
-    void paragraph(const QString& text) { add(Kind::Paragraph, text); }
-    void verdict(const QString& text) { add(Kind::Verdict, text); }
-    void matrix(const QString& name, const SquareBlock& block, int marked, bool bars)
+    static Runs textOf(const QString& text) { return { textRun(text) }; }
+
+    void section(Section::Id id, Runs heading, int index = 0)
     {
-        WorkingBlock entry { Kind::Matrix, name, {}, marked, bars };
-        for (int row = 1; row <= block.n; ++row) {
-            QStringList& cells = entry.rows.emplace_back();
-            for (int column = 1; column <= block.n; ++column)
-                cells << single(block.at(row, column));
+        document_.sections.push_back({ id, index, std::move(heading), {} });
+    }
+    Block& add(Block::Kind kind, Runs runs)
+    {
+        return document_.sections.back().blocks.emplace_back(Block { kind, std::move(runs), {}, false });
+    }
+    void paragraph(Runs runs) { add(Block::Kind::Paragraph, std::move(runs)); }
+    void paragraph(const char* text, std::initializer_list<Argument> arguments = {})
+    {
+        paragraph(filled(text, arguments));
+    }
+    void formula(Runs runs) { add(Block::Kind::Formula, std::move(runs)); }
+    void introduction(const char* text, std::initializer_list<Argument> arguments = {})
+    {
+        add(Block::Kind::Paragraph, filled(text, arguments)).keepWithNext = true;
+    }
+    Block& verdict(Runs runs) { return add(Block::Kind::Verdict, std::move(runs)); }
+    void matrix(Runs name, const SquareBlock& entries, int marked, bool bars)
+    {
+        Block& block = add(Block::Kind::Matrix, {});
+        block.matrix = { std::move(name), {}, marked, bars };
+        for (int row = 1; row <= entries.n; ++row) {
+            auto& cells = block.matrix.rows.emplace_back();
+            for (int column = 1; column <= entries.n; ++column)
+                cells.push_back(single(entries.at(row, column)));
         }
-        document_.push_back(std::move(entry));
     }
 
-    // A value beyond the range as IEEE writes it, not in the program's own English.
-    QString single(float value) const
+    // The one place that decides how each kind of value is written.
+
+    // A single in the working: the shortest text that reads back as this very
+    // single, so that every product shown can be checked by hand.
+    WrittenNumber single(float value) const
     {
         if (std::isinf(value))
-            return value < 0 ? QStringLiteral("−∞") : QStringLiteral("∞");
-        return solution_.number(value);
-    }
-    QString exactDecimal(const Rational& value) const
-    {
-        return QString::fromStdString(value.decimal(point_.toStdString()));
-    }
-    // An integer alone; otherwise the fraction in lowest terms and its decimal.
-    QString exactValue(const Rational& value) const
-    {
-        const QString fraction = QString::fromStdString(value.fraction());
-        return value.isInteger() ? fraction : fraction % QStringLiteral(" = ") % exactDecimal(value);
-    }
-    // The shortest text that reads back as this very single; "0", never "-0".
-    QString shortest(float value) const
-    {
+            return { value < 0, {}, false, 0, true };
         if (value == 0.0f)
-            return QStringLiteral("0");
+            return WrittenNumber::fromText(QStringLiteral("0")); // never "-0"
         std::array<char, 48> buffer {};
         const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
         return localised(QString::fromLatin1(buffer.data(), end - buffer.data()));
     }
-    QString localised(QString text) const
+    // As the window shows it: seven significant digits.
+    WrittenNumber shown(float value) const
     {
-        text.replace(QLatin1Char('.'), point_);
-        text.replace(QLatin1Char('e'), QLatin1Char('E'));
-        return text;
+        if (value == 0.0f)
+            return WrittenNumber::fromText(QStringLiteral("0"));
+        return WrittenNumber::fromText(solution_.number(value));
     }
-    QString withDigits(double value, int digits) const
+    // An estimate such as an error: `digits` significant digits.
+    WrittenNumber approximate(double value, int digits) const
     {
         std::array<char, 48> buffer {};
         const auto end = std::to_chars(
@@ -127,37 +263,102 @@ private:
                              .ptr;
         return localised(QString::fromLatin1(buffer.data(), end - buffer.data()));
     }
+    WrittenNumber localised(QString text) const
+    {
+        text.replace(QLatin1Char('.'), point_);
+        return WrittenNumber::fromText(text);
+    }
+    // An exact value's digits, cut past kLongestDigits with the count after it.
+    Runs exact(const Rational& value) const
+    {
+        WrittenNumber number
+            = WrittenNumber::fromText(QString::fromStdString(value.decimal(point_.toStdString())));
+        Runs runs { numberRun(number) };
+        if (const int all = digitCount(number.digits); all > kLongestDigits) {
+            runs.front().number.digits = cut(number.digits);
+            runs << textRun(QStringLiteral(" ") % qtText(texts::kDigitsInAll).arg(all));
+        }
+        return runs;
+    }
+    Runs exactInParentheses(const Rational& value) const
+    {
+        Runs runs = exact(value);
+        runs.front().number.parenthesized = value.sign() < 0;
+        return runs;
+    }
+    Runs fraction(const Rational& value) const
+    {
+        const QString text = QString::fromStdString(value.abs().fraction());
+        const qsizetype slash = text.indexOf(QLatin1Char('/'));
+        if (slash < 0)
+            return exact(value);
+        Run run { Run::Kind::Fraction, {}, { value.sign() < 0, text.left(slash), false, 0, false },
+            text.mid(slash + 1), 0 };
+        const int all = digitCount(text);
+        if (all <= kLongestDigits)
+            return { run };
+        run.number.digits = cut(run.number.digits);
+        run.denominator = cut(run.denominator);
+        return { run, textRun(QStringLiteral(" ") % qtText(texts::kDigitsInAll).arg(all)) };
+    }
+    // An integer alone; otherwise the fraction in lowest terms and its decimal.
+    Runs exactValue(const Rational& value) const
+    {
+        if (value.isInteger())
+            return exact(value);
+        return fraction(value) << operatorRun("=") << exact(value);
+    }
+    static int digitCount(const QString& text)
+    {
+        return static_cast<int>(std::count_if(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }));
+    }
+    static QString cut(const QString& digits)
+    {
+        if (digitCount(digits) <= kKeptDigits)
+            return digits;
+        QString kept = digits.left(kKeptDigits);
+        const bool inPeriod = kept.contains(QLatin1Char('(')) && !kept.contains(QLatin1Char(')'));
+        return kept % QStringLiteral("…") % (inPeriod ? QStringLiteral(")") : QString());
+    }
+    static Runs inParentheses(WrittenNumber number)
+    {
+        number.parenthesized = number.negative;
+        return { numberRun(number) };
+    }
+
     QString place(int row, int column) const { return cellPlace(row, column, record_.n); }
     const Rational& typed(int row, int column) const { return exact_.typedValue(record_.n, row, column); }
     QString typedText(int row, int column) const
     {
         return QString::fromStdString(record_.text(row, column)).trimmed();
     }
+    Runs quoted(int row, int column) const { return textOf(typedText(row, column)); }
 
     void system()
     {
-        heading(texts::kWorkingSystemHeading);
+        section(Section::Id::System, filled(texts::kWorkingSystemHeading, {}));
         const int n = record_.n;
         for (int row = 1; row <= n; ++row) {
-            QStringList equation;
-            for (int column = 1; column <= n + 1; ++column)
-                equation << typedText(row, column);
-            QString line;
-            int j = 0;
-            for (const EquationTerm& term : equationTerms(equation)) {
-                if (!term.sign.isEmpty())
-                    line += QLatin1Char(' ') % term.sign % QLatin1Char(' ');
-                line += term.coefficient % QStringLiteral("·x%1").arg(++j);
+            Runs equation;
+            for (int column = 1; column <= n; ++column) {
+                WrittenNumber coefficient = WrittenNumber::fromText(typedText(row, column));
+                if (column > 1) {
+                    equation << operatorRun(coefficient.negative ? "−" : "+");
+                    coefficient.negative = false;
+                }
+                equation << numberRun(coefficient) << operatorRun("·") << nameRun('x', column);
             }
-            paragraph(line % QStringLiteral(" = ") % equation.last());
+            equation << operatorRun("=") << numberRun(WrittenNumber::fromText(typedText(row, n + 1)));
+            formula(std::move(equation));
         }
         if (!haveExact_) {
             const auto [row, column, belowSingles] = *exact_.tooLong;
-            paragraph(belowSingles
-                    ? qtText(texts::kWorkingBelowSingles)
-                          .arg(
-                              place(row, column), typedText(row, column), single(record_.system[row][column]))
-                    : qtText(texts::kWorkingTooLong).arg(place(row, column), typedText(row, column)));
+            if (belowSingles)
+                paragraph(texts::kWorkingBelowSingles,
+                    { textOf(place(row, column)), quoted(row, column),
+                        Runs { numberRun(single(record_.system[row][column])) } });
+            else
+                paragraph(texts::kWorkingTooLong, { textOf(place(row, column)), quoted(row, column) });
             return;
         }
         bool allExact = true;
@@ -167,101 +368,116 @@ private:
                 if (Rational::fromSingle(stored) == typed(row, column))
                     continue;
                 allExact = false;
-                paragraph(qtText(texts::kWorkingStored)
-                              .arg(typedText(row, column), place(row, column),
-                                  withDigits(static_cast<double>(stored), 15)));
+                paragraph(texts::kWorkingStored,
+                    { quoted(row, column), textOf(place(row, column)),
+                        Runs { numberRun(approximate(static_cast<double>(stored), 15)) } });
             }
         }
         if (allExact)
-            paragraph(qtText(texts::kWorkingStoredAsTyped));
+            paragraph(texts::kWorkingStoredAsTyped);
     }
 
-    void determinant(const DeterminantRecord& entry, const ValueError* exact)
+    void determinant(const DeterminantRecord& entry, const ValueError* exactError)
     {
         const int n = record_.n;
-        const QString name = determinantName(entry.index, "%1");
-        heading(entry.index == 0 ? qtText(texts::kWorkingMainHeading)
-                                 : qtText(texts::kWorkingNumeratorHeading).arg(entry.index));
-        matrix(name % QStringLiteral(" ="), entry.trace.start, entry.index, true);
-        if (exact && (n == 2 || n == 3))
+        const Runs name = determinantName(entry.index);
+        section(Section::Id::Determinant,
+            entry.index == 0 ? filled(texts::kWorkingMainHeading, {})
+                             : filled(texts::kWorkingNumeratorHeading, { entry.index, entry.index }),
+            entry.index);
+        matrix(Runs(name) << operatorRun("="), entry.trace.start, entry.index, true);
+        if (exactError && (n == 2 || n == 3))
             closedForm(entry.index, name);
         elimination(entry.trace);
         if (entry.trace.status != DetStatus::Ok)
             return; // the value left the range: nothing was announced
-        paragraph(qtText(texts::kWorkingAnnounced).arg(name, single(entry.trace.value)));
-        if (exact) {
-            paragraph(qtText(texts::kWorkingExact).arg(name, exactValue(exact->exact)));
-            errorLine(*exact);
+        const WrittenNumber value = single(entry.trace.value);
+        const WrittenNumber inWindow = shown(entry.trace.value);
+        const Runs shownAs = inWindow.plain() == value.plain()
+            ? Runs {}
+            : filled(texts::kWorkingShownAs, { Runs { numberRun(inWindow) } });
+        paragraph(texts::kWorkingAnnounced, { name, Runs { numberRun(value) }, shownAs });
+        if (exactError) {
+            paragraph(texts::kWorkingExact, { name, exactValue(exactError->exact) });
+            errorLine(*exactError);
         }
     }
 
     // The textbook formula with the typed numbers, computed exactly.
-    void closedForm(int index, const QString& name)
+    void closedForm(int index, const Runs& name)
     {
         const int n = record_.n;
         auto element = [&](int row, int column) -> const Rational& {
             return typed(row, column == index ? n + 1 : column);
         };
-        QStringList factors;
-        QStringList products;
+        Runs factors;
+        Runs products;
         Rational sum;
         auto term = [&](bool negative, std::initializer_list<std::array<int, 2>> cells) {
-            QStringList written;
             Rational product(1);
+            if (!factors.empty()) {
+                factors << operatorRun(negative ? "−" : "+");
+                products << operatorRun(negative ? "−" : "+");
+            }
+            bool first = true;
             for (const auto& [row, column] : cells) {
-                written << wrapped(exactDecimal(element(row, column)));
+                if (!first)
+                    factors << operatorRun("·");
+                first = false;
+                factors << exactInParentheses(element(row, column));
                 product *= element(row, column);
             }
-            const QString sign = negative ? QStringLiteral(" − ") : QStringLiteral(" + ");
-            const bool first = factors.isEmpty();
-            factors << (first ? QString() : sign) % written.join(QStringLiteral("·"));
-            products << (first ? QString() : sign) % wrapped(exactDecimal(product));
+            products << exactInParentheses(product);
             sum = negative ? sum - product : sum + product;
         };
         if (n == 2) {
-            paragraph(qtText(texts::kWorkingCross));
+            paragraph(texts::kWorkingCross);
             term(false, { { 1, 1 }, { 2, 2 } });
             term(true, { { 1, 2 }, { 2, 1 } });
         } else {
-            paragraph(qtText(texts::kWorkingSarrus));
+            paragraph(texts::kWorkingSarrus);
             for (const SarrusTerm& entry : kSarrus)
                 term(entry.negative,
                     { { 1, entry.columns[0] }, { 2, entry.columns[1] }, { 3, entry.columns[2] } });
         }
-        paragraph(name % QStringLiteral(" = ") % factors.join(QString()) % QStringLiteral(" = ")
-            % products.join(QString()) % QStringLiteral(" = ") % exactDecimal(sum));
+        formula(Runs(name) << operatorRun("=") << factors << operatorRun("=") << products << operatorRun("=")
+                           << exact(sum));
     }
 
     void elimination(const EliminationTrace& trace)
     {
-        paragraph(qtText(texts::kWorkingElimination));
+        paragraph(texts::kWorkingElimination);
         for (const EliminationStep& step : trace.steps) {
             const int k = step.column;
             for (int row : step.exchangedWith)
-                paragraph(qtText(texts::kWorkingExchange).arg(k).arg(row));
+                paragraph(texts::kWorkingExchange, { k, row });
             if (trace.pivotSearchFailed && &step == &trace.steps.back()) {
-                paragraph(qtText(texts::kWorkingNoPivot).arg(k));
+                paragraph(texts::kWorkingNoPivot, { k });
                 return;
             }
-            paragraph(qtText(texts::kWorkingPivot)
-                          .arg(QString::number(k), single(step.pivot), single(step.productAfterPivot)));
-            QStringList factors;
-            for (std::size_t i = 0; i < step.factors.size(); ++i)
-                factors << qtText(texts::kWorkingFactor)
-                               .arg(QString::number(k + 1 + static_cast<int>(i)), single(step.factors[i]));
-            paragraph(
-                qtText(texts::kWorkingFactors).arg(QString::number(k), factors.join(QStringLiteral("; "))));
-            paragraph(qtText(texts::kWorkingAfterColumn).arg(k));
-            matrix(QString(), step.cleared, 0, false);
+            paragraph(texts::kWorkingPivot,
+                { k, Runs { numberRun(single(step.pivot)) },
+                    Runs { numberRun(single(step.productAfterPivot)) } });
+            Runs factors;
+            for (std::size_t i = 0; i < step.factors.size(); ++i) {
+                if (i > 0)
+                    factors << textRun(QStringLiteral("; "));
+                factors << filled(texts::kWorkingFactor,
+                    { k + 1 + static_cast<int>(i), Runs { numberRun(single(step.factors[i])) } });
+            }
+            paragraph(texts::kWorkingFactors, { k, factors });
+            introduction(texts::kWorkingAfterColumn, { k });
+            matrix({}, step.cleared, 0, false);
         }
         const int n = record_.n;
         if (trace.diagonalProducts.size() == static_cast<std::size_t>(n) && !trace.steps.empty()) {
-            const QString product = single(trace.diagonalProducts[static_cast<std::size_t>(n - 2)]);
-            const QString last = wrapped(single(trace.steps.back().cleared.at(n, n)));
+            const Runs product { numberRun(single(trace.diagonalProducts[static_cast<std::size_t>(n - 2)])) };
+            const Runs last = inParentheses(single(trace.steps.back().cleared.at(n, n)));
             const float value = trace.diagonalProducts.back();
-            paragraph(std::isfinite(value)
-                    ? qtText(texts::kWorkingFinalProduct).arg(product, last, single(value))
-                    : qtText(texts::kWorkingFinalProductOverflow).arg(product, last));
+            if (std::isfinite(value))
+                paragraph(texts::kWorkingFinalProduct, { product, last, Runs { numberRun(single(value)) } });
+            else
+                paragraph(texts::kWorkingFinalProductOverflow, { product, last });
         }
     }
 
@@ -269,39 +485,42 @@ private:
     // exact 0, the absolute error alone.
     void errorLine(const ValueError& error)
     {
-        const QString absolute = withDigits(error.absolute.toDouble(), 3);
+        const Runs absolute { numberRun(approximate(error.absolute.toDouble(), 3)) };
         if (!error.relative) {
-            paragraph(qtText(texts::kWorkingErrorOfZero).arg(shortest(error.single), absolute));
+            paragraph(texts::kWorkingErrorOfZero, { Runs { numberRun(single(error.single)) }, absolute });
             return;
         }
-        const QString rounding = error.correctlyRounded
-            ? qtText(texts::kWorkingCorrectlyRounded)
-            : qtText(texts::kWorkingNotCorrectlyRounded)
-                  .arg(shortest(error.exact.nearestSingle()),
-                      texts::counted(static_cast<int>(std::min<std::int64_t>(error.steps, INT32_MAX)),
-                          texts::kOneStep, texts::kSteps));
+        const Runs rounding = error.correctlyRounded
+            ? filled(texts::kWorkingCorrectlyRounded, {})
+            : filled(texts::kWorkingNotCorrectlyRounded,
+                { Runs { numberRun(single(error.exact.nearestSingle())) },
+                    textOf(texts::counted(static_cast<int>(std::min<std::int64_t>(error.steps, INT32_MAX)),
+                        texts::kOneStep, texts::kSteps)) });
         // "1,8, точно 1,8" would read as no error at all: the single then
         // with the nine digits that tell it from its exact value.
-        const QString exact = exactDecimal(error.exact);
-        QString single = shortest(error.single);
-        if (single == exact && !error.absolute.isZero())
-            single = withDigits(static_cast<double>(error.single), 9);
-        paragraph(qtText(texts::kWorkingError)
-                      .arg(single, exact, absolute, withDigits(*error.relative, 3), rounding));
+        const Runs exactRuns = exact(error.exact);
+        WrittenNumber value = single(error.single);
+        if (!error.absolute.isZero() && exactRuns.size() == 1
+            && exactRuns.front().number.plain() == value.plain())
+            value = approximate(static_cast<double>(error.single), 9);
+        paragraph(texts::kWorkingError,
+            { Runs { numberRun(value) }, exactRuns, absolute,
+                Runs { numberRun(approximate(*error.relative, 3)) }, rounding });
     }
 
     void unknowns()
     {
-        heading(texts::kWorkingUnknownsHeading);
+        section(Section::Id::Unknowns, filled(texts::kWorkingUnknownsHeading, {}));
         const bool exactSolution = haveExact_ && exact_.verdict == ExactVerdict::OneSolution;
         for (std::size_t i = 0; i < record_.quotients.size(); ++i) {
             const int unknown = static_cast<int>(i) + 1;
             if (exactSolution)
-                paragraph(qtText(texts::kWorkingSolution)
-                              .arg(QString::number(unknown), exactValue(exact_.solution[i])));
-            paragraph(qtText(texts::kWorkingSolutionSingle)
-                          .arg(QString::number(unknown), shortest(record_.quotients[i]),
-                              single(record_.shownSolutions[i])));
+                formula(Runs { nameRun('x', unknown), operatorRun("="), nameRun('d', unknown),
+                            operatorRun("/"), nameRun('d', 0), operatorRun("=") }
+                    << exactValue(exact_.solution[i]));
+            paragraph(texts::kWorkingSolutionSingle,
+                { unknown, Runs { numberRun(single(record_.quotients[i])) },
+                    Runs { numberRun(shown(record_.shownSolutions[i])) } });
             if (exactSolution)
                 errorLine(exact_.quotients[i]);
         }
@@ -309,15 +528,16 @@ private:
 
     void check()
     {
-        heading(texts::kWorkingCheckHeading);
-        paragraph(qtText(texts::kWorkingCheckIntro));
+        section(Section::Id::Check, filled(texts::kWorkingCheckHeading, {}));
+        paragraph(texts::kWorkingCheckIntro);
         for (std::size_t i = 0; i < exact_.residuals.size(); ++i) {
             const Residual& residual = exact_.residuals[i];
-            const QString equation = QString::number(i + 1);
-            const QString exact = exactDecimal(residual.exact);
-            paragraph(std::isfinite(residual.single)
-                    ? qtText(texts::kWorkingResidual).arg(equation, single(residual.single), exact)
-                    : qtText(texts::kWorkingResidualOutOfRange).arg(equation, exact));
+            const int equation = static_cast<int>(i) + 1;
+            if (std::isfinite(residual.single))
+                paragraph(texts::kWorkingResidual,
+                    { equation, Runs { numberRun(single(residual.single)) }, exact(residual.exact) });
+            else
+                paragraph(texts::kWorkingResidualOutOfRange, { equation, exact(residual.exact) });
         }
     }
 
@@ -325,72 +545,70 @@ private:
     {
         if (!haveExact_)
             return;
-        heading(texts::kWorkingVerdictHeading);
+        section(Section::Id::Verdict, filled(texts::kWorkingVerdictHeading, {}));
         // Where the method gave no x_i, the exact ones.
         const bool noResults = record_.outcome.status != SolveStatus::Solved;
         if (noResults && !exact_.determinant.isZero()) {
-            verdict(exact_.disagreement == Disagreement::ZeroOnlyInSingle
-                    ? qtText(texts::kVerdictZeroOnlyInSingle).arg(exactValue(exact_.determinant))
-                    : qtText(texts::kVerdictOneSolution));
+            Block& said = verdict(exact_.disagreement == Disagreement::ZeroOnlyInSingle
+                    ? filled(texts::kVerdictZeroOnlyInSingle, { exactValue(exact_.determinant) })
+                    : filled(texts::kVerdictOneSolution, {}));
+            said.keepWithNext = true;
             for (std::size_t i = 0; i < exact_.solution.size(); ++i)
-                paragraph(QStringLiteral("x%1 = ").arg(i + 1) % exactValue(exact_.solution[i]));
+                formula(Runs { nameRun('x', static_cast<int>(i) + 1), operatorRun("=") }
+                    << exactValue(exact_.solution[i]));
             return;
         }
         if (!exact_.determinant.isZero()) {
-            verdict(qtText(texts::kVerdictOneSolution));
+            verdict(filled(texts::kVerdictOneSolution, {}));
             return;
         }
         if (exact_.disagreement == Disagreement::ZeroOnlyExactly)
-            verdict(
-                qtText(texts::kVerdictZeroOnlyExactly).arg(single(record_.determinants.front().trace.value)));
-        paragraph(qtText(texts::kVerdictRanks).arg(exact_.rank).arg(exact_.augmentedRank));
+            verdict(filled(texts::kVerdictZeroOnlyExactly,
+                { Runs { numberRun(single(record_.determinants.front().trace.value)) } }));
+        paragraph(texts::kVerdictRanks, { exact_.rank, exact_.augmentedRank });
         if (exact_.verdict == ExactVerdict::NoSolution) {
-            verdict(qtText(texts::kVerdictNoSolution));
+            verdict(filled(texts::kVerdictNoSolution, {}));
             return;
         }
-        verdict(qtText(texts::kVerdictInfinitelyMany).arg(record_.n));
+        verdict(filled(texts::kVerdictInfinitelyMany, { record_.n })).keepWithNext = true;
         generalSolution();
     }
 
     void generalSolution()
     {
         const GeneralSolution& general = exact_.general;
-        QStringList parameters;
-        for (std::size_t p = 0; p < general.freeUnknowns.size(); ++p)
-            parameters << QStringLiteral("t%1").arg(p + 1);
+        const int parameters = static_cast<int>(general.freeUnknowns.size());
         for (std::size_t j = 0; j < general.constants.size(); ++j) {
-            QString right;
-            for (qsizetype p = 0; p < parameters.size(); ++p) {
+            Runs right;
+            const Rational& constant = general.constants[j];
+            if (!constant.isZero())
+                right << fraction(constant);
+            for (int p = 0; p < parameters; ++p) {
                 const Rational& coefficient = general.coefficients[j][static_cast<std::size_t>(p)];
                 if (coefficient.isZero())
                     continue;
                 const bool negative = coefficient.sign() < 0;
-                const QString magnitude = QString::fromStdString(coefficient.abs().fraction());
-                if (!right.isEmpty())
-                    right += negative ? QStringLiteral(" − ") : QStringLiteral(" + ");
-                else if (negative)
-                    right += QStringLiteral("−");
-                right += (magnitude == QStringLiteral("1") ? QString() : magnitude % QStringLiteral("·"))
-                    % parameters[p];
+                if (!right.empty())
+                    right << operatorRun(negative ? "−" : "+");
+                Runs magnitude = fraction(right.empty() ? coefficient : coefficient.abs());
+                const bool one = coefficient.abs() == Rational(1);
+                if (one && right.empty() && negative)
+                    right << textRun(QStringLiteral("−"));
+                else if (!one)
+                    right << magnitude << operatorRun("·");
+                right << nameRun('t', p + 1);
             }
-            const Rational& constant = general.constants[j];
-            if (!constant.isZero() || right.isEmpty()) {
-                const QString value = QString::fromStdString(constant.fraction());
-                if (right.isEmpty())
-                    right = value;
-                else
-                    right = value
-                        % (right.startsWith(QStringLiteral("−")) ? QStringLiteral(" − ") % right.mid(1)
-                                                                 : QStringLiteral(" + ") % right);
-            }
-            paragraph(QStringLiteral("x%1 = ").arg(j + 1) % right);
+            if (right.empty())
+                right << exact(constant);
+            formula(Runs { nameRun('x', static_cast<int>(j) + 1), operatorRun("=") } << right);
         }
-        const QString names = parameters.size() == 1
-            ? parameters.front()
-            : parameters.mid(0, parameters.size() - 1).join(QStringLiteral(", ")) % qtText(texts::kWorkingAnd)
-                % parameters.back();
-        paragraph(
-            qtText(parameters.size() == 1 ? texts::kVerdictParameter : texts::kVerdictParameters).arg(names));
+        Runs names;
+        for (int p = 1; p <= parameters; ++p) {
+            if (p > 1)
+                names << textRun(p == parameters ? qtText(texts::kWorkingAnd) : QStringLiteral(", "));
+            names << nameRun('t', p);
+        }
+        paragraph(parameters == 1 ? texts::kVerdictParameter : texts::kVerdictParameters, { names });
     }
 
     const WorkedSolution& solution_;
@@ -404,191 +622,5 @@ private:
 } // namespace
 
 WorkingDocument workingDocument(const WorkedSolution& solution) { return Builder(solution).build(); }
-
-QString workingAsHtml(const WorkingDocument& document)
-{
-    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"><title>")
-        % qtText(texts::kWorkingTitle) % QStringLiteral("</title></head><body>\n<h2>")
-        % qtText(texts::kWorkingTitle) % QStringLiteral("</h2>\n");
-    for (const WorkingBlock& block : document) {
-        switch (block.kind) {
-        case Kind::Heading:
-            html += QStringLiteral("<h3>") % block.text.toHtmlEscaped() % QStringLiteral("</h3>\n");
-            break;
-        case Kind::Paragraph:
-            html += QStringLiteral("<p>") % block.text.toHtmlEscaped() % QStringLiteral("</p>\n");
-            break;
-        case Kind::Verdict:
-            html += QStringLiteral("<p><b>") % block.text.toHtmlEscaped() % QStringLiteral("</b></p>\n");
-            break;
-        case Kind::Matrix: {
-            html += QStringLiteral("<table cellpadding=\"4\" cellspacing=\"0\">\n");
-            const int rows = static_cast<int>(block.rows.size());
-            for (int i = 0; i < rows; ++i) {
-                html += QStringLiteral("<tr>");
-                if (i == 0 && !block.text.isEmpty())
-                    html += QStringLiteral("<td rowspan=\"%1\" valign=\"middle\">").arg(rows)
-                        % block.text.toHtmlEscaped() % QStringLiteral("</td>");
-                const QStringList& row = block.rows[static_cast<std::size_t>(i)];
-                for (qsizetype j = 0; j < row.size(); ++j) {
-                    QString attributes = QStringLiteral(" align=\"right\"");
-                    if (j + 1 == block.markedColumn)
-                        attributes += QStringLiteral(" bgcolor=\"#fff0a0\"");
-                    if (block.bars && j == 0)
-                        attributes += QStringLiteral(" style=\"border-left:2px solid black\"");
-                    else if (block.bars && j + 1 == row.size())
-                        attributes += QStringLiteral(" style=\"border-right:2px solid black\"");
-                    html += QStringLiteral("<td%1>").arg(attributes) % row[j].toHtmlEscaped()
-                        % QStringLiteral("</td>");
-                }
-                html += QStringLiteral("</tr>\n");
-            }
-            html += QStringLiteral("</table>\n");
-            break;
-        }
-        }
-    }
-    return html + QStringLiteral("</body></html>\n");
-}
-
-QString workingAsPlainText(const WorkingDocument& document)
-{
-    QString text = qtText(texts::kWorkingTitle) % QLatin1Char('\n');
-    for (const WorkingBlock& block : document) {
-        switch (block.kind) {
-        case Kind::Heading:
-            text += QLatin1Char('\n') % block.text % QLatin1Char('\n')
-                % QString(block.text.size(), QLatin1Char('-')) % QLatin1Char('\n');
-            break;
-        case Kind::Paragraph:
-        case Kind::Verdict:
-            text += block.text % QLatin1Char('\n');
-            break;
-        case Kind::Matrix: {
-            const std::vector<qsizetype> widths = columnWidths(block.rows);
-            const std::size_t middle = (block.rows.size() - 1) / 2;
-            const QString name = block.text.isEmpty() ? QString() : block.text % QLatin1Char(' ');
-            const QString bar = block.bars ? QStringLiteral("|") : QString();
-            for (std::size_t i = 0; i < block.rows.size(); ++i) {
-                QStringList cells;
-                for (qsizetype j = 0; j < block.rows[i].size(); ++j)
-                    cells << block.rows[i][j].rightJustified(widths[static_cast<std::size_t>(j)]);
-                text += QStringLiteral("    ") % (i == middle ? name : QString(name.size(), QLatin1Char(' ')))
-                    % bar % QLatin1Char(' ') % cells.join(QStringLiteral("  ")) % QLatin1Char(' ') % bar
-                    % QLatin1Char('\n');
-            }
-            break;
-        }
-        }
-    }
-    return text;
-}
-
-QString verdictAsPlainText(const WorkingDocument& document)
-{
-    const QString heading = qtText(texts::kWorkingVerdictHeading);
-    const auto start = std::find_if(document.begin(), document.end(), [&heading](const WorkingBlock& block) {
-        return block.kind == Kind::Heading && block.text == heading;
-    });
-    return start == document.end()
-        ? QString()
-        : workingAsPlainText(WorkingDocument(start + 1, document.end())).section(QLatin1Char('\n'), 1);
-}
-
-namespace {
-
-QString latexText(const QString& text)
-{
-    QString escaped;
-    for (const QChar character : text) {
-        switch (character.unicode()) {
-        case '\\':
-            escaped += QStringLiteral("\\textbackslash{}");
-            break;
-        case '#':
-        case '$':
-        case '%':
-        case '&':
-        case '_':
-        case '{':
-        case '}':
-            escaped += QLatin1Char('\\') + character;
-            break;
-        case '~':
-            escaped += QStringLiteral("\\textasciitilde{}");
-            break;
-        case '^':
-            escaped += QStringLiteral("\\textasciicircum{}");
-            break;
-        case 0x00B7: // ·
-            escaped += QStringLiteral("$\\cdot$");
-            break;
-        case 0x2212: // −
-            escaped += QStringLiteral("$-$");
-            break;
-        case 0x2026: // …
-            escaped += QStringLiteral("\\ldots{}");
-            break;
-        case 0x201E: // „
-            escaped += QStringLiteral(",,");
-            break;
-        case 0x201C: // “
-            escaped += QStringLiteral("``");
-            break;
-        case 0x00A0:
-            escaped += QLatin1Char('~');
-            break;
-        default:
-            escaped += character;
-        }
-    }
-    return escaped;
-}
-
-} // namespace
-
-QString workingAsLatex(const WorkingDocument& document)
-{
-    QString latex = QStringLiteral("\\documentclass[a4paper]{article}\n\\usepackage[utf8]{inputenc}\n"
-                                   "\\usepackage[T2A]{fontenc}\n\\usepackage[bulgarian]{babel}\n"
-                                   "\\usepackage{amsmath}\n\\begin{document}\n\\section*{")
-        % latexText(qtText(texts::kWorkingTitle)) % QStringLiteral("}\n");
-    for (const WorkingBlock& block : document) {
-        switch (block.kind) {
-        case Kind::Heading:
-            latex += QStringLiteral("\n\\subsection*{") % latexText(block.text) % QStringLiteral("}\n");
-            break;
-        case Kind::Paragraph:
-            latex += latexText(block.text) % QStringLiteral("\n\n");
-            break;
-        case Kind::Verdict:
-            latex += QStringLiteral("\\textbf{") % latexText(block.text) % QStringLiteral("}\n\n");
-            break;
-        case Kind::Matrix: {
-            QStringList rows;
-            for (const QStringList& row : block.rows) {
-                QStringList cells;
-                for (qsizetype j = 0; j < row.size(); ++j) {
-                    QString cell = QString(row[j]).replace(QLatin1Char(','), QStringLiteral("{,}"));
-                    if (const qsizetype e = cell.indexOf(QLatin1Char('E')); e >= 0)
-                        cell = cell.left(e) % QStringLiteral(" \\cdot 10^{")
-                            % QString::number(cell.mid(e + 1).toInt()) % QLatin1Char('}');
-                    cells << (j + 1 == block.markedColumn
-                            ? QStringLiteral("\\boxed{") % cell % QLatin1Char('}')
-                            : cell);
-                }
-                rows << cells.join(QStringLiteral(" & "));
-            }
-            const QString kind = block.bars ? QStringLiteral("vmatrix") : QStringLiteral("matrix");
-            const QString name = block.text.isEmpty() ? QString() : latexText(block.text) % QLatin1Char(' ');
-            latex += QStringLiteral("\\[\n") % name % QStringLiteral("\\begin{") % kind
-                % QStringLiteral("}\n") % rows.join(QStringLiteral(" \\\\\n")) % QStringLiteral("\n\\end{")
-                % kind % QStringLiteral("}\n\\]\n");
-            break;
-        }
-        }
-    }
-    return latex + QStringLiteral("\\end{document}\n");
-}
 
 } // namespace cramer

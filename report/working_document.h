@@ -2,40 +2,104 @@
 
 #pragma once
 
-// The step-by-step working of one solve: how every determinant and unknown
-// arises in single precision, its exact value, the check and the verdict.
-// Built once as a list of blocks; the window, the clipboard, HTML, PDF and
-// print all render these same blocks.
+// The step-by-step working of one solve as a document: sections, blocks and,
+// inside them, runs that keep the mathematics apart from the words. Every
+// value is written once, here, into a `WrittenNumber`; the renderers (text,
+// HTML, LaTeX, the typeset view and its pages) only choose how a minus sign,
+// an index or a power of ten is set, so that every form says the same.
 
 #include "report/worked_solution.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <vector>
 
 namespace cramer {
 
-struct WorkingBlock {
-    enum class Kind { Heading, Paragraph, Verdict, Matrix };
-    Kind kind = Kind::Paragraph;
-    QString text; // for a Matrix, the name written before it ("d1 =") or nothing
-    std::vector<QStringList> rows; // a Matrix's cells
+// A number as the working writes it, without its sign: the digits with the
+// user's decimal separator (a period in parentheses, "…" where it was cut)
+// and a power of ten.
+struct WrittenNumber {
+    bool negative = false;
+    QString digits;
+    bool scaled = false; // digits · 10^exponent
+    int exponent = 0;
+    bool infinite = false; // beyond the single-precision range: ∞
+    bool parenthesized = false; // a negative factor after an operator: "(−2,5)", kept together
+
+    // "-1,5E-07" as the program's number texts write it.
+    static WrittenNumber fromText(const QString& text);
+    // In one line of plain text: "−1,5·10⁻⁷", or with an ASCII minus and
+    // E-notation for `ascii`.
+    QString plain(bool ascii = false) const;
+    // The sign and the digits alone: "−1,5".
+    QString signedDigits() const;
+};
+
+struct Run {
+    enum class Kind {
+        Text, // words, punctuation and spacing
+        Number,
+        Name, // a letter with an index: x₁, d₂, t₁
+        Fraction, // number / denominator, in lowest terms
+        Operator, // = + − · / between terms of a formula
+    };
+    Kind kind = Kind::Text;
+    QString text; // Text, Operator; the letter of a Name
+    WrittenNumber number; // Number; the numerator of a Fraction
+    QString denominator; // of a Fraction
+    int index = 0; // of a Name; 0 for none
+};
+using Runs = std::vector<Run>;
+
+struct MatrixBlock {
+    Runs name; // "d₁ =", or nothing
+    std::vector<std::vector<WrittenNumber>> rows;
     int markedColumn = 0; // the column replaced by the right-hand sides, from 1; 0 for none
     bool bars = false; // a determinant between two bars, or a plain array of numbers
 };
 
-using WorkingDocument = std::vector<WorkingBlock>;
+struct Block {
+    enum class Kind {
+        Paragraph,
+        Formula, // one line of mathematics, never broken across pages
+        Verdict,
+        Matrix,
+    };
+    Kind kind = Kind::Paragraph;
+    Runs runs;
+    MatrixBlock matrix;
+    bool keepWithNext = false; // introduces what follows: never the last on a page
+};
+
+struct Section {
+    enum class Id { Note, System, Determinant, Unknowns, Check, Verdict };
+    Id id = Id::Note;
+    int index = 0; // of a Determinant section: 0 for d, i for d_i
+    Runs heading; // none for the note above everything
+    std::vector<Block> blocks;
+};
+
+struct WorkingDocument {
+    QString title;
+    std::vector<Section> sections;
+
+    const Section* section(Section::Id id) const;
+};
 
 WorkingDocument workingDocument(const WorkedSolution& solution);
 
-// A whole HTML page (UTF-8) that Qt's rich text, browsers and word
-// processors show alike.
+// The renderers, one per form; the typeset one and its pages are in
+// working_typeset.h.
+// A whole HTML5 page (UTF-8) for browsers, word processors and the clipboard.
 QString workingAsHtml(const WorkingDocument& document);
+// At most 80 columns; matrices too wide for them in blocks of columns.
 QString workingAsPlainText(const WorkingDocument& document);
 // The verdict's lines alone, as plain text.
 QString verdictAsPlainText(const WorkingDocument& document);
-// A whole LaTeX document (UTF-8, Cyrillic through T2A and babel).
+// A whole LaTeX document that pdflatex compiles as it stands (T2A, babel).
 QString workingAsLatex(const WorkingDocument& document);
+
+inline constexpr int kTextColumns = 80;
 
 } // namespace cramer

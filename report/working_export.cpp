@@ -3,8 +3,11 @@
 #include "report/working_export.h"
 
 #include "report/texts.h"
+#include "report/working_typeset.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
@@ -15,9 +18,41 @@ bool isPdfName(const QString& path) { return path.endsWith(QStringLiteral(".pdf"
 
 void printWorking(const WorkingDocument& document, QPagedPaintDevice& device)
 {
+    if (device.pageLayout().margins().isNull())
+        device.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
     QTextDocument text;
-    text.setHtml(workingAsHtml(document));
-    text.print(&device);
+    text.setDefaultFont(QFont(QStringLiteral("Liberation Serif"), 11));
+    const QFont footerFont(QStringLiteral("Liberation Serif"), 9);
+    // The page number's line below the text of every page.
+    auto layOut = [&] {
+        const qreal footer = 2.0 * QFontMetricsF(footerFont, &device).height();
+        const TypesetPages pages { &device, static_cast<qreal>(device.width()), device.height() - footer };
+        return typesetWorking(document, text, &pages);
+    };
+    // A matrix too wide even when set smaller turns the pages to landscape.
+    if (!layOut() && device.pageLayout().orientation() == QPageLayout::Portrait) {
+        device.setPageOrientation(QPageLayout::Landscape);
+        layOut();
+    }
+
+    QPainter painter(&device);
+    painter.setFont(footerFont);
+    const QSizeF page = text.pageSize();
+    const int pages = text.pageCount();
+    for (int number = 0; number < pages; ++number) {
+        if (number > 0)
+            device.newPage();
+        const QRectF clip(0, number * page.height(), page.width(), page.height());
+        painter.save();
+        painter.translate(0, -clip.top());
+        painter.setClipRect(clip);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = clip;
+        text.documentLayout()->draw(&painter, context);
+        painter.restore();
+        painter.drawText(QRectF(0, page.height(), page.width(), device.height() - page.height()),
+            Qt::AlignRight | Qt::AlignBottom, QStringLiteral("%1 / %2").arg(number + 1).arg(pages));
+    }
 }
 
 QString writeWorkingFile(const QString& path, const WorkingDocument& document)
@@ -27,7 +62,7 @@ QString writeWorkingFile(const QString& path, const WorkingDocument& document)
         return file.errorString();
     if (isPdfName(path)) {
         QPdfWriter writer(&file);
-        writer.setTitle(texts::qtText(texts::kWorkingTitle));
+        writer.setTitle(document.title);
         writer.setCreator(QStringLiteral("cramer"));
         writer.setPageSize(QPageSize(QPageSize::A4));
         printWorking(document, writer);

@@ -4,6 +4,7 @@
 
 #include "report/texts.h"
 #include "report/working_export.h"
+#include "report/working_typeset.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -55,7 +56,7 @@ WorkingWindow::WorkingWindow(MessageBoxes& boxes, QWidget* parent)
 void WorkingWindow::showSolution(const WorkedSolution& solution)
 {
     document_ = workingDocument(solution);
-    view_->setHtml(workingAsHtml(document_));
+    typesetWorking(document_, *view_->document());
 }
 
 void WorkingWindow::setZoom(double factor) { view_->setFont(zoomedDesktopFont(factor)); }

@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The working as a LaTeX document that pdflatex compiles as it stands:
+// matrices in vmatrix, set smaller when wider than the text; formulas as
+// inline mathematics, so lines break after = + − and never inside a number.
+
+#include "report/working_document.h"
+
+#include <QStringBuilder>
+
+namespace cramer {
+namespace {
+
+const char* const kPreamble = R"(\documentclass[a4paper,11pt]{article}
+\usepackage[T2A]{fontenc}
+\usepackage[utf8]{inputenc}
+\usepackage[bulgarian]{babel}
+\usepackage{amsmath}
+\usepackage{graphicx}
+\usepackage[table]{xcolor}
+\usepackage[margin=2cm]{geometry}
+\setlength{\parindent}{0pt}
+\setlength{\parskip}{0.6ex plus 0.3ex}
+% Long numbers break no line: the blanks between words stretch instead.
+\setlength{\emergencystretch}{3em}
+\sloppy
+\definecolor{replaced}{HTML}{FFF0A0}
+% A matrix at its own size, or scaled down to the line when it is wider.
+\newsavebox{\workingbox}
+\newcommand{\fitted}[1]{\sbox{\workingbox}{$\displaystyle #1$}%
+  \ifdim\wd\workingbox>\linewidth\resizebox{\linewidth}{!}{\usebox{\workingbox}}\else\usebox{\workingbox}\fi}
+\newcommand{\replaced}[1]{\colorbox{replaced}{$#1$}}
+)";
+
+// Text outside mathematics.
+QString escaped(const QString& text)
+{
+    QString out;
+    for (const QChar character : text) {
+        switch (character.unicode()) {
+        case '\\':
+            out += QStringLiteral("\\textbackslash{}");
+            break;
+        case '#':
+        case '$':
+        case '%':
+        case '&':
+        case '_':
+        case '{':
+        case '}':
+            out += QLatin1Char('\\') + character;
+            break;
+        case '~':
+            out += QStringLiteral("\\textasciitilde{}");
+            break;
+        case '^':
+            out += QStringLiteral("\\textasciicircum{}");
+            break;
+        case 0x00B7: // ·
+            out += QStringLiteral("$\\cdot$");
+            break;
+        case 0x00D7: // ×
+            out += QStringLiteral("$\\times$");
+            break;
+        case 0x2212: // −
+            out += QStringLiteral("$-$");
+            break;
+        case 0x2026: // …
+            out += QStringLiteral("\\ldots{}");
+            break;
+        case 0x2013: // –
+            out += QStringLiteral("--");
+            break;
+        case 0x201E: // „
+            out += QStringLiteral(",,");
+            break;
+        case 0x201C: // “
+            out += QStringLiteral("``");
+            break;
+        case 0x221E: // ∞
+            out += QStringLiteral("$\\infty$");
+            break;
+        case 0x00A0:
+            out += QLatin1Char('~');
+            break;
+        default:
+            out += character;
+        }
+    }
+    return out;
+}
+
+// Digits in mathematics: a decimal comma that is not punctuation, digit
+// groups and the signs a typed number may hold.
+QString digits(const QString& text)
+{
+    QString out;
+    for (const QChar character : text) {
+        if (character.isDigit() || character == QLatin1Char('.') || character == QLatin1Char('(')
+            || character == QLatin1Char(')'))
+            out += character;
+        else if (character == QLatin1Char(','))
+            out += QStringLiteral("{,}");
+        else if (character == QChar(0x2026))
+            out += QStringLiteral("\\ldots");
+        else if (character.isSpace() || character == QChar(0x202F) || character == QChar(0x00A0))
+            out += QStringLiteral("\\,");
+        else if (character == QChar(0x2212) || character == QLatin1Char('-'))
+            out += QLatin1Char('-');
+        else
+            out += QStringLiteral("\\text{") % escaped(QString(character)) % QLatin1Char('}');
+    }
+    return out;
+}
+
+QString number(const WrittenNumber& value)
+{
+    QString math = value.negative ? QStringLiteral("-") : QString();
+    if (value.infinite)
+        return math + QStringLiteral("\\infty");
+    math += digits(value.digits);
+    if (value.scaled)
+        math += QStringLiteral(" \\cdot 10^{%1}").arg(value.exponent);
+    return value.parenthesized ? QStringLiteral("\\left(") % math % QStringLiteral("\\right)") : math;
+}
+
+QString mathOf(const Run& run)
+{
+    switch (run.kind) {
+    case Run::Kind::Number:
+        return number(run.number);
+    case Run::Kind::Name:
+        return run.index == 0 ? run.text : run.text % QStringLiteral("_{%1}").arg(run.index);
+    case Run::Kind::Fraction:
+        return (run.number.negative ? QStringLiteral("-") : QString()) % QStringLiteral("\\frac{")
+            % digits(run.number.digits) % QStringLiteral("}{") % digits(run.denominator) % QLatin1Char('}');
+    case Run::Kind::Operator:
+        if (run.text == QStringLiteral("·"))
+            return QStringLiteral(" \\cdot ");
+        if (run.text == QStringLiteral("−"))
+            return QStringLiteral(" - ");
+        return QLatin1Char(' ') % run.text % QLatin1Char(' ');
+    case Run::Kind::Text:
+        break;
+    }
+    return {};
+}
+
+// Text as text, each stretch of mathematics as one inline formula, so TeX
+// may break its lines after a relation or a sign between terms.
+QString runs(const Runs& content)
+{
+    QString out;
+    QString math;
+    auto flush = [&] {
+        if (!math.isEmpty())
+            out += QLatin1Char('$') % math % QLatin1Char('$');
+        math.clear();
+    };
+    for (const Run& run : content) {
+        if (run.kind == Run::Kind::Text) {
+            flush();
+            out += escaped(run.text);
+        } else {
+            math += mathOf(run);
+        }
+    }
+    flush();
+    return out;
+}
+
+QString matrix(const MatrixBlock& block)
+{
+    QStringList rows;
+    for (const auto& row : block.rows) {
+        QStringList cells;
+        for (std::size_t j = 0; j < row.size(); ++j) {
+            const QString cell = number(row[j]);
+            cells << (static_cast<int>(j) + 1 == block.markedColumn
+                    ? QStringLiteral("\\replaced{") % cell % QLatin1Char('}')
+                    : cell);
+        }
+        rows << cells.join(QStringLiteral(" & "));
+    }
+    QString name;
+    for (const Run& run : block.name)
+        name += run.kind == Run::Kind::Text ? QString() : mathOf(run);
+    const QString kind = block.bars ? QStringLiteral("vmatrix") : QStringLiteral("matrix");
+    return QStringLiteral("\\begin{center}\n\\fitted{") % name % QStringLiteral("\\begin{") % kind
+        % QStringLiteral("}\n") % rows.join(QStringLiteral(" \\\\\n")) % QStringLiteral("\n\\end{") % kind
+        % QStringLiteral("}}\n\\end{center}\n");
+}
+
+} // namespace
+
+QString workingAsLatex(const WorkingDocument& document)
+{
+    QString latex = QString::fromUtf8(kPreamble) % QStringLiteral("\\begin{document}\n\\section*{")
+        % escaped(document.title) % QStringLiteral("}\n");
+    for (const Section& section : document.sections) {
+        if (!section.heading.empty())
+            latex += QStringLiteral("\n\\subsection*{") % runs(section.heading) % QStringLiteral("}\n");
+        for (const Block& block : section.blocks) {
+            switch (block.kind) {
+            case Block::Kind::Paragraph:
+                latex += runs(block.runs)
+                    % (block.keepWithNext ? QStringLiteral("\\nopagebreak\n\n") : QStringLiteral("\n\n"));
+                break;
+            case Block::Kind::Formula:
+                latex += QStringLiteral("\\begingroup\\raggedright\\leftskip=2em\\hangindent=2em\n")
+                    % runs(block.runs) % QStringLiteral("\\par\\endgroup\n\n");
+                break;
+            case Block::Kind::Verdict:
+                latex += QStringLiteral("\\textbf{") % runs(block.runs) % QStringLiteral("}")
+                    % (block.keepWithNext ? QStringLiteral("\\nopagebreak\n\n") : QStringLiteral("\n\n"));
+                break;
+            case Block::Kind::Matrix:
+                latex += matrix(block.matrix);
+                break;
+            }
+        }
+    }
+    return latex + QStringLiteral("\\end{document}\n");
+}
+
+} // namespace cramer

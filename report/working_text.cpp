@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The working as plain text for an 80-column terminal: prose wrapped at
+// blanks, which no number contains, and matrices too wide for the screen in
+// blocks of columns with their rows named.
+
+#include "report/texts.h"
+#include "report/working_document.h"
+
+#include <QStringBuilder>
+
+#include <algorithm>
+
+namespace cramer {
+namespace {
+
+using texts::qtText;
+
+constexpr int kIndent = 4;
+
+QString runText(const Run& run)
+{
+    switch (run.kind) {
+    case Run::Kind::Text:
+        return run.text;
+    case Run::Kind::Number:
+        return run.number.plain();
+    case Run::Kind::Name:
+        return run.index == 0 ? run.text : run.text % QString::number(run.index);
+    case Run::Kind::Fraction:
+        return (run.number.negative ? QStringLiteral("−") : QString()) % run.number.digits % QLatin1Char('/')
+            % run.denominator;
+    case Run::Kind::Operator:
+        return run.text == QStringLiteral("·") || run.text == QStringLiteral("/")
+            ? run.text
+            : QLatin1Char(' ') % run.text % QLatin1Char(' ');
+    }
+    return {};
+}
+
+QString lineOf(const Runs& runs)
+{
+    QString line;
+    for (const Run& run : runs)
+        line += runText(run);
+    return line;
+}
+
+// Greedy filling at blanks; a word longer than a line, which the working
+// never writes, is cut so that no line passes the limit.
+void wrapped(QString& out, const QString& line, int indent, int hangingIndent)
+{
+    const QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QString current(indent, QLatin1Char(' '));
+    bool empty = true;
+    for (QString word : words) {
+        while (!empty && current.size() + 1 + word.size() > kTextColumns) {
+            out += current % QLatin1Char('\n');
+            current = QString(hangingIndent, QLatin1Char(' '));
+            empty = true;
+        }
+        while (current.size() + word.size() > kTextColumns) {
+            const qsizetype room = kTextColumns - current.size();
+            out += current % word.left(room) % QLatin1Char('\n');
+            word.remove(0, room);
+            current = QString(hangingIndent, QLatin1Char(' '));
+        }
+        current += (empty ? QString() : QStringLiteral(" ")) % word;
+        empty = false;
+    }
+    out += current % QLatin1Char('\n');
+}
+
+void matrix(QString& out, const MatrixBlock& block)
+{
+    const int columns = block.rows.empty() ? 0 : static_cast<int>(block.rows.front().size());
+    std::vector<qsizetype> widths(static_cast<std::size_t>(columns), 1);
+    std::vector<QStringList> cells;
+    for (const auto& row : block.rows) {
+        QStringList& texts = cells.emplace_back();
+        for (int j = 0; j < columns; ++j) {
+            texts << row[static_cast<std::size_t>(j)].plain();
+            widths[static_cast<std::size_t>(j)]
+                = std::max(widths[static_cast<std::size_t>(j)], texts.back().size());
+        }
+    }
+    const QString bar = block.bars ? QStringLiteral("|") : QString();
+    const QString name = lineOf(block.name).trimmed();
+    auto width = [&](int from, int to) { // columns [from, to), with their separators
+        qsizetype sum = 0;
+        for (int j = from; j < to; ++j)
+            sum += widths[static_cast<std::size_t>(j)] + (j > from ? 2 : 0);
+        return sum;
+    };
+    // One row of columns [from, to) after `label`, with the marked column underlined.
+    auto rows = [&](int from, int to, const std::vector<QString>& labels) {
+        const qsizetype labelWidth = labels.front().size();
+        const QString left = from == 0 ? bar : QString();
+        const QString right = to == columns ? bar : QString();
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            QStringList shown;
+            for (int j = from; j < to; ++j)
+                shown << cells[i][j].rightJustified(widths[static_cast<std::size_t>(j)]);
+            const QString line = QString(kIndent, QLatin1Char(' ')) % labels[i] % left % QLatin1Char(' ')
+                % shown.join(QStringLiteral("  ")) % QLatin1Char(' ') % right;
+            qsizetype end = line.size();
+            while (end > 0 && line[end - 1] == QLatin1Char(' '))
+                --end;
+            out += QStringView(line).left(end) % QLatin1Char('\n');
+        }
+        const int marked = block.markedColumn - 1;
+        if (marked < from || marked >= to)
+            return;
+        const qsizetype start
+            = kIndent + labelWidth + left.size() + 1 + width(from, marked) + (marked > from ? 2 : 0);
+        QString line = QString(start, QLatin1Char(' '))
+            % QString(widths[static_cast<std::size_t>(marked)], QLatin1Char('^'));
+        const QString note = QLatin1Char(' ') % qtText(texts::kReplacedColumnMark);
+        if (line.size() + note.size() <= kTextColumns)
+            line += note;
+        out += line % QLatin1Char('\n');
+    };
+
+    const std::size_t middle = (cells.size() - 1) / 2;
+    const qsizetype nameWidth = name.isEmpty() ? 0 : name.size() + 1;
+    if (kIndent + nameWidth + 2 * bar.size() + 2 + width(0, columns) <= kTextColumns) {
+        std::vector<QString> labels;
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            labels.push_back(i == middle && nameWidth > 0 ? name % QLatin1Char(' ')
+                                                          : QString(nameWidth, QLatin1Char(' ')));
+        rows(0, columns, labels);
+        return;
+    }
+    // Too wide: the name on a line of its own, then blocks of columns.
+    if (!name.isEmpty())
+        out += QString(kIndent, QLatin1Char(' ')) % name.trimmed() % QLatin1Char('\n');
+    std::vector<QString> labels;
+    qsizetype labelWidth = 0;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        labels.push_back(qtText(texts::kRowLabel).arg(i + 1) % QLatin1Char(' '));
+        labelWidth = std::max(labelWidth, labels.back().size());
+    }
+    for (QString& label : labels)
+        label = label.leftJustified(labelWidth);
+    // As few blocks as fit, of sizes as even as the widths allow.
+    const qsizetype room = kTextColumns - kIndent - labelWidth - 2 * bar.size() - 2;
+    auto fits = [&](int size) {
+        for (int from = 0; from < columns; from += size)
+            if (size > 1 && width(from, std::min(columns, from + size)) > room)
+                return false;
+        return true;
+    };
+    int size = columns;
+    for (int blocks = 2; !fits(size); ++blocks)
+        size = (columns + blocks - 1) / blocks;
+    for (int from = 0; from < columns; from += size) {
+        const int to = std::min(columns, from + size);
+        const QString heading = to == from + 1 ? qtText(texts::kColumnBlock).arg(from + 1)
+                                               : qtText(texts::kColumnsBlock).arg(from + 1).arg(to);
+        out += QString(kIndent, QLatin1Char(' ')) % heading % QLatin1Char('\n');
+        rows(from, to, labels);
+    }
+}
+
+void blocks(QString& out, const std::vector<Block>& content)
+{
+    for (const Block& block : content) {
+        switch (block.kind) {
+        case Block::Kind::Paragraph:
+        case Block::Kind::Verdict:
+            wrapped(out, lineOf(block.runs), 0, 0);
+            break;
+        case Block::Kind::Formula:
+            wrapped(out, lineOf(block.runs), kIndent, 2 * kIndent);
+            break;
+        case Block::Kind::Matrix:
+            matrix(out, block.matrix);
+            break;
+        }
+    }
+}
+
+} // namespace
+
+QString workingAsPlainText(const WorkingDocument& document)
+{
+    QString text = document.title % QLatin1Char('\n');
+    for (const Section& section : document.sections) {
+        if (!section.heading.empty()) {
+            const QString heading = lineOf(section.heading);
+            text += QLatin1Char('\n');
+            wrapped(text, heading, 0, 0);
+            text += QString(std::min<qsizetype>(kTextColumns, heading.size()), QLatin1Char('-'))
+                % QLatin1Char('\n');
+        }
+        blocks(text, section.blocks);
+    }
+    return text;
+}
+
+QString verdictAsPlainText(const WorkingDocument& document)
+{
+    QString text;
+    if (const Section* verdict = document.section(Section::Id::Verdict))
+        blocks(text, verdict->blocks);
+    return text;
+}
+
+} // namespace cramer
