@@ -11,7 +11,6 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextLayout>
-#include <QTextTable>
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +22,7 @@ namespace {
 constexpr int kKeepWithNext = QTextFormat::UserProperty + 1;
 constexpr int kKeepWhole = QTextFormat::UserProperty + 2;
 
+constexpr qreal kMatrixIndent = 24;
 // A matrix is set no smaller than this share of the text's size.
 constexpr qreal kSmallestMatrixScale = 0.6;
 const QColor kReplacedColumn(0xff, 0xf0, 0xa0);
@@ -76,87 +76,104 @@ public:
         runs(entry.runs, characters);
     }
 
+    // A matrix as one line of text per row, its columns set by right-aligned
+    // tab stops: a fraction of the cost of a table of cells, and read, copied
+    // and selected as text. The bars are box-drawing lines that join from row
+    // to row.
     void matrix(const MatrixBlock& entry)
     {
-        const int rows = static_cast<int>(entry.rows.size());
-        const int nameColumns = entry.name.empty() ? 0 : 1;
-        const int columns = rows == 0 ? 0 : static_cast<int>(entry.rows.front().size());
-        const qreal padding = 3 * unit_;
-        const qreal indent = 24 * unit_;
+        const int columns = entry.rows.empty() ? 0 : static_cast<int>(entry.rows.front().size());
+        const QString name = plainOf(entry.name);
+        const QString bar = entry.bars ? QStringLiteral("│") : QString();
 
-        QTextCharFormat characters;
-        if (pages_) {
-            // The widest text of each column, at the text's size.
-            const QFontMetricsF metrics(target_.defaultFont(), pages_->device);
-            qreal needed
-                = indent + (nameColumns ? metrics.horizontalAdvance(plainOf(entry.name)) + 2 * padding : 0);
+        // Widths in the layout's units: pixels at 96 dpi, which Qt scales to the device.
+        QFont font = target_.defaultFont();
+        auto widths = [&](const QFont& measured) {
+            const QFontMetricsF metrics(measured, pages_ ? pages_->device : nullptr);
+            const qreal scale = pages_ ? pages_->device->logicalDpiX() / 96.0 : 1.0;
+            std::vector<qreal> result { metrics.horizontalAdvance(name) / scale,
+                metrics.horizontalAdvance(bar) / scale,
+                metrics.horizontalAdvance(QStringLiteral("00")) / scale };
             for (int j = 0; j < columns; ++j) {
                 qreal widest = 0;
                 for (const auto& row : entry.rows)
                     widest = std::max(
                         widest, metrics.horizontalAdvance(row[static_cast<std::size_t>(j)].plain()));
-                needed += widest + 2 * padding + 2 * unit_;
+                result.push_back(widest / scale);
             }
-            if (needed > pages_->width) {
-                const qreal base = target_.defaultFont().pointSizeF();
-                qreal scale = pages_->width / needed;
+            return result;
+        };
+        auto total = [&](const std::vector<qreal>& w) {
+            qreal sum = kMatrixIndent + w[0] + 2 * (w[1] + w[2]);
+            for (std::size_t j = 3; j < w.size(); ++j)
+                sum += w[j] + (j > 3 ? w[2] : 0);
+            return sum;
+        };
+        std::vector<qreal> w = widths(font);
+        QTextCharFormat characters;
+        if (pages_) {
+            const qreal room = pages_->width / (pages_->device->logicalDpiX() / 96.0);
+            if (const qreal needed = total(w); needed > room) {
+                qreal scale = room / needed;
                 if (scale < kSmallestMatrixScale) {
                     scale = kSmallestMatrixScale;
                     fitted_ = false;
                 }
-                characters.setFontPointSize(std::floor(base * scale * 10) / 10);
+                font.setPointSizeF(std::floor(font.pointSizeF() * scale * 10) / 10);
+                characters.setFontPointSize(font.pointSizeF());
+                w = widths(font);
             }
         }
 
-        QTextTableFormat format;
-        format.setBorder(0);
-        format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
-        format.setCellPadding(padding);
-        format.setCellSpacing(0);
-        format.setLeftMargin(indent);
-        format.setTopMargin(2 * unit_);
-        format.setBottomMargin(6 * unit_);
-        format.setBorderCollapse(true);
-        format.setAlignment(Qt::AlignLeft);
-        cursor_.movePosition(QTextCursor::End);
-        QTextTable* table = cursor_.insertTable(rows, columns + nameColumns, format);
-        if (nameColumns) {
-            table->mergeCells(0, 0, rows, 1);
-            QTextTableCell cell = table->cellAt(0, 0);
-            QTextTableCellFormat cellFormat = cell.format().toTableCellFormat();
-            cellFormat.setVerticalAlignment(QTextCharFormat::AlignMiddle);
-            cell.setFormat(cellFormat);
-            QTextCursor inside = cell.firstCursorPosition();
-            runsAt(inside, entry.name, characters);
-        }
-        QTextBlockFormat number;
-        number.setAlignment(Qt::AlignRight);
-        number.setNonBreakableLines(true);
-        for (int i = 0; i < rows; ++i) {
-            for (int j = 0; j < columns; ++j) {
-                QTextTableCell cell = table->cellAt(i, j + nameColumns);
-                QTextTableCellFormat cellFormat = cell.format().toTableCellFormat();
-                if (entry.bars && j == 0)
-                    bar(cellFormat, &QTextTableCellFormat::setLeftBorder,
-                        &QTextTableCellFormat::setLeftBorderStyle, &QTextTableCellFormat::setLeftBorderBrush);
-                if (entry.bars && j + 1 == columns)
-                    bar(cellFormat, &QTextTableCellFormat::setRightBorder,
-                        &QTextTableCellFormat::setRightBorderStyle,
-                        &QTextTableCellFormat::setRightBorderBrush);
-                QTextCharFormat cellCharacters = characters;
-                if (j + 1 == entry.markedColumn) {
-                    cellFormat.setBackground(kReplacedColumn);
-                    cellCharacters.setFontWeight(QFont::Bold);
-                }
-                cell.setFormat(cellFormat);
-                QTextCursor inside = cell.firstCursorPosition();
-                inside.setBlockFormat(number);
-                numberAt(inside, entry.rows[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)],
-                    cellCharacters);
+        // Stops, from the block's margin and each beyond the one before: the
+        // left bar after the name, the right edge of each column, the right bar.
+        QList<QTextOption::Tab> stops;
+        qreal x = name.isEmpty() ? 0 : w[0] + w[2] / 2;
+        QString lead;
+        if (!bar.isEmpty()) {
+            if (!name.isEmpty()) {
+                stops << QTextOption::Tab(x, QTextOption::LeftTab);
+                lead = QStringLiteral("\t");
             }
+            lead += bar;
+            x += w[1];
         }
-        cursor_.movePosition(QTextCursor::End);
-        afterTable_ = true;
+        for (int j = 0; j < columns; ++j) {
+            x += w[3 + static_cast<std::size_t>(j)] + (j > 0 || !bar.isEmpty() ? w[2] : 0);
+            stops << QTextOption::Tab(x, QTextOption::RightTab);
+        }
+        if (!bar.isEmpty())
+            stops << QTextOption::Tab(x + w[2] / 2, QTextOption::LeftTab);
+
+        QTextCharFormat marked = characters;
+        marked.setFontWeight(QFont::Bold);
+        marked.setBackground(kReplacedColumn);
+        const std::size_t middle = (entry.rows.size() - 1) / 2;
+        for (std::size_t i = 0; i < entry.rows.size(); ++i) {
+            QTextBlockFormat format;
+            format.setLeftMargin(kMatrixIndent);
+            format.setTabPositions(stops);
+            format.setNonBreakableLines(true);
+            format.setLineHeight(100, QTextBlockFormat::ProportionalHeight);
+            format.setProperty(kKeepWhole, true);
+            if (i + 1 < entry.rows.size())
+                format.setProperty(kKeepWithNext, true);
+            else
+                format.setBottomMargin(6 * unit_);
+            if (i == 0)
+                format.setTopMargin(2 * unit_);
+            block(format, characters);
+            if (i == middle)
+                runs(entry.name, characters);
+            cursor_.insertText(lead, characters);
+            for (int j = 0; j < columns; ++j) {
+                cursor_.insertText(QStringLiteral("\t"), characters);
+                numberAt(cursor_, entry.rows[i][static_cast<std::size_t>(j)],
+                    j + 1 == entry.markedColumn ? marked : characters);
+            }
+            if (!bar.isEmpty())
+                cursor_.insertText(QStringLiteral("\t") % bar, characters);
+        }
     }
 
 private:
@@ -174,29 +191,37 @@ private:
     void block(const QTextBlockFormat& format, const QTextCharFormat& characters)
     {
         cursor_.movePosition(QTextCursor::End);
-        if (first_ || afterTable_) {
+        if (first_) {
             cursor_.setBlockFormat(format);
             cursor_.setBlockCharFormat(characters);
         } else {
             cursor_.insertBlock(format, characters);
         }
         first_ = false;
-        afterTable_ = false;
     }
 
-    template <typename Width, typename Style, typename Brush>
-    void bar(QTextTableCellFormat& format, Width width, Style style, Brush brush) const
-    {
-        (format.*width)(1.5 * unit_);
-        (format.*style)(QTextFrameFormat::BorderStyle_Solid);
-        (format.*brush)(QBrush(Qt::black));
-    }
-
+    // The runs as one line of text, to measure them.
     static QString plainOf(const Runs& content)
     {
         QString text;
-        for (const Run& run : content)
-            text += run.kind == Run::Kind::Number ? run.number.plain() : run.text + QStringLiteral("  ");
+        for (const Run& run : content) {
+            switch (run.kind) {
+            case Run::Kind::Number:
+                text += run.number.plain();
+                break;
+            case Run::Kind::Name:
+                text += run.text % (run.index == 0 ? QString() : QString::number(run.index));
+                break;
+            case Run::Kind::Fraction:
+                text += run.number.signedDigits() % QLatin1Char('/') % run.denominator;
+                break;
+            case Run::Kind::Operator:
+            case Run::Kind::Text:
+                text += run.text.size() == 1 && run.kind == Run::Kind::Operator ? QLatin1Char(' ') % run.text
+                                                                                : run.text;
+                break;
+            }
+        }
         return text;
     }
 
@@ -259,7 +284,6 @@ private:
     const TypesetPages* pages_;
     const qreal unit_;
     bool first_ = true;
-    bool afterTable_ = false;
     bool fitted_ = true;
 };
 
@@ -324,11 +348,12 @@ public:
             offset += shift;
             breaks.push_back(first);
         }
-        QTextCursor edit(&document_);
-        edit.beginEditBlock();
+        // Set with no page size, so that no layout runs until the pages are set.
+        const QSizeF page = document_.pageSize();
+        document_.setPageSize(QSizeF(0, 0));
         for (std::size_t i : breaks)
             breakBefore(items_[i]);
-        edit.endEditBlock();
+        document_.setPageSize(QSizeF(page.width(), height_));
     }
 
     // With the pages laid out: moves what the plan missed, one at a time.
@@ -402,15 +427,15 @@ private:
 
 bool typesetWorking(const WorkingDocument& document, QTextDocument& target, const TypesetPages* pages)
 {
+    // A document with a null page size is not laid out at all: the content
+    // grows without a layout, which runs once, when the size is set again.
+    const QSizeF viewSize = target.pageSize();
+    target.setPageSize(QSizeF(0, 0));
     target.clear();
-    // Laid out once, when the pages are set after the content.
-    target.setPageSize(QSizeF());
+    target.setUndoRedoEnabled(false);
     if (pages)
         target.documentLayout()->setPaintDevice(pages->device);
-    target.setUndoRedoEnabled(false);
     Typesetter typesetter(target, pages);
-    // One layout for the whole document, not one per inserted text.
-    QTextCursor(&target).beginEditBlock();
     typesetter.title(document.title);
     for (const Section& section : document.sections) {
         if (!section.heading.empty())
@@ -422,14 +447,14 @@ bool typesetWorking(const WorkingDocument& document, QTextDocument& target, cons
                 typesetter.paragraph(block);
         }
     }
-    QTextCursor(&target).endEditBlock();
-    if (pages) {
-        target.setPageSize(QSizeF(pages->width, 1e9)); // one long page of the text's width
-        PageBreaker breaker(target, pages->height);
-        breaker.planFromContinuousLayout();
-        target.setPageSize(QSizeF(pages->width, pages->height));
-        breaker.mendPaginatedLayout();
+    if (!pages) {
+        target.setPageSize(viewSize);
+        return typesetter.fitted();
     }
+    target.setPageSize(QSizeF(pages->width, 1e9)); // one long page of the text's width
+    PageBreaker breaker(target, pages->height);
+    breaker.planFromContinuousLayout(); // and sets the pages
+    breaker.mendPaginatedLayout();
     return typesetter.fitted();
 }
 

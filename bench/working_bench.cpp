@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The worked solution of a 9 × 9 system with integers and decimals: the
+// document from the record of the solve (exact working included), each of
+// its forms, and the typeset pages of a PDF.
+
+#include "report/working_document.h"
+#include "report/working_export.h"
+#include "report/working_typeset.h"
+#include "solver/system_file.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <QTextDocument>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace cramer;
+
+SolveRecord nineByNine()
+{
+    const ReadSystem read = readSystemFile(GOLDEN_FOLDER "/nine9.csv", { ".", "" });
+    return solveQuietly(read.system->n, read.system->texts, { ".", "" });
+}
+
+void Document9(benchmark::State& state)
+{
+    const SolveRecord record = nineByNine();
+    for (auto _ : state) {
+        const WorkedSolution solution(record);
+        benchmark::DoNotOptimize(workingDocument(solution).sections.size());
+    }
+}
+BENCHMARK(Document9)->Unit(benchmark::kMillisecond);
+
+void Form9(benchmark::State& state, QString (*render)(const WorkingDocument&))
+{
+    const WorkedSolution solution(nineByNine());
+    const WorkingDocument document = workingDocument(solution);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(render(document).size());
+}
+BENCHMARK_CAPTURE(Form9, Text, workingAsPlainText)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Form9, Html, workingAsHtml)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Form9, Latex, workingAsLatex)->Unit(benchmark::kMillisecond);
+
+// The view's document, laid out at a window's width.
+void View9(benchmark::State& state)
+{
+    const WorkedSolution solution(nineByNine());
+    const WorkingDocument document = workingDocument(solution);
+    for (auto _ : state) {
+        QTextDocument text;
+        typesetWorking(document, text);
+        text.setTextWidth(700);
+        benchmark::DoNotOptimize(text.size());
+    }
+}
+BENCHMARK(View9)->Unit(benchmark::kMillisecond);
+
+void Pdf9(benchmark::State& state)
+{
+    const WorkedSolution solution(nineByNine());
+    const WorkingDocument document = workingDocument(solution);
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&buffer);
+            printWorking(document, writer);
+        }
+        benchmark::DoNotOptimize(buffer.size());
+    }
+}
+BENCHMARK(Pdf9)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
