@@ -5,6 +5,7 @@
 #include "report/solve_messages.h"
 #include "report/texts.h"
 
+#include <QRegularExpression>
 #include <QStringBuilder>
 
 #include <algorithm>
@@ -39,6 +40,10 @@ WrittenNumber WrittenNumber::fromText(const QString& text)
         rest.truncate(e);
     }
     number.digits = rest;
+    // "0", never "-0".
+    number.negative = number.negative && std::any_of(rest.begin(), rest.end(), [](QChar c) {
+        return c.isDigit() && c != QLatin1Char('0');
+    });
     return number;
 }
 
@@ -274,7 +279,22 @@ private:
         WrittenNumber number
             = WrittenNumber::fromText(QString::fromStdString(value.decimal(point_.toStdString())));
         Runs runs { numberRun(number) };
-        if (const int all = digitCount(number.digits); all > kLongestDigits) {
+        const int all = digitCount(number.digits);
+        // A long terminating decimal below 1 reads as a row of zeros: its
+        // significant digits and the power of ten instead.
+        const qsizetype significant = number.digits.indexOf(QRegularExpression(QStringLiteral("[1-9]")));
+        if (all > kLongestDigits && !number.scaled && !number.digits.contains(QLatin1Char('('))
+            && number.digits.startsWith(QLatin1Char('0')) && significant > 2) {
+            const QString digits = number.digits.mid(significant);
+            WrittenNumber& scientific = runs.front().number;
+            scientific.digits = cut(digits.left(1) % point_ % digits.mid(1));
+            scientific.scaled = true;
+            scientific.exponent = -static_cast<int>(significant - 1);
+            if (digitCount(digits) > kKeptDigits)
+                runs << textRun(QStringLiteral(" ") % qtText(texts::kDigitsInAll).arg(digitCount(digits)));
+            return runs;
+        }
+        if (all > kLongestDigits) {
             runs.front().number.digits = cut(number.digits);
             runs << textRun(QStringLiteral(" ") % qtText(texts::kDigitsInAll).arg(all));
         }

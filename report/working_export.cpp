@@ -16,17 +16,24 @@ namespace cramer {
 
 bool isPdfName(const QString& path) { return path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive); }
 
-void printWorking(const WorkingDocument& document, QPagedPaintDevice& device)
+namespace {
+const QFont& footerFont()
+{
+    static const QFont font(QStringLiteral("Liberation Serif"), 9);
+    return font;
+}
+} // namespace
+
+void typesetPages(const WorkingDocument& document, QPagedPaintDevice& device, QTextDocument& text)
 {
     if (device.pageLayout().margins().isNull())
         device.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-    QTextDocument text;
     text.setDefaultFont(QFont(QStringLiteral("Liberation Serif"), 11));
-    const QFont footerFont(QStringLiteral("Liberation Serif"), 9);
     // The page number's line below the text of every page.
+    const qreal footer = 2.0 * QFontMetricsF(footerFont(), &device).height();
     auto layOut = [&] {
-        const qreal footer = 2.0 * QFontMetricsF(footerFont, &device).height();
-        const TypesetPages pages { &device, static_cast<qreal>(device.width()), device.height() - footer };
+        const qreal scale = device.logicalDpiX() / 96.0;
+        const TypesetPages pages { device.width() / scale, (device.height() - footer) / scale };
         return typesetWorking(document, text, &pages);
     };
     // A matrix too wide even when set smaller turns the pages to landscape.
@@ -34,9 +41,15 @@ void printWorking(const WorkingDocument& document, QPagedPaintDevice& device)
         device.setPageOrientation(QPageLayout::Landscape);
         layOut();
     }
+}
 
+void printWorking(const WorkingDocument& document, QPagedPaintDevice& device)
+{
+    QTextDocument text;
+    typesetPages(document, device, text);
     QPainter painter(&device);
-    painter.setFont(footerFont);
+    painter.setFont(footerFont());
+    const qreal scale = device.logicalDpiX() / 96.0;
     const QSizeF page = text.pageSize();
     const int pages = text.pageCount();
     for (int number = 0; number < pages; ++number) {
@@ -44,13 +57,15 @@ void printWorking(const WorkingDocument& document, QPagedPaintDevice& device)
             device.newPage();
         const QRectF clip(0, number * page.height(), page.width(), page.height());
         painter.save();
+        painter.scale(scale, scale);
         painter.translate(0, -clip.top());
         painter.setClipRect(clip);
         QAbstractTextDocumentLayout::PaintContext context;
         context.clip = clip;
         text.documentLayout()->draw(&painter, context);
         painter.restore();
-        painter.drawText(QRectF(0, page.height(), page.width(), device.height() - page.height()),
+        const qreal top = page.height() * scale;
+        painter.drawText(QRectF(0, top, device.width(), device.height() - top),
             Qt::AlignRight | Qt::AlignBottom, QStringLiteral("%1 / %2").arg(number + 1).arg(pages));
     }
 }

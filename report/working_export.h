@@ -11,6 +11,7 @@
 #include <QString>
 
 class QPagedPaintDevice;
+class QTextDocument;
 
 namespace cramer {
 
@@ -22,5 +23,8 @@ QString writeWorkingFile(const QString& path, const WorkingDocument& document);
 
 // Lays the working out on pages of `device` (a printer or a PDF writer).
 void printWorking(const WorkingDocument& document, QPagedPaintDevice& device);
+// The pages `printWorking` paints, laid out in `text` (pixels at 96 dpi);
+// turns the device to landscape if a matrix is too wide for portrait.
+void typesetPages(const WorkingDocument& document, QPagedPaintDevice& device, QTextDocument& text);
 
 } // namespace cramer

@@ -32,6 +32,23 @@ const char* const kPreamble = R"(\documentclass[a4paper,11pt]{article}
 \newcommand{\replaced}[1]{\colorbox{replaced}{$#1$}}
 )";
 
+int superscriptDigit(QChar character)
+{
+    switch (character.unicode()) {
+    case 0x2070:
+        return 0;
+    case 0x00B9:
+        return 1;
+    case 0x00B2:
+        return 2;
+    case 0x00B3:
+        return 3;
+    default:
+        return character.unicode() >= 0x2074 && character.unicode() <= 0x2079 ? character.unicode() - 0x2070
+                                                                              : -1;
+    }
+}
+
 // Text outside mathematics.
 QString escaped(const QString& text)
 {
@@ -83,8 +100,14 @@ QString escaped(const QString& text)
         case 0x00A0:
             out += QLatin1Char('~');
             break;
+        case 0x207B: // ⁻ of a power of ten written as text
+            out += QStringLiteral("\\textsuperscript{$-$}");
+            break;
         default:
-            out += character;
+            if (const int digit = superscriptDigit(character); digit >= 0)
+                out += QStringLiteral("\\textsuperscript{%1}").arg(digit);
+            else
+                out += character;
         }
     }
     return out;

@@ -4,7 +4,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
-#include <QPaintDevice>
 #include <QStringBuilder>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -38,6 +37,8 @@ public:
     }
 
     bool fitted() const { return fitted_; }
+    // Inserts what is still pending; the last call.
+    void finish() { flush(); }
 
     void title(const QString& text)
     {
@@ -45,7 +46,7 @@ public:
         format.setFontWeight(QFont::Bold);
         format.setProperty(QTextFormat::FontSizeAdjustment, 2);
         block(keptBlock(12, true), format);
-        cursor_.insertText(text, format);
+        write(text, format);
     }
 
     void heading(const Runs& content)
@@ -89,8 +90,8 @@ public:
         // Widths in the layout's units: pixels at 96 dpi, which Qt scales to the device.
         QFont font = target_.defaultFont();
         auto widths = [&](const QFont& measured) {
-            const QFontMetricsF metrics(measured, pages_ ? pages_->device : nullptr);
-            const qreal scale = pages_ ? pages_->device->logicalDpiX() / 96.0 : 1.0;
+            const QFontMetricsF metrics(measured);
+            constexpr qreal scale = 1.0;
             std::vector<qreal> result { metrics.horizontalAdvance(name) / scale,
                 metrics.horizontalAdvance(bar) / scale,
                 metrics.horizontalAdvance(QStringLiteral("00")) / scale };
@@ -112,7 +113,7 @@ public:
         std::vector<qreal> w = widths(font);
         QTextCharFormat characters;
         if (pages_) {
-            const qreal room = pages_->width / (pages_->device->logicalDpiX() / 96.0);
+            const qreal room = pages_->width;
             if (const qreal needed = total(w); needed > room) {
                 qreal scale = room / needed;
                 if (scale < kSmallestMatrixScale) {
@@ -165,14 +166,14 @@ public:
             block(format, characters);
             if (i == middle)
                 runs(entry.name, characters);
-            cursor_.insertText(lead, characters);
+            write(lead, characters);
             for (int j = 0; j < columns; ++j) {
-                cursor_.insertText(QStringLiteral("\t"), characters);
-                numberAt(cursor_, entry.rows[i][static_cast<std::size_t>(j)],
+                write(QStringLiteral("\t"), characters);
+                numberAt(entry.rows[i][static_cast<std::size_t>(j)],
                     j + 1 == entry.markedColumn ? marked : characters);
             }
             if (!bar.isEmpty())
-                cursor_.insertText(QStringLiteral("\t") % bar, characters);
+                write(QStringLiteral("\t") % bar, characters);
         }
     }
 
@@ -190,7 +191,7 @@ private:
 
     void block(const QTextBlockFormat& format, const QTextCharFormat& characters)
     {
-        cursor_.movePosition(QTextCursor::End);
+        flush();
         if (first_) {
             cursor_.setBlockFormat(format);
             cursor_.setBlockCharFormat(characters);
@@ -225,9 +226,23 @@ private:
         return text;
     }
 
-    void runs(const Runs& content, const QTextCharFormat& base) { runsAt(cursor_, content, base); }
+    // Text in one format is inserted at once: an insertion costs far more
+    // than its characters.
+    void write(const QString& text, const QTextCharFormat& format)
+    {
+        if (format != pendingFormat_)
+            flush();
+        pending_ += text;
+        pendingFormat_ = format;
+    }
+    void flush()
+    {
+        if (!pending_.isEmpty())
+            cursor_.insertText(pending_, pendingFormat_);
+        pending_.clear();
+    }
 
-    static void runsAt(QTextCursor& cursor, const Runs& content, const QTextCharFormat& base)
+    void runs(const Runs& content, const QTextCharFormat& base)
     {
         QTextCharFormat italic = base;
         italic.setFontItalic(true);
@@ -236,23 +251,23 @@ private:
         for (const Run& run : content) {
             switch (run.kind) {
             case Run::Kind::Text:
-                cursor.insertText(run.text, base);
+                write(run.text, base);
                 break;
             case Run::Kind::Number:
-                numberAt(cursor, run.number, base);
+                numberAt(run.number, base);
                 break;
             case Run::Kind::Name:
-                cursor.insertText(run.text, italic);
+                write(run.text, italic);
                 if (run.index != 0)
-                    cursor.insertText(QString::number(run.index), lowered);
+                    write(QString::number(run.index), lowered);
                 break;
             case Run::Kind::Fraction:
-                cursor.insertText((run.number.negative ? QStringLiteral("−") : QString()) % run.number.digits
+                write((run.number.negative ? QStringLiteral("−") : QString()) % run.number.digits
                         % QLatin1Char('/') % run.denominator,
                     base);
                 break;
             case Run::Kind::Operator:
-                cursor.insertText(run.text == QStringLiteral("·") || run.text == QStringLiteral("/")
+                write(run.text == QStringLiteral("·") || run.text == QStringLiteral("/")
                         ? run.text
                         : QChar(0x00A0) % run.text % QLatin1Char(' '),
                     base);
@@ -261,22 +276,22 @@ private:
         }
     }
 
-    static void numberAt(QTextCursor& cursor, const WrittenNumber& number, const QTextCharFormat& base)
+    void numberAt(const WrittenNumber& number, const QTextCharFormat& base)
     {
         const QString open = number.parenthesized ? QStringLiteral("(") : QString();
         const QString close = number.parenthesized ? QStringLiteral(")") : QString();
         if (!number.scaled || number.infinite) {
-            cursor.insertText(open % number.signedDigits() % close, base);
+            write(open % number.signedDigits() % close, base);
             return;
         }
         QTextCharFormat raised = base;
         raised.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-        cursor.insertText(open % number.signedDigits() % QStringLiteral("·10"), base);
-        cursor.insertText((number.exponent < 0 ? QStringLiteral("−") : QString())
+        write(open % number.signedDigits() % QStringLiteral("·10"), base);
+        write((number.exponent < 0 ? QStringLiteral("−") : QString())
                 % QString::number(std::abs(number.exponent)),
             raised);
         if (!close.isEmpty())
-            cursor.insertText(close, base);
+            write(close, base);
     }
 
     QTextDocument& target_;
@@ -285,6 +300,8 @@ private:
     const qreal unit_;
     bool first_ = true;
     bool fitted_ = true;
+    QString pending_;
+    QTextCharFormat pendingFormat_;
 };
 
 // Page breaking: whatever would be split or left alone at a page's foot
@@ -400,8 +417,10 @@ private:
         return !item.frame && item.block.blockFormat().boolProperty(kKeepWithNext);
     }
     int page(qreal y) const { return static_cast<int>(std::floor(y / height_)); }
-    qreal pageTop(int page) const { return page * height_ + margin_; }
-    qreal foot(int page) const { return (page + 1) * height_ - margin_; }
+    // Where Qt starts a page's text and ends it, with a pixel to spare for
+    // rounding: the text begins below the frame's margin and the line's own.
+    qreal pageTop(int page) const { return page * height_ + 2 * margin_; }
+    qreal foot(int page) const { return (page + 1) * height_ - margin_ - 1; }
 
     void breakBefore(const Item& item)
     {
@@ -433,8 +452,10 @@ bool typesetWorking(const WorkingDocument& document, QTextDocument& target, cons
     target.setPageSize(QSizeF(0, 0));
     target.clear();
     target.setUndoRedoEnabled(false);
-    if (pages)
-        target.documentLayout()->setPaintDevice(pages->device);
+    // Pages are laid out at the screen's resolution with the fonts' own
+    // metrics and scaled as they are painted: the positions are the same at
+    // any resolution, and the font engines are the screen's, already loaded.
+    target.setUseDesignMetrics(pages != nullptr);
     Typesetter typesetter(target, pages);
     typesetter.title(document.title);
     for (const Section& section : document.sections) {
@@ -447,10 +468,15 @@ bool typesetWorking(const WorkingDocument& document, QTextDocument& target, cons
                 typesetter.paragraph(block);
         }
     }
+    typesetter.finish();
     if (!pages) {
         target.setPageSize(viewSize);
         return typesetter.fitted();
     }
+    // Pages are painted after the last layout: the glyphs it shaped are kept
+    // for them rather than shaped again.
+    for (QTextBlock block = target.begin(); block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
     target.setPageSize(QSizeF(pages->width, 1e9)); // one long page of the text's width
     PageBreaker breaker(target, pages->height);
     breaker.planFromContinuousLayout(); // and sets the pages

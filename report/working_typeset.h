@@ -8,15 +8,13 @@
 
 #include "report/working_document.h"
 
-class QPaintDevice;
 class QTextDocument;
 
 namespace cramer {
 
-// Where the document is laid out as pages.
+// Where the document is laid out as pages, in pixels at 96 dpi.
 struct TypesetPages {
-    QPaintDevice* device; // whose metrics the layout uses
-    qreal width; // of the text, in the device's pixels
+    qreal width; // of the text
     qreal height;
 };
 

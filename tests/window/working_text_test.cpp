@@ -86,6 +86,21 @@ INSTANTIATE_TEST_SUITE_P(Systems, WorkingText,
         // 1.8 is no single: its single is not written "1.8" beside the exact 1.8.
         WorkingCase { "ASingleThatReadsAsItsExactValue", { { "1", "0", "1.8" }, { "0", "1", "1" } }, kCLocale,
             { "Единична точност 1.79999995, точно 1.8: абсолютна грешка 4.77·10⁻⁸" } },
+        // Each kind of number written by its rule.
+        WorkingCase { "APeriodPastTwentyDigitsIsCut", { { "97", "0", "1" }, { "0", "1", "1" } }, kCLocale,
+            { "x1 = d1/d = 1/97 = 0.(01030927835051546391…)" } },
+        WorkingCase { "ALongDecimalBelowOneInScientificForm",
+            { { "1152921504606846976", "0", "1" }, { "0", "1", "1" } }, kCLocale,
+            { "d = 1.1529215·10¹⁸: това е стойността",
+                "x1 = d1/d = 1/1152921504606846976 = 8.6736173798840354720596224069…·10⁻¹⁹ (общо 42 "
+                "цифри)" } },
+        WorkingCase { "MinusZeroIsZero", { { "-0", "1", "-0" }, { "1", "0", "0" } }, kCLocale,
+            { "0·x1 + 1·x2 = 0", "x1 = d1/d = 0" } },
+        WorkingCase { "ThePowerOfTwoBoundary", { { "16777217", "0", "1" }, { "0", "1", "1" } }, kCLocale,
+            { "d = 16777216: това е стойността",
+                "Единична точност 16777216, точно 16777217: абсолютна грешка 1, относителна грешка "
+                "5.96·10⁻⁸; "
+                "това е най-близкото число с единична точност." } },
         WorkingCase { "TwoParameters",
             { { "1", "2", "3", "6" }, { "2", "4", "6", "12" }, { "-1", "-2", "-3", "-6" } }, kCLocale,
             { "x1 = 6 − 2·t1 − 3·t2", "x2 = t1", "x3 = t2", "където t1 и t2 са произволни числа." } }),

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The LaTeX of the worked solution compiles with pdflatex as written, and no
+# line or matrix runs more than 1 pt past the margin: the pinned systems, a
+# 9 × 9 of extreme values and a new exercise of every size from 2 to 9.
+#   latex_compiles.sh PROGRAM GOLDEN_FOLDER DATA_FOLDER
+set -euo pipefail
+program=$1 golden=$2 data=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+for system in "$golden"/*.csv "$data"/extremes9.csv; do
+  cp "$system" "$work/$(basename "$system" .csv).csv"
+done
+for n in 2 3 4 5 6 7 8 9; do
+  "$program" --new-exercise "$n" --seed "$n" --fractions --output "$work/exercise$n.csv"
+done
+
+failed=0
+for system in "$work"/*.csv; do
+  name=$(basename "$system" .csv)
+  # Singular systems and overflows still write their working: exit 2 and 3.
+  LC_ALL=C.UTF-8 "$program" --solve "$system" --format latex --output "$work/$name.tex" 2>/dev/null || [ $? -le 3 ]
+  if ! (cd "$work" && pdflatex -interaction=nonstopmode -halt-on-error "$name.tex" >/dev/null 2>&1); then
+    echo "$name.tex does not compile:"; grep -a -A3 '^!' "$work/$name.log" || true
+    failed=1
+    continue
+  fi
+  wide=$(grep -ao 'Overfull \\hbox ([0-9.]*pt' "$work/$name.log" | grep -o '[0-9.]*' | awk '$1 > 1' || true)
+  if [ -n "$wide" ]; then
+    echo "$name.tex has lines past the margin by (pt): $wide"
+    failed=1
+  fi
+  echo "$name.tex: $(pdfinfo "$work/$name.pdf" 2>/dev/null | awk '/^Pages/ { print $2 }') pages"
+done
+exit $failed

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Every form of the worked solution within its limits, for systems of every
+// size and of values from the smallest single to the largest: the text in
+// 80 columns with every announced value whole, the pages with every matrix,
+// formula and heading kept with what belongs to it.
+
+#include "report/working_document.h"
+#include "report/working_export.h"
+
+#include "window_test_support.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace cramer {
+namespace {
+
+using testing_support::kBulgarianNumbers;
+using testing_support::workedSolutionOf;
+
+// Integers, decimals of every length, the limits of single precision and
+// numbers far apart in size, mixed so that values overflow nowhere.
+std::vector<std::vector<std::string>> systemOf(int n, unsigned seed)
+{
+    static const std::vector<std::string> kValues { "1", "-7", "0", "0.1", "-2.5", "3.14159", "1E-45",
+        "1.17549435E-38", "123456789", "-0.000001", "1E+15", "22.75", "-13", "0.3333333", "9.99999",
+        "1E-20" };
+    std::mt19937 random(seed);
+    std::vector<std::vector<std::string>> rows(static_cast<std::size_t>(n));
+    for (auto& row : rows)
+        for (int column = 0; column <= n; ++column)
+            row.push_back(kValues[random() % kValues.size()]);
+    return rows;
+}
+
+struct Sized {
+    int n;
+    unsigned seed;
+};
+
+class EveryForm : public testing::TestWithParam<Sized> { };
+
+TEST_P(EveryForm, TextKeepsEightyColumnsAndEveryAnnouncedValueWhole)
+{
+    const WorkedSolution solution
+        = workedSolutionOf(systemOf(GetParam().n, GetParam().seed), kBulgarianNumbers);
+    const WorkingDocument document = workingDocument(solution);
+    const QString text = workingAsPlainText(document);
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        EXPECT_LE(line.size(), kTextColumns) << line.toStdString();
+    for (const Section& section : document.sections)
+        for (const Block& block : section.blocks)
+            for (const cramer::Run& run : block.runs)
+                if (run.kind == cramer::Run::Kind::Number) {
+                    EXPECT_TRUE(text.contains(run.number.plain())) << run.number.plain().toStdString();
+                }
+    // No hyphen stands for a minus sign outside a quoted typed number.
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        if (!line.contains(QStringLiteral("„"))) {
+            EXPECT_FALSE(line.contains(QRegularExpression(QStringLiteral("(^|[ (=])-[0-9]"))))
+                << line.toStdString();
+        }
+}
+
+TEST_P(EveryForm, PagesKeepMatricesFormulasAndHeadingsWhole)
+{
+    const WorkedSolution solution
+        = workedSolutionOf(systemOf(GetParam().n, GetParam().seed), kBulgarianNumbers);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    QTextDocument text;
+    typesetPages(workingDocument(solution), writer, text);
+    const qreal height = text.pageSize().height();
+    auto page = [height](qreal y) { return static_cast<int>(std::floor(y / height)); };
+    QAbstractTextDocumentLayout& layout = *text.documentLayout();
+
+    std::vector<qreal> filled(static_cast<std::size_t>(text.pageCount()), 0);
+    QTextBlock matrixStart;
+    for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
+        const QRectF rect = layout.blockBoundingRect(block);
+        filled[static_cast<std::size_t>(page(rect.top()))] += rect.height();
+        const QTextBlockFormat format = block.blockFormat();
+        // A matrix row, a heading or a number never breaks across lines.
+        if (format.nonBreakableLines())
+            EXPECT_EQ(block.layout()->lineCount(), 1) << block.text().toStdString();
+        const bool row = !format.tabPositions().isEmpty();
+        if (row && !matrixStart.isValid())
+            matrixStart = block;
+        if (row && !block.next().blockFormat().tabPositions().size()) {
+            EXPECT_EQ(page(layout.blockBoundingRect(matrixStart).top()), page(rect.bottom() - 1))
+                << "a matrix split: " << matrixStart.text().toStdString();
+            matrixStart = {};
+        }
+        if (format.headingLevel() > 0 && block.next().isValid()) {
+            EXPECT_EQ(page(rect.top()), page(layout.blockBoundingRect(block.next()).top()))
+                << "a heading at a page's foot: " << block.text().toStdString();
+        }
+    }
+    // Breaks leave no page less than a third full but the last.
+    for (std::size_t i = 0; i + 1 < filled.size(); ++i) {
+        EXPECT_GT(filled[i], height / 3) << "page " << i + 1;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, EveryForm,
+    testing::Values(Sized { 2, 1 }, Sized { 3, 2 }, Sized { 4, 3 }, Sized { 5, 4 }, Sized { 6, 5 },
+        Sized { 7, 6 }, Sized { 8, 7 }, Sized { 9, 8 }, Sized { 9, 9 }),
+    [](const testing::TestParamInfo<Sized>& info) {
+        return "n" + std::to_string(info.param.n) + "_" + std::to_string(info.param.seed);
+    });
+
+} // namespace
+} // namespace cramer
