@@ -239,8 +239,9 @@ inline constexpr const char* kWorkingNotCorrectlyRounded
 inline constexpr const char* kOneStep = "1 стъпка";
 inline constexpr const char* kSteps = "%1 стъпки";
 inline constexpr const char* kWorkingUnknownsHeading = "Неизвестните";
+// %1 is "d1/d".
 inline constexpr const char* kWorkingSolutionSingle
-    = "Програмата: d%1/d = %2 в единична точност, в реда за резултата %3 (закръглено до 3 знака).";
+    = "Програмата: %1 = %2 в единична точност, в реда за резултата %3 (закръглено до 3 знака).";
 inline constexpr const char* kWorkingCheckHeading = "Проверка чрез заместване";
 inline constexpr const char* kWorkingCheckIntro
     = "Лявата страна минус дясната с пресметнатите x (преди закръглянето до 3 знака):";

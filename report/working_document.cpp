@@ -171,74 +171,33 @@ Runs filled(const char* text, std::initializer_list<Argument> arguments)
 
 Runs determinantName(int index) { return { nameRun('d', index) }; }
 
-class Builder {
-public:
-    explicit Builder(const WorkedSolution& solution)
+// One equation as typed: "2·x₁ − 3·x₂ = −8", the sign between terms apart
+// from the coefficient.
+Runs typedEquation(const SolveRecord& record, int row)
+{
+    auto typed = [&](int column) {
+        return WrittenNumber::fromText(QString::fromStdString(record.text(row, column)));
+    };
+    Runs equation;
+    for (int column = 1; column <= record.n; ++column) {
+        WrittenNumber coefficient = typed(column);
+        if (column > 1) {
+            equation << operatorRun(coefficient.negative ? "−" : "+");
+            coefficient.negative = false;
+        }
+        equation << numberRun(coefficient) << operatorRun("·") << nameRun('x', column);
+    }
+    return equation << operatorRun("=") << numberRun(typed(record.n + 1));
+}
+
+// The one place that decides how each kind of value is written.
+class Numbers {
+protected:
+    explicit Numbers(const WorkedSolution& solution)
         : solution_(solution)
-        , record_(solution.record)
-        , exact_(solution.exact())
         , point_(QString::fromStdString(solution.record.locale.decimal))
-        , haveExact_(!exact_.tooLong)
     {
     }
-
-    WorkingDocument build()
-    {
-        document_.title = qtText(texts::kWorkingTitle);
-        if (solution_.outdated) {
-            section(Section::Id::Note, {});
-            verdict(textOf(outdatedNote(solution_)));
-        }
-        system();
-        for (std::size_t i = 0; i < record_.determinants.size(); ++i)
-            determinant(record_.determinants[i],
-                haveExact_ && i < exact_.determinants.size() ? &exact_.determinants[i] : nullptr);
-        if (const std::optional<OverflowError>& overflow = record_.outcome.overflow)
-            verdict(textOf(overflowMessage(*overflow, shown(std::numeric_limits<float>::max()).plain())
-                               .section(QLatin1Char('\n'), 0, 0)));
-        if (record_.outcome.status == SolveStatus::Solved) {
-            unknowns();
-            if (haveExact_)
-                check();
-        }
-        verdicts();
-        return std::move(document_);
-    }
-
-private:
-    static Runs textOf(const QString& text) { return { textRun(text) }; }
-
-    void section(Section::Id id, Runs heading, int index = 0)
-    {
-        document_.sections.push_back({ id, index, std::move(heading), {} });
-    }
-    Block& add(Block::Kind kind, Runs runs)
-    {
-        return document_.sections.back().blocks.emplace_back(Block { kind, std::move(runs), {}, false });
-    }
-    void paragraph(Runs runs) { add(Block::Kind::Paragraph, std::move(runs)); }
-    void paragraph(const char* text, std::initializer_list<Argument> arguments = {})
-    {
-        paragraph(filled(text, arguments));
-    }
-    void formula(Runs runs) { add(Block::Kind::Formula, std::move(runs)); }
-    void introduction(const char* text, std::initializer_list<Argument> arguments = {})
-    {
-        add(Block::Kind::Paragraph, filled(text, arguments)).keepWithNext = true;
-    }
-    Block& verdict(Runs runs) { return add(Block::Kind::Verdict, std::move(runs)); }
-    void matrix(Runs name, const SquareBlock& entries, int marked, bool bars)
-    {
-        Block& block = add(Block::Kind::Matrix, {});
-        block.matrix = { std::move(name), {}, marked, bars };
-        for (int row = 1; row <= entries.n; ++row) {
-            auto& cells = block.matrix.rows.emplace_back();
-            for (int column = 1; column <= entries.n; ++column)
-                cells.push_back(single(entries.at(row, column)));
-        }
-    }
-
-    // The one place that decides how each kind of value is written.
 
     // A single in the working: the shortest text that reads back as this very
     // single, so that every product shown can be checked by hand.
@@ -346,6 +305,76 @@ private:
         return { numberRun(number) };
     }
 
+    const WorkedSolution& solution_;
+    const QString point_;
+};
+
+class Builder : Numbers {
+public:
+    explicit Builder(const WorkedSolution& solution)
+        : Numbers(solution)
+        , record_(solution.record)
+        , exact_(solution.exact())
+        , haveExact_(!exact_.tooLong)
+    {
+    }
+
+    WorkingDocument build()
+    {
+        document_.title = qtText(texts::kWorkingTitle);
+        if (solution_.outdated) {
+            section(Section::Id::Note, {});
+            verdict(textOf(outdatedNote(solution_)));
+        }
+        system();
+        for (std::size_t i = 0; i < record_.determinants.size(); ++i)
+            determinant(record_.determinants[i],
+                haveExact_ && i < exact_.determinants.size() ? &exact_.determinants[i] : nullptr);
+        if (const std::optional<OverflowError>& overflow = record_.outcome.overflow)
+            verdict(textOf(overflowMessage(*overflow, shown(std::numeric_limits<float>::max()).plain())
+                               .section(QLatin1Char('\n'), 0, 0)));
+        if (record_.outcome.status == SolveStatus::Solved) {
+            unknowns();
+            if (haveExact_)
+                check();
+        }
+        verdicts();
+        return std::move(document_);
+    }
+
+private:
+    static Runs textOf(const QString& text) { return { textRun(text) }; }
+
+    void section(Section::Id id, Runs heading, int index = 0)
+    {
+        document_.sections.push_back({ id, index, std::move(heading), {} });
+    }
+    Block& add(Block::Kind kind, Runs runs)
+    {
+        return document_.sections.back().blocks.emplace_back(Block { kind, std::move(runs), {}, false });
+    }
+    void paragraph(Runs runs) { add(Block::Kind::Paragraph, std::move(runs)); }
+    void paragraph(const char* text, std::initializer_list<Argument> arguments = {})
+    {
+        paragraph(filled(text, arguments));
+    }
+    void formula(Runs runs) { add(Block::Kind::Formula, std::move(runs)); }
+    void introduction(const char* text, std::initializer_list<Argument> arguments = {})
+    {
+        add(Block::Kind::Paragraph, filled(text, arguments)).keepWithNext = true;
+    }
+    Block& verdict(Runs runs) { return add(Block::Kind::Verdict, std::move(runs)); }
+    void matrix(Runs name, const SquareBlock& entries, int marked, bool bars)
+    {
+        Block& block = add(Block::Kind::Matrix, {});
+        block.matrix = { std::move(name), {}, marked, bars };
+        for (int row = 1; row <= entries.n; ++row) {
+            auto& cells = block.matrix.rows.emplace_back();
+            for (int column = 1; column <= entries.n; ++column)
+                cells.push_back(single(entries.at(row, column)));
+        }
+    }
+
     QString place(int row, int column) const { return cellPlace(row, column, record_.n); }
     const Rational& typed(int row, int column) const { return exact_.typedValue(record_.n, row, column); }
     QString typedText(int row, int column) const
@@ -358,19 +387,8 @@ private:
     {
         section(Section::Id::System, filled(texts::kWorkingSystemHeading, {}));
         const int n = record_.n;
-        for (int row = 1; row <= n; ++row) {
-            Runs equation;
-            for (int column = 1; column <= n; ++column) {
-                WrittenNumber coefficient = WrittenNumber::fromText(typedText(row, column));
-                if (column > 1) {
-                    equation << operatorRun(coefficient.negative ? "−" : "+");
-                    coefficient.negative = false;
-                }
-                equation << numberRun(coefficient) << operatorRun("·") << nameRun('x', column);
-            }
-            equation << operatorRun("=") << numberRun(WrittenNumber::fromText(typedText(row, n + 1)));
-            formula(std::move(equation));
-        }
+        for (int row = 1; row <= n; ++row)
+            formula(typedEquation(record_, row));
         if (!haveExact_) {
             const auto [row, column, belowSingles] = *exact_.tooLong;
             if (belowSingles)
@@ -539,7 +557,8 @@ private:
                             operatorRun("/"), nameRun('d', 0), operatorRun("=") }
                     << exactValue(exact_.solution[i]));
             paragraph(texts::kWorkingSolutionSingle,
-                { unknown, Runs { numberRun(single(record_.quotients[i])) },
+                { Runs { nameRun('d', unknown), operatorRun("/"), nameRun('d', 0) },
+                    Runs { numberRun(single(record_.quotients[i])) },
                     Runs { numberRun(shown(record_.shownSolutions[i])) } });
             if (exactSolution)
                 errorLine(exact_.quotients[i]);
@@ -631,16 +650,66 @@ private:
         paragraph(parameters == 1 ? texts::kVerdictParameter : texts::kVerdictParameters, { names });
     }
 
-    const WorkedSolution& solution_;
     const SolveRecord& record_;
     const ExactWorking& exact_;
-    const QString point_;
     const bool haveExact_;
     WorkingDocument document_;
+};
+
+// The short solution: the system, each determinant with the value the
+// window announced, and the result rows, in the window's own digits.
+class ShortBuilder : Numbers {
+public:
+    explicit ShortBuilder(const WorkedSolution& solution)
+        : Numbers(solution)
+    {
+    }
+
+    WorkingDocument build() const
+    {
+        const SolveRecord& record = solution_.record;
+        WorkingDocument document;
+        if (solution_.outdated)
+            document.sections.push_back({ Section::Id::Note, 0, {},
+                { Block { Block::Kind::Verdict, { textRun(outdatedNote(solution_)) }, {}, false } } });
+        Section& system = document.sections.emplace_back(
+            Section { Section::Id::System, 0, filled(texts::kSolutionSystemHeading, {}), {} });
+        for (int row = 1; row <= record.n; ++row)
+            system.blocks.push_back({ Block::Kind::Formula, typedEquation(record, row), {}, false });
+
+        Section& determinants = document.sections.emplace_back(
+            Section { Section::Id::Determinant, 0, filled(texts::kSolutionDeterminantsHeading, {}), {} });
+        for (const DeterminantRecord& entry : record.determinants) {
+            Block& block = determinants.blocks.emplace_back(Block { Block::Kind::Matrix, {}, {}, false });
+            block.matrix.name = determinantName(entry.index) << operatorRun("=");
+            block.matrix.bars = true;
+            for (int row = 1; row <= record.n; ++row) {
+                auto& cells = block.matrix.rows.emplace_back();
+                for (int column = 1; column <= record.n; ++column)
+                    cells.push_back(shown(entry.trace.start.at(row, column)));
+            }
+            block.matrix.value = { operatorRun("="), numberRun(shown(entry.trace.value)) };
+        }
+
+        Section& results = document.sections.emplace_back(
+            Section { Section::Id::Unknowns, 0, filled(texts::kSolutionResultsHeading, {}), {} });
+        for (std::size_t i = 0; i < record.shownSolutions.size(); ++i) {
+            const int unknown = static_cast<int>(i) + 1;
+            results.blocks.push_back({ Block::Kind::Formula,
+                { nameRun('x', unknown), operatorRun("="), nameRun('d', unknown), operatorRun("/"),
+                    nameRun('d', 0), operatorRun("="), numberRun(shown(record.shownNumerators[i])),
+                    operatorRun("∕"), numberRun(shown(record.shownDeterminant)), operatorRun("="),
+                    numberRun(shown(record.shownSolutions[i])) },
+                {}, false });
+        }
+        return document;
+    }
 };
 
 } // namespace
 
 WorkingDocument workingDocument(const WorkedSolution& solution) { return Builder(solution).build(); }
+
+WorkingDocument shortSolution(const WorkedSolution& solution) { return ShortBuilder(solution).build(); }
 
 } // namespace cramer

@@ -49,6 +49,11 @@ struct Run {
     WrittenNumber number; // Number; the numerator of a Fraction
     QString denominator; // of a Fraction
     int index = 0; // of a Name; 0 for none
+
+    // An Operator "·" or "/" binds its neighbours; the others stand between
+    // blanks, "∕" as a "/" between two numbers.
+    bool tight() const { return text == u"·" || text == u"/"; }
+    QString symbol() const { return text == u"∕" ? QStringLiteral("/") : text; }
 };
 using Runs = std::vector<Run>;
 
@@ -57,6 +62,7 @@ struct MatrixBlock {
     std::vector<std::vector<WrittenNumber>> rows;
     int markedColumn = 0; // the column replaced by the right-hand sides, from 1; 0 for none
     bool bars = false; // a determinant between two bars, or a plain array of numbers
+    Runs value; // "= −7" beside the middle row, or nothing
 };
 
 struct Block {
@@ -88,6 +94,10 @@ struct WorkingDocument {
 };
 
 WorkingDocument workingDocument(const WorkedSolution& solution);
+// What "Копирай решението" copies: the system, each determinant with the
+// value the window announced and the result rows, in the window's digits;
+// no title. Only with results.
+WorkingDocument shortSolution(const WorkedSolution& solution);
 
 // The renderers, one per form; the typeset one and its pages are in
 // working_typeset.h.
@@ -97,8 +107,10 @@ QString workingAsHtml(const WorkingDocument& document);
 QString workingAsPlainText(const WorkingDocument& document);
 // The verdict's lines alone, as plain text.
 QString verdictAsPlainText(const WorkingDocument& document);
-// A whole LaTeX document that pdflatex compiles as it stands (T2A, babel).
-QString workingAsLatex(const WorkingDocument& document);
+// A whole LaTeX document that pdflatex compiles as it stands (T2A, babel),
+// or its body alone, to paste into a document of one's own (amsmath).
+enum class LatexForm { Document, Body };
+QString workingAsLatex(const WorkingDocument& document, LatexForm form = LatexForm::Document);
 
 inline constexpr int kTextColumns = 80;
 

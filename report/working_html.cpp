@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The working as an HTML5 page: for browsers, word processors and the
-// clipboard. Numbers never break inside, matrices never across pages.
+// clipboard. Numbers never break inside, matrices never across pages. The
+// look is in style attributes, which word processors keep when pasting; the
+// style sheet holds what only pages and browsers use.
 
 #include "report/working_document.h"
 
@@ -12,20 +14,14 @@ namespace {
 
 const char* const kStyle = R"(@page { size: A4; margin: 2cm; }
 body { font-family: "Liberation Serif", "DejaVu Serif", serif; line-height: 1.4; max-width: 50em; }
-h1 { font-size: 1.5em; }
-h2 { font-size: 1.2em; margin-top: 1.4em; break-after: avoid; page-break-after: avoid; }
-p { margin: 0.3em 0; }
-p.formula { margin-left: 2em; break-inside: avoid; page-break-inside: avoid; }
-p.verdict { font-weight: bold; }
+h2 { break-after: avoid; page-break-after: avoid; }
 p.lead { break-after: avoid; page-break-after: avoid; }
-.n { white-space: nowrap; }
-table.matrix { border-collapse: collapse; margin: 0.4em 0 0.6em 2em; break-inside: avoid; page-break-inside: avoid; }
-table.matrix td { padding: 0.1em 0.5em; text-align: right; white-space: nowrap; }
-table.matrix td.name { text-align: left; vertical-align: middle; }
-table.matrix td.first { border-left: 2px solid; }
-table.matrix td.last { border-right: 2px solid; }
-table.matrix td.marked { background: #fff0a0; font-weight: bold; }
+p.formula, table { break-inside: avoid; page-break-inside: avoid; }
 )";
+
+constexpr const char* kCell = "padding:0.1em 0.5em;text-align:right;white-space:nowrap";
+constexpr const char* kBeside = "padding:0.1em 0.5em;vertical-align:middle;white-space:nowrap";
+constexpr const char* kBar = "2px solid black";
 
 QString number(const WrittenNumber& value)
 {
@@ -35,7 +31,7 @@ QString number(const WrittenNumber& value)
             % QString::number(std::abs(value.exponent)) % QStringLiteral("</sup>");
     if (value.parenthesized)
         text = QLatin1Char('(') % text % QLatin1Char(')');
-    return QStringLiteral("<span class=\"n\">") % text % QStringLiteral("</span>");
+    return QStringLiteral("<span style=\"white-space:nowrap\">") % text % QStringLiteral("</span>");
 }
 
 QString runs(const Runs& content)
@@ -55,14 +51,12 @@ QString runs(const Runs& content)
                 html += QStringLiteral("<sub>%1</sub>").arg(run.index);
             break;
         case Run::Kind::Fraction:
-            html += QStringLiteral("<span class=\"n\">")
+            html += QStringLiteral("<span style=\"white-space:nowrap\">")
                 % (run.number.negative ? QStringLiteral("−") : QString()) % run.number.digits.toHtmlEscaped()
                 % QLatin1Char('/') % run.denominator.toHtmlEscaped() % QStringLiteral("</span>");
             break;
         case Run::Kind::Operator:
-            html += run.text == QStringLiteral("·") || run.text == QStringLiteral("/")
-                ? run.text
-                : QStringLiteral("&nbsp;") % run.text % QLatin1Char(' ');
+            html += run.tight() ? run.text : QStringLiteral("&nbsp;") % run.symbol() % QLatin1Char(' ');
             break;
         }
     }
@@ -71,27 +65,29 @@ QString runs(const Runs& content)
 
 QString matrix(const MatrixBlock& block)
 {
-    QString html = QStringLiteral("<table class=\"matrix\">\n");
+    QString html = QStringLiteral("<table style=\"border-collapse:collapse;margin:0.4em 0 0.6em 2em\">\n");
     const std::size_t rows = block.rows.size();
+    auto beside = [rows](const Runs& content) -> QString {
+        return QStringLiteral("<td rowspan=\"%1\" style=\"%2\">").arg(rows).arg(QLatin1String(kBeside))
+            % runs(content) % QStringLiteral("</td>");
+    };
     for (std::size_t i = 0; i < rows; ++i) {
         html += QStringLiteral("<tr>");
         if (i == 0 && !block.name.empty())
-            html += QStringLiteral("<td class=\"name\" rowspan=\"%1\">").arg(rows) % runs(block.name)
-                % QStringLiteral("</td>");
+            html += beside(block.name);
         const auto& row = block.rows[i];
         for (std::size_t j = 0; j < row.size(); ++j) {
-            QStringList classes;
+            QString style = QLatin1String(kCell);
             if (block.bars && j == 0)
-                classes << QStringLiteral("first");
+                style += QStringLiteral(";border-left:") % QLatin1String(kBar);
             if (block.bars && j + 1 == row.size())
-                classes << QStringLiteral("last");
+                style += QStringLiteral(";border-right:") % QLatin1String(kBar);
             if (static_cast<int>(j) + 1 == block.markedColumn)
-                classes << QStringLiteral("marked");
-            html += (classes.isEmpty()
-                            ? QStringLiteral("<td>")
-                            : QStringLiteral("<td class=\"%1\">").arg(classes.join(QLatin1Char(' '))))
-                % number(row[j]) % QStringLiteral("</td>");
+                style += QStringLiteral(";background:#fff0a0;font-weight:bold");
+            html += QStringLiteral("<td style=\"%1\">").arg(style) % number(row[j]) % QStringLiteral("</td>");
         }
+        if (i == 0 && !block.value.empty())
+            html += beside(block.value);
         html += QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</table>\n");
@@ -101,11 +97,13 @@ QString matrix(const MatrixBlock& block)
 
 QString workingAsHtml(const WorkingDocument& document)
 {
-    QString html
-        = QStringLiteral("<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n<title>")
-        % document.title.toHtmlEscaped() % QStringLiteral("</title>\n<style>\n") % QString::fromUtf8(kStyle)
-        % QStringLiteral("</style>\n</head>\n<body>\n<h1>") % document.title.toHtmlEscaped()
-        % QStringLiteral("</h1>\n");
+    // A page with a title, or what goes to the clipboard without one.
+    const QString title = document.title.toHtmlEscaped();
+    QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n")
+        % (title.isEmpty() ? QString() : QStringLiteral("<title>") % title % QStringLiteral("</title>\n"))
+        % QStringLiteral("<style>\n") % QString::fromUtf8(kStyle)
+        % QStringLiteral("</style>\n</head>\n<body>\n")
+        % (title.isEmpty() ? QString() : QStringLiteral("<h1>") % title % QStringLiteral("</h1>\n"));
     for (const Section& section : document.sections) {
         if (!section.heading.empty())
             html += QStringLiteral("<h2>") % runs(section.heading) % QStringLiteral("</h2>\n");
@@ -116,11 +114,12 @@ QString workingAsHtml(const WorkingDocument& document)
                     % runs(block.runs) % QStringLiteral("</p>\n");
                 break;
             case Block::Kind::Formula:
-                html += QStringLiteral("<p class=\"formula\">") % runs(block.runs) % QStringLiteral("</p>\n");
+                html += QStringLiteral("<p class=\"formula\" style=\"margin-left:2em\">") % runs(block.runs)
+                    % QStringLiteral("</p>\n");
                 break;
             case Block::Kind::Verdict:
-                html += (block.keepWithNext ? QStringLiteral("<p class=\"verdict lead\">")
-                                            : QStringLiteral("<p class=\"verdict\">"))
+                html += (block.keepWithNext ? QStringLiteral("<p class=\"lead\" style=\"font-weight:bold\">")
+                                            : QStringLiteral("<p style=\"font-weight:bold\">"))
                     % runs(block.runs) % QStringLiteral("</p>\n");
                 break;
             case Block::Kind::Matrix:

@@ -162,6 +162,10 @@ QString mathOf(const Run& run)
             return QStringLiteral(" \\cdot ");
         if (run.text == QStringLiteral("−"))
             return QStringLiteral(" - ");
+        if (run.text == QStringLiteral("/"))
+            return run.text;
+        if (run.text == QStringLiteral("∕"))
+            return QStringLiteral(" \\,/\\, ");
         return QLatin1Char(' ') % run.text % QLatin1Char(' ');
     case Run::Kind::Text:
         break;
@@ -192,34 +196,51 @@ QString runs(const Runs& content)
     return out;
 }
 
-QString matrix(const MatrixBlock& block)
+// A formula in display mathematics, words set as text.
+QString displayed(const Runs& content)
 {
+    QString math;
+    for (const Run& run : content)
+        math += run.kind == Run::Kind::Text ? QStringLiteral("\\text{") % escaped(run.text) % QLatin1Char('}')
+                                            : mathOf(run);
+    return math;
+}
+
+// In a document of its own the matrix is scaled down to the line when
+// wider and its replaced column shaded; in a body to paste, plain amsmath.
+QString matrix(const MatrixBlock& block, LatexForm form)
+{
+    const bool standalone = form == LatexForm::Document;
     QStringList rows;
     for (const auto& row : block.rows) {
         QStringList cells;
         for (std::size_t j = 0; j < row.size(); ++j) {
             const QString cell = number(row[j]);
-            cells << (static_cast<int>(j) + 1 == block.markedColumn
-                    ? QStringLiteral("\\replaced{") % cell % QLatin1Char('}')
-                    : cell);
+            const bool marked = static_cast<int>(j) + 1 == block.markedColumn;
+            cells << (!marked    ? cell
+                    : standalone ? QStringLiteral("\\replaced{") % cell % QLatin1Char('}')
+                                 : QStringLiteral("\\boxed{") % cell % QLatin1Char('}'));
         }
         rows << cells.join(QStringLiteral(" & "));
     }
-    QString name;
-    for (const Run& run : block.name)
-        name += run.kind == Run::Kind::Text ? QString() : mathOf(run);
     const QString kind = block.bars ? QStringLiteral("vmatrix") : QStringLiteral("matrix");
-    return QStringLiteral("\\begin{center}\n\\fitted{") % name % QStringLiteral("\\begin{") % kind
-        % QStringLiteral("}\n") % rows.join(QStringLiteral(" \\\\\n")) % QStringLiteral("\n\\end{") % kind
-        % QStringLiteral("}}\n\\end{center}\n");
+    const QString math = displayed(block.name) % QStringLiteral("\\begin{") % kind % QStringLiteral("}\n")
+        % rows.join(QStringLiteral(" \\\\\n")) % QStringLiteral("\n\\end{") % kind % QStringLiteral("}")
+        % displayed(block.value);
+    return standalone
+        ? QStringLiteral("\\begin{center}\n\\fitted{") % math % QStringLiteral("}\n\\end{center}\n")
+        : QStringLiteral("\\[\n") % math % QStringLiteral("\n\\]\n");
 }
 
 } // namespace
 
-QString workingAsLatex(const WorkingDocument& document)
+QString workingAsLatex(const WorkingDocument& document, LatexForm form)
 {
-    QString latex = QString::fromUtf8(kPreamble) % QStringLiteral("\\begin{document}\n\\section*{")
-        % escaped(document.title) % QStringLiteral("}\n");
+    const bool standalone = form == LatexForm::Document;
+    QString latex
+        = standalone ? QString::fromUtf8(kPreamble) % QStringLiteral("\\begin{document}\n") : QString();
+    if (!document.title.isEmpty())
+        latex += QStringLiteral("\\section*{") % escaped(document.title) % QStringLiteral("}\n");
     for (const Section& section : document.sections) {
         if (!section.heading.empty())
             latex += QStringLiteral("\n\\subsection*{") % runs(section.heading) % QStringLiteral("}\n");
@@ -230,20 +251,22 @@ QString workingAsLatex(const WorkingDocument& document)
                     % (block.keepWithNext ? QStringLiteral("\\nopagebreak\n\n") : QStringLiteral("\n\n"));
                 break;
             case Block::Kind::Formula:
-                latex += QStringLiteral("\\begingroup\\raggedright\\leftskip=2em\\hangindent=2em\n")
-                    % runs(block.runs) % QStringLiteral("\\par\\endgroup\n\n");
+                latex += standalone
+                    ? QStringLiteral("\\begingroup\\raggedright\\leftskip=2em\\hangindent=2em\n")
+                        % runs(block.runs) % QStringLiteral("\\par\\endgroup\n\n")
+                    : QStringLiteral("\\[\n") % displayed(block.runs) % QStringLiteral("\n\\]\n");
                 break;
             case Block::Kind::Verdict:
                 latex += QStringLiteral("\\textbf{") % runs(block.runs) % QStringLiteral("}")
                     % (block.keepWithNext ? QStringLiteral("\\nopagebreak\n\n") : QStringLiteral("\n\n"));
                 break;
             case Block::Kind::Matrix:
-                latex += matrix(block.matrix);
+                latex += matrix(block.matrix, form);
                 break;
             }
         }
     }
-    return latex + QStringLiteral("\\end{document}\n");
+    return standalone ? latex + QStringLiteral("\\end{document}\n") : latex;
 }
 
 } // namespace cramer

@@ -31,9 +31,7 @@ QString runText(const Run& run)
         return (run.number.negative ? QStringLiteral("−") : QString()) % run.number.digits % QLatin1Char('/')
             % run.denominator;
     case Run::Kind::Operator:
-        return run.text == QStringLiteral("·") || run.text == QStringLiteral("/")
-            ? run.text
-            : QLatin1Char(' ') % run.text % QLatin1Char(' ');
+        return run.tight() ? run.text : QLatin1Char(' ') % run.symbol() % QLatin1Char(' ');
     }
     return {};
 }
@@ -93,7 +91,9 @@ void matrix(QString& out, const MatrixBlock& block)
         return sum;
     };
     // One row of columns [from, to) after `label`, with the marked column underlined.
-    auto rows = [&](int from, int to, const std::vector<QString>& labels) {
+    // `value` follows the bar of row `beside`.
+    auto rows = [&](int from, int to, const std::vector<QString>& labels, std::size_t beside = SIZE_MAX,
+                    const QString& value = {}) {
         const qsizetype labelWidth = labels.front().size();
         const QString left = from == 0 ? bar : QString();
         const QString right = to == columns ? bar : QString();
@@ -102,7 +102,8 @@ void matrix(QString& out, const MatrixBlock& block)
             for (int j = from; j < to; ++j)
                 shown << cells[i][j].rightJustified(widths[static_cast<std::size_t>(j)]);
             const QString line = QString(kIndent, QLatin1Char(' ')) % labels[i] % left % QLatin1Char(' ')
-                % shown.join(QStringLiteral("  ")) % QLatin1Char(' ') % right;
+                % shown.join(QStringLiteral("  ")) % QLatin1Char(' ') % right
+                % (i == beside ? value : QString());
             qsizetype end = line.size();
             while (end > 0 && line[end - 1] == QLatin1Char(' '))
                 --end;
@@ -123,12 +124,13 @@ void matrix(QString& out, const MatrixBlock& block)
 
     const std::size_t middle = (cells.size() - 1) / 2;
     const qsizetype nameWidth = name.isEmpty() ? 0 : name.size() + 1;
-    if (kIndent + nameWidth + 2 * bar.size() + 2 + width(0, columns) <= kTextColumns) {
+    const QString value = lineOf(block.value);
+    if (kIndent + nameWidth + 2 * bar.size() + 2 + width(0, columns) + value.size() <= kTextColumns) {
         std::vector<QString> labels;
         for (std::size_t i = 0; i < cells.size(); ++i)
             labels.push_back(i == middle && nameWidth > 0 ? name % QLatin1Char(' ')
                                                           : QString(nameWidth, QLatin1Char(' ')));
-        rows(0, columns, labels);
+        rows(0, columns, labels, middle, value);
         return;
     }
     // Too wide: the name on a line of its own, then blocks of columns.
@@ -160,6 +162,8 @@ void matrix(QString& out, const MatrixBlock& block)
         out += QString(kIndent, QLatin1Char(' ')) % heading % QLatin1Char('\n');
         rows(from, to, labels);
     }
+    if (!value.isEmpty())
+        out += QString(kIndent, QLatin1Char(' ')) % name % value % QLatin1Char('\n');
 }
 
 void blocks(QString& out, const std::vector<Block>& content)
@@ -184,11 +188,12 @@ void blocks(QString& out, const std::vector<Block>& content)
 
 QString workingAsPlainText(const WorkingDocument& document)
 {
-    QString text = document.title % QLatin1Char('\n');
+    QString text = document.title.isEmpty() ? QString() : document.title % QLatin1Char('\n');
     for (const Section& section : document.sections) {
         if (!section.heading.empty()) {
             const QString heading = lineOf(section.heading);
-            text += QLatin1Char('\n');
+            if (!text.isEmpty())
+                text += QLatin1Char('\n');
             wrapped(text, heading, 0, 0);
             text += QString(std::min<qsizetype>(kTextColumns, heading.size()), QLatin1Char('-'))
                 % QLatin1Char('\n');

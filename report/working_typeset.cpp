@@ -174,6 +174,8 @@ public:
             }
             if (!bar.isEmpty())
                 write(QStringLiteral("\t") % bar, characters);
+            if (i == middle)
+                runs(entry.value, characters);
         }
     }
 
@@ -267,10 +269,7 @@ private:
                     base);
                 break;
             case Run::Kind::Operator:
-                write(run.text == QStringLiteral("·") || run.text == QStringLiteral("/")
-                        ? run.text
-                        : QChar(0x00A0) % run.text % QLatin1Char(' '),
-                    base);
+                write(run.tight() ? run.text : QChar(0x00A0) % run.symbol() % QLatin1Char(' '), base);
                 break;
             }
         }

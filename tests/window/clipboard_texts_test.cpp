@@ -3,6 +3,7 @@
 // Writing the worked solution, without a window.
 
 #include "report/worked_solution.h"
+#include "report/working_document.h"
 
 #include "window_test_support.h"
 
@@ -54,33 +55,35 @@ TEST_P(WritesSolution, WithTheWindowsTexts)
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, WritesSolution,
-    testing::Values(WriterCase { "PlainEnglish", englishTwoByTwo, solutionAsPlainText,
-                        { "Система:\n2·x1 + 1·x2 = 5\n1·x1 - 3·x2 = -8\n",
-                            "d = | 2   1 | = -7\n    | 1  -3 |\n", "d1 = |  5   1 | = -7\n     | -8  -3 |\n",
-                            "Решение:\nx1 = d1/d = -7 / -7 = 1\nx2 = d2/d = -21 / -7 = 3\n" } },
+    testing::Values(
+        WriterCase { "PlainEnglish", englishTwoByTwo, solutionAsPlainText,
+            { "Система:\n--------\n    2·x1 + 1·x2 = 5\n    1·x1 − 3·x2 = −8\n",
+                "    d = | 2   1 | = −7\n        | 1  −3 |\n",
+                "    d1 = |  5   1 | = −7\n         | −8  −3 |\n",
+                "Решение:\n--------\n    x1 = d1/d = −7 / −7 = 1\n    x2 = d2/d = −21 / −7 = 3\n" } },
         WriterCase { "PlainBulgarian", bulgarianThreeByThree, solutionAsPlainText,
-            { "2,5·x1 + 0·x2 + 1·x3 = 3,5\n",
-                "     | 3,5  0  1 |\n"
-                "d1 = |   2  1  0 | = 1,5\n"
-                "     |   2  0  1 |\n",
-                "x2 = d2/d = 3 / 1,5 = 2\n" } },
+            { "    2,5·x1 + 0·x2 + 1·x3 = 3,5\n",
+                "         | 3,5  0  1 |\n"
+                "    d1 = |   2  1  0 | = 1,5\n"
+                "         |   2  0  1 |\n",
+                "    x2 = d2/d = 3 / 1,5 = 2\n" } },
         WriterCase { "HtmlEnglish", englishTwoByTwo, solutionAsHtml,
-            { "<meta charset=\"utf-8\">",
-                // 1·x1 - 3·x2 = -8: the sign apart from the coefficient, as in the text.
-                "<td align=\"right\">1</td><td>x<sub>1</sub></td><td>-</td><td align=\"right\">3</td>"
-                "<td>x<sub>2</sub></td><td>=</td><td align=\"right\">-8</td>",
-                "<td rowspan=\"2\">d<sub>1</sub> =</td>",
-                "<td align=\"right\" style=\"border-left:2px solid black\">-8</td>",
-                "<td rowspan=\"2\">= -21</td>" } },
+            { "<!DOCTYPE html>\n<html lang=\"bg\">", "<meta charset=\"utf-8\">",
+                // 1·x1 − 3·x2 = −8: the sign apart from the coefficient, as in the text.
+                "1</span>·<i>x</i><sub>1</sub>&nbsp;− <span "
+                "style=\"white-space:nowrap\">3</span>·<i>x</i><sub>2</sub>"
+                "&nbsp;= <span style=\"white-space:nowrap\">−8</span>",
+                "<i>d</i><sub>1</sub>&nbsp;= </td>",
+                "border-left:2px solid black\"><span style=\"white-space:nowrap\">−8</span></td>",
+                "&nbsp;= <span style=\"white-space:nowrap\">−21</span></td>" } },
         WriterCase { "HtmlBulgarian", bulgarianThreeByThree, solutionAsHtml,
-            { "<h3>Решение:</h3>", "<td align=\"right\">1,5</td>" } },
+            { "<h2>Решение:</h2>", "<span style=\"white-space:nowrap\">1,5</span>" } },
         WriterCase { "LatexEnglish", englishTwoByTwo, solutionAsLatex,
-            { "2 \\cdot x_{1} + 1 \\cdot x_{2} = 5 \\\\\n1 \\cdot x_{1} - 3 \\cdot x_{2} = -8\n\\end{cases}",
+            { "\\[\n2 \\cdot x_{1} + 1 \\cdot x_{2} = 5\n\\]\n\\[\n1 \\cdot x_{1} - 3 \\cdot x_{2} = -8\n\\]",
                 "d_{2} = \\begin{vmatrix}\n2 & 5 \\\\\n1 & -8\n\\end{vmatrix} = -21\n",
-                "\\begin{align*}\nx_{1} &= \\frac{d_{1}}{d} = \\frac{-7}{-7} = 1 \\\\\n" } },
+                "x_{1} = d_{1}/d = -7 \\,/\\, -7 = 1" } },
         WriterCase { "LatexBulgarian", bulgarianThreeByThree, solutionAsLatex,
-            { "2{,}5 \\cdot x_{1} + 0 \\cdot x_{2}",
-                "x_{3} &= \\frac{d_{3}}{d} = \\frac{1{,}5}{1{,}5} = 1\n" } },
+            { "2{,}5 \\cdot x_{1} + 0 \\cdot x_{2}", "x_{3} = d_{3}/d = 1{,}5 \\,/\\, 1{,}5 = 1\n" } },
         WriterCase { "LatexPowerOfTen", largeDeterminant, solutionAsLatex,
             { "\\end{vmatrix} = 4{,}044685 \\cdot 10^{9}\n" } }),
     [](const testing::TestParamInfo<WriterCase>& info) { return std::string(info.param.name); });

@@ -114,7 +114,7 @@ TEST(OutdatedSolution, IsSaidAtTheTopOfEveryCopyUntilTheNextSolve)
     window.main->copySolution();
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith(note));
     window.main->copySolutionAsLatex();
-    EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("% ") + note));
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("\\textbf{") + note));
 
     window.solve();
     EXPECT_FALSE(view->toPlainText().contains(note));
