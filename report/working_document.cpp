@@ -4,6 +4,7 @@
 
 #include "report/solve_messages.h"
 #include "report/texts.h"
+#include "solver/closed_form.h"
 
 #include <QRegularExpression>
 #include <QStringBuilder>
@@ -84,20 +85,6 @@ const Section* WorkingDocument::section(Section::Id id) const
 namespace {
 
 using texts::qtText;
-
-constexpr std::size_t kProductsInSarrus = 6;
-struct SarrusTerm {
-    std::array<int, 3> columns; // of rows 1, 2, 3
-    bool negative;
-};
-constexpr std::array<SarrusTerm, kProductsInSarrus> kSarrus { {
-    { { 1, 2, 3 }, false },
-    { { 2, 3, 1 }, false },
-    { { 3, 1, 2 }, false },
-    { { 3, 2, 1 }, true },
-    { { 1, 3, 2 }, true },
-    { { 2, 1, 3 }, true },
-} };
 
 // Exact values longer than this many digits are cut with "…", and the
 // count of their digits follows, so every form keeps them on one line.
@@ -445,41 +432,27 @@ private:
     void closedForm(int index, const Runs& name)
     {
         const int n = record_.n;
-        auto element = [&](int row, int column) -> const Rational& {
-            return typed(row, column == index ? n + 1 : column);
-        };
+        const std::optional<ClosedForm> form
+            = cramer::closedForm(n, [&](int row, int column) -> const Rational& {
+                  return typed(row, column == index ? n + 1 : column);
+              });
+        paragraph(n == 2 ? texts::kWorkingCross : texts::kWorkingSarrus);
         Runs factors;
         Runs products;
-        Rational sum;
-        auto term = [&](bool negative, std::initializer_list<std::array<int, 2>> cells) {
-            Rational product(1);
+        for (const ClosedFormTerm& term : form->terms) {
             if (!factors.empty()) {
-                factors << operatorRun(negative ? "−" : "+");
-                products << operatorRun(negative ? "−" : "+");
+                factors << operatorRun(term.negative ? "−" : "+");
+                products << operatorRun(term.negative ? "−" : "+");
             }
-            bool first = true;
-            for (const auto& [row, column] : cells) {
-                if (!first)
+            for (std::size_t k = 0; k < term.factors.size(); ++k) {
+                if (k > 0)
                     factors << operatorRun("·");
-                first = false;
-                factors << exactInParentheses(element(row, column));
-                product *= element(row, column);
+                factors << exactInParentheses(term.factors[k]);
             }
-            products << exactInParentheses(product);
-            sum = negative ? sum - product : sum + product;
-        };
-        if (n == 2) {
-            paragraph(texts::kWorkingCross);
-            term(false, { { 1, 1 }, { 2, 2 } });
-            term(true, { { 1, 2 }, { 2, 1 } });
-        } else {
-            paragraph(texts::kWorkingSarrus);
-            for (const SarrusTerm& entry : kSarrus)
-                term(entry.negative,
-                    { { 1, entry.columns[0] }, { 2, entry.columns[1] }, { 3, entry.columns[2] } });
+            products << exactInParentheses(term.product);
         }
         formula(Runs(name) << operatorRun("=") << factors << operatorRun("=") << products << operatorRun("=")
-                           << exact(sum));
+                           << exact(form->value));
     }
 
     void elimination(const EliminationTrace& trace)

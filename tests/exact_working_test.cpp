@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "solver/closed_form.h"
 #include "solver/exact_working.h"
 #include "solver/system_file.h"
 
@@ -233,6 +234,66 @@ TEST(ExactWorking, NamesANumberTooLongToComputeWith)
     ASSERT_TRUE(working.tooLong);
     EXPECT_EQ(working.tooLong->row, 2);
     EXPECT_EQ(working.tooLong->column, 2);
+}
+
+} // namespace
+} // namespace cramer
+
+namespace cramer {
+namespace {
+
+// The rule's terms against the fraction-free determinant, and each term's
+// cells: the main diagonal first and Sarrus's parallels in their order.
+struct ClosedFormCase {
+    const char* name;
+    int n;
+    std::vector<std::string> entries; // row by row
+    std::vector<std::vector<std::array<int, 2>>> cells;
+    std::vector<bool> negative;
+};
+
+void PrintTo(const ClosedFormCase& c, std::ostream* os) { *os << c.name; }
+
+class ClosedForms : public testing::TestWithParam<ClosedFormCase> { };
+
+TEST_P(ClosedForms, AgreeWithTheDeterminantTermByTerm)
+{
+    const ClosedFormCase& c = GetParam();
+    std::vector<Rational> matrix;
+    for (const std::string& text : c.entries)
+        matrix.push_back(exactly(text));
+    const auto entry = [&](int row, int column) -> const Rational& {
+        return matrix[static_cast<std::size_t>((row - 1) * c.n + column - 1)];
+    };
+    const std::optional<ClosedForm> form = closedForm(c.n, entry);
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->value, determinant(matrix, c.n));
+    ASSERT_EQ(form->terms.size(), c.cells.size());
+    for (std::size_t t = 0; t < form->terms.size(); ++t) {
+        const ClosedFormTerm& term = form->terms[t];
+        EXPECT_EQ(term.negative, c.negative[t]) << t;
+        EXPECT_THAT(term.cells, ElementsAreArray(c.cells[t])) << t;
+        Rational product(1);
+        for (const auto& [row, column] : term.cells)
+            product *= entry(row, column);
+        EXPECT_EQ(term.product, product) << t;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, ClosedForms,
+    testing::Values(ClosedFormCase { "CrossProduct", 2, { "2", "-3", "0.5", "7" },
+                        { { { 1, 1 }, { 2, 2 } }, { { 1, 2 }, { 2, 1 } } }, { false, true } },
+        ClosedFormCase { "Sarrus", 3, { "2", "1", "1", "1", "3", "2", "1", "0", "0.1" },
+            { { { 1, 1 }, { 2, 2 }, { 3, 3 } }, { { 1, 2 }, { 2, 3 }, { 3, 1 } },
+                { { 1, 3 }, { 2, 1 }, { 3, 2 } }, { { 1, 3 }, { 2, 2 }, { 3, 1 } },
+                { { 1, 1 }, { 2, 3 }, { 3, 2 } }, { { 1, 2 }, { 2, 1 }, { 3, 3 } } },
+            { false, false, false, true, true, true } }),
+    [](const testing::TestParamInfo<ClosedFormCase>& info) { return std::string(info.param.name); });
+
+TEST(ClosedForms, AreTheRuleOfTwoAndThreeOnly)
+{
+    const Rational one(1);
+    EXPECT_FALSE(closedForm(4, [&](int, int) -> const Rational& { return one; }));
 }
 
 } // namespace
