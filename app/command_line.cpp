@@ -116,7 +116,8 @@ void describeCommandLine(QCommandLineParser& parser)
         QStringLiteral("Displays help on commandline options.")));
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(QStringLiteral("solve"),
-        QStringLiteral("Solves the system in <file> (CSV, ODS or XLSX; - for standard input) without a window."),
+        QStringLiteral(
+            "Solves the system in <file> (CSV, ODS or XLSX; - for standard input) without a window."),
         QStringLiteral("file")));
     parser.addOption(QCommandLineOption(QStringLiteral("format"),
         QStringLiteral("What --solve writes: text (the default), html, latex, pdf, or csv (x1 ... xn)."),
@@ -124,8 +125,9 @@ void describeCommandLine(QCommandLineParser& parser)
     parser.addOption(QCommandLineOption(QStringLiteral("output"),
         QStringLiteral("Writes to <file> instead of standard output."), QStringLiteral("file")));
     parser.addOption(QCommandLineOption(QStringLiteral("locale"),
-        QStringLiteral("Numbers as <name> writes them (bg_BG, en_US, C, ...); the default is the environment's "
-                       "(LC_ALL, LC_NUMERIC, LANG)."),
+        QStringLiteral(
+            "Numbers as <name> writes them (bg_BG, en_US, C, ...); the default is the environment's "
+            "(LC_ALL, LC_NUMERIC, LANG)."),
         QStringLiteral("name")));
     parser.addOption(QCommandLineOption(QStringLiteral("new-exercise"),
         QStringLiteral("Writes a new exercise of <n> equations (2 ... 9) as CSV."), QStringLiteral("n")));

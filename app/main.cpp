@@ -8,6 +8,7 @@
 #include "window/picture.h"
 #include "window/qt_texts.h"
 #include "window/system_files.h"
+#include "window/zoom_controller.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -91,9 +92,9 @@ int main(int argc, char* argv[])
 
     cramer::ModalMessageBoxes boxes;
     cramer::MainWindow window(boxes);
-    window.restoreZoom();
+    window.zoom().restore();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window.fitInto(screen->availableGeometry());
+        window.zoom().fitInto(screen->availableGeometry());
     window.show();
     if (parser.isSet(QStringLiteral("seed")))
         window.exercises().setSeed(parser.value(QStringLiteral("seed")).toULongLong());

@@ -9,6 +9,7 @@
 #include "window/main_window.h"
 #include "window/picture.h"
 #include "window/qt_texts.h"
+#include "window/zoom_controller.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -48,8 +49,8 @@ int main(int argc, char* argv[])
     cramer::installBulgarianQtTexts();
     cramer::ModalMessageBoxes boxes;
     cramer::MainWindow window(boxes);
-    window.restoreZoom();
-    window.fitInto(QGuiApplication::primaryScreen()->availableGeometry());
+    window.zoom().restore();
+    window.zoom().fitInto(QGuiApplication::primaryScreen()->availableGeometry());
 #else
     QWidget window;
 #ifdef STARTUP_SHOWS_TEXT

@@ -8,8 +8,10 @@
 #include "report/working_document.h"
 #include "window/form1.h"
 #include "window/main_window.h"
+#include "window/solution_actions.h"
 #include "window/system_files.h"
 #include "window/working_window.h"
+#include "window/zoom_controller.h"
 
 #include <QApplication>
 #include <QRadioButton>
@@ -115,7 +117,7 @@ void Working9(benchmark::State& state)
     MainWindow window(boxes);
     typeNineByNine(*window.form());
     window.form()->Command3_Click();
-    const SolveRecord record = window.workedSolution()->record;
+    const SolveRecord record = window.solution().worked()->record;
     for (auto _ : state) {
         const WorkedSolution solution(record);
         benchmark::DoNotOptimize(workingAsHtml(workingDocument(solution)).size());
@@ -135,8 +137,8 @@ void OpenWorking9(benchmark::State& state)
         window->form()->Command3_Click();
         QApplication::processEvents();
         state.ResumeTiming();
-        window->showWorking();
-        window->workingWindow()->view()->viewport()->repaint();
+        window->solution().showWorking();
+        window->solution().workingWindow()->view()->viewport()->repaint();
         state.PauseTiming();
         window.reset();
         QApplication::processEvents();
@@ -183,7 +185,7 @@ void ZoomStep9(benchmark::State& state)
     QApplication::processEvents();
     auto step = [&window, zoom = 1.0]() mutable {
         zoom = zoom == 1.0 ? 2.0 : 1.0;
-        window.zoomByHand(zoom);
+        window.zoom().byHand(zoom);
         QApplication::processEvents();
     };
     for (int i = 0; i < 10; ++i)
@@ -196,7 +198,7 @@ void ZoomStep9(benchmark::State& state)
         step();
     state.counters["heap_growth_bytes_per_100_steps"]
         = static_cast<double>(after) - static_cast<double>(before);
-    window.zoomByHand(1.0);
+    window.zoom().byHand(1.0);
 }
 BENCHMARK(ZoomStep9)->Unit(benchmark::kMillisecond);
 

@@ -3,36 +3,25 @@
 #include "window/exercises.h"
 
 #include "report/texts.h"
+#include "window/command_gate.h"
 #include "window/form1.h"
 #include "window/user_locale.h"
 
-#include <QAction>
 #include <QWidget>
 
 #include <random>
 
 namespace cramer {
 
-using texts::qtText;
-
-Exercises::Exercises(Form1& form, QWidget* window)
+Exercises::Exercises(Form1& form, CommandGate& gate, QWidget* window)
     : QObject(window)
     , form_(form)
     , maker_(std::random_device {}())
 {
-    auto action = [this, window](const char* text, const QKeySequence& shortcut, SolutionKind kind) {
-        auto* created = new QAction(qtText(text), this);
-        created->setShortcut(shortcut);
-        connect(created, &QAction::triggered, this, [this, kind] {
-            if (!form_.isBusy())
-                make(kind);
-        });
-        window->addAction(created);
-        return created;
-    };
-    integers_ = action(texts::kNewExercise, QKeySequence::New, SolutionKind::Integers);
-    fractions_ = action(texts::kNewFractionExercise, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
-        SolutionKind::SimpleFractions);
+    integers_
+        = gate.add(this, texts::kNewExercise, QKeySequence::New, [this] { make(SolutionKind::Integers); });
+    fractions_ = gate.add(this, texts::kNewFractionExercise, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
+        [this] { make(SolutionKind::SimpleFractions); });
 }
 
 void Exercises::make(SolutionKind kind)

@@ -14,13 +14,14 @@ class QWidget;
 
 namespace cramer {
 
+class CommandGate;
 class Form1;
 
 class Exercises : public QObject {
     Q_OBJECT
 public:
     // `form` must outlive this; the shortcuts work in `window`.
-    Exercises(Form1& form, QWidget* window);
+    Exercises(Form1& form, CommandGate& gate, QWidget* window);
 
     QAction* newExerciseAction() const { return integers_; }
     QAction* newFractionExerciseAction() const { return fractions_; }

@@ -9,7 +9,6 @@
 #include "window/user_locale.h"
 
 #include <QRadioButton>
-#include <QScopedValueRollback>
 
 #include <algorithm>
 
@@ -41,7 +40,7 @@ void Form1::enterSystem(const TypedSystem& system)
 {
     {
         // Filled by the program, not edited by the user.
-        const QScopedValueRollback filling(commandRunning_, true);
+        const BusyScope filling(*this);
         option(system.n - 1)->setChecked(true);
         iz4istitext();
         iz4isticwet();

@@ -12,7 +12,6 @@
 #include "window/user_locale.h"
 
 #include <QLocale>
-#include <QScopedValueRollback>
 
 #include <limits>
 #include <vector>
@@ -98,7 +97,7 @@ void Form1::Command3_Click()
 {
     if (commandRunning_)
         return;
-    const QScopedValueRollback running(commandRunning_, true);
+    const BusyScope running(*this);
     numberLocale_ = userNumberLocale();
     emit gridReset();
 

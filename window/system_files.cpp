@@ -6,6 +6,7 @@
 #include "report/solve_messages.h"
 #include "report/texts.h"
 #include "sheets/spreadsheet_file.h"
+#include "window/command_gate.h"
 #include "window/form1.h"
 #include "window/user_locale.h"
 
@@ -27,25 +28,16 @@ const QString kRecentKey = QStringLiteral("files/recent");
 
 } // namespace
 
-SystemFiles::SystemFiles(Form1& form, MessageBoxes& boxes, QWidget* window)
+SystemFiles::SystemFiles(Form1& form, MessageBoxes& boxes, CommandGate& gate, QWidget* window)
     : QObject(window)
     , form_(form)
     , boxes_(boxes)
+    , gate_(gate)
     , window_(window)
 {
-    auto action = [this](const char* text, const QKeySequence& shortcut, void (SystemFiles::*run)()) {
-        auto* created = new QAction(qtText(text), this);
-        created->setShortcut(shortcut);
-        connect(created, &QAction::triggered, this, [this, run] {
-            if (!refused())
-                (this->*run)();
-        });
-        window_->addAction(created);
-        return created;
-    };
-    open_ = action(texts::kOpenCommand, QKeySequence::Open, &SystemFiles::openWithDialog);
-    save_ = action(texts::kSaveCommand, QKeySequence::Save, &SystemFiles::save);
-    saveAs_ = action(texts::kSaveAsCommand, QKeySequence::SaveAs, &SystemFiles::saveWithDialog);
+    open_ = gate.add(this, texts::kOpenCommand, QKeySequence::Open, [this] { openWithDialog(); });
+    save_ = gate.add(this, texts::kSaveCommand, QKeySequence::Save, [this] { save(); });
+    saveAs_ = gate.add(this, texts::kSaveAsCommand, QKeySequence::SaveAs, [this] { saveWithDialog(); });
     recent_ = new QMenu(qtText(texts::kRecentMenu), window_);
     fillRecentMenu();
     connect(&form_, &Form1::gridReset, this, &SystemFiles::updateActions);
@@ -156,8 +148,8 @@ void SystemFiles::fillRecentMenu()
 void SystemFiles::updateActions()
 {
     const bool holds = form_.holdsSystem();
-    save_->setEnabled(holds);
-    saveAs_->setEnabled(holds);
+    gate_.setWanted(save_, holds);
+    gate_.setWanted(saveAs_, holds);
 }
 
 } // namespace cramer

@@ -18,6 +18,7 @@ class QWidget;
 
 namespace cramer {
 
+class CommandGate;
 class Form1;
 
 class SystemFiles : public QObject {
@@ -26,7 +27,7 @@ public:
     static constexpr int kRecentFiles = 8;
 
     // `form` and `boxes` must outlive this; dialogs open over `window`.
-    SystemFiles(Form1& form, MessageBoxes& boxes, QWidget* window);
+    SystemFiles(Form1& form, MessageBoxes& boxes, CommandGate& gate, QWidget* window);
 
     QAction* openAction() const { return open_; }
     QAction* saveAction() const { return save_; }
@@ -51,6 +52,7 @@ private:
 
     Form1& form_;
     MessageBoxes& boxes_;
+    CommandGate& gate_;
     QWidget* window_;
     QAction* open_ = nullptr;
     QAction* save_ = nullptr;

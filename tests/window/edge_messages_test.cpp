@@ -103,7 +103,7 @@ TEST(OutdatedSolution, IsSaidAtTheTopOfEveryCopyUntilTheNextSolve)
     window.type({ { "2", "1", "5" }, { "1", "-3", "-8" } });
     window.solve();
     window.main->actions().showWorking->trigger();
-    const QTextBrowser* view = window.main->workingWindow()->view();
+    const QTextBrowser* view = window.main->solution().workingWindow()->view();
     const QString note = QString::fromUtf8("Това е решението на последната решена система");
     window.form->cell(3, 5)->setText(QStringLiteral("9")); // outside the system
     EXPECT_FALSE(view->toPlainText().contains(note));
@@ -111,14 +111,14 @@ TEST(OutdatedSolution, IsSaidAtTheTopOfEveryCopyUntilTheNextSolve)
     QTest::keyClick(window.form->cell(1, 1), Qt::Key_7);
     EXPECT_TRUE(view->toPlainText().startsWith(QString::fromUtf8("Подробно решение\n") + note))
         << view->toPlainText().toStdString();
-    window.main->copySolution();
+    window.main->solution().copy();
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith(note));
-    window.main->copySolutionAsLatex();
+    window.main->solution().copyAsLatex();
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("\\textbf{") + note));
 
     window.solve();
     EXPECT_FALSE(view->toPlainText().contains(note));
-    window.main->copySolution();
+    window.main->solution().copy();
     EXPECT_FALSE(QApplication::clipboard()->text().contains(note));
 }
 

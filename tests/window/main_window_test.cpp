@@ -76,7 +76,7 @@ TEST_P(CommandsAfterASolve, AreEnabledWhereTheyHaveSomethingToShow)
     EXPECT_EQ(actions.copySolution->isEnabled(), c.copies);
     EXPECT_EQ(actions.copySolutionAsLatex->isEnabled(), c.copies);
     EXPECT_EQ(actions.showWorking->isEnabled(), c.working);
-    EXPECT_EQ(window.main->workedSolution() != nullptr, c.working);
+    EXPECT_EQ(window.main->solution().worked() != nullptr, c.working);
 
     QTest::mouseClick(window.form->command(2), Qt::LeftButton);
     EXPECT_FALSE(actions.copySolution->isEnabled());
@@ -115,7 +115,7 @@ TEST_P(WorkingWindowInLocale, ShowsTheLastSolveAndFollowsTheNext)
     window.type(c.rows);
     window.solve();
     QTest::keyClick(window.form->cell(1, 1), Qt::Key_D, Qt::ControlModifier);
-    WorkingWindow* working = window.main->workingWindow();
+    WorkingWindow* working = window.main->solution().workingWindow();
     ASSERT_NE(working, nullptr);
     EXPECT_TRUE(working->isVisible());
     const QString shown = working->view()->toPlainText();
@@ -154,7 +154,7 @@ TEST_F(WorkingFiles, AreWrittenAsHtmlOrPdfAndAFailureIsNamed)
     window.type({ { "2", "1", "5" }, { "1", "-3", "-8" } });
     window.solve();
     window.main->actions().showWorking->trigger();
-    WorkingWindow& working = *window.main->workingWindow();
+    WorkingWindow& working = *window.main->solution().workingWindow();
     window.boxes.shown.clear();
 
     QTemporaryDir directory;

@@ -33,10 +33,10 @@ TEST_P(Rendering, IsPixelForPixelTheReference)
     window.layOut(3);
     window.type({ { "2", "-1.5", "0", "4" }, { "1", "3", "-2", "0.25" }, { "0", "1", "1", "-7" } });
     window.solve();
-    window.main->zoomByHand(percent / 100.0);
+    window.main->zoom().byHand(percent / 100.0);
     window.main->show();
     const QImage rendered = window.main->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-    window.main->zoomByHand(1.0);
+    window.main->zoom().byHand(1.0);
     QSettings().remove(QStringLiteral("view/zoom"));
 
     const QString name = QStringLiteral("window-%1.png").arg(percent);

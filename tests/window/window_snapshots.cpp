@@ -67,8 +67,8 @@ int main(int argc, char* argv[])
     };
     window.solve();
     save(*window.main, "result.png");
-    window.main->showWorking();
-    WorkingWindow& working = *window.main->workingWindow();
+    window.main->solution().showWorking();
+    WorkingWindow& working = *window.main->solution().workingWindow();
     working.resize(760, 900);
     save(working, "working3.png");
     QFile workingText(out.filePath(QStringLiteral("working3.txt")));
@@ -97,19 +97,19 @@ int main(int argc, char* argv[])
     window.main->helpWindow()->close();
 
     // At 150 %, and fitted into a 1024 × 600 screen.
-    window.main->zoomByHand(1.5);
+    window.main->zoom().byHand(1.5);
     save(*window.main, "zoom150.png");
-    window.main->zoomByHand(1.0);
+    window.main->zoom().byHand(1.0);
     {
         TestWindow small;
         small.main->show();
-        small.main->fitInto(QRect(0, 0, 1024, 600));
+        small.main->zoom().fitInto(QRect(0, 0, 1024, 600));
         QApplication::processEvents();
         QPixmap screen(1024, 600);
         screen.fill(QColor(40, 44, 52));
         QPainter painter(&screen);
-        painter.drawPixmap(MainWindow::kFrameAllowance.width() / 2, MainWindow::kFrameAllowance.height() - 8,
-            small.main->grab());
+        painter.drawPixmap(ZoomController::kFrameAllowance.width() / 2,
+            ZoomController::kFrameAllowance.height() - 8, small.main->grab());
         painter.end();
         screen.save(out.filePath(QStringLiteral("screen-1024x600.png")));
     }
@@ -121,7 +121,7 @@ int main(int argc, char* argv[])
     save(*window.main, "pasted4.png");
     window.solve();
     save(*window.main, "result4.png");
-    window.main->copySolution();
+    window.main->solution().copy();
     const QString html = QApplication::clipboard()->mimeData()->html();
     QFile htmlFile(out.filePath(QStringLiteral("copied.html")));
     if (htmlFile.open(QIODevice::WriteOnly))

@@ -4,6 +4,8 @@
 
 #include "window_test_support.h"
 
+#include "window/exercises.h"
+#include "window/system_files.h"
 #include "window/working_window.h"
 
 #include <QApplication>
@@ -15,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QAction>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -223,6 +226,26 @@ TEST_F(SolveInWindow, NoOtherCommandRunsWhileABoxIsOpen)
     EXPECT_EQ(resultRow(*window.form, 2)[5], "0.667");
 }
 
+TEST_F(SolveInWindow, EveryCommandOfTheWindowWaitsForTheBox)
+{
+    TestWindow window;
+    window.type({ { "3", "0", "1" }, { "0", "3", "2" } });
+    QStringList openWhileBusy;
+    window.boxes.whileOpen = [&](const ShownMessage&) {
+        for (QAction* action : window.main->QWidget::actions())
+            if (action->isEnabled())
+                openWhileBusy << action->text();
+        window.main->exercises().newExerciseAction()->trigger();
+    };
+    window.solve();
+    EXPECT_TRUE(openWhileBusy.isEmpty()) << openWhileBusy.join(QStringLiteral(", ")).toStdString();
+    EXPECT_EQ(resultRow(*window.form, 2)[5], "0.667") << "no new exercise replaced the system";
+    // Afterwards each command is as its owner wants it.
+    EXPECT_TRUE(window.main->actions().copySolution->isEnabled());
+    EXPECT_TRUE(window.main->files().saveAction()->isEnabled());
+    EXPECT_TRUE(window.main->actions().zoomIn->isEnabled());
+}
+
 struct BadCellCase {
     const char* name;
     int row;
@@ -394,8 +417,8 @@ TEST_F(SolveInWindow, TheKeyboardIsBackInTheFormAfterTheBoxesWithTheWorkingOpen)
         const EnterAnswers answers(3);
         form.Command3_Click();
     }
-    window.showWorking();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.workingWindow()));
+    window.solution().showWorking();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.solution().workingWindow()));
 
     // Back in the form, a cell is clicked and the system solved again.
     QApplication::setActiveWindow(&window);
@@ -410,8 +433,8 @@ TEST_F(SolveInWindow, TheKeyboardIsBackInTheFormAfterTheBoxesWithTheWorkingOpen)
 
     EXPECT_EQ(QApplication::activeWindow(), &window);
     EXPECT_EQ(QApplication::focusWidget(), form.cell(2, 3));
-    EXPECT_TRUE(window.workingWindow()->isVisible()) << "the working stays open beside the form";
-    EXPECT_FALSE(window.workingWindow()->isActiveWindow());
+    EXPECT_TRUE(window.solution().workingWindow()->isVisible()) << "the working stays open beside the form";
+    EXPECT_FALSE(window.solution().workingWindow()->isActiveWindow());
 }
 
 } // namespace

@@ -2,8 +2,11 @@
 
 #pragma once
 
+#include "report/worked_solution.h"
 #include "window/form1.h"
 #include "window/main_window.h"
+#include "window/solution_actions.h"
+#include "window/zoom_controller.h"
 
 #include <QColor>
 #include <QString>

@@ -94,7 +94,7 @@ TEST(Zoom, StepsByTheMenuAndIsRememberedOnlyWhenChosenByHand)
     EXPECT_TRUE(actions.zoomIn->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)));
     EXPECT_EQ(actions.zoomNormal->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_0));
 
-    window.main->fitInto(QRect(0, 0, 4000, 3000));
+    window.main->zoom().fitInto(QRect(0, 0, 4000, 3000));
     EXPECT_FALSE(QSettings().contains(QStringLiteral("view/zoom")));
     actions.zoomIn->trigger();
     actions.zoomIn->trigger();
@@ -102,10 +102,10 @@ TEST(Zoom, StepsByTheMenuAndIsRememberedOnlyWhenChosenByHand)
     actions.zoomOut->trigger();
     EXPECT_DOUBLE_EQ(window.form->zoom(), 1.1);
     EXPECT_DOUBLE_EQ(QSettings().value(QStringLiteral("view/zoom")).toDouble(), 1.1);
-    EXPECT_EQ(window.main->size(), window.main->windowSizeAt(1.1));
+    EXPECT_EQ(window.main->size(), window.main->zoom().windowSizeAt(1.1));
 
     TestWindow next;
-    next.main->restoreZoom();
+    next.main->zoom().restore();
     EXPECT_DOUBLE_EQ(next.form->zoom(), 1.1);
     actions.zoomNormal->trigger();
     EXPECT_DOUBLE_EQ(window.form->zoom(), 1.0);
@@ -133,15 +133,15 @@ TEST(Zoom, ResizingScalesTheFormToTheLargestThatFits)
 TEST(Zoom, StartsSmallerWhereTheScreenCannotHoldTheForm)
 {
     TestWindow window;
-    window.main->fitInto(QRect(0, 0, 1024, 600));
-    const QSize frame = window.main->size() + MainWindow::kFrameAllowance;
+    window.main->zoom().fitInto(QRect(0, 0, 1024, 600));
+    const QSize frame = window.main->size() + ZoomController::kFrameAllowance;
     EXPECT_LE(frame.width(), 1024);
     EXPECT_LE(frame.height(), 600);
     EXPECT_LT(window.form->zoom(), 1.0);
     EXPECT_GT(window.form->zoom(), 0.85);
 
     TestWindow large;
-    large.main->fitInto(QRect(0, 0, 1920, 1080));
+    large.main->zoom().fitInto(QRect(0, 0, 1920, 1080));
     EXPECT_DOUBLE_EQ(large.form->zoom(), 1.0) << "a screen that holds the form keeps it at 100 %";
 }
 
@@ -150,12 +150,12 @@ TEST(Zoom, TheWorkingWindowFollowsIt)
     TestWindow window;
     window.type({ { "2", "1", "5" }, { "1", "-3", "-8" } });
     window.solve();
-    window.main->showWorking();
-    const QFont before = window.main->workingWindow()->view()->font();
-    window.main->zoomByHand(2.0);
-    const QFont after = window.main->workingWindow()->view()->font();
+    window.main->solution().showWorking();
+    const QFont before = window.main->solution().workingWindow()->view()->font();
+    window.main->zoom().byHand(2.0);
+    const QFont after = window.main->solution().workingWindow()->view()->font();
     EXPECT_NEAR(after.pointSizeF(), 2 * before.pointSizeF(), 0.01);
-    window.main->zoomByHand(1.0);
+    window.main->zoom().byHand(1.0);
     QSettings().remove(QStringLiteral("view/zoom"));
 }
 

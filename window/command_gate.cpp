@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/command_gate.h"
+
+#include "report/texts.h"
+#include "window/form1.h"
+
+#include <QAction>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace cramer {
+
+CommandGate::CommandGate(const Form1& form, QWidget* window)
+    : QObject(window)
+    , window_(window)
+{
+    connect(&form, &Form1::busyChanged, this, &CommandGate::setBusy);
+}
+
+QAction* CommandGate::add(
+    QObject* owner, const char* text, const QKeySequence& shortcut, std::function<void()> run)
+{
+    auto* action = new QAction(texts::qtText(text), owner);
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, owner, std::move(run));
+    window_->addAction(action);
+    commands_.push_back({ action, true });
+    apply(commands_.back());
+    return action;
+}
+
+void CommandGate::setWanted(QAction* command, bool wanted)
+{
+    const auto found = std::find_if(commands_.begin(), commands_.end(),
+        [command](const Command& entry) { return entry.action == command; });
+    if (found == commands_.end())
+        return;
+    found->wanted = wanted;
+    apply(*found);
+}
+
+void CommandGate::setBusy(bool busy)
+{
+    busy_ = busy;
+    for (const Command& command : commands_)
+        apply(command);
+}
+
+void CommandGate::apply(const Command& command) const
+{
+    if (command.action)
+        command.action->setEnabled(command.wanted && !busy_);
+}
+
+} // namespace cramer

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/solution_actions.h"
+
+#include "report/texts.h"
+#include "report/working_document.h"
+#include "window/command_gate.h"
+#include "window/form1.h"
+#include "window/working_window.h"
+#include "window/zoom_controller.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+namespace cramer {
+
+SolutionActions::SolutionActions(
+    Form1& form, MessageBoxes& boxes, CommandGate& gate, ZoomController& zoom, QWidget* window)
+    : QObject(window)
+    , boxes_(boxes)
+    , gate_(gate)
+    , zoom_(zoom)
+    , window_(window)
+{
+    copy_ = gate.add(
+        this, texts::kCopySolution, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copy(); });
+    copyAsLatex_ = gate.add(this, texts::kCopySolutionAsLatex, QKeySequence(), [this] { copyAsLatex(); });
+    showWorking_
+        = gate.add(this, texts::kShowWorking, QKeySequence(Qt::CTRL | Qt::Key_D), [this] { showWorking(); });
+    connect(&form, &Form1::solveFinished, this, &SolutionActions::take);
+    connect(&form, &Form1::gridReset, this, [this] {
+        worked_.reset();
+        updateActions();
+    });
+    connect(&form, &Form1::cellEdited, this, &SolutionActions::markOutdated);
+    updateActions();
+}
+
+void SolutionActions::updateActions()
+{
+    const bool results = worked_ && worked_->hasResults();
+    gate_.setWanted(copy_, results);
+    gate_.setWanted(copyAsLatex_, results);
+    gate_.setWanted(showWorking_, worked_.has_value());
+}
+
+void SolutionActions::take(const SolveRecord& record)
+{
+    worked_.emplace(record);
+    if (working_)
+        working_->showSolution(*worked_);
+    updateActions();
+}
+
+void SolutionActions::markOutdated(int row, int column)
+{
+    const int n = worked_ ? worked_->record.n : 0;
+    if (!worked_ || worked_->outdated || row > n || column > n + 1)
+        return;
+    worked_->outdated = true;
+    if (working_)
+        working_->showSolution(*worked_);
+}
+
+void SolutionActions::copy() const
+{
+    if (!worked_ || !worked_->hasResults())
+        return;
+    auto* data = new QMimeData;
+    data->setText(solutionAsPlainText(*worked_));
+    data->setHtml(solutionAsHtml(*worked_));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void SolutionActions::copyAsLatex() const
+{
+    if (worked_ && worked_->hasResults())
+        QGuiApplication::clipboard()->setText(solutionAsLatex(*worked_));
+}
+
+void SolutionActions::showWorking()
+{
+    if (!worked_)
+        return;
+    if (!working_) {
+        working_ = new WorkingWindow(boxes_, window_);
+        working_->setZoom(zoom_.factor());
+        connect(&zoom_, &ZoomController::zoomChanged, working_, &WorkingWindow::setZoom);
+        working_->showSolution(*worked_);
+    }
+    working_->show();
+    working_->raise();
+    working_->activateWindow();
+}
+
+} // namespace cramer

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The worked solution of the last solve and what can be done with it: copy
+// the short solution (text and HTML, or LaTeX) and show the working in a
+// window of its own, which follows every new solve.
+
+#include "report/worked_solution.h"
+
+#include <QObject>
+
+#include <optional>
+
+class QAction;
+class QWidget;
+
+namespace cramer {
+
+class CommandGate;
+class Form1;
+class MessageBoxes;
+class WorkingWindow;
+class ZoomController;
+
+class SolutionActions : public QObject {
+    Q_OBJECT
+public:
+    SolutionActions(
+        Form1& form, MessageBoxes& boxes, CommandGate& gate, ZoomController& zoom, QWidget* window);
+
+    QAction* copyAction() const { return copy_; }
+    QAction* copyAsLatexAction() const { return copyAsLatex_; }
+    QAction* showWorkingAction() const { return showWorking_; }
+
+    // The last solve that reached its end, worked out; none after a clear.
+    const WorkedSolution* worked() const { return worked_ ? &*worked_ : nullptr; }
+    // Until it is first asked for, there is none.
+    WorkingWindow* workingWindow() const { return working_; }
+
+    void copy() const;
+    void copyAsLatex() const;
+    void showWorking();
+
+private:
+    void take(const SolveRecord& record);
+    // An edit of the solved system's cells: every form of it says so.
+    void markOutdated(int row, int column);
+    void updateActions();
+
+    MessageBoxes& boxes_;
+    CommandGate& gate_;
+    ZoomController& zoom_;
+    QWidget* window_;
+    QAction* copy_ = nullptr;
+    QAction* copyAsLatex_ = nullptr;
+    QAction* showWorking_ = nullptr;
+    std::optional<WorkedSolution> worked_;
+    WorkingWindow* working_ = nullptr;
+};
+
+} // namespace cramer
