@@ -3,12 +3,12 @@
 #include "batch.h"
 #include "command_line.h"
 #include "report/texts.h"
-#include "window/exercises.h"
-#include "window/main_window.h"
-#include "window/picture.h"
-#include "window/qt_texts.h"
-#include "window/system_files.h"
-#include "window/zoom_controller.h"
+#include "window/shell/exercises.h"
+#include "window/shell/main_window.h"
+#include "window/form/picture.h"
+#include "window/shell/qt_texts.h"
+#include "window/shell/system_files.h"
+#include "window/shell/zoom_controller.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -7,7 +7,7 @@
 // the form's picture at the design's zoom into OUTPUT/window/picture.argb.
 // Usage: make_icons OUTPUT ID
 
-#include "window/picture.h"
+#include "window/form/picture.h"
 
 #include <QDir>
 #include <QFile>

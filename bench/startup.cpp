@@ -5,11 +5,11 @@
 // same size (the baseline); and with that window showing one line of text,
 // which tells what any window pays for fonts alone.
 
-#include "window/layout_tables.h"
-#include "window/main_window.h"
-#include "window/picture.h"
-#include "window/qt_texts.h"
-#include "window/zoom_controller.h"
+#include "window/form/layout_tables.h"
+#include "window/shell/main_window.h"
+#include "window/form/picture.h"
+#include "window/shell/qt_texts.h"
+#include "window/shell/zoom_controller.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -6,12 +6,12 @@
 // solution's window, opening a file, and one zoom step of the whole form.
 
 #include "report/working_document.h"
-#include "window/form1.h"
-#include "window/main_window.h"
-#include "window/solution_actions.h"
-#include "window/system_files.h"
-#include "window/working_window.h"
-#include "window/zoom_controller.h"
+#include "window/form/form1.h"
+#include "window/shell/main_window.h"
+#include "window/shell/solution_actions.h"
+#include "window/shell/system_files.h"
+#include "window/shell/working_window.h"
+#include "window/shell/zoom_controller.h"
 
 #include <QApplication>
 #include <QRadioButton>

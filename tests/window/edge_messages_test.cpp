@@ -5,7 +5,7 @@
 // since the solve they show.
 
 #include "report/quoted_text.h"
-#include "window/working_window.h"
+#include "window/shell/working_window.h"
 
 #include "window_test_support.h"
 

@@ -4,8 +4,8 @@
 // file with its message and the grid unchanged, recent files, drops, and a
 // new exercise.
 
-#include "window/exercises.h"
-#include "window/system_files.h"
+#include "window/shell/exercises.h"
+#include "window/shell/system_files.h"
 
 #include "window_test_support.h"
 

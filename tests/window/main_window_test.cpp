@@ -3,8 +3,8 @@
 // The main window: the menu bar above the unchanged form, its commands and
 // when they are enabled, and the worked solution's window and files.
 
-#include "window/help_window.h"
-#include "window/working_window.h"
+#include "window/shell/help_window.h"
+#include "window/shell/working_window.h"
 
 #include "window_test_support.h"
 

@@ -8,7 +8,7 @@
 
 #include "window_test_support.h"
 
-#include "window/picture.h"
+#include "window/form/picture.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/qt_texts.h"
+#include "window/shell/qt_texts.h"
 
 #include <QApplication>
 #include <QStandardPaths>

@@ -10,8 +10,8 @@
 
 #include "window_test_support.h"
 
-#include "window/help_window.h"
-#include "window/working_window.h"
+#include "window/shell/help_window.h"
+#include "window/shell/working_window.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,9 +4,9 @@
 
 #include "window_test_support.h"
 
-#include "window/exercises.h"
-#include "window/system_files.h"
-#include "window/working_window.h"
+#include "window/shell/exercises.h"
+#include "window/shell/system_files.h"
+#include "window/shell/working_window.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "report/worked_solution.h"
-#include "window/form1.h"
-#include "window/main_window.h"
-#include "window/solution_actions.h"
-#include "window/zoom_controller.h"
+#include "window/form/form1.h"
+#include "window/shell/main_window.h"
+#include "window/shell/solution_actions.h"
+#include "window/shell/zoom_controller.h"
 
 #include <QColor>
 #include <QString>

@@ -4,8 +4,8 @@
 // overlapping, the zoom commands, a window that fits a small screen, and
 // the windows beside the form following the zoom.
 
-#include "window/form_area.h"
-#include "window/working_window.h"
+#include "window/shell/form_area.h"
+#include "window/shell/working_window.h"
 
 #include "window_test_support.h"
 

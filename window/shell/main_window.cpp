@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/main_window.h"
+#include "window/shell/main_window.h"
 
 #include "report/texts.h"
-#include "window/command_gate.h"
-#include "window/exercises.h"
-#include "window/form_area.h"
-#include "window/help_window.h"
-#include "window/solution_actions.h"
-#include "window/system_files.h"
-#include "window/zoom_controller.h"
+#include "window/shell/command_gate.h"
+#include "window/shell/exercises.h"
+#include "window/shell/form_area.h"
+#include "window/shell/help_window.h"
+#include "window/shell/solution_actions.h"
+#include "window/shell/system_files.h"
+#include "window/shell/zoom_controller.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -7,7 +7,7 @@
 
 #include "report/file_messages.h"
 #include "solver/system_file.h"
-#include "window/message_boxes.h"
+#include "window/form/message_boxes.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/layout_tables.h"
+#include "window/form/layout_tables.h"
 
 #include <QStringList>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/help_window.h"
+#include "window/shell/help_window.h"
 
 #include "report/texts.h"
-#include "window/message_boxes.h"
+#include "window/form/message_boxes.h"
 
 #include <QTextBlock>
 #include <QTextBrowser>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/picture.h"
+#include "window/form/picture.h"
 
-#include "window/layout_tables.h"
+#include "window/form/layout_tables.h"
 
 #include <QIconEngine>
 #include <QPainter>

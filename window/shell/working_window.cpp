@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/working_window.h"
+#include "window/shell/working_window.h"
 
 #include "report/texts.h"
 #include "report/working_export.h"

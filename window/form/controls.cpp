@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/controls.h"
+#include "window/form/controls.h"
 
-#include "window/layout_tables.h"
+#include "window/form/layout_tables.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

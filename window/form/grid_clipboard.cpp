@@ -3,12 +3,12 @@
 // Typing a system faster: blocks of numbers pasted into the grid, Enter, Up
 // and Down between cells.
 
-#include "window/form1.h"
+#include "window/form/form1.h"
 
 #include "report/texts.h"
 #include "solver/text_block.h"
-#include "window/layout_tables.h"
-#include "window/user_locale.h"
+#include "window/form/layout_tables.h"
+#include "window/form/user_locale.h"
 
 #include <QClipboard>
 #include <QGroupBox>

@@ -13,7 +13,7 @@
 #include <QPalette>
 #include <QWidget>
 
-#include "window/layout_tables.h"
+#include "window/form/layout_tables.h"
 
 #include <cstdint>
 

@@ -2,11 +2,11 @@
 
 // Laying the grid out, clearing it, and writing matrices and results into it.
 
-#include "window/form1.h"
+#include "window/form/form1.h"
 
 #include "report/texts.h"
-#include "window/layout_tables.h"
-#include "window/user_locale.h"
+#include "window/form/layout_tables.h"
+#include "window/form/user_locale.h"
 
 #include <QRadioButton>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/command_gate.h"
+#include "window/shell/command_gate.h"
 
 #include "report/texts.h"
-#include "window/form1.h"
+#include "window/form/form1.h"
 
 #include <QAction>
 #include <QWidget>

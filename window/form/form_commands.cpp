@@ -4,7 +4,7 @@
 // busy state while a command waits for its message box, a paste at the
 // focused cell, and files dropped on the form or its cells.
 
-#include "window/form1.h"
+#include "window/form/form1.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>

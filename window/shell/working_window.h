@@ -6,7 +6,7 @@
 // that stays open beside the form, with copy, save and print.
 
 #include "report/working_document.h"
-#include "window/message_boxes.h"
+#include "window/form/message_boxes.h"
 
 #include <QWidget>
 

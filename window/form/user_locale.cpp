@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/user_locale.h"
+#include "window/form/user_locale.h"
 
 #include <QLocale>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/form_area.h"
+#include "window/shell/form_area.h"
 
-#include "window/form1.h"
-#include "window/layout_tables.h"
+#include "window/form/form1.h"
+#include "window/form/layout_tables.h"
 
 #include <QApplication>
 #include <QPainter>

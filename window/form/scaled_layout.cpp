@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/scaled_layout.h"
+#include "window/form/scaled_layout.h"
 
-#include "window/controls.h"
+#include "window/form/controls.h"
 
 namespace cramer {
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/solution_actions.h"
+#include "window/shell/solution_actions.h"
 
 #include "report/texts.h"
 #include "report/working_document.h"
-#include "window/command_gate.h"
-#include "window/form1.h"
-#include "window/working_window.h"
-#include "window/zoom_controller.h"
+#include "window/shell/command_gate.h"
+#include "window/form/form1.h"
+#include "window/shell/working_window.h"
+#include "window/shell/zoom_controller.h"
 
 #include <QAction>
 #include <QClipboard>

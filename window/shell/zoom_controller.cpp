@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/zoom_controller.h"
+#include "window/shell/zoom_controller.h"
 
 #include "report/texts.h"
-#include "window/command_gate.h"
-#include "window/form1.h"
-#include "window/form_area.h"
-#include "window/message_boxes.h"
+#include "window/shell/command_gate.h"
+#include "window/form/form1.h"
+#include "window/shell/form_area.h"
+#include "window/form/message_boxes.h"
 
 #include <QAction>
 #include <QMainWindow>

@@ -7,8 +7,8 @@
 // the worked solution), their commands opened and closed by one gate. Form1
 // below the menu bar stays the form it always was.
 
-#include "window/form1.h"
-#include "window/message_boxes.h"
+#include "window/form/form1.h"
+#include "window/form/message_boxes.h"
 
 #include <QMainWindow>
 

@@ -3,13 +3,13 @@
 // The solve command: the Cramer sequence shown step by step in the window,
 // and the messages for input it cannot use.
 
-#include "window/form1.h"
+#include "window/form/form1.h"
 
 #include "report/quoted_text.h"
 #include "report/solve_messages.h"
 #include "report/texts.h"
-#include "window/layout_tables.h"
-#include "window/user_locale.h"
+#include "window/form/layout_tables.h"
+#include "window/form/user_locale.h"
 
 #include <QLocale>
 

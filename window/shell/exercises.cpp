@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/exercises.h"
+#include "window/shell/exercises.h"
 
 #include "report/texts.h"
-#include "window/command_gate.h"
-#include "window/form1.h"
-#include "window/user_locale.h"
+#include "window/shell/command_gate.h"
+#include "window/form/form1.h"
+#include "window/form/user_locale.h"
 
 #include <QWidget>
 

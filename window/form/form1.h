@@ -10,10 +10,10 @@
 #include "solver/cramer_sequence.h"
 #include "solver/system_file.h"
 #include "solver/system_store.h"
-#include "window/controls.h"
-#include "window/layout_tables.h"
-#include "window/message_boxes.h"
-#include "window/scaled_layout.h"
+#include "window/form/controls.h"
+#include "window/form/layout_tables.h"
+#include "window/form/message_boxes.h"
+#include "window/form/scaled_layout.h"
 
 #include <QWidget>
 

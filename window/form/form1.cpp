@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/form1.h"
+#include "window/form/form1.h"
 
 #include "report/texts.h"
-#include "window/layout_tables.h"
-#include "window/picture.h"
+#include "window/form/layout_tables.h"
+#include "window/form/picture.h"
 
 #include <QApplication>
 #include <QGroupBox>

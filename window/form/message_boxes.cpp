@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/message_boxes.h"
+#include "window/form/message_boxes.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/system_files.h"
+#include "window/shell/system_files.h"
 
 #include "report/quoted_text.h"
 #include "report/solve_messages.h"
 #include "report/texts.h"
 #include "sheets/spreadsheet_file.h"
-#include "window/command_gate.h"
-#include "window/form1.h"
-#include "window/user_locale.h"
+#include "window/shell/command_gate.h"
+#include "window/form/form1.h"
+#include "window/form/user_locale.h"
 
 #include <QAction>
 #include <QDir>

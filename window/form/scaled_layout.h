@@ -6,7 +6,7 @@
 // so that one zoom lays them all out again: positions, sizes, fonts, the
 // bars and the form's own size. At 1 it is the design.
 
-#include "window/layout_tables.h"
+#include "window/form/layout_tables.h"
 
 #include <unordered_map>
 #include <utility>
