@@ -8,6 +8,8 @@
 
 #include <QStringBuilder>
 
+#include <iterator>
+
 namespace cramer {
 namespace {
 
@@ -16,6 +18,7 @@ const char* const kPreamble = R"(\documentclass[a4paper,11pt]{article}
 \usepackage[utf8]{inputenc}
 \usepackage[bulgarian]{babel}
 \usepackage{amsmath}
+\usepackage{mathtools}
 \usepackage{graphicx}
 \usepackage[table]{xcolor}
 \usepackage[margin=2cm]{geometry}
@@ -223,13 +226,16 @@ QString matrix(const MatrixBlock& block, LatexForm form)
         }
         rows << cells.join(QStringLiteral(" & "));
     }
-    const QString kind = block.bars ? QStringLiteral("vmatrix") : QStringLiteral("matrix");
-    const QString math = displayed(block.name) % QStringLiteral("\\begin{") % kind % QStringLiteral("}\n")
+    // Numbers right-aligned (mathtools) in a document of its own.
+    const QString kind = (block.bars ? QStringLiteral("vmatrix") : QStringLiteral("matrix"))
+        % (standalone ? QStringLiteral("*") : QString());
+    const QString math = displayed(block.name) % QStringLiteral("\\begin{") % kind % QStringLiteral("}")
+        % (standalone ? QStringLiteral("[r]") : QString()) % QStringLiteral("\n")
         % rows.join(QStringLiteral(" \\\\\n")) % QStringLiteral("\n\\end{") % kind % QStringLiteral("}")
         % displayed(block.value);
-    return standalone
-        ? QStringLiteral("\\begin{center}\n\\fitted{") % math % QStringLiteral("}\n\\end{center}\n")
-        : QStringLiteral("\\[\n") % math % QStringLiteral("\n\\]\n");
+    return standalone ? QStringLiteral("\\par\\smallskip{\\centering\\fitted{") % math
+            % QStringLiteral("}\\par}\\medskip\n")
+                      : QStringLiteral("\\[\n") % math % QStringLiteral("\n\\]\n");
 }
 
 } // namespace
@@ -244,7 +250,18 @@ QString workingAsLatex(const WorkingDocument& document, LatexForm form)
     for (const Section& section : document.sections) {
         if (!section.heading.empty())
             latex += QStringLiteral("\n\\subsection*{") % runs(section.heading) % QStringLiteral("}\n");
-        for (const Block& block : section.blocks) {
+        for (auto it = section.blocks.begin(); it != section.blocks.end(); ++it) {
+            const Block& block = *it;
+            const auto next = std::next(it);
+            if (standalone && block.keepWithNext && next != section.blocks.end()
+                && next->kind == Block::Kind::Matrix) {
+                // A lead-in and its matrix in one box, which no page break parts.
+                latex += QStringLiteral("\\par\\noindent\\begin{minipage}{\\linewidth}\n") % runs(block.runs)
+                    % QStringLiteral("\n") % matrix(next->matrix, form)
+                    % QStringLiteral("\\end{minipage}\n\n");
+                it = next;
+                continue;
+            }
             switch (block.kind) {
             case Block::Kind::Paragraph:
                 latex += runs(block.runs)
