@@ -6,7 +6,6 @@
 #include "report/texts.h"
 #include "solver/closed_form.h"
 
-#include <QRegularExpression>
 #include <QStringBuilder>
 
 #include <algorithm>
@@ -228,7 +227,9 @@ protected:
         const int all = digitCount(number.digits);
         // A long terminating decimal below 1 reads as a row of zeros: its
         // significant digits and the power of ten instead.
-        const qsizetype significant = number.digits.indexOf(QRegularExpression(QStringLiteral("[1-9]")));
+        const auto nonzero = std::find_if(number.digits.begin(), number.digits.end(),
+            [](QChar c) { return c.isDigit() && c != QLatin1Char('0'); });
+        const qsizetype significant = nonzero == number.digits.end() ? -1 : nonzero - number.digits.begin();
         if (all > kLongestDigits && !number.scaled && !number.digits.contains(QLatin1Char('('))
             && number.digits.startsWith(QLatin1Char('0')) && significant > 2) {
             const QString digits = number.digits.mid(significant);

@@ -23,14 +23,19 @@ constexpr const char* kCell = "padding:0.1em 0.5em;text-align:right;white-space:
 constexpr const char* kBeside = "padding:0.1em 0.5em;vertical-align:middle;white-space:nowrap";
 constexpr const char* kBar = "2px solid black";
 
-QString number(const WrittenNumber& value)
+// A number whose line may break nowhere; in a matrix's cell, which breaks
+// no line either, without a span of its own.
+QString number(const WrittenNumber& value, bool inCell = false)
 {
-    QString text = value.signedDigits().toHtmlEscaped();
+    // Digits, signs and separators need no escaping.
+    QString text = value.signedDigits();
     if (value.scaled && !value.infinite)
         text += QStringLiteral("·10<sup>") % (value.exponent < 0 ? QStringLiteral("−") : QString())
             % QString::number(std::abs(value.exponent)) % QStringLiteral("</sup>");
     if (value.parenthesized)
         text = QLatin1Char('(') % text % QLatin1Char(')');
+    if (inCell)
+        return text;
     return QStringLiteral("<span style=\"white-space:nowrap\">") % text % QStringLiteral("</span>");
 }
 
@@ -77,14 +82,14 @@ QString matrix(const MatrixBlock& block)
             html += beside(block.name);
         const auto& row = block.rows[i];
         for (std::size_t j = 0; j < row.size(); ++j) {
-            QString style = QLatin1String(kCell);
+            html += QStringLiteral("<td style=\"") % QLatin1String(kCell);
             if (block.bars && j == 0)
-                style += QStringLiteral(";border-left:") % QLatin1String(kBar);
+                html += QStringLiteral(";border-left:") % QLatin1String(kBar);
             if (block.bars && j + 1 == row.size())
-                style += QStringLiteral(";border-right:") % QLatin1String(kBar);
+                html += QStringLiteral(";border-right:") % QLatin1String(kBar);
             if (static_cast<int>(j) + 1 == block.markedColumn)
-                style += QStringLiteral(";background:#fff0a0;font-weight:bold");
-            html += QStringLiteral("<td style=\"%1\">").arg(style) % number(row[j]) % QStringLiteral("</td>");
+                html += QStringLiteral(";background:#fff0a0;font-weight:bold");
+            html += QStringLiteral("\">") % number(row[j], true) % QStringLiteral("</td>");
         }
         if (i == 0 && !block.value.empty())
             html += beside(block.value);
