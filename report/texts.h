@@ -270,7 +270,7 @@ inline constexpr const char* kWorkingTooLong
     = "Точните стойности не са изчислени: числото „%2“ за %1 има твърде много цифри.";
 inline constexpr const char* kWorkingBelowSingles
     = "Точните стойности не са изчислени: числото „%2“ за %1 е по абсолютна стойност под най-малкото "
-      "число с единична точност (1,4E-45) и програмата го пази като %3.";
+      "число с единична точност (%4) и програмата го пази като %3.";
 inline constexpr const char* kWorkingAnd = " и ";
 // After a number shortened with "…": how many digits it has.
 inline constexpr const char* kDigitsInAll = "(общо %1 цифри)";

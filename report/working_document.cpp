@@ -382,7 +382,8 @@ private:
             if (belowSingles)
                 paragraph(texts::kWorkingBelowSingles,
                     { textOf(place(row, column)), quoted(row, column),
-                        Runs { numberRun(single(record_.system[row][column])) } });
+                        Runs { numberRun(single(record_.system[row][column])) },
+                        Runs { numberRun(shown(std::numeric_limits<float>::denorm_min())) } });
             else
                 paragraph(texts::kWorkingTooLong, { textOf(place(row, column)), quoted(row, column) });
             return;

@@ -57,6 +57,7 @@ void WorkingWindow::showSolution(const WorkedSolution& solution)
 {
     document_ = workingDocument(solution);
     typesetWorking(document_, *view_->document());
+    view_->moveCursor(QTextCursor::Start); // a new working is read from its top
 }
 
 void WorkingWindow::setZoom(double factor) { view_->setFont(zoomedDesktopFont(factor)); }
