@@ -6,8 +6,8 @@
 // which tells what any window pays for fonts alone.
 
 #include "window/form/layout_tables.h"
-#include "window/shell/main_window.h"
 #include "window/form/picture.h"
+#include "window/shell/main_window.h"
 #include "window/shell/qt_texts.h"
 #include "window/shell/zoom_controller.h"
 

@@ -2,8 +2,8 @@
 
 // The working as an HTML5 page: for browsers, word processors and the
 // clipboard. Numbers never break inside, matrices never across pages. The
-// look is in style attributes, which word processors keep when pasting; the
-// style sheet holds what only pages and browsers use.
+// look is in style attributes in points, which word processors keep when
+// pasting; the style sheet holds what only pages and browsers use.
 
 #include "report/working_document.h"
 
@@ -19,8 +19,8 @@ p.lead { break-after: avoid; page-break-after: avoid; }
 p.formula, table { break-inside: avoid; page-break-inside: avoid; }
 )";
 
-constexpr const char* kCell = "padding:0.1em 0.5em;text-align:right;white-space:nowrap";
-constexpr const char* kBeside = "padding:0.1em 0.5em;vertical-align:middle;white-space:nowrap";
+constexpr const char* kCell = "padding:1pt 6pt;text-align:right;white-space:nowrap";
+constexpr const char* kBeside = "padding:1pt 6pt;vertical-align:middle;white-space:nowrap";
 constexpr const char* kBar = "2px solid black";
 
 // A number whose line may break nowhere; in a matrix's cell, which breaks
@@ -70,7 +70,7 @@ QString runs(const Runs& content)
 
 QString matrix(const MatrixBlock& block)
 {
-    QString html = QStringLiteral("<table style=\"border-collapse:collapse;margin:0.4em 0 0.6em 2em\">\n");
+    QString html = QStringLiteral("<table style=\"border-collapse:collapse;margin:4pt 0 6pt 24pt\">\n");
     const std::size_t rows = block.rows.size();
     auto beside = [rows](const Runs& content) -> QString {
         return QStringLiteral("<td rowspan=\"%1\" style=\"%2\">").arg(rows).arg(QLatin1String(kBeside))
@@ -119,7 +119,7 @@ QString workingAsHtml(const WorkingDocument& document)
                     % runs(block.runs) % QStringLiteral("</p>\n");
                 break;
             case Block::Kind::Formula:
-                html += QStringLiteral("<p class=\"formula\" style=\"margin-left:2em\">") % runs(block.runs)
+                html += QStringLiteral("<p class=\"formula\" style=\"margin-left:24pt\">") % runs(block.runs)
                     % QStringLiteral("</p>\n");
                 break;
             case Block::Kind::Verdict:

@@ -164,8 +164,8 @@ TEST(BatchOutput, WritesPdfHtmlLatexAndExercisesThatReadBack)
     EXPECT_GT(written.size(), 2000);
 
     EXPECT_TRUE(cramer({ "--solve", "-", "--format", "html" }, "3,0,1\n0,3,2\n").out.contains("<h2>"));
-    EXPECT_TRUE(
-        cramer({ "--solve", "-", "--format", "latex" }, "3,0,1\n0,3,2\n").out.contains("\\begin{vmatrix*}[r]"));
+    EXPECT_TRUE(cramer({ "--solve", "-", "--format", "latex" }, "3,0,1\n0,3,2\n")
+                    .out.contains("\\begin{vmatrix*}[r]"));
 
     const Finished exercise = cramer({ "--new-exercise", "5", "--seed", "11", "--fractions" });
     EXPECT_EQ(exercise.out, cramer({ "--new-exercise", "5", "--seed", "11", "--fractions" }).out);

@@ -73,8 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Forms, WritesSolution,
                 "1</span>·<i>x</i><sub>1</sub>&nbsp;− <span "
                 "style=\"white-space:nowrap\">3</span>·<i>x</i><sub>2</sub>"
                 "&nbsp;= <span style=\"white-space:nowrap\">−8</span>",
-                "<i>d</i><sub>1</sub>&nbsp;= </td>",
-                "border-left:2px solid black\">−8</td>",
+                "<i>d</i><sub>1</sub>&nbsp;= </td>", "border-left:2px solid black\">−8</td>",
                 "&nbsp;= <span style=\"white-space:nowrap\">−21</span></td>" } },
         WriterCase { "HtmlBulgarian", bulgarianThreeByThree, solutionAsHtml,
             { "<h2>Решение:</h2>", "<span style=\"white-space:nowrap\">1,5</span>" } },

@@ -3,9 +3,9 @@
 #include "window/shell/exercises.h"
 
 #include "report/texts.h"
-#include "window/shell/command_gate.h"
 #include "window/form/form1.h"
 #include "window/form/user_locale.h"
+#include "window/shell/command_gate.h"
 
 #include <QWidget>
 

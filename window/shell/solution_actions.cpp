@@ -4,8 +4,8 @@
 
 #include "report/texts.h"
 #include "report/working_document.h"
-#include "window/shell/command_gate.h"
 #include "window/form/form1.h"
+#include "window/shell/command_gate.h"
 #include "window/shell/working_window.h"
 #include "window/shell/zoom_controller.h"
 

@@ -6,9 +6,9 @@
 #include "report/solve_messages.h"
 #include "report/texts.h"
 #include "sheets/spreadsheet_file.h"
-#include "window/shell/command_gate.h"
 #include "window/form/form1.h"
 #include "window/form/user_locale.h"
+#include "window/shell/command_gate.h"
 
 #include <QAction>
 #include <QDir>

@@ -3,10 +3,10 @@
 #include "window/shell/zoom_controller.h"
 
 #include "report/texts.h"
-#include "window/shell/command_gate.h"
 #include "window/form/form1.h"
-#include "window/shell/form_area.h"
 #include "window/form/message_boxes.h"
+#include "window/shell/command_gate.h"
+#include "window/shell/form_area.h"
 
 #include <QAction>
 #include <QMainWindow>
