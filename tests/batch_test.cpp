@@ -119,6 +119,8 @@ struct GoldenCase {
     const char* suffix;
 };
 
+void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.system << '.' << c.format; }
+
 class GoldenWorking : public testing::TestWithParam<GoldenCase> { };
 
 TEST_P(GoldenWorking, IsWordForWordThePinnedOne)
