@@ -32,7 +32,6 @@ public:
         : target_(target)
         , cursor_(&target)
         , pages_(pages)
-        , unit_(1.0)
     {
     }
 
@@ -52,7 +51,7 @@ public:
     void heading(const Runs& content)
     {
         QTextBlockFormat format = keptBlock(6, true);
-        format.setTopMargin(12 * unit_);
+        format.setTopMargin(12);
         format.setHeadingLevel(2);
         QTextCharFormat characters;
         characters.setFontWeight(QFont::Bold);
@@ -66,8 +65,8 @@ public:
         QTextBlockFormat format = keptBlock(4, entry.keepWithNext);
         QTextCharFormat characters;
         if (entry.kind == Block::Kind::Formula) {
-            format.setLeftMargin(24 * unit_);
-            format.setTextIndent(-12 * unit_);
+            format.setLeftMargin(24);
+            format.setTextIndent(-12);
             format.setProperty(kKeepWhole, true);
         } else if (entry.kind == Block::Kind::Verdict) {
             format.setProperty(kKeepWhole, true);
@@ -87,49 +86,52 @@ public:
         const QString name = plainOf(entry.name);
         const QString bar = entry.bars ? QStringLiteral("│") : QString();
 
-        // Widths in the layout's units: pixels at 96 dpi, which Qt scales to the device.
-        QFont font = target_.defaultFont();
-        auto widths = [&](const QFont& measured) {
-            const QFontMetricsF metrics(measured);
-            constexpr qreal scale = 1.0;
-            std::vector<qreal> result { metrics.horizontalAdvance(name) / scale,
-                metrics.horizontalAdvance(bar) / scale,
-                metrics.horizontalAdvance(QStringLiteral("00")) / scale };
+        // Widths in the layout's units, pixels at 96 dpi.
+        struct Widths {
+            qreal name;
+            qreal bar;
+            qreal gap;
+            std::vector<qreal> columns;
+
+            qreal total() const
+            {
+                qreal sum = kMatrixIndent + name + 2 * (bar + gap);
+                for (std::size_t j = 0; j < columns.size(); ++j)
+                    sum += columns[j] + (j > 0 ? gap : 0);
+                return sum;
+            }
+        };
+        auto measure = [&](const QFont& font) {
+            const QFontMetricsF metrics(font);
+            Widths w { metrics.horizontalAdvance(name), metrics.horizontalAdvance(bar),
+                metrics.horizontalAdvance(QStringLiteral("00")), {} };
             for (int j = 0; j < columns; ++j) {
                 qreal widest = 0;
                 for (const auto& row : entry.rows)
                     widest = std::max(
                         widest, metrics.horizontalAdvance(row[static_cast<std::size_t>(j)].plain()));
-                result.push_back(widest / scale);
+                w.columns.push_back(widest);
             }
-            return result;
+            return w;
         };
-        auto total = [&](const std::vector<qreal>& w) {
-            qreal sum = kMatrixIndent + w[0] + 2 * (w[1] + w[2]);
-            for (std::size_t j = 3; j < w.size(); ++j)
-                sum += w[j] + (j > 3 ? w[2] : 0);
-            return sum;
-        };
-        std::vector<qreal> w = widths(font);
+        QFont font = target_.defaultFont();
+        Widths w = measure(font);
         QTextCharFormat characters;
-        if (pages_) {
-            const qreal room = pages_->width;
-            if (const qreal needed = total(w); needed > room) {
-                qreal scale = room / needed;
-                if (scale < kSmallestMatrixScale) {
-                    scale = kSmallestMatrixScale;
-                    fitted_ = false;
-                }
-                font.setPointSizeF(std::floor(font.pointSizeF() * scale * 10) / 10);
-                characters.setFontPointSize(font.pointSizeF());
-                w = widths(font);
+        if (pages_ && w.total() > pages_->width) {
+            qreal scale = pages_->width / w.total();
+            if (scale < kSmallestMatrixScale) {
+                scale = kSmallestMatrixScale;
+                fitted_ = false;
             }
+            font.setPointSizeF(std::floor(font.pointSizeF() * scale * 10) / 10);
+            characters.setFontPointSize(font.pointSizeF());
+            w = measure(font);
         }
 
         // Stops, from the block's margin and each beyond the one before: the
         // left bar after the name, the right edge of each column, the right bar.
         QList<QTextOption::Tab> stops;
-        qreal x = name.isEmpty() ? 0 : w[0] + w[2] / 2;
+        qreal x = name.isEmpty() ? 0 : w.name + w.gap / 2;
         QString lead;
         if (!bar.isEmpty()) {
             if (!name.isEmpty()) {
@@ -137,14 +139,14 @@ public:
                 lead = QStringLiteral("\t");
             }
             lead += bar;
-            x += w[1];
+            x += w.bar;
         }
         for (int j = 0; j < columns; ++j) {
-            x += w[3 + static_cast<std::size_t>(j)] + (j > 0 || !bar.isEmpty() ? w[2] : 0);
+            x += w.columns[static_cast<std::size_t>(j)] + (j > 0 || !bar.isEmpty() ? w.gap : 0);
             stops << QTextOption::Tab(x, QTextOption::RightTab);
         }
         if (!bar.isEmpty())
-            stops << QTextOption::Tab(x + w[2] / 2, QTextOption::LeftTab);
+            stops << QTextOption::Tab(x + w.gap / 2, QTextOption::LeftTab);
 
         QTextCharFormat marked = characters;
         marked.setFontWeight(QFont::Bold);
@@ -160,9 +162,9 @@ public:
             if (i + 1 < entry.rows.size())
                 format.setProperty(kKeepWithNext, true);
             else
-                format.setBottomMargin(6 * unit_);
+                format.setBottomMargin(6);
             if (i == 0)
-                format.setTopMargin(2 * unit_);
+                format.setTopMargin(2);
             block(format, characters);
             if (i == middle)
                 runs(entry.name, characters);
@@ -183,7 +185,7 @@ private:
     QTextBlockFormat keptBlock(qreal below, bool withNext) const
     {
         QTextBlockFormat format;
-        format.setBottomMargin(below * unit_);
+        format.setBottomMargin(below);
         if (withNext) {
             format.setProperty(kKeepWithNext, true);
             format.setProperty(kKeepWhole, true);
@@ -296,7 +298,6 @@ private:
     QTextDocument& target_;
     QTextCursor cursor_;
     const TypesetPages* pages_;
-    const qreal unit_;
     bool first_ = true;
     bool fitted_ = true;
     QString pending_;
