@@ -52,24 +52,17 @@ QString WrittenNumber::signedDigits() const
     return (negative ? QStringLiteral("−") : QString()) % (infinite ? QStringLiteral("∞") : digits);
 }
 
-QString WrittenNumber::plain(bool ascii) const
+QString WrittenNumber::plain() const
 {
     static constexpr std::array<char16_t, 10> kSuperscripts { u'⁰', u'¹', u'²', u'³', u'⁴', u'⁵', u'⁶', u'⁷',
         u'⁸', u'⁹' };
     QString text = signedDigits();
-    if (ascii && negative)
-        text[0] = QLatin1Char('-');
     if (scaled && !infinite) {
-        if (ascii) {
-            text += QLatin1Char('E') % QLatin1Char(exponent < 0 ? '-' : '+')
-                % QString::number(std::abs(exponent)).rightJustified(2, QLatin1Char('0'));
-        } else {
-            text += QStringLiteral("·10");
-            if (exponent < 0)
-                text += QChar(u'⁻');
-            for (const QChar digit : QString::number(std::abs(exponent)))
-                text += QChar(kSuperscripts[static_cast<std::size_t>(digit.digitValue())]);
-        }
+        text += QStringLiteral("·10");
+        if (exponent < 0)
+            text += QChar(u'⁻');
+        for (const QChar digit : QString::number(std::abs(exponent)))
+            text += QChar(kSuperscripts[static_cast<std::size_t>(digit.digitValue())]);
     }
     return parenthesized ? QLatin1Char('(') % text % QLatin1Char(')') : text;
 }

@@ -29,9 +29,8 @@ struct WrittenNumber {
 
     // "-1,5E-07" as the program's number texts write it.
     static WrittenNumber fromText(const QString& text);
-    // In one line of plain text: "−1,5·10⁻⁷", or with an ASCII minus and
-    // E-notation for `ascii`.
-    QString plain(bool ascii = false) const;
+    // In one line of plain text: "−1,5·10⁻⁷".
+    QString plain() const;
     // The sign and the digits alone: "−1,5".
     QString signedDigits() const;
 };
