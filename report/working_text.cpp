@@ -52,7 +52,7 @@ void wrapped(QString& out, const QString& line, int indent, int hangingIndent)
     QString current(indent, QLatin1Char(' '));
     bool empty = true;
     for (QString word : words) {
-        while (!empty && current.size() + 1 + word.size() > kTextColumns) {
+        if (!empty && current.size() + 1 + word.size() > kTextColumns) {
             out += current % QLatin1Char('\n');
             current = QString(hangingIndent, QLatin1Char(' '));
             empty = true;
