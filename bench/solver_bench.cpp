@@ -9,6 +9,7 @@
 #include "solver/determinant.h"
 #include "solver/exact_working.h"
 #include "solver/exercise.h"
+#include "solver/practice.h"
 #include "solver/system_file.h"
 
 #include <Eigen/Dense>
@@ -145,6 +146,26 @@ void ExactWorking9Extreme(benchmark::State& state)
         benchmark::DoNotOptimize(computeExactWorking(record).determinants.size());
 }
 BENCHMARK(ExactWorking9Extreme)->Unit(benchmark::kMicrosecond);
+
+// Reading and checking a practice answer for x_5 of a 9 × 9: a wrong one,
+// which runs through every mistake the checker looks for.
+void PracticeAnswer9(benchmark::State& state)
+{
+    const Matrix system = randomSystem();
+    std::vector<std::string> texts;
+    for (int row = 1; row <= kSize; ++row)
+        for (int column = 1; column <= kSize + 1; ++column)
+            texts.push_back(std::to_string(static_cast<int>(system[row][column])));
+    const SolveRecord record = recordOf(texts);
+    const ExactWorking working = computeExactWorking(record);
+    const PracticeStep step { PracticeStep::Kind::Unknown, 5 };
+    const std::string wrong = (working.solution[4] + Rational(1)).fraction();
+    for (auto _ : state) {
+        const Answer answer = std::get<Answer>(readAnswer(wrong, kCLocale));
+        benchmark::DoNotOptimize(checkAnswer(working, kSize, step, answer, record.quotients[4]).right);
+    }
+}
+BENCHMARK(PracticeAnswer9)->Unit(benchmark::kMicrosecond);
 
 // A new exercise: drawn, checked exactly and solved by the program; for
 // four equations searched until its x_i, d and d_i are exact in single

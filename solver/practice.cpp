@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "solver/practice.h"
+
+#include "solver/closed_form.h"
+
+#include <cmath>
+#include <string>
+
+namespace cramer {
+namespace {
+
+// Digits and exponent together: far beyond any value a practice asks for.
+constexpr std::uint64_t kLongestAnswer = 400;
+
+std::string trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+// "−" (U+2212) read as "-".
+std::string asciiMinus(std::string_view text)
+{
+    static constexpr std::string_view kMinus = "\xE2\x88\x92";
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text.substr(i, kMinus.size()) == kMinus) {
+            out += '-';
+            i += kMinus.size();
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+Rational powerOfTen(std::int64_t exponent)
+{
+    Rational ten(10);
+    Rational result(1);
+    for (std::int64_t i = 0; i < std::abs(exponent); ++i)
+        result *= ten;
+    return exponent >= 0 ? result : Rational(1) / result;
+}
+
+bool isInteger(const std::string& text)
+{
+    std::size_t start = text.size() > 0 && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    if (start == text.size())
+        return false;
+    for (std::size_t i = start; i < text.size(); ++i)
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    return true;
+}
+
+std::optional<Rational> integerValue(const std::string& text)
+{
+    const std::string part = trimmed(text);
+    if (!isInteger(part))
+        return std::nullopt;
+    DecimalNumber number;
+    number.negative = part[0] == '-';
+    number.digits = part.substr(part[0] == '-' || part[0] == '+' ? 1 : 0);
+    return Rational::fromDecimal(number);
+}
+
+} // namespace
+
+std::variant<Answer, AnswerProblem> readAnswer(std::string_view typed, const NumberLocale& locale)
+{
+    const std::string text = asciiMinus(trimmed(typed));
+    if (text.empty())
+        return AnswerProblem::Empty;
+    if (text.size() > kLongestAnswer)
+        return AnswerProblem::TooLong;
+    if (const auto slash = text.find('/'); slash != std::string::npos) {
+        const std::optional<Rational> numerator = integerValue(text.substr(0, slash));
+        const std::optional<Rational> denominator = integerValue(text.substr(slash + 1));
+        if (!numerator || !denominator)
+            return AnswerProblem::NotANumber;
+        if (denominator->isZero())
+            return AnswerProblem::ZeroDenominator;
+        return Answer { *numerator / *denominator, Answer::Form::Fraction, 0, 0 };
+    }
+    const std::optional<DecimalNumber> number = parseDecimal(text, locale);
+    if (!number)
+        return AnswerProblem::NotANumber;
+    if (number->digits.size() + static_cast<std::uint64_t>(std::abs(number->exponent)) > kLongestAnswer)
+        return AnswerProblem::TooLong;
+    Answer answer { Rational::fromDecimal(*number), Answer::Form::Integer, 0, number->exponent };
+    if (!isInteger(text)) {
+        answer.form = Answer::Form::Decimal;
+        const auto lead = number->digits.find_first_not_of('0');
+        answer.significantDigits
+            = lead == std::string::npos ? 0 : static_cast<int>(number->digits.size() - lead);
+    }
+    return answer;
+}
+
+const Rational& expectedValue(const ExactWorking& working, PracticeStep step)
+{
+    const std::size_t index = static_cast<std::size_t>(step.index);
+    return step.kind == PracticeStep::Kind::Determinant ? working.determinants[index].exact
+                                                        : working.solution[index - 1];
+}
+
+AnswerCheck checkAnswer(
+    const ExactWorking& working, int n, PracticeStep step, const Answer& answer, float single)
+{
+    const Rational& value = expectedValue(working, step);
+    const Rational& given = answer.value;
+    AnswerCheck check;
+    if (given == value) {
+        check.right = true;
+        return check;
+    }
+    // A decimal for a value that is not one: right when correctly rounded to
+    // three significant digits or more; a digit off in its last place is a
+    // rounding mistake.
+    if (answer.form == Answer::Form::Decimal && answer.significantDigits >= 3) {
+        const Rational unit = powerOfTen(answer.lastDigitExponent);
+        const Rational off = (given - value).abs();
+        const Rational half = unit / Rational(2);
+        if (off <= half) {
+            check.right = true;
+            return check;
+        }
+        if (off < unit) {
+            check.mistake = Mistake::RoundedWrongly;
+            return check;
+        }
+    }
+    if (std::isfinite(single) && given == Rational::fromSingle(single)) {
+        check.singlePrecisionValue = true;
+        return check;
+    }
+
+    const bool determinant = step.kind == PracticeStep::Kind::Determinant;
+    if (determinant && (n == 2 || n == 3)) {
+        const std::optional<ClosedForm> form = closedForm(n, [&](int row, int column) -> const Rational& {
+            return working.typedValue(n, row, column == step.index ? n + 1 : column);
+        });
+        const auto& terms = form->terms;
+        if (n == 2) {
+            if (given == -value) {
+                check.mistake = Mistake::DiagonalsSwapped;
+                return check;
+            }
+            if (given == terms[0].product + terms[1].product) {
+                check.mistake = Mistake::ProductsAdded;
+                return check;
+            }
+        } else {
+            for (std::size_t k = 0; k < terms.size(); ++k) {
+                const Rational signedTerm = terms[k].negative ? -terms[k].product : terms[k].product;
+                if (signedTerm.isZero())
+                    continue;
+                if (given == value - signedTerm) {
+                    check.mistake = Mistake::TermLeftOut;
+                    check.term = static_cast<int>(k) + 1;
+                    return check;
+                }
+                if (given == value - signedTerm - signedTerm) {
+                    check.mistake = Mistake::TermSignFlipped;
+                    check.term = static_cast<int>(k) + 1;
+                    return check;
+                }
+            }
+        }
+    }
+    if (!value.isZero() && given == -value) {
+        check.mistake = Mistake::OppositeSign;
+        return check;
+    }
+    if (determinant && step.index > 0) {
+        for (int column = 1; column <= n; ++column) {
+            if (column != step.index
+                && given == working.determinants[static_cast<std::size_t>(column)].exact) {
+                check.mistake = Mistake::WrongColumnReplaced;
+                check.column = column;
+                return check;
+            }
+        }
+    }
+    if (!determinant) {
+        const Rational& numerator = working.determinants[static_cast<std::size_t>(step.index)].exact;
+        if (!numerator.isZero() && given == working.determinant / numerator) {
+            check.mistake = Mistake::QuotientInverted;
+            return check;
+        }
+    }
+    check.mistake = Mistake::NotRight;
+    if (!value.isZero())
+        check.relativeError = ((given - value).abs() / value.abs()).toDouble();
+    return check;
+}
+
+} // namespace cramer

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// Practice: the student computes d, each d_i and each x_i by hand; the
+// program reads each answer and says whether it is right and, where it can
+// tell, what went wrong. Exact throughout: answers and values are rationals.
+
+#include "solver/exact.h"
+#include "solver/exact_working.h"
+#include "solver/number_text.h"
+
+#include <optional>
+#include <string_view>
+#include <variant>
+
+namespace cramer {
+
+// An answer as typed: its exact value and how it was written.
+struct Answer {
+    enum class Form { Integer, Decimal, Fraction };
+    Rational value;
+    Form form = Form::Integer;
+    int significantDigits = 0; // of a decimal
+    std::int64_t lastDigitExponent = 0; // a decimal's last digit stands for 10^this
+};
+
+enum class AnswerProblem {
+    Empty,
+    NotANumber,
+    ZeroDenominator,
+    TooLong, // digits and exponent far beyond any value asked for
+};
+
+// Integers, decimals with the locale's separator or ".", and fractions
+// p/q of integers, each with an optional sign ("-", "+" or "−"), blanks
+// around and around the slash.
+std::variant<Answer, AnswerProblem> readAnswer(std::string_view text, const NumberLocale& locale);
+
+// The value a step asks for: d (index 0) or d_i, or x_i.
+struct PracticeStep {
+    enum class Kind { Determinant, Unknown };
+    Kind kind = Kind::Determinant;
+    int index = 0;
+};
+
+enum class Mistake {
+    None,
+    OppositeSign,
+    ProductsAdded, // 2 × 2: a·d + b·c instead of a·d − b·c
+    DiagonalsSwapped, // 2 × 2: b·c − a·d
+    TermLeftOut, // 3 × 3: one of Sarrus's six products missing
+    TermSignFlipped, // 3 × 3: one of them with the wrong sign
+    WrongColumnReplaced, // d_i: the right-hand sides put in another column
+    QuotientInverted, // x_i = d / d_i
+    RoundedWrongly, // a decimal cut instead of rounded, or rounded the wrong way
+    NotRight,
+};
+
+struct AnswerCheck {
+    bool right = false;
+    // Right by single precision, not exactly: the value the program computes.
+    bool singlePrecisionValue = false;
+    Mistake mistake = Mistake::None;
+    int term = 0; // TermLeftOut, TermSignFlipped: the product, from 1 in Sarrus's order
+    int column = 0; // WrongColumnReplaced: the column that was replaced
+    std::optional<double> relativeError; // NotRight, of a nonzero value: |answer − value| / |value|
+};
+
+// Checks `answer` against the exact value of `step` in `working`, the exact
+// working of a solve that reached its end with one solution (not tooLong),
+// for a system of n equations; `single` is the value the program computed
+// for the step in single precision.
+AnswerCheck checkAnswer(
+    const ExactWorking& working, int n, PracticeStep step, const Answer& answer, float single);
+
+// The exact value a step asks for.
+const Rational& expectedValue(const ExactWorking& working, PracticeStep step);
+
+} // namespace cramer

@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "solver/cramer_sequence.h"
+#include "solver/practice.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace cramer {
+namespace {
+
+const NumberLocale kBulgarian { ",", "\u00A0" };
+
+Rational fraction(long numerator, long denominator) { return Rational(numerator) / Rational(denominator); }
+
+struct ReadCase {
+    const char* name;
+    const char* text;
+    NumberLocale locale;
+    std::variant<Answer, AnswerProblem> expected;
+};
+
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+
+class AnswerReader : public testing::TestWithParam<ReadCase> { };
+
+TEST_P(AnswerReader, ReadsWhatAStudentTypes)
+{
+    const ReadCase& c = GetParam();
+    const auto read = readAnswer(c.text, c.locale);
+    ASSERT_EQ(read.index(), c.expected.index());
+    if (const auto* problem = std::get_if<AnswerProblem>(&c.expected)) {
+        EXPECT_EQ(std::get<AnswerProblem>(read), *problem);
+        return;
+    }
+    const Answer& expected = std::get<Answer>(c.expected);
+    const Answer& answer = std::get<Answer>(read);
+    EXPECT_EQ(answer.value, expected.value);
+    EXPECT_EQ(answer.form, expected.form);
+    if (expected.form == Answer::Form::Decimal) {
+        EXPECT_EQ(answer.significantDigits, expected.significantDigits);
+        EXPECT_EQ(answer.lastDigitExponent, expected.lastDigitExponent);
+    }
+}
+
+using Form = Answer::Form;
+INSTANTIATE_TEST_SUITE_P(Texts, AnswerReader,
+    testing::Values(ReadCase { "Integer", "12", kCLocale, Answer { Rational(12), Form::Integer, 0, 0 } },
+        ReadCase { "FractionWithBlanksAndSign", " -12 / 23 ", kCLocale,
+            Answer { fraction(-12, 23), Form::Fraction, 0, 0 } },
+        ReadCase {
+            "SignUnderTheLine", "12/-23", kCLocale, Answer { fraction(-12, 23), Form::Fraction, 0, 0 } },
+        ReadCase { "TrueMinus", "\u22123", kCLocale, Answer { Rational(-3), Form::Integer, 0, 0 } },
+        ReadCase { "DecimalComma", "0,250", kBulgarian, Answer { fraction(1, 4), Form::Decimal, 3, -3 } },
+        ReadCase {
+            "PointUnderACommaLocale", "-2.5", kBulgarian, Answer { fraction(-5, 2), Form::Decimal, 2, -1 } },
+        ReadCase { "Empty", "   ", kCLocale, AnswerProblem::Empty },
+        ReadCase { "Words", "пет", kCLocale, AnswerProblem::NotANumber },
+        ReadCase { "TwoSlashes", "1/2/3", kCLocale, AnswerProblem::NotANumber },
+        ReadCase { "DecimalOverDecimal", "1.5/2", kCLocale, AnswerProblem::NotANumber },
+        ReadCase { "ZeroBelow", "3/0", kCLocale, AnswerProblem::ZeroDenominator },
+        ReadCase { "HugeExponent", "1e999", kCLocale, AnswerProblem::TooLong }),
+    [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
+
+struct Solved {
+    int n;
+    SolveRecord record;
+    ExactWorking working;
+};
+
+Solved solved(const std::vector<std::vector<std::string>>& rows)
+{
+    std::vector<std::string> texts;
+    for (const auto& row : rows)
+        texts.insert(texts.end(), row.begin(), row.end());
+    const int n = static_cast<int>(rows.size());
+    SolveRecord record = solveQuietly(n, texts, kCLocale);
+    ExactWorking working = computeExactWorking(record);
+    return { n, std::move(record), std::move(working) };
+}
+
+float singleOf(const SolveRecord& record, PracticeStep step)
+{
+    return step.kind == PracticeStep::Kind::Determinant
+        ? record.determinants[static_cast<std::size_t>(step.index)].trace.value
+        : record.quotients[static_cast<std::size_t>(step.index - 1)];
+}
+
+struct MistakeCase {
+    const char* name;
+    std::vector<std::vector<std::string>> system;
+    PracticeStep step;
+    const char* answer;
+    bool right;
+    Mistake mistake;
+    int detail; // the term or the column named
+};
+
+void PrintTo(const MistakeCase& c, std::ostream* os) { *os << c.name; }
+
+class MistakeFinder : public testing::TestWithParam<MistakeCase> { };
+
+TEST_P(MistakeFinder, NamesTheMistake)
+{
+    const MistakeCase& c = GetParam();
+    const Solved s = solved(c.system);
+    const Answer answer = std::get<Answer>(readAnswer(c.answer, kCLocale));
+    const AnswerCheck check = checkAnswer(s.working, s.n, c.step, answer, singleOf(s.record, c.step));
+    EXPECT_EQ(check.right, c.right);
+    EXPECT_EQ(check.mistake, c.mistake);
+    EXPECT_EQ(check.mistake == Mistake::WrongColumnReplaced ? check.column : check.term, c.detail);
+}
+
+const std::vector<std::vector<std::string>> kTwo { { "2", "1", "5" }, { "1", "-3", "-8" } }; // x = 1, 3
+const std::vector<std::vector<std::string>> kThree { { "2", "1", "1", "4" }, { "1", "3", "2", "6" },
+    { "1", "0", "0", "1" } }; // d = 0 + 2 + 0 − 3 − 0 − 0 = −1
+const std::vector<std::vector<std::string>> kThirds { { "3", "0", "1" }, { "0", "3", "2" } }; // x = 1/3, 2/3
+constexpr PracticeStep d(int index) { return { PracticeStep::Kind::Determinant, index }; }
+constexpr PracticeStep x(int index) { return { PracticeStep::Kind::Unknown, index }; }
+
+INSTANTIATE_TEST_SUITE_P(Answers, MistakeFinder,
+    testing::Values(MistakeCase { "Right", kTwo, d(0), "-7", true, Mistake::None, 0 },
+        MistakeCase { "DiagonalsSwapped", kTwo, d(0), "7", false, Mistake::DiagonalsSwapped, 0 },
+        MistakeCase { "ProductsAdded", kTwo, d(0), "-5", false, Mistake::ProductsAdded, 0 },
+        MistakeCase { "SecondColumnForD1", kTwo, d(1), "-21", false, Mistake::WrongColumnReplaced, 2 },
+        MistakeCase { "QuotientInverted", kTwo, x(2), "1/3", false, Mistake::QuotientInverted, 0 },
+        MistakeCase { "OppositeSignOfX", kTwo, x(1), "-1", false, Mistake::OppositeSign, 0 },
+        MistakeCase { "AnyFormOfTheValue", kTwo, x(2), "6/2", true, Mistake::None, 0 },
+        MistakeCase { "TermLeftOut", kThree, d(0), "-3", false, Mistake::TermLeftOut, 2 },
+        MistakeCase { "NegativeTermLeftOut", kThree, d(0), "2", false, Mistake::TermLeftOut, 4 },
+        MistakeCase { "TermSignFlipped", kThree, d(0), "5", false, Mistake::TermSignFlipped, 4 },
+        MistakeCase { "OppositeSignOf3x3", kThree, d(0), "1", false, Mistake::OppositeSign, 0 },
+        MistakeCase { "RoundedToThreeDigits", kThirds, x(2), "0.667", true, Mistake::None, 0 },
+        MistakeCase { "CutInsteadOfRounded", kThirds, x(2), "0.666", false, Mistake::RoundedWrongly, 0 },
+        MistakeCase { "TooFewDigits", kThirds, x(1), "0.33", false, Mistake::NotRight, 0 },
+        MistakeCase {
+            "TheSingleValue", kThirds, x(2), "0.666666686534881591796875", false, Mistake::None, 0 },
+        MistakeCase { "FarOff", kThirds, x(1), "5", false, Mistake::NotRight, 0 }),
+    [](const testing::TestParamInfo<MistakeCase>& info) { return std::string(info.param.name); });
+
+TEST(MistakeFinder, SaysWhenAnAnswerIsTheSinglePrecisionValue)
+{
+    const Solved s = solved(kThirds);
+    const Answer answer = std::get<Answer>(readAnswer("0.666666686534881591796875", kCLocale));
+    EXPECT_TRUE(checkAnswer(s.working, s.n, x(2), answer, singleOf(s.record, x(2))).singlePrecisionValue);
+}
+
+// On random systems: the value, as a fraction and as a well-rounded
+// decimal, is always right; a value off by a tenth of itself or by one
+// never is.
+TEST(MistakeFinder, NeverCallsAWrongAnswerRightNorARightOneWrong)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> entry(-9, 9);
+    for (int trial = 0; trial < 200; ++trial) {
+        const int n = 2 + trial % 4;
+        std::vector<std::vector<std::string>> rows(static_cast<std::size_t>(n));
+        for (auto& row : rows)
+            for (int column = 0; column <= n; ++column)
+                row.push_back(std::to_string(entry(random)));
+        const Solved s = solved(rows);
+        if (s.working.tooLong || s.working.verdict != ExactVerdict::OneSolution)
+            continue;
+        std::vector<PracticeStep> steps;
+        for (int i = 0; i <= n; ++i)
+            steps.push_back(d(i));
+        for (int i = 1; i <= n; ++i)
+            steps.push_back(x(i));
+        for (const PracticeStep step : steps) {
+            const Rational& value = expectedValue(s.working, step);
+            const float single = singleOf(s.record, step);
+            auto check = [&](const std::string& text) {
+                return checkAnswer(s.working, n, step, std::get<Answer>(readAnswer(text, kCLocale)), single);
+            };
+            EXPECT_TRUE(check(value.fraction()).right) << value.fraction();
+            const std::string decimal = value.decimal(".");
+            if (decimal.find('(') != std::string::npos) {
+                char rounded[64];
+                std::snprintf(rounded, sizeof rounded, "%.6g", value.toDouble());
+                EXPECT_TRUE(check(rounded).right) << rounded << " for " << value.fraction();
+            }
+            const Rational tenthOff = value + value / Rational(10);
+            if (!value.isZero())
+                EXPECT_FALSE(check(tenthOff.fraction()).right) << tenthOff.fraction();
+            EXPECT_FALSE(check((value + Rational(1)).fraction()).right);
+        }
+    }
+}
+
+} // namespace
+} // namespace cramer
