@@ -70,7 +70,10 @@ QString runs(const Runs& content)
 
 QString matrix(const MatrixBlock& block)
 {
-    QString html = QStringLiteral("<table style=\"border-collapse:collapse;margin:4pt 0 6pt 24pt\">\n");
+    // Word processors size a table's columns by its cellpadding, not by CSS:
+    // without it they break numbers inside their cells.
+    QString html
+        = QStringLiteral("<table cellpadding=\"4\" style=\"border-collapse:collapse;margin:4pt 0 6pt 24pt\">\n");
     const std::size_t rows = block.rows.size();
     auto beside = [rows](const Runs& content) -> QString {
         return QStringLiteral("<td rowspan=\"%1\" style=\"%2\">").arg(rows).arg(QLatin1String(kBeside))
@@ -112,7 +115,12 @@ QString workingAsHtml(const WorkingDocument& document)
     for (const Section& section : document.sections) {
         if (!section.heading.empty())
             html += QStringLiteral("<h2>") % runs(section.heading) % QStringLiteral("</h2>\n");
+        const Block* previous = nullptr;
         for (const Block& block : section.blocks) {
+            // Word processors join tables that follow one another into one.
+            if (previous && previous->kind == Block::Kind::Matrix && block.kind == Block::Kind::Matrix)
+                html += QStringLiteral("<p style=\"margin:0;line-height:0.5\">&nbsp;</p>\n");
+            previous = &block;
             switch (block.kind) {
             case Block::Kind::Paragraph:
                 html += (block.keepWithNext ? QStringLiteral("<p class=\"lead\">") : QStringLiteral("<p>"))
