@@ -280,6 +280,56 @@ inline constexpr const char* kColumnBlock = "колона %1:";
 inline constexpr const char* kRowLabel = "ред %1";
 inline constexpr const char* kReplacedColumnMark = "заменената колона";
 
+// Practice: the student computes each value, the program checks it.
+inline constexpr const char* kPracticeCommand = "Реши &сам";
+inline constexpr const char* kPracticeTitle = "Реши сам";
+inline constexpr const char* kPracticeIntro
+    = "Пресметнете всяка стойност и натиснете Enter. Отговорът може да е цяло число, десетична дроб "
+      "или дроб като -12/23; стойност, която не е крайна десетична дроб, може да се даде закръглена "
+      "до поне три значещи цифри.";
+inline constexpr const char* kPracticeCheck = "&Провери";
+inline constexpr const char* kPracticeHint = "Под&сказка";
+inline constexpr const char* kPracticeUnknown = "Неизвестното x%1";
+inline constexpr const char* kPracticeNotOneSolution
+    = "Системата няма единствено решение (точно d = 0), затова няма какво да се реши сам. "
+      "„Подробно решение“ показва защо.";
+inline constexpr const char* kPracticeEmpty = "Въведете число.";
+inline constexpr const char* kPracticeNotANumber
+    = "„%1“ не е число: въведете цяло число, десетична дроб или дроб като -12/23.";
+inline constexpr const char* kPracticeZeroDenominator = "„%1“ има знаменател 0.";
+inline constexpr const char* kPracticeTooLong = "„%1“ има твърде много цифри.";
+inline constexpr const char* kPracticeRight = "Вярно.";
+inline constexpr const char* kPracticeRightOtherForm = "Вярно: %1 = %2.";
+inline constexpr const char* kPracticeSingle
+    = "Това е стойността, която дава единичната точност, а не точната: точно %1 = %2.";
+inline constexpr const char* kPracticeOppositeSign = "Не е вярно: знакът е обратен.";
+inline constexpr const char* kPracticeProductsAdded
+    = "Не е вярно: двете произведения са събрани, а второто се изважда от първото.";
+inline constexpr const char* kPracticeDiagonalsSwapped
+    = "Не е вярно: диагоналите са разменени. От произведението по главния диагонал се изважда "
+      "произведението по другия.";
+inline constexpr const char* kPracticeTermLeftOut = "Не е вярно: липсва произведението %1 (със знак %2).";
+inline constexpr const char* kPracticeTermSignFlipped = "Не е вярно: произведението %1 е взето със знак %2, а трябва %3.";
+inline constexpr const char* kPracticeWrongColumn
+    = "Не е вярно: това е детерминантата, в която свободните членове заместват колона %1, а трябва колона %2.";
+inline constexpr const char* kPracticeQuotientInverted = "Не е вярно: това е d/d%1, а x%1 = d%1/d.";
+inline constexpr const char* kPracticeRoundedWrongly
+    = "Почти: последната цифра е закръглена неправилно.";
+inline constexpr const char* kPracticeNotRight = "Не е вярно.";
+inline constexpr const char* kPracticeNotRightBy = "Не е вярно: отговорът се различава от верния с около %1 %.";
+inline constexpr const char* kPracticeHintRuleUnknown = "По правилото на Крамер x%1 = d%1/d.";
+inline constexpr const char* kPracticeHintValue = "Стойността е %1 = %2. Тази стъпка се брои за показана.";
+inline constexpr const char* kPracticeDone = "Всички стойности са намерени.";
+inline constexpr const char* kPracticeHintPivots
+    = "Водещите елементи по метода на Гаус са %1; d е тяхното произведение, със смяна на знака при всяка "
+      "размяна на редове.";
+// One line of the summary: the value, then how it was found.
+inline constexpr const char* kPracticeSummaryRight = "%1 = %2: вярно %3, подсказки: %4";
+inline constexpr const char* kPracticeSummaryShown = "%1 = %2: показано, подсказки: %3";
+inline constexpr const char* kPracticeFirstTry = "от първия опит";
+inline constexpr const char* kPracticeTries = "след %1 опита";
+inline constexpr const char* kPracticeTime = "Време: %1 мин %2 с.";
+
 // Names a screen reader announces for controls that show no text of their own.
 inline constexpr const char* kCellAccessibleName = "ред %1, колона %2";
 inline constexpr const char* kPictureAccessibleName = "Усмихнато човече с очила пред клавиатура";

@@ -111,6 +111,10 @@ QString verdictAsPlainText(const WorkingDocument& document);
 enum class LatexForm { Document, Body };
 QString workingAsLatex(const WorkingDocument& document, LatexForm form = LatexForm::Document);
 
+// Pieces of the text form, for windows that show one step at a time.
+QString runsAsPlainText(const Runs& runs);
+QString matrixAsPlainText(const MatrixBlock& matrix);
+
 inline constexpr int kTextColumns = 80;
 
 } // namespace cramer

@@ -203,6 +203,15 @@ QString workingAsPlainText(const WorkingDocument& document)
     return text;
 }
 
+QString runsAsPlainText(const Runs& runs) { return lineOf(runs); }
+
+QString matrixAsPlainText(const MatrixBlock& block)
+{
+    QString text;
+    matrix(text, block);
+    return text;
+}
+
 QString verdictAsPlainText(const WorkingDocument& document)
 {
     QString text;

@@ -11,6 +11,8 @@
 #include "window_test_support.h"
 
 #include "window/shell/help_window.h"
+#include "window/shell/practice.h"
+#include "window/shell/practice_window.h"
 #include "window/shell/working_window.h"
 
 #include <QAction>
@@ -18,6 +20,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -75,6 +78,15 @@ int main(int argc, char* argv[])
     if (workingText.open(QIODevice::WriteOnly))
         workingText.write(workingAsPlainText(working.document()).toUtf8());
     working.close();
+    window.main->practice().start();
+    if (PracticeWindow* practice = window.main->practice().window()) {
+        practice->resize(720, 760);
+        practice->answerField(0)->setText(QStringLiteral("-3"));
+        practice->check(0);
+        practice->hint(1);
+        save(*practice, "practice3.png");
+        practice->close();
+    }
     QMenu* solutionMenu = nullptr;
     for (QObject* holder : window.main->actions().showWorking->associatedObjects())
         if (auto* menu = qobject_cast<QMenu*>(holder); menu && menu->parent() != window.form)

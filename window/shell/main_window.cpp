@@ -7,6 +7,7 @@
 #include "window/shell/exercises.h"
 #include "window/shell/form_area.h"
 #include "window/shell/help_window.h"
+#include "window/shell/practice.h"
 #include "window/shell/solution_actions.h"
 #include "window/shell/system_files.h"
 #include "window/shell/zoom_controller.h"
@@ -38,6 +39,7 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
     exercises_ = new Exercises(*form_, *gate_, this);
     zoom_ = new ZoomController(*this, *form_, *area_, boxes_, *gate_);
     solution_ = new SolutionActions(*form_, boxes_, *gate_, *zoom_, this);
+    practice_ = new Practice(*form_, boxes_, *gate_, this);
     createActions();
     createMenus();
     resize(zoom_->windowSizeAt(form_->zoom()));
@@ -88,6 +90,7 @@ void MainWindow::createMenus()
     solution->addAction(exercises_->newExerciseAction());
     solution->addAction(exercises_->newFractionExerciseAction());
     solution->addSeparator();
+    solution->addAction(practice_->startAction());
     solution->addAction(actions_.showWorking);
     QMenu* help = bar->addMenu(qtText(texts::kHelpMenu));
     help->addAction(actions_.guide);

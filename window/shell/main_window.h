@@ -20,6 +20,7 @@ class CommandGate;
 class Exercises;
 class FormArea;
 class HelpWindow;
+class Practice;
 class SolutionActions;
 class SystemFiles;
 class ZoomController;
@@ -50,6 +51,7 @@ public:
     Exercises& exercises() const { return *exercises_; }
     ZoomController& zoom() const { return *zoom_; }
     SolutionActions& solution() const { return *solution_; }
+    Practice& practice() const { return *practice_; }
 
     void showAbout();
     void showGuide();
@@ -68,6 +70,7 @@ private:
     Exercises* exercises_ = nullptr;
     ZoomController* zoom_ = nullptr;
     SolutionActions* solution_ = nullptr;
+    Practice* practice_ = nullptr;
     Actions actions_;
     HelpWindow* help_ = nullptr;
 };

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Practice from the menu to its summary, with the keyboard.
+
+#include "window/shell/practice.h"
+#include "window/shell/practice_window.h"
+
+#include "window_test_support.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace cramer {
+namespace {
+
+using testing_support::EnglishLocaleTest;
+using testing_support::TestWindow;
+
+class PracticeInWindow : public EnglishLocaleTest { };
+
+TEST_F(PracticeInWindow, WalksA2x2ToItsSummary)
+{
+    TestWindow window;
+    window.activate();
+    window.type({ { "2", "1", "5" }, { "1", "-3", "-8" } });
+    QTest::keyClick(window.form->cell(1, 1), Qt::Key_R, Qt::ControlModifier);
+    PracticeWindow* practice = window.main->practice().window();
+    ASSERT_NE(practice, nullptr);
+    ASSERT_EQ(practice->stepCount(), 5); // d, d1, d2, x1, x2
+
+    auto answer = [&](int step, const char* text) {
+        QLineEdit* field = practice->answerField(step);
+        field->setText(QString::fromUtf8(text));
+        QTest::keyClick(field, Qt::Key_Return);
+        return practice->feedback(step);
+    };
+    EXPECT_TRUE(answer(0, "пет").contains(QString::fromUtf8("не е число"))) << "not counted, says why";
+    EXPECT_TRUE(answer(0, "7").contains(QString::fromUtf8("диагоналите са разменени")));
+    EXPECT_EQ(answer(0, "-7"), QString::fromUtf8("Вярно."));
+    EXPECT_EQ(practice->focusWidget(), practice->answerField(1)) << "the keyboard moves on";
+    practice->hint(1);
+    EXPECT_TRUE(practice->feedback(1).contains(QString::fromUtf8("2 × 2")));
+    EXPECT_TRUE(answer(1, "-21").contains(QString::fromUtf8("колона 2, а трябва колона 1")));
+    answer(1, "-7");
+    answer(2, "-21");
+    EXPECT_TRUE(answer(3, "-1").contains(QString::fromUtf8("знакът е обратен")));
+    answer(3, "1");
+    EXPECT_TRUE(answer(4, "1/3").contains(QString::fromUtf8("d/d2")));
+    EXPECT_TRUE(practice->summary().isEmpty());
+    answer(4, "3");
+
+    const QString summary = practice->summary();
+    EXPECT_TRUE(summary.contains(QString::fromUtf8("d = −7: вярно след 2 опита, подсказки: 0")))
+        << summary.toStdString();
+    EXPECT_TRUE(summary.contains(QString::fromUtf8("d₁ = −7: вярно след 2 опита, подсказки: 1")));
+    EXPECT_TRUE(summary.contains(QString::fromUtf8("d₂ = −21: вярно от първия опит, подсказки: 0")));
+    EXPECT_TRUE(window.boxes.shown.empty());
+}
+
+// The messages that name a product or a column, on the 3 × 3 worked example
+// (d = 2·3·0 + 1·2·1 + 1·1·0 − 1·3·1 − 2·2·0 − 1·1·0 = −1).
+TEST_F(PracticeInWindow, NamesTheProductOrTheColumnThatWentWrong)
+{
+    TestWindow window;
+    window.layOut(3);
+    window.type({ { "2", "1", "1", "4" }, { "1", "3", "2", "6" }, { "1", "0", "0", "1" } });
+    window.main->practice().start();
+    PracticeWindow* practice = window.main->practice().window();
+    ASSERT_NE(practice, nullptr);
+    auto answer = [&](int step, const char* text) {
+        practice->answerField(step)->setText(QString::fromUtf8(text));
+        practice->check(step);
+        return practice->feedback(step).toStdString();
+    };
+    EXPECT_EQ(answer(0, "-3"), "Не е вярно: липсва произведението 1·2·1 (със знак +).");
+    EXPECT_EQ(answer(0, "5"), "Не е вярно: произведението 1·3·1 е взето със знак +, а трябва −.");
+    EXPECT_EQ(answer(0, "0.3"), "Не е вярно: отговорът се различава от верния с около 130 %.");
+}
+
+TEST_F(PracticeInWindow, SaysWhyASystemCannotBePractised)
+{
+    TestWindow window;
+    window.type({ { "1", "2", "1" }, { "2", "4", "3" } });
+    window.main->practice().start();
+    EXPECT_EQ(window.main->practice().window(), nullptr);
+    ASSERT_EQ(window.boxes.shown.size(), 1u);
+    EXPECT_TRUE(window.boxes.shown.front().text.contains(QString::fromUtf8("няма единствено решение")));
+
+    window.form->cell(1, 2)->setText(QStringLiteral("x"));
+    window.main->practice().start();
+    ASSERT_EQ(window.boxes.shown.size(), 2u);
+    EXPECT_TRUE(window.boxes.shown.back().text.contains(QString::fromUtf8("„x“, а това не е число")));
+}
+
+} // namespace
+} // namespace cramer

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/shell/practice.h"
+
+#include "report/solve_messages.h"
+#include "report/texts.h"
+#include "window/form/form1.h"
+#include "window/form/message_boxes.h"
+#include "window/form/user_locale.h"
+#include "window/shell/command_gate.h"
+#include "window/shell/practice_window.h"
+
+#include <QAction>
+
+#include <limits>
+
+namespace cramer {
+
+using texts::qtText;
+
+Practice::Practice(Form1& form, MessageBoxes& boxes, CommandGate& gate, QWidget* window)
+    : QObject(window)
+    , form_(form)
+    , boxes_(boxes)
+    , gate_(gate)
+    , window_(window)
+{
+    start_ = gate.add(this, texts::kPracticeCommand, QKeySequence(Qt::CTRL | Qt::Key_R), [this] { start(); });
+    auto update = [this] { gate_.setWanted(start_, form_.holdsSystem()); };
+    connect(&form_, &Form1::gridReset, this, update);
+    connect(&form_, &Form1::cellEdited, this, update);
+    update();
+}
+
+void Practice::start()
+{
+    const TypedSystem system = form_.typedSystem();
+    const NumberLocale locale = userNumberLocale();
+    SolveRecord record = solveQuietly(system.n, system.texts, locale);
+    const QString title = qtText(texts::kPracticeTitle);
+    const SolveOutcome& outcome = record.outcome;
+    if (outcome.status == SolveStatus::BadCell) {
+        const QString place = cellPlace(outcome.cell->row, outcome.cell->column, record.n);
+        const QString text = QString::fromStdString(outcome.cell->text);
+        const QString largest
+            = QString::fromStdString(formatSingle(std::numeric_limits<float>::max(), locale));
+        boxes_.inform(window_, title,
+            outcome.cell->kind == ConversionError::OutOfRange
+                ? qtText(texts::kOutOfRangeCell).arg(place, text, largest)
+                : qtText(texts::kNotANumberCell).arg(place, text));
+        return;
+    }
+    WorkedSolution solution(std::move(record));
+    const ExactWorking& working = solution.exact();
+    if (solution.record.outcome.status != SolveStatus::Solved || working.tooLong
+        || working.verdict != ExactVerdict::OneSolution) {
+        boxes_.inform(window_, title, qtText(texts::kPracticeNotOneSolution));
+        return;
+    }
+    last_ = new PracticeWindow(std::move(solution), window_);
+    last_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(last_, &QObject::destroyed, this, [this, closing = last_] {
+        if (last_ == closing)
+            last_ = nullptr;
+    });
+    last_->show();
+    last_->activateWindow();
+    last_->setFocus();
+}
+
+} // namespace cramer

@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/shell/practice_window.h"
+
+#include "report/practice_messages.h"
+#include "report/texts.h"
+#include "window/form/user_locale.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStringBuilder>
+#include <QVBoxLayout>
+
+namespace cramer {
+
+using texts::qtText;
+
+namespace {
+
+float singleOf(const SolveRecord& record, PracticeStep step)
+{
+    return step.kind == PracticeStep::Kind::Determinant
+        ? record.determinants[static_cast<std::size_t>(step.index)].trace.value
+        : record.quotients[static_cast<std::size_t>(step.index - 1)];
+}
+
+QLabel* wrappedLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+} // namespace
+
+PracticeWindow::PracticeWindow(WorkedSolution solution, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , solution_(std::move(solution))
+    , document_(workingDocument(solution_))
+{
+    setObjectName(QStringLiteral("PracticeWindow"));
+    setWindowTitle(qtText(texts::kPracticeTitle));
+    resize(720, 640);
+
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(wrappedLabel(qtText(texts::kPracticeIntro), page));
+    const int n = solution_.record.n;
+    for (int i = 0; i <= n; ++i)
+        addStep(page, { PracticeStep::Kind::Determinant, i });
+    for (int i = 1; i <= n; ++i)
+        addStep(page, { PracticeStep::Kind::Unknown, i });
+    summary_ = wrappedLabel(QString(), page);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    summary_->setObjectName(QStringLiteral("practiceSummary"));
+    summary_->hide();
+    layout->addWidget(summary_);
+    layout->addStretch();
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(scroll);
+    setFocusProxy(steps_.front().answer);
+    clock_.start();
+}
+
+void PracticeWindow::addStep(QWidget* page, PracticeStep step)
+{
+    auto* layout = static_cast<QVBoxLayout*>(page->layout());
+    auto* heading = wrappedLabel(practiceStepHeading(step), page);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    layout->addWidget(heading);
+    if (step.kind == PracticeStep::Kind::Determinant) {
+        for (const Section& section : document_.sections) {
+            if (section.id != Section::Id::Determinant || section.index != step.index)
+                continue;
+            QString text = matrixAsPlainText(section.blocks.front().matrix);
+            text.chop(1); // its last line's end
+            auto* matrix = new QLabel(text, page);
+            matrix->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+            matrix->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            layout->addWidget(matrix);
+        }
+    }
+    Step& entry = steps_.emplace_back();
+    entry.step = step;
+    const QString name = practiceStepName(step);
+    auto* row = new QHBoxLayout;
+    auto* label = new QLabel(name + QStringLiteral(" ="), page);
+    entry.answer = new QLineEdit(page);
+    entry.answer->setAccessibleName(name);
+    label->setBuddy(entry.answer);
+    entry.checkButton = new QPushButton(qtText(texts::kPracticeCheck), page);
+    entry.hintButton = new QPushButton(qtText(texts::kPracticeHint), page);
+    entry.checkButton->setAutoDefault(false);
+    entry.hintButton->setAutoDefault(false);
+    row->addWidget(label);
+    row->addWidget(entry.answer, 1);
+    row->addWidget(entry.checkButton);
+    row->addWidget(entry.hintButton);
+    layout->addLayout(row);
+    entry.feedback = wrappedLabel(QString(), page);
+    entry.feedback->setAccessibleName(name);
+    layout->addWidget(entry.feedback);
+
+    const int index = static_cast<int>(steps_.size()) - 1;
+    connect(entry.answer, &QLineEdit::returnPressed, this, [this, index] { check(index); });
+    connect(entry.checkButton, &QPushButton::clicked, this, [this, index] { check(index); });
+    connect(entry.hintButton, &QPushButton::clicked, this, [this, index] { hint(index); });
+}
+
+QString PracticeWindow::feedback(int step) const
+{
+    return steps_.at(static_cast<std::size_t>(step)).feedback->text();
+}
+
+QString PracticeWindow::summary() const { return summary_->isVisible() ? summary_->text() : QString(); }
+
+void PracticeWindow::check(int index)
+{
+    Step& entry = steps_.at(static_cast<std::size_t>(index));
+    if (entry.done)
+        return;
+    const QString typed = entry.answer->text();
+    const auto read = readAnswer(typed.toStdString(), userNumberLocale());
+    if (const auto* problem = std::get_if<AnswerProblem>(&read)) {
+        entry.feedback->setText(answerProblemMessage(*problem, typed)); // not counted as a try
+        return;
+    }
+    const Answer& answer = std::get<Answer>(read);
+    ++entry.tries;
+    const AnswerCheck result = checkAnswer(
+        solution_.exact(), solution_.record.n, entry.step, answer, singleOf(solution_.record, entry.step));
+    entry.feedback->setText(answerCheckMessage(solution_, entry.step, answer, result));
+    if (result.right)
+        finishStep(entry);
+}
+
+void PracticeWindow::hint(int index)
+{
+    Step& entry = steps_.at(static_cast<std::size_t>(index));
+    if (entry.done)
+        return;
+    ++entry.hints;
+    entry.feedback->setText(practiceHint(solution_, document_, entry.step, entry.hints));
+    if (entry.hints >= kPracticeHints) {
+        entry.shown = true;
+        finishStep(entry);
+    }
+}
+
+void PracticeWindow::finishStep(Step& entry)
+{
+    entry.done = true;
+    entry.answer->setReadOnly(true);
+    entry.checkButton->setEnabled(false);
+    entry.hintButton->setEnabled(false);
+    // The keyboard moves on to the next value still to find.
+    for (const Step& next : steps_) {
+        if (!next.done) {
+            next.answer->setFocus();
+            return;
+        }
+    }
+    showSummaryIfDone();
+}
+
+void PracticeWindow::showSummaryIfDone()
+{
+    QStringList lines { qtText(texts::kPracticeDone) };
+    for (const Step& entry : steps_) {
+        const QString name = practiceStepName(entry.step);
+        const QString value = practiceValue(solution_, entry.step);
+        lines << (entry.shown ? qtText(texts::kPracticeSummaryShown).arg(name, value).arg(entry.hints)
+                              : qtText(texts::kPracticeSummaryRight)
+                                    .arg(name, value,
+                                        entry.tries == 1 ? qtText(texts::kPracticeFirstTry)
+                                                         : qtText(texts::kPracticeTries).arg(entry.tries))
+                                    .arg(entry.hints));
+    }
+    const qint64 seconds = clock_.elapsed() / 1000;
+    lines << qtText(texts::kPracticeTime).arg(seconds / 60).arg(seconds % 60);
+    summary_->setText(lines.join(QLatin1Char('\n')));
+    summary_->show();
+    summary_->setFocus();
+}
+
+} // namespace cramer

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// "Реши сам": a window of its own beside the form, in which the student
+// computes d, each d_i and each x_i and the program checks every answer,
+// names the mistake where it can and gives hints one at a time.
+
+#include "report/working_document.h"
+#include "solver/practice.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace cramer {
+
+class PracticeWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Practice on `solution`, a solve with one solution and exact values.
+    PracticeWindow(WorkedSolution solution, QWidget* parent);
+
+    // The steps' answer fields and what each said last, in order; for tests.
+    QLineEdit* answerField(int step) const { return steps_.at(static_cast<std::size_t>(step)).answer; }
+    QString feedback(int step) const;
+    QString summary() const;
+    int stepCount() const { return static_cast<int>(steps_.size()); }
+    void check(int step);
+    void hint(int step);
+
+private:
+    struct Step {
+        PracticeStep step;
+        QLineEdit* answer = nullptr;
+        QPushButton* checkButton = nullptr;
+        QPushButton* hintButton = nullptr;
+        QLabel* feedback = nullptr;
+        int tries = 0;
+        int hints = 0;
+        bool done = false;
+        bool shown = false;
+    };
+    void addStep(QWidget* page, PracticeStep step);
+    void finishStep(Step& entry);
+    void showSummaryIfDone();
+
+    WorkedSolution solution_;
+    WorkingDocument document_;
+    std::vector<Step> steps_;
+    QLabel* summary_ = nullptr;
+    QElapsedTimer clock_;
+};
+
+} // namespace cramer
