@@ -113,15 +113,21 @@ BENCHMARK(EigenDeterminant9);
 
 SolveRecord recordOf(const std::vector<std::string>& texts) { return solveQuietly(kSize, texts, kCLocale); }
 
-// Exact determinants, solution, check and verdict of a solve.
-void ExactWorking9(benchmark::State& state)
+// The solve of the random integer system, as typed.
+SolveRecord randomRecord()
 {
     const Matrix system = randomSystem();
     std::vector<std::string> texts;
     for (int row = 1; row <= kSize; ++row)
         for (int column = 1; column <= kSize + 1; ++column)
             texts.push_back(std::to_string(static_cast<int>(system[row][column])));
-    const SolveRecord record = recordOf(texts);
+    return recordOf(texts);
+}
+
+// Exact determinants, solution, check and verdict of a solve.
+void ExactWorking9(benchmark::State& state)
+{
+    const SolveRecord record = randomRecord();
     for (auto _ : state)
         benchmark::DoNotOptimize(computeExactWorking(record).determinants.size());
 }
@@ -151,12 +157,7 @@ BENCHMARK(ExactWorking9Extreme)->Unit(benchmark::kMicrosecond);
 // which runs through every mistake the checker looks for.
 void PracticeAnswer9(benchmark::State& state)
 {
-    const Matrix system = randomSystem();
-    std::vector<std::string> texts;
-    for (int row = 1; row <= kSize; ++row)
-        for (int column = 1; column <= kSize + 1; ++column)
-            texts.push_back(std::to_string(static_cast<int>(system[row][column])));
-    const SolveRecord record = recordOf(texts);
+    const SolveRecord record = randomRecord();
     const ExactWorking working = computeExactWorking(record);
     const PracticeStep step { PracticeStep::Kind::Unknown, 5 };
     const std::string wrong = (working.solution[4] + Rational(1)).fraction();
