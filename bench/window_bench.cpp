@@ -8,6 +8,8 @@
 #include "report/working_document.h"
 #include "window/form/form1.h"
 #include "window/shell/main_window.h"
+#include "window/shell/practice.h"
+#include "window/shell/practice_window.h"
 #include "window/shell/solution_actions.h"
 #include "window/shell/system_files.h"
 #include "window/shell/working_window.h"
@@ -146,6 +148,27 @@ void OpenWorking9(benchmark::State& state)
     }
 }
 BENCHMARK(OpenWorking9)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// From "Реши сам" on the typed 9 × 9 to the practice window's first painted frame.
+void OpenPractice9(benchmark::State& state)
+{
+    AnsweredBoxes boxes;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<MainWindow>(boxes);
+        window->show();
+        typeNineByNine(*window->form());
+        QApplication::processEvents();
+        state.ResumeTiming();
+        window->practice().start();
+        window->practice().window()->repaint();
+        state.PauseTiming();
+        window.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(OpenPractice9)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 // Opening a 9 × 9 file to a filled grid, painted: the program's own CSV as
 // it saves it (the baseline), and the same system as Calc saves it in a

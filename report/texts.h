@@ -309,14 +309,15 @@ inline constexpr const char* kPracticeDiagonalsSwapped
     = "Не е вярно: диагоналите са разменени. От произведението по главния диагонал се изважда "
       "произведението по другия.";
 inline constexpr const char* kPracticeTermLeftOut = "Не е вярно: липсва произведението %1 (със знак %2).";
-inline constexpr const char* kPracticeTermSignFlipped = "Не е вярно: произведението %1 е взето със знак %2, а трябва %3.";
-inline constexpr const char* kPracticeWrongColumn
-    = "Не е вярно: това е детерминантата, в която свободните членове заместват колона %1, а трябва колона %2.";
+inline constexpr const char* kPracticeTermSignFlipped
+    = "Не е вярно: произведението %1 е взето със знак %2, а трябва %3.";
+inline constexpr const char* kPracticeWrongColumn = "Не е вярно: това е детерминантата, в която свободните "
+                                                    "членове заместват колона %1, а трябва колона %2.";
 inline constexpr const char* kPracticeQuotientInverted = "Не е вярно: това е d/d%1, а x%1 = d%1/d.";
-inline constexpr const char* kPracticeRoundedWrongly
-    = "Почти: последната цифра е закръглена неправилно.";
+inline constexpr const char* kPracticeRoundedWrongly = "Почти: последната цифра е закръглена неправилно.";
 inline constexpr const char* kPracticeNotRight = "Не е вярно.";
-inline constexpr const char* kPracticeNotRightBy = "Не е вярно: отговорът се различава от верния с около %1 %.";
+inline constexpr const char* kPracticeNotRightBy
+    = "Не е вярно: отговорът се различава от верния с около %1 %.";
 inline constexpr const char* kPracticeHintRuleUnknown = "По правилото на Крамер x%1 = d%1/d.";
 inline constexpr const char* kPracticeHintValue = "Стойността е %1 = %2. Тази стъпка се брои за показана.";
 inline constexpr const char* kPracticeDone = "Всички стойности са намерени.";
@@ -329,6 +330,8 @@ inline constexpr const char* kPracticeSummaryShown = "%1 = %2: показано,
 inline constexpr const char* kPracticeFirstTry = "от първия опит";
 inline constexpr const char* kPracticeTries = "след %1 опита";
 inline constexpr const char* kPracticeTime = "Време: %1 мин %2 с.";
+inline constexpr const char* kPracticeCopySummary = "&Копирай обобщението";
+inline constexpr const char* kPracticeNewExercise = "&Нова задача";
 
 // Names a screen reader announces for controls that show no text of their own.
 inline constexpr const char* kCellAccessibleName = "ред %1, колона %2";

@@ -2,12 +2,16 @@
 
 // Practice from the menu to its summary, with the keyboard.
 
+#include "window/shell/exercises.h"
 #include "window/shell/practice.h"
 #include "window/shell/practice_window.h"
 
 #include "window_test_support.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -56,6 +60,17 @@ TEST_F(PracticeInWindow, WalksA2x2ToItsSummary)
     EXPECT_TRUE(summary.contains(QString::fromUtf8("d₁ = −7: вярно след 2 опита, подсказки: 1")));
     EXPECT_TRUE(summary.contains(QString::fromUtf8("d₂ = −21: вярно от първия опит, подсказки: 0")));
     EXPECT_TRUE(window.boxes.shown.empty());
+
+    practice->findChild<QPushButton*>("copySummary")->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), summary);
+    // The next exercise of the same size, in a practice of its own.
+    window.main->exercises().setSeed(5);
+    practice->findChild<QPushButton*>("newExercise")->click();
+    PracticeWindow* next = window.main->practice().window();
+    ASSERT_NE(next, nullptr);
+    EXPECT_NE(next, practice);
+    EXPECT_EQ(next->stepCount(), 5);
+    EXPECT_NE(window.form->cell(1, 1)->text(), QStringLiteral("2")) << "a new system in the grid";
 }
 
 // The messages that name a product or a column, on the 3 × 3 worked example

@@ -26,6 +26,7 @@ Exercises::Exercises(Form1& form, CommandGate& gate, QWidget* window)
 
 void Exercises::make(SolutionKind kind)
 {
+    lastKind_ = kind;
     const NumberLocale locale = userNumberLocale();
     form_.enterSystem(withDecimalPoint(maker_.next(form_.selectedSize(), kind), locale.decimal));
 }

@@ -28,10 +28,13 @@ public:
     // The same exercises again from here on, for tests and classes.
     void setSeed(std::uint64_t seed) { maker_ = ExerciseMaker(seed); }
     void make(SolutionKind kind);
+    // One more of the size chosen and the kind made last (integers at first).
+    void makeAnother() { make(lastKind_); }
 
 private:
     Form1& form_;
     ExerciseMaker maker_;
+    SolutionKind lastKind_ = SolutionKind::Integers;
     QAction* integers_ = nullptr;
     QAction* fractions_ = nullptr;
 };

@@ -39,7 +39,7 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
     exercises_ = new Exercises(*form_, *gate_, this);
     zoom_ = new ZoomController(*this, *form_, *area_, boxes_, *gate_);
     solution_ = new SolutionActions(*form_, boxes_, *gate_, *zoom_, this);
-    practice_ = new Practice(*form_, boxes_, *gate_, this);
+    practice_ = new Practice(*form_, boxes_, *gate_, *exercises_, this);
     createActions();
     createMenus();
     resize(zoom_->windowSizeAt(form_->zoom()));

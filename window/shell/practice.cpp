@@ -8,6 +8,7 @@
 #include "window/form/message_boxes.h"
 #include "window/form/user_locale.h"
 #include "window/shell/command_gate.h"
+#include "window/shell/exercises.h"
 #include "window/shell/practice_window.h"
 
 #include <QAction>
@@ -18,11 +19,12 @@ namespace cramer {
 
 using texts::qtText;
 
-Practice::Practice(Form1& form, MessageBoxes& boxes, CommandGate& gate, QWidget* window)
+Practice::Practice(Form1& form, MessageBoxes& boxes, CommandGate& gate, Exercises& exercises, QWidget* window)
     : QObject(window)
     , form_(form)
     , boxes_(boxes)
     , gate_(gate)
+    , exercises_(exercises)
     , window_(window)
 {
     start_ = gate.add(this, texts::kPracticeCommand, QKeySequence(Qt::CTRL | Qt::Key_R), [this] { start(); });
@@ -59,6 +61,11 @@ void Practice::start()
     }
     last_ = new PracticeWindow(std::move(solution), window_);
     last_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(last_, &PracticeWindow::newExerciseRequested, this, [this, done = last_] {
+        exercises_.makeAnother();
+        start();
+        done->close();
+    });
     connect(last_, &QObject::destroyed, this, [this, closing = last_] {
         if (last_ == closing)
             last_ = nullptr;

@@ -13,6 +13,7 @@ class QWidget;
 namespace cramer {
 
 class CommandGate;
+class Exercises;
 class Form1;
 class MessageBoxes;
 class PracticeWindow;
@@ -20,7 +21,7 @@ class PracticeWindow;
 class Practice : public QObject {
     Q_OBJECT
 public:
-    Practice(Form1& form, MessageBoxes& boxes, CommandGate& gate, QWidget* window);
+    Practice(Form1& form, MessageBoxes& boxes, CommandGate& gate, Exercises& exercises, QWidget* window);
 
     QAction* startAction() const { return start_; }
     // The window opened last, if any; for tests.
@@ -31,6 +32,7 @@ private:
     Form1& form_;
     MessageBoxes& boxes_;
     CommandGate& gate_;
+    Exercises& exercises_;
     QWidget* window_;
     QAction* start_ = nullptr;
     PracticeWindow* last_ = nullptr;

@@ -6,10 +6,14 @@
 #include "report/texts.h"
 #include "window/form/user_locale.h"
 
+#include <QClipboard>
+#include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStringBuilder>
@@ -65,8 +69,19 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, QWidget* parent)
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setWidget(page);
+    auto* buttons = new QDialogButtonBox(this);
+    copy_ = buttons->addButton(qtText(texts::kPracticeCopySummary), QDialogButtonBox::ActionRole);
+    copy_->setObjectName(QStringLiteral("copySummary"));
+    copy_->setAutoDefault(false);
+    copy_->setEnabled(false);
+    connect(copy_, &QPushButton::clicked, this, &PracticeWindow::copySummary);
+    QPushButton* next = buttons->addButton(qtText(texts::kPracticeNewExercise), QDialogButtonBox::ActionRole);
+    next->setObjectName(QStringLiteral("newExercise"));
+    next->setAutoDefault(false);
+    connect(next, &QPushButton::clicked, this, &PracticeWindow::newExerciseRequested);
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(scroll);
+    outer->addWidget(buttons);
     setFocusProxy(steps_.front().answer);
     clock_.start();
 }
@@ -123,7 +138,20 @@ QString PracticeWindow::feedback(int step) const
     return steps_.at(static_cast<std::size_t>(step)).feedback->text();
 }
 
-QString PracticeWindow::summary() const { return summary_->isVisible() ? summary_->text() : QString(); }
+QString PracticeWindow::summary() const { return copy_->isEnabled() ? summary_->text() : QString(); }
+
+void PracticeWindow::copySummary() const
+{
+    auto* data = new QMimeData;
+    const QString text = summary();
+    data->setText(text);
+    data->setHtml(
+        QStringLiteral(
+            "<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n</head>\n<body>\n<p>")
+        % text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>\n"))
+        % QStringLiteral("</p>\n</body>\n</html>\n"));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
 
 void PracticeWindow::check(int index)
 {
@@ -191,6 +219,7 @@ void PracticeWindow::showSummaryIfDone()
     lines << qtText(texts::kPracticeTime).arg(seconds / 60).arg(seconds % 60);
     summary_->setText(lines.join(QLatin1Char('\n')));
     summary_->show();
+    copy_->setEnabled(true);
     summary_->setFocus();
 }
 

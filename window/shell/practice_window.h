@@ -33,6 +33,12 @@ public:
     int stepCount() const { return static_cast<int>(steps_.size()); }
     void check(int step);
     void hint(int step);
+    // The summary, as text and as HTML.
+    void copySummary() const;
+
+signals:
+    // "Нова задача": the next exercise of the same size and kind.
+    void newExerciseRequested();
 
 private:
     struct Step {
@@ -54,6 +60,7 @@ private:
     WorkingDocument document_;
     std::vector<Step> steps_;
     QLabel* summary_ = nullptr;
+    QPushButton* copy_ = nullptr;
     QElapsedTimer clock_;
 };
 
