@@ -332,6 +332,10 @@ inline constexpr const char* kPracticeTries = "след %1 опита";
 inline constexpr const char* kPracticeTime = "Време: %1 мин %2 с.";
 inline constexpr const char* kPracticeCopySummary = "&Копирай обобщението";
 inline constexpr const char* kPracticeNewExercise = "&Нова задача";
+inline constexpr const char* kPracticeSaveSummary = "&Запази…";
+inline constexpr const char* kPracticeSaveTitle = "Запазване на обобщението";
+inline constexpr const char* kPracticeFileFilters = "Текст (*.txt);;HTML (*.html *.htm)";
+inline constexpr const char* kPracticeDefaultName = "реши-сам.txt";
 
 // Names a screen reader announces for controls that show no text of their own.
 inline constexpr const char* kCellAccessibleName = "ред %1, колона %2";

@@ -10,8 +10,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -63,6 +65,14 @@ TEST_F(PracticeInWindow, WalksA2x2ToItsSummary)
 
     practice->findChild<QPushButton*>("copySummary")->click();
     EXPECT_EQ(QApplication::clipboard()->text(), summary);
+    QTemporaryDir folder;
+    ASSERT_TRUE(practice->saveSummaryTo(folder.filePath("summary.html")));
+    QFile saved(folder.filePath("summary.html"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(
+        QString::fromUtf8(saved.readAll()).contains(QString::fromUtf8("d₂ = −21: вярно от първия опит")));
+    EXPECT_FALSE(practice->saveSummaryTo(folder.filePath("missing/summary.txt")));
+    EXPECT_EQ(window.boxes.shown.size(), 1u) << "a file that cannot be written is named in a message";
     // The next exercise of the same size, in a practice of its own.
     window.main->exercises().setSeed(5);
     practice->findChild<QPushButton*>("newExercise")->click();

@@ -4,10 +4,13 @@
 
 #include "report/practice_messages.h"
 #include "report/texts.h"
+#include "window/form/message_boxes.h"
 #include "window/form/user_locale.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -15,6 +18,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScrollArea>
 #include <QStringBuilder>
 #include <QVBoxLayout>
@@ -42,10 +46,11 @@ QLabel* wrappedLabel(const QString& text, QWidget* parent)
 
 } // namespace
 
-PracticeWindow::PracticeWindow(WorkedSolution solution, QWidget* parent)
+PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , solution_(std::move(solution))
     , document_(workingDocument(solution_))
+    , boxes_(boxes)
 {
     setObjectName(QStringLiteral("PracticeWindow"));
     setWindowTitle(qtText(texts::kPracticeTitle));
@@ -75,6 +80,11 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, QWidget* parent)
     copy_->setAutoDefault(false);
     copy_->setEnabled(false);
     connect(copy_, &QPushButton::clicked, this, &PracticeWindow::copySummary);
+    save_ = buttons->addButton(qtText(texts::kPracticeSaveSummary), QDialogButtonBox::ActionRole);
+    save_->setObjectName(QStringLiteral("saveSummary"));
+    save_->setAutoDefault(false);
+    save_->setEnabled(false);
+    connect(save_, &QPushButton::clicked, this, &PracticeWindow::saveSummary);
     QPushButton* next = buttons->addButton(qtText(texts::kPracticeNewExercise), QDialogButtonBox::ActionRole);
     next->setObjectName(QStringLiteral("newExercise"));
     next->setAutoDefault(false);
@@ -140,17 +150,49 @@ QString PracticeWindow::feedback(int step) const
 
 QString PracticeWindow::summary() const { return copy_->isEnabled() ? summary_->text() : QString(); }
 
+QString PracticeWindow::summaryAsHtml() const
+{
+    return QStringLiteral("<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n<title>")
+        % qtText(texts::kPracticeTitle) % QStringLiteral("</title>\n</head>\n<body>\n<p>")
+        % summary().toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>\n"))
+        % QStringLiteral("</p>\n</body>\n</html>\n");
+}
+
 void PracticeWindow::copySummary() const
 {
     auto* data = new QMimeData;
-    const QString text = summary();
-    data->setText(text);
-    data->setHtml(
-        QStringLiteral(
-            "<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n</head>\n<body>\n<p>")
-        % text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>\n"))
-        % QStringLiteral("</p>\n</body>\n</html>\n"));
+    data->setText(summary());
+    data->setHtml(summaryAsHtml());
     QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void PracticeWindow::saveSummary()
+{
+    QString filter;
+    const QString path = QFileDialog::getSaveFileName(this, qtText(texts::kPracticeSaveTitle),
+        QDir::home().filePath(qtText(texts::kPracticeDefaultName)), qtText(texts::kPracticeFileFilters),
+        &filter);
+    if (path.isEmpty())
+        return;
+    // The type chosen in the dialog decides where the name does not.
+    const bool html = path.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive)
+        || path.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive);
+    saveSummaryTo(filter.startsWith(QStringLiteral("HTML")) && !html ? path + QStringLiteral(".html") : path);
+}
+
+bool PracticeWindow::saveSummaryTo(const QString& path)
+{
+    const bool html = path.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive)
+        || path.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive);
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write((html ? summaryAsHtml() : summary() + QLatin1Char('\n')).toUtf8());
+        if (file.commit())
+            return true;
+    }
+    boxes_.inform(this, qtText(texts::kSaveFailedTitle),
+        qtText(texts::kSaveFailed).arg(QDir::toNativeSeparators(path), file.errorString()));
+    return false;
 }
 
 void PracticeWindow::check(int index)
@@ -220,6 +262,7 @@ void PracticeWindow::showSummaryIfDone()
     summary_->setText(lines.join(QLatin1Char('\n')));
     summary_->show();
     copy_->setEnabled(true);
+    save_->setEnabled(true);
     summary_->setFocus();
 }
 

@@ -20,11 +20,14 @@ class QPushButton;
 
 namespace cramer {
 
+class MessageBoxes;
+
 class PracticeWindow : public QWidget {
     Q_OBJECT
 public:
-    // Practice on `solution`, a solve with one solution and exact values.
-    PracticeWindow(WorkedSolution solution, QWidget* parent);
+    // Practice on `solution`, a solve with one solution and exact values;
+    // `boxes` must outlive the window.
+    PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWidget* parent);
 
     // The steps' answer fields and what each said last, in order; for tests.
     QLineEdit* answerField(int step) const { return steps_.at(static_cast<std::size_t>(step)).answer; }
@@ -35,6 +38,10 @@ public:
     void hint(int step);
     // The summary, as text and as HTML.
     void copySummary() const;
+    // Asks for a file name, then writes the summary as text, or as HTML by the name.
+    void saveSummary();
+    // Writes `path`; a message says what went wrong if it could not be written.
+    bool saveSummaryTo(const QString& path);
 
 signals:
     // "Нова задача": the next exercise of the same size and kind.
@@ -55,12 +62,15 @@ private:
     void addStep(QWidget* page, PracticeStep step);
     void finishStep(Step& entry);
     void showSummaryIfDone();
+    QString summaryAsHtml() const;
 
     WorkedSolution solution_;
     WorkingDocument document_;
     std::vector<Step> steps_;
     QLabel* summary_ = nullptr;
     QPushButton* copy_ = nullptr;
+    QPushButton* save_ = nullptr;
+    MessageBoxes& boxes_;
     QElapsedTimer clock_;
 };
 
