@@ -49,7 +49,6 @@ Form1::Form1(MessageBoxes& boxes, QWidget* parent)
     createLines();
     createTabOrder();
     connectCells();
-    setAcceptDrops(true);
 
     Form_Load();
 }

@@ -96,8 +96,6 @@ public:
 
     // A command is running (a message box of it is open): take no other.
     bool isBusy() const { return commandRunning_; }
-    // Pastes the clipboard at the cell that has the focus, or else at the first cell.
-    void pasteAtFocus();
     // Below the editing entries of every cell's context menu, and the
     // context menu of the grid and result bands.
     void setGridMenuActions(const QList<QAction*>& actions);
@@ -110,15 +108,6 @@ signals:
     void gridReset();
     // The user changed a cell of the laid-out system.
     void cellEdited(int row, int column);
-    // A command started or ended: nothing else starts in between.
-    void busyChanged(bool busy);
-    // A local file was dropped on the form or one of its cells.
-    void fileDropped(const QString& path);
-
-protected:
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createFrames();
@@ -142,18 +131,6 @@ private:
     void reportBadCell(const CellError& error);
     void reportOverflow(const OverflowError& error);
     bool isCellInUse(int row, int column) const;
-    // While it lives, the form is busy; the form says so as it starts and ends.
-    class BusyScope {
-    public:
-        explicit BusyScope(Form1& form);
-        ~BusyScope();
-        BusyScope(const BusyScope&) = delete;
-        BusyScope& operator=(const BusyScope&) = delete;
-
-    private:
-        Form1& form_;
-        const bool was_;
-    };
     void focusCell(int row, int column);
 
     MessageBoxes& boxes_;

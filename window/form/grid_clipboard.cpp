@@ -50,7 +50,6 @@ void Form1::connectCells()
     for (int row = 1; row <= tables::kGridRows; ++row) {
         for (int column = 1; column <= tables::kGridColumns; ++column) {
             GridCell* entry = cell(row, column);
-            entry->installEventFilter(this); // for files dropped on it
             connect(
                 entry, &GridCell::pasteRequested, this, [this, row, column] { pasteIntoGrid(row, column); });
             connect(entry, &GridCell::nextCellRequested, this,

@@ -9,6 +9,7 @@
 #include "window/form/user_locale.h"
 
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 
@@ -40,7 +41,7 @@ void Form1::enterSystem(const TypedSystem& system)
 {
     {
         // Filled by the program, not edited by the user.
-        const BusyScope filling(*this);
+        const QScopedValueRollback filling(commandRunning_, true);
         option(system.n - 1)->setChecked(true);
         iz4istitext();
         iz4isticwet();

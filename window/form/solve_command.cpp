@@ -12,6 +12,7 @@
 #include "window/form/user_locale.h"
 
 #include <QLocale>
+#include <QScopedValueRollback>
 
 #include <limits>
 #include <vector>
@@ -97,7 +98,7 @@ void Form1::Command3_Click()
 {
     if (commandRunning_)
         return;
-    const BusyScope running(*this);
+    const QScopedValueRollback running(commandRunning_, true);
     numberLocale_ = userNumberLocale();
     emit gridReset();
 

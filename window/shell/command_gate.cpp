@@ -3,7 +3,6 @@
 #include "window/shell/command_gate.h"
 
 #include "report/texts.h"
-#include "window/form/form1.h"
 
 #include <QAction>
 #include <QWidget>
@@ -12,11 +11,18 @@
 
 namespace cramer {
 
-CommandGate::CommandGate(const Form1& form, QWidget* window)
+CommandGate::CommandGate(MessageBoxes& boxes, QWidget* window)
     : QObject(window)
     , window_(window)
+    , formBoxes_(boxes, *this)
 {
-    connect(&form, &Form1::busyChanged, this, &CommandGate::setBusy);
+}
+
+void CommandGate::ClosingBoxes::inform(QWidget* parent, const QString& title, const QString& text)
+{
+    gate_.setBoxOpen(true);
+    boxes_.inform(parent, title, text);
+    gate_.setBoxOpen(false);
 }
 
 QAction* CommandGate::add(
@@ -41,9 +47,9 @@ void CommandGate::setWanted(QAction* command, bool wanted)
     apply(*found);
 }
 
-void CommandGate::setBusy(bool busy)
+void CommandGate::setBoxOpen(bool open)
 {
-    busy_ = busy;
+    openBoxes_ += open ? 1 : -1;
     for (const Command& command : commands_)
         apply(command);
 }
@@ -51,7 +57,7 @@ void CommandGate::setBusy(bool busy)
 void CommandGate::apply(const Command& command) const
 {
     if (command.action)
-        command.action->setEnabled(command.wanted && !busy_);
+        command.action->setEnabled(command.wanted && openBoxes_ == 0);
 }
 
 } // namespace cramer

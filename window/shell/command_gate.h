@@ -4,8 +4,10 @@
 
 // The window's commands, made in one way for every capability and opened or
 // closed in one place: a command is enabled when its owner has something for
-// it to do and the form is not busy, so that nothing starts while a command
-// of the form waits for its message box.
+// it to do and no message box of the form is open, so that nothing starts
+// while a command of the form waits for its box.
+
+#include "window/form/message_boxes.h"
 
 #include <QKeySequence>
 #include <QObject>
@@ -19,12 +21,15 @@ class QWidget;
 
 namespace cramer {
 
-class Form1;
-
 class CommandGate : public QObject {
     Q_OBJECT
 public:
-    CommandGate(const Form1& form, QWidget* window);
+    // `boxes` must outlive the gate.
+    CommandGate(MessageBoxes& boxes, QWidget* window);
+
+    // The boxes the form is given: `boxes`, with every command closed while
+    // one is open.
+    MessageBoxes& formBoxes() { return formBoxes_; }
 
     // A command owned by `owner`, its shortcut working wherever the focus
     // is in the window.
@@ -33,15 +38,29 @@ public:
     void setWanted(QAction* command, bool wanted);
 
 private:
+    class ClosingBoxes : public MessageBoxes {
+    public:
+        ClosingBoxes(MessageBoxes& boxes, CommandGate& gate)
+            : boxes_(boxes)
+            , gate_(gate)
+        {
+        }
+        void inform(QWidget* parent, const QString& title, const QString& text) override;
+
+    private:
+        MessageBoxes& boxes_;
+        CommandGate& gate_;
+    };
     struct Command {
         QPointer<QAction> action;
         bool wanted = true;
     };
-    void setBusy(bool busy);
+    void setBoxOpen(bool open);
     void apply(const Command& command) const;
 
     QWidget* window_;
-    bool busy_ = false;
+    ClosingBoxes formBoxes_;
+    int openBoxes_ = 0; // boxes of the form open, one in another's handler too
     std::vector<Command> commands_;
 };
 

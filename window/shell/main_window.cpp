@@ -6,6 +6,7 @@
 #include "window/shell/command_gate.h"
 #include "window/shell/exercises.h"
 #include "window/shell/form_area.h"
+#include "window/shell/form_input.h"
 #include "window/shell/help_window.h"
 #include "window/shell/practice.h"
 #include "window/shell/solution_actions.h"
@@ -30,11 +31,11 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(qtText(texts::kWindowCaption));
-    form_ = new Form1(boxes_);
+    gate_ = new CommandGate(boxes_, this);
+    form_ = new Form1(gate_->formBoxes());
     area_ = new FormArea(form_, this);
     setCentralWidget(area_);
 
-    gate_ = new CommandGate(*form_, this);
     files_ = new SystemFiles(*form_, boxes_, *gate_, this);
     exercises_ = new Exercises(*form_, *gate_, this);
     zoom_ = new ZoomController(*this, *form_, *area_, boxes_, *gate_);
@@ -43,8 +44,8 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
     createActions();
     createMenus();
     resize(zoom_->windowSizeAt(form_->zoom()));
-    // A file dropped on the form opens, on a cell too.
-    connect(form_, &Form1::fileDropped, files_, [this](const QString& path) { files_->open(path); });
+    auto* drops = new FileDrops(*form_, this);
+    connect(drops, &FileDrops::dropped, files_, [this](const QString& path) { files_->open(path); });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::updatePaste);
     updatePaste();
 }
@@ -53,7 +54,7 @@ void MainWindow::createActions()
 {
     actions_.quit = gate_->add(this, texts::kQuit, QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
     actions_.quit->setMenuRole(QAction::QuitRole);
-    actions_.paste = gate_->add(this, texts::kPaste, QKeySequence::Paste, [this] { form_->pasteAtFocus(); });
+    actions_.paste = gate_->add(this, texts::kPaste, QKeySequence::Paste, [this] { pasteAtFocus(*form_); });
     actions_.about = gate_->add(this, texts::kAbout, QKeySequence(), [this] { showAbout(); });
     actions_.about->setMenuRole(QAction::AboutRole);
     actions_.guide = gate_->add(this, texts::kGuide, QKeySequence::HelpContents, [this] { showGuide(); });
