@@ -163,7 +163,7 @@ void PracticeAnswer9(benchmark::State& state)
     const std::string wrong = (working.solution[4] + Rational(1)).fraction();
     for (auto _ : state) {
         const Answer answer = std::get<Answer>(readAnswer(wrong, kCLocale));
-        benchmark::DoNotOptimize(checkAnswer(working, kSize, step, answer, record.quotients[4]).right);
+        benchmark::DoNotOptimize(checkAnswer(record, working, step, answer).right);
     }
 }
 BENCHMARK(PracticeAnswer9)->Unit(benchmark::kMicrosecond);

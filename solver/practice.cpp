@@ -110,8 +110,12 @@ const Rational& expectedValue(const ExactWorking& working, PracticeStep step)
 }
 
 AnswerCheck checkAnswer(
-    const ExactWorking& working, int n, PracticeStep step, const Answer& answer, float single)
+    const SolveRecord& record, const ExactWorking& working, PracticeStep step, const Answer& answer)
 {
+    const int n = record.n;
+    const float single = step.kind == PracticeStep::Kind::Determinant
+        ? record.determinants[static_cast<std::size_t>(step.index)].trace.value
+        : record.quotients[static_cast<std::size_t>(step.index - 1)];
     const Rational& value = expectedValue(working, step);
     const Rational& given = answer.value;
     AnswerCheck check;

@@ -6,6 +6,7 @@
 // program reads each answer and says whether it is right and, where it can
 // tell, what went wrong. Exact throughout: answers and values are rationals.
 
+#include "solver/cramer_sequence.h"
 #include "solver/exact.h"
 #include "solver/exact_working.h"
 #include "solver/number_text.h"
@@ -68,11 +69,10 @@ struct AnswerCheck {
 };
 
 // Checks `answer` against the exact value of `step` in `working`, the exact
-// working of a solve that reached its end with one solution (not tooLong),
-// for a system of n equations; `single` is the value the program computed
-// for the step in single precision.
+// working of `record`, a solve that reached its end with one solution (not
+// tooLong); the program's single-precision value comes from `record`.
 AnswerCheck checkAnswer(
-    const ExactWorking& working, int n, PracticeStep step, const Answer& answer, float single);
+    const SolveRecord& record, const ExactWorking& working, PracticeStep step, const Answer& answer);
 
 // The exact value a step asks for.
 const Rational& expectedValue(const ExactWorking& working, PracticeStep step);

@@ -82,13 +82,6 @@ Solved solved(const std::vector<std::vector<std::string>>& rows)
     return { n, std::move(record), std::move(working) };
 }
 
-float singleOf(const SolveRecord& record, PracticeStep step)
-{
-    return step.kind == PracticeStep::Kind::Determinant
-        ? record.determinants[static_cast<std::size_t>(step.index)].trace.value
-        : record.quotients[static_cast<std::size_t>(step.index - 1)];
-}
-
 struct MistakeCase {
     const char* name;
     std::vector<std::vector<std::string>> system;
@@ -108,7 +101,7 @@ TEST_P(MistakeFinder, NamesTheMistake)
     const MistakeCase& c = GetParam();
     const Solved s = solved(c.system);
     const Answer answer = std::get<Answer>(readAnswer(c.answer, kCLocale));
-    const AnswerCheck check = checkAnswer(s.working, s.n, c.step, answer, singleOf(s.record, c.step));
+    const AnswerCheck check = checkAnswer(s.record, s.working, c.step, answer);
     EXPECT_EQ(check.right, c.right);
     EXPECT_EQ(check.mistake, c.mistake);
     EXPECT_EQ(check.mistake == Mistake::WrongColumnReplaced ? check.column : check.term, c.detail);
@@ -145,7 +138,7 @@ TEST(MistakeFinder, SaysWhenAnAnswerIsTheSinglePrecisionValue)
 {
     const Solved s = solved(kThirds);
     const Answer answer = std::get<Answer>(readAnswer("0.666666686534881591796875", kCLocale));
-    EXPECT_TRUE(checkAnswer(s.working, s.n, x(2), answer, singleOf(s.record, x(2))).singlePrecisionValue);
+    EXPECT_TRUE(checkAnswer(s.record, s.working, x(2), answer).singlePrecisionValue);
 }
 
 // On random systems: the value, as a fraction and as a well-rounded
@@ -171,9 +164,8 @@ TEST(MistakeFinder, NeverCallsAWrongAnswerRightNorARightOneWrong)
             steps.push_back(x(i));
         for (const PracticeStep step : steps) {
             const Rational& value = expectedValue(s.working, step);
-            const float single = singleOf(s.record, step);
             auto check = [&](const std::string& text) {
-                return checkAnswer(s.working, n, step, std::get<Answer>(readAnswer(text, kCLocale)), single);
+                return checkAnswer(s.record, s.working, step, std::get<Answer>(readAnswer(text, kCLocale)));
             };
             EXPECT_TRUE(check(value.fraction()).right) << value.fraction();
             const std::string decimal = value.decimal(".");

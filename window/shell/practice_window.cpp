@@ -29,11 +29,10 @@ using texts::qtText;
 
 namespace {
 
-float singleOf(const SolveRecord& record, PracticeStep step)
+bool isHtmlName(const QString& path)
 {
-    return step.kind == PracticeStep::Kind::Determinant
-        ? record.determinants[static_cast<std::size_t>(step.index)].trace.value
-        : record.quotients[static_cast<std::size_t>(step.index - 1)];
+    return path.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive)
+        || path.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive);
 }
 
 QLabel* wrappedLabel(const QString& text, QWidget* parent)
@@ -175,15 +174,14 @@ void PracticeWindow::saveSummary()
     if (path.isEmpty())
         return;
     // The type chosen in the dialog decides where the name does not.
-    const bool html = path.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive)
-        || path.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive);
-    saveSummaryTo(filter.startsWith(QStringLiteral("HTML")) && !html ? path + QStringLiteral(".html") : path);
+    saveSummaryTo(filter.startsWith(QStringLiteral("HTML")) && !isHtmlName(path)
+            ? path + QStringLiteral(".html")
+            : path);
 }
 
 bool PracticeWindow::saveSummaryTo(const QString& path)
 {
-    const bool html = path.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive)
-        || path.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive);
+    const bool html = isHtmlName(path);
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
         file.write((html ? summaryAsHtml() : summary() + QLatin1Char('\n')).toUtf8());
@@ -208,8 +206,7 @@ void PracticeWindow::check(int index)
     }
     const Answer& answer = std::get<Answer>(read);
     ++entry.tries;
-    const AnswerCheck result = checkAnswer(
-        solution_.exact(), solution_.record.n, entry.step, answer, singleOf(solution_.record, entry.step));
+    const AnswerCheck result = checkAnswer(solution_.record, solution_.exact(), entry.step, answer);
     entry.feedback->setText(answerCheckMessage(solution_, entry.step, answer, result));
     if (result.right)
         finishStep(entry);
