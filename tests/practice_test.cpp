@@ -175,8 +175,9 @@ TEST(MistakeFinder, NeverCallsAWrongAnswerRightNorARightOneWrong)
                 EXPECT_TRUE(check(rounded).right) << rounded << " for " << value.fraction();
             }
             const Rational tenthOff = value + value / Rational(10);
-            if (!value.isZero())
+            if (!value.isZero()) {
                 EXPECT_FALSE(check(tenthOff.fraction()).right) << tenthOff.fraction();
+            }
             EXPECT_FALSE(check((value + Rational(1)).fraction()).right);
         }
     }
