@@ -280,6 +280,30 @@ inline constexpr const char* kColumnBlock = "колона %1:";
 inline constexpr const char* kRowLabel = "ред %1";
 inline constexpr const char* kReplacedColumnMark = "заменената колона";
 
+// The pictures of a system of two unknowns.
+inline constexpr const char* kWorkingFiguresHeading = "Графично представяне";
+inline constexpr const char* kFigureLinesAtOnePoint
+    = "Всяко уравнение е права в равнината с оси x%1 и x%2. Правите се пресичат в точката %3: "
+      "това е решението на системата.";
+inline constexpr const char* kFigureLinesParallel
+    = "Всяко уравнение е права в равнината с оси x%1 и x%2. Правите са успоредни и нямат обща точка: "
+      "системата няма решение.";
+inline constexpr const char* kFigureLinesSame
+    = "Всяко уравнение е права в равнината с оси x%1 и x%2. Двете уравнения описват една и съща права: "
+      "всяка нейна точка е решение, системата има безброй много решения.";
+inline constexpr const char* kFigureLinesNoLine
+    = "Уравнение %1 няма неизвестни (коефициентите му са 0) и не е права.";
+inline constexpr const char* kFigureLegend = "права %1 (%2): ";
+inline constexpr const char* kFigureSolid = "плътна";
+inline constexpr const char* kFigureDashed = "прекъсната";
+inline constexpr const char* kFigureAreas
+    = "d, d%1 и d%2 са лицата със знак на успоредниците върху колоните на матрицата: d върху a%1 и a%2, "
+      "d%1 върху b и a%2, d%2 върху a%1 и b (b е колоната на свободните членове). Лицето е положително "
+      "(плътно запълване), когато втората колона е обратно на часовниковата стрелка от първата, и "
+      "отрицателно (щриховка) иначе. Така x%1 = d%1 / d и x%2 = d%2 / d са отношения на лица.";
+inline constexpr const char* kFigureAreaValues = "Лицата: %1.";
+inline constexpr const char* kFigureUnknownValue = "?";
+
 // Practice: the student computes each value, the program checks it.
 inline constexpr const char* kPracticeCommand = "Реши &сам";
 inline constexpr const char* kPracticeTitle = "Реши сам";

@@ -2,6 +2,8 @@
 
 #include "report/working_document.h"
 
+#include "report/figure.h"
+#include "report/runs.h"
 #include "report/solve_messages.h"
 #include "report/texts.h"
 #include "solver/closed_form.h"
@@ -82,71 +84,6 @@ using texts::qtText;
 // count of their digits follows, so every form keeps them on one line.
 constexpr int kLongestDigits = 40;
 constexpr int kKeptDigits = 30;
-
-Run textRun(const QString& text) { return { Run::Kind::Text, text, {}, {}, 0 }; }
-Run operatorRun(const char* text) { return { Run::Kind::Operator, QString::fromUtf8(text), {}, {}, 0 }; }
-Run nameRun(char letter, int index)
-{
-    return { Run::Kind::Name, QString(QLatin1Char(letter)), {}, {}, index };
-}
-Run numberRun(const WrittenNumber& number) { return { Run::Kind::Number, {}, number, {}, 0 }; }
-
-Runs& operator<<(Runs& runs, const Run& run)
-{
-    runs.push_back(run);
-    return runs;
-}
-Runs& operator<<(Runs& runs, const Runs& more)
-{
-    runs.insert(runs.end(), more.begin(), more.end());
-    return runs;
-}
-Runs operator<<(Runs&& runs, const Run& run) { return std::move(runs << run); }
-Runs operator<<(Runs&& runs, const Runs& more) { return std::move(runs << more); }
-
-// A template's argument: a count, which after a lone x, d or t becomes
-// that name's index ("d%1" is d₁), or runs of its own.
-using Argument = std::variant<int, Runs>;
-
-Runs filled(const char* text, std::initializer_list<Argument> arguments)
-{
-    const QString pattern = qtText(text);
-    Runs runs;
-    QString pending;
-    auto flush = [&] {
-        if (!pending.isEmpty())
-            runs << textRun(pending);
-        pending.clear();
-    };
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const int slot
-            = i + 1 < pattern.size() && pattern[i] == QLatin1Char('%') ? pattern[i + 1].digitValue() : -1;
-        if (slot < 1 || slot > static_cast<int>(arguments.size())) {
-            pending += pattern[i];
-            continue;
-        }
-        ++i;
-        const Argument& argument = *(arguments.begin() + (slot - 1));
-        if (const int* count = std::get_if<int>(&argument)) {
-            const qsizetype n = pending.size();
-            const bool afterName = n >= 1 && QStringLiteral("xdt").contains(pending[n - 1])
-                && (n == 1 || !pending[n - 2].isLetter());
-            if (afterName) {
-                const char letter = pending[n - 1].toLatin1();
-                pending.chop(1);
-                flush();
-                runs << nameRun(letter, *count);
-            } else {
-                pending += QString::number(*count);
-            }
-        } else {
-            flush();
-            runs << std::get<Runs>(argument);
-        }
-    }
-    flush();
-    return runs;
-}
 
 Runs determinantName(int index) { return { nameRun('d', index) }; }
 
@@ -320,6 +257,8 @@ public:
                 check();
         }
         verdicts();
+        if (record_.n == 2 && haveExact_)
+            figures();
         return std::move(document_);
     }
 
@@ -332,7 +271,7 @@ private:
     }
     Block& add(Block::Kind kind, Runs runs)
     {
-        return document_.sections.back().blocks.emplace_back(Block { kind, std::move(runs), {}, false });
+        return document_.sections.back().blocks.emplace_back(Block { kind, std::move(runs), {}, false, {} });
     }
     void paragraph(Runs runs) { add(Block::Kind::Paragraph, std::move(runs)); }
     void paragraph(const char* text, std::initializer_list<Argument> arguments = {})
@@ -348,7 +287,7 @@ private:
     void matrix(Runs name, const SquareBlock& entries, int marked, bool bars)
     {
         Block& block = add(Block::Kind::Matrix, {});
-        block.matrix = { std::move(name), {}, marked, bars };
+        block.matrix = { std::move(name), {}, marked, bars, {} };
         for (int row = 1; row <= entries.n; ++row) {
             auto& cells = block.matrix.rows.emplace_back();
             for (int column = 1; column <= entries.n; ++column)
@@ -581,6 +520,27 @@ private:
         generalSolution();
     }
 
+    // The lines and where they meet; the determinants as areas.
+    void figures()
+    {
+        section(Section::Id::Figures, filled(texts::kWorkingFiguresHeading, {}));
+        FigureBlock lines { linesFigure(exact_.typed), {}, {}, {},
+            QString::fromStdString(record_.locale.decimal) };
+        for (int row = 1; row <= 2; ++row)
+            lines.equations[static_cast<std::size_t>(row - 1)] = typedEquation(record_, row);
+        if (const auto& point = std::get<LinesFigure>(lines.geometry).point)
+            lines.coordinates = { fraction((*point)[0]), fraction((*point)[1]) };
+        FigureBlock areas { areasFigure(exact_.typed), {}, {}, {}, lines.decimalPoint };
+        for (std::size_t index = 0; index < 3; ++index)
+            areas.areas[index] = exact(std::get<AreasFigure>(areas.geometry).parts[index].area);
+        for (FigureBlock* figure : { &lines, &areas }) {
+            Block& block = add(Block::Kind::Figure, {});
+            block.keepWithNext = true;
+            block.figure = std::make_shared<const FigureBlock>(std::move(*figure));
+            paragraph(figureCaption(*block.figure));
+        }
+    }
+
     void generalSolution()
     {
         const GeneralSolution& general = exact_.general;
@@ -639,16 +599,16 @@ public:
         WorkingDocument document;
         if (solution_.outdated)
             document.sections.push_back({ Section::Id::Note, 0, {},
-                { Block { Block::Kind::Verdict, { textRun(outdatedNote(solution_)) }, {}, false } } });
+                { Block { Block::Kind::Verdict, { textRun(outdatedNote(solution_)) }, {}, false, {} } } });
         Section& system = document.sections.emplace_back(
             Section { Section::Id::System, 0, filled(texts::kSolutionSystemHeading, {}), {} });
         for (int row = 1; row <= record.n; ++row)
-            system.blocks.push_back({ Block::Kind::Formula, typedEquation(record, row), {}, false });
+            system.blocks.push_back({ Block::Kind::Formula, typedEquation(record, row), {}, false, {} });
 
         Section& determinants = document.sections.emplace_back(
             Section { Section::Id::Determinant, 0, filled(texts::kSolutionDeterminantsHeading, {}), {} });
         for (const DeterminantRecord& entry : record.determinants) {
-            Block& block = determinants.blocks.emplace_back(Block { Block::Kind::Matrix, {}, {}, false });
+            Block& block = determinants.blocks.emplace_back(Block { Block::Kind::Matrix, {}, {}, false, {} });
             block.matrix.name = determinantName(entry.index) << operatorRun("=");
             block.matrix.bars = true;
             for (int row = 1; row <= record.n; ++row) {
@@ -668,7 +628,7 @@ public:
                     nameRun('d', 0), operatorRun("="), numberRun(shown(record.shownNumerators[i])),
                     operatorRun("∕"), numberRun(shown(record.shownDeterminant)), operatorRun("="),
                     numberRun(shown(record.shownSolutions[i])) },
-                {}, false });
+                {}, false, {} });
         }
         return document;
     }

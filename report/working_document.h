@@ -12,9 +12,12 @@
 
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 namespace cramer {
+
+struct FigureBlock;
 
 // A number as the working writes it, without its sign: the digits with the
 // user's decimal separator (a period in parentheses, "…" where it was cut)
@@ -70,15 +73,17 @@ struct Block {
         Formula, // one line of mathematics, never broken across pages
         Verdict,
         Matrix,
+        Figure, // a picture of a system of two unknowns (figure.h); plain text leaves it out
     };
     Kind kind = Kind::Paragraph;
     Runs runs;
     MatrixBlock matrix;
     bool keepWithNext = false; // introduces what follows: never the last on a page
+    std::shared_ptr<const FigureBlock> figure;
 };
 
 struct Section {
-    enum class Id { Note, System, Determinant, Unknowns, Check, Verdict };
+    enum class Id { Note, System, Determinant, Unknowns, Check, Verdict, Figures };
     Id id = Id::Note;
     int index = 0; // of a Determinant section: 0 for d, i for d_i
     Runs heading; // none for the note above everything
@@ -114,6 +119,8 @@ QString workingAsLatex(const WorkingDocument& document, LatexForm form = LatexFo
 // Pieces of the text form, for windows that show one step at a time.
 QString runsAsPlainText(const Runs& runs);
 QString matrixAsPlainText(const MatrixBlock& matrix);
+// Words as LaTeX text, each stretch of mathematics as one inline formula.
+QString runsAsLatex(const Runs& runs);
 
 inline constexpr int kTextColumns = 80;
 

@@ -5,6 +5,7 @@
 // look is in style attributes in points, which word processors keep when
 // pasting; the style sheet holds what only pages and browsers use.
 
+#include "report/figure.h"
 #include "report/working_document.h"
 
 #include <QStringBuilder>
@@ -72,8 +73,8 @@ QString matrix(const MatrixBlock& block)
 {
     // Word processors size a table's columns by its cellpadding, not by CSS:
     // without it they break numbers inside their cells.
-    QString html
-        = QStringLiteral("<table cellpadding=\"4\" style=\"border-collapse:collapse;margin:4pt 0 6pt 24pt\">\n");
+    QString html = QStringLiteral(
+        "<table cellpadding=\"4\" style=\"border-collapse:collapse;margin:4pt 0 6pt 24pt\">\n");
     const std::size_t rows = block.rows.size();
     auto beside = [rows](const Runs& content) -> QString {
         return QStringLiteral("<td rowspan=\"%1\" style=\"%2\">").arg(rows).arg(QLatin1String(kBeside))
@@ -137,6 +138,10 @@ QString workingAsHtml(const WorkingDocument& document)
                 break;
             case Block::Kind::Matrix:
                 html += matrix(block.matrix);
+                break;
+            case Block::Kind::Figure:
+                html += QStringLiteral("<p class=\"lead\" style=\"text-align:center\">")
+                    % drawingAsSvg(figureDrawing(*block.figure)) % QStringLiteral("</p>\n");
                 break;
             }
         }

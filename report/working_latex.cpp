@@ -4,6 +4,7 @@
 // matrices in vmatrix, set smaller when wider than the text; formulas as
 // inline mathematics, so lines break after = + − and never inside a number.
 
+#include "report/figure.h"
 #include "report/working_document.h"
 
 #include <QStringBuilder>
@@ -240,14 +241,22 @@ QString matrix(const MatrixBlock& block, LatexForm form)
 
 } // namespace
 
+QString runsAsLatex(const Runs& content) { return runs(content); }
+
 QString workingAsLatex(const WorkingDocument& document, LatexForm form)
 {
     const bool standalone = form == LatexForm::Document;
-    QString latex
-        = standalone ? QString::fromUtf8(kPreamble) % QStringLiteral("\\begin{document}\n") : QString();
+    // Pictures need TikZ: only a document of its own has them.
+    const bool figures = standalone && document.section(Section::Id::Figures);
+    QString latex = standalone ? QString::fromUtf8(kPreamble)
+            % (figures ? QStringLiteral("\\usepackage{tikz}\n\\usetikzlibrary{patterns}\n") : QString())
+            % QStringLiteral("\\begin{document}\n")
+                               : QString();
     if (!document.title.isEmpty())
         latex += QStringLiteral("\\section*{") % escaped(document.title) % QStringLiteral("}\n");
     for (const Section& section : document.sections) {
+        if (section.id == Section::Id::Figures && !standalone)
+            continue;
         if (!section.heading.empty())
             latex += QStringLiteral("\n\\subsection*{") % runs(section.heading) % QStringLiteral("}\n");
         for (auto it = section.blocks.begin(); it != section.blocks.end(); ++it) {
@@ -279,6 +288,11 @@ QString workingAsLatex(const WorkingDocument& document, LatexForm form)
                 break;
             case Block::Kind::Matrix:
                 latex += matrix(block.matrix, form);
+                break;
+            case Block::Kind::Figure:
+                latex += QStringLiteral("\\par\\medskip{\\centering\n")
+                    % drawingAsTikz(figureDrawing(*block.figure))
+                    % QStringLiteral("\\par}\\nopagebreak\\smallskip\n\n");
                 break;
             }
         }

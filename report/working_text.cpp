@@ -180,6 +180,8 @@ void blocks(QString& out, const std::vector<Block>& content)
         case Block::Kind::Matrix:
             matrix(out, block.matrix);
             break;
+        case Block::Kind::Figure:
+            break;
         }
     }
 }
@@ -190,6 +192,8 @@ QString workingAsPlainText(const WorkingDocument& document)
 {
     QString text = document.title.isEmpty() ? QString() : document.title % QLatin1Char('\n');
     for (const Section& section : document.sections) {
+        if (section.id == Section::Id::Figures)
+            continue; // pictures, which plain text cannot show
         if (!section.heading.empty()) {
             const QString heading = lineOf(section.heading);
             if (!text.isEmpty())

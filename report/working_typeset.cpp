@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "report/working_typeset.h"
+#include "report/figure_paint.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
@@ -74,6 +75,18 @@ public:
         }
         block(format, characters);
         runs(entry.runs, characters);
+    }
+
+    // A picture on a line of its own, with its caption on the same page.
+    void figure(const Block& entry)
+    {
+        QTextBlockFormat format = keptBlock(6, true);
+        format.setTopMargin(6);
+        format.setAlignment(Qt::AlignHCenter);
+        format.setNonBreakableLines(true);
+        block(format, {});
+        flush();
+        FigureObjects::insert(cursor_, figureDrawing(*entry.figure));
     }
 
     // A matrix as one line of text per row, its columns set by right-aligned
@@ -456,6 +469,8 @@ bool typesetWorking(const WorkingDocument& document, QTextDocument& target, cons
     // metrics and scaled as they are painted: the positions are the same at
     // any resolution, and the font engines are the screen's, already loaded.
     target.setUseDesignMetrics(pages != nullptr);
+    if (document.section(Section::Id::Figures))
+        FigureObjects::registerWith(&target);
     Typesetter typesetter(target, pages);
     typesetter.title(document.title);
     for (const Section& section : document.sections) {
@@ -464,6 +479,8 @@ bool typesetWorking(const WorkingDocument& document, QTextDocument& target, cons
         for (const Block& block : section.blocks) {
             if (block.kind == Block::Kind::Matrix)
                 typesetter.matrix(block.matrix);
+            else if (block.kind == Block::Kind::Figure)
+                typesetter.figure(block);
             else
                 typesetter.paragraph(block);
         }

@@ -10,6 +10,7 @@
 
 #include "window_test_support.h"
 
+#include "window/shell/figure_view.h"
 #include "window/shell/help_window.h"
 #include "window/shell/practice.h"
 #include "window/shell/practice_window.h"
@@ -26,6 +27,8 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
+#include <QPalette>
+#include <QScrollArea>
 #include <QStandardPaths>
 #include <QStyleFactory>
 #include <QTextDocument>
@@ -85,6 +88,36 @@ int main(int argc, char* argv[])
         practice->check(0);
         practice->hint(1);
         save(*practice, "practice3.png");
+        practice->close();
+    }
+    // Practice of a 2 × 2 with its pictures, d and x₁ found, on a light
+    // and on a dark scheme.
+    window.layOut(2);
+    window.type({ { "2", "1", "5" }, { "1", "-3", "-8" } });
+    window.main->practice().start();
+    if (PracticeWindow* practice = window.main->practice().window()) {
+        practice->resize(760, 1000);
+        for (const auto& [step, answer] : { std::pair { 0, "-7" }, { 3, "1" } }) {
+            practice->answerField(step)->setText(QString::fromLatin1(answer));
+            practice->check(step);
+        }
+        const QList<FigureView*> figures = practice->findChildren<FigureView*>();
+        if (!figures.isEmpty())
+            practice->findChild<QScrollArea*>()->ensureWidgetVisible(figures.front());
+        save(*practice, "practice2.png");
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+        dark.setColor(QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6));
+        dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+        dark.setColor(QPalette::Text, QColor(0xe6, 0xe6, 0xe6));
+        dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
+        dark.setColor(QPalette::ButtonText, QColor(0xe6, 0xe6, 0xe6));
+        for (int i = 0; i < figures.size(); ++i) {
+            save(*figures[i], i == 0 ? "figure-lines.png" : "figure-areas.png");
+            figures[i]->setPalette(dark);
+            figures[i]->setAutoFillBackground(true);
+            save(*figures[i], i == 0 ? "figure-lines-dark.png" : "figure-areas-dark.png");
+        }
         practice->close();
     }
     QMenu* solutionMenu = nullptr;

@@ -6,6 +6,7 @@
 #include "report/texts.h"
 #include "window/form/message_boxes.h"
 #include "window/form/user_locale.h"
+#include "window/shell/figure_view.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -63,6 +64,16 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
         addStep(page, { PracticeStep::Kind::Determinant, i });
     for (int i = 1; i <= n; ++i)
         addStep(page, { PracticeStep::Kind::Unknown, i });
+    // The pictures of two unknowns, their values hidden until they are found.
+    if (const Section* pictures = document_.section(Section::Id::Figures)) {
+        layout->addWidget(wrappedLabel(runsAsPlainText(pictures->heading), page));
+        for (const Block& block : pictures->blocks)
+            if (block.kind == Block::Kind::Figure)
+                layout->addWidget(figures_.emplace_back(new FigureView(block.figure, page)));
+        const FigureSecrets hidden = secrets();
+        for (FigureView* figure : figures_)
+            figure->setSecrets(hidden);
+    }
     summary_ = wrappedLabel(QString(), page);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     summary_->setObjectName(QStringLiteral("practiceSummary"));
@@ -231,6 +242,9 @@ void PracticeWindow::finishStep(Step& entry)
     entry.answer->setReadOnly(true);
     entry.checkButton->setEnabled(false);
     entry.hintButton->setEnabled(false);
+    const FigureSecrets found = secrets();
+    for (FigureView* figure : figures_)
+        figure->setSecrets(found);
     // The keyboard moves on to the next value still to find.
     for (const Step& next : steps_) {
         if (!next.done) {
@@ -239,6 +253,18 @@ void PracticeWindow::finishStep(Step& entry)
         }
     }
     showSummaryIfDone();
+}
+
+FigureSecrets PracticeWindow::secrets() const
+{
+    FigureSecrets secrets { false, { true, true, true } };
+    for (const Step& entry : steps_) {
+        if (entry.step.kind == PracticeStep::Kind::Determinant)
+            secrets.areas.at(static_cast<std::size_t>(entry.step.index)) = !entry.done;
+        else
+            secrets.point = secrets.point || !entry.done;
+    }
+    return secrets;
 }
 
 void PracticeWindow::showSummaryIfDone()

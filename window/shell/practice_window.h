@@ -6,6 +6,7 @@
 // computes d, each d_i and each x_i and the program checks every answer,
 // names the mistake where it can and gives hints one at a time.
 
+#include "report/figure.h"
 #include "report/working_document.h"
 #include "solver/practice.h"
 
@@ -20,6 +21,7 @@ class QPushButton;
 
 namespace cramer {
 
+class FigureView;
 class MessageBoxes;
 
 class PracticeWindow : public QWidget {
@@ -62,11 +64,14 @@ private:
     void addStep(QWidget* page, PracticeStep step);
     void finishStep(Step& entry);
     void showSummaryIfDone();
+    // What the pictures of a 2 × 2 may show: the values already found.
+    FigureSecrets secrets() const;
     QString summaryAsHtml() const;
 
     WorkedSolution solution_;
     WorkingDocument document_;
     std::vector<Step> steps_;
+    std::vector<FigureView*> figures_;
     QLabel* summary_ = nullptr;
     QPushButton* copy_ = nullptr;
     QPushButton* save_ = nullptr;
