@@ -24,7 +24,7 @@ case "${1:-run}" in
     packages=("${run[@]}" "${package[@]}"
       libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
       clang libclang-rt-14-dev
-      texlive-latex-base texlive-latex-recommended texlive-lang-cyrillic poppler-utils)
+      texlive-latex-base texlive-latex-recommended texlive-lang-cyrillic texlive-pictures poppler-utils)
     ;;
   tools) packages=("${run[@]}" xvfb xauth x11-apps xdotool imagemagick hyperfine qt6ct valgrind time dbus) ;;
   *) echo "usage: $0 [run|test|package|tools]" >&2; exit 2 ;;

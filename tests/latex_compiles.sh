@@ -2,14 +2,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The LaTeX of the worked solution compiles with pdflatex as written, and no
 # line or matrix runs more than 1 pt past the margin: the pinned systems, a
-# 9 × 9 of extreme values and a new exercise of every size from 2 to 9.
+# 9 × 9 of extreme values, 2 × 2 systems whose pictures are out of the
+# ordinary (lines2-*.csv) and a new exercise of every size from 2 to 9.
 #   latex_compiles.sh PROGRAM GOLDEN_FOLDER DATA_FOLDER
 set -euo pipefail
 program=$1 golden=$2 data=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-for system in "$golden"/*.csv "$data"/extremes9.csv; do
+for system in "$golden"/*.csv "$data"/extremes9.csv "$data"/lines2-*.csv; do
   cp "$system" "$work/$(basename "$system" .csv).csv"
 done
 for n in 2 3 4 5 6 7 8 9; do
