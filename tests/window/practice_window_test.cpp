@@ -83,6 +83,85 @@ TEST_F(PracticeInWindow, WalksA2x2ToItsSummary)
     EXPECT_NE(window.form->cell(1, 1)->text(), QStringLiteral("2")) << "a new system in the grid";
 }
 
+struct KeyboardCase {
+    const char* name;
+    std::vector<std::vector<std::string>> rows;
+};
+
+void PrintTo(const KeyboardCase& c, std::ostream* os) { *os << c.name; }
+
+class PracticeByKeyboard : public EnglishLocaleTest, public testing::WithParamInterface<KeyboardCase> { };
+
+// Keys alone, from the form and back: Ctrl+R opens, each answer typed and
+// checked with Enter, one wrong, one hint by Ctrl+H, Esc closes.
+TEST_P(PracticeByKeyboard, FromTheFormToTheSummaryAndBack)
+{
+    const KeyboardCase& c = GetParam();
+    const int n = static_cast<int>(c.rows.size());
+    TestWindow window;
+    window.layOut(n);
+    std::vector<std::vector<QString>> typed;
+    for (const auto& row : c.rows) {
+        typed.emplace_back();
+        for (const std::string& text : row)
+            typed.back().push_back(QString::fromStdString(text));
+    }
+    window.type(typed);
+    window.activate();
+    QLineEdit* cell = window.form->cell(2, 1);
+    cell->setFocus();
+    QTest::keyClick(cell, Qt::Key_R, Qt::ControlModifier);
+    PracticeWindow* practice = window.main->practice().window();
+    ASSERT_NE(practice, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == practice; }));
+    const WorkedSolution solution = testing_support::workedSolutionOf(c.rows, kCLocale);
+    std::vector<PracticeStep> steps;
+    for (int i = 0; i <= n; ++i)
+        steps.push_back({ PracticeStep::Kind::Determinant, i });
+    for (int i = 1; i <= n; ++i)
+        steps.push_back({ PracticeStep::Kind::Unknown, i });
+    ASSERT_EQ(practice->stepCount(), static_cast<int>(steps.size()));
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_EQ(focus, practice->answerField(static_cast<int>(i)))
+            << "step " << i << ": " << (focus ? focus->metaObject()->className() : "nothing");
+        if (i == 0) {
+            QTest::keyClicks(focus, QStringLiteral("12345"));
+            QTest::keyClick(focus, Qt::Key_Return);
+            EXPECT_TRUE(practice->feedback(0).startsWith(QString::fromUtf8("Не е вярно")));
+            EXPECT_EQ(focus->accessibleDescription(), practice->feedback(0))
+                << "read out where the keyboard is";
+            QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+        }
+        if (i == 1) {
+            QTest::keyClick(focus, Qt::Key_H, Qt::ControlModifier);
+            EXPECT_FALSE(practice->feedback(1).isEmpty()) << "a hint";
+        }
+        const std::string value = expectedValue(solution.exact(), steps[i]).fraction();
+        QTest::keyClicks(focus, QString::fromStdString(value));
+        QTest::keyClick(focus, Qt::Key_Return);
+        EXPECT_TRUE(practice->feedback(static_cast<int>(i)).startsWith(QString::fromUtf8("Вярно"))) << value;
+    }
+    const QString summary = practice->summary();
+    EXPECT_TRUE(
+        summary.contains(QString::fromUtf8("d = ")) && summary.contains(QString::fromUtf8("подсказки: 1")))
+        << summary.toStdString();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(window.main->practice().window(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.main.get(); }));
+    EXPECT_EQ(QApplication::focusWidget(), cell) << "back at the cell it left";
+}
+
+INSTANTIATE_TEST_SUITE_P(Systems, PracticeByKeyboard,
+    testing::Values(KeyboardCase { "TwoByTwo", { { "2", "1", "5" }, { "1", "-3", "-8" } } },
+        KeyboardCase {
+            "ThreeByThree", { { "2", "1", "1", "4" }, { "1", "3", "2", "6" }, { "1", "0", "0", "1" } } },
+        KeyboardCase { "FourByFour",
+            { { "1", "2", "0", "1", "4" }, { "0", "1", "3", "1", "5" }, { "2", "0", "1", "1", "4" },
+                { "1", "1", "1", "0", "3" } } }),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // The messages that name a product or a column, on the 3 × 3 worked example
 // (d = 2·3·0 + 1·2·1 + 1·1·0 − 1·3·1 − 2·2·0 − 1·1·0 = −1).
 TEST_F(PracticeInWindow, NamesTheProductOrTheColumnThatWentWrong)

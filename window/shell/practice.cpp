@@ -69,6 +69,9 @@ void Practice::start()
     connect(last_, &QObject::destroyed, this, [this, closing = last_] {
         if (last_ == closing)
             last_ = nullptr;
+        // The keyboard goes back to the form, to the cell it left.
+        if (!last_ && window_->isVisible())
+            window_->activateWindow();
     });
     last_->show();
     last_->activateWindow();

@@ -21,14 +21,19 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStringBuilder>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace cramer {
 
 using texts::qtText;
 
 namespace {
+
+const QKeySequence kHintKey(Qt::CTRL | Qt::Key_H);
 
 bool isHtmlName(const QString& path)
 {
@@ -42,6 +47,15 @@ QLabel* wrappedLabel(const QString& text, QWidget* parent)
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
+}
+
+QLabel* headingLabel(const QString& text, QWidget* parent)
+{
+    QLabel* heading = wrappedLabel(text, parent);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    return heading;
 }
 
 } // namespace
@@ -66,7 +80,7 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
         addStep(page, { PracticeStep::Kind::Unknown, i });
     // The pictures of two unknowns, their values hidden until they are found.
     if (const Section* pictures = document_.section(Section::Id::Figures)) {
-        layout->addWidget(wrappedLabel(runsAsPlainText(pictures->heading), page));
+        layout->addWidget(headingLabel(runsAsPlainText(pictures->heading), page));
         for (const Block& block : pictures->blocks)
             if (block.kind == Block::Kind::Figure)
                 layout->addWidget(figures_.emplace_back(new FigureView(block.figure, page)));
@@ -103,17 +117,17 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
     outer->addWidget(scroll);
     outer->addWidget(buttons);
     setFocusProxy(steps_.front().answer);
+    // Keys of the whole window: a hint for the step at hand, and closing.
+    connect(new QShortcut(kHintKey, this), &QShortcut::activated, this, [this] { hint(currentStep()); });
+    for (const QKeySequence& key : { QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape) })
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
     clock_.start();
 }
 
 void PracticeWindow::addStep(QWidget* page, PracticeStep step)
 {
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
-    auto* heading = wrappedLabel(practiceStepHeading(step), page);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    layout->addWidget(heading);
+    layout->addWidget(headingLabel(practiceStepHeading(step), page));
     if (step.kind == PracticeStep::Kind::Determinant) {
         for (const Section& section : document_.sections) {
             if (section.id != Section::Id::Determinant || section.index != step.index)
@@ -138,19 +152,39 @@ void PracticeWindow::addStep(QWidget* page, PracticeStep step)
     entry.hintButton = new QPushButton(qtText(texts::kPracticeHint), page);
     entry.checkButton->setAutoDefault(false);
     entry.hintButton->setAutoDefault(false);
+    entry.hintButton->setToolTip(kHintKey.toString(QKeySequence::NativeText));
     row->addWidget(label);
     row->addWidget(entry.answer, 1);
     row->addWidget(entry.checkButton);
     row->addWidget(entry.hintButton);
     layout->addLayout(row);
     entry.feedback = wrappedLabel(QString(), page);
-    entry.feedback->setAccessibleName(name);
     layout->addWidget(entry.feedback);
 
     const int index = static_cast<int>(steps_.size()) - 1;
     connect(entry.answer, &QLineEdit::returnPressed, this, [this, index] { check(index); });
     connect(entry.checkButton, &QPushButton::clicked, this, [this, index] { check(index); });
     connect(entry.hintButton, &QPushButton::clicked, this, [this, index] { hint(index); });
+}
+
+int PracticeWindow::currentStep() const
+{
+    const QWidget* focus = focusWidget();
+    for (std::size_t i = 0; i < steps_.size(); ++i) {
+        const Step& entry = steps_[i];
+        if (focus && (focus == entry.answer || focus == entry.checkButton || focus == entry.hintButton))
+            return static_cast<int>(i);
+    }
+    const auto open
+        = std::find_if(steps_.begin(), steps_.end(), [](const Step& entry) { return !entry.done; });
+    return open == steps_.end() ? 0 : static_cast<int>(open - steps_.begin());
+}
+
+void PracticeWindow::say(Step& entry, const QString& text)
+{
+    entry.feedback->setText(text);
+    // Read out where the keyboard is: the field's description changes with it.
+    entry.answer->setAccessibleDescription(text);
 }
 
 QString PracticeWindow::feedback(int step) const
@@ -212,13 +246,13 @@ void PracticeWindow::check(int index)
     const QString typed = entry.answer->text();
     const auto read = readAnswer(typed.toStdString(), userNumberLocale());
     if (const auto* problem = std::get_if<AnswerProblem>(&read)) {
-        entry.feedback->setText(answerProblemMessage(*problem, typed)); // not counted as a try
+        say(entry, answerProblemMessage(*problem, typed)); // not counted as a try
         return;
     }
     const Answer& answer = std::get<Answer>(read);
     ++entry.tries;
     const AnswerCheck result = checkAnswer(solution_.record, solution_.exact(), entry.step, answer);
-    entry.feedback->setText(answerCheckMessage(solution_, entry.step, answer, result));
+    say(entry, answerCheckMessage(solution_, entry.step, answer, result));
     if (result.right)
         finishStep(entry);
 }
@@ -229,7 +263,7 @@ void PracticeWindow::hint(int index)
     if (entry.done)
         return;
     ++entry.hints;
-    entry.feedback->setText(practiceHint(solution_, document_, entry.step, entry.hints));
+    say(entry, practiceHint(solution_, document_, entry.step, entry.hints));
     if (entry.hints >= kPracticeHints) {
         entry.shown = true;
         finishStep(entry);
@@ -242,9 +276,11 @@ void PracticeWindow::finishStep(Step& entry)
     entry.answer->setReadOnly(true);
     entry.checkButton->setEnabled(false);
     entry.hintButton->setEnabled(false);
-    const FigureSecrets found = secrets();
-    for (FigureView* figure : figures_)
-        figure->setSecrets(found);
+    if (!figures_.empty()) {
+        const FigureSecrets found = secrets();
+        for (FigureView* figure : figures_)
+            figure->setSecrets(found);
+    }
     // The keyboard moves on to the next value still to find.
     for (const Step& next : steps_) {
         if (!next.done) {
@@ -257,6 +293,7 @@ void PracticeWindow::finishStep(Step& entry)
 
 FigureSecrets PracticeWindow::secrets() const
 {
+    // Only two unknowns have pictures: d, d₁, d₂.
     FigureSecrets secrets { false, { true, true, true } };
     for (const Step& entry : steps_) {
         if (entry.step.kind == PracticeStep::Kind::Determinant)

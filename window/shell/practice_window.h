@@ -62,6 +62,9 @@ private:
         bool shown = false;
     };
     void addStep(QWidget* page, PracticeStep step);
+    // The step whose field or buttons have the focus, else the first still open.
+    int currentStep() const;
+    void say(Step& entry, const QString& text);
     void finishStep(Step& entry);
     void showSummaryIfDone();
     // What the pictures of a 2 × 2 may show: the values already found.
