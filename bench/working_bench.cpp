@@ -4,6 +4,7 @@
 // document from the record of the solve (exact working included), each of
 // its forms, and the typeset pages of a PDF.
 
+#include "report/figure_paint.h"
 #include "report/working_document.h"
 #include "report/working_export.h"
 #include "report/working_typeset.h"
@@ -11,6 +12,8 @@
 
 #include <QBuffer>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
 #include <benchmark/benchmark.h>
@@ -77,6 +80,33 @@ void Pdf9(benchmark::State& state)
     }
 }
 BENCHMARK(Pdf9)->Unit(benchmark::kMillisecond);
+
+// Both pictures of a 2 × 2, from the typed numbers to the painted pixels.
+void Figures2(benchmark::State& state)
+{
+    const ReadSystem read = readSystemFile(GOLDEN_FOLDER "/cross2.csv", { ".", "" });
+    const WorkedSolution solution(solveQuietly(2, read.system->texts, { ".", "" }));
+    const WorkingDocument document = workingDocument(solution);
+    std::vector<FigureBlock> figures;
+    for (const Block& block : document.section(Section::Id::Figures)->blocks)
+        if (block.kind == Block::Kind::Figure)
+            figures.push_back(*block.figure);
+    const std::vector<Rational>& typed = solution.exact().typed;
+    QImage image(640, 480, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        for (FigureBlock& figure : figures) {
+            if (figure.isLines())
+                figure.geometry = linesFigure(typed);
+            else
+                figure.geometry = areasFigure(typed);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            paintDrawing(painter, figureDrawing(figure), image.rect());
+        }
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(Figures2)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "window/shell/working_window.h"
 
+#include "report/figure_paint.h"
 #include "report/texts.h"
 #include "report/working_export.h"
 #include "report/working_typeset.h"
@@ -9,6 +10,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -57,7 +59,21 @@ void WorkingWindow::showSolution(const WorkedSolution& solution)
 {
     document_ = workingDocument(solution);
     typesetWorking(document_, *view_->document());
+    followScheme();
     view_->moveCursor(QTextCursor::Start); // a new working is read from its top
+}
+
+void WorkingWindow::followScheme()
+{
+    FigureObjects::setDark(view_->document(), view_->palette().color(QPalette::Base).lightness() < 128);
+    view_->viewport()->update();
+}
+
+void WorkingWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        followScheme();
+    QWidget::changeEvent(event);
 }
 
 void WorkingWindow::setZoom(double factor) { view_->setFont(zoomedDesktopFont(factor)); }

@@ -34,7 +34,13 @@ public:
     bool saveTo(const QString& path);
     void print();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // The pictures in colours for the view's background, light or dark.
+    void followScheme();
+
     MessageBoxes& boxes_;
     QTextBrowser* view_ = nullptr;
     WorkingDocument document_;
