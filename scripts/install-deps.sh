@@ -26,7 +26,7 @@ case "${1:-run}" in
       clang libclang-rt-14-dev
       texlive-latex-base texlive-latex-recommended texlive-lang-cyrillic texlive-pictures poppler-utils)
     ;;
-  tools) packages=("${run[@]}" xvfb xauth x11-apps xdotool imagemagick hyperfine qt6ct valgrind time dbus) ;;
+  tools) packages=("${run[@]}" xvfb xauth x11-apps xdotool imagemagick hyperfine qt6ct valgrind time dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0) ;;
   *) echo "usage: $0 [run|test|package|tools]" >&2; exit 2 ;;
 esac
 

@@ -8,6 +8,7 @@
 
 #include "window_test_support.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -131,6 +132,8 @@ TEST_P(PracticeByKeyboard, FromTheFormToTheSummaryAndBack)
             EXPECT_TRUE(practice->feedback(0).startsWith(QString::fromUtf8("Не е вярно")));
             EXPECT_EQ(focus->accessibleDescription(), practice->feedback(0))
                 << "read out where the keyboard is";
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(practice)->role(), QAccessible::Window)
+                << "a window of its own to a screen reader, not a filler";
             QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
         }
         if (i == 1) {

@@ -8,6 +8,7 @@
 #include "window/form/user_locale.h"
 #include "window/shell/figure_view.h"
 
+#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -34,6 +35,15 @@ using texts::qtText;
 namespace {
 
 const QKeySequence kHintKey(Qt::CTRL | Qt::Key_H);
+
+// A plain widget is a "filler" to screen readers; this one is a window of
+// its own, announced by its title when it opens.
+QAccessibleInterface* accessibleWindow(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(PracticeWindow::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
 
 bool isHtmlName(const QString& path)
 {
@@ -67,6 +77,8 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
     , boxes_(boxes)
 {
     setObjectName(QStringLiteral("PracticeWindow"));
+    static const bool accessible = (QAccessible::installFactory(accessibleWindow), true);
+    Q_UNUSED(accessible);
     setWindowTitle(qtText(texts::kPracticeTitle));
     resize(720, 640);
 
