@@ -8,9 +8,12 @@
 
 #include "window_test_support.h"
 
+#include <QColor>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace cramer {
 namespace {
@@ -73,6 +76,51 @@ INSTANTIATE_TEST_SUITE_P(Systems, Pictures,
         FigureCase {
             "NoUnknown", { { "0", "0", "5" }, { "1", "1", "2" } }, "Уравнение 1 няма неизвестни", "d = 0" }),
     [](const auto& info) { return std::string(info.param.name); });
+
+// WCAG's contrast ratio of two colours.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear
+            = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Lines, text and the point read on paper and on a dark window; fills stay
+// light enough on paper for the lines drawn over them, and grey print tells
+// the two lines and the two signs apart by dash and hatching.
+TEST(Pictures, ReadOnLightAndDarkAndInGrey)
+{
+    for (const bool dark : { false, true }) {
+        const QColor background(dark ? QColor(0x1e, 0x1e, 0x1e) : QColor(Qt::white));
+        for (const Ink ink : { Ink::Axis, Ink::Text, Ink::FirstLine, Ink::SecondLine, Ink::Point })
+            EXPECT_GE(contrast(QColor(inkColour(ink, dark)), background), 4.5)
+                << static_cast<int>(ink) << (dark ? " dark" : " light");
+        for (const Ink fill : { Ink::PositiveFill, Ink::NegativeFill })
+            for (const Ink line : { Ink::FirstLine, Ink::SecondLine, Ink::Text })
+                EXPECT_GE(contrast(QColor(inkColour(line, dark)), QColor(inkColour(fill, dark))), 3.0)
+                    << static_cast<int>(line) << " on " << static_cast<int>(fill)
+                    << (dark ? " dark" : " light");
+    }
+    const WorkingDocument document
+        = workingDocument(workedSolutionOf({ { "2", "1", "5" }, { "1", "-3", "-8" } }, kBulgarianNumbers));
+    const std::vector<const FigureBlock*> figures = figuresOf(document);
+    ASSERT_EQ(figures.size(), 2u);
+    const Drawing lines = figureDrawing(*figures[0]);
+    std::array<int, 2> dashed {}, solid {};
+    for (const Stroke& stroke : lines.strokes)
+        if (stroke.ink == Ink::FirstLine || stroke.ink == Ink::SecondLine)
+            ++(stroke.dashed ? dashed : solid)[stroke.ink == Ink::SecondLine];
+    EXPECT_EQ(solid, (std::array { 2, 0 })) << "the first line and its legend solid";
+    EXPECT_EQ(dashed, (std::array { 0, 2 })) << "the second dashed";
+    const Drawing areas = figureDrawing(*figures[1]);
+    ASSERT_EQ(areas.shapes.size(), 3u);
+    for (const Shape& shape : areas.shapes)
+        EXPECT_EQ(shape.hatched, shape.fill == Ink::NegativeFill) << "d, d₁, d₂ are all negative here";
+}
 
 TEST(Pictures, HideWhatTheStudentHasStillToFind)
 {
