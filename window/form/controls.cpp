@@ -91,7 +91,10 @@ GridCell::GridCell(const QFont& nominal, QWidget* parent)
     : QLineEdit(parent)
     , nominal_(nominal)
 {
-    setFont(nominal);
+    // A cell usually inherits its font from its frame: setting it again
+    // would lay its text out a second time.
+    if (font() != nominal)
+        setFont(nominal);
     connect(this, &QLineEdit::textChanged, this, &GridCell::fitText);
 }
 
@@ -178,7 +181,8 @@ CaptionLabel::CaptionLabel(const QFont& nominal, QWidget* parent)
     : QLabel(parent)
     , nominal_(nominal)
 {
-    setFont(nominal);
+    if (font() != nominal)
+        setFont(nominal);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 

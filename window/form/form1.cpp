@@ -94,6 +94,8 @@ void Form1::createSizeOptions()
 void Form1::createGrid()
 {
     const QFont font = tables::makeFont(FontKind::Control);
+    // Every cell and operator label has this font: the frame carries it.
+    frame(Band::Grid)->setFont(font);
     for (int row = 1; row <= tables::kGridRows; ++row) {
         for (int column = 1; column <= tables::kGridColumns; ++column) {
             auto* cell = new GridCell(font, frame(Band::Grid));
