@@ -6,6 +6,7 @@
 #include "window/form/picture.h"
 #include "window/shell/exercises.h"
 #include "window/shell/main_window.h"
+#include "window/shell/program_style.h"
 #include "window/shell/qt_texts.h"
 #include "window/shell/system_files.h"
 #include "window/shell/zoom_controller.h"
@@ -13,7 +14,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QScreen>
-#include <QStyleFactory>
 
 #include <cstdio>
 #include <cstdlib>
@@ -88,7 +88,7 @@ int main(int argc, char* argv[])
     // Fusion draws the cells and options in the colours the window gives
     // them on every desktop; a style the user asks for is respected.
     if (!styleChosen)
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setStyle(cramer::makeProgramStyle());
 
     cramer::ModalMessageBoxes boxes;
     cramer::MainWindow window(boxes);

@@ -8,6 +8,7 @@
 #include "window/form/layout_tables.h"
 #include "window/form/picture.h"
 #include "window/shell/main_window.h"
+#include "window/shell/program_style.h"
 #include "window/shell/qt_texts.h"
 #include "window/shell/zoom_controller.h"
 
@@ -39,9 +40,9 @@ private:
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     FirstFrame firstFrame;
 #ifdef STARTUP_SHOWS_FORM1
+    QApplication::setStyle(cramer::makeProgramStyle());
     // As the program starts: its id and icon, Qt's Bulgarian texts, then the
     // window at the zoom the screen holds.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.cramerrule.cramer"));
@@ -52,6 +53,7 @@ int main(int argc, char* argv[])
     window.zoom().restore();
     window.zoom().fitInto(QGuiApplication::primaryScreen()->availableGeometry());
 #else
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QWidget window;
 #ifdef STARTUP_SHOWS_TEXT
     QLabel text(QString::fromUtf8("РЕШИ СИСТЕМАТА"), &window);

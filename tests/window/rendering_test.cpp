@@ -9,6 +9,7 @@
 #include "window_test_support.h"
 
 #include "window/form/picture.h"
+#include "window/shell/program_style.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,8 +17,12 @@
 #include <QPainter>
 #include <QResource>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace cramer {
 namespace {
@@ -79,6 +84,19 @@ TEST(BuildTimePixels, AreWhatPaintingGives)
             applicationIcon().pixmap(side).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
             painted)
             << side;
+    }
+}
+
+// The icon the program's style makes when first drawn is Fusion's own.
+TEST(ProgramStyle, DrawsTheIconsItDefersAsFusionDoes)
+{
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const std::unique_ptr<QStyle> program(makeProgramStyle());
+    for (const QStyle::StandardPixmap icon :
+        { QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton }) {
+        const QImage expected = fusion->standardIcon(icon).pixmap(16).toImage();
+        EXPECT_FALSE(expected.isNull());
+        EXPECT_EQ(program->standardIcon(icon).pixmap(16).toImage(), expected) << icon;
     }
 }
 

@@ -14,6 +14,7 @@
 #include "window/shell/help_window.h"
 #include "window/shell/practice.h"
 #include "window/shell/practice_window.h"
+#include "window/shell/program_style.h"
 #include "window/shell/working_window.h"
 
 #include <QAction>
@@ -30,7 +31,6 @@
 #include <QPalette>
 #include <QScrollArea>
 #include <QStandardPaths>
-#include <QStyleFactory>
 #include <QTextDocument>
 
 #include <cstdio>
@@ -43,7 +43,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QStandardPaths::setTestModeEnabled(true); // the zoom chosen here is not the user's
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(makeProgramStyle()); // as the program draws
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_DIRECTORY\n", argv[0]);
         return 2;

@@ -46,15 +46,21 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
     resize(zoom_->windowSizeAt(form_->zoom()));
     auto* drops = new FileDrops(*form_, this);
     connect(drops, &FileDrops::dropped, files_, [this](const QString& path) { files_->open(path); });
+    // The clipboard is asked when it changes or the menu opens, not at start:
+    // asking for its formats is a round trip to the program that owns it.
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::updatePaste);
-    updatePaste();
 }
 
 void MainWindow::createActions()
 {
     actions_.quit = gate_->add(this, texts::kQuit, QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
     actions_.quit->setMenuRole(QAction::QuitRole);
-    actions_.paste = gate_->add(this, texts::kPaste, QKeySequence::Paste, [this] { pasteAtFocus(*form_); });
+    actions_.paste = gate_->add(this, texts::kPaste, QKeySequence::Paste, [this] {
+        if (clipboardHasText())
+            pasteAtFocus(*form_);
+        else
+            updatePaste();
+    });
     actions_.about = gate_->add(this, texts::kAbout, QKeySequence(), [this] { showAbout(); });
     actions_.about->setMenuRole(QAction::AboutRole);
     actions_.guide = gate_->add(this, texts::kGuide, QKeySequence::HelpContents, [this] { showGuide(); });
@@ -79,6 +85,7 @@ void MainWindow::createMenus()
     file->addSeparator();
     file->addAction(actions_.quit);
     QMenu* edit = bar->addMenu(qtText(texts::kEditMenu));
+    connect(edit, &QMenu::aboutToShow, this, &MainWindow::updatePaste);
     edit->addAction(actions_.paste);
     edit->addSeparator();
     edit->addAction(actions_.copySolution);
@@ -98,11 +105,13 @@ void MainWindow::createMenus()
     help->addAction(actions_.about);
 }
 
-void MainWindow::updatePaste()
+bool MainWindow::clipboardHasText()
 {
     const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
-    gate_->setWanted(actions_.paste, clipboard && clipboard->hasText());
+    return clipboard && clipboard->hasText();
 }
+
+void MainWindow::updatePaste() { gate_->setWanted(actions_.paste, clipboardHasText()); }
 
 void MainWindow::showGuide()
 {

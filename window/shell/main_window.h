@@ -60,6 +60,7 @@ public:
 private:
     void createActions();
     void createMenus();
+    static bool clipboardHasText();
     void updatePaste();
 
     MessageBoxes& boxes_;
