@@ -114,7 +114,7 @@ QString inkColour(Ink ink, bool dark = false);
 // A label as one line of text, indices as subscript digits: "d₁ = −7".
 QString labelText(const Runs& runs);
 
-// As inline SVG, its description as its title.
+// As SVG, its description as its title (HTML embeds it as an image).
 QString drawingAsSvg(const Drawing& drawing);
 // As a tikzpicture (TikZ with its library "patterns").
 QString drawingAsTikz(const Drawing& drawing);

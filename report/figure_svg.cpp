@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A drawing as inline SVG for HTML: text as plain Unicode (x₁, −, ·10⁻⁷),
+// A drawing as SVG for HTML: text as plain Unicode (x₁, −, ·10⁻⁷),
 // sizes in points, and the description as the picture's accessible name.
 
 #include "report/figure.h"

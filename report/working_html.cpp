@@ -10,6 +10,8 @@
 
 #include <QStringBuilder>
 
+#include <cmath>
+
 namespace cramer {
 namespace {
 
@@ -102,6 +104,18 @@ QString matrix(const MatrixBlock& block)
     return html + QStringLiteral("</table>\n");
 }
 
+// The SVG as an image of the page itself: word processors, given an <svg>
+// element on the clipboard, paste its labels as a line of loose text.
+QString figureImage(const Drawing& drawing)
+{
+    constexpr double kPixelsPerPoint = 96.0 / 72.0;
+    return QStringLiteral("<img width=\"%1\" height=\"%2\" alt=\"")
+               .arg(std::lround(drawing.width * kPixelsPerPoint))
+               .arg(std::lround(drawing.height * kPixelsPerPoint))
+        % drawing.description.toHtmlEscaped() % QStringLiteral("\" src=\"data:image/svg+xml;base64,")
+        % QString::fromLatin1(drawingAsSvg(drawing).toUtf8().toBase64()) % QStringLiteral("\">");
+}
+
 } // namespace
 
 QString workingAsHtml(const WorkingDocument& document)
@@ -141,7 +155,7 @@ QString workingAsHtml(const WorkingDocument& document)
                 break;
             case Block::Kind::Figure:
                 html += QStringLiteral("<p class=\"lead\" style=\"text-align:center\">")
-                    % drawingAsSvg(figureDrawing(*block.figure)) % QStringLiteral("</p>\n");
+                    % figureImage(figureDrawing(*block.figure)) % QStringLiteral("</p>\n");
                 break;
             }
         }

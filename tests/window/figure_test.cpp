@@ -61,6 +61,11 @@ TEST_P(Pictures, SayWhatTheyShowAndAreWellFormedSvg)
         EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
         EXPECT_EQ(title, drawing.description);
     }
+    // In HTML as images of the page itself, which word processors keep.
+    const QString html = workingAsHtml(document);
+    for (const FigureBlock* figure : figures)
+        EXPECT_TRUE(
+            html.contains(QString::fromLatin1(drawingAsSvg(figureDrawing(*figure)).toUtf8().toBase64())));
     // Pictures are for the forms that can show them.
     EXPECT_FALSE(workingAsPlainText(document).contains(
         runsAsPlainText(document.section(Section::Id::Figures)->heading)));
