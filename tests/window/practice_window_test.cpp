@@ -3,6 +3,7 @@
 // Practice from the menu to its summary, with the keyboard.
 
 #include "window/shell/exercises.h"
+#include "window/shell/figure_view.h"
 #include "window/shell/practice.h"
 #include "window/shell/practice_window.h"
 
@@ -51,11 +52,18 @@ TEST_F(PracticeInWindow, WalksA2x2ToItsSummary)
     EXPECT_TRUE(answer(1, "-21").contains(QString::fromUtf8("колона 2, а трябва колона 1")));
     answer(1, "-7");
     answer(2, "-21");
+    // The pictures show what has been found, and no more.
+    const QList<FigureView*> figures = practice->findChildren<FigureView*>();
+    ASSERT_EQ(figures.size(), 2);
+    EXPECT_TRUE(figures[0]->description().contains(QString::fromUtf8("(?; ?)")));
+    EXPECT_TRUE(figures[1]->description().contains(QString::fromUtf8("d = −7, d₁ = −7, d₂ = −21")));
     EXPECT_TRUE(answer(3, "-1").contains(QString::fromUtf8("знакът е обратен")));
     answer(3, "1");
     EXPECT_TRUE(answer(4, "1/3").contains(QString::fromUtf8("d/d2")));
     EXPECT_TRUE(practice->summary().isEmpty());
+    EXPECT_TRUE(figures[0]->description().contains(QString::fromUtf8("(?; ?)"))) << "x₂ still to find";
     answer(4, "3");
+    EXPECT_TRUE(figures[0]->description().contains(QString::fromUtf8("точката (1; 3)")));
 
     const QString summary = practice->summary();
     EXPECT_TRUE(summary.contains(QString::fromUtf8("d = −7: вярно след 2 опита, подсказки: 0")))
