@@ -8,17 +8,20 @@
 
 #include "window_test_support.h"
 
+#include "window/form/controls.h"
 #include "window/form/picture.h"
 #include "window/shell/program_style.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QListWidget>
 #include <QPainter>
 #include <QResource>
 #include <QSettings>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyledItemDelegate>
 
 #include <gtest/gtest.h>
 
@@ -84,6 +87,33 @@ TEST(BuildTimePixels, AreWhatPaintingGives)
             applicationIcon().pixmap(side).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
             painted)
             << side;
+    }
+}
+
+// The summary's lines drawn by the plain delegate are the style's own pixels,
+// at every size of the list's font the zoom steps give and more.
+TEST(PlainTextItems, DrawTheStylesPixels)
+{
+    QFont font = tables::makeFont(tables::FontKind::List);
+    // A list set up as the form's, drawn by `delegate`.
+    const auto render = [&](QAbstractItemDelegate* delegate) {
+        QListWidget list;
+        list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list.setTextElideMode(Qt::ElideNone);
+        list.setWordWrap(false);
+        list.setUniformItemSizes(true);
+        list.setFont(font);
+        list.addItems({ QString::fromUtf8("   метод на Крамер"),
+            QString::fromUtf8(" I a11.x1+a12.x2+...+a1n.xn=b1"), QStringLiteral("x") });
+        list.setItemDelegate(delegate);
+        list.resize(320, 200);
+        return list.grab().toImage();
+    };
+    for (int pixels = 6; pixels <= 30; ++pixels) {
+        font.setPixelSize(pixels);
+        QStyledItemDelegate styled;
+        PlainTextItems plain;
+        EXPECT_EQ(render(&plain), render(&styled)) << pixels << " px";
     }
 }
 

@@ -16,6 +16,7 @@
 #include <QStylePainter>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <tuple>
 
@@ -255,6 +256,41 @@ void BarLine::paintEvent(QPaintEvent*)
     const QPoint origin = geometry().topLeft();
     painter.drawLine(QPoint(scale_.pixels(x1_), scale_.pixels(y1_)) - origin,
         QPoint(scale_.pixels(x2_), scale_.pixels(y2_)) - origin);
+}
+
+void PlainTextItems::paint(
+    QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const bool plain
+        = !(item.state & (QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver))
+        && item.features == QStyleOptionViewItem::HasDisplay && item.backgroundBrush.style() == Qt::NoBrush
+        && !item.text.contains(QLatin1Char('\n'));
+    if (!plain) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    const QWidget* widget = option.widget;
+    const QStyle* style = widget ? widget->style() : QApplication::style();
+    // The style's own text rectangle and margin, and its line height: the
+    // ascent and descent rounded up, as a text layout's line has it.
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    const QRect room
+        = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget).adjusted(margin, 0, -margin, 0);
+    const QFontMetricsF metrics(item.font);
+    const qreal ascent = metrics.ascent();
+    const QSize size(qRound(metrics.horizontalAdvance(item.text)),
+        static_cast<int>(std::ceil(ascent + metrics.descent())));
+    const QRect line = QStyle::alignedRect(item.direction, item.displayAlignment, size, room);
+    const QPalette::ColorGroup group = !(item.state & QStyle::State_Enabled) ? QPalette::Disabled
+        : (item.state & QStyle::State_Active)                                ? QPalette::Normal
+                                                                             : QPalette::Inactive;
+    painter->save();
+    painter->setFont(item.font);
+    painter->setPen(item.palette.color(group, QPalette::Text));
+    painter->drawText(QPointF(line.left(), line.top() + ascent), item.text);
+    painter->restore();
 }
 
 } // namespace cramer

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QStyledItemDelegate>
 #include <QWidget>
 
 #include "window/form/layout_tables.h"
@@ -89,6 +90,17 @@ public:
 
 private:
     QFont nominal_;
+};
+
+// The lines of the method's summary: plain text in one line each, drawn
+// where the style draws an item's text, without laying each line out for
+// eliding and wrapping first; anything else as the style draws it.
+class PlainTextItems : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(
+        QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
 // A straight line between two points given in twips of its frame, drawn

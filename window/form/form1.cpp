@@ -182,6 +182,7 @@ void Form1::createMethodList()
     methodList_->setTextElideMode(Qt::ElideNone);
     methodList_->setWordWrap(false);
     methodList_->setUniformItemSizes(true);
+    methodList_->setItemDelegate(new PlainTextItems(methodList_));
     for (const texts::ListItem& item : texts::kMethodSummary) {
         methodList_->addItem(QString(item.leadingBlanks, QLatin1Char(' ')) + qtText(item.text)
             + QString(item.trailingBlanks, QLatin1Char(' ')));
