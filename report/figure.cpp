@@ -136,11 +136,11 @@ Label pointLabel(DrawnPoint at, const LinesFigure& figure, const Frame& frame, R
 {
     Label label { {}, std::move(text), Label::Across::Start, Label::Along::Above, 9.0, Ink::Point };
     // Its width, roughly: half a size to a character.
-    const double kRoom = 0.55 * label.size * static_cast<double>(labelText(label.text).size()) + 8.0;
+    const double room = 0.55 * label.size * static_cast<double>(labelText(label.text).size()) + 8.0;
     double best = -1.0;
     for (const double dx : { 1.0, -1.0 }) {
         for (const double dy : { -1.0, 1.0 }) {
-            const bool fits = (dx > 0 ? frame.right() - at.x : at.x - frame.left()) > kRoom
+            const bool fits = (dx > 0 ? frame.right() - at.x : at.x - frame.left()) > room
                 && (dy < 0 ? at.y - frame.top() : frame.bottom() - at.y) > 16.0;
             // The least angle to a line or an axis, by its sine.
             double clearance = 1.0;
@@ -153,7 +153,7 @@ Label pointLabel(DrawnPoint at, const LinesFigure& figure, const Frame& frame, R
                 if (line.drawn)
                     away(frame.x((*line.drawn)[1].x) - frame.x((*line.drawn)[0].x),
                         frame.y((*line.drawn)[1].y) - frame.y((*line.drawn)[0].y));
-            if (std::abs(at.x - frame.x(0.0)) < kRoom && (dx < 0) == (at.x > frame.x(0.0)))
+            if (std::abs(at.x - frame.x(0.0)) < room && (dx < 0) == (at.x > frame.x(0.0)))
                 away(0.0, 1.0);
             if (std::abs(at.y - frame.y(0.0)) < 16.0 && (dy < 0) == (at.y > frame.y(0.0)))
                 away(1.0, 0.0);
@@ -246,7 +246,7 @@ Runs figureCaption(const FigureBlock& figure, const FigureSecrets& secrets)
         }
         Runs caption;
         for (const EquationLine& line : lines->lines)
-            if (!line.drawn)
+            if (line.a.isZero() && line.b.isZero())
                 caption << filled(texts::kFigureLinesNoLine, { line.row });
         return caption;
     }
