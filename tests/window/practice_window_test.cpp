@@ -102,7 +102,7 @@ void PrintTo(const KeyboardCase& c, std::ostream* os) { *os << c.name; }
 class PracticeByKeyboard : public EnglishLocaleTest, public testing::WithParamInterface<KeyboardCase> { };
 
 // Keys alone, from the form and back: Ctrl+R opens, each answer typed and
-// checked with Enter, one wrong, one hint by Ctrl+H, Esc closes.
+// checked with Enter, one wrong, one hint by Ctrl+H, Ctrl+W closes.
 TEST_P(PracticeByKeyboard, FromTheFormToTheSummaryAndBack)
 {
     const KeyboardCase& c = GetParam();
@@ -157,7 +157,7 @@ TEST_P(PracticeByKeyboard, FromTheFormToTheSummaryAndBack)
     EXPECT_TRUE(
         summary.contains(QString::fromUtf8("d = ")) && summary.contains(QString::fromUtf8("подсказки: 1")))
         << summary.toStdString();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
     QApplication::processEvents();
     EXPECT_EQ(window.main->practice().window(), nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.main.get(); }));

@@ -129,10 +129,10 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
     outer->addWidget(scroll);
     outer->addWidget(buttons);
     setFocusProxy(steps_.front().answer);
-    // Keys of the whole window: a hint for the step at hand, and closing.
+    // Keys of the whole window: a hint for the step at hand, and closing
+    // (not Esc, which a stray press would end a practice half done with).
     connect(new QShortcut(kHintKey, this), &QShortcut::activated, this, [this] { hint(currentStep()); });
-    for (const QKeySequence& key : { QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape) })
-        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
     clock_.start();
 }
 
