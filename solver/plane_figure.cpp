@@ -14,6 +14,7 @@ namespace {
 // would squeeze everything else into a corner: it is left out of view.
 constexpr double kFarthestCrossing = 10.0;
 constexpr int kTicksWanted = 6;
+constexpr double kMargin = 0.12; // of the span, on each side
 
 struct Box {
     double xMin = 0.0, xMax = 0.0, yMin = 0.0, yMax = 0.0;
@@ -41,23 +42,21 @@ void widen(double& low, double& high, double span)
 
 PlaneView viewOf(Box box, bool square)
 {
-    double spanX = box.xMax - box.xMin;
-    double spanY = box.yMax - box.yMin;
-    double span = std::max(spanX, spanY);
+    double span = std::max(box.xMax - box.xMin, box.yMax - box.yMin);
     if (!(span > 0.0) || !std::isfinite(span))
         span = 10.0; // everything at the origin: lines through it look alike at every scale
     // Neither side thinner than half the other (a square shows true shapes).
     const double least = square ? span : span / 2;
     widen(box.xMin, box.xMax, least);
     widen(box.yMin, box.yMax, least);
-    spanX = box.xMax - box.xMin;
-    spanY = box.yMax - box.yMin;
-    const double margin = (square ? std::max(spanX, spanY) : 1.0) * 0.12;
+    // A margin, so that nothing shown sits on the edge.
+    const double marginX = (box.xMax - box.xMin) * kMargin;
+    const double marginY = (box.yMax - box.yMin) * kMargin;
     PlaneView view;
-    view.xMin = box.xMin - (square ? margin : spanX * 0.12);
-    view.xMax = box.xMax + (square ? margin : spanX * 0.12);
-    view.yMin = box.yMin - (square ? margin : spanY * 0.12);
-    view.yMax = box.yMax + (square ? margin : spanY * 0.12);
+    view.xMin = box.xMin - marginX;
+    view.xMax = box.xMax + marginX;
+    view.yMin = box.yMin - marginY;
+    view.yMax = box.yMax + marginY;
     view.xTicks = niceTicks(view.xMin, view.xMax, kTicksWanted, &view.xStep);
     view.yTicks = niceTicks(view.yMin, view.yMax, kTicksWanted, &view.yStep);
     return view;
