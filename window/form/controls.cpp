@@ -195,6 +195,15 @@ void CaptionLabel::setCaption(const QString& caption)
     if (font != this->font())
         setFont(font);
     setText(caption);
+    hideIfBlank();
+}
+
+void CaptionLabel::hideIfBlank()
+{
+    // Empty on its frame's own colours, a label shows nothing: hidden, it
+    // costs nothing to show or to paint.
+    if (!autoFillBackground())
+        setVisible(!text().isEmpty());
 }
 
 void CaptionLabel::describeValue(const QString& value) { describe(this, value); }

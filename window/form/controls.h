@@ -83,6 +83,8 @@ class CaptionLabel : public QLabel {
 public:
     CaptionLabel(const QFont& nominal, QWidget* parent);
     void setCaption(const QString& caption);
+    // Hidden while it has no text and no background of its own.
+    void hideIfBlank();
     // The full value behind a rounded caption: tooltip and accessible description.
     void describeValue(const QString& value);
     // The font at the form's zoom; the caption is fitted to it again.

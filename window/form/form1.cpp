@@ -150,6 +150,7 @@ CaptionLabel* Form1::addLabel(int number, Band band, const tables::TwipsRect& re
         label->setAutoFillBackground(background != frameBackground);
         setColours(label, QPalette::Window, background, QPalette::WindowText, textColour);
     }
+    label->hideIfBlank();
     labels_[number] = label;
     return label;
 }
