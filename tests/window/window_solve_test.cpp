@@ -149,6 +149,11 @@ TEST_F(SolveInWindow, SmallerSystemAfterNineEmptiesTheOtherRows)
     window.solve();
     for (int row = 3; row <= 9; ++row)
         EXPECT_TRUE(window.form->label(10 * row)->text().isEmpty()) << row;
+    // A caption is shown exactly when it has text or paints a background.
+    window.main->show();
+    for (const CaptionLabel* label : window.form->findChildren<CaptionLabel*>())
+        EXPECT_EQ(label->isVisible(), !label->text().isEmpty() || label->autoFillBackground())
+            << label->objectName().toStdString();
 }
 
 TEST_F(SolveInWindow, UsesTheLaidOutSizeNotTheSelectedOption)
