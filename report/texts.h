@@ -303,6 +303,9 @@ inline constexpr const char* kFigureAreas
       "отрицателно (щриховка) иначе. Така x%1 = d%1 / d и x%2 = d%2 / d са отношения на лица.";
 inline constexpr const char* kFigureAreaValues = "Лицата: %1.";
 inline constexpr const char* kFigureUnknownValue = "?";
+// What a screen reader calls the two pictures.
+inline constexpr const char* kFigureLinesName = "Правите на двете уравнения";
+inline constexpr const char* kFigureAreasName = "d, d₁ и d₂ като лица";
 
 // Practice: the student computes each value, the program checks it.
 inline constexpr const char* kPracticeCommand = "Реши &сам";

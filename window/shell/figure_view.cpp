@@ -3,12 +3,15 @@
 #include "window/shell/figure_view.h"
 
 #include "report/figure_paint.h"
+#include "report/texts.h"
 #include "report/working_document.h"
 
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace cramer {
 
@@ -58,7 +61,8 @@ FigureView::FigureView(std::shared_ptr<const FigureBlock> figure, QWidget* paren
     , canvas_(new Canvas(this))
     , caption_(new QLabel(this))
 {
-    canvas_->setAccessibleName(figure_->isLines() ? QStringLiteral("x₁, x₂") : QStringLiteral("d, d₁, d₂"));
+    canvas_->setAccessibleName(
+        texts::qtText(figure_->isLines() ? texts::kFigureLinesName : texts::kFigureAreasName));
     caption_->setWordWrap(true);
     caption_->setTextFormat(Qt::PlainText);
     caption_->setTextInteractionFlags(Qt::TextSelectableByMouse);
