@@ -127,8 +127,9 @@ void Working9(benchmark::State& state)
 }
 BENCHMARK(Working9)->Unit(benchmark::kMicrosecond);
 
-// From the menu command to the working window's first painted frame.
-void OpenWorking9(benchmark::State& state)
+// From a command on the typed 9 × 9 to the first painted frame of the
+// window it opens, in a new main window each time: `solved` first or not.
+void FirstFrame(benchmark::State& state, bool solved, QWidget* (*open)(MainWindow&))
 {
     AnsweredBoxes boxes;
     for (auto _ : state) {
@@ -136,39 +137,35 @@ void OpenWorking9(benchmark::State& state)
         auto window = std::make_unique<MainWindow>(boxes);
         window->show();
         typeNineByNine(*window->form());
-        window->form()->Command3_Click();
+        if (solved)
+            window->form()->Command3_Click();
         QApplication::processEvents();
         state.ResumeTiming();
-        window->solution().showWorking();
-        window->solution().workingWindow()->view()->viewport()->repaint();
+        open(*window)->repaint();
         state.PauseTiming();
         window.reset();
         QApplication::processEvents();
         state.ResumeTiming();
     }
 }
-BENCHMARK(OpenWorking9)->Unit(benchmark::kMillisecond)->Iterations(20);
-
-// From "Реши сам" on the typed 9 × 9 to the practice window's first painted frame.
-void OpenPractice9(benchmark::State& state)
-{
-    AnsweredBoxes boxes;
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto window = std::make_unique<MainWindow>(boxes);
-        window->show();
-        typeNineByNine(*window->form());
-        QApplication::processEvents();
-        state.ResumeTiming();
-        window->practice().start();
-        window->practice().window()->repaint();
-        state.PauseTiming();
-        window.reset();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
-}
-BENCHMARK(OpenPractice9)->Unit(benchmark::kMillisecond)->Iterations(20);
+// "Подробно решение" after the solve.
+BENCHMARK_CAPTURE(
+    FirstFrame, OpenWorking9, true,
+    +[](MainWindow& window) -> QWidget* {
+        window.solution().showWorking();
+        return window.solution().workingWindow()->view()->viewport();
+    })
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+// "Реши сам" on the typed system.
+BENCHMARK_CAPTURE(
+    FirstFrame, OpenPractice9, false,
+    +[](MainWindow& window) -> QWidget* {
+        window.practice().start();
+        return window.practice().window();
+    })
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 
 // Opening a 9 × 9 file to a filled grid, painted: the program's own CSV as
 // it saves it (the baseline), and the same system as Calc saves it in a

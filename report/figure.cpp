@@ -287,9 +287,7 @@ QString labelText(const Runs& runs)
             text += runsAsPlainText({ run });
             continue;
         }
-        text += run.text;
-        for (const QChar digit : QString::number(run.index))
-            text += QChar(u'₀' + digit.digitValue());
+        text += run.text + subscriptDigits(run.index);
     }
     return text;
 }

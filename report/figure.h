@@ -89,6 +89,9 @@ struct Label {
     Ink ink = Ink::Text;
 };
 
+// Pixels at 96 to the inch (documents, HTML) to a drawing's point.
+inline constexpr double kPixelsPerPoint = 96.0 / 72.0;
+
 struct Drawing {
     double width = 0.0; // points
     double height = 0.0;

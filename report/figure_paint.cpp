@@ -22,8 +22,6 @@ namespace {
 
 constexpr int kFigureFormat = QTextFormat::UserObject + 1;
 constexpr int kDrawingProperty = QTextFormat::UserProperty + 1;
-// The document's units are pixels at 96 to the inch; the drawing's, points.
-constexpr double kUnitsPerPoint = 96.0 / 72.0;
 constexpr double kHatchSpacing = 3.5;
 constexpr const char* kDarkProperty = "cramerDarkFigures";
 
@@ -134,7 +132,7 @@ QSizeF FigureObjects::intrinsicSize(QTextDocument* document, int, const QTextFor
     const auto drawing = format.property(kDrawingProperty).value<std::shared_ptr<const Drawing>>();
     if (!drawing)
         return {};
-    const QSizeF size = QSizeF(drawing->width, drawing->height) * kUnitsPerPoint;
+    const QSizeF size = QSizeF(drawing->width, drawing->height) * kPixelsPerPoint;
     // No wider than the text: a narrow window shows the picture smaller.
     const qreal available = document->pageSize().width() - 2 * document->documentMargin();
     return available > 0 && size.width() > available ? size * (available / size.width()) : size;

@@ -2,6 +2,7 @@
 
 #include "report/practice_messages.h"
 
+#include "report/runs.h"
 #include "report/texts.h"
 #include "solver/closed_form.h"
 
@@ -13,14 +14,6 @@ namespace cramer {
 namespace {
 
 using texts::qtText;
-
-QString subscript(int index)
-{
-    QString digits;
-    for (const QChar digit : QString::number(index))
-        digits += QChar(u'₀' + digit.digitValue());
-    return digits;
-}
 
 QString point(const WorkedSolution& solution)
 {
@@ -62,8 +55,8 @@ std::optional<ClosedForm> closedFormOf(const WorkedSolution& solution, int index
 QString practiceStepName(PracticeStep step)
 {
     if (step.kind == PracticeStep::Kind::Unknown)
-        return QLatin1Char('x') % subscript(step.index);
-    return step.index == 0 ? QStringLiteral("d") : QLatin1Char('d') % subscript(step.index);
+        return QLatin1Char('x') % subscriptDigits(step.index);
+    return step.index == 0 ? QStringLiteral("d") : QLatin1Char('d') % subscriptDigits(step.index);
 }
 
 QString practiceStepHeading(PracticeStep step)

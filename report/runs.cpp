@@ -8,6 +8,14 @@ namespace cramer {
 
 using texts::qtText;
 
+QString subscriptDigits(int index)
+{
+    QString digits;
+    for (const QChar digit : QString::number(index))
+        digits += QChar(u'₀' + digit.digitValue());
+    return digits;
+}
+
 Run textRun(const QString& text) { return { Run::Kind::Text, text, {}, {}, 0 }; }
 Run operatorRun(const char* text) { return { Run::Kind::Operator, QString::fromUtf8(text), {}, {}, 0 }; }
 Run nameRun(char letter, int index)

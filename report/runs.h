@@ -22,6 +22,9 @@ Runs& operator<<(Runs& runs, const Runs& more);
 Runs operator<<(Runs&& runs, const Run& run);
 Runs operator<<(Runs&& runs, const Runs& more);
 
+// An index as subscript digits: 12 is "₁₂".
+QString subscriptDigits(int index);
+
 // A template's argument: a count, which after a lone x, d, t or a becomes
 // that name's index ("d%1" is d₁), or runs of its own.
 using Argument = std::variant<int, Runs>;

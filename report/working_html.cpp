@@ -108,7 +108,6 @@ QString matrix(const MatrixBlock& block)
 // element on the clipboard, paste its labels as a line of loose text.
 QString figureImage(const Drawing& drawing)
 {
-    constexpr double kPixelsPerPoint = 96.0 / 72.0;
     return QStringLiteral("<img width=\"%1\" height=\"%2\" alt=\"")
                .arg(std::lround(drawing.width * kPixelsPerPoint))
                .arg(std::lround(drawing.height * kPixelsPerPoint))

@@ -55,9 +55,11 @@ private:
     Drawing drawing_;
 };
 
-FigureView::FigureView(std::shared_ptr<const FigureBlock> figure, QWidget* parent)
+FigureView::FigureView(
+    std::shared_ptr<const FigureBlock> figure, const FigureSecrets& secrets, QWidget* parent)
     : QWidget(parent)
     , figure_(std::move(figure))
+    , secrets_(secrets)
     , canvas_(new Canvas(this))
     , caption_(new QLabel(this))
 {

@@ -19,7 +19,7 @@ namespace cramer {
 class FigureView : public QWidget {
     Q_OBJECT
 public:
-    FigureView(std::shared_ptr<const FigureBlock> figure, QWidget* parent);
+    FigureView(std::shared_ptr<const FigureBlock> figure, const FigureSecrets& secrets, QWidget* parent);
 
     // Values still to be found show as "?".
     void setSecrets(const FigureSecrets& secrets);

@@ -93,12 +93,10 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
     // The pictures of two unknowns, their values hidden until they are found.
     if (const Section* pictures = document_.section(Section::Id::Figures)) {
         layout->addWidget(headingLabel(runsAsPlainText(pictures->heading), page));
+        const FigureSecrets hidden = secrets();
         for (const Block& block : pictures->blocks)
             if (block.kind == Block::Kind::Figure)
-                layout->addWidget(figures_.emplace_back(new FigureView(block.figure, page)));
-        const FigureSecrets hidden = secrets();
-        for (FigureView* figure : figures_)
-            figure->setSecrets(hidden);
+                layout->addWidget(figures_.emplace_back(new FigureView(block.figure, hidden, page)));
     }
     summary_ = wrappedLabel(QString(), page);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
