@@ -15,12 +15,14 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QResource>
 #include <QSettings>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionFrame>
 #include <QStyledItemDelegate>
 
 #include <gtest/gtest.h>
@@ -127,6 +129,59 @@ TEST(ProgramStyle, DrawsTheIconsItDefersAsFusionDoes)
         const QImage expected = fusion->standardIcon(icon).pixmap(16).toImage();
         EXPECT_FALSE(expected.isNull());
         EXPECT_EQ(program->standardIcon(icon).pixmap(16).toImage(), expected) << icon;
+    }
+}
+
+// Frames the program's style copies from one it drew are Fusion's own, on
+// any background, for every size, state, colour and scale in the table, and
+// wherever they fall; one style draws them all in turn, so that no frame is
+// given another's pixels.
+TEST(ProgramStyle, DrawsLineEditFramesAsFusionDoes)
+{
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const std::unique_ptr<QStyle> program(makeProgramStyle());
+    QLineEdit edit;
+    edit.setStyle(fusion.get());
+    struct Frame {
+        QSize size;
+        QStyle::State state;
+        QColor base;
+        QColor window;
+        qreal ratio;
+        QPointF at;
+    };
+    const QStyle::State plain = QStyle::State_Enabled;
+    const QStyle::State focused = plain | QStyle::State_HasFocus;
+    const Frame frames[] = {
+        { { 49, 19 }, plain, QColor(0, 192, 0), QColor(240, 240, 240), 1, { 3, 4 } },
+        { { 49, 19 }, focused, QColor(0, 192, 0), QColor(240, 240, 240), 1, { 3, 4 } },
+        { { 49, 19 }, plain, Qt::white, QColor(240, 240, 240), 1, { 3, 4 } },
+        { { 49, 19 }, plain, Qt::white, QColor(53, 53, 53), 1, { 3, 4 } },
+        { { 50, 19 }, QStyle::State_None, Qt::white, QColor(240, 240, 240), 1, { 3, 4 } },
+        { { 73, 37 }, focused, QColor(10, 20, 30), QColor(53, 53, 53), 2, { 3, 4 } },
+        { { 25, 10 }, plain, Qt::white, QColor(240, 240, 240), 1, { 3.5, 4 } },
+        { { 25, 10 }, plain, Qt::white, QColor(240, 240, 240), 1.5, { 3, 4 } },
+    };
+    for (const Frame& frame : frames) {
+        QStyleOptionFrame option;
+        option.initFrom(&edit);
+        option.rect = QRect(QPoint(0, 0), frame.size);
+        option.state = frame.state;
+        option.lineWidth = 1;
+        option.palette.setColor(QPalette::Base, frame.base);
+        option.palette.setColor(QPalette::Window, frame.window);
+        const auto draw = [&](const QStyle& style) {
+            QImage image((frame.size + QSize(8, 8)) * frame.ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(frame.ratio);
+            image.fill(QColor(0, 128, 128));
+            QPainter painter(&image);
+            painter.translate(frame.at);
+            style.drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, &edit);
+            return image;
+        };
+        EXPECT_EQ(draw(*program), draw(*fusion))
+            << frame.size.width() << "x" << frame.size.height() << " state " << uint(frame.state) << " at "
+            << frame.at.x() << " scale " << frame.ratio;
     }
 }
 

@@ -6,8 +6,12 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOptionFrame>
 
+#include <array>
+#include <cmath>
 #include <functional>
+#include <map>
 #include <optional>
 
 namespace cramer {
@@ -71,6 +75,65 @@ public:
         }
         return QProxyStyle::standardIcon(icon, option, widget);
     }
+
+    // The form shows ninety cells whose frames are alike: each frame is
+    // drawn once into a pixmap and copied to the others, which is most of
+    // what the first frame of the window paints.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+        const QWidget* widget) const override
+    {
+        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        const qreal ratio = painter->device()->devicePixelRatio();
+        if (element != PE_PanelLineEdit || !frame
+            || !onWholePixels(*painter, option->rect.topLeft(), ratio)) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        QPixmap& pixmap = framePixmap(*frame, ratio);
+        if (pixmap.isNull()) {
+            pixmap = QPixmap(option->rect.size() * ratio);
+            pixmap.setDevicePixelRatio(ratio);
+            pixmap.fill(Qt::transparent);
+            QStyleOptionFrame atOrigin = *frame;
+            atOrigin.rect.moveTo(0, 0);
+            QPainter onPixmap(&pixmap);
+            QProxyStyle::drawPrimitive(element, &atOrigin, &onPixmap, widget);
+        }
+        painter->drawPixmap(option->rect.topLeft(), pixmap);
+    }
+
+private:
+    // Everything a frame's pixels depend on: its size and scale, its state
+    // and shape, and the colours it may be drawn with.
+    using FrameKey = std::array<quint32, 8 + QPalette::NColorRoles>;
+
+    // A copied pixmap is the drawing pixel for pixel only where its pixels
+    // fall on the device's: at a whole scale, from a whole pixel.
+    static bool onWholePixels(const QPainter& painter, QPoint origin, qreal ratio)
+    {
+        const QTransform transform = painter.deviceTransform();
+        const QPointF corner = transform.map(QPointF(origin));
+        return ratio == std::floor(ratio) && transform.type() <= QTransform::TxScale
+            && transform.m11() == ratio && transform.m22() == ratio && corner.x() == std::floor(corner.x())
+            && corner.y() == std::floor(corner.y());
+    }
+
+    QPixmap& framePixmap(const QStyleOptionFrame& frame, qreal ratio) const
+    {
+        FrameKey key { quint32(frame.rect.width()), quint32(frame.rect.height()), quint32(ratio),
+            quint32(frame.state), quint32(frame.lineWidth), quint32(frame.midLineWidth),
+            quint32(frame.features), quint32(frame.frameShape) | quint32(frame.direction) << 16 };
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            key[8 + role] = frame.palette.color(QPalette::ColorRole(role)).rgba();
+        // A few sizes and states at a time; a new colour scheme or zoom
+        // starts afresh.
+        constexpr std::size_t kKept = 32;
+        if (frames_.size() >= kKept && !frames_.contains(key))
+            frames_.clear();
+        return frames_[key];
+    }
+
+    mutable std::map<FrameKey, QPixmap> frames_;
 };
 
 } // namespace
