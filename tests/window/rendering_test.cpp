@@ -18,10 +18,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QRadioButton>
 #include <QResource>
 #include <QSettings>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QStyledItemDelegate>
 
@@ -132,17 +134,20 @@ TEST(ProgramStyle, DrawsTheIconsItDefersAsFusionDoes)
     }
 }
 
-// Frames the program's style copies from one it drew are Fusion's own, on
-// any background, for every size, state, colour and scale in the table, and
-// wherever they fall; one style draws them all in turn, so that no frame is
-// given another's pixels.
-TEST(ProgramStyle, DrawsLineEditFramesAsFusionDoes)
+// Frames and indicators the program's style copies from one it drew are
+// Fusion's own, for every size, state, colour and scale in the table and
+// wherever they fall: a frame on any background, an indicator on its
+// button's own. One style draws them all in turn, so that none is given
+// another's pixels.
+TEST(ProgramStyle, DrawsWhatItCopiesAsFusionDoes)
 {
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
     const std::unique_ptr<QStyle> program(makeProgramStyle());
     QLineEdit edit;
-    edit.setStyle(fusion.get());
-    struct Frame {
+    QRadioButton option;
+    option.setAutoFillBackground(true);
+    struct Case {
+        QStyle::PrimitiveElement element;
         QSize size;
         QStyle::State state;
         QColor base;
@@ -152,36 +157,53 @@ TEST(ProgramStyle, DrawsLineEditFramesAsFusionDoes)
     };
     const QStyle::State plain = QStyle::State_Enabled;
     const QStyle::State focused = plain | QStyle::State_HasFocus;
-    const Frame frames[] = {
-        { { 49, 19 }, plain, QColor(0, 192, 0), QColor(240, 240, 240), 1, { 3, 4 } },
-        { { 49, 19 }, focused, QColor(0, 192, 0), QColor(240, 240, 240), 1, { 3, 4 } },
-        { { 49, 19 }, plain, Qt::white, QColor(240, 240, 240), 1, { 3, 4 } },
-        { { 49, 19 }, plain, Qt::white, QColor(53, 53, 53), 1, { 3, 4 } },
-        { { 50, 19 }, QStyle::State_None, Qt::white, QColor(240, 240, 240), 1, { 3, 4 } },
-        { { 73, 37 }, focused, QColor(10, 20, 30), QColor(53, 53, 53), 2, { 3, 4 } },
-        { { 25, 10 }, plain, Qt::white, QColor(240, 240, 240), 1, { 3.5, 4 } },
-        { { 25, 10 }, plain, Qt::white, QColor(240, 240, 240), 1.5, { 3, 4 } },
+    const QStyle::State on = plain | QStyle::State_On;
+    const QColor grey(240, 240, 240);
+    const QColor dark(53, 53, 53);
+    const QColor green(0, 192, 0);
+    const Case cases[] = {
+        { QStyle::PE_PanelLineEdit, { 49, 19 }, plain, green, grey, 1, { 3, 4 } },
+        { QStyle::PE_PanelLineEdit, { 49, 19 }, focused, green, grey, 1, { 3, 4 } },
+        { QStyle::PE_PanelLineEdit, { 49, 19 }, plain, Qt::white, grey, 1, { 3, 4 } },
+        { QStyle::PE_PanelLineEdit, { 49, 19 }, plain, Qt::white, dark, 1, { 3, 4 } },
+        { QStyle::PE_PanelLineEdit, { 50, 19 }, QStyle::State_None, Qt::white, grey, 1, { 3, 4 } },
+        { QStyle::PE_PanelLineEdit, { 73, 37 }, focused, QColor(10, 20, 30), dark, 2, { 3, 4 } },
+        { QStyle::PE_PanelLineEdit, { 25, 10 }, plain, Qt::white, grey, 1, { 3.5, 4 } },
+        { QStyle::PE_PanelLineEdit, { 25, 10 }, plain, Qt::white, grey, 1.5, { 3, 4 } },
+        { QStyle::PE_IndicatorRadioButton, { 13, 13 }, plain, Qt::white, grey, 1, { 3, 4 } },
+        { QStyle::PE_IndicatorRadioButton, { 13, 13 }, on, Qt::white, grey, 1, { 3, 4 } },
+        { QStyle::PE_IndicatorRadioButton, { 13, 13 }, on, Qt::white, QColor(255, 255, 0), 1, { 3, 4 } },
+        { QStyle::PE_IndicatorRadioButton, { 7, 7 }, plain, Qt::white, dark, 1, { 3, 4 } },
+        { QStyle::PE_IndicatorRadioButton, { 20, 20 }, on | QStyle::State_Sunken, Qt::white, grey, 2,
+            { 3, 4 } },
     };
-    for (const Frame& frame : frames) {
-        QStyleOptionFrame option;
-        option.initFrom(&edit);
-        option.rect = QRect(QPoint(0, 0), frame.size);
-        option.state = frame.state;
-        option.lineWidth = 1;
-        option.palette.setColor(QPalette::Base, frame.base);
-        option.palette.setColor(QPalette::Window, frame.window);
+    for (const Case& drawn : cases) {
+        const bool frame = drawn.element == QStyle::PE_PanelLineEdit;
+        QWidget& widget = frame ? static_cast<QWidget&>(edit) : option;
+        QPalette palette = widget.palette();
+        palette.setColor(QPalette::Base, drawn.base);
+        palette.setColor(QPalette::Window, drawn.window);
+        palette.setColor(widget.backgroundRole(), drawn.window);
+        widget.setPalette(palette);
+        QStyleOptionFrame frameOption;
+        QStyleOptionButton buttonOption;
+        QStyleOption& styleOption = frame ? static_cast<QStyleOption&>(frameOption) : buttonOption;
+        styleOption.initFrom(&widget);
+        styleOption.rect = QRect(QPoint(0, 0), drawn.size);
+        styleOption.state = drawn.state;
+        frameOption.lineWidth = 1;
         const auto draw = [&](const QStyle& style) {
-            QImage image((frame.size + QSize(8, 8)) * frame.ratio, QImage::Format_RGB32);
-            image.setDevicePixelRatio(frame.ratio);
-            image.fill(QColor(0, 128, 128));
+            QImage image((drawn.size + QSize(8, 8)) * drawn.ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(drawn.ratio);
+            image.fill(frame ? QColor(0, 128, 128) : drawn.window);
             QPainter painter(&image);
-            painter.translate(frame.at);
-            style.drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, &edit);
+            painter.translate(drawn.at);
+            style.drawPrimitive(drawn.element, &styleOption, &painter, &widget);
             return image;
         };
         EXPECT_EQ(draw(*program), draw(*fusion))
-            << frame.size.width() << "x" << frame.size.height() << " state " << uint(frame.state) << " at "
-            << frame.at.x() << " scale " << frame.ratio;
+            << drawn.element << " " << drawn.size.width() << "x" << drawn.size.height() << " state "
+            << uint(drawn.state) << " at " << drawn.at.x() << " scale " << drawn.ratio;
     }
 }
 

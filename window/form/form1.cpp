@@ -103,7 +103,8 @@ void Form1::createGrid()
             layout_.place(cell, tables::cellRect(row, column));
             layout_.rememberFont(cell, FontKind::Control);
             cell->setAccessibleName(qtText(texts::kCellAccessibleName).arg(row).arg(column));
-            cell->setBackColor(tables::kWindowBackground);
+            // No colour yet: the load paints every cell before the window
+            // is first shown.
             cells_[row][column] = cell;
         }
         for (int column = 1; column <= 9; ++column) {

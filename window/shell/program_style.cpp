@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 
 #include <array>
@@ -76,36 +77,79 @@ public:
         return QProxyStyle::standardIcon(icon, option, widget);
     }
 
-    // The form shows ninety cells whose frames are alike: each frame is
-    // drawn once into a pixmap and copied to the others, which is most of
-    // what the first frame of the window paints.
+    // The form shows ninety cells and eight size options whose frames and
+    // indicators are alike: each is drawn once into a pixmap and copied to
+    // the others, which was most of what the window's first frame painted.
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
         const QWidget* widget) const override
     {
-        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
         const qreal ratio = painter->device()->devicePixelRatio();
-        if (element != PE_PanelLineEdit || !frame
-            || !onWholePixels(*painter, option->rect.topLeft(), ratio)) {
+        const std::optional<Copy> copy = copyOf(element, option, widget, ratio);
+        if (!copy || !onWholePixels(*painter, option->rect.topLeft(), ratio)) {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
         }
-        QPixmap& pixmap = framePixmap(*frame, ratio);
+        QPixmap& pixmap = cachedPixmap(copy->key);
         if (pixmap.isNull()) {
             pixmap = QPixmap(option->rect.size() * ratio);
             pixmap.setDevicePixelRatio(ratio);
-            pixmap.fill(Qt::transparent);
-            QStyleOptionFrame atOrigin = *frame;
-            atOrigin.rect.moveTo(0, 0);
+            pixmap.fill(copy->ground);
             QPainter onPixmap(&pixmap);
-            QProxyStyle::drawPrimitive(element, &atOrigin, &onPixmap, widget);
+            onPixmap.translate(-option->rect.topLeft());
+            QProxyStyle::drawPrimitive(element, option, &onPixmap, widget);
         }
         painter->drawPixmap(option->rect.topLeft(), pixmap);
     }
 
 private:
-    // Everything a frame's pixels depend on: its size and scale, its state
-    // and shape, and the colours it may be drawn with.
-    using FrameKey = std::array<quint32, 8 + QPalette::NColorRoles>;
+    // Everything the pixels depend on: what is drawn, its size and scale,
+    // its state and shape, what it is drawn on and the colours it may be
+    // drawn with.
+    using PixmapKey = std::array<quint32, 10 + QPalette::NColorRoles>;
+
+    struct Copy {
+        PixmapKey key;
+        QColor ground;
+    };
+
+    static std::optional<Copy> copyOf(
+        PrimitiveElement element, const QStyleOption* option, const QWidget* widget, qreal ratio)
+    {
+        Copy copy { {}, Qt::transparent };
+        PixmapKey& key = copy.key;
+        if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+            frame && element == PE_PanelLineEdit) {
+            // Drawn on nothing, a frame composes onto any background as it
+            // is drawn there: its antialiased edges are single strokes.
+            key[5] = quint32(frame->lineWidth);
+            key[6] = quint32(frame->midLineWidth);
+            key[7] = quint32(frame->features);
+            key[8] = quint32(frame->frameShape);
+        } else if (qstyleoption_cast<const QStyleOptionButton*>(option)
+            && element == PE_IndicatorRadioButton) {
+            // An indicator's strokes overlap at its edges, which compose
+            // the same only onto the very colour they are drawn on: the
+            // option's own solid background.
+            if (!widget || !widget->autoFillBackground())
+                return std::nullopt;
+            const QBrush& background = widget->palette().brush(widget->backgroundRole());
+            if (background.style() != Qt::SolidPattern || !background.isOpaque())
+                return std::nullopt;
+            copy.ground = background.color();
+            key[5] = quint32(qstyleoption_cast<const QStyleOptionButton*>(option)->features);
+        } else {
+            return std::nullopt;
+        }
+        key[0] = quint32(element);
+        key[1] = quint32(option->rect.width()) | quint32(option->rect.height()) << 16;
+        key[2] = quint32(ratio);
+        key[3] = quint32(option->state);
+        key[4] = quint32(option->direction);
+        key[9] = copy.ground.rgba();
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            key[10 + role] = option->palette.color(QPalette::ColorRole(role)).rgba();
+        return copy;
+    }
 
     // A copied pixmap is the drawing pixel for pixel only where its pixels
     // fall on the device's: at a whole scale, from a whole pixel.
@@ -118,22 +162,17 @@ private:
             && corner.y() == std::floor(corner.y());
     }
 
-    QPixmap& framePixmap(const QStyleOptionFrame& frame, qreal ratio) const
+    QPixmap& cachedPixmap(const PixmapKey& key) const
     {
-        FrameKey key { quint32(frame.rect.width()), quint32(frame.rect.height()), quint32(ratio),
-            quint32(frame.state), quint32(frame.lineWidth), quint32(frame.midLineWidth),
-            quint32(frame.features), quint32(frame.frameShape) | quint32(frame.direction) << 16 };
-        for (int role = 0; role < QPalette::NColorRoles; ++role)
-            key[8 + role] = frame.palette.color(QPalette::ColorRole(role)).rgba();
         // A few sizes and states at a time; a new colour scheme or zoom
         // starts afresh.
         constexpr std::size_t kKept = 32;
-        if (frames_.size() >= kKept && !frames_.contains(key))
-            frames_.clear();
-        return frames_[key];
+        if (pixmaps_.size() >= kKept && !pixmaps_.contains(key))
+            pixmaps_.clear();
+        return pixmaps_[key];
     }
 
-    mutable std::map<FrameKey, QPixmap> frames_;
+    mutable std::map<PixmapKey, QPixmap> pixmaps_;
 };
 
 } // namespace
