@@ -2,16 +2,83 @@
 
 #include "solver/exact.h"
 
+// Every MPFR function a function, so that each can be resolved by name.
+#define MPFR_USE_NO_MACRO
+#include <dlfcn.h>
 #include <gmp.h>
 #include <mpfr.h>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <stdexcept>
+#include <string>
+#include <type_traits>
 #include <vector>
 
 namespace cramer {
 namespace {
+
+// GMP and MPFR are loaded when the first exact value is made, not at every
+// start: linked, they would make each start look up every symbol of every
+// library past them too, and most starts show no worked solution. These are
+// the functions used, each resolved under the name its header gives it
+// (mpq_add is __gmpq_add).
+#define CRAMER_GMP_FUNCTIONS(use)                                                                            \
+    use(mpq_init) use(mpq_clear) use(mpq_set) use(mpq_swap) use(mpq_set_si) use(mpq_set_ui) use(mpq_set_d)   \
+        use(mpq_canonicalize) use(mpq_add) use(mpq_sub) use(mpq_mul) use(mpq_div) use(mpq_neg) use(mpq_abs)  \
+            use(mpq_equal) use(mpq_cmp) use(mpq_get_str) use(mpq_get_d) use(mpz_init) use(mpz_init_set)      \
+                use(mpz_init_set_ui) use(mpz_inits) use(mpz_clear) use(mpz_clears) use(mpz_set)              \
+                    use(mpz_set_ui) use(mpz_set_str) use(mpz_swap) use(mpz_neg) use(mpz_abs) use(mpz_mul)    \
+                        use(mpz_mul_ui) use(mpz_submul) use(mpz_divexact) use(mpz_tdiv_qr)                   \
+                            use(mpz_tdiv_q_2exp) use(mpz_ui_pow_ui) use(mpz_remove) use(mpz_lcm)             \
+                                use(mpz_cmp) use(_mpz_cmp_ui) use(mpz_get_ui) use(mpz_get_str)               \
+                                    use(mpz_sizeinbase) use(mpz_scan1)
+#define CRAMER_MPFR_FUNCTIONS(use)                                                                           \
+    use(mpfr_get_emin) use(mpfr_get_emax) use(mpfr_set_emin) use(mpfr_set_emax) use(mpfr_init2)              \
+        use(mpfr_set_q) use(mpfr_subnormalize) use(mpfr_get_flt) use(mpfr_clear)
+
+struct Libraries {
+#define CRAMER_DECLARE(name) decltype(&::name) name = nullptr;
+    CRAMER_GMP_FUNCTIONS(CRAMER_DECLARE)
+    CRAMER_MPFR_FUNCTIONS(CRAMER_DECLARE)
+#undef CRAMER_DECLARE
+};
+
+// Both or neither: without them no exact value can be made, which only a
+// broken installation causes (the package depends on both).
+const Libraries& libraries()
+{
+    static const Libraries loaded = [] {
+        Libraries functions;
+        auto open = [](const char* soname) {
+            void* handle = ::dlopen(soname, RTLD_NOW | RTLD_LOCAL);
+            if (handle == nullptr)
+                throw std::runtime_error(std::string("exact arithmetic: ") + ::dlerror());
+            return handle;
+        };
+        auto resolve = [](void* handle, const char* soname, auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(::dlsym(handle, name));
+            if (function == nullptr)
+                throw std::runtime_error(std::string("exact arithmetic: ") + soname + " has no " + name);
+        };
+#define CRAMER_NAME(name) #name
+        void* gmp = open(CRAMER_GMP_SONAME);
+#define CRAMER_RESOLVE(name) resolve(gmp, CRAMER_GMP_SONAME, functions.name, CRAMER_NAME(name));
+        CRAMER_GMP_FUNCTIONS(CRAMER_RESOLVE)
+#undef CRAMER_RESOLVE
+        void* mpfr = open(CRAMER_MPFR_SONAME);
+#define CRAMER_RESOLVE(name) resolve(mpfr, CRAMER_MPFR_SONAME, functions.name, CRAMER_NAME(name));
+        CRAMER_MPFR_FUNCTIONS(CRAMER_RESOLVE)
+#undef CRAMER_RESOLVE
+#undef CRAMER_NAME
+        return functions;
+    }();
+    return loaded;
+}
+
+#undef CRAMER_GMP_FUNCTIONS
+#undef CRAMER_MPFR_FUNCTIONS
 
 // More zeros than this after the point, and a terminating decimal is
 // written by its significant digits and a power of ten.
@@ -21,46 +88,46 @@ static_assert(sizeof(__mpq_struct) <= 32 && alignof(__mpq_struct) <= 8);
 
 // The value of 10^exponent for the exponents a typed number can have; a
 // caller keeps them small (kLongestExactNumber).
-void powerOfTen(mpz_t result, unsigned long exponent) { mpz_ui_pow_ui(result, 10, exponent); }
+void powerOfTen(mpz_t result, unsigned long exponent) { libraries().mpz_ui_pow_ui(result, 10, exponent); }
 
 } // namespace
 
 #define Q(r) reinterpret_cast<__mpq_struct*>((r).storage_)
 #define CQ(r) reinterpret_cast<const __mpq_struct*>((r).storage_)
 
-Rational::Rational() { mpq_init(Q(*this)); }
+Rational::Rational() { libraries().mpq_init(Q(*this)); }
 
 Rational::Rational(long value)
 {
-    mpq_init(Q(*this));
-    mpq_set_si(Q(*this), value, 1);
+    libraries().mpq_init(Q(*this));
+    libraries().mpq_set_si(Q(*this), value, 1);
 }
 
 Rational::Rational(const Rational& other)
 {
-    mpq_init(Q(*this));
-    mpq_set(Q(*this), CQ(other));
+    libraries().mpq_init(Q(*this));
+    libraries().mpq_set(Q(*this), CQ(other));
 }
 
 Rational::Rational(Rational&& other) noexcept
 {
-    mpq_init(Q(*this));
-    mpq_swap(Q(*this), Q(other));
+    libraries().mpq_init(Q(*this));
+    libraries().mpq_swap(Q(*this), Q(other));
 }
 
 Rational& Rational::operator=(const Rational& other)
 {
-    mpq_set(Q(*this), CQ(other));
+    libraries().mpq_set(Q(*this), CQ(other));
     return *this;
 }
 
 Rational& Rational::operator=(Rational&& other) noexcept
 {
-    mpq_swap(Q(*this), Q(other));
+    libraries().mpq_swap(Q(*this), Q(other));
     return *this;
 }
 
-Rational::~Rational() { mpq_clear(Q(*this)); }
+Rational::~Rational() { libraries().mpq_clear(Q(*this)); }
 
 Rational Rational::fromDecimal(const DecimalNumber& number)
 {
@@ -69,18 +136,18 @@ Rational Rational::fromDecimal(const DecimalNumber& number)
     const std::size_t lead = number.digits.find_first_not_of('0');
     if (lead == std::string::npos)
         return result;
-    mpz_set_str(numerator, number.digits.c_str() + lead, 10);
+    libraries().mpz_set_str(numerator, number.digits.c_str() + lead, 10);
     if (number.negative)
-        mpz_neg(numerator, numerator);
+        libraries().mpz_neg(numerator, numerator);
     if (number.exponent >= 0) {
         mpz_t scale;
-        mpz_init(scale);
+        libraries().mpz_init(scale);
         powerOfTen(scale, static_cast<unsigned long>(number.exponent));
-        mpz_mul(numerator, numerator, scale);
-        mpz_clear(scale);
+        libraries().mpz_mul(numerator, numerator, scale);
+        libraries().mpz_clear(scale);
     } else {
         powerOfTen(mpq_denref(Q(result)), static_cast<unsigned long>(-number.exponent));
-        mpq_canonicalize(Q(result));
+        libraries().mpq_canonicalize(Q(result));
     }
     return result;
 }
@@ -88,53 +155,53 @@ Rational Rational::fromDecimal(const DecimalNumber& number)
 Rational Rational::fromSingle(float value)
 {
     Rational result;
-    mpq_set_d(Q(result), static_cast<double>(value)); // a double holds every single exactly
+    libraries().mpq_set_d(Q(result), static_cast<double>(value)); // a double holds every single exactly
     return result;
 }
 
 Rational& Rational::operator+=(const Rational& other)
 {
-    mpq_add(Q(*this), CQ(*this), CQ(other));
+    libraries().mpq_add(Q(*this), CQ(*this), CQ(other));
     return *this;
 }
 
 Rational& Rational::operator-=(const Rational& other)
 {
-    mpq_sub(Q(*this), CQ(*this), CQ(other));
+    libraries().mpq_sub(Q(*this), CQ(*this), CQ(other));
     return *this;
 }
 
 Rational& Rational::operator*=(const Rational& other)
 {
-    mpq_mul(Q(*this), CQ(*this), CQ(other));
+    libraries().mpq_mul(Q(*this), CQ(*this), CQ(other));
     return *this;
 }
 
 Rational& Rational::operator/=(const Rational& other)
 {
-    mpq_div(Q(*this), CQ(*this), CQ(other));
+    libraries().mpq_div(Q(*this), CQ(*this), CQ(other));
     return *this;
 }
 
 Rational Rational::operator-() const
 {
     Rational result(*this);
-    mpq_neg(Q(result), CQ(result));
+    libraries().mpq_neg(Q(result), CQ(result));
     return result;
 }
 
 Rational Rational::abs() const
 {
     Rational result(*this);
-    mpq_abs(Q(result), CQ(result));
+    libraries().mpq_abs(Q(result), CQ(result));
     return result;
 }
 
-bool operator==(const Rational& a, const Rational& b) { return mpq_equal(CQ(a), CQ(b)) != 0; }
+bool operator==(const Rational& a, const Rational& b) { return libraries().mpq_equal(CQ(a), CQ(b)) != 0; }
 
 std::strong_ordering operator<=>(const Rational& a, const Rational& b)
 {
-    const int order = mpq_cmp(CQ(a), CQ(b));
+    const int order = libraries().mpq_cmp(CQ(a), CQ(b));
     return order < 0 ? std::strong_ordering::less
         : order > 0  ? std::strong_ordering::greater
                      : std::strong_ordering::equal;
@@ -142,13 +209,14 @@ std::strong_ordering operator<=>(const Rational& a, const Rational& b)
 
 int Rational::sign() const { return mpq_sgn(CQ(*this)); }
 
-bool Rational::isInteger() const { return mpz_cmp_ui(mpq_denref(CQ(*this)), 1) == 0; }
+bool Rational::isInteger() const { return libraries()._mpz_cmp_ui(mpq_denref(CQ(*this)), 1) == 0; }
 
 std::string Rational::fraction() const
 {
-    std::string text(
-        mpz_sizeinbase(mpq_numref(CQ(*this)), 10) + mpz_sizeinbase(mpq_denref(CQ(*this)), 10) + 3, '\0');
-    mpq_get_str(text.data(), 10, CQ(*this));
+    std::string text(libraries().mpz_sizeinbase(mpq_numref(CQ(*this)), 10)
+            + libraries().mpz_sizeinbase(mpq_denref(CQ(*this)), 10) + 3,
+        '\0');
+    libraries().mpq_get_str(text.data(), 10, CQ(*this));
     text.resize(text.find('\0'));
     return text;
 }
@@ -156,33 +224,33 @@ std::string Rational::fraction() const
 std::string Rational::decimal(std::string_view point, int longestPeriod) const
 {
     mpz_t integer, remainder;
-    mpz_inits(integer, remainder, nullptr);
+    libraries().mpz_inits(integer, remainder, nullptr);
     mpz_srcptr denominator = mpq_denref(CQ(*this));
-    mpz_abs(remainder, mpq_numref(CQ(*this)));
-    mpz_tdiv_qr(integer, remainder, remainder, denominator);
+    libraries().mpz_abs(remainder, mpq_numref(CQ(*this)));
+    libraries().mpz_tdiv_qr(integer, remainder, remainder, denominator);
 
     const bool belowOne = mpz_sgn(integer) == 0;
     std::string text = sign() < 0 ? "-" : "";
-    std::string integerDigits(mpz_sizeinbase(integer, 10) + 1, '\0');
-    mpz_get_str(integerDigits.data(), 10, integer);
+    std::string integerDigits(libraries().mpz_sizeinbase(integer, 10) + 1, '\0');
+    libraries().mpz_get_str(integerDigits.data(), 10, integer);
     text += integerDigits.c_str();
 
     if (mpz_sgn(remainder) != 0) {
         // With the denominator 2^a · 5^b · m, m prime to 10, the period starts
         // after max(a, b) digits, and it is empty when m = 1.
         mpz_t rest, five;
-        mpz_init_set(rest, denominator);
-        mpz_init_set_ui(five, 5);
-        const mp_bitcnt_t twos = mpz_scan1(rest, 0);
-        mpz_tdiv_q_2exp(rest, rest, twos);
-        const mp_bitcnt_t fives = mpz_remove(rest, rest, five);
-        const bool terminates = mpz_cmp_ui(rest, 1) == 0;
-        mpz_clears(rest, five, nullptr);
+        libraries().mpz_init_set(rest, denominator);
+        libraries().mpz_init_set_ui(five, 5);
+        const mp_bitcnt_t twos = libraries().mpz_scan1(rest, 0);
+        libraries().mpz_tdiv_q_2exp(rest, rest, twos);
+        const mp_bitcnt_t fives = libraries().mpz_remove(rest, rest, five);
+        const bool terminates = libraries()._mpz_cmp_ui(rest, 1) == 0;
+        libraries().mpz_clears(rest, five, nullptr);
 
         auto nextDigit = [&] {
-            mpz_mul_ui(remainder, remainder, 10);
-            mpz_tdiv_qr(integer, remainder, remainder, denominator);
-            return static_cast<char>('0' + mpz_get_ui(integer));
+            libraries().mpz_mul_ui(remainder, remainder, 10);
+            libraries().mpz_tdiv_qr(integer, remainder, remainder, denominator);
+            return static_cast<char>('0' + libraries().mpz_get_ui(integer));
         };
         std::string digits;
         for (mp_bitcnt_t i = 0; i < std::max(twos, fives); ++i)
@@ -201,20 +269,20 @@ std::string Rational::decimal(std::string_view point, int longestPeriod) const
             text += digits;
             if (!terminates) {
                 mpz_t start;
-                mpz_init_set(start, remainder);
+                libraries().mpz_init_set(start, remainder);
                 std::string period;
                 do
                     period.push_back(nextDigit());
-                while (mpz_cmp(remainder, start) != 0
+                while (libraries().mpz_cmp(remainder, start) != 0
                     && period.size() <= static_cast<std::size_t>(longestPeriod));
-                mpz_clear(start);
+                libraries().mpz_clear(start);
                 const bool cut = period.size() > static_cast<std::size_t>(longestPeriod);
                 text += "(" + period.substr(0, static_cast<std::size_t>(longestPeriod)) + (cut ? "…" : "")
                     + ")";
             }
         }
     }
-    mpz_clears(integer, remainder, nullptr);
+    libraries().mpz_clears(integer, remainder, nullptr);
     return text;
 }
 
@@ -222,51 +290,51 @@ float Rational::nearestSingle() const
 {
     // At single's own precision and exponent range, subnormalised: one
     // rounding, as IEEE rounds, with no double rounding on the way.
-    const mpfr_exp_t oldMin = mpfr_get_emin();
-    const mpfr_exp_t oldMax = mpfr_get_emax();
-    mpfr_set_emin(-148);
-    mpfr_set_emax(128);
+    const mpfr_exp_t oldMin = libraries().mpfr_get_emin();
+    const mpfr_exp_t oldMax = libraries().mpfr_get_emax();
+    libraries().mpfr_set_emin(-148);
+    libraries().mpfr_set_emax(128);
     mpfr_t value;
-    mpfr_init2(value, std::numeric_limits<float>::digits);
-    const int inexact = mpfr_set_q(value, CQ(*this), MPFR_RNDN);
-    mpfr_subnormalize(value, inexact, MPFR_RNDN);
-    const float result = mpfr_get_flt(value, MPFR_RNDN);
-    mpfr_clear(value);
-    mpfr_set_emin(oldMin);
-    mpfr_set_emax(oldMax);
+    libraries().mpfr_init2(value, std::numeric_limits<float>::digits);
+    const int inexact = libraries().mpfr_set_q(value, CQ(*this), MPFR_RNDN);
+    libraries().mpfr_subnormalize(value, inexact, MPFR_RNDN);
+    const float result = libraries().mpfr_get_flt(value, MPFR_RNDN);
+    libraries().mpfr_clear(value);
+    libraries().mpfr_set_emin(oldMin);
+    libraries().mpfr_set_emax(oldMax);
     return result;
 }
 
-double Rational::toDouble() const { return mpq_get_d(CQ(*this)); }
+double Rational::toDouble() const { return libraries().mpq_get_d(CQ(*this)); }
 
 Rational determinant(const std::vector<Rational>& matrix, int n)
 {
     const auto size = static_cast<std::size_t>(n);
     std::vector<__mpz_struct> m(size * size);
     for (__mpz_struct& entry : m)
-        mpz_init(&entry);
+        libraries().mpz_init(&entry);
     auto at = [&m, size](std::size_t row, std::size_t column) -> mpz_ptr { return &m[row * size + column]; };
 
     // det(A) = det(rows × their denominators) / Π denominators.
     Rational result(1);
     mpz_t scale, temporary;
-    mpz_inits(scale, temporary, nullptr);
+    libraries().mpz_inits(scale, temporary, nullptr);
     for (std::size_t row = 0; row < size; ++row) {
-        mpz_set_ui(scale, 1);
+        libraries().mpz_set_ui(scale, 1);
         for (std::size_t column = 0; column < size; ++column)
-            mpz_lcm(scale, scale, mpq_denref(CQ(matrix[row * size + column])));
+            libraries().mpz_lcm(scale, scale, mpq_denref(CQ(matrix[row * size + column])));
         for (std::size_t column = 0; column < size; ++column) {
             const __mpq_struct* entry = CQ(matrix[row * size + column]);
-            mpz_divexact(temporary, scale, mpq_denref(entry));
-            mpz_mul(at(row, column), mpq_numref(entry), temporary);
+            libraries().mpz_divexact(temporary, scale, mpq_denref(entry));
+            libraries().mpz_mul(at(row, column), mpq_numref(entry), temporary);
         }
-        mpz_mul(mpq_denref(Q(result)), mpq_denref(CQ(result)), scale);
+        libraries().mpz_mul(mpq_denref(Q(result)), mpq_denref(CQ(result)), scale);
     }
 
     int sign = 1;
     bool zero = false;
     mpz_t previous;
-    mpz_init_set_ui(previous, 1);
+    libraries().mpz_init_set_ui(previous, 1);
     for (std::size_t k = 0; k + 1 < size && !zero; ++k) {
         std::size_t pivot = k;
         while (pivot < size && mpz_sgn(at(pivot, k)) == 0)
@@ -277,30 +345,30 @@ Rational determinant(const std::vector<Rational>& matrix, int n)
         }
         if (pivot != k) {
             for (std::size_t column = 0; column < size; ++column)
-                mpz_swap(at(pivot, column), at(k, column));
+                libraries().mpz_swap(at(pivot, column), at(k, column));
             sign = -sign;
         }
         for (std::size_t row = k + 1; row < size; ++row) {
             for (std::size_t column = k + 1; column < size; ++column) {
                 // a_rc = (a_kk · a_rc − a_rk · a_kc) / previous pivot, exactly.
-                mpz_mul(temporary, at(row, column), at(k, k));
-                mpz_submul(temporary, at(row, k), at(k, column));
-                mpz_divexact(at(row, column), temporary, previous);
+                libraries().mpz_mul(temporary, at(row, column), at(k, k));
+                libraries().mpz_submul(temporary, at(row, k), at(k, column));
+                libraries().mpz_divexact(at(row, column), temporary, previous);
             }
         }
-        mpz_set(previous, at(k, k));
+        libraries().mpz_set(previous, at(k, k));
     }
     if (zero || mpz_sgn(at(size - 1, size - 1)) == 0) {
-        mpq_set_ui(Q(result), 0, 1);
+        libraries().mpq_set_ui(Q(result), 0, 1);
     } else {
-        mpz_set(mpq_numref(Q(result)), at(size - 1, size - 1));
+        libraries().mpz_set(mpq_numref(Q(result)), at(size - 1, size - 1));
         if (sign < 0)
-            mpz_neg(mpq_numref(Q(result)), mpq_numref(CQ(result)));
-        mpq_canonicalize(Q(result));
+            libraries().mpz_neg(mpq_numref(Q(result)), mpq_numref(CQ(result)));
+        libraries().mpq_canonicalize(Q(result));
     }
-    mpz_clears(scale, temporary, previous, nullptr);
+    libraries().mpz_clears(scale, temporary, previous, nullptr);
     for (__mpz_struct& entry : m)
-        mpz_clear(&entry);
+        libraries().mpz_clear(&entry);
     return result;
 }
 
