@@ -95,29 +95,51 @@ TEST(BuildTimePixels, AreWhatPaintingGives)
 }
 
 // The summary's lines drawn by the plain delegate are the style's own pixels,
-// at every size of the list's font the zoom steps give and more.
+// at every size of the list's font the zoom steps give and more: aligned left
+// as in the form, in rows as high as the text and higher, and also centred,
+// to the right and right to left.
 TEST(PlainTextItems, DrawTheStylesPixels)
 {
     QFont font = tables::makeFont(tables::FontKind::List);
-    // A list set up as the form's, drawn by `delegate`.
-    const auto render = [&](QAbstractItemDelegate* delegate) {
-        QListWidget list;
-        list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list.setTextElideMode(Qt::ElideNone);
-        list.setWordWrap(false);
-        list.setUniformItemSizes(true);
-        list.setFont(font);
-        list.addItems({ QString::fromUtf8("   метод на Крамер"),
-            QString::fromUtf8(" I a11.x1+a12.x2+...+a1n.xn=b1"), QStringLiteral("x") });
-        list.setItemDelegate(delegate);
-        list.resize(320, 200);
-        return list.grab().toImage();
+    struct Rows {
+        Qt::Alignment alignment;
+        int extraHeight; // beyond the text's own, or none set
     };
+    const Rows rowsDrawn[] = { { Qt::AlignLeft | Qt::AlignVCenter, 0 },
+        { Qt::AlignLeft | Qt::AlignVCenter, 5 }, { Qt::AlignLeft | Qt::AlignBottom, 4 },
+        { Qt::AlignHCenter | Qt::AlignVCenter, 0 }, { Qt::AlignRight | Qt::AlignTop, 3 } };
+    // A list set up as the form's, drawn by `delegate`.
+    const auto render
+        = [&](QAbstractItemDelegate* delegate, const Rows& rows, Qt::LayoutDirection direction) {
+              QListWidget list;
+              list.setLayoutDirection(direction);
+              list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+              list.setTextElideMode(Qt::ElideNone);
+              list.setWordWrap(false);
+              list.setUniformItemSizes(true);
+              list.setFont(font);
+              list.addItems({ QString::fromUtf8("   метод на Крамер   "),
+                  QString::fromUtf8(" I a11.x1+a12.x2+...+a1n.xn=b1"), QStringLiteral("x  "), QString() });
+              for (int row = 0; row < list.count(); ++row) {
+                  list.item(row)->setTextAlignment(rows.alignment);
+                  if (rows.extraHeight > 0)
+                      list.item(row)->setSizeHint(QSize(300, QFontMetrics(font).height() + rows.extraHeight));
+              }
+              list.setItemDelegate(delegate);
+              list.resize(320, 200);
+              return list.grab().toImage();
+          };
     for (int pixels = 6; pixels <= 30; ++pixels) {
         font.setPixelSize(pixels);
-        QStyledItemDelegate styled;
-        PlainTextItems plain;
-        EXPECT_EQ(render(&plain), render(&styled)) << pixels << " px";
+        for (const Rows& rows : rowsDrawn) {
+            for (const Qt::LayoutDirection direction : { Qt::LeftToRight, Qt::RightToLeft }) {
+                QStyledItemDelegate styled;
+                PlainTextItems plain;
+                EXPECT_EQ(render(&plain, rows, direction), render(&styled, rows, direction))
+                    << pixels << " px, alignment " << rows.alignment << " in " << rows.extraHeight
+                    << " px more, direction " << direction;
+            }
+        }
     }
 }
 

@@ -272,33 +272,33 @@ void PlainTextItems::paint(
 {
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
+    const Qt::Alignment horizontal = item.displayAlignment & Qt::AlignHorizontal_Mask;
     const bool plain
         = !(item.state & (QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver))
         && item.features == QStyleOptionViewItem::HasDisplay && item.backgroundBrush.style() == Qt::NoBrush
-        && !item.text.contains(QLatin1Char('\n'));
+        && !item.text.contains(QLatin1Char('\n')) && item.direction == Qt::LeftToRight
+        && (horizontal == Qt::AlignLeft || horizontal == Qt::AlignLeading);
     if (!plain) {
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }
     const QWidget* widget = option.widget;
     const QStyle* style = widget ? widget->style() : QApplication::style();
-    // The style's own text rectangle and margin, and its line height: the
-    // ascent and descent rounded up, as a text layout's line has it.
+    // Where the style puts a line aligned left: after its margin, at the
+    // item's left; as high as a text layout's line (the ascent and descent
+    // rounded up), aligned in the item as the item asks.
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-    const QRect room
-        = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget).adjusted(margin, 0, -margin, 0);
     const QFontMetricsF metrics(item.font);
     const qreal ascent = metrics.ascent();
-    const QSize size(qRound(metrics.horizontalAdvance(item.text)),
-        static_cast<int>(std::ceil(ascent + metrics.descent())));
-    const QRect line = QStyle::alignedRect(item.direction, item.displayAlignment, size, room);
+    const QSize line(1, static_cast<int>(std::ceil(ascent + metrics.descent())));
+    const int top = QStyle::alignedRect(item.direction, item.displayAlignment, line, item.rect).top();
     const QPalette::ColorGroup group = !(item.state & QStyle::State_Enabled) ? QPalette::Disabled
         : (item.state & QStyle::State_Active)                                ? QPalette::Normal
                                                                              : QPalette::Inactive;
     painter->save();
     painter->setFont(item.font);
     painter->setPen(item.palette.color(group, QPalette::Text));
-    painter->drawText(QPointF(line.left(), line.top() + ascent), item.text);
+    painter->drawText(QPointF(item.rect.left() + margin, top + ascent), item.text);
     painter->restore();
 }
 

@@ -94,9 +94,9 @@ private:
     QFont nominal_;
 };
 
-// The lines of the method's summary: plain text in one line each, drawn
-// where the style draws an item's text, without laying each line out for
-// eliding and wrapping first; anything else as the style draws it.
+// The lines of the method's summary: plain text in one line each, aligned
+// left, drawn where the style draws an item's text without measuring and
+// laying out each line first; anything else as the style draws it.
 class PlainTextItems : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
