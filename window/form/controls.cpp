@@ -78,8 +78,13 @@ void BandFrame::paintEvent(QPaintEvent*)
     initStyleOption(&option);
     const QRect outline
         = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, this);
-    painter.setPen(palette().color(QPalette::Window).darker(112));
-    painter.drawRect(outline.adjusted(0, 0, -1, -1));
+    // The one-pixel outline as four filled strips: a pen would plot it pixel
+    // by pixel around the whole band.
+    const QColor edge = palette().color(QPalette::Window).darker(112);
+    painter.fillRect(outline.left(), outline.top(), outline.width(), 1, edge);
+    painter.fillRect(outline.left(), outline.bottom(), outline.width(), 1, edge);
+    painter.fillRect(outline.left(), outline.top(), 1, outline.height(), edge);
+    painter.fillRect(outline.right(), outline.top(), 1, outline.height(), edge);
     if (!title().isEmpty()) {
         const QRect caption
             = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
