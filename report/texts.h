@@ -194,6 +194,10 @@ inline constexpr const char* kWorkingDefaultName = "подробно-решен�
 inline constexpr const char* kSaveFailedTitle = "Файлът не е записан";
 inline constexpr const char* kSaveFailed
     = "Файлът „%1“ не може да бъде записан: %2\nРешението не е загубено: опитайте в друга папка.";
+inline constexpr const char* kPrintFailedTitle = "Печатът не е възможен";
+inline constexpr const char* kPrintFailed
+    = "Прозорецът за печат не може да бъде отворен: %1\nРешението може да бъде запазено като PDF и "
+      "отпечатано от друга програма.";
 
 // The worked solution's own texts. Numbers come in the user's locale.
 inline constexpr const char* kWorkingSystemHeading = "Системата";

@@ -17,6 +17,9 @@ lintian --fail-on error,warning --info "$out"/*.changes
 
 root="$out/installed"
 dpkg-deb -x "$deb" "$root"
+# The print dialog's module where the program looks for it: beside it, under
+# the library folder.
+ls "$root"/usr/lib/*/cramer/libcramer-print.so
 desktop-file-validate "$root"/usr/share/applications/*.desktop
 # --no-net: no link checks, nothing here reaches the web. Any remark fails.
 report=$(appstreamcli validate --pedantic --no-net "$root"/usr/share/metainfo/*.metainfo.xml)

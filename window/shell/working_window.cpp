@@ -6,6 +6,7 @@
 #include "report/texts.h"
 #include "report/working_export.h"
 #include "report/working_typeset.h"
+#include "window/shell/printing.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -14,8 +15,6 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -113,11 +112,10 @@ bool WorkingWindow::saveTo(const QString& path)
 
 void WorkingWindow::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(qtText(texts::kWorkingTitle));
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        printWorking(document_, printer);
+    const QString error = printWithDialog(this, qtText(texts::kWorkingTitle),
+        [this](QPagedPaintDevice& printer) { printWorking(document_, printer); });
+    if (!error.isEmpty())
+        boxes_.inform(this, qtText(texts::kPrintFailedTitle), qtText(texts::kPrintFailed).arg(error));
 }
 
 } // namespace cramer
