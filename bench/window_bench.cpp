@@ -10,6 +10,7 @@
 #include "window/shell/main_window.h"
 #include "window/shell/practice.h"
 #include "window/shell/practice_window.h"
+#include "window/shell/program_style.h"
 #include "window/shell/solution_actions.h"
 #include "window/shell/system_files.h"
 #include "window/shell/working_window.h"
@@ -18,7 +19,6 @@
 #include <QApplication>
 #include <QRadioButton>
 #include <QStandardPaths>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <benchmark/benchmark.h>
@@ -227,7 +227,7 @@ BENCHMARK(ZoomStep9)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(makeProgramStyle()); // as the program draws
     QStandardPaths::setTestModeEnabled(true); // zooming by hand here is no user's choice
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
