@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -213,6 +214,41 @@ TEST(WindowLayout, SevenDigitNumbersFitCellsAndResultLabels)
     }
     cell->setText("7");
     EXPECT_EQ(cell->font().pixelSize(), 16) << "short numbers keep the full size";
+}
+
+// A text too wide for its box gets the widest font that fits, measured
+// afresh here: first narrower glyphs, then smaller ones. The table's texts
+// and widths are asked in turn, so that one font's measured characters are
+// never taken for another's.
+TEST(FittedFont, IsTheWidestThatFits)
+{
+    const QFont nominal = tables::makeFont(tables::FontKind::Control);
+    const auto width = [](const QFont& font, const QString& text) {
+        const QFontMetricsF metrics(font);
+        qreal advance = 1.0;
+        for (QChar character : text)
+            advance += metrics.horizontalAdvance(character);
+        return advance;
+    };
+    for (const char* text : { "7", "-1.234568E+07", "123456,7", "-0,0001234568", "WWWW" }) {
+        for (int room : { 90, 70, 55, 40, 25 }) {
+            const QString shown = QString::fromLatin1(text);
+            const QFont fitted = fittedFont(nominal, shown, room);
+            const bool narrowed = fitted.stretch() != QFont::AnyStretch && fitted.stretch() < 100;
+            const bool smaller = fitted.pixelSize() < nominal.pixelSize();
+            if (fitted.pixelSize() > 8) {
+                EXPECT_LE(width(fitted, shown), room) << text << " in " << room;
+            }
+            QFont wider = fitted;
+            if (smaller)
+                wider.setPixelSize(fitted.pixelSize() + 1);
+            else if (narrowed)
+                wider.setStretch(fitted.stretch() + 5);
+            if (smaller || narrowed) {
+                EXPECT_GT(width(wider, shown), room) << text << " in " << room;
+            }
+        }
+    }
 }
 
 TEST(WindowLayout, EveryCaptionFitsItsBox)

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <tuple>
 
 namespace cramer {
@@ -41,15 +43,75 @@ const QPalette& sharedPalette(QPalette::ColorRole backgroundRole, std::uint32_t 
     return entry->second;
 }
 
+namespace {
+
+// What a character's advance in a font depends on. A font is known by these,
+// not kept, so that no font outlives the application.
+struct FontKey {
+    QStringList families;
+    qreal size;
+    int pixelSize;
+    int stretch;
+    int weight;
+    bool italic;
+    int strategy;
+    int capitalization;
+    qreal letterSpacing;
+    qreal wordSpacing;
+
+    explicit FontKey(const QFont& font)
+        : families(font.families())
+        , size(font.pointSizeF())
+        , pixelSize(font.pixelSize())
+        , stretch(font.stretch())
+        , weight(font.weight())
+        , italic(font.italic())
+        , strategy(font.styleStrategy())
+        , capitalization(font.capitalization())
+        , letterSpacing(font.letterSpacing())
+        , wordSpacing(font.wordSpacing())
+    {
+    }
+    bool operator==(const FontKey&) const = default;
+};
+
+// Each character's advance measured once per font: a matrix shows the same
+// dozen characters in a few fonts step after step, and measuring them anew
+// was most of what writing a step's cells cost.
+QHash<char16_t, qreal>& advancesIn(const QFont& font)
+{
+    static std::vector<std::pair<FontKey, QHash<char16_t, qreal>>> fonts;
+    const FontKey key(font);
+    for (auto& [known, advances] : fonts) {
+        if (known == key)
+            return advances;
+    }
+    // The sizes and narrowings of a few zoom steps at a time.
+    constexpr std::size_t kKept = 64;
+    if (fonts.size() == kKept)
+        fonts.clear();
+    return fonts.emplace_back(key, QHash<char16_t, qreal>()).second;
+}
+
+} // namespace
+
 QFont fittedFont(const QFont& nominal, const QString& text, int width)
 {
     // Summing single glyph advances skips text shaping, which made this the
     // slowest part of showing a matrix; one pixel covers kerning.
     auto fits = [&](const QFont& font) {
-        const QFontMetricsF metrics(font);
+        QHash<char16_t, qreal>& advances = advancesIn(font);
+        std::optional<QFontMetricsF> metrics;
         qreal advance = 1.0;
-        for (QChar character : text)
-            advance += metrics.horizontalAdvance(character);
+        for (QChar character : text) {
+            auto known = advances.constFind(character.unicode());
+            if (known == advances.constEnd()) {
+                if (!metrics)
+                    metrics.emplace(font);
+                known = advances.insert(character.unicode(), metrics->horizontalAdvance(character));
+            }
+            advance += *known;
+        }
         return advance <= width;
     };
     QFont font = nominal;
