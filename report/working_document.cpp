@@ -12,9 +12,12 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <unordered_map>
 #include <variant>
 
 namespace cramer {
@@ -116,8 +119,16 @@ protected:
     }
 
     // A single in the working: the shortest text that reads back as this very
-    // single, so that every product shown can be checked by hand.
+    // single, so that every product shown can be checked by hand. Written
+    // once per value: an elimination's matrices repeat most of their entries.
     WrittenNumber single(float value) const
+    {
+        const auto [known, added] = singles_.try_emplace(std::bit_cast<std::uint32_t>(value));
+        if (added)
+            known->second = writtenSingle(value);
+        return known->second;
+    }
+    WrittenNumber writtenSingle(float value) const
     {
         if (std::isinf(value))
             return { value < 0, {}, false, 0, true };
@@ -225,6 +236,7 @@ protected:
 
     const WorkedSolution& solution_;
     const QString point_;
+    mutable std::unordered_map<std::uint32_t, WrittenNumber> singles_; // by the single's bits
 };
 
 class Builder : Numbers {

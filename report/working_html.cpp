@@ -11,6 +11,7 @@
 #include <QStringBuilder>
 
 #include <cmath>
+#include <vector>
 
 namespace cramer {
 namespace {
@@ -26,20 +27,32 @@ constexpr const char* kCell = "padding:1pt 6pt;text-align:right;white-space:nowr
 constexpr const char* kBeside = "padding:1pt 6pt;vertical-align:middle;white-space:nowrap";
 constexpr const char* kBar = "2px solid black";
 
-// A number whose line may break nowhere; in a matrix's cell, which breaks
-// no line either, without a span of its own.
-QString number(const WrittenNumber& value, bool inCell = false)
+// A number as it is written, appended to `html`; digits, signs and
+// separators need no escaping.
+void appendNumber(QString& html, const WrittenNumber& value)
 {
-    // Digits, signs and separators need no escaping.
-    QString text = value.signedDigits();
-    if (value.scaled && !value.infinite)
-        text += QStringLiteral("·10<sup>") % (value.exponent < 0 ? QStringLiteral("−") : QString())
-            % QString::number(std::abs(value.exponent)) % QStringLiteral("</sup>");
     if (value.parenthesized)
-        text = QLatin1Char('(') % text % QLatin1Char(')');
-    if (inCell)
-        return text;
-    return QStringLiteral("<span style=\"white-space:nowrap\">") % text % QStringLiteral("</span>");
+        html += QLatin1Char('(');
+    if (value.negative)
+        html += QStringLiteral("−");
+    html += value.infinite ? QStringLiteral("∞") : value.digits;
+    if (value.scaled && !value.infinite) {
+        html += QStringLiteral("·10<sup>");
+        if (value.exponent < 0)
+            html += QStringLiteral("−");
+        html += QString::number(std::abs(value.exponent));
+        html += QStringLiteral("</sup>");
+    }
+    if (value.parenthesized)
+        html += QLatin1Char(')');
+}
+
+// A number whose line may break nowhere.
+QString number(const WrittenNumber& value)
+{
+    QString html = QStringLiteral("<span style=\"white-space:nowrap\">");
+    appendNumber(html, value);
+    return html + QStringLiteral("</span>");
 }
 
 QString runs(const Runs& content)
@@ -74,28 +87,43 @@ QString runs(const Runs& content)
 QString matrix(const MatrixBlock& block)
 {
     // Word processors size a table's columns by its cellpadding, not by CSS:
-    // without it they break numbers inside their cells.
+    // without it they break numbers inside their cells. A matrix's cells
+    // break no line either, so their numbers need no span of their own.
     QString html = QStringLiteral(
         "<table cellpadding=\"4\" style=\"border-collapse:collapse;margin:4pt 0 6pt 24pt\">\n");
     const std::size_t rows = block.rows.size();
+    const std::size_t columns = rows == 0 ? 0 : block.rows.front().size();
+    html.reserve(html.size() + static_cast<qsizetype>(rows * columns) * 96 + 512);
     auto beside = [rows](const Runs& content) -> QString {
         return QStringLiteral("<td rowspan=\"%1\" style=\"%2\">").arg(rows).arg(QLatin1String(kBeside))
             % runs(content) % QStringLiteral("</td>");
     };
+    // Each column's opening tag, written once for all its rows.
+    auto opening = [&block](std::size_t j, std::size_t size) {
+        QString tag = QStringLiteral("<td style=\"") % QLatin1String(kCell);
+        if (block.bars && j == 0)
+            tag += QStringLiteral(";border-left:") % QLatin1String(kBar);
+        if (block.bars && j + 1 == size)
+            tag += QStringLiteral(";border-right:") % QLatin1String(kBar);
+        if (static_cast<int>(j) + 1 == block.markedColumn)
+            tag += QStringLiteral(";background:#fff0a0;font-weight:bold");
+        return tag + QStringLiteral("\">");
+    };
+    std::vector<QString> openings;
     for (std::size_t i = 0; i < rows; ++i) {
         html += QStringLiteral("<tr>");
         if (i == 0 && !block.name.empty())
             html += beside(block.name);
         const auto& row = block.rows[i];
         for (std::size_t j = 0; j < row.size(); ++j) {
-            html += QStringLiteral("<td style=\"") % QLatin1String(kCell);
-            if (block.bars && j == 0)
-                html += QStringLiteral(";border-left:") % QLatin1String(kBar);
-            if (block.bars && j + 1 == row.size())
-                html += QStringLiteral(";border-right:") % QLatin1String(kBar);
-            if (static_cast<int>(j) + 1 == block.markedColumn)
-                html += QStringLiteral(";background:#fff0a0;font-weight:bold");
-            html += QStringLiteral("\">") % number(row[j], true) % QStringLiteral("</td>");
+            if (openings.size() != row.size()) {
+                openings.clear();
+                for (std::size_t k = 0; k < row.size(); ++k)
+                    openings.push_back(opening(k, row.size()));
+            }
+            html += openings[j];
+            appendNumber(html, row[j]);
+            html += QStringLiteral("</td>");
         }
         if (i == 0 && !block.value.empty())
             html += beside(block.value);
