@@ -10,6 +10,7 @@
 
 #include <QStringBuilder>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -47,12 +48,15 @@ void appendNumber(QString& html, const WrittenNumber& value)
         html += QLatin1Char(')');
 }
 
-// A number whose line may break nowhere.
-QString number(const WrittenNumber& value)
+// Text escaped for HTML, appended to `html`; most text has nothing to
+// escape and is appended as it is.
+void appendEscaped(QString& html, const QString& text)
 {
-    QString html = QStringLiteral("<span style=\"white-space:nowrap\">");
-    appendNumber(html, value);
-    return html + QStringLiteral("</span>");
+    const bool plain = std::none_of(text.begin(), text.end(), [](QChar c) {
+        return c == QLatin1Char('<') || c == QLatin1Char('>') || c == QLatin1Char('&')
+            || c == QLatin1Char('"');
+    });
+    html += plain ? text : text.toHtmlEscaped();
 }
 
 QString runs(const Runs& content)
@@ -61,10 +65,13 @@ QString runs(const Runs& content)
     for (const Run& run : content) {
         switch (run.kind) {
         case Run::Kind::Text:
-            html += run.text.toHtmlEscaped();
+            appendEscaped(html, run.text);
             break;
         case Run::Kind::Number:
-            html += number(run.number);
+            // A number whose line may break nowhere.
+            html += QStringLiteral("<span style=\"white-space:nowrap\">");
+            appendNumber(html, run.number);
+            html += QStringLiteral("</span>");
             break;
         case Run::Kind::Name:
             html += QStringLiteral("<i>") % run.text % QStringLiteral("</i>");
