@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QListWidget>
@@ -214,6 +215,14 @@ TEST(WindowLayout, SevenDigitNumbersFitCellsAndResultLabels)
     }
     cell->setText("7");
     EXPECT_EQ(cell->font().pixelSize(), 16) << "short numbers keep the full size";
+
+    // Emptied, a cell's font is that of what will be typed once it has the
+    // keyboard: the cursor is full height.
+    cell->setText(widest);
+    cell->clear();
+    QFocusEvent focused(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(cell, &focused);
+    EXPECT_EQ(cell->font(), tables::makeFont(tables::FontKind::Control));
 }
 
 // A text too wide for its box gets the widest font that fits, measured

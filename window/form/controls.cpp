@@ -163,7 +163,7 @@ GridCell::GridCell(const QFont& nominal, QWidget* parent)
     // would lay its text out a second time.
     if (font() != nominal)
         setFont(nominal);
-    connect(this, &QLineEdit::textChanged, this, &GridCell::fitText);
+    connect(this, &QLineEdit::textChanged, this, [this] { fitText(hasFocus()); });
 }
 
 void GridCell::setBackColor(std::uint32_t colour)
@@ -192,7 +192,7 @@ void GridCell::setNominalFont(const QFont& nominal)
 {
     nominal_ = nominal;
     setFont(nominal);
-    fitText();
+    fitText(hasFocus());
 }
 
 void GridCell::keyPressEvent(QKeyEvent* event)
@@ -232,9 +232,19 @@ void GridCell::contextMenuEvent(QContextMenuEvent* event)
     menu->popup(event->globalPos());
 }
 
-void GridCell::fitText()
+void GridCell::focusInEvent(QFocusEvent* event)
 {
-    if (text().isEmpty() && font() == nominal_)
+    // The cursor of an empty cell is as tall as what will be typed.
+    fitText(true);
+    QLineEdit::focusInEvent(event);
+}
+
+void GridCell::fitText(bool focused)
+{
+    // An empty cell shows nothing of its font but the cursor: it keeps its
+    // font until it has the keyboard, so that a cell cleared to be written
+    // again is not laid out for the full size in between.
+    if (text().isEmpty() && (font() == nominal_ || !focused))
         return;
     QStyleOptionFrame option;
     initStyleOption(&option);

@@ -69,9 +69,12 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
-    void fitText();
+    // The widest font that fits the text, or the nominal one for a cell
+    // that is empty and `focused`.
+    void fitText(bool focused);
 
     QFont nominal_;
     std::uint32_t backColor_ = 0;
