@@ -75,6 +75,29 @@ TEST_P(DesktopScheme, BandsKeepTheirColoursAndTextsStayReadable)
     EXPECT_EQ(form.line(1)->colour(), form.line(3)->colour());
 }
 
+// Colours set while changes are under way show when the outermost changes
+// end, each cell in its last colour; outside them, at once.
+TEST(CellColours, ShowTheLastColourWhenTheChangesEnd)
+{
+    TestWindow window;
+    GridCell* cell = window.form->cell(2, 2);
+    const auto shown = [cell] { return cell->palette().color(QPalette::Base); };
+    const QColor before = shown();
+    {
+        const GridCell::ColourChanges outer;
+        {
+            const GridCell::ColourChanges inner;
+            cell->setBackColor(0x0000FF); // red
+            cell->setBackColor(0x00FFFF); // yellow
+        }
+        EXPECT_EQ(shown(), before) << "inner changes ended, outer under way";
+        EXPECT_EQ(cell->backColor(), 0x00FFFFu);
+    }
+    EXPECT_EQ(shown(), QColor(255, 255, 0));
+    cell->setBackColor(0x00FF00);
+    EXPECT_EQ(shown(), QColor(0, 255, 0));
+}
+
 INSTANTIATE_TEST_SUITE_P(LightAndDark, DesktopScheme, testing::Bool(),
     [](const testing::TestParamInfo<bool>& info) { return std::string(info.param ? "Dark" : "Light"); });
 

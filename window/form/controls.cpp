@@ -21,6 +21,7 @@
 #include <map>
 #include <optional>
 #include <tuple>
+#include <vector>
 
 namespace cramer {
 
@@ -166,12 +167,47 @@ GridCell::GridCell(const QFont& nominal, QWidget* parent)
     connect(this, &QLineEdit::textChanged, this, [this] { fitText(hasFocus()); });
 }
 
+namespace {
+
+// The cells whose colours wait for the end of the changes under way, if any
+// are under way.
+std::vector<GridCell*>* waitingCells = nullptr;
+
+} // namespace
+
+GridCell::ColourChanges::ColourChanges()
+    : outermost_(waitingCells == nullptr)
+{
+    if (outermost_)
+        waitingCells = &cells_;
+}
+
+GridCell::ColourChanges::~ColourChanges()
+{
+    if (!outermost_)
+        return;
+    waitingCells = nullptr;
+    for (GridCell* cell : cells_)
+        cell->applyBackColor();
+}
+
 void GridCell::setBackColor(std::uint32_t colour)
 {
     if (colour == backColor_)
         return;
     backColor_ = colour;
-    setPalette(sharedPalette(QPalette::Base, colour, QPalette::Text, tables::kRed));
+    if (waitingCells == nullptr)
+        applyBackColor();
+    else if (std::find(waitingCells->begin(), waitingCells->end(), this) == waitingCells->end())
+        waitingCells->push_back(this);
+}
+
+void GridCell::applyBackColor()
+{
+    if (appliedColour_ == backColor_)
+        return;
+    appliedColour_ = backColor_;
+    setPalette(sharedPalette(QPalette::Base, backColor_, QPalette::Text, tables::kRed));
 }
 
 namespace {

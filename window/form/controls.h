@@ -17,6 +17,8 @@
 #include "window/form/layout_tables.h"
 
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace cramer {
 
@@ -53,6 +55,21 @@ public:
     std::uint32_t backColor() const { return backColor_; }
     void setBackColor(std::uint32_t colour);
 
+    // While one lives, cells take new colours without painting them: a
+    // procedure that greys the whole grid and then colours its matrix gives
+    // each cell its last colour once, when the outermost one ends.
+    class ColourChanges {
+    public:
+        ColourChanges();
+        ~ColourChanges();
+        ColourChanges(const ColourChanges&) = delete;
+        ColourChanges& operator=(const ColourChanges&) = delete;
+
+    private:
+        bool outermost_;
+        std::vector<GridCell*> cells_;
+    };
+
     // The full value behind the text: tooltip and accessible description.
     void describeValue(const QString& value);
     // The font at the form's zoom; the text is fitted to it again.
@@ -76,8 +93,11 @@ private:
     // that is empty and `focused`.
     void fitText(bool focused);
 
+    void applyBackColor();
+
     QFont nominal_;
     std::uint32_t backColor_ = 0;
+    std::optional<std::uint32_t> appliedColour_; // none before the first
     QList<QAction*> extraMenuActions_;
 };
 

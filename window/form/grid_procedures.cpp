@@ -146,6 +146,7 @@ void Form1::layOutFor(int n)
 
 void Form1::pokajideterminanta(const Matrix& matrix, int n)
 {
+    const GridCell::ColourChanges colours;
     iz4istitext();
     iz4isticwet();
     const tables::DeterminantDecoration decoration = tables::decorationFor(n);
