@@ -57,7 +57,8 @@ public:
 
     // While one lives, cells take new colours without painting them: a
     // procedure that greys the whole grid and then colours its matrix gives
-    // each cell its last colour once, when the outermost one ends.
+    // each cell its last colour once, when the outermost one ends. The cells
+    // must outlive it.
     class ColourChanges {
     public:
         ColourChanges();
@@ -89,8 +90,8 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    // The widest font that fits the text, or the nominal one for a cell
-    // that is empty and `focused`.
+    // The widest font that fits the text; an empty cell keeps its font
+    // unless it is `focused`, when it takes the nominal one.
     void fitText(bool focused);
 
     void applyBackColor();

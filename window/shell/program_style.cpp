@@ -118,7 +118,7 @@ private:
         Copy copy { {}, Qt::transparent };
         PixmapKey& key = copy.key;
         if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
-            frame && element == PE_PanelLineEdit) {
+            frame && element == PE_PanelLineEdit && option->palette.base().style() == Qt::SolidPattern) {
             // Drawn on nothing, a frame composes onto any background as it
             // is drawn there: its antialiased edges are single strokes.
             key[5] = quint32(frame->lineWidth);
