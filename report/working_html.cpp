@@ -28,8 +28,9 @@ constexpr const char* kCell = "padding:1pt 6pt;text-align:right;white-space:nowr
 constexpr const char* kBeside = "padding:1pt 6pt;vertical-align:middle;white-space:nowrap";
 constexpr const char* kBar = "2px solid black";
 
-// A number as it is written, appended to `html`; digits, signs and
-// separators need no escaping.
+// A number as it is written (its sign and digits as signedDigits() has
+// them), appended to `html` without a string of its own: a matrix has
+// thousands. Digits, signs and separators need no escaping.
 void appendNumber(QString& html, const WrittenNumber& value)
 {
     if (value.parenthesized)
@@ -122,12 +123,12 @@ QString matrix(const MatrixBlock& block)
         if (i == 0 && !block.name.empty())
             html += beside(block.name);
         const auto& row = block.rows[i];
+        if (openings.size() != row.size()) {
+            openings.clear();
+            for (std::size_t j = 0; j < row.size(); ++j)
+                openings.push_back(opening(j, row.size()));
+        }
         for (std::size_t j = 0; j < row.size(); ++j) {
-            if (openings.size() != row.size()) {
-                openings.clear();
-                for (std::size_t k = 0; k < row.size(); ++k)
-                    openings.push_back(opening(k, row.size()));
-            }
             html += openings[j];
             appendNumber(html, row[j]);
             html += QStringLiteral("</td>");

@@ -196,9 +196,11 @@ void GridCell::setBackColor(std::uint32_t colour)
     if (colour == backColor_)
         return;
     backColor_ = colour;
+    // A cell listed twice is coloured once: applying its colour again is
+    // nothing.
     if (waitingCells == nullptr)
         applyBackColor();
-    else if (std::find(waitingCells->begin(), waitingCells->end(), this) == waitingCells->end())
+    else
         waitingCells->push_back(this);
 }
 

@@ -84,8 +84,10 @@ public:
         const QWidget* widget) const override
     {
         const qreal ratio = painter->device()->devicePixelRatio();
-        const std::optional<Copy> copy = copyOf(element, option, widget, ratio);
-        if (!copy || !onWholePixels(*painter, option->rect.topLeft(), ratio)) {
+        const std::optional<Copy> copy = onWholePixels(*painter, option->rect.topLeft(), ratio)
+            ? copyOf(element, option, widget, ratio)
+            : std::nullopt;
+        if (!copy) {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
         }
@@ -125,8 +127,8 @@ private:
             key[6] = quint32(frame->midLineWidth);
             key[7] = quint32(frame->features);
             key[8] = quint32(frame->frameShape);
-        } else if (qstyleoption_cast<const QStyleOptionButton*>(option)
-            && element == PE_IndicatorRadioButton) {
+        } else if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+                   button && element == PE_IndicatorRadioButton) {
             // An indicator's strokes overlap at its edges, which compose
             // the same only onto the very colour they are drawn on: the
             // option's own solid background.
@@ -136,7 +138,7 @@ private:
             if (background.style() != Qt::SolidPattern || !background.isOpaque())
                 return std::nullopt;
             copy.ground = background.color();
-            key[5] = quint32(qstyleoption_cast<const QStyleOptionButton*>(option)->features);
+            key[5] = quint32(button->features);
         } else {
             return std::nullopt;
         }
