@@ -12,18 +12,19 @@
 #include "solver/exercise.h"
 #include "solver/system_file.h"
 
-#include <QBuffer>
+#include <QDir>
 #include <QCommandLineParser>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QPdfWriter>
 
 #include <cerrno>
 #include <charconv>
+#include <filesystem>
+#include <map>
+#include <optional>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <memory>
 #include <random>
 
@@ -34,22 +35,22 @@ using texts::qtText;
 
 void complain(const QString& message) { std::fprintf(stderr, "cramer: %s\n", qPrintable(message)); }
 
-// Standard output, or a file written atomically.
-int deliver(const QByteArray& content, const QString& output)
+// Standard output, or a file written as `writeFileAtomically` writes.
+int deliver(const QByteArray& content, const QString& output, const NumberLocale& locale)
 {
     if (output.isEmpty()) {
         const std::size_t written
             = std::fwrite(content.constData(), 1, static_cast<std::size_t>(content.size()), stdout);
         if (written != static_cast<std::size_t>(content.size()) || std::fflush(stdout) != 0) {
-            complain(qtText(texts::kFileCannotWrite)
-                         .arg(QStringLiteral("-"), QString::fromLocal8Bit(std::strerror(errno))));
+            FileError error { FileProblem::CannotWrite, 0, 0, 0, 0, std::strerror(errno), {}, errno };
+            complain(qtText(texts::kCannotWriteOutput).arg(systemErrorText(error)));
             return CannotWrite;
         }
         return Solved;
     }
-    if (const FileError error = writeFileAtomically(output.toStdString(),
+    if (const FileError error = writeFileAtomically(QFile::encodeName(output).toStdString(),
             std::string_view(content.constData(), static_cast<std::size_t>(content.size())))) {
-        complain(fileErrorMessage(error, output));
+        complain(fileErrorMessage(error, output, locale));
         return CannotWrite;
     }
     return Solved;
@@ -72,15 +73,23 @@ ReadSystem readInput(const QString& input, const NumberLocale& locale)
 
 // Numbers as --locale names them, else as the environment's LC_ALL,
 // LC_NUMERIC or LANG does, like other command-line tools; the C locale's
-// plainly, without grouping.
-NumberLocale numberLocale(const QCommandLineParser& parser)
+// plainly, without grouping. A name no locale has is refused.
+std::optional<NumberLocale> numberLocale(const QCommandLineParser& parser)
 {
-    const QLocale numbers = parser.isSet(QStringLiteral("locale"))
-        ? QLocale(parser.value(QStringLiteral("locale")))
-        : QLocale::system();
+    QLocale numbers = QLocale::system();
+    if (parser.isSet(QStringLiteral("locale"))) {
+        const QString name = parser.value(QStringLiteral("locale"));
+        numbers = QLocale(name);
+        const bool namesC = name == QStringLiteral("C") || name == QStringLiteral("POSIX")
+            || name.startsWith(QStringLiteral("C."));
+        if (numbers.language() == QLocale::C && !namesC) {
+            complain(qtText(texts::kLocaleRefused).arg(name));
+            return std::nullopt;
+        }
+    }
     if (numbers.language() == QLocale::C)
-        return { ".", "" };
-    return { numbers.decimalPoint().toStdString(), numbers.groupSeparator().toStdString() };
+        return NumberLocale { ".", "" };
+    return NumberLocale { numbers.decimalPoint().toStdString(), numbers.groupSeparator().toStdString() };
 }
 
 // x_1 … x_n of the program's solve, each the shortest text that reads back
@@ -92,7 +101,9 @@ QByteArray solutionsAsCsv(const SolveRecord& record, const NumberLocale& locale)
     QByteArray csv;
     for (std::size_t i = 0; i < record.quotients.size(); ++i) {
         char buffer[32];
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, record.quotients[i]).ptr;
+        // A zero solution is 0, whatever sign the division left on it.
+        const float value = record.quotients[i] == 0.0f ? 0.0f : record.quotients[i];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
         if (i > 0)
             csv += point == "," ? ';' : ',';
         csv += QByteArray(buffer, end - buffer).replace('.', point);
@@ -100,29 +111,44 @@ QByteArray solutionsAsCsv(const SolveRecord& record, const NumberLocale& locale)
     return csv + '\n';
 }
 
+const std::map<QString, WorkingFormat> kWorkingFormats { { QStringLiteral("text"), WorkingFormat::Text },
+    { QStringLiteral("html"), WorkingFormat::Html }, { QStringLiteral("latex"), WorkingFormat::Latex },
+    { QStringLiteral("pdf"), WorkingFormat::Pdf } };
+
+// The output names the input file itself, through whatever link.
+bool writesOverInput(const QString& input, const QString& output)
+{
+    if (input == QStringLiteral("-") || output.isEmpty())
+        return false;
+    std::error_code error;
+    return std::filesystem::equivalent(
+        QFile::encodeName(input).toStdString(), QFile::encodeName(output).toStdString(), error);
+}
+
 int solve(const QCommandLineParser& parser, const QString& format)
 {
-    const NumberLocale locale = numberLocale(parser);
+    const std::optional<NumberLocale> chosenLocale = numberLocale(parser);
+    if (!chosenLocale)
+        return BadInput;
+    const NumberLocale& locale = *chosenLocale;
     const QString input = parser.value(QStringLiteral("solve"));
+    const QString output = parser.value(QStringLiteral("output"));
+    if (writesOverInput(input, output)) {
+        complain(qtText(texts::kOutputIsInput).arg(QDir::toNativeSeparators(output)));
+        return CannotWrite;
+    }
     const ReadSystem read = readInput(input, locale);
     if (read.error) {
         complain(fileErrorMessage(
-            read.error, input == QStringLiteral("-") ? qtText(texts::kStandardInput) : input));
+            read.error, input == QStringLiteral("-") ? qtText(texts::kStandardInput) : input, locale));
         return read.error.problem == FileProblem::OutOfRange ? Overflow : BadInput;
     }
 
     SolveRecord record = solveQuietly(read.system->n, read.system->texts, locale);
     const SolveOutcome outcome = record.outcome;
-    const QString largest = QString::fromStdString(formatSingle(std::numeric_limits<float>::max(), locale));
     if (outcome.status == SolveStatus::BadCell) {
-        const QString place = cellPlace(outcome.cell->row, outcome.cell->column, record.n);
-        const QString text = QString::fromStdString(outcome.cell->text);
-        if (outcome.cell->kind == ConversionError::OutOfRange) {
-            complain(qtText(texts::kOutOfRangeCell).arg(place, text, largest));
-            return Overflow;
-        }
-        complain(qtText(texts::kNotANumberCell).arg(place, text));
-        return BadInput;
+        complain(badCellMessage(*outcome.cell, record.n, locale));
+        return outcome.cell->kind == ConversionError::OutOfRange ? Overflow : BadInput;
     }
 
     const WorkedSolution solution(std::move(record));
@@ -133,40 +159,22 @@ int solve(const QCommandLineParser& parser, const QString& format)
     int result = Solved;
     if (outcome.status == SolveStatus::Overflow) {
         // The advice on the message's second line is for the window.
-        complain(overflowMessage(*outcome.overflow, largest).section(QLatin1Char('\n'), 0, 0));
+        complain(overflowMessage(*outcome.overflow, largestSingleText(locale)).section(QLatin1Char('\n'), 0, 0));
         result = Overflow;
     } else if (outcome.status == SolveStatus::Singular || exactlySingular) {
         std::fputs(qPrintable(verdictAsPlainText(document)), stderr);
         result = Singular;
     }
 
-    const QString output = parser.value(QStringLiteral("output"));
     int written = Solved;
     if (format == QStringLiteral("csv")) {
         // Singular: no x_i, so an empty answer; an overflow: no answer.
         if (result == Solved)
-            written = deliver(solutionsAsCsv(solution.record, locale), output);
+            written = deliver(solutionsAsCsv(solution.record, locale), output, locale);
         else if (result == Singular)
-            written = deliver({}, output);
-    } else if (format == QStringLiteral("pdf")) {
-        if (output.isEmpty()) {
-            QBuffer buffer;
-            buffer.open(QIODevice::WriteOnly);
-            {
-                QPdfWriter writer(&buffer);
-                writer.setTitle(qtText(texts::kWorkingTitle));
-                printWorking(document, writer);
-            }
-            written = deliver(buffer.data(), output);
-        } else if (const QString error = writeWorkingFile(output, document); !error.isEmpty()) {
-            complain(qtText(texts::kFileCannotWrite).arg(output, error));
-            written = CannotWrite;
-        }
+            written = deliver({}, output, locale);
     } else {
-        const QString text = format == QStringLiteral("html") ? workingAsHtml(document)
-            : format == QStringLiteral("latex")               ? workingAsLatex(document)
-                                                              : workingAsPlainText(document);
-        written = deliver(text.toUtf8(), output);
+        written = deliver(workingBytes(document, kWorkingFormats.at(format)), output, locale);
     }
     return written != Solved ? written : result;
 }
@@ -176,27 +184,40 @@ int newExercise(const QCommandLineParser& parser)
     bool valid = false;
     const int n = parser.value(QStringLiteral("new-exercise")).toInt(&valid);
     if (!valid || n < kMinSize || n > kMaxSize) {
-        complain(QStringLiteral("--new-exercise takes a number of equations from 2 to 9, not '%1'.")
-                     .arg(parser.value(QStringLiteral("new-exercise"))));
+        complain(qtText(texts::kExerciseSizeRefused).arg(parser.value(QStringLiteral("new-exercise"))));
         return BadInput;
     }
     std::uint64_t seed = std::random_device {}();
     if (parser.isSet(QStringLiteral("seed"))) {
         seed = parser.value(QStringLiteral("seed")).toULongLong(&valid);
         if (!valid) {
-            complain(QStringLiteral("--seed takes a whole number, not '%1'.")
-                         .arg(parser.value(QStringLiteral("seed"))));
+            complain(qtText(texts::kSeedRefused).arg(parser.value(QStringLiteral("seed"))));
             return BadInput;
         }
     }
     ExerciseMaker maker(seed);
     const TypedSystem system = maker.next(n,
         parser.isSet(QStringLiteral("fractions")) ? SolutionKind::SimpleFractions : SolutionKind::Integers);
-    return deliver(
-        QByteArray::fromStdString(systemAsCsv(system, { ".", "" })), parser.value(QStringLiteral("output")));
+    return deliver(QByteArray::fromStdString(systemAsCsv(system, { ".", "" })),
+        parser.value(QStringLiteral("output")), { ".", "" });
 }
 
 } // namespace
+
+QString optionErrorMessage(const QCommandLineParser& parser, const QStringList& arguments)
+{
+    if (!parser.unknownOptionNames().isEmpty())
+        return qtText(texts::kUnknownOption).arg(parser.unknownOptionNames().constFirst());
+    // A value is missing only after the last argument: anywhere else the
+    // next argument is taken as the value.
+    const QString last = arguments.size() > 1 ? arguments.constLast() : QString();
+    for (const QString& option : { QStringLiteral("solve"), QStringLiteral("format"), QStringLiteral("output"),
+             QStringLiteral("locale"), QStringLiteral("new-exercise"), QStringLiteral("seed") }) {
+        if (last == QStringLiteral("--") + option || last == QStringLiteral("-") + option)
+            return qtText(texts::kOptionWithoutValue).arg(last);
+    }
+    return qtText(texts::kOptionRefused).arg(parser.errorText());
+}
 
 int runBatch(int argc, char* argv[], const QStringList& arguments)
 {
@@ -207,15 +228,14 @@ int runBatch(int argc, char* argv[], const QStringList& arguments)
     });
     QCommandLineParser parser;
     describeCommandLine(parser);
-    if (!parser.parse(withoutQtOptions(arguments))) {
-        complain(parser.errorText());
+    const QStringList ours = withoutQtOptions(arguments);
+    if (!parser.parse(ours)) {
+        complain(optionErrorMessage(parser, ours));
         return BadInput;
     }
     const QString format = parser.value(QStringLiteral("format"));
-    static const QStringList kFormats { QStringLiteral("text"), QStringLiteral("html"),
-        QStringLiteral("latex"), QStringLiteral("pdf"), QStringLiteral("csv") };
-    if (!kFormats.contains(format)) {
-        complain(QStringLiteral("--format takes text, html, latex, pdf or csv, not '%1'.").arg(format));
+    if (format != QStringLiteral("csv") && !kWorkingFormats.contains(format)) {
+        complain(qtText(texts::kFormatRefused).arg(format));
         return BadInput;
     }
 

@@ -8,10 +8,15 @@
 
 #include <QStringList>
 
+class QCommandLineParser;
+
 namespace cramer {
 
 enum BatchExit { Solved = 0, BadInput = 1, Singular = 2, Overflow = 3, CannotWrite = 4 };
 
 int runBatch(int argc, char* argv[], const QStringList& arguments);
+
+// Why `parser` refused `arguments`, in the program's words.
+QString optionErrorMessage(const QCommandLineParser& parser, const QStringList& arguments);
 
 } // namespace cramer

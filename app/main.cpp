@@ -66,8 +66,9 @@ int main(int argc, char* argv[])
     if (!cramer::hasDisplay(cramer::chosenPlatforms(arguments, qEnvironmentVariable("QT_QPA_PLATFORM")),
             qEnvironmentVariable("DISPLAY"), qEnvironmentVariable("WAYLAND_DISPLAY"))) {
         QCoreApplication application(argc, argv);
-        if (!parser.parse(cramer::withoutQtOptions(arguments))) {
-            std::fprintf(stderr, "%s: %s\n", CRAMER_EXECUTABLE, qPrintable(parser.errorText()));
+        const QStringList ours = cramer::withoutQtOptions(arguments);
+        if (!parser.parse(ours)) {
+            std::fprintf(stderr, "%s: %s\n", CRAMER_EXECUTABLE, qPrintable(cramer::optionErrorMessage(parser, ours)));
             return 1;
         }
         std::fputs(cramer::texts::qtText(cramer::texts::kNoDisplay).toLocal8Bit().constData(), stderr);
@@ -81,7 +82,11 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(qtHandler);
     for (const QString& message : std::as_const(heldBack))
         qWarning("%s", qPrintable(message));
-    parser.process(application);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "%s: %s\n", CRAMER_EXECUTABLE,
+            qPrintable(cramer::optionErrorMessage(parser, QCoreApplication::arguments())));
+        return 1;
+    }
     cramer::installBulgarianQtTexts();
     QGuiApplication::setDesktopFileName(QStringLiteral(CRAMER_APPLICATION_ID));
     QGuiApplication::setWindowIcon(cramer::applicationIcon());

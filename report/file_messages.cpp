@@ -5,9 +5,12 @@
 #include "report/quoted_text.h"
 #include "report/texts.h"
 
+#include "report/solve_messages.h"
+
 #include <QDir>
 
-#include <limits>
+#include <cerrno>
+#include <utility>
 
 namespace cramer {
 
@@ -24,21 +27,50 @@ QString sheetCellName(int row, int column)
     return letters + QString::number(row);
 }
 
+// The reasons a teacher meets, as the system's manual pages word them.
+constexpr std::pair<int, const char*> kSystemErrors[] = {
+    { ENOENT, "няма такъв файл или папка" },
+    { EACCES, "нямате право на достъп" },
+    { EPERM, "действието не е позволено" },
+    { EROFS, "файловата система е само за четене" },
+    { ENOSPC, "няма свободно място на диска" },
+    { EDQUOT, "квотата ви на диска е изчерпана" },
+    { EISDIR, "това е папка" },
+    { ENOTDIR, "част от пътя не е папка" },
+    { ENAMETOOLONG, "името е твърде дълго" },
+    { ELOOP, "твърде много символни връзки" },
+    { EIO, "входно-изходна грешка на устройството" },
+    { EFBIG, "файлът е твърде голям" },
+    { EBUSY, "устройството или файлът е зает" },
+    { EPIPE, "програмата, която чете, е спряла" },
+    { EMFILE, "отворени са твърде много файлове" },
+    { ENXIO, "няма такова устройство или адрес" },
+};
+
 QString placeOf(const FileError& error)
 {
     const QString sheet = QString::fromStdString(error.sheet);
     if (error.sheet.empty()) {
         return error.number == 0 ? qtText(texts::kFileLinePlace).arg(error.line)
-                                 : qtText(texts::kFileCellPlace).arg(error.line).arg(error.number);
+                                 : qtText(texts::kFileCellPlace).arg(QString::number(error.line), QString::number(error.number));
     }
     return error.number == 0
-        ? qtText(texts::kSheetRowPlace).arg(sheet).arg(error.line)
+        ? qtText(texts::kSheetRowPlace).arg(sheet, QString::number(error.line))
         : qtText(texts::kSheetCellPlace).arg(sheet, sheetCellName(error.line, error.number));
 }
 
 } // namespace
 
-QString fileErrorMessage(const FileError& error, const QString& path)
+QString systemErrorText(const FileError& error)
+{
+    for (const auto& [number, text] : kSystemErrors) {
+        if (number == error.systemError)
+            return QString::fromUtf8(text);
+    }
+    return QString::fromLocal8Bit(error.text);
+}
+
+QString fileErrorMessage(const FileError& error, const QString& path, const NumberLocale& locale)
 {
     const QString name = QDir::toNativeSeparators(path);
     const QString text = quotedForMessage(QString::fromStdString(error.text));
@@ -52,11 +84,11 @@ QString fileErrorMessage(const FileError& error, const QString& path)
     case FileProblem::NoPermission:
         return qtText(texts::kFileNoPermission).arg(name);
     case FileProblem::CannotRead:
-        return qtText(texts::kFileCannotRead).arg(name, text);
+        return qtText(texts::kFileCannotRead).arg(name, systemErrorText(error));
     case FileProblem::TooLarge:
-        return qtText(texts::kFileTooLarge).arg(name).arg(error.count);
+        return qtText(texts::kFileTooLarge).arg(name, QString::number(error.count));
     case FileProblem::NotUtf8:
-        return qtText(texts::kFileNotUtf8).arg(name).arg(error.line);
+        return qtText(texts::kFileNotUtf8).arg(name, QString::number(error.line));
     case FileProblem::Empty:
         return qtText(texts::kFileEmpty).arg(name);
     case FileProblem::SizeOutOfRange:
@@ -74,8 +106,7 @@ QString fileErrorMessage(const FileError& error, const QString& path)
         return qtText(texts::kFileEmptyCell).arg(name, placeOf(error));
     case FileProblem::OutOfRange:
         return qtText(texts::kFileOutOfRange)
-            .arg(name, placeOf(error), text,
-                QString::fromStdString(formatSingle(std::numeric_limits<float>::max(), kCLocale)));
+            .arg(name, placeOf(error), text, largestSingleText(locale));
     case FileProblem::Ambiguous:
         return qtText(texts::kFileAmbiguous).arg(name, placeOf(error), text);
     case FileProblem::DamagedArchive:
@@ -91,7 +122,7 @@ QString fileErrorMessage(const FileError& error, const QString& path)
     case FileProblem::FormulaWithoutValue:
         return qtText(texts::kFileFormulaWithoutValue).arg(name, placeOf(error));
     case FileProblem::CannotWrite:
-        return qtText(texts::kFileCannotWrite).arg(name, text);
+        return qtText(texts::kFileCannotWrite).arg(name, systemErrorText(error));
     }
     return {};
 }

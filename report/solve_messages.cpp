@@ -2,15 +2,35 @@
 
 #include "report/solve_messages.h"
 
+#include "report/quoted_text.h"
 #include "report/texts.h"
+
+#include <limits>
 
 namespace cramer {
 
 QString cellPlace(int row, int column, int n)
 {
     using texts::qtText;
-    return column <= n ? qtText(texts::kCoefficientPlace).arg(row).arg(column)
+    return column <= n ? qtText(texts::kCoefficientPlace).arg(QString::number(row), QString::number(column))
                        : qtText(texts::kFreeTermPlace).arg(row);
+}
+
+QString largestSingleText(const NumberLocale& locale)
+{
+    return QString::fromStdString(formatSingle(std::numeric_limits<float>::max(), locale));
+}
+
+QString badCellMessage(const CellError& error, int n, const NumberLocale& locale)
+{
+    using texts::qtText;
+    const QString place = cellPlace(error.row, error.column, n);
+    const QString text = quotedForMessage(QString::fromStdString(error.text));
+    if (error.kind == ConversionError::OutOfRange)
+        return qtText(texts::kOutOfRangeCell).arg(place, text, largestSingleText(locale));
+    if (QString::fromStdString(error.text).trimmed().isEmpty())
+        return qtText(texts::kEmptyCell).arg(place);
+    return qtText(texts::kNotANumberCell).arg(place, text);
 }
 
 QString overflowMessage(const OverflowError& error, const QString& largest)

@@ -128,7 +128,11 @@ inline constexpr const char* kOpenTitle = "Отваряне на система"
 inline constexpr const char* kSaveTitle = "Запазване на системата";
 inline constexpr const char* kSystemFileFilters
     = "Системи (*.csv *.txt *.ods *.xlsx);;Таблици (*.ods *.xlsx);;Всички файлове (*)";
+// Saving writes CSV alone, whatever was opened.
+inline constexpr const char* kSavedSystemFileFilter = "Системи CSV (*.csv)";
 inline constexpr const char* kNewSystemFileName = "система.csv";
+// The window's title while a file is the one Save writes, or proposes.
+inline constexpr const char* kTitleWithFile = "%1 - %2";
 inline constexpr const char* kFileMissing = "Файлът „%1“ не съществува.";
 inline constexpr const char* kFileNotAFile = "„%1“ не е файл.";
 inline constexpr const char* kFileNoPermission = "Нямате право да четете файла „%1“.";
@@ -178,6 +182,21 @@ inline constexpr const char* kSaveNotANumber
     = "Системата не е запазена: клетката за %1 съдържа „%2“, а това не е число.";
 
 inline constexpr const char* kStandardInput = "(стандартен вход)";
+// The command line. %1 is an option or a value as the user wrote it.
+inline constexpr const char* kUnknownOption = "непозната опция „%1“ (cramer --help изрежда опциите).";
+inline constexpr const char* kOptionWithoutValue = "опцията „%1“ иска стойност (cramer --help).";
+inline constexpr const char* kOptionRefused = "командният ред не може да бъде разчетен: %1";
+inline constexpr const char* kFormatRefused
+    = "--format приема text, html, latex, pdf или csv, а не „%1“.";
+inline constexpr const char* kLocaleRefused
+    = "--locale приема име на локал като bg_BG, bg_BG.UTF-8, en_US или C, а не „%1“.";
+inline constexpr const char* kExerciseSizeRefused
+    = "--new-exercise приема брой уравнения от 2 до 9, а не „%1“.";
+inline constexpr const char* kSeedRefused = "--seed приема цяло неотрицателно число, а не „%1“.";
+inline constexpr const char* kOutputIsInput
+    = "„%1“ е файлът, от който се чете системата: решението не се записва върху него. Посочете друг "
+      "файл с --output.";
+inline constexpr const char* kCannotWriteOutput = "Решението не може да бъде записано на стандартния изход: %1.";
 
 // New exercises.
 inline constexpr const char* kNewExercise = "&Нова задача";

@@ -6,15 +6,13 @@
 #include "report/working_typeset.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 namespace cramer {
-
-bool isPdfName(const QString& path) { return path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive); }
 
 namespace {
 const QFont& footerFont()
@@ -70,23 +68,35 @@ void printWorking(const WorkingDocument& document, QPagedPaintDevice& device)
     }
 }
 
-QString writeWorkingFile(const QString& path, const WorkingDocument& document)
+QByteArray workingBytes(const WorkingDocument& document, WorkingFormat format)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (isPdfName(path)) {
-        QPdfWriter writer(&file);
+    switch (format) {
+    case WorkingFormat::Text:
+        return workingAsPlainText(document).toUtf8();
+    case WorkingFormat::Html:
+        return workingAsHtml(document).toUtf8();
+    case WorkingFormat::Latex:
+        return workingAsLatex(document).toUtf8();
+    case WorkingFormat::Pdf:
+        break;
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
         writer.setTitle(document.title);
         writer.setCreator(QStringLiteral("cramer"));
         writer.setPageSize(QPageSize(QPageSize::A4));
         printWorking(document, writer);
-    } else {
-        file.write(workingAsHtml(document).toUtf8());
     }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return buffer.data();
+}
+
+FileError writeWorking(const WorkingDocument& document, WorkingFormat format, const QString& path)
+{
+    const QByteArray bytes = workingBytes(document, format);
+    return writeFileAtomically(
+        path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 } // namespace cramer

@@ -2,12 +2,13 @@
 
 #pragma once
 
-// The worked solution out of the program: a file (HTML, or PDF by the
-// name's suffix) and paper. Print and PDF lay out the same rich text the
-// window shows.
+// The worked solution out of the program: a file in the form asked for,
+// and paper. Print and PDF lay out the same rich text the window shows.
 
 #include "report/working_document.h"
+#include "solver/system_file.h"
 
+#include <QByteArray>
 #include <QString>
 
 class QPagedPaintDevice;
@@ -15,11 +16,14 @@ class QTextDocument;
 
 namespace cramer {
 
-bool isPdfName(const QString& path);
+enum class WorkingFormat { Text, Html, Latex, Pdf };
 
-// Writes atomically: on any failure the old file, if there was one, stays
-// as it was. Returns why it failed, or an empty text.
-QString writeWorkingFile(const QString& path, const WorkingDocument& document);
+// The whole working in `format`; PDF on A4 pages with margins, as printed.
+QByteArray workingBytes(const WorkingDocument& document, WorkingFormat format);
+
+// Writes the working in `format`, whatever `path` is called, as
+// `writeFileAtomically` writes: on any failure the old file stays as it was.
+FileError writeWorking(const WorkingDocument& document, WorkingFormat format, const QString& path);
 
 // Lays the working out on pages of `device` (a printer or a PDF writer).
 void printWorking(const WorkingDocument& document, QPagedPaintDevice& device);

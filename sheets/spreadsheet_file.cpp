@@ -34,6 +34,7 @@ ReadSystem readWorkbook(std::string_view bytes, const NumberLocale& locale)
         return refused(std::move(sheet.error));
     ReadSystem read = systemFromRows(sheet.rows, locale, true);
     read.error.sheet = sheet.name;
+    read.form = FileForm::Workbook;
     return read;
 }
 

@@ -83,7 +83,7 @@ FileError contentError(FileProblem problem, int line = 0, int number = 0, int co
 
 FileError systemError(FileProblem problem, int error)
 {
-    return { problem, 0, 0, 0, 0, std::strerror(error), {} };
+    return { problem, 0, 0, 0, 0, std::strerror(error), {}, error };
 }
 
 // The text as typed, without its grouping and with "." as its decimal
@@ -295,6 +295,7 @@ std::vector<FileRow> fileRows(const TextBlock& block)
 
 ReadSystem readSystemText(std::string_view content, const NumberLocale& locale)
 {
+    const std::string_view asStored = content;
     if (content.starts_with("\xEF\xBB\xBF"))
         content.remove_prefix(3);
     if (const int line = firstLineNotUtf8(content))
@@ -304,7 +305,12 @@ ReadSystem readSystemText(std::string_view content, const NumberLocale& locale)
     // writes); under a decimal-comma locale, failing that, the form of a
     // pasted block: blanks between numbers with decimal commas.
     ReadSystem asCsv = systemFromRows(fileRows(splitTextBlock(content, false)), locale, false);
-    if (asCsv.system || locale.decimal != ",")
+    if (asCsv.system) {
+        if (systemAsCsv(*asCsv.system, locale) == asStored)
+            asCsv.form = FileForm::ProgramCsv;
+        return asCsv;
+    }
+    if (locale.decimal != ",")
         return asCsv;
     return systemFromRows(fileRows(splitTextBlock(content, true)), locale, true);
 }
@@ -371,8 +377,61 @@ std::string systemAsCsv(const TypedSystem& system, const NumberLocale& locale)
     return csv;
 }
 
-FileError writeFileAtomically(const std::filesystem::path& path, std::string_view content)
+namespace {
+
+// Every byte, across short writes and interruptions; 0 or errno.
+int writeAll(int descriptor, std::string_view content)
 {
+    for (std::size_t written = 0; written < content.size();) {
+        const ssize_t count = ::write(descriptor, content.data() + written, content.size() - written);
+        if (count < 0 && errno != EINTR)
+            return errno;
+        if (count > 0)
+            written += static_cast<std::size_t>(count);
+    }
+    return 0;
+}
+
+// The file a path names once its links are followed (a link's target may
+// not exist yet); 0 or errno.
+int followLinks(std::filesystem::path& path)
+{
+    constexpr int kMostLinks = 40; // as the kernel allows
+    std::error_code error;
+    for (int links = 0; std::filesystem::is_symlink(std::filesystem::symlink_status(path, error)); ++links) {
+        if (links == kMostLinks)
+            return ELOOP;
+        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error)
+            return error.value();
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return 0;
+}
+
+} // namespace
+
+FileError writeFileAtomically(const std::filesystem::path& named, std::string_view content)
+{
+    std::filesystem::path path = named;
+    if (const int failure = followLinks(path))
+        return systemError(FileProblem::CannotWrite, failure);
+
+    // A pipe or a device cannot be replaced: its reader waits on it.
+    struct stat old { };
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    if (exists && (S_ISFIFO(old.st_mode) || S_ISCHR(old.st_mode))) {
+        const int descriptor = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+        if (descriptor < 0)
+            return systemError(FileProblem::CannotWrite, errno);
+        int failure = writeAll(descriptor, content);
+        if (::close(descriptor) != 0 && failure == 0)
+            failure = errno;
+        return failure == 0 ? FileError {} : systemError(FileProblem::CannotWrite, failure);
+    }
+    if (exists && S_ISDIR(old.st_mode))
+        return systemError(FileProblem::CannotWrite, EISDIR);
+
     const std::filesystem::path folder
         = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     std::string name = path.filename().string();
@@ -384,9 +443,8 @@ FileError writeFileAtomically(const std::filesystem::path& path, std::string_vie
         return systemError(FileProblem::CannotWrite, errno);
 
     // The old file's permissions, or what a new file gets.
-    struct stat old { };
     mode_t mode = 0;
-    if (::stat(path.c_str(), &old) == 0) {
+    if (exists) {
         mode = old.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
@@ -394,14 +452,7 @@ FileError writeFileAtomically(const std::filesystem::path& path, std::string_vie
         mode = 0666 & ~mask;
     }
 
-    int failure = 0;
-    for (std::size_t written = 0; written < content.size() && failure == 0;) {
-        const ssize_t count = ::write(descriptor, content.data() + written, content.size() - written);
-        if (count < 0 && errno != EINTR)
-            failure = errno;
-        else if (count > 0)
-            written += static_cast<std::size_t>(count);
-    }
+    int failure = writeAll(descriptor, content);
     if (failure == 0 && ::fchmod(descriptor, mode) != 0)
         failure = errno;
     if (failure == 0 && ::fsync(descriptor) != 0)

@@ -68,13 +68,23 @@ struct FileError {
     int expected = 0;
     std::string text; // the number as written, or the system's reason
     std::string sheet; // the sheet's name, in a spreadsheet file
+    int systemError = 0; // errno, where the system refused
 
     explicit operator bool() const { return problem != FileProblem::None; }
+};
+
+// How a file holds its system. Only the program's own CSV may be written
+// over: saving anything else would lose what the file held besides.
+enum class FileForm {
+    ProgramCsv, // byte for byte what saving the system gives
+    OtherText,
+    Workbook,
 };
 
 struct ReadSystem {
     std::optional<TypedSystem> system;
     FileError error;
+    FileForm form = FileForm::OtherText;
 };
 
 inline constexpr int kLargestSystemFileMb = 1;
@@ -130,6 +140,8 @@ std::string systemAsCsv(const TypedSystem& system, const NumberLocale& locale);
 
 // A temporary file beside `path`, written and flushed to the disk, then
 // renamed over it: a failure at any point leaves the old file as it was.
+// A link is followed and its target written; a pipe or a character device
+// is written directly.
 FileError writeFileAtomically(const std::filesystem::path& path, std::string_view content);
 
 } // namespace cramer

@@ -5,10 +5,13 @@
 // PDF, new exercises, all with no display.
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -105,10 +108,21 @@ INSTANTIATE_TEST_SUITE_P(Cases, Batch,
             "„1e-200“ за коефициента пред x1 в уравнение 1 е по абсолютна стойност под" },
         BatchCase { "CannotWrite", { "--solve", "-", "--output", "/nonexistent/folder/out.txt" },
             "3,0,1\n0,3,2\n", 4, "", "не може да бъде записан" },
-        BatchCase {
-            "UnknownFormat", { "--solve", "-", "--format", "doc" }, "", 1, "", "--format takes text" },
+        BatchCase { "UnknownFormat", { "--solve", "-", "--format", "doc" }, "", 1, "",
+            "--format приема text, html, latex, pdf или csv, а не „doc“." },
+        BatchCase { "UnknownLocale", { "--solve", "-", "--locale", "bogus" }, "3,0,1\n0,3,2\n", 1, "",
+            "--locale приема име на локал като bg_BG, bg_BG.UTF-8, en_US или C, а не „bogus“." },
+        BatchCase { "UnknownOption", { "--solve", "-", "--frobnicate" }, "", 1, "",
+            "непозната опция „frobnicate“" },
+        BatchCase { "OptionWithoutValue", { "--solve", "-", "--output" }, "", 1, "",
+            "опцията „--output“ иска стойност" },
+        BatchCase { "ZeroSolutionHasNoSign", { "--solve", "-", "--format", "csv" }, "-1,0,0\n0,1,1\n", 0,
+            "0,1\n", "" },
+        BatchCase { "StandardOutputClosed", { "--solve", "-", "--output", "/dev/full" }, "3,0,1\n0,3,2\n", 4,
+            "", "Файлът „/dev/full“ не може да бъде записан: няма свободно място на диска." },
         BatchCase { "NewExercise", { "--new-exercise", "2", "--seed", "3" }, "", 0, QByteArray(), "" },
-        BatchCase { "NewExerciseOfTen", { "--new-exercise", "10" }, "", 1, "", "from 2 to 9" }),
+        BatchCase { "NewExerciseOfTen", { "--new-exercise", "10" }, "", 1, "",
+            "--new-exercise приема брой уравнения от 2 до 9, а не „10“." }),
     [](const testing::TestParamInfo<BatchCase>& info) { return std::string(info.param.name); });
 
 // The worked solution of each system in each form, word for word as read and
@@ -172,6 +186,69 @@ TEST(BatchOutput, WritesPdfHtmlLatexAndExercisesThatReadBack)
     const Finished exercise = cramer({ "--new-exercise", "5", "--seed", "11", "--fractions" });
     EXPECT_EQ(exercise.out, cramer({ "--new-exercise", "5", "--seed", "11", "--fractions" }).out);
     EXPECT_EQ(cramer({ "--solve", "-", "--format", "csv" }, exercise.out).exitCode, 0);
+}
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// --format decides, whatever the name; a link's target is written and the
+// link kept; a pipe's reader gets the whole output; the input is never
+// written over.
+TEST(BatchOutput, IsWrittenInTheFormatAskedWhereverTheNamePoints)
+{
+    QTemporaryDir folder;
+    const QString plain = folder.filePath("working");
+    ASSERT_EQ(cramer({ "--solve", "-", "--format", "pdf", "--output", plain }, "3,0,1\n0,3,2\n").exitCode, 0);
+    EXPECT_TRUE(contentOf(plain).startsWith("%PDF-"));
+    const Finished toStandardOutput = cramer({ "--solve", "-", "--format", "pdf" }, "3,0,1\n0,3,2\n");
+    EXPECT_TRUE(toStandardOutput.out.startsWith("%PDF-"));
+    EXPECT_TRUE(toStandardOutput.out.contains("/MediaBox [0 0 595.000000 842.000000]")) << "A4 pages";
+
+    const QString target = folder.filePath("target.csv");
+    const QString link = folder.filePath("link.csv");
+    ASSERT_TRUE(QFile::link(QStringLiteral("target.csv"), link));
+    ASSERT_EQ(cramer({ "--solve", "-", "--format", "csv", "--output", link }, "3,0,1\n0,3,2\n").exitCode, 0);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(contentOf(target), "0.33333334,0.6666667\n");
+
+    const QString pipe = folder.filePath("pipe");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QProcess reader;
+    reader.start(QStringLiteral("cat"), { pipe });
+    ASSERT_TRUE(reader.waitForStarted());
+    ASSERT_EQ(cramer({ "--solve", "-", "--format", "csv", "--output", pipe }, "3,0,1\n0,3,2\n").exitCode, 0);
+    ASSERT_TRUE(reader.waitForFinished());
+    EXPECT_EQ(reader.readAllStandardOutput(), "0.33333334,0.6666667\n");
+    EXPECT_TRUE(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+
+    const QString input = folder.filePath("input.csv");
+    QFile file(input);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("3,0,1\n0,3,2\n");
+    file.close();
+    const Finished overInput = cramer({ "--solve", input, "--output", input });
+    EXPECT_EQ(overInput.exitCode, 4);
+    EXPECT_TRUE(overInput.err.contains(QString::fromUtf8("е файлът, от който се чете системата")));
+    EXPECT_EQ(contentOf(input), "3,0,1\n0,3,2\n");
+}
+
+// A user's file name is quoted whole, whatever "%" it holds.
+TEST(BatchOutput, MessagesKeepNamesWithPercentSigns)
+{
+    QTemporaryDir folder;
+    for (const char* name : { "y%1z%2.csv", "big%2.csv" }) {
+        const QString path = folder.filePath(QString::fromUtf8(name));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("1,2,3\n4,5\n");
+        file.close();
+        const Finished run = cramer({ "--solve", path });
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8("„%1“, ред 2:").arg(path))) << run.err.toStdString();
+    }
 }
 
 TEST(BatchOutput, AnOverflowLeavesAnExistingFileAsItWas)

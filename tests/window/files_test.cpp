@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -21,6 +22,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -147,6 +149,55 @@ TEST_F(FilesInWindow, CalcsWorkbooksAndExportsOpenAsOneSystem)
         EXPECT_EQ(window.form->typedSystem().texts, system) << name;
         EXPECT_TRUE(window.boxes.shown.empty()) << name;
     }
+}
+
+// Ctrl+S after a workbook or another program's CSV was opened: the file
+// keeps its bytes, and a CSV of the program's own is proposed beside it.
+TEST_F(FilesInWindow, SaveNeverWritesOverAFileOfAnotherKind)
+{
+    for (const char* name : { "calc.ods", "calc.xlsx", "calc-bg-semicolon.csv" }) {
+        const QByteArray original = spreadsheet(name);
+        const QString path = write(name, original);
+        TestWindow window;
+        window.activate();
+        ASSERT_TRUE(window.main->files().open(path)) << name;
+        window.form->cell(1, 1)->setText(QStringLiteral("7"));
+        EXPECT_FALSE(window.main->files().savesWithoutAsking()) << name;
+        const QString proposed = QFileInfo(path).dir().filePath(QFileInfo(path).completeBaseName() + ".csv");
+        EXPECT_EQ(window.main->files().saveTarget(), proposed) << name;
+        EXPECT_TRUE(window.main->windowTitle().startsWith(QFileInfo(proposed).fileName() + " - ")) << name;
+
+        QString offered;
+        QStringList filters;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            offered = dialog->selectedFiles().value(0);
+            filters = dialog->nameFilters();
+            dialog->reject();
+        });
+        window.main->files().saveAction()->trigger();
+        EXPECT_EQ(offered, proposed) << name;
+        EXPECT_EQ(filters, QStringList { QString::fromUtf8("Системи CSV (*.csv)") }) << name;
+        QFile kept(path);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), original) << name;
+    }
+}
+
+TEST_F(FilesInWindow, TheProgramsOwnCsvIsSavedInPlace)
+{
+    const QString path = write("own.csv", "1,2,3\n4,5,6\n");
+    TestWindow window;
+    ASSERT_TRUE(window.main->files().open(path));
+    EXPECT_TRUE(window.main->files().savesWithoutAsking());
+    EXPECT_EQ(window.main->windowTitle(),
+        QString::fromUtf8("own.csv - системи линейни уравнения - метод на КРАМЕР"));
+    window.form->cell(1, 1)->setText(QStringLiteral("7"));
+    window.main->files().saveAction()->trigger();
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("7,2,3\n4,5,6\n"));
 }
 
 TEST_F(FilesInWindow, ADroppedFileOpensEvenOnACell)

@@ -160,8 +160,8 @@ TEST_F(WorkingFiles, AreWrittenAsHtmlOrPdfAndAFailureIsNamed)
     QTemporaryDir directory;
     const QString html = directory.filePath("working.html");
     const QString pdf = directory.filePath("working.PDF");
-    ASSERT_TRUE(working.saveTo(html));
-    ASSERT_TRUE(working.saveTo(pdf));
+    ASSERT_TRUE(working.saveTo(html, WorkingFormat::Html));
+    ASSERT_TRUE(working.saveTo(pdf, WorkingFormat::Pdf));
     QFile htmlFile(html);
     ASSERT_TRUE(htmlFile.open(QIODevice::ReadOnly));
     const QString page = QString::fromUtf8(htmlFile.readAll());
@@ -174,7 +174,7 @@ TEST_F(WorkingFiles, AreWrittenAsHtmlOrPdfAndAFailureIsNamed)
     EXPECT_TRUE(window.boxes.shown.empty());
 
     const QString nowhere = directory.filePath("missing/working.html");
-    EXPECT_FALSE(working.saveTo(nowhere));
+    EXPECT_FALSE(working.saveTo(nowhere, WorkingFormat::Html));
     ASSERT_EQ(window.boxes.shown.size(), 1u);
     EXPECT_EQ(window.boxes.shown.back().title, QString::fromUtf8("Файлът не е записан"));
     EXPECT_TRUE(window.boxes.shown.back().text.contains(nowhere))

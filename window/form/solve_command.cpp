@@ -5,7 +5,6 @@
 
 #include "window/form/form1.h"
 
-#include "report/quoted_text.h"
 #include "report/solve_messages.h"
 #include "report/texts.h"
 #include "window/form/layout_tables.h"
@@ -14,7 +13,6 @@
 #include <QLocale>
 #include <QScopedValueRollback>
 
-#include <limits>
 #include <vector>
 
 namespace cramer {
@@ -74,9 +72,6 @@ private:
     MessageBoxes& boxes_;
 };
 
-// Long pasted texts are shortened in messages; the cell keeps them whole.
-QString quoted(const std::string& text) { return quotedForMessage(QString::fromStdString(text)); }
-
 // The values the result rows show rounded, in full behind each label.
 void describeResultRows(Form1& form, const SolveRecord& record)
 {
@@ -120,17 +115,8 @@ void Form1::Command3_Click()
 
 void Form1::reportBadCell(const CellError& error)
 {
-    const QString place = cellPlace(error.row, error.column, store_.SystemSize);
-    QString message;
-    if (error.kind == ConversionError::OutOfRange) {
-        message = qtText(texts::kOutOfRangeCell)
-                      .arg(place, quoted(error.text), numberText(std::numeric_limits<float>::max()));
-    } else if (QString::fromStdString(error.text).trimmed().isEmpty()) {
-        message = qtText(texts::kEmptyCell).arg(place);
-    } else {
-        message = qtText(texts::kNotANumberCell).arg(place, quoted(error.text));
-    }
-    message += QLatin1Char('\n') + qtText(texts::kExpectedNumber).arg(numberText(2.5f));
+    const QString message = badCellMessage(error, store_.SystemSize, numberLocale_) + QLatin1Char('\n')
+        + qtText(texts::kExpectedNumber).arg(numberText(2.5f));
 
     GridCell* badCell = cell(error.row, error.column);
     boxes_.inform(this, qtText(texts::kBadCellTitle), message);
@@ -141,7 +127,7 @@ void Form1::reportBadCell(const CellError& error)
 void Form1::reportOverflow(const OverflowError& error)
 {
     boxes_.inform(this, qtText(texts::kOverflowTitle),
-        overflowMessage(error, numberText(std::numeric_limits<float>::max())));
+        overflowMessage(error, largestSingleText(numberLocale_)));
 }
 
 } // namespace cramer

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -37,6 +38,11 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
     setCentralWidget(area_);
 
     files_ = new SystemFiles(*form_, boxes_, *gate_, this);
+    connect(files_, &SystemFiles::saveTargetChanged, this, [this](const QString& path) {
+        setWindowTitle(path.isEmpty()
+                ? qtText(texts::kWindowCaption)
+                : qtText(texts::kTitleWithFile).arg(QFileInfo(path).fileName(), qtText(texts::kWindowCaption)));
+    });
     exercises_ = new Exercises(*form_, *gate_, this);
     zoom_ = new ZoomController(*this, *form_, *area_, boxes_, *gate_);
     solution_ = new SolutionActions(*form_, boxes_, *gate_, *zoom_, this);

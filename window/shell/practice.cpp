@@ -13,7 +13,6 @@
 
 #include <QAction>
 
-#include <limits>
 
 namespace cramer {
 
@@ -42,14 +41,7 @@ void Practice::start()
     const QString title = qtText(texts::kPracticeTitle);
     const SolveOutcome& outcome = record.outcome;
     if (outcome.status == SolveStatus::BadCell) {
-        const QString place = cellPlace(outcome.cell->row, outcome.cell->column, record.n);
-        const QString text = QString::fromStdString(outcome.cell->text);
-        const QString largest
-            = QString::fromStdString(formatSingle(std::numeric_limits<float>::max(), locale));
-        boxes_.inform(window_, title,
-            outcome.cell->kind == ConversionError::OutOfRange
-                ? qtText(texts::kOutOfRangeCell).arg(place, text, largest)
-                : qtText(texts::kNotANumberCell).arg(place, text));
+        boxes_.inform(window_, title, badCellMessage(*outcome.cell, record.n, locale));
         return;
     }
     WorkedSolution solution(std::move(record));

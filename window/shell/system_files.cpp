@@ -53,12 +53,18 @@ bool SystemFiles::open(const QString& path)
     const ReadSystem read = readAnySystemFile(path.toStdString(), userNumberLocale());
     if (read.error) {
         boxes_.inform(window_, qtText(texts::kOpenTitle),
-            fileErrorMessage(read.error, path) + QLatin1Char('\n') + qtText(texts::kFileUnchanged));
+            fileErrorMessage(read.error, path, userNumberLocale()) + QLatin1Char('\n') + qtText(texts::kFileUnchanged));
         return false;
     }
     form_.enterSystem(*read.system);
-    current_ = QFileInfo(path).absoluteFilePath();
-    remember(current_);
+    const QFileInfo opened(path);
+    remember(opened.absoluteFilePath());
+    // Save writes only the program's own CSV: anything else gets a CSV of
+    // its own beside it, chosen in the dialog.
+    if (read.form == FileForm::ProgramCsv)
+        setTarget(opened.absoluteFilePath(), {});
+    else
+        setTarget({}, opened.dir().filePath(opened.completeBaseName() + QStringLiteral(".csv")));
     updateActions();
     return true;
 }
@@ -79,17 +85,26 @@ bool SystemFiles::saveTo(const QString& path)
         }
     }
     if (const FileError error = writeFileAtomically(path.toStdString(), systemAsCsv(system, locale))) {
-        boxes_.inform(window_, qtText(texts::kSaveTitle), fileErrorMessage(error, path));
+        boxes_.inform(window_, qtText(texts::kSaveTitle), fileErrorMessage(error, path, locale));
         return false;
     }
-    current_ = QFileInfo(path).absoluteFilePath();
+    setTarget(QFileInfo(path).absoluteFilePath(), {});
     remember(current_);
     return true;
 }
 
+void SystemFiles::setTarget(const QString& current, const QString& proposed)
+{
+    current_ = current;
+    proposed_ = proposed;
+    emit saveTargetChanged(saveTarget());
+}
+
+QString SystemFiles::saveTarget() const { return current_.isEmpty() ? proposed_ : current_; }
+
 void SystemFiles::openWithDialog()
 {
-    const QString folder = current_.isEmpty() ? QDir::homePath() : QFileInfo(current_).absolutePath();
+    const QString folder = saveTarget().isEmpty() ? QDir::homePath() : QFileInfo(saveTarget()).absolutePath();
     const QString path = QFileDialog::getOpenFileName(
         window_, qtText(texts::kOpenTitle), folder, qtText(texts::kSystemFileFilters));
     if (!path.isEmpty())
@@ -107,9 +122,9 @@ void SystemFiles::save()
 void SystemFiles::saveWithDialog()
 {
     const QString suggested
-        = current_.isEmpty() ? QDir::home().filePath(qtText(texts::kNewSystemFileName)) : current_;
+        = saveTarget().isEmpty() ? QDir::home().filePath(qtText(texts::kNewSystemFileName)) : saveTarget();
     const QString path = QFileDialog::getSaveFileName(
-        window_, qtText(texts::kSaveTitle), suggested, qtText(texts::kSystemFileFilters));
+        window_, qtText(texts::kSaveTitle), suggested, qtText(texts::kSavedSystemFileFilter));
     if (!path.isEmpty())
         saveTo(path);
 }

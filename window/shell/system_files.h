@@ -40,12 +40,21 @@ public:
     // Writes what the grid holds to `path`, or says why it cannot.
     bool saveTo(const QString& path);
     QStringList recentFiles() const;
+    // The file the next Save writes: the program's own CSV that was opened
+    // or saved, else the CSV proposed beside an opened file of another
+    // kind (Save then asks first), else nothing.
+    QString saveTarget() const;
+    bool savesWithoutAsking() const { return !current_.isEmpty(); }
+
+signals:
+    void saveTargetChanged(const QString& path);
 
 private:
     void openWithDialog();
     void save();
     void saveWithDialog();
     void remember(const QString& path);
+    void setTarget(const QString& current, const QString& proposed);
     void updateActions();
     void fillRecentMenu();
     bool refused() const;
@@ -59,6 +68,7 @@ private:
     QAction* saveAs_ = nullptr;
     QMenu* recent_ = nullptr;
     QString current_;
+    QString proposed_;
 };
 
 } // namespace cramer

@@ -3,6 +3,7 @@
 #include "window/shell/working_window.h"
 
 #include "report/figure_paint.h"
+#include "report/file_messages.h"
 #include "report/texts.h"
 #include "report/working_export.h"
 #include "report/working_typeset.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPushButton>
@@ -93,20 +95,24 @@ void WorkingWindow::save()
         &filter);
     if (path.isEmpty())
         return;
-    // The type chosen in the dialog decides where the name does not.
+    // The type chosen in the dialog decides; a name without its suffix gets it.
+    const bool pdf = filter.startsWith(QStringLiteral("PDF"));
+    const QString suffix = QFileInfo(path).suffix().toLower();
     QString target = path;
-    if (filter.startsWith(QStringLiteral("PDF")) && !isPdfName(target))
+    if (pdf && suffix != QStringLiteral("pdf"))
         target += QStringLiteral(".pdf");
-    saveTo(target);
+    else if (!pdf && suffix != QStringLiteral("html") && suffix != QStringLiteral("htm"))
+        target += QStringLiteral(".html");
+    saveTo(target, pdf ? WorkingFormat::Pdf : WorkingFormat::Html);
 }
 
-bool WorkingWindow::saveTo(const QString& path)
+bool WorkingWindow::saveTo(const QString& path, WorkingFormat format)
 {
-    const QString error = writeWorkingFile(path, document_);
-    if (error.isEmpty())
+    const FileError error = writeWorking(document_, format, path);
+    if (!error)
         return true;
     boxes_.inform(this, qtText(texts::kSaveFailedTitle),
-        qtText(texts::kSaveFailed).arg(QDir::toNativeSeparators(path), error));
+        qtText(texts::kSaveFailed).arg(QDir::toNativeSeparators(path), systemErrorText(error)));
     return false;
 }
 

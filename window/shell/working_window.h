@@ -6,6 +6,7 @@
 // that stays open beside the form, with copy, save and print.
 
 #include "report/working_document.h"
+#include "report/working_export.h"
 #include "window/form/message_boxes.h"
 
 #include <QWidget>
@@ -30,8 +31,8 @@ public:
     void copyAll() const;
     // Asks for a file name, then writes HTML or PDF by the chosen type.
     void save();
-    // Writes `path`; a message says what went wrong if it could not be written.
-    bool saveTo(const QString& path);
+    // Writes `path` in `format`; a message says what went wrong if it could not be written.
+    bool saveTo(const QString& path, WorkingFormat format);
     void print();
 
 protected:
