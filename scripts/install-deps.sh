@@ -24,7 +24,8 @@ case "${1:-run}" in
     packages=("${run[@]}" "${package[@]}"
       libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
       clang libclang-rt-14-dev
-      texlive-latex-base texlive-latex-recommended texlive-lang-cyrillic texlive-pictures poppler-utils)
+      texlive-latex-base texlive-latex-recommended texlive-lang-cyrillic texlive-pictures poppler-utils
+      fonts-dejavu-extra) # as a desktop with LibreOffice or TeX has it: the window tests see only the package's fonts
     ;;
   tools) packages=("${run[@]}" xvfb xauth x11-apps xdotool imagemagick hyperfine qt6ct valgrind time dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0) ;;
   *) echo "usage: $0 [run|test|package|tools]" >&2; exit 2 ;;
