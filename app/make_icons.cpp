@@ -32,7 +32,7 @@ int main(int argc, char* argv[])
         return icon;
     };
     for (int side : { 16, 22, 24, 32, 48, 64, 128, 256, 512 }) {
-        const QString folder = QStringLiteral("%1/hicolor/%2x%2/apps").arg(output).arg(side);
+        const QString folder = QStringLiteral("%1/hicolor/%2x%2/apps").arg(output, QString::number(side));
         if (!QDir().mkpath(folder) || !painted(side).save(QStringLiteral("%1/%2.png").arg(folder, id))) {
             std::fprintf(stderr, "cannot write the %dx%d icon into %s\n", side, side, qPrintable(folder));
             return 1;

@@ -127,7 +127,7 @@ QString answerCheckMessage(
             : qtText(texts::kPracticeTermSignFlipped).arg(product(solution, term), other, sign);
     }
     case Mistake::WrongColumnReplaced:
-        return qtText(texts::kPracticeWrongColumn).arg(check.column).arg(step.index);
+        return qtText(texts::kPracticeWrongColumn).arg(QString::number(check.column), QString::number(step.index));
     case Mistake::QuotientInverted:
         return qtText(texts::kPracticeQuotientInverted).arg(step.index);
     case Mistake::RoundedWrongly:

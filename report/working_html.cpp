@@ -103,7 +103,7 @@ QString matrix(const MatrixBlock& block)
     const std::size_t columns = rows == 0 ? 0 : block.rows.front().size();
     html.reserve(html.size() + static_cast<qsizetype>(rows * columns) * 96 + 512);
     auto beside = [rows](const Runs& content) -> QString {
-        return QStringLiteral("<td rowspan=\"%1\" style=\"%2\">").arg(rows).arg(QLatin1String(kBeside))
+        return QStringLiteral("<td rowspan=\"%1\" style=\"%2\">").arg(QString::number(rows), QLatin1String(kBeside))
             % runs(content) % QStringLiteral("</td>");
     };
     // Each column's opening tag, written once for all its rows.
@@ -145,8 +145,8 @@ QString matrix(const MatrixBlock& block)
 QString figureImage(const Drawing& drawing)
 {
     return QStringLiteral("<img width=\"%1\" height=\"%2\" alt=\"")
-               .arg(std::lround(drawing.width * kPixelsPerPoint))
-               .arg(std::lround(drawing.height * kPixelsPerPoint))
+               .arg(QString::number(std::lround(drawing.width * kPixelsPerPoint)),
+                   QString::number(std::lround(drawing.height * kPixelsPerPoint)))
         % drawing.description.toHtmlEscaped() % QStringLiteral("\" src=\"data:image/svg+xml;base64,")
         % QString::fromLatin1(drawingAsSvg(drawing).toUtf8().toBase64()) % QStringLiteral("\">");
 }

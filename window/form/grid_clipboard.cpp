@@ -98,10 +98,8 @@ void Form1::pasteIntoGrid(int row, int column)
             if (length > longest) {
                 boxes_.inform(this, qtText(texts::kPasteTitle),
                     qtText(texts::kPasteTooLong)
-                        .arg(row + i)
-                        .arg(column + static_cast<int>(j))
-                        .arg(length)
-                        .arg(longest));
+                        .arg(QString::number(row + i), QString::number(column + static_cast<int>(j)),
+                            QString::number(length), QString::number(longest)));
                 return;
             }
         }
@@ -122,10 +120,8 @@ void Form1::pasteIntoGrid(int row, int column)
             shortest = std::min(shortest, static_cast<int>(cells.cells.size()));
         boxes_.inform(this, qtText(texts::kPasteTitle),
             qtText(texts::kPasteRagged)
-                .arg(shortest)
-                .arg(block.width())
-                .arg(block.height())
-                .arg(block.height() + 1));
+                .arg(QString::number(shortest), QString::number(block.width()), QString::number(block.height()),
+                    QString::number(block.height() + 1)));
         return;
     }
     if (atFirstCell && isSystemShape(block)) {

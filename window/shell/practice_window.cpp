@@ -320,15 +320,16 @@ void PracticeWindow::showSummaryIfDone()
     for (const Step& entry : steps_) {
         const QString name = practiceStepName(entry.step);
         const QString value = practiceValue(solution_, entry.step);
-        lines << (entry.shown ? qtText(texts::kPracticeSummaryShown).arg(name, value).arg(entry.hints)
+        const QString hints = QString::number(entry.hints);
+        lines << (entry.shown ? qtText(texts::kPracticeSummaryShown).arg(name, value, hints)
                               : qtText(texts::kPracticeSummaryRight)
                                     .arg(name, value,
                                         entry.tries == 1 ? qtText(texts::kPracticeFirstTry)
-                                                         : qtText(texts::kPracticeTries).arg(entry.tries))
-                                    .arg(entry.hints));
+                                                         : qtText(texts::kPracticeTries).arg(entry.tries),
+                                        hints));
     }
     const qint64 seconds = clock_.elapsed() / 1000;
-    lines << qtText(texts::kPracticeTime).arg(seconds / 60).arg(seconds % 60);
+    lines << qtText(texts::kPracticeTime).arg(QString::number(seconds / 60), QString::number(seconds % 60));
     summary_->setText(lines.join(QLatin1Char('\n')));
     summary_->show();
     copy_->setEnabled(true);

@@ -149,7 +149,7 @@ void SystemFiles::fillRecentMenu()
     for (qsizetype i = 0; i < recent.size(); ++i) {
         const QString path = recent[i];
         QAction* entry
-            = recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+            = recent_->addAction(QStringLiteral("&%1 %2").arg(QString::number(i + 1), QFileInfo(path).fileName()));
         entry->setToolTip(QDir::toNativeSeparators(path));
         entry->setStatusTip(QDir::toNativeSeparators(path));
         connect(entry, &QAction::triggered, this, [this, path] {
