@@ -10,6 +10,7 @@
 #include "report/working_export.h"
 #include "sheets/spreadsheet_file.h"
 #include "solver/exercise.h"
+#include "solver/missing_library.h"
 #include "solver/system_file.h"
 
 #include <QDir>
@@ -141,7 +142,9 @@ int solve(const QCommandLineParser& parser, const QString& format)
     if (read.error) {
         complain(fileErrorMessage(
             read.error, input == QStringLiteral("-") ? qtText(texts::kStandardInput) : input, locale));
-        return read.error.problem == FileProblem::OutOfRange ? Overflow : BadInput;
+        return read.error.problem == FileProblem::OutOfRange ? Overflow
+            : read.error.problem == FileProblem::MissingLibrary ? LibraryMissing
+                                                                 : BadInput;
     }
 
     SolveRecord record = solveQuietly(read.system->n, read.system->texts, locale);
@@ -248,7 +251,14 @@ int runBatch(int argc, char* argv[], const QStringList& arguments)
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
-    return parser.isSet(QStringLiteral("solve")) ? solve(parser, format) : newExercise(parser);
+    if (!parser.isSet(QStringLiteral("solve")))
+        return newExercise(parser);
+    try {
+        return solve(parser, format);
+    } catch (const MissingLibrary& missing) {
+        complain(missingLibraryMessage(missing));
+        return LibraryMissing;
+    }
 }
 
 } // namespace cramer

@@ -12,7 +12,8 @@ class QCommandLineParser;
 
 namespace cramer {
 
-enum BatchExit { Solved = 0, BadInput = 1, Singular = 2, Overflow = 3, CannotWrite = 4 };
+// A missing library ends the program as an output it cannot write does.
+enum BatchExit { Solved = 0, BadInput = 1, Singular = 2, Overflow = 3, CannotWrite = 4, LibraryMissing = 4 };
 
 int runBatch(int argc, char* argv[], const QStringList& arguments);
 

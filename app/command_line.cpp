@@ -109,7 +109,8 @@ void describeCommandLine(QCommandLineParser& parser)
         "FILE is CSV or text as spreadsheets write it, or an .ods or .xlsx workbook (its first sheet).\n"
         "Exit status: 0 solved (or written), 1 bad input or options, 2 singular (the method found d = 0,\n"
         "or d is exactly 0; the verdict goes to standard error, the CSV is empty), 3 a number beyond\n"
-        "single precision, typed or computed (no CSV), 4 the output cannot be written."));
+        "single precision, typed or computed (no CSV), 4 the output cannot be written, or a library\n"
+        "the program needs (GMP, MPFR, libzip) is missing."));
     // Not Qt's help option: its --help-all would list Qt's options only
     // where a window system has been opened.
     parser.addOption(QCommandLineOption({ QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help") },

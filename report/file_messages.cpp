@@ -4,6 +4,7 @@
 
 #include "report/quoted_text.h"
 #include "report/texts.h"
+#include "solver/missing_library.h"
 
 #include "report/solve_messages.h"
 
@@ -60,6 +61,12 @@ QString placeOf(const FileError& error)
 }
 
 } // namespace
+
+QString missingLibraryMessage(const MissingLibrary& missing)
+{
+    return qtText(texts::kExactMissingLibrary)
+        .arg(QString::fromStdString(missing.soname()), QString::fromStdString(debianPackageOf(missing.soname())));
+}
 
 QString systemErrorText(const FileError& error)
 {
@@ -121,6 +128,9 @@ QString fileErrorMessage(const FileError& error, const QString& path, const Numb
         return qtText(texts::kFileOutOfProportion).arg(name);
     case FileProblem::FormulaWithoutValue:
         return qtText(texts::kFileFormulaWithoutValue).arg(name, placeOf(error));
+    case FileProblem::MissingLibrary:
+        return qtText(texts::kFileMissingLibrary)
+            .arg(name, QString::fromStdString(error.text), QString::fromStdString(debianPackageOf(error.text)));
     case FileProblem::CannotWrite:
         return qtText(texts::kFileCannotWrite).arg(name, systemErrorText(error));
     }

@@ -172,6 +172,14 @@ inline constexpr const char* kFileOutOfProportion
 inline constexpr const char* kFileFormulaWithoutValue
     = "Във файла „%1“, %2: формула без запазена стойност. Отворете таблицата, пресметнете я и я запазете "
       "отново.";
+inline constexpr const char* kFileMissingLibrary
+    = "Файлът „%1“ не може да бъде отворен: липсва библиотеката %2, с която програмата чете таблици. "
+      "Инсталирайте пакета %3 (sudo apt install %3); CSV файловете се отварят и без нея.";
+// Exact values without GMP or MPFR: %1 the library, %2 its package.
+inline constexpr const char* kExactMissingLibrary
+    = "Точните стойности не могат да бъдат пресметнати: липсва библиотеката %1. Инсталирайте пакета %2 "
+      "(sudo apt install %2); решаването в таблицата работи и без нея.";
+inline constexpr const char* kExactMissingTitle = "Липсва библиотека";
 inline constexpr const char* kOneField = "1 поле";
 inline constexpr const char* kFields = "%1 полета";
 inline constexpr const char* kOneEquation = "1 уравнение";

@@ -25,7 +25,8 @@ FileError archiveError(ZipArchive::Problem problem)
         error.problem = FileProblem::ArchiveOutOfProportion;
         break;
     case ZipArchive::Problem::Unavailable:
-        error.problem = FileProblem::CannotRead;
+        error.problem = FileProblem::MissingLibrary;
+        error.text = ZipArchive::library();
         break;
     }
     return error;

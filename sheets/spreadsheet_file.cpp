@@ -19,9 +19,7 @@ ReadSystem readWorkbook(std::string_view bytes, const NumberLocale& locale)
 {
     const ZipArchive archive(bytes);
     if (archive.problem() != ZipArchive::Problem::None) {
-        FileError error = archiveError(archive.problem());
-        error.text = archive.failure();
-        return refused(std::move(error));
+        return refused(archiveError(archive.problem()));
     }
     SheetRows sheet;
     if (archive.contains("content.xml"))

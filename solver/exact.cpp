@@ -2,6 +2,8 @@
 
 #include "solver/exact.h"
 
+#include "solver/missing_library.h"
+
 // Every MPFR function a function, so that each can be resolved by name.
 #define MPFR_USE_NO_MACRO
 #include <dlfcn.h>
@@ -54,13 +56,13 @@ const Libraries& libraries()
         auto open = [](const char* soname) {
             void* handle = ::dlopen(soname, RTLD_NOW | RTLD_LOCAL);
             if (handle == nullptr)
-                throw std::runtime_error(std::string("exact arithmetic: ") + ::dlerror());
+                throw MissingLibrary(soname, ::dlerror());
             return handle;
         };
         auto resolve = [](void* handle, const char* soname, auto& function, const char* name) {
             function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(::dlsym(handle, name));
             if (function == nullptr)
-                throw std::runtime_error(std::string("exact arithmetic: ") + soname + " has no " + name);
+                throw MissingLibrary(soname, std::string(soname) + " has no " + name);
         };
 #define CRAMER_NAME(name) #name
         void* gmp = open(CRAMER_GMP_SONAME);

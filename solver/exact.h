@@ -5,6 +5,8 @@
 // Exact rational numbers for the worked solution: what a value would be
 // without rounding, and how far a single-precision value is from it. The
 // arithmetic is GMP's and the rounding to single MPFR's; neither shows here.
+// They are loaded with the first value made: without them that value
+// throws MissingLibrary.
 
 #include "solver/number_text.h"
 

@@ -57,6 +57,7 @@ enum class FileProblem {
     EncryptedOrBinary, // a compound document: an encrypted XLSX or an old binary XLS
     ArchiveOutOfProportion, // would unpack to far more than a sheet of numbers can be
     FormulaWithoutValue, // at `line`, `number`
+    MissingLibrary, // `text`, the soname of the library that reads workbooks
     CannotWrite,
 };
 

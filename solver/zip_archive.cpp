@@ -23,9 +23,7 @@ struct Libzip {
 #define CRAMER_DECLARE(name) decltype(&::name) name = nullptr;
     CRAMER_LIBZIP_FUNCTIONS(CRAMER_DECLARE)
 #undef CRAMER_DECLARE
-    std::string failure; // why it could not be loaded
-
-    bool loaded() const { return failure.empty(); }
+    bool loaded = false;
 };
 
 const Libzip& libzip()
@@ -33,14 +31,12 @@ const Libzip& libzip()
     static const Libzip library = [] {
         Libzip zip;
         void* handle = ::dlopen(CRAMER_LIBZIP_SONAME, RTLD_NOW | RTLD_LOCAL);
-        if (handle == nullptr) {
-            zip.failure = ::dlerror();
+        if (handle == nullptr)
             return zip;
-        }
+        zip.loaded = true;
         auto resolve = [&](auto& function, const char* name) {
             function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(::dlsym(handle, name));
-            if (function == nullptr && zip.failure.empty())
-                zip.failure = std::string(CRAMER_LIBZIP_SONAME ": no ") + name;
+            zip.loaded = zip.loaded && function != nullptr;
         };
 #define CRAMER_RESOLVE(name) resolve(zip.name, #name);
         CRAMER_LIBZIP_FUNCTIONS(CRAMER_RESOLVE)
@@ -54,13 +50,14 @@ const Libzip& libzip()
 
 } // namespace
 
+std::string ZipArchive::library() { return CRAMER_LIBZIP_SONAME; }
+
 ZipArchive::ZipArchive(std::string_view bytes)
     : bytes_(bytes)
 {
     const Libzip& zip = libzip();
-    if (!zip.loaded()) {
+    if (!zip.loaded) {
         problem_ = Problem::Unavailable;
-        failure_ = zip.failure;
         return;
     }
     zip_error_t error;

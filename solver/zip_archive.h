@@ -26,7 +26,7 @@ public:
         Missing,
         Encrypted,
         OutOfProportion,
-        Unavailable, // libzip could not be loaded: `failure()` says why
+        Unavailable, // libzip (`library()`) could not be loaded
     };
 
     // The archive's directory; `problem()` says whether it could be read.
@@ -35,8 +35,10 @@ public:
     ZipArchive(const ZipArchive&) = delete;
     ZipArchive& operator=(const ZipArchive&) = delete;
 
+    // The soname of libzip, as the program loads it.
+    static std::string library();
+
     Problem problem() const { return problem_; }
-    const std::string& failure() const { return failure_; }
     bool contains(const std::string& name) const;
 
     struct Member {
@@ -51,7 +53,6 @@ private:
     std::string bytes_;
     zip* archive_ = nullptr;
     Problem problem_ = Problem::None;
-    std::string failure_;
 };
 
 // Packed data unpacks to at most this many times its size, beyond the first

@@ -22,7 +22,8 @@ struct Finished {
 };
 
 // Started without a display, in the C locale unless `language` names another.
-Finished cramer(const QStringList& arguments, const QByteArray& input = {}, const QString& language = {})
+Finished cramer(const QStringList& arguments, const QByteArray& input = {}, const QString& language = {},
+    const QString& libraries = {})
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -31,6 +32,8 @@ Finished cramer(const QStringList& arguments, const QByteArray& input = {}, cons
         environment.remove(QString::fromLatin1(variable));
     if (!language.isEmpty())
         environment.insert(QStringLiteral("LANG"), language);
+    if (!libraries.isEmpty())
+        environment.insert(QStringLiteral("LD_LIBRARY_PATH"), libraries);
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(CRAMER_PROGRAM), arguments);
     program.write(input);
@@ -248,6 +251,32 @@ TEST(BatchOutput, MessagesKeepNamesWithPercentSigns)
         const Finished run = cramer({ "--solve", path });
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.err.contains(QString::fromUtf8("„%1“, ред 2:").arg(path))) << run.err.toStdString();
+    }
+}
+
+// A library loaded when first needed, found broken (an empty file stands in
+// for it first on the search path): one line names it and its package.
+TEST(BatchOutput, AMissingLibraryIsNamedWithItsPackage)
+{
+    struct Case {
+        const char* soname;
+        const char* package;
+        QString input;
+    };
+    const Case cases[] = { { "libgmp.so.10", "libgmp10", QStringLiteral("-") },
+        { "libmpfr.so.6", "libmpfr6", QStringLiteral("-") },
+        { "libzip.so.4", "libzip4", QStringLiteral(SPREADSHEETS_FOLDER "/calc.ods") } };
+    for (const Case& c : cases) {
+        QTemporaryDir broken;
+        QFile library(broken.filePath(QString::fromLatin1(c.soname)));
+        ASSERT_TRUE(library.open(QIODevice::WriteOnly));
+        library.close();
+        const Finished run = cramer({ "--solve", c.input }, "3,0,1\n0,3,2\n", {}, broken.path());
+        EXPECT_EQ(run.exitCode, 4) << c.soname;
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8("липсва библиотеката %1").arg(QLatin1String(c.soname))))
+            << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("sudo apt install %1").arg(QLatin1String(c.package))))
+            << run.err.toStdString();
     }
 }
 

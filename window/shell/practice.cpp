@@ -2,8 +2,10 @@
 
 #include "window/shell/practice.h"
 
+#include "report/file_messages.h"
 #include "report/solve_messages.h"
 #include "report/texts.h"
+#include "solver/missing_library.h"
 #include "window/form/form1.h"
 #include "window/form/message_boxes.h"
 #include "window/form/user_locale.h"
@@ -45,6 +47,12 @@ void Practice::start()
         return;
     }
     WorkedSolution solution(std::move(record));
+    try {
+        solution.exact();
+    } catch (const MissingLibrary& missing) {
+        boxes_.inform(window_, title, missingLibraryMessage(missing));
+        return;
+    }
     const ExactWorking& working = solution.exact();
     if (solution.record.outcome.status != SolveStatus::Solved || working.tooLong
         || working.verdict != ExactVerdict::OneSolution) {

@@ -2,8 +2,10 @@
 
 #include "window/shell/solution_actions.h"
 
+#include "report/file_messages.h"
 #include "report/texts.h"
 #include "report/working_document.h"
+#include "solver/missing_library.h"
 #include "window/form/form1.h"
 #include "window/shell/command_gate.h"
 #include "window/shell/working_window.h"
@@ -15,6 +17,8 @@
 #include <QMimeData>
 
 namespace cramer {
+
+using texts::qtText;
 
 SolutionActions::SolutionActions(
     Form1& form, MessageBoxes& boxes, CommandGate& gate, ZoomController& zoom, QWidget* window)
@@ -50,7 +54,7 @@ void SolutionActions::take(const SolveRecord& record)
 {
     worked_.emplace(record);
     if (working_)
-        working_->showSolution(*worked_);
+        withExactValues([this] { working_->showSolution(*worked_); });
     updateActions();
 }
 
@@ -61,23 +65,36 @@ void SolutionActions::markOutdated(int row, int column)
         return;
     worked_->outdated = true;
     if (working_)
-        working_->showSolution(*worked_);
+        withExactValues([this] { working_->showSolution(*worked_); });
+}
+
+bool SolutionActions::withExactValues(const std::function<void()>& use) const
+{
+    try {
+        use();
+        return true;
+    } catch (const MissingLibrary& missing) {
+        boxes_.inform(window_, qtText(texts::kExactMissingTitle), missingLibraryMessage(missing));
+        return false;
+    }
 }
 
 void SolutionActions::copy() const
 {
     if (!worked_ || !worked_->hasResults())
         return;
-    auto* data = new QMimeData;
-    data->setText(solutionAsPlainText(*worked_));
-    data->setHtml(solutionAsHtml(*worked_));
-    QGuiApplication::clipboard()->setMimeData(data);
+    withExactValues([this] {
+        auto* data = new QMimeData;
+        data->setText(solutionAsPlainText(*worked_));
+        data->setHtml(solutionAsHtml(*worked_));
+        QGuiApplication::clipboard()->setMimeData(data);
+    });
 }
 
 void SolutionActions::copyAsLatex() const
 {
     if (worked_ && worked_->hasResults())
-        QGuiApplication::clipboard()->setText(solutionAsLatex(*worked_));
+        withExactValues([this] { QGuiApplication::clipboard()->setText(solutionAsLatex(*worked_)); });
 }
 
 void SolutionActions::showWorking()
@@ -85,10 +102,14 @@ void SolutionActions::showWorking()
     if (!worked_)
         return;
     if (!working_) {
-        working_ = new WorkingWindow(boxes_, window_);
+        auto* working = new WorkingWindow(boxes_, window_);
+        if (!withExactValues([&] { working->showSolution(*worked_); })) {
+            delete working;
+            return;
+        }
+        working_ = working;
         working_->setZoom(zoom_.factor());
         connect(&zoom_, &ZoomController::zoomChanged, working_, &WorkingWindow::setZoom);
-        working_->showSolution(*worked_);
     }
     working_->show();
     working_->raise();

@@ -10,6 +10,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 #include <optional>
 
 class QAction;
@@ -47,6 +49,9 @@ private:
     // An edit of the solved system's cells: every form of it says so.
     void markOutdated(int row, int column);
     void updateActions();
+    // Runs `use`, which needs the exact values; a missing library is said
+    // in a box, and the rest of the program goes on.
+    bool withExactValues(const std::function<void()>& use) const;
 
     MessageBoxes& boxes_;
     CommandGate& gate_;
