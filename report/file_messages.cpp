@@ -48,6 +48,13 @@ constexpr std::pair<int, const char*> kSystemErrors[] = {
     { ENXIO, "няма такова устройство или адрес" },
 };
 
+// The cell alone, within the row already named: "поле 2", "клетка B3".
+QString cellOf(const FileError& error)
+{
+    return error.sheet.empty() ? qtText(texts::kFieldPlace).arg(error.number)
+                               : qtText(texts::kCellPlace).arg(sheetCellName(error.line, error.number));
+}
+
 QString placeOf(const FileError& error)
 {
     const QString sheet = QString::fromStdString(error.sheet);
@@ -96,17 +103,29 @@ QString fileErrorMessage(const FileError& error, const QString& path, const Numb
         return qtText(texts::kFileTooLarge).arg(name, QString::number(error.count));
     case FileProblem::NotUtf8:
         return qtText(texts::kFileNotUtf8).arg(name, QString::number(error.line));
+    case FileProblem::TooManyLines:
+        return qtText(texts::kFileTooManyLines).arg(name, QString::number(error.count));
     case FileProblem::Empty:
         return qtText(texts::kFileEmpty).arg(name);
     case FileProblem::SizeOutOfRange:
         return qtText(texts::kFileSizeOutOfRange)
-            .arg(name, texts::counted(error.count, texts::kOneEquation, texts::kEquations));
-    case FileProblem::Ragged:
-        return qtText(texts::kFileRagged)
-            .arg(name, placeOf(error),
-                error.sheet.empty() ? texts::counted(error.count, texts::kOneField, texts::kFields)
-                                    : texts::counted(error.count, texts::kOneCell, texts::kCells),
-                QString::number(error.expected));
+            .arg(name,
+                error.count > kMostCountedEquations
+                    ? qtText(texts::kMoreEquations).arg(kMostCountedEquations)
+                    : texts::counted(error.count, texts::kOneEquation, texts::kEquations));
+    case FileProblem::Ragged: {
+        FileError row = error;
+        row.number = 0;
+        QString message = qtText(texts::kFileRagged)
+                              .arg(name, placeOf(row),
+                                  error.sheet.empty()
+                                      ? texts::counted(error.count, texts::kOneField, texts::kFields)
+                                      : texts::counted(error.count, texts::kOneCell, texts::kCells),
+                                  QString::number(error.expected));
+        if (!error.text.empty())
+            message += qtText(texts::kFileRaggedByText).arg(text, cellOf(error));
+        return message;
+    }
     case FileProblem::NotANumber:
         return qtText(texts::kFileNotANumber).arg(name, placeOf(error), text);
     case FileProblem::EmptyCell:

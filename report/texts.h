@@ -140,6 +140,8 @@ inline constexpr const char* kFileCannotRead = "Файлът „%1“ не мо�
 inline constexpr const char* kFileTooLarge
     = "Файлът „%1“ е по-голям от %2 MB: това не е файл със система уравнения.";
 inline constexpr const char* kFileNotUtf8 = "Файлът „%1“ не е текст в UTF-8 (ред %2).";
+inline constexpr const char* kFileTooManyLines
+    = "Файлът „%1“ има над %2 реда: това не е файл със система уравнения.";
 inline constexpr const char* kFileEmpty = "Във файла „%1“ няма уравнения.";
 inline constexpr const char* kFileSizeOutOfRange
     = "Във файла „%1“ има %2, а програмата решава системи от 2 до 9 уравнения.";
@@ -150,6 +152,10 @@ inline constexpr const char* kSheetRowPlace = "лист „%1“, ред %2";
 inline constexpr const char* kSheetCellPlace = "лист „%1“, клетка %2";
 inline constexpr const char* kFileRagged
     = "Във файла „%1“, %2: %3, очакват се %4 (коефициентите и свободният член).";
+// After kFileRagged when a row holds text: %1 the text, %2 its cell.
+inline constexpr const char* kFileRaggedByText = " Текстът „%1“ (%2) не е число.";
+inline constexpr const char* kFieldPlace = "поле %1";
+inline constexpr const char* kCellPlace = "клетка %1";
 inline constexpr const char* kFileNotANumber = "Във файла „%1“, %2: „%3“ не е число.";
 inline constexpr const char* kFileEmptyCell = "Във файла „%1“, %2: няма число, а другите в реда са числа.";
 inline constexpr const char* kFileOutOfRange
@@ -184,6 +190,7 @@ inline constexpr const char* kOneField = "1 поле";
 inline constexpr const char* kFields = "%1 полета";
 inline constexpr const char* kOneEquation = "1 уравнение";
 inline constexpr const char* kEquations = "%1 уравнения";
+inline constexpr const char* kMoreEquations = "над %1 реда с числа";
 inline constexpr const char* kFileCannotWrite = "Файлът „%1“ не може да бъде записан: %2.";
 inline constexpr const char* kFileUnchanged = "Системата в таблицата не е променена.";
 inline constexpr const char* kSaveNotANumber

@@ -5,6 +5,10 @@
 #include "sheets/sheet_rows.h"
 #include "solver/zip_archive.h"
 
+#include <QStringDecoder>
+
+#include <optional>
+
 namespace cramer {
 namespace {
 
@@ -38,6 +42,30 @@ ReadSystem readWorkbook(std::string_view bytes, const NumberLocale& locale)
 
 } // namespace
 
+namespace {
+
+// Text as other programs save it, in UTF-8: UTF-16 with its byte-order mark
+// (Excel's "Unicode text"), and text that is no UTF-8 as Windows-1251, the
+// 8-bit text of Bulgarian Windows. Nothing where it is UTF-8 already, or
+// where neither reading fits.
+std::optional<QByteArray> decodedText(std::string_view bytes)
+{
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    auto decoded = [&view](QStringDecoder decoder) -> std::optional<QByteArray> {
+        const QString text = decoder(view);
+        if (decoder.hasError())
+            return std::nullopt;
+        return text.toUtf8();
+    };
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
+        return decoded(QStringDecoder(QStringConverter::Utf16));
+    if (!decoded(QStringDecoder(QStringConverter::Utf8)))
+        return decoded(QStringDecoder("windows-1251"));
+    return std::nullopt;
+}
+
+} // namespace
+
 ReadSystem readSystemBytes(std::string_view bytes, const NumberLocale& locale)
 {
     if (bytes.starts_with(kZip))
@@ -46,6 +74,12 @@ ReadSystem readSystemBytes(std::string_view bytes, const NumberLocale& locale)
         return refused({ FileProblem::EncryptedOrBinary, 0, 0, 0, 0, {}, {} });
     if (bytes.size() > kLargestSystemFile)
         return refused({ FileProblem::TooLarge, 0, 0, kLargestSystemFileMb, 0, {}, {} });
+    if (const std::optional<QByteArray> text = decodedText(bytes)) {
+        ReadSystem read
+            = readSystemText(std::string_view(text->constData(), static_cast<std::size_t>(text->size())), locale);
+        read.form = FileForm::OtherText; // saving would change its encoding
+        return read;
+    }
     return readSystemText(bytes, locale);
 }
 

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <limits>
+#include <map>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -128,7 +130,11 @@ bool sameValue(DecimalNumber a, DecimalNumber b)
     return a.negative == b.negative && a.digits == b.digits && a.exponent == b.exponent;
 }
 
-enum class Reading { Locale, DecimalComma, Plain };
+enum class Reading { Locale, DecimalComma, Plain, CommaGroups };
+
+// Commas between groups of thousands, as English spreadsheets write them:
+// a reading of quoted cells wherever the locale itself has no such comma.
+const NumberLocale kCommaGroups { ".", "," };
 
 struct Accepted {
     Reading reading;
@@ -160,6 +166,8 @@ CellReading readCell(const FileCell& cell, const NumberLocale& locale, bool type
         break;
     case FileCell::Kind::Sealed:
         readings = { Reading::Locale, Reading::DecimalComma, Reading::Plain };
+        if (locale.decimal != "," && locale.group != ",")
+            readings.push_back(Reading::CommaGroups);
         break;
     case FileCell::Kind::Stored:
         readings.push_back(Reading::Plain);
@@ -169,6 +177,7 @@ CellReading readCell(const FileCell& cell, const NumberLocale& locale, bool type
     for (const Reading reading : readings) {
         const NumberLocale& numbers = reading == Reading::Locale ? locale
             : reading == Reading::DecimalComma                   ? kDecimalComma
+            : reading == Reading::CommaGroups                    ? kCommaGroups
                                                                  : kPlainNumbers;
         const ParsedSingle parsed = parseSingle(cell.text, numbers);
         if (parsed.error == ConversionError::OutOfRange && result.values.empty())
@@ -188,26 +197,92 @@ CellReading readCell(const FileCell& cell, const NumberLocale& locale, bool type
     return result;
 }
 
-FileError cellError(FileProblem problem, const FileRow& row, std::size_t cell)
+// `cell` of `row`, which starts at column `offset` of the file's.
+FileError cellError(FileProblem problem, const FileRow& row, std::size_t cell, std::size_t offset)
 {
-    return { problem, row.line, static_cast<int>(cell) + 1, 0, 0, std::string(trimmed(row.cells[cell].text)),
-        {} };
+    return { problem, row.line, static_cast<int>(cell + offset) + 1, 0, 0,
+        std::string(trimmed(row.cells[cell].text)), {} };
+}
+
+} // namespace
+
+namespace {
+
+struct DataRow {
+    const FileRow* row;
+    std::vector<CellReading> cells;
+};
+
+bool isText(const FileCell& cell, const CellReading& reading)
+{
+    return !reading.isNumber() && !trimmed(cell.text).empty();
+}
+
+// The columns from `first` to `last` of every row, the rest cut off.
+void keepColumns(std::vector<DataRow>& data, std::vector<FileRow>& kept, std::size_t first, std::size_t last)
+{
+    kept.reserve(data.size());
+    for (DataRow& read : data) {
+        FileRow row { read.row->line, {} };
+        const std::size_t end = std::min(last + 1, read.cells.size());
+        if (first < end) {
+            row.cells.assign(read.row->cells.begin() + static_cast<std::ptrdiff_t>(first),
+                read.row->cells.begin() + static_cast<std::ptrdiff_t>(end));
+            read.cells.erase(read.cells.begin() + static_cast<std::ptrdiff_t>(end), read.cells.end());
+            read.cells.erase(read.cells.begin(), read.cells.begin() + static_cast<std::ptrdiff_t>(first));
+        } else {
+            read.cells.clear();
+        }
+        kept.push_back(std::move(row));
+        read.row = &kept.back();
+    }
+}
+
+// Rows whose lengths disagree: the row that differs from the most common
+// length, or, where all agree on a length that is not n + 1, the first;
+// with the first text among its cells, the likely cause. The rows start at
+// column `offset` of the file's.
+FileError raggedError(const std::vector<DataRow>& data, int n, std::size_t offset)
+{
+    std::map<std::size_t, std::size_t> rowsOfLength;
+    for (const DataRow& read : data)
+        ++rowsOfLength[read.cells.size()];
+    const auto wanted = static_cast<std::size_t>(n + 1);
+    std::size_t common = wanted;
+    for (const auto& [length, rows] : rowsOfLength) {
+        if (rows > rowsOfLength[common])
+            common = length;
+    }
+    auto differing = std::find_if(
+        data.begin(), data.end(), [common](const DataRow& read) { return read.cells.size() != common; });
+    if (differing == data.end())
+        differing = data.begin();
+    const DataRow& read = *differing;
+    FileError error = contentError(FileProblem::Ragged, read.row->line, 0, static_cast<int>(read.cells.size()));
+    error.expected = n + 1;
+    for (std::size_t i = 0; i < read.cells.size(); ++i) {
+        if (isText(read.row->cells[i], read.cells[i])) {
+            error.number = static_cast<int>(i + offset) + 1;
+            error.text = std::string(trimmed(read.row->cells[i].text));
+            break;
+        }
+    }
+    return error;
 }
 
 } // namespace
 
 ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& locale, bool typedByLocale)
 {
-    struct DataRow {
-        const FileRow* row;
-        std::vector<CellReading> cells;
-    };
     std::vector<DataRow> data;
     for (const FileRow& row : rows) {
         std::size_t width = row.cells.size();
         while (width > 0 && trimmed(row.cells[width - 1].text).empty())
             --width;
-        if (width > 0 && trimmed(row.cells[0].text).starts_with('#'))
+        std::size_t first = 0;
+        while (first < width && trimmed(row.cells[first].text).empty())
+            ++first;
+        if (first < width && trimmed(row.cells[first].text).starts_with('#'))
             continue;
         DataRow read { &row, {} };
         bool anyNumber = false;
@@ -215,14 +290,33 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
             read.cells.push_back(readCell(row.cells[i], locale, typedByLocale));
             anyNumber = anyNumber || read.cells.back().isNumber();
         }
-        if (anyNumber)
-            data.push_back(std::move(read));
+        if (!anyNumber)
+            continue;
+        // Far more than any system: the count says enough.
+        if (static_cast<int>(data.size()) == kMostCountedEquations)
+            return { std::nullopt, contentError(FileProblem::SizeOutOfRange, 0, 0, kMostCountedEquations + 1) };
+        data.push_back(std::move(read));
     }
     if (data.empty())
         return { std::nullopt, contentError(FileProblem::Empty) };
     const int n = static_cast<int>(data.size());
     if (n < kMinSize || n > kMaxSize)
         return { std::nullopt, contentError(FileProblem::SizeOutOfRange, 0, 0, n) };
+
+    // Columns without a number at the sides, empty or holding labels and
+    // comments beside the system, are passed over like a header row.
+    std::size_t first = std::numeric_limits<std::size_t>::max();
+    std::size_t last = 0;
+    for (const DataRow& read : data) {
+        for (std::size_t i = 0; i < read.cells.size(); ++i) {
+            if (read.cells[i].isNumber()) {
+                first = std::min(first, i);
+                last = std::max(last, i);
+            }
+        }
+    }
+    std::vector<FileRow> kept;
+    keepColumns(data, kept, first, last);
 
     // "1,234" may be grouped or have a decimal comma: the file's other
     // numbers tell which, when they all tell the same.
@@ -232,36 +326,37 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
         for (std::size_t i = 0; i < read.cells.size(); ++i) {
             const std::optional<Reading> witness = read.cells[i].commaWitness(read.row->cells[i].text);
             decimalCommas = decimalCommas || witness == Reading::DecimalComma;
-            groupingCommas = groupingCommas || (witness == Reading::Locale && locale.decimal != ",");
+            groupingCommas = groupingCommas || witness == Reading::CommaGroups
+                || (witness == Reading::Locale && locale.decimal != ",");
         }
     }
     std::optional<Reading> preferred;
     if (decimalCommas != groupingCommas)
         preferred = decimalCommas ? Reading::DecimalComma : Reading::Locale;
 
+    if (std::any_of(data.begin(), data.end(),
+            [n](const DataRow& read) { return static_cast<int>(read.cells.size()) != n + 1; }))
+        return { std::nullopt, raggedError(data, n, first) };
+
     TypedSystem system { n, {} };
     for (const DataRow& read : data) {
-        if (static_cast<int>(read.cells.size()) != n + 1) {
-            FileError error
-                = contentError(FileProblem::Ragged, read.row->line, 0, static_cast<int>(read.cells.size()));
-            error.expected = n + 1;
-            return { std::nullopt, error };
-        }
         for (std::size_t i = 0; i < read.cells.size(); ++i) {
             const CellReading& cell = read.cells[i];
             if (cell.error == ConversionError::OutOfRange)
-                return { std::nullopt, cellError(FileProblem::OutOfRange, *read.row, i) };
+                return { std::nullopt, cellError(FileProblem::OutOfRange, *read.row, i, first) };
             if (!cell.isNumber()) {
                 const bool empty = trimmed(read.row->cells[i].text).empty();
                 return { std::nullopt,
-                    cellError(empty ? FileProblem::EmptyCell : FileProblem::NotANumber, *read.row, i) };
+                    cellError(empty ? FileProblem::EmptyCell : FileProblem::NotANumber, *read.row, i, first) };
             }
             const Accepted* chosen = &cell.values[0];
             if (cell.values.size() > 1) {
-                const auto match = std::find_if(cell.values.begin(), cell.values.end(),
-                    [&](const Accepted& value) { return value.reading == preferred; });
+                const auto match = std::find_if(cell.values.begin(), cell.values.end(), [&](const Accepted& value) {
+                    return value.reading == preferred
+                        || (preferred == Reading::Locale && value.reading == Reading::CommaGroups);
+                });
                 if (match == cell.values.end())
-                    return { std::nullopt, cellError(FileProblem::Ambiguous, *read.row, i) };
+                    return { std::nullopt, cellError(FileProblem::Ambiguous, *read.row, i, first) };
                 chosen = &*match;
             }
             system.texts.push_back(chosen->gridText);
@@ -293,6 +388,42 @@ std::vector<FileRow> fileRows(const TextBlock& block)
 
 } // namespace
 
+namespace {
+
+// Lines a file of a system may have, comments and blank lines among them.
+constexpr std::size_t kMostLines = 4 * kMostCountedEquations;
+
+// How a text file separates its cells, told once from its lines before a
+// number is read: commas (CSV, the form this program writes) or, under a
+// decimal-comma locale, blanks with commas inside the numbers (a pasted
+// block saved as text). Only lines of digits, signs, points, commas and
+// spaces tell; a comma beside a blank, or a line of numbers without blanks,
+// means commas separate.
+bool blanksSeparateCells(std::string_view content, const NumberLocale& locale)
+{
+    if (locale.decimal != ",")
+        return false;
+    bool blanksSeparate = false;
+    for (std::size_t start = 0; start < content.size();) {
+        std::size_t end = content.find('\n', start);
+        if (end == std::string_view::npos)
+            end = content.size();
+        const std::string_view line = trimmed(content.substr(start, end - start));
+        start = end + 1;
+        const bool numbersOnly = !line.empty() && line.find(',') != std::string_view::npos
+            && line.find_first_not_of("0123456789+-.,eE ") == std::string_view::npos;
+        if (!numbersOnly)
+            continue;
+        if (line.find(", ") != std::string_view::npos || line.find(" ,") != std::string_view::npos
+            || line.find(' ') == std::string_view::npos)
+            return false;
+        blanksSeparate = true;
+    }
+    return blanksSeparate;
+}
+
+} // namespace
+
 ReadSystem readSystemText(std::string_view content, const NumberLocale& locale)
 {
     const std::string_view asStored = content;
@@ -300,19 +431,22 @@ ReadSystem readSystemText(std::string_view content, const NumberLocale& locale)
         content.remove_prefix(3);
     if (const int line = firstLineNotUtf8(content))
         return { std::nullopt, contentError(FileProblem::NotUtf8, line) };
-
-    // Commas between numbers written with "." (the form this program
-    // writes); under a decimal-comma locale, failing that, the form of a
-    // pasted block: blanks between numbers with decimal commas.
-    ReadSystem asCsv = systemFromRows(fileRows(splitTextBlock(content, false)), locale, false);
-    if (asCsv.system) {
-        if (systemAsCsv(*asCsv.system, locale) == asStored)
-            asCsv.form = FileForm::ProgramCsv;
-        return asCsv;
+    // Old Mac files end their lines with a carriage return alone.
+    std::string lines;
+    if (content.find('\n') == std::string_view::npos && content.find('\r') != std::string_view::npos) {
+        lines.assign(content);
+        std::replace(lines.begin(), lines.end(), '\r', '\n');
+        content = lines;
     }
-    if (locale.decimal != ",")
-        return asCsv;
-    return systemFromRows(fileRows(splitTextBlock(content, true)), locale, true);
+
+    const bool blanksSeparate = blanksSeparateCells(content, locale);
+    const TextBlock block = splitTextBlock(content, blanksSeparate, kMostLines);
+    if (block.cut)
+        return { std::nullopt, contentError(FileProblem::TooManyLines, 0, 0, static_cast<int>(kMostLines)) };
+    ReadSystem read = systemFromRows(fileRows(block), locale, blanksSeparate);
+    if (read.system && systemAsCsv(*read.system, locale) == asStored)
+        read.form = FileForm::ProgramCsv;
+    return read;
 }
 
 TypedSystem withDecimalPoint(TypedSystem system, const std::string& point)

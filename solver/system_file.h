@@ -43,9 +43,10 @@ enum class FileProblem {
     CannotRead,
     TooLarge, // over `count` MB
     NotUtf8,
+    TooManyLines, // over `count`: no system's file
     Empty,
-    SizeOutOfRange, // `count` equations
-    Ragged, // `line` has `count` cells, not `expected`
+    SizeOutOfRange, // `count` equations; more than kMostCountedEquations are not counted
+    Ragged, // `line` has `count` cells, not `expected`; cell `number`, `text`, is text, the likely cause
     NotANumber, // cell `number` of `line` is `text`
     EmptyCell, // cell `number` of `line` is empty, among numbers
     OutOfRange, // cell `number` of `line`, `text`, is beyond single precision
@@ -89,6 +90,8 @@ struct ReadSystem {
 };
 
 inline constexpr int kLargestSystemFileMb = 1;
+// Rows of numbers counted before a file is refused as far too large a system.
+inline constexpr int kMostCountedEquations = 1000;
 inline constexpr std::uintmax_t kLargestSystemFile = kLargestSystemFileMb * 1024 * 1024;
 
 struct FileContent {

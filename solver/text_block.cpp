@@ -52,12 +52,17 @@ std::size_t closingQuote(std::string_view text, std::size_t open)
     return std::string_view::npos;
 }
 
-std::vector<Record> records(std::string_view text)
+// The records of `text`, at most `most`; `cut` says whether more followed.
+std::vector<Record> records(std::string_view text, std::size_t most, bool& cut)
 {
     std::vector<Record> found;
     int line = 1;
     std::size_t at = 0;
     while (at < text.size()) {
+        if (found.size() == most) {
+            cut = true;
+            return found;
+        }
         Record record { line, {} };
         std::string plain;
         auto endPlain = [&] {
@@ -241,12 +246,12 @@ bool TextBlock::isRagged() const
         rows.begin(), rows.end(), [widest](const TextRow& row) { return row.cells.size() != widest; });
 }
 
-TextBlock splitTextBlock(std::string_view text, bool commaIsDecimalPoint)
+TextBlock splitTextBlock(std::string_view text, bool commaIsDecimalPoint, std::size_t mostLines)
 {
-    std::vector<Record> found = records(text);
+    TextBlock block;
+    std::vector<Record> found = records(text, mostLines, block.cut);
     while (!found.empty() && isBlank(found.back()))
         found.pop_back();
-    TextBlock block;
     for (const Record& record : found)
         block.rows.push_back(splitRecord(record, commaIsDecimalPoint));
     return block;

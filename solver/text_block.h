@@ -9,6 +9,7 @@
 // and line breaks kept); a row with a quoted cell is split at its commas
 // whatever the locale. UTF-8 throughout.
 
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,7 @@ struct TextRow {
 
 struct TextBlock {
     std::vector<TextRow> rows;
+    bool cut = false; // more lines followed than were split
 
     int height() const { return static_cast<int>(rows.size()); }
     int width() const; // the longest row
@@ -33,8 +35,10 @@ struct TextBlock {
 };
 
 // Empty trailing lines are dropped; "\r\n" counts as one line break. A line
-// whose first mark is "#" is one cell as it stands, never quoted.
-TextBlock splitTextBlock(std::string_view text, bool commaIsDecimalPoint);
+// whose first mark is "#" is one cell as it stands, never quoted. Lines
+// after the first `mostLines` are not split.
+TextBlock splitTextBlock(std::string_view text, bool commaIsDecimalPoint,
+    std::size_t mostLines = std::numeric_limits<std::size_t>::max());
 
 // Blanks around a text: spaces, tabs and the no-break spaces.
 std::string_view trimmed(std::string_view text);

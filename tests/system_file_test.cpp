@@ -98,7 +98,14 @@ INSTANTIATE_TEST_SUITE_P(Dialects, ReadsSpreadsheetCsv,
         ReadCase { "GroupOrDecimalCommaToldByTheOtherNumbers", "1,234;0,5;3\n4;5;6\n", kCLocale,
             { "1.234", "0.5", "3", "4", "5", "6" } },
         ReadCase { "PastedFormUnderBulgarian", "1,5 2,5 3\n4 5 6\n", kBulgarian,
-            { "1,5", "2,5", "3", "4", "5", "6" } }),
+            { "1,5", "2,5", "3", "4", "5", "6" } },
+        ReadCase { "CalcGroupingToldByAnotherGroupedNumber", "\"1,500\",\"2,000,000\",3\n4,5,6\n",
+            NumberLocale { ".", "" }, { "1500", "2000000", "3", "4", "5", "6" } },
+        ReadCase { "CalcDecimalCommaToldByAnotherNumber", "\"1,500\",\"2,25\",3\n4,5,6\n",
+            NumberLocale { ".", "" }, { "1.500", "2.25", "3", "4", "5", "6" } },
+        ReadCase { "LabelsLeftCommentsRightAndAnEmptyFirstColumn",
+            ",Уравнение 1,1,2,3,first\n,Уравнение 2,4,5,6\n", kCLocale, { "1", "2", "3", "4", "5", "6" } },
+        ReadCase { "OldMacLineEnds", "1,2,3\r4,5,6\r", kCLocale, { "1", "2", "3", "4", "5", "6" } }),
     [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
 struct BadFile {
@@ -109,22 +116,38 @@ struct BadFile {
     int number;
     int count;
     const char* text;
+    bool decimalCommaLocaleToo = true; // the same refusal under a locale whose decimal separator is ","
 };
 
 void PrintTo(const BadFile& c, std::ostream* os) { *os << c.name; }
 
+std::string repeated(std::string_view line, int times)
+{
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += line;
+    return text;
+}
+
 class RefusedFile : public testing::TestWithParam<BadFile> { };
 
-TEST_P(RefusedFile, SaysWhatAndWhere)
+// One reading is chosen from the file's form, whatever the locale, and its
+// error is the one reported.
+TEST_P(RefusedFile, SaysWhatAndWhereUnderEveryLocale)
 {
     const BadFile& c = GetParam();
-    const ReadSystem read = readSystemText(c.content, kCLocale);
-    EXPECT_FALSE(read.system);
-    EXPECT_EQ(read.error.problem, c.problem);
-    EXPECT_EQ(read.error.line, c.line);
-    EXPECT_EQ(read.error.number, c.number);
-    EXPECT_EQ(read.error.count, c.count);
-    EXPECT_EQ(read.error.text, c.text);
+    const NumberLocale withoutGroups { ".", "" };
+    for (const NumberLocale& locale : { kCLocale, withoutGroups, kBulgarian }) {
+        if (locale.decimal == "," && !c.decimalCommaLocaleToo)
+            continue;
+        const ReadSystem read = readSystemText(c.content, locale);
+        EXPECT_FALSE(read.system) << locale.decimal << locale.group;
+        EXPECT_EQ(read.error.problem, c.problem) << locale.decimal << locale.group;
+        EXPECT_EQ(read.error.line, c.line) << locale.decimal << locale.group;
+        EXPECT_EQ(read.error.number, c.number) << locale.decimal << locale.group;
+        EXPECT_EQ(read.error.count, c.count) << locale.decimal << locale.group;
+        EXPECT_EQ(read.error.text, c.text) << locale.decimal << locale.group;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Contents, RefusedFile,
@@ -132,13 +155,22 @@ INSTANTIATE_TEST_SUITE_P(Contents, RefusedFile,
         BadFile { "OverlongUtf8", "1,2,3\n4,\xC0\xB1,6\n", FileProblem::NotUtf8, 2, 0, 0, "" },
         BadFile { "Empty", "\xEF\xBB\xBF# nothing but a comment\n\n", FileProblem::Empty, 0, 0, 0, "" },
         BadFile { "OneEquation", "1,2\n", FileProblem::SizeOutOfRange, 0, 0, 1, "" },
-        BadFile { "TenEquations",
-            std::string(10 * 4, 'x').replace(0, 40, "1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n"),
+        BadFile { "TenEquations", "1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n1,2\n",
             FileProblem::SizeOutOfRange, 0, 0, 10, "" },
-        BadFile { "Ragged", "# a comment\n1,2,3\n4,5\n", FileProblem::Ragged, 3, 0, 2, "" },
+        BadFile { "HalfAMillionOneNumberRows", repeated("7\n", 500000), FileProblem::TooManyLines, 0, 0, 4000,
+            "" },
+        BadFile { "OverAThousandEquationsAreNotCounted", repeated("1,2\n", 1500), FileProblem::SizeOutOfRange, 0,
+            0, kMostCountedEquations + 1, "" },
+        BadFile { "RaggedNamesTheShortRow", "# a comment\n1,2,3\n4,5\n", FileProblem::Ragged, 3, 0, 2, "" },
+        BadFile { "RaggedNamesTheRowThatDiffersFromTheRest", "1,2,3,4\n5,6,7\n8,9,10,11\n",
+            FileProblem::Ragged, 2, 0, 3, "" },
+        BadFile { "RaggedNamesTheTextThatCausedIt", "1,2,3\n4,5,six,6\n", FileProblem::Ragged, 2, 3, 4, "six" },
         BadFile { "RaggedCountsQuotedCells", "\"0,1\",\"2,5\"\n1,2,3\n", FileProblem::Ragged, 1, 0, 2, "" },
         BadFile { "TextAmongNumbers", "1,2,3\n4,five,6\n", FileProblem::NotANumber, 2, 2, 0, "five" },
-        BadFile { "GroupingOrDecimalComma", "1,234;2;3\n4;5;6\n", FileProblem::Ambiguous, 1, 1, 0, "1,234" },
+        BadFile { "GroupingOrDecimalComma", "1,234;2;3\n4;5;6\n", FileProblem::Ambiguous, 1, 1, 0, "1,234",
+            false },
+        BadFile { "CalcGroupingWithNothingToTellIt", "\"1,500\",2,3\n4,5,6\n", FileProblem::Ambiguous, 1, 1, 0,
+            "1,500", false },
         BadFile { "NotANumber", "1;2;3\n4;1,2,3;6\n", FileProblem::NotANumber, 2, 2, 0, "1,2,3" },
         BadFile { "EmptyField", "1,2,3\r\n4,,6\r\n", FileProblem::EmptyCell, 2, 2, 0, "" },
         BadFile { "BeyondSingle", "1,2,3\n4,5,1E39\n", FileProblem::OutOfRange, 2, 3, 0, "1E39" }),

@@ -116,7 +116,7 @@ TEST_P(BadFileInWindow, GetsOneMessageAndLeavesTheGrid)
 INSTANTIATE_TEST_SUITE_P(Files, BadFileInWindow,
     testing::Values(BadFileCase { "Missing", QByteArray(), "Файлът „%1“ не съществува." },
         BadFileCase { "Folder", "", "„%1“ не е файл." },
-        BadFileCase { "NotUtf8", "1,2,3\n4,5,\xFE\n", "Файлът „%1“ не е текст в UTF-8 (ред 2)." },
+        BadFileCase { "Windows1251", "1,2,3\n4,5,\xFE\n", "Във файла „%1“, ред 2, поле 3: „ю“ не е число." },
         BadFileCase { "Empty", "# only a comment\n", "Във файла „%1“ няма уравнения." },
         BadFileCase { "Ragged", "1,2,3\n4,5\n",
             "Във файла „%1“, ред 2: 2 полета, очакват се 3 (коефициентите и свободният член)." },
