@@ -43,7 +43,7 @@ int deliver(const QByteArray& content, const QString& output, const NumberLocale
         const std::size_t written
             = std::fwrite(content.constData(), 1, static_cast<std::size_t>(content.size()), stdout);
         if (written != static_cast<std::size_t>(content.size()) || std::fflush(stdout) != 0) {
-            FileError error { FileProblem::CannotWrite, 0, 0, 0, 0, std::strerror(errno), {}, errno };
+            const FileError error { .problem = FileProblem::CannotWrite, .text = std::strerror(errno), .systemError = errno };
             complain(qtText(texts::kCannotWriteOutput).arg(systemErrorText(error)));
             return CannotWrite;
         }
@@ -63,11 +63,11 @@ ReadSystem readInput(const QString& input, const NumberLocale& locale)
         return readAnySystemFile(input.toStdString(), locale);
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly))
-        return { std::nullopt, { FileProblem::CannotRead, 0, 0, 0, 0, "stdin", {} } };
+        return { std::nullopt, { .problem = FileProblem::CannotRead, .text = "stdin" } };
     constexpr qint64 kLargest = qint64 { kLargestSpreadsheetMb } * 1024 * 1024;
     const QByteArray content = in.read(kLargest + 1);
     if (content.size() > kLargest)
-        return { std::nullopt, { FileProblem::TooLarge, 0, 0, kLargestSpreadsheetMb, 0, {}, {} } };
+        return { std::nullopt, { .problem = FileProblem::TooLarge, .count = kLargestSpreadsheetMb } };
     return readSystemBytes(
         std::string_view(content.constData(), static_cast<std::size_t>(content.size())), locale);
 }

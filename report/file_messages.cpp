@@ -105,14 +105,23 @@ QString fileErrorMessage(const FileError& error, const QString& path, const Numb
         return qtText(texts::kFileNotUtf8).arg(name, QString::number(error.line));
     case FileProblem::TooManyLines:
         return qtText(texts::kFileTooManyLines).arg(name, QString::number(error.count));
-    case FileProblem::Empty:
-        return qtText(texts::kFileEmpty).arg(name);
-    case FileProblem::SizeOutOfRange:
-        return qtText(texts::kFileSizeOutOfRange)
-            .arg(name,
-                error.count > kMostCountedEquations
-                    ? qtText(texts::kMoreEquations).arg(kMostCountedEquations)
-                    : texts::counted(error.count, texts::kOneEquation, texts::kEquations));
+    case FileProblem::Empty: {
+        if (error.sheets.empty())
+            return qtText(texts::kFileEmpty).arg(name);
+        QStringList sheets;
+        for (const std::string& sheet : error.sheets)
+            sheets << qtText(texts::kQuotedSheet).arg(QString::fromStdString(sheet));
+        return qtText(error.sheets.size() == 1 ? texts::kFileEmptySheet : texts::kFileEmptySheets)
+            .arg(name, sheets.join(QStringLiteral(", ")));
+    }
+    case FileProblem::SizeOutOfRange: {
+        const QString count = error.count > kMostCountedEquations
+            ? qtText(texts::kMoreEquations).arg(kMostCountedEquations)
+            : texts::counted(error.count, texts::kOneEquation, texts::kEquations);
+        return error.sheet.empty()
+            ? qtText(texts::kFileSizeOutOfRange).arg(name, count)
+            : qtText(texts::kSheetSizeOutOfRange).arg(name, QString::fromStdString(error.sheet), count);
+    }
     case FileProblem::Ragged: {
         FileError row = error;
         row.number = 0;
@@ -147,6 +156,14 @@ QString fileErrorMessage(const FileError& error, const QString& path, const Numb
         return qtText(texts::kFileOutOfProportion).arg(name);
     case FileProblem::FormulaWithoutValue:
         return qtText(texts::kFileFormulaWithoutValue).arg(name, placeOf(error));
+    case FileProblem::DateCell:
+        return qtText(texts::kFileDateCell).arg(name, placeOf(error), text);
+    case FileProblem::TimeCell:
+        return qtText(texts::kFileTimeCell).arg(name, placeOf(error), text);
+    case FileProblem::BooleanCell:
+        return qtText(texts::kFileBooleanCell).arg(name, placeOf(error), text);
+    case FileProblem::ErrorCell:
+        return qtText(texts::kFileErrorCell).arg(name, placeOf(error), text);
     case FileProblem::MissingLibrary:
         return qtText(texts::kFileMissingLibrary)
             .arg(name, QString::fromStdString(error.text), QString::fromStdString(debianPackageOf(error.text)));

@@ -143,8 +143,15 @@ inline constexpr const char* kFileNotUtf8 = "Файлът „%1“ не е те�
 inline constexpr const char* kFileTooManyLines
     = "Файлът „%1“ има над %2 реда: това не е файл със система уравнения.";
 inline constexpr const char* kFileEmpty = "Във файла „%1“ няма уравнения.";
+// A workbook: %2 lists the visible sheets looked at.
+inline constexpr const char* kFileEmptySheet = "Във файла „%1“ няма уравнения: прегледан е листът %2.";
+inline constexpr const char* kFileEmptySheets
+    = "Във файла „%1“ няма уравнения: прегледани са листовете %2 (скритите листове не се четат).";
+inline constexpr const char* kQuotedSheet = "„%1“";
 inline constexpr const char* kFileSizeOutOfRange
     = "Във файла „%1“ има %2, а програмата решава системи от 2 до 9 уравнения.";
+inline constexpr const char* kSheetSizeOutOfRange
+    = "Във файла „%1“, лист „%2“, има %3, а програмата решава системи от 2 до 9 уравнения.";
 // Places in a file: %1 a line or a sheet's row, %2 a cell of it.
 inline constexpr const char* kFileLinePlace = "ред %1";
 inline constexpr const char* kFileCellPlace = "ред %1, поле %2";
@@ -177,6 +184,16 @@ inline constexpr const char* kFileOutOfProportion
       "затова не е отворен.";
 inline constexpr const char* kFileFormulaWithoutValue
     = "Във файла „%1“, %2: формула без запазена стойност. Отворете таблицата, пресметнете я и я запазете "
+      "отново.";
+// A sheet's cell that holds no number: %3 is what it shows.
+inline constexpr const char* kFileDateCell
+    = "Във файла „%1“, %2: дата („%3“), а не число. Запишете в клетката числото, без формат за дата.";
+inline constexpr const char* kFileTimeCell
+    = "Във файла „%1“, %2: час („%3“), а не число. Запишете в клетката числото, без формат за час.";
+inline constexpr const char* kFileBooleanCell
+    = "Във файла „%1“, %2: логическа стойност („%3“), а не число.";
+inline constexpr const char* kFileErrorCell
+    = "Във файла „%1“, %2: грешка „%3“ от формула, а не число. Поправете формулата и запазете таблицата "
       "отново.";
 inline constexpr const char* kFileMissingLibrary
     = "Файлът „%1“ не може да бъде отворен: липсва библиотеката %2, с която програмата чете таблици. "

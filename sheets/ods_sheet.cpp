@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The first table of an OpenDocument spreadsheet (content.xml): rows and
-// cells with their repeat counts, a number's stored value (office:value),
-// text as its paragraphs hold it.
+// The tables of an OpenDocument spreadsheet (content.xml): rows and cells
+// with their repeat counts, a number's stored value (office:value), text as
+// its paragraphs hold it; tables, rows and columns the user hid; and the
+// table shown when it was saved (settings.xml).
 
 #include "sheets/sheet_rows.h"
+
+#include <set>
 
 namespace cramer {
 namespace {
@@ -13,6 +16,9 @@ const QString kTable = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:tab
 const QString kOffice = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
 const QString kManifest = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:manifest:1.0");
 const QString kText = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
+const QString kStyle = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:style:1.0");
+const QString kConfig = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:config:1.0");
+const QString kCalcExtension = QStringLiteral("urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0");
 
 constexpr std::size_t kLargestSmallPart = 1024 * 1024;
 
@@ -38,6 +44,31 @@ bool isEncrypted(const ZipArchive& archive)
     return false;
 }
 
+// The table of the first view, as settings.xml names it; nothing where the
+// file has no settings (files saved without a window have none).
+QString activeTable(const ZipArchive& archive)
+{
+    if (!archive.contains("settings.xml"))
+        return {};
+    const ZipArchive::Member settings = archive.read("settings.xml", kLargestSmallPart);
+    if (settings.problem != ZipArchive::Problem::None)
+        return {};
+    PartReader part(settings.bytes);
+    while (part.next()) {
+        if (part.xml.isStartElement() && part.xml.namespaceUri() == kConfig
+            && part.xml.name() == QStringLiteral("config-item")
+            && part.xml.attributes().value(kConfig, QStringLiteral("name")) == QStringLiteral("ActiveTable"))
+            return part.elementText();
+    }
+    return {};
+}
+
+bool isHidden(const QXmlStreamAttributes& attributes)
+{
+    const QStringView visibility = attributes.value(kTable, QStringLiteral("visibility"));
+    return visibility == QStringLiteral("collapse") || visibility == QStringLiteral("filter");
+}
+
 struct CellRead {
     FileCell cell;
     bool formulaWithoutValue = false;
@@ -49,6 +80,7 @@ CellRead readCell(PartReader& part)
     const QXmlStreamAttributes attributes = part.xml.attributes();
     const QStringView type = attributes.value(kOffice, QStringLiteral("value-type"));
     const bool formula = attributes.hasAttribute(kTable, QStringLiteral("formula"));
+    const bool error = attributes.value(kCalcExtension, QStringLiteral("value-type")) == QStringLiteral("error");
     QString paragraphs;
     // The cell's paragraphs; not its annotation.
     while (part.next() && !part.xml.isEndElement()) {
@@ -62,59 +94,59 @@ CellRead readCell(PartReader& part)
             part.xml.skipCurrentElement();
         }
     }
+    const std::string shown = paragraphs.toStdString();
     CellRead read;
-    if (type == QStringLiteral("float") || type == QStringLiteral("percentage")
+    if (error) {
+        read.cell = { shown, FileCell::Kind::Error };
+    } else if (type == QStringLiteral("float") || type == QStringLiteral("percentage")
         || type == QStringLiteral("currency")) {
         const QStringView value = attributes.value(kOffice, QStringLiteral("value"));
         read.formulaWithoutValue = formula && value.isEmpty();
         read.cell = { value.toString().toStdString(), FileCell::Kind::Stored };
+    } else if (type == QStringLiteral("date")) {
+        read.cell = { shown, FileCell::Kind::Date };
+    } else if (type == QStringLiteral("time")) {
+        read.cell = { shown, FileCell::Kind::Time };
+    } else if (type == QStringLiteral("boolean")) {
+        read.cell = { shown, FileCell::Kind::Boolean };
     } else if (type.isEmpty()) {
         read.formulaWithoutValue = formula;
     } else {
         const QStringView stored = attributes.value(kOffice, QStringLiteral("string-value"));
         read.cell
             = { (stored.isEmpty() ? paragraphs : stored.toString()).toStdString(), FileCell::Kind::Sealed };
+        read.formulaWithoutValue = formula && read.cell.text.empty();
     }
     return read;
 }
 
-} // namespace
-
-SheetRows readOdsSheet(const ZipArchive& archive)
+// At a table:table's start; leaves the reader at its end.
+SheetRows readTable(PartReader& part, const std::set<QString>& hiddenStyles)
 {
     SheetRows sheet;
-    if (isEncrypted(archive)) {
-        sheet.error.problem = FileProblem::Encrypted;
-        return sheet;
-    }
-    const ZipArchive::Member content = archive.read("content.xml", kLargestSheetPart);
-    if (content.problem != ZipArchive::Problem::None) {
-        sheet.error = archiveError(content.problem);
-        return sheet;
-    }
-
-    PartReader part(content.bytes);
-    bool inTable = false;
-    int row = 0;
+    const QXmlStreamAttributes attributes = part.xml.attributes();
+    sheet.name = attributes.value(kTable, QStringLiteral("name")).toString().toStdString();
+    sheet.hidden = hiddenStyles.contains(attributes.value(kTable, QStringLiteral("style-name")).toString());
     RowCollector rows;
-    while (part.next()) {
-        if (!part.xml.isStartElement() || part.xml.namespaceUri() != kTable) {
-            if (inTable && part.isEnd(QStringLiteral("table")) && part.xml.namespaceUri() == kTable)
-                break;
+    int row = 0;
+    int column = 1; // of the next table:table-column
+    bool full = false;
+    while (part.next() && !(part.isEnd(QStringLiteral("table")) && part.xml.namespaceUri() == kTable)) {
+        if (!part.xml.isStartElement() || part.xml.namespaceUri() != kTable)
             continue;
-        }
         const QStringView name = part.xml.name();
         if (name == QStringLiteral("table")) {
-            if (inTable) {
-                part.xml.skipCurrentElement(); // a table inside a cell
-                continue;
-            }
-            inTable = true;
-            sheet.name = part.xml.attributes().value(kTable, QStringLiteral("name")).toString().toStdString();
-        } else if (inTable && name == QStringLiteral("table-row")) {
+            part.xml.skipCurrentElement(); // a table inside a cell
+        } else if (name == QStringLiteral("table-column")) {
+            const int count = repeatCount(part.xml.attributes(), QStringLiteral("number-columns-repeated"));
+            if (isHidden(part.xml.attributes()))
+                rows.hideColumns(column, count);
+            column = static_cast<int>(std::min<long long>(static_cast<long long>(column) + count, 1 << 30));
+        } else if (name == QStringLiteral("table-row")) {
             const int rowRepeat = repeatCount(part.xml.attributes(), QStringLiteral("number-rows-repeated"));
+            const bool hiddenRow = isHidden(part.xml.attributes());
             rows.startRow(row + 1);
-            int column = 1;
+            int cellColumn = 1;
             while (part.next() && !part.isEnd(QStringLiteral("table-row"))) {
                 if (!part.xml.isStartElement())
                     continue;
@@ -126,28 +158,70 @@ SheetRows readOdsSheet(const ZipArchive& archive)
                 const int cellRepeat
                     = repeatCount(part.xml.attributes(), QStringLiteral("number-columns-repeated"));
                 const CellRead cell = readCell(part);
-                if (cell.formulaWithoutValue) {
-                    sheet.error = { FileProblem::FormulaWithoutValue, row + 1, column, 0, 0, {}, sheet.name };
-                    return sheet;
-                }
-                if (!cell.cell.text.empty())
-                    rows.addCell(column, cell.cell, cellRepeat);
-                column = static_cast<int>(
-                    std::min<long long>(static_cast<long long>(column) + cellRepeat, 1 << 30));
+                if (cell.formulaWithoutValue && !hiddenRow && !sheet.error)
+                    sheet.error
+                        = { .problem = FileProblem::FormulaWithoutValue, .line = row + 1, .number = cellColumn };
+                if (!cell.cell.text.empty() && !hiddenRow)
+                    rows.addCell(cellColumn, cell.cell, cellRepeat);
+                cellColumn = static_cast<int>(
+                    std::min<long long>(static_cast<long long>(cellColumn) + cellRepeat, 1 << 30));
             }
-            if (!rows.endRow(rowRepeat))
-                break;
+            if (!hiddenRow)
+                full = !rows.endRow(rowRepeat);
             row = static_cast<int>(std::min<long long>(static_cast<long long>(row) + rowRepeat, 1 << 30));
+            if (full)
+                break;
+        }
+    }
+    if (full)
+        part.xml.skipCurrentElement();
+    sheet.rows = std::move(rows.rows);
+    return sheet;
+}
+
+} // namespace
+
+WorkbookSheets readOdsSheets(const ZipArchive& archive)
+{
+    WorkbookSheets workbook;
+    if (isEncrypted(archive)) {
+        workbook.error.problem = FileProblem::Encrypted;
+        return workbook;
+    }
+    const ZipArchive::Member content = archive.read("content.xml", kLargestSheetPart);
+    if (content.problem != ZipArchive::Problem::None) {
+        workbook.error = archiveError(content.problem);
+        return workbook;
+    }
+
+    // Tables the user hid have a style that says so.
+    std::set<QString> hiddenStyles;
+    QString styleName;
+    PartReader part(content.bytes);
+    while (part.next()) {
+        if (!part.xml.isStartElement())
+            continue;
+        if (part.xml.namespaceUri() == kStyle && part.xml.name() == QStringLiteral("style")) {
+            styleName = part.xml.attributes().value(kStyle, QStringLiteral("name")).toString();
+        } else if (part.xml.namespaceUri() == kStyle && part.xml.name() == QStringLiteral("table-properties")) {
+            if (part.xml.attributes().value(kTable, QStringLiteral("display")) == QStringLiteral("false"))
+                hiddenStyles.insert(styleName);
+        } else if (part.xml.namespaceUri() == kTable && part.xml.name() == QStringLiteral("table")) {
+            workbook.sheets.push_back(readTable(part, hiddenStyles));
         }
     }
     if (part.failed()) {
-        sheet.error.problem = FileProblem::DamagedArchive;
-        return sheet;
+        workbook.error.problem = FileProblem::DamagedArchive;
+        return workbook;
     }
-    if (!inTable)
-        sheet.error.problem = FileProblem::NoSheet;
-    sheet.rows = std::move(rows.rows);
-    return sheet;
+    if (workbook.sheets.empty())
+        workbook.error.problem = FileProblem::NoSheet;
+    const std::string active = activeTable(archive).toStdString();
+    for (std::size_t i = 0; i < workbook.sheets.size(); ++i) {
+        if (workbook.sheets[i].name == active)
+            workbook.active = i;
+    }
+    return workbook;
 }
 
 } // namespace cramer

@@ -32,24 +32,41 @@ FileError archiveError(ZipArchive::Problem problem)
     return error;
 }
 
-void RowCollector::startRow(int row) { current_ = { row, {} }; }
+void RowCollector::hideColumns(int first, int count)
+{
+    for (int column = std::max(first, 1); column <= kWidestRow && column - first < count; ++column)
+        hidden_[static_cast<std::size_t>(column)] = true;
+}
+
+void RowCollector::startRow(int row)
+{
+    current_ = { row, {} };
+    lastColumn_ = 0;
+}
 
 void RowCollector::addCell(int column, const FileCell& cell, int repeat)
 {
-    const int first = static_cast<int>(current_.cells.size()) + 1;
-    if (column < first || repeat < 1)
+    if (column <= lastColumn_ || repeat < 1)
         return;
-    if (column > kWidestRow) {
-        // Far to the right: the row keeps one cell for it, so that it is no system's row.
-        if (first <= kWidestRow + 1)
-            current_.cells.resize(kWidestRow, FileCell {});
-        if (current_.cells.size() == static_cast<std::size_t>(kWidestRow))
-            current_.cells.push_back(cell);
-        return;
+    auto add = [this](int at, const FileCell& content) {
+        // The visible empty cells before it.
+        for (int empty = lastColumn_ + 1; empty < at; ++empty) {
+            if (!isHidden(empty))
+                current_.cells.push_back({ {}, FileCell::Kind::Typed, empty });
+        }
+        FileCell placed = content;
+        placed.column = at;
+        current_.cells.push_back(std::move(placed));
+        lastColumn_ = at;
+    };
+    const long long end = static_cast<long long>(column) + repeat; // past the last copy
+    for (int at = column; at < end && at <= kWidestRow; ++at) {
+        if (!isHidden(at))
+            add(at, cell);
     }
-    current_.cells.resize(static_cast<std::size_t>(column - 1), FileCell {});
-    const int last = std::min(column + repeat - 1, kWidestRow);
-    current_.cells.insert(current_.cells.end(), static_cast<std::size_t>(last - column + 1), cell);
+    // Far to the right: the row keeps one cell for it, so that it is no system's row.
+    if (end > kWidestRow + 1 && lastColumn_ <= kWidestRow)
+        add(std::max(column, kWidestRow + 1), cell);
 }
 
 bool RowCollector::endRow(int repeat)

@@ -2,13 +2,16 @@
 
 #pragma once
 
-// The rows of a workbook's first sheet, as the two formats' readers give
-// them to the one reader of systems.
+// The sheets of a workbook, as the two formats' readers give them to the
+// one reader of systems: each sheet's rows as the teacher sees them, hidden
+// rows and columns left out.
 
 #include "solver/system_file.h"
 #include "solver/zip_archive.h"
 
 #include <QXmlStreamReader>
+
+#include <optional>
 
 #include <string>
 #include <vector>
@@ -18,11 +21,18 @@ namespace cramer {
 struct SheetRows {
     std::string name;
     std::vector<FileRow> rows;
-    FileError error;
+    FileError error; // this sheet's alone, such as a formula without its value
+    bool hidden = false;
 };
 
-SheetRows readOdsSheet(const ZipArchive& archive);
-SheetRows readXlsxSheet(const ZipArchive& archive);
+struct WorkbookSheets {
+    std::vector<SheetRows> sheets; // in the workbook's order
+    std::optional<std::size_t> active; // the sheet shown when the workbook was saved
+    FileError error; // the workbook's as a whole
+};
+
+WorkbookSheets readOdsSheets(const ZipArchive& archive);
+WorkbookSheets readXlsxSheets(const ZipArchive& archive);
 
 // The largest unpacked part a reader takes: the sheet, its strings.
 inline constexpr std::size_t kLargestSheetPart = 16 * 1024 * 1024;
@@ -30,14 +40,17 @@ inline constexpr std::size_t kLargestSheetPart = 16 * 1024 * 1024;
 FileError archiveError(ZipArchive::Problem problem);
 
 // Rows collected cell by cell. Empty cells are stored only before a cell
-// with content; a row is cut after kWidestRow cells and the sheet after
+// with content; a row is cut after kWidestRow columns and the sheet after
 // kMostRows rows with content, far beyond any system, so that a sheet of
-// repeated rows or columns costs no more than its text.
+// repeated rows or columns costs no more than its text. Hidden columns are
+// left out; each cell keeps its column's number.
 class RowCollector {
 public:
     static constexpr int kWidestRow = 256;
     static constexpr int kMostRows = 1000;
 
+    // Columns from 1.
+    void hideColumns(int first, int count);
     void startRow(int row);
     // Columns from 1, left to right; `repeat` copies of the cell.
     void addCell(int column, const FileCell& cell, int repeat = 1);
@@ -47,7 +60,14 @@ public:
     std::vector<FileRow> rows;
 
 private:
+    bool isHidden(int column) const
+    {
+        return column <= kWidestRow && hidden_[static_cast<std::size_t>(column)];
+    }
+
     FileRow current_;
+    int lastColumn_ = 0; // of the row's last cell
+    std::vector<bool> hidden_ = std::vector<bool>(kWidestRow + 1, false);
 };
 
 // A part's XML, token by token. A document type is a fault: without one

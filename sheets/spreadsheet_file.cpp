@@ -19,25 +19,53 @@ constexpr std::string_view kCompoundDocument = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1
 
 ReadSystem refused(FileError error) { return { std::nullopt, std::move(error) }; }
 
+// The sheet the teacher looks at: the one shown when the workbook was
+// saved, never a hidden one; where it holds no equations, the first visible
+// sheet that does. Every message names the sheet read, or, where none holds
+// equations, the sheets looked at.
 ReadSystem readWorkbook(std::string_view bytes, const NumberLocale& locale)
 {
     const ZipArchive archive(bytes);
-    if (archive.problem() != ZipArchive::Problem::None) {
+    if (archive.problem() != ZipArchive::Problem::None)
         return refused(archiveError(archive.problem()));
-    }
-    SheetRows sheet;
+    WorkbookSheets workbook;
     if (archive.contains("content.xml"))
-        sheet = readOdsSheet(archive);
+        workbook = readOdsSheets(archive);
     else if (archive.contains("xl/workbook.xml"))
-        sheet = readXlsxSheet(archive);
+        workbook = readXlsxSheets(archive);
     else
-        sheet.error.problem = FileProblem::NoSheet;
-    if (sheet.error)
-        return refused(std::move(sheet.error));
-    ReadSystem read = systemFromRows(sheet.rows, locale, true);
-    read.error.sheet = sheet.name;
-    read.form = FileForm::Workbook;
-    return read;
+        workbook.error.problem = FileProblem::NoSheet;
+    if (workbook.error)
+        return refused(std::move(workbook.error));
+
+    std::vector<std::size_t> order;
+    if (workbook.active && *workbook.active < workbook.sheets.size() && !workbook.sheets[*workbook.active].hidden)
+        order.push_back(*workbook.active);
+    for (std::size_t i = 0; i < workbook.sheets.size(); ++i) {
+        if (!workbook.sheets[i].hidden && (order.empty() || order.front() != i))
+            order.push_back(i);
+    }
+    // A sheet with a single row of numbers (a date, a task's number) holds
+    // no system: a later sheet may.
+    std::optional<ReadSystem> firstFault;
+    FileError empty;
+    empty.problem = FileProblem::Empty;
+    for (const std::size_t i : order) {
+        SheetRows& sheet = workbook.sheets[i];
+        ReadSystem read = sheet.error ? refused(std::move(sheet.error)) : systemFromRows(sheet.rows, locale, true);
+        read.error.sheet = sheet.name;
+        read.form = FileForm::Workbook;
+        const bool noSystem = read.error.problem == FileProblem::Empty
+            || (read.error.problem == FileProblem::SizeOutOfRange && read.error.count < kMinSize);
+        if (!noSystem)
+            return read;
+        if (read.error.problem != FileProblem::Empty && !firstFault)
+            firstFault = std::move(read);
+        empty.sheets.push_back(sheet.name);
+    }
+    if (firstFault)
+        return std::move(*firstFault);
+    return refused(std::move(empty));
 }
 
 } // namespace
@@ -71,9 +99,9 @@ ReadSystem readSystemBytes(std::string_view bytes, const NumberLocale& locale)
     if (bytes.starts_with(kZip))
         return readWorkbook(bytes, locale);
     if (bytes.starts_with(kCompoundDocument))
-        return refused({ FileProblem::EncryptedOrBinary, 0, 0, 0, 0, {}, {} });
+        return refused({ .problem = FileProblem::EncryptedOrBinary });
     if (bytes.size() > kLargestSystemFile)
-        return refused({ FileProblem::TooLarge, 0, 0, kLargestSystemFileMb, 0, {}, {} });
+        return refused({ .problem = FileProblem::TooLarge, .count = kLargestSystemFileMb });
     if (const std::optional<QByteArray> text = decodedText(bytes)) {
         ReadSystem read
             = readSystemText(std::string_view(text->constData(), static_cast<std::size_t>(text->size())), locale);

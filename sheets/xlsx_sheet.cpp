@@ -1,19 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The first sheet of an Office Open XML workbook: found through the
-// workbook and its relationships, its cells placed by their references
-// ("B3"), numbers as their stored values, text from the shared strings.
+// The sheets of an Office Open XML workbook: found through the workbook and
+// its relationships, cells placed by their references ("B3"), numbers as
+// their stored values, text from the shared strings; dates and times told
+// from numbers by their number formats (styles.xml); sheets, rows and
+// columns the user hid; the sheet shown when it was saved.
 
 #include "sheets/sheet_rows.h"
+
+#include <map>
 
 namespace cramer {
 namespace {
 
 constexpr std::size_t kLargestSmallPart = 1024 * 1024;
 
-struct FirstSheet {
+struct SheetEntry {
     QString name;
     QString relationship;
+    bool hidden = false;
 };
 
 // Workbook parts name their relationships in one namespace or another
@@ -48,97 +53,177 @@ int columnOf(QStringView reference)
     return column;
 }
 
-SheetRows failure(FileProblem problem, std::string name = {})
+bool isTrue(QStringView value) { return value == QStringLiteral("1") || value == QStringLiteral("true"); }
+
+// What a number format makes of a number: a date, a time, or the number.
+enum class Shown { Number, Date, Time };
+
+// The built-in formats of dates and times (ECMA-376, 18.8.30, and the
+// East Asian ones that share their numbers).
+Shown builtInFormat(int id)
 {
-    SheetRows sheet;
-    sheet.error.problem = problem;
-    sheet.name = std::move(name);
-    return sheet;
+    if ((id >= 14 && id <= 17) || id == 22 || (id >= 27 && id <= 31) || (id >= 34 && id <= 36)
+        || (id >= 50 && id <= 58))
+        return Shown::Date;
+    if ((id >= 18 && id <= 21) || (id >= 32 && id <= 33) || (id >= 45 && id <= 47))
+        return Shown::Time;
+    return Shown::Number;
 }
 
-} // namespace
-
-SheetRows readXlsxSheet(const ZipArchive& archive)
+// A format code of the file's own: its letters outside quotes, escapes and
+// brackets ("[Red]", but "[h]" is elapsed hours) tell dates and times.
+Shown customFormat(QStringView code)
 {
-    const ZipArchive::Member workbook = archive.read("xl/workbook.xml", kLargestSmallPart);
-    if (workbook.problem != ZipArchive::Problem::None)
-        return { {}, {}, archiveError(workbook.problem) };
-    FirstSheet first;
-    {
-        PartReader part(workbook.bytes);
-        while (part.next()) {
-            if (part.isStart(QStringLiteral("sheet"))) {
-                first = { part.xml.attributes().value(QStringLiteral("name")).toString(),
-                    relationshipId(part.xml.attributes()) };
-                break;
-            }
+    bool date = false;
+    bool time = false;
+    for (qsizetype i = 0; i < code.size(); ++i) {
+        const QChar c = code[i].toLower();
+        if (c == u'"') {
+            while (++i < code.size() && code[i] != u'"') { }
+        } else if (c == u'\\' || c == u'_' || c == u'*') {
+            ++i;
+        } else if (c == u'[') {
+            const qsizetype close = code.indexOf(u']', i);
+            const QStringView inside = code.mid(i + 1, close < 0 ? -1 : close - i - 1).toString().toLower();
+            time = time || inside == u"h" || inside == u"hh" || inside == u"m" || inside == u"mm"
+                || inside == u"s" || inside == u"ss";
+            i = close < 0 ? code.size() : close;
+        } else if (c == u'd' || c == u'y') {
+            date = true;
+        } else if (c == u'h' || c == u's') {
+            time = true;
+        } else if (c == u'm') {
+            date = date || !time; // months, unless after hours: then minutes
+        } else if (c == u';') {
+            break; // the format of positive numbers tells
         }
-        if (part.failed())
-            return failure(FileProblem::DamagedArchive);
     }
-    if (first.relationship.isEmpty())
-        return failure(FileProblem::NoSheet);
-    const std::string name = first.name.toStdString();
+    return date ? Shown::Date : time ? Shown::Time : Shown::Number;
+}
 
-    const ZipArchive::Member relationships = archive.read("xl/_rels/workbook.xml.rels", kLargestSmallPart);
-    if (relationships.problem != ZipArchive::Problem::None)
-        return { name, {}, archiveError(relationships.problem) };
-    std::string sheetPath;
-    std::string stringsPath;
-    {
-        PartReader part(relationships.bytes);
-        while (part.next()) {
-            if (!part.isStart(QStringLiteral("Relationship")))
-                continue;
-            const QXmlStreamAttributes attributes = part.xml.attributes();
-            const QString target = attributes.value(QStringLiteral("Target")).toString();
-            if (attributes.value(QStringLiteral("Id")) == first.relationship)
-                sheetPath = partPath(target);
-            else if (attributes.value(QStringLiteral("Type")).endsWith(QStringLiteral("/sharedStrings")))
-                stringsPath = partPath(target);
+// What each cell style (the "s" of a cell) makes of a number.
+std::vector<Shown> cellStyles(const ZipArchive& archive, const std::string& path)
+{
+    std::vector<Shown> styles;
+    if (path.empty() || !archive.contains(path))
+        return styles;
+    const ZipArchive::Member part = archive.read(path, kLargestSmallPart);
+    if (part.problem != ZipArchive::Problem::None)
+        return styles;
+    std::map<int, Shown> custom;
+    PartReader reader(part.bytes);
+    bool inCellFormats = false;
+    while (reader.next()) {
+        const QXmlStreamAttributes attributes = reader.xml.attributes();
+        if (reader.isStart(QStringLiteral("numFmt"))) {
+            custom[attributes.value(QStringLiteral("numFmtId")).toInt()]
+                = customFormat(attributes.value(QStringLiteral("formatCode")));
+        } else if (reader.isStart(QStringLiteral("cellXfs"))) {
+            inCellFormats = true;
+        } else if (reader.isEnd(QStringLiteral("cellXfs"))) {
+            inCellFormats = false;
+        } else if (inCellFormats && reader.isStart(QStringLiteral("xf"))) {
+            const int id = attributes.value(QStringLiteral("numFmtId")).toInt();
+            const auto own = custom.find(id);
+            styles.push_back(own != custom.end() ? own->second : builtInFormat(id));
+            reader.xml.skipCurrentElement();
         }
-        if (part.failed())
-            return failure(FileProblem::DamagedArchive, name);
     }
-    if (sheetPath.empty())
-        return failure(FileProblem::NoSheet, name);
+    return styles;
+}
 
-    // Without its strings part, a sheet may still hold numbers alone.
+struct Parts {
+    std::map<QString, std::string> sheets; // by relationship
+    std::string strings;
+    std::string styles;
+};
+
+std::vector<std::string> sharedStrings(const ZipArchive& archive, const std::string& path, FileError& error)
+{
     std::vector<std::string> strings;
-    if (!stringsPath.empty() && archive.contains(stringsPath)) {
-        const ZipArchive::Member shared = archive.read(stringsPath, kLargestSheetPart);
-        if (shared.problem != ZipArchive::Problem::None)
-            return { name, {}, archiveError(shared.problem) };
-        PartReader part(shared.bytes);
-        QString text;
-        while (part.next()) {
-            if (part.isStart(QStringLiteral("si"))) {
-                text.clear();
-            } else if (part.isStart(QStringLiteral("rPh"))) {
-                part.xml.skipCurrentElement(); // a reading aid, not the text
-            } else if (part.isStart(QStringLiteral("t"))) {
-                text += part.elementText();
-            } else if (part.isEnd(QStringLiteral("si"))) {
-                strings.push_back(text.toStdString());
-            }
-        }
-        if (part.failed())
-            return failure(FileProblem::DamagedArchive, name);
+    // Without its strings part, a sheet may still hold numbers alone.
+    if (path.empty() || !archive.contains(path))
+        return strings;
+    const ZipArchive::Member shared = archive.read(path, kLargestSheetPart);
+    if (shared.problem != ZipArchive::Problem::None) {
+        error = archiveError(shared.problem);
+        return strings;
     }
+    PartReader part(shared.bytes);
+    QString text;
+    while (part.next()) {
+        if (part.isStart(QStringLiteral("si"))) {
+            text.clear();
+        } else if (part.isStart(QStringLiteral("rPh"))) {
+            part.xml.skipCurrentElement(); // a reading aid, not the text
+        } else if (part.isStart(QStringLiteral("t"))) {
+            text += part.elementText();
+        } else if (part.isEnd(QStringLiteral("si"))) {
+            strings.push_back(text.toStdString());
+        }
+    }
+    if (part.failed())
+        error.problem = FileProblem::DamagedArchive;
+    return strings;
+}
 
-    const ZipArchive::Member content = archive.read(sheetPath, kLargestSheetPart);
-    if (content.problem != ZipArchive::Problem::None)
-        return { name, {}, archiveError(content.problem) };
+struct CellContent {
+    QString value;
+    QString inlineText;
+    bool formula = false;
+    bool hasValue = false;
+};
+
+// At a <c>'s start; leaves the reader at its end.
+CellContent readCellContent(PartReader& part)
+{
+    CellContent content;
+    while (part.next() && !part.isEnd(QStringLiteral("c"))) {
+        if (part.isStart(QStringLiteral("f"))) {
+            content.formula = true;
+            part.xml.skipCurrentElement();
+        } else if (part.isStart(QStringLiteral("v"))) {
+            content.value = part.elementText();
+            content.hasValue = true;
+        } else if (part.isStart(QStringLiteral("is"))) {
+            content.inlineText = part.elementText();
+            content.hasValue = true;
+        }
+    }
+    return content;
+}
+
+// A sheet's cells as the program reads them, or the sheet's fault.
+SheetRows readSheet(const ZipArchive& archive, const std::string& path, const std::vector<std::string>& strings,
+    const std::vector<Shown>& styles, SheetRows sheet)
+{
+    const ZipArchive::Member content = archive.read(path, kLargestSheetPart);
+    if (content.problem != ZipArchive::Problem::None) {
+        sheet.error = archiveError(content.problem);
+        return sheet;
+    }
     PartReader part(content.bytes);
     RowCollector rows;
     int row = 0;
     bool full = false;
     while (!full && part.next()) {
+        if (part.isStart(QStringLiteral("col"))) {
+            const QXmlStreamAttributes attributes = part.xml.attributes();
+            if (isTrue(attributes.value(QStringLiteral("hidden")))) {
+                const int first = attributes.value(QStringLiteral("min")).toInt();
+                rows.hideColumns(first, attributes.value(QStringLiteral("max")).toInt() - first + 1);
+            }
+            continue;
+        }
         if (!part.isStart(QStringLiteral("row")))
             continue;
         bool valid = false;
         const int numbered = part.xml.attributes().value(QStringLiteral("r")).toInt(&valid);
         row = valid && numbered > row ? numbered : row + 1;
+        if (isTrue(part.xml.attributes().value(QStringLiteral("hidden")))) {
+            part.xml.skipCurrentElement();
+            continue;
+        }
         rows.startRow(row);
         int column = 0;
         while (part.next() && !part.isEnd(QStringLiteral("row"))) {
@@ -148,45 +233,126 @@ SheetRows readXlsxSheet(const ZipArchive& archive)
             const int referenced = columnOf(attributes.value(QStringLiteral("r")));
             column = referenced > column ? referenced : column + 1;
             const QStringView type = attributes.value(QStringLiteral("t"));
-            QString value;
-            QString inlineText;
-            bool formula = false;
-            bool hasValue = false;
-            while (part.next() && !part.isEnd(QStringLiteral("c"))) {
-                if (part.isStart(QStringLiteral("f"))) {
-                    formula = true;
-                    part.xml.skipCurrentElement();
-                } else if (part.isStart(QStringLiteral("v"))) {
-                    value = part.elementText();
-                    hasValue = true;
-                } else if (part.isStart(QStringLiteral("is"))) {
-                    inlineText = part.elementText();
-                    hasValue = true;
-                }
+            const int style = attributes.value(QStringLiteral("s")).toInt();
+            const CellContent cell = readCellContent(part);
+            const std::string value = cell.value.trimmed().toStdString();
+            if (cell.formula && (!cell.hasValue || (value.empty() && cell.inlineText.isEmpty()))) {
+                if (!sheet.error)
+                    sheet.error = { .problem = FileProblem::FormulaWithoutValue, .line = row, .number = column };
+                continue;
             }
-            if (formula && !hasValue)
-                return { name, {}, { FileProblem::FormulaWithoutValue, row, column, 0, 0, {}, name } };
-            FileCell cell;
+            FileCell read;
             if (type.isEmpty() || type == QStringLiteral("n")) {
-                cell = { value.trimmed().toStdString(), FileCell::Kind::Stored };
+                const Shown shown = style >= 0 && static_cast<std::size_t>(style) < styles.size()
+                    ? styles[static_cast<std::size_t>(style)]
+                    : Shown::Number;
+                const FileCell::Kind kind = shown == Shown::Date ? FileCell::Kind::Date
+                    : shown == Shown::Time                       ? FileCell::Kind::Time
+                                                                 : FileCell::Kind::Stored;
+                read = { value, kind };
             } else if (type == QStringLiteral("s")) {
                 bool isIndex = false;
-                const qulonglong index = value.toULongLong(&isIndex);
-                if (!isIndex || index >= strings.size())
-                    return failure(FileProblem::DamagedArchive, name);
-                cell = { strings[index], FileCell::Kind::Sealed };
+                const qulonglong index = cell.value.toULongLong(&isIndex);
+                if (!isIndex || index >= strings.size()) {
+                    sheet.error.problem = FileProblem::DamagedArchive;
+                    return sheet;
+                }
+                read = { strings[index], FileCell::Kind::Sealed };
+            } else if (type == QStringLiteral("b")) {
+                read = { value == "1" ? "TRUE" : "FALSE", FileCell::Kind::Boolean };
+            } else if (type == QStringLiteral("e")) {
+                read = { value, FileCell::Kind::Error };
+            } else if (type == QStringLiteral("d")) {
+                read = { value, FileCell::Kind::Date };
             } else {
-                cell = { (type == QStringLiteral("inlineStr") ? inlineText : value).toStdString(),
+                read = { (type == QStringLiteral("inlineStr") ? cell.inlineText : cell.value).toStdString(),
                     FileCell::Kind::Sealed };
             }
-            if (!cell.text.empty())
-                rows.addCell(column, cell);
+            if (!read.text.empty())
+                rows.addCell(column, read);
         }
         full = !rows.endRow();
     }
     if (part.failed())
-        return failure(FileProblem::DamagedArchive, name);
-    return { name, std::move(rows.rows), {} };
+        sheet.error.problem = FileProblem::DamagedArchive;
+    sheet.rows = std::move(rows.rows);
+    return sheet;
+}
+
+} // namespace
+
+WorkbookSheets readXlsxSheets(const ZipArchive& archive)
+{
+    WorkbookSheets workbook;
+    auto damaged = [&workbook](FileProblem problem) {
+        workbook.error.problem = problem;
+        return workbook;
+    };
+    const ZipArchive::Member book = archive.read("xl/workbook.xml", kLargestSmallPart);
+    if (book.problem != ZipArchive::Problem::None)
+        return damaged(archiveError(book.problem).problem);
+    std::vector<SheetEntry> entries;
+    std::optional<std::size_t> activeTab;
+    {
+        PartReader part(book.bytes);
+        while (part.next()) {
+            const QXmlStreamAttributes attributes = part.xml.attributes();
+            if (part.isStart(QStringLiteral("sheet"))) {
+                const QStringView state = attributes.value(QStringLiteral("state"));
+                entries.push_back({ attributes.value(QStringLiteral("name")).toString(),
+                    relationshipId(attributes),
+                    state == QStringLiteral("hidden") || state == QStringLiteral("veryHidden") });
+            } else if (part.isStart(QStringLiteral("workbookView")) && !activeTab) {
+                activeTab = attributes.value(QStringLiteral("activeTab")).toUInt();
+            }
+        }
+        if (part.failed())
+            return damaged(FileProblem::DamagedArchive);
+    }
+    if (entries.empty())
+        return damaged(FileProblem::NoSheet);
+
+    const ZipArchive::Member relationships = archive.read("xl/_rels/workbook.xml.rels", kLargestSmallPart);
+    if (relationships.problem != ZipArchive::Problem::None)
+        return damaged(archiveError(relationships.problem).problem);
+    Parts parts;
+    {
+        PartReader part(relationships.bytes);
+        while (part.next()) {
+            if (!part.isStart(QStringLiteral("Relationship")))
+                continue;
+            const QXmlStreamAttributes attributes = part.xml.attributes();
+            const QString target = attributes.value(QStringLiteral("Target")).toString();
+            const QStringView type = attributes.value(QStringLiteral("Type"));
+            if (type.endsWith(QStringLiteral("/sharedStrings")))
+                parts.strings = partPath(target);
+            else if (type.endsWith(QStringLiteral("/styles")))
+                parts.styles = partPath(target);
+            else
+                parts.sheets[attributes.value(QStringLiteral("Id")).toString()] = partPath(target);
+        }
+        if (part.failed())
+            return damaged(FileProblem::DamagedArchive);
+    }
+
+    FileError stringsError;
+    const std::vector<std::string> strings = sharedStrings(archive, parts.strings, stringsError);
+    if (stringsError)
+        return damaged(stringsError.problem);
+    const std::vector<Shown> styles = cellStyles(archive, parts.styles);
+    for (const SheetEntry& entry : entries) {
+        SheetRows sheet;
+        sheet.name = entry.name.toStdString();
+        sheet.hidden = entry.hidden;
+        const auto path = parts.sheets.find(entry.relationship);
+        if (path == parts.sheets.end())
+            sheet.error.problem = FileProblem::NoSheet;
+        else
+            sheet = readSheet(archive, path->second, strings, styles, std::move(sheet));
+        workbook.sheets.push_back(std::move(sheet));
+    }
+    workbook.active = activeTab.value_or(0);
+    return workbook;
 }
 
 } // namespace cramer

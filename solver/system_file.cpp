@@ -80,12 +80,12 @@ std::string withPoint(std::string text, const std::string& point)
 
 FileError contentError(FileProblem problem, int line = 0, int number = 0, int count = 0)
 {
-    return { problem, line, number, count, 0, {}, {} };
+    return { .problem = problem, .line = line, .number = number, .count = count };
 }
 
 FileError systemError(FileProblem problem, int error)
 {
-    return { problem, 0, 0, 0, 0, std::strerror(error), {}, error };
+    return { .problem = problem, .text = std::strerror(error), .systemError = error };
 }
 
 // The text as typed, without its grouping and with "." as its decimal
@@ -145,8 +145,10 @@ struct Accepted {
 struct CellReading {
     ConversionError error = ConversionError::NotANumber;
     std::vector<Accepted> values; // one for each different value a reading gives
+    bool meantNumber = false; // an error value, where a formula meant a number
 
     bool isNumber() const { return error != ConversionError::NotANumber; }
+    bool holdsNumber() const { return isNumber() || meantNumber; }
     // A comma that only one reading takes, as a decimal comma or a group's: how the file writes numbers.
     std::optional<Reading> commaWitness(std::string_view text) const
     {
@@ -172,6 +174,12 @@ CellReading readCell(const FileCell& cell, const NumberLocale& locale, bool type
     case FileCell::Kind::Stored:
         readings.push_back(Reading::Plain);
         break;
+    case FileCell::Kind::Date:
+    case FileCell::Kind::Time:
+    case FileCell::Kind::Boolean:
+        break;
+    case FileCell::Kind::Error:
+        return { ConversionError::NotANumber, {}, true };
     }
     CellReading result;
     for (const Reading reading : readings) {
@@ -197,11 +205,19 @@ CellReading readCell(const FileCell& cell, const NumberLocale& locale, bool type
     return result;
 }
 
-// `cell` of `row`, which starts at column `offset` of the file's.
+// The column of `cell` of `row`, which starts at column `offset` of the file's.
+int columnOf(const FileRow& row, std::size_t cell, std::size_t offset)
+{
+    const int column = row.cells[cell].column;
+    return column > 0 ? column : static_cast<int>(cell + offset) + 1;
+}
+
 FileError cellError(FileProblem problem, const FileRow& row, std::size_t cell, std::size_t offset)
 {
-    return { problem, row.line, static_cast<int>(cell + offset) + 1, 0, 0,
-        std::string(trimmed(row.cells[cell].text)), {} };
+    return { .problem = problem,
+        .line = row.line,
+        .number = columnOf(row, cell, offset),
+        .text = std::string(trimmed(row.cells[cell].text)) };
 }
 
 } // namespace
@@ -215,7 +231,24 @@ struct DataRow {
 
 bool isText(const FileCell& cell, const CellReading& reading)
 {
-    return !reading.isNumber() && !trimmed(cell.text).empty();
+    return !reading.holdsNumber() && !trimmed(cell.text).empty();
+}
+
+// Why a cell where a number belongs is none.
+FileProblem notANumber(const FileCell& cell)
+{
+    switch (cell.kind) {
+    case FileCell::Kind::Date:
+        return FileProblem::DateCell;
+    case FileCell::Kind::Time:
+        return FileProblem::TimeCell;
+    case FileCell::Kind::Boolean:
+        return FileProblem::BooleanCell;
+    case FileCell::Kind::Error:
+        return FileProblem::ErrorCell;
+    default:
+        return trimmed(cell.text).empty() ? FileProblem::EmptyCell : FileProblem::NotANumber;
+    }
 }
 
 // The columns from `first` to `last` of every row, the rest cut off.
@@ -262,7 +295,7 @@ FileError raggedError(const std::vector<DataRow>& data, int n, std::size_t offse
     error.expected = n + 1;
     for (std::size_t i = 0; i < read.cells.size(); ++i) {
         if (isText(read.row->cells[i], read.cells[i])) {
-            error.number = static_cast<int>(i + offset) + 1;
+            error.number = columnOf(*read.row, i, offset);
             error.text = std::string(trimmed(read.row->cells[i].text));
             break;
         }
@@ -282,13 +315,15 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
         std::size_t first = 0;
         while (first < width && trimmed(row.cells[first].text).empty())
             ++first;
-        if (first < width && trimmed(row.cells[first].text).starts_with('#'))
+        const bool text = first < width
+            && (row.cells[first].kind == FileCell::Kind::Typed || row.cells[first].kind == FileCell::Kind::Sealed);
+        if (text && trimmed(row.cells[first].text).starts_with('#'))
             continue;
         DataRow read { &row, {} };
         bool anyNumber = false;
         for (std::size_t i = 0; i < width; ++i) {
             read.cells.push_back(readCell(row.cells[i], locale, typedByLocale));
-            anyNumber = anyNumber || read.cells.back().isNumber();
+            anyNumber = anyNumber || read.cells.back().holdsNumber();
         }
         if (!anyNumber)
             continue;
@@ -309,7 +344,7 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
     std::size_t last = 0;
     for (const DataRow& read : data) {
         for (std::size_t i = 0; i < read.cells.size(); ++i) {
-            if (read.cells[i].isNumber()) {
+            if (read.cells[i].holdsNumber()) {
                 first = std::min(first, i);
                 last = std::max(last, i);
             }
@@ -344,11 +379,8 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
             const CellReading& cell = read.cells[i];
             if (cell.error == ConversionError::OutOfRange)
                 return { std::nullopt, cellError(FileProblem::OutOfRange, *read.row, i, first) };
-            if (!cell.isNumber()) {
-                const bool empty = trimmed(read.row->cells[i].text).empty();
-                return { std::nullopt,
-                    cellError(empty ? FileProblem::EmptyCell : FileProblem::NotANumber, *read.row, i, first) };
-            }
+            if (!cell.isNumber())
+                return { std::nullopt, cellError(notANumber(read.row->cells[i]), *read.row, i, first) };
             const Accepted* chosen = &cell.values[0];
             if (cell.values.size() > 1) {
                 const auto match = std::find_if(cell.values.begin(), cell.values.end(), [&](const Accepted& value) {

@@ -58,6 +58,11 @@ enum class FileProblem {
     EncryptedOrBinary, // a compound document: an encrypted XLSX or an old binary XLS
     ArchiveOutOfProportion, // would unpack to far more than a sheet of numbers can be
     FormulaWithoutValue, // at `line`, `number`
+    // A sheet's cell at `line`, `number` that holds no number: what it shows is `text`.
+    DateCell,
+    TimeCell,
+    BooleanCell,
+    ErrorCell, // a formula's error value, such as #DIV/0!
     MissingLibrary, // `text`, the soname of the library that reads workbooks
     CannotWrite,
 };
@@ -68,9 +73,10 @@ struct FileError {
     int number = 0; // the cell on that line, from 1; a sheet's column
     int count = 0;
     int expected = 0;
-    std::string text; // the number as written, or the system's reason
-    std::string sheet; // the sheet's name, in a spreadsheet file
+    std::string text {}; // the number as written, or the system's reason
+    std::string sheet {}; // the sheet's name, in a spreadsheet file
     int systemError = 0; // errno, where the system refused
+    std::vector<std::string> sheets {}; // those looked at, where none held equations
 
     explicit operator bool() const { return problem != FileProblem::None; }
 };
@@ -108,9 +114,15 @@ struct FileCell {
         Typed, // a number as typed in a plain row: "." alone is its decimal point
         Sealed, // quoted, or in a row split by tabs or semicolons: the locale's form, or a decimal comma
         Stored, // a spreadsheet's stored value: "." and no grouping
+        // A spreadsheet's cell that holds no number, whatever it shows.
+        Date,
+        Time,
+        Boolean,
+        Error, // counts as a number where rows are told apart: a formula meant one
     };
     std::string text;
     Kind kind = Kind::Typed;
+    int column = 0; // a sheet's column, from 1, where hidden ones are left out; else 0: its place in the row
 };
 
 struct FileRow {
