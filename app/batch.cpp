@@ -140,8 +140,11 @@ int solve(const QCommandLineParser& parser, const QString& format)
     }
     const ReadSystem read = readInput(input, locale);
     if (read.error) {
-        complain(fileErrorMessage(
-            read.error, input == QStringLiteral("-") ? qtText(texts::kStandardInput) : input, locale));
+        QString message = fileErrorMessage(
+            read.error, input == QStringLiteral("-") ? qtText(texts::kStandardInput) : input, locale);
+        if (read.error.problem == FileProblem::Ambiguous)
+            message += QLatin1Char(' ') + qtText(texts::kAmbiguousLocaleHint);
+        complain(message);
         return read.error.problem == FileProblem::OutOfRange ? Overflow
             : read.error.problem == FileProblem::MissingLibrary ? LibraryMissing
                                                                  : BadInput;

@@ -170,6 +170,9 @@ inline constexpr const char* kFileOutOfRange
 inline constexpr const char* kFileAmbiguous
     = "Във файла „%1“, %2: „%3“ може да се прочете по два начина: със знак между хилядите или с "
       "десетичен знак. Запишете го без знак между хилядите.";
+// After kFileAmbiguous on the command line.
+inline constexpr const char* kAmbiguousLocaleHint
+    = "Ако запетаята е десетична, посочете --locale bg_BG.";
 inline constexpr const char* kFileDamagedArchive
     = "Файлът „%1“ не може да бъде прочетен: таблицата в него е повредена или непълна.";
 inline constexpr const char* kFileNoSheet

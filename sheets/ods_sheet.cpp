@@ -7,6 +7,7 @@
 
 #include "sheets/sheet_rows.h"
 
+#include <algorithm>
 #include <set>
 
 namespace cramer {
@@ -103,6 +104,11 @@ CellRead readCell(PartReader& part)
         const QStringView value = attributes.value(kOffice, QStringLiteral("value"));
         read.formulaWithoutValue = formula && value.isEmpty();
         read.cell = { value.toString().toStdString(), FileCell::Kind::Stored };
+        // TRUE() in a formula is stored as 1, shown as a word: a boolean.
+        const bool shownAsWord = !paragraphs.isEmpty()
+            && std::none_of(paragraphs.begin(), paragraphs.end(), [](QChar c) { return c.isDigit(); });
+        if (shownAsWord && (value == QStringLiteral("0") || value == QStringLiteral("1")))
+            read.cell = { shown, FileCell::Kind::Boolean };
     } else if (type == QStringLiteral("date")) {
         read.cell = { shown, FileCell::Kind::Date };
     } else if (type == QStringLiteral("time")) {

@@ -8,6 +8,11 @@
 
 #include "sheets/sheet_rows.h"
 
+#include <QDate>
+#include <QTime>
+
+#include <cmath>
+
 #include <map>
 
 namespace cramer {
@@ -99,6 +104,23 @@ Shown customFormat(QStringView code)
         }
     }
     return date ? Shown::Date : time ? Shown::Time : Shown::Number;
+}
+
+// A date or time as the cell shows it, from its serial number: days since
+// 30 December 1899, the fraction the time of day.
+std::string shownAs(Shown shown, const QString& serial)
+{
+    bool valid = false;
+    const double value = serial.toDouble(&valid);
+    if (!valid || value < 0 || value > 2958465) // up to 9999-12-31
+        return serial.toStdString();
+    const double days = std::floor(value);
+    const QTime time = QTime(0, 0).addSecs(static_cast<int>(std::lround((value - days) * 86400)) % 86400);
+    const QString clock = time.toString(time.second() == 0 ? QStringLiteral("HH:mm") : QStringLiteral("HH:mm:ss"));
+    if (shown == Shown::Time)
+        return clock.toStdString();
+    const QString date = QDate(1899, 12, 30).addDays(static_cast<qint64>(days)).toString(QStringLiteral("dd.MM.yyyy"));
+    return (time == QTime(0, 0) ? date : date + QLatin1Char(' ') + clock).toStdString();
 }
 
 // What each cell style (the "s" of a cell) makes of a number.
@@ -246,10 +268,11 @@ SheetRows readSheet(const ZipArchive& archive, const std::string& path, const st
                 const Shown shown = style >= 0 && static_cast<std::size_t>(style) < styles.size()
                     ? styles[static_cast<std::size_t>(style)]
                     : Shown::Number;
-                const FileCell::Kind kind = shown == Shown::Date ? FileCell::Kind::Date
-                    : shown == Shown::Time                       ? FileCell::Kind::Time
-                                                                 : FileCell::Kind::Stored;
-                read = { value, kind };
+                if (shown == Shown::Number)
+                    read = { value, FileCell::Kind::Stored };
+                else
+                    read = { shownAs(shown, cell.value.trimmed()),
+                        shown == Shown::Date ? FileCell::Kind::Date : FileCell::Kind::Time };
             } else if (type == QStringLiteral("s")) {
                 bool isIndex = false;
                 const qulonglong index = cell.value.toULongLong(&isIndex);

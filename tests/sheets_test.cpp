@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -231,6 +232,107 @@ INSTANTIATE_TEST_SUITE_P(Files, RefusesSheet,
             },
             FileProblem::Ragged, 2, 0, "Sheet1" }),
     [](const testing::TestParamInfo<BadSheet>& info) { return std::string(info.param.name); });
+
+// What teachers' files hold besides a plain system, as LibreOffice Calc and
+// openpyxl write it (make.sh, make_cases.py): under both locales, the system
+// the teacher sees, or a refusal that names sheet and cell.
+struct TeachersFile {
+    std::string file;
+    std::vector<std::string> texts; // the system, or
+    FileProblem problem = FileProblem::None; // the refusal, at
+    int line = 0;
+    int number = 0;
+    const char* sheet = "";
+};
+
+void PrintTo(const TeachersFile& c, std::ostream* os) { *os << c.file; }
+
+class ReadsTeachersFile : public testing::TestWithParam<TeachersFile> { };
+
+TEST_P(ReadsTeachersFile, AsShownOrSaysWhyNotUnderBothLocales)
+{
+    const TeachersFile& c = GetParam();
+    for (const NumberLocale& locale : { NumberLocale { ".", "" }, kBulgarian }) {
+        const ReadSystem read = readAnySystemFile(std::string(SPREADSHEETS_FOLDER) + "/" + c.file, locale);
+        EXPECT_EQ(read.error.problem, c.problem) << locale.decimal << " " << read.error.line << ":"
+                                                 << read.error.number << " " << read.error.text;
+        if (c.problem == FileProblem::None) {
+            ASSERT_TRUE(read.system) << locale.decimal;
+            EXPECT_EQ(read.system->texts, c.texts) << locale.decimal;
+            continue;
+        }
+        EXPECT_EQ(read.error.line, c.line) << locale.decimal;
+        EXPECT_EQ(read.error.number, c.number) << locale.decimal;
+        EXPECT_EQ(read.error.sheet, c.sheet) << locale.decimal;
+    }
+}
+
+const std::vector<std::string> kTask { "1", "1", "3", "1", "-1", "1" };
+const std::vector<std::string> kFirstSheet { "2", "0", "2", "0", "2", "4" };
+const std::vector<std::string> kOldSystem { "9", "9", "9", "9", "8", "7" };
+
+std::vector<TeachersFile> teachersFiles()
+{
+    std::vector<TeachersFile> cases {
+        { "labels.csv", kTask },
+        { "labels-utf16.csv", kTask },
+        { "labels-1251.csv", kTask },
+        { "labels-cr.csv", kTask },
+        { "py-active-second-sheet.xlsx", kTask },
+        // Calc saved without a window: no sheet was shown but the first.
+        { "calc-active-second-sheet.ods", kFirstSheet },
+        { "calc-active-second-sheet.xlsx", kFirstSheet },
+        { "py-hidden-first-sheet.xlsx", kTask },
+        { "calc-hidden-first-sheet.ods", kTask },
+        // Calc showed the hidden first sheet again when it saved as XLSX.
+        { "calc-hidden-first-sheet.xlsx", kOldSystem },
+        // openpyxl leaves the formula's value to be computed; Calc computes it.
+        { "py-formula-without-value.xlsx", {}, FileProblem::FormulaWithoutValue, 2, 3, "Лист1" },
+        { "calc-formula-without-value.ods", { "1", "2", "3", "4", "5", "8" } },
+        { "calc-formula-without-value.xlsx", { "1", "2", "3", "4", "5", "8" } },
+    };
+    for (const char* prefix : { "py-", "calc-" }) {
+        for (const char* suffix : { ".xlsx", ".ods" }) {
+            if (std::string(prefix) == "py-" && std::string(suffix) == ".ods")
+                continue;
+            auto add = [&](const char* name, TeachersFile c) {
+                c.file = prefix + std::string(name) + suffix;
+                cases.push_back(std::move(c));
+            };
+            add("instructions-first", { "", kTask });
+            add("labels-and-comments", { "", kTask });
+            add("date-cell", { "", {}, FileProblem::DateCell, 2, 2, "Лист1" });
+            add("time-cell", { "", {}, FileProblem::TimeCell, 2, 2, "Лист1" });
+            add("boolean-cell", { "", {}, FileProblem::BooleanCell, 2, 2, "Лист1" });
+            add("error-in-column-a", { "", {}, FileProblem::ErrorCell, 1, 1, "Лист1" });
+            add("no-equations", { "", {}, FileProblem::Empty, 0, 0, "" });
+        }
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ReadsTeachersFile, testing::ValuesIn(teachersFiles()),
+    [](const testing::TestParamInfo<TeachersFile>& info) {
+        std::string name = info.param.file;
+        for (char& c : name)
+            c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        return name;
+    });
+
+TEST(ReadsTeachersFile, NamesTheSheetsLookedAtAndTellsGroupingOnlyWhereItCan)
+{
+    const ReadSystem empty = readAnySystemFile(std::string(SPREADSHEETS_FOLDER) + "/py-no-equations.xlsx", kCLocale);
+    EXPECT_EQ(empty.error.sheets, std::vector<std::string>({ "Указания", "Бележки" }));
+    // "1,500" from an English Calc: grouped or a decimal comma, and nothing
+    // else in the file tells; under a decimal-comma locale it is 1,5.
+    const std::string grouping = std::string(SPREADSHEETS_FOLDER) + "/grouping.csv";
+    const ReadSystem english = readAnySystemFile(grouping, NumberLocale { ".", "" });
+    EXPECT_EQ(english.error.problem, FileProblem::Ambiguous);
+    EXPECT_EQ(english.error.text, "1,500");
+    const ReadSystem bulgarian = readAnySystemFile(grouping, kBulgarian);
+    ASSERT_TRUE(bulgarian.system);
+    EXPECT_EQ(bulgarian.system->texts.front(), "1,500");
+}
 
 } // namespace
 } // namespace cramer

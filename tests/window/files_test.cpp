@@ -134,7 +134,19 @@ INSTANTIATE_TEST_SUITE_P(Files, BadFileInWindow,
             QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") + QByteArray(504, '\0'),
             "Файлът „%1“ е защитен с парола или е в стария двоичен формат на Excel (.xls)" },
         BadFileCase { "OverOneMegabyte", QByteArray(1024 * 1024 + 1, '1'),
-            "Файлът „%1“ е по-голям от 1 MB: това не е файл със система уравнения." }),
+            "Файлът „%1“ е по-голям от 1 MB: това не е файл със система уравнения." },
+        BadFileCase { "HalfAMillionRows", QByteArray("7\n").repeated(500000),
+            "Файлът „%1“ има над 4000 реда: това не е файл със система уравнения." },
+        BadFileCase { "RaggedByALabel", "Уравнение 1,1,1,3\n1,-1,1\n",
+            "Във файла „%1“, ред 1: 4 полета, очакват се 3 (коефициентите и свободният член). Текстът "
+            "„Уравнение 1“ (поле 1) не е число." },
+        BadFileCase { "DateInAWorkbook", spreadsheet("py-date-cell.xlsx"),
+            "Във файла „%1“, лист „Лист1“, клетка B2: дата („15.03.2024“), а не число." },
+        BadFileCase { "ErrorValueInColumnA", spreadsheet("calc-error-in-column-a.ods"),
+            "Във файла „%1“, лист „Лист1“, клетка A1: грешка „#DIV/0!“ от формула, а не число." },
+        BadFileCase { "NoEquationsOnAnySheet", spreadsheet("calc-no-equations.xlsx"),
+            "Във файла „%1“ няма уравнения: прегледани са листовете „Указания“, „Бележки“ (скритите листове "
+            "не се четат)." }),
     [](const testing::TestParamInfo<BadFileCase>& info) { return std::string(info.param.name); });
 
 TEST_F(FilesInWindow, CalcsWorkbooksAndExportsOpenAsOneSystem)

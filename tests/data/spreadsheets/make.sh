@@ -9,6 +9,7 @@
 #   calc.ods, calc.xlsx    saved as OpenDocument and Office Open XML
 #   system9.ods, .xlsx     a 9 x 9 system (system9.csv) saved as both, for the benchmarks
 #   text-among-numbers.xlsx  text-among-numbers.fods saved as Office Open XML: a word in B2
+# and, further down, the reading cases.
 # The sheet: a header row, a blank row, decimals, a long decimal and a
 # formula with its stored value.
 set -euo pipefail
@@ -39,3 +40,33 @@ cp "$work/en/en.csv" calc-en.csv
 cp "$work/semicolon/system.csv" calc-bg-semicolon.csv
 cp "$work/ods/system.ods" calc.ods
 cp "$work/xlsx/system.xlsx" calc.xlsx
+
+# The reading cases: what teachers' files hold besides a plain system.
+#   grouping.csv           grouping.fods (1500 shown as 1,500) in Calc's CSV, as shown, under en_US
+#   labels.csv             labels.fods (a title, a label column) in Calc's CSV, UTF-8
+#   labels-utf16.csv       the same in Calc's "Unicode" CSV (UTF-16 with a byte-order mark)
+#   labels-1251.csv        labels.csv as Windows-1251 (iconv)
+#   labels-cr.csv          labels.csv with old Mac line ends (CR alone)
+#   py-*.xlsx              make_cases.py's workbooks, written by openpyxl
+#   calc-*.ods, calc-*.xlsx  each of them saved again by Calc
+csv() { # filter options, source, target
+  LC_ALL=C.UTF-8 soffice -env:UserInstallation="file://$work/cases" --headless \
+    --convert-to "csv:Text - txt - csv (StarCalc):$1" --outdir "$work/csv" "$2" >/dev/null
+  mv "$work/csv/$(basename "${2%.fods}").csv" "$3"
+}
+csv 44,34,76,1,,0,false,true,true grouping.fods grouping.csv
+csv 44,34,76,1 labels.fods labels.csv
+csv 44,34,65535,1 labels.fods labels-utf16.csv
+iconv -f UTF-8 -t WINDOWS-1251 labels.csv >labels-1251.csv
+tr '\n' '\r' <labels.csv >labels-cr.csv
+/usr/bin/python3 make_cases.py "$work/py"
+for workbook in "$work"/py/*.xlsx; do
+  name=$(basename "$workbook" .xlsx)
+  cp "$workbook" "py-$name.xlsx"
+  LC_ALL=C.UTF-8 soffice -env:UserInstallation="file://$work/cases" --headless \
+    --convert-to ods --outdir "$work/calc" "$workbook" >/dev/null
+  LC_ALL=C.UTF-8 soffice -env:UserInstallation="file://$work/cases" --headless \
+    --convert-to xlsx --outdir "$work/calc/xlsx" "$work/calc/$name.ods" >/dev/null
+  cp "$work/calc/$name.ods" "calc-$name.ods"
+  cp "$work/calc/xlsx/$name.xlsx" "calc-$name.xlsx"
+done
