@@ -5,9 +5,11 @@
 // Systems in files of every kind the program opens, told apart by their
 // contents: text (CSV and the forms of a pasted block), OpenDocument
 // spreadsheets (.ods) and Office Open XML workbooks (.xlsx). Of a workbook
-// the first sheet is read, each number as the file stores it (the exact
-// decimal the cell holds, not the rounding it shows), by the rules of a
-// text file: rows without a number passed over, n rows of n + 1 numbers.
+// the sheet shown when it was saved is read (never a hidden one; if it
+// holds no equations, the first visible sheet that does), each number as
+// the file stores it (the exact decimal the cell holds, not the rounding it
+// shows), by the rules of a text file: rows without a number passed over,
+// n rows of n + 1 numbers. Text in UTF-16 or Windows-1251 is read too.
 
 #include "solver/system_file.h"
 
