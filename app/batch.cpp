@@ -13,20 +13,20 @@
 #include "solver/missing_library.h"
 #include "solver/system_file.h"
 
-#include <QDir>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
 
 #include <cerrno>
 #include <charconv>
-#include <filesystem>
-#include <map>
-#include <optional>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <map>
 #include <memory>
+#include <optional>
 #include <random>
 
 namespace cramer {
@@ -43,7 +43,9 @@ int deliver(const QByteArray& content, const QString& output, const NumberLocale
         const std::size_t written
             = std::fwrite(content.constData(), 1, static_cast<std::size_t>(content.size()), stdout);
         if (written != static_cast<std::size_t>(content.size()) || std::fflush(stdout) != 0) {
-            const FileError error { .problem = FileProblem::CannotWrite, .text = std::strerror(errno), .systemError = errno };
+            const FileError error {
+                .problem = FileProblem::CannotWrite, .text = std::strerror(errno), .systemError = errno
+            };
             complain(qtText(texts::kCannotWriteOutput).arg(systemErrorText(error)));
             return CannotWrite;
         }
@@ -145,9 +147,9 @@ int solve(const QCommandLineParser& parser, const QString& format)
         if (read.error.problem == FileProblem::Ambiguous)
             message += QLatin1Char(' ') + qtText(texts::kAmbiguousLocaleHint);
         complain(message);
-        return read.error.problem == FileProblem::OutOfRange ? Overflow
+        return read.error.problem == FileProblem::OutOfRange    ? Overflow
             : read.error.problem == FileProblem::MissingLibrary ? LibraryMissing
-                                                                 : BadInput;
+                                                                : BadInput;
     }
 
     SolveRecord record = solveQuietly(read.system->n, read.system->texts, locale);
@@ -165,7 +167,8 @@ int solve(const QCommandLineParser& parser, const QString& format)
     int result = Solved;
     if (outcome.status == SolveStatus::Overflow) {
         // The advice on the message's second line is for the window.
-        complain(overflowMessage(*outcome.overflow, largestSingleText(locale)).section(QLatin1Char('\n'), 0, 0));
+        complain(
+            overflowMessage(*outcome.overflow, largestSingleText(locale)).section(QLatin1Char('\n'), 0, 0));
         result = Overflow;
     } else if (outcome.status == SolveStatus::Singular || exactlySingular) {
         std::fputs(qPrintable(verdictAsPlainText(document)), stderr);
@@ -217,8 +220,9 @@ QString optionErrorMessage(const QCommandLineParser& parser, const QStringList& 
     // A value is missing only after the last argument: anywhere else the
     // next argument is taken as the value.
     const QString last = arguments.size() > 1 ? arguments.constLast() : QString();
-    for (const QString& option : { QStringLiteral("solve"), QStringLiteral("format"), QStringLiteral("output"),
-             QStringLiteral("locale"), QStringLiteral("new-exercise"), QStringLiteral("seed") }) {
+    for (const QString& option :
+        { QStringLiteral("solve"), QStringLiteral("format"), QStringLiteral("output"),
+            QStringLiteral("locale"), QStringLiteral("new-exercise"), QStringLiteral("seed") }) {
         if (last == QStringLiteral("--") + option || last == QStringLiteral("-") + option)
             return qtText(texts::kOptionWithoutValue).arg(last);
     }

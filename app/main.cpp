@@ -68,7 +68,8 @@ int main(int argc, char* argv[])
         QCoreApplication application(argc, argv);
         const QStringList ours = cramer::withoutQtOptions(arguments);
         if (!parser.parse(ours)) {
-            std::fprintf(stderr, "%s: %s\n", CRAMER_EXECUTABLE, qPrintable(cramer::optionErrorMessage(parser, ours)));
+            std::fprintf(
+                stderr, "%s: %s\n", CRAMER_EXECUTABLE, qPrintable(cramer::optionErrorMessage(parser, ours)));
             return 1;
         }
         std::fputs(cramer::texts::qtText(cramer::texts::kNoDisplay).toLocal8Bit().constData(), stderr);

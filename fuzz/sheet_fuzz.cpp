@@ -77,9 +77,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const NumberLocale& locale = kLocales[data[0] % kLocales.size()];
     const std::string_view content(reinterpret_cast<const char*>(data + 1), size - 1);
     std::string bytes;
-    const std::initializer_list<std::pair<const char*, const char*>> workbook { { "xl/workbook.xml", kWorkbook },
-        { "xl/_rels/workbook.xml.rels", kRelationships }, { "xl/sharedStrings.xml", kStrings },
-        { "xl/styles.xml", kStyles }, { "xl/worksheets/sheet2.xml", kSheet }, { "xl/worksheets/sheet3.xml", kSheet } };
+    const std::initializer_list<std::pair<const char*, const char*>> workbook {
+        { "xl/workbook.xml", kWorkbook }, { "xl/_rels/workbook.xml.rels", kRelationships },
+        { "xl/sharedStrings.xml", kStrings }, { "xl/styles.xml", kStyles },
+        { "xl/worksheets/sheet2.xml", kSheet }, { "xl/worksheets/sheet3.xml", kSheet }
+    };
     switch (data[0] / kLocales.size() % 5) {
     case 0:
         bytes = content;

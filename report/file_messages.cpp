@@ -59,8 +59,9 @@ QString placeOf(const FileError& error)
 {
     const QString sheet = QString::fromStdString(error.sheet);
     if (error.sheet.empty()) {
-        return error.number == 0 ? qtText(texts::kFileLinePlace).arg(error.line)
-                                 : qtText(texts::kFileCellPlace).arg(QString::number(error.line), QString::number(error.number));
+        return error.number == 0
+            ? qtText(texts::kFileLinePlace).arg(error.line)
+            : qtText(texts::kFileCellPlace).arg(QString::number(error.line), QString::number(error.number));
     }
     return error.number == 0
         ? qtText(texts::kSheetRowPlace).arg(sheet, QString::number(error.line))
@@ -72,7 +73,8 @@ QString placeOf(const FileError& error)
 QString missingLibraryMessage(const MissingLibrary& missing)
 {
     return qtText(texts::kExactMissingLibrary)
-        .arg(QString::fromStdString(missing.soname()), QString::fromStdString(debianPackageOf(missing.soname())));
+        .arg(QString::fromStdString(missing.soname()),
+            QString::fromStdString(debianPackageOf(missing.soname())));
 }
 
 QString systemErrorText(const FileError& error)
@@ -125,12 +127,12 @@ QString fileErrorMessage(const FileError& error, const QString& path, const Numb
     case FileProblem::Ragged: {
         FileError row = error;
         row.number = 0;
-        QString message = qtText(texts::kFileRagged)
-                              .arg(name, placeOf(row),
-                                  error.sheet.empty()
-                                      ? texts::counted(error.count, texts::kOneField, texts::kFields)
-                                      : texts::counted(error.count, texts::kOneCell, texts::kCells),
-                                  QString::number(error.expected));
+        QString message
+            = qtText(texts::kFileRagged)
+                  .arg(name, placeOf(row),
+                      error.sheet.empty() ? texts::counted(error.count, texts::kOneField, texts::kFields)
+                                          : texts::counted(error.count, texts::kOneCell, texts::kCells),
+                      QString::number(error.expected));
         if (!error.text.empty())
             message += qtText(texts::kFileRaggedByText).arg(text, cellOf(error));
         return message;
@@ -140,8 +142,7 @@ QString fileErrorMessage(const FileError& error, const QString& path, const Numb
     case FileProblem::EmptyCell:
         return qtText(texts::kFileEmptyCell).arg(name, placeOf(error));
     case FileProblem::OutOfRange:
-        return qtText(texts::kFileOutOfRange)
-            .arg(name, placeOf(error), text, largestSingleText(locale));
+        return qtText(texts::kFileOutOfRange).arg(name, placeOf(error), text, largestSingleText(locale));
     case FileProblem::Ambiguous:
         return qtText(texts::kFileAmbiguous).arg(name, placeOf(error), text);
     case FileProblem::DamagedArchive:
@@ -166,7 +167,8 @@ QString fileErrorMessage(const FileError& error, const QString& path, const Numb
         return qtText(texts::kFileErrorCell).arg(name, placeOf(error), text);
     case FileProblem::MissingLibrary:
         return qtText(texts::kFileMissingLibrary)
-            .arg(name, QString::fromStdString(error.text), QString::fromStdString(debianPackageOf(error.text)));
+            .arg(name, QString::fromStdString(error.text),
+                QString::fromStdString(debianPackageOf(error.text)));
     case FileProblem::CannotWrite:
         return qtText(texts::kFileCannotWrite).arg(name, systemErrorText(error));
     }

@@ -23,5 +23,4 @@ QString missingLibraryMessage(const MissingLibrary& missing);
 // reasons, else in the system's own words.
 QString systemErrorText(const FileError& error);
 
-
 } // namespace cramer

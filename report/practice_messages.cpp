@@ -127,7 +127,8 @@ QString answerCheckMessage(
             : qtText(texts::kPracticeTermSignFlipped).arg(product(solution, term), other, sign);
     }
     case Mistake::WrongColumnReplaced:
-        return qtText(texts::kPracticeWrongColumn).arg(QString::number(check.column), QString::number(step.index));
+        return qtText(texts::kPracticeWrongColumn)
+            .arg(QString::number(check.column), QString::number(step.index));
     case Mistake::QuotientInverted:
         return qtText(texts::kPracticeQuotientInverted).arg(step.index);
     case Mistake::RoundedWrongly:

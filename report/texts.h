@@ -171,8 +171,7 @@ inline constexpr const char* kFileAmbiguous
     = "Във файла „%1“, %2: „%3“ може да се прочете по два начина: със знак между хилядите или с "
       "десетичен знак. Запишете го без знак между хилядите.";
 // After kFileAmbiguous on the command line.
-inline constexpr const char* kAmbiguousLocaleHint
-    = "Ако запетаята е десетична, посочете --locale bg_BG.";
+inline constexpr const char* kAmbiguousLocaleHint = "Ако запетаята е десетична, посочете --locale bg_BG.";
 inline constexpr const char* kFileDamagedArchive
     = "Файлът „%1“ не може да бъде прочетен: таблицата в него е повредена или непълна.";
 inline constexpr const char* kFileNoSheet
@@ -193,8 +192,7 @@ inline constexpr const char* kFileDateCell
     = "Във файла „%1“, %2: дата („%3“), а не число. Запишете в клетката числото, без формат за дата.";
 inline constexpr const char* kFileTimeCell
     = "Във файла „%1“, %2: час („%3“), а не число. Запишете в клетката числото, без формат за час.";
-inline constexpr const char* kFileBooleanCell
-    = "Във файла „%1“, %2: логическа стойност („%3“), а не число.";
+inline constexpr const char* kFileBooleanCell = "Във файла „%1“, %2: логическа стойност („%3“), а не число.";
 inline constexpr const char* kFileErrorCell
     = "Във файла „%1“, %2: грешка „%3“ от формула, а не число. Поправете формулата и запазете таблицата "
       "отново.";
@@ -221,8 +219,7 @@ inline constexpr const char* kStandardInput = "(стандартен вход)";
 inline constexpr const char* kUnknownOption = "непозната опция „%1“ (cramer --help изрежда опциите).";
 inline constexpr const char* kOptionWithoutValue = "опцията „%1“ иска стойност (cramer --help).";
 inline constexpr const char* kOptionRefused = "командният ред не може да бъде разчетен: %1";
-inline constexpr const char* kFormatRefused
-    = "--format приема text, html, latex, pdf или csv, а не „%1“.";
+inline constexpr const char* kFormatRefused = "--format приема text, html, latex, pdf или csv, а не „%1“.";
 inline constexpr const char* kLocaleRefused
     = "--locale приема име на локал като bg_BG, bg_BG.UTF-8, en_US или C, а не „%1“.";
 inline constexpr const char* kExerciseSizeRefused
@@ -231,7 +228,8 @@ inline constexpr const char* kSeedRefused = "--seed приема цяло нео
 inline constexpr const char* kOutputIsInput
     = "„%1“ е файлът, от който се чете системата: решението не се записва върху него. Посочете друг "
       "файл с --output.";
-inline constexpr const char* kCannotWriteOutput = "Решението не може да бъде записано на стандартния изход: %1.";
+inline constexpr const char* kCannotWriteOutput
+    = "Решението не може да бъде записано на стандартния изход: %1.";
 
 // New exercises.
 inline constexpr const char* kNewExercise = "&Нова задача";

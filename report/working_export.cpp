@@ -64,7 +64,8 @@ void printWorking(const WorkingDocument& document, QPagedPaintDevice& device)
         painter.restore();
         const qreal top = page.height() * scale;
         painter.drawText(QRectF(0, top, device.width(), device.height() - top),
-            Qt::AlignRight | Qt::AlignBottom, QStringLiteral("%1 / %2").arg(QString::number(number + 1), QString::number(pages)));
+            Qt::AlignRight | Qt::AlignBottom,
+            QStringLiteral("%1 / %2").arg(QString::number(number + 1), QString::number(pages)));
     }
 }
 

@@ -103,7 +103,8 @@ QString matrix(const MatrixBlock& block)
     const std::size_t columns = rows == 0 ? 0 : block.rows.front().size();
     html.reserve(html.size() + static_cast<qsizetype>(rows * columns) * 96 + 512);
     auto beside = [rows](const Runs& content) -> QString {
-        return QStringLiteral("<td rowspan=\"%1\" style=\"%2\">").arg(QString::number(rows), QLatin1String(kBeside))
+        return QStringLiteral("<td rowspan=\"%1\" style=\"%2\">")
+                   .arg(QString::number(rows), QLatin1String(kBeside))
             % runs(content) % QStringLiteral("</td>");
     };
     // Each column's opening tag, written once for all its rows.

@@ -157,8 +157,9 @@ void matrix(QString& out, const MatrixBlock& block)
         size = (columns + blocks - 1) / blocks;
     for (int from = 0; from < columns; from += size) {
         const int to = std::min(columns, from + size);
-        const QString heading = to == from + 1 ? qtText(texts::kColumnBlock).arg(from + 1)
-                                               : qtText(texts::kColumnsBlock).arg(QString::number(from + 1), QString::number(to));
+        const QString heading = to == from + 1
+            ? qtText(texts::kColumnBlock).arg(from + 1)
+            : qtText(texts::kColumnsBlock).arg(QString::number(from + 1), QString::number(to));
         out += QString(kIndent, QLatin1Char(' ')) % heading % QLatin1Char('\n');
         rows(from, to, labels);
     }

@@ -19,7 +19,8 @@ const QString kManifest = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:
 const QString kText = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
 const QString kStyle = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:style:1.0");
 const QString kConfig = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:config:1.0");
-const QString kCalcExtension = QStringLiteral("urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0");
+const QString kCalcExtension
+    = QStringLiteral("urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0");
 
 constexpr std::size_t kLargestSmallPart = 1024 * 1024;
 
@@ -81,7 +82,8 @@ CellRead readCell(PartReader& part)
     const QXmlStreamAttributes attributes = part.xml.attributes();
     const QStringView type = attributes.value(kOffice, QStringLiteral("value-type"));
     const bool formula = attributes.hasAttribute(kTable, QStringLiteral("formula"));
-    const bool error = attributes.value(kCalcExtension, QStringLiteral("value-type")) == QStringLiteral("error");
+    const bool error
+        = attributes.value(kCalcExtension, QStringLiteral("value-type")) == QStringLiteral("error");
     QString paragraphs;
     // The cell's paragraphs; not its annotation.
     while (part.next() && !part.xml.isEndElement()) {
@@ -165,8 +167,9 @@ SheetRows readTable(PartReader& part, const std::set<QString>& hiddenStyles)
                     = repeatCount(part.xml.attributes(), QStringLiteral("number-columns-repeated"));
                 const CellRead cell = readCell(part);
                 if (cell.formulaWithoutValue && !hiddenRow && !sheet.error)
-                    sheet.error
-                        = { .problem = FileProblem::FormulaWithoutValue, .line = row + 1, .number = cellColumn };
+                    sheet.error = {
+                        .problem = FileProblem::FormulaWithoutValue, .line = row + 1, .number = cellColumn
+                    };
                 if (!cell.cell.text.empty() && !hiddenRow)
                     rows.addCell(cellColumn, cell.cell, cellRepeat);
                 cellColumn = static_cast<int>(
@@ -209,7 +212,8 @@ WorkbookSheets readOdsSheets(const ZipArchive& archive)
             continue;
         if (part.xml.namespaceUri() == kStyle && part.xml.name() == QStringLiteral("style")) {
             styleName = part.xml.attributes().value(kStyle, QStringLiteral("name")).toString();
-        } else if (part.xml.namespaceUri() == kStyle && part.xml.name() == QStringLiteral("table-properties")) {
+        } else if (part.xml.namespaceUri() == kStyle
+            && part.xml.name() == QStringLiteral("table-properties")) {
             if (part.xml.attributes().value(kTable, QStringLiteral("display")) == QStringLiteral("false"))
                 hiddenStyles.insert(styleName);
         } else if (part.xml.namespaceUri() == kTable && part.xml.name() == QStringLiteral("table")) {

@@ -39,7 +39,8 @@ ReadSystem readWorkbook(std::string_view bytes, const NumberLocale& locale)
         return refused(std::move(workbook.error));
 
     std::vector<std::size_t> order;
-    if (workbook.active && *workbook.active < workbook.sheets.size() && !workbook.sheets[*workbook.active].hidden)
+    if (workbook.active && *workbook.active < workbook.sheets.size()
+        && !workbook.sheets[*workbook.active].hidden)
         order.push_back(*workbook.active);
     for (std::size_t i = 0; i < workbook.sheets.size(); ++i) {
         if (!workbook.sheets[i].hidden && (order.empty() || order.front() != i))
@@ -52,7 +53,8 @@ ReadSystem readWorkbook(std::string_view bytes, const NumberLocale& locale)
     empty.problem = FileProblem::Empty;
     for (const std::size_t i : order) {
         SheetRows& sheet = workbook.sheets[i];
-        ReadSystem read = sheet.error ? refused(std::move(sheet.error)) : systemFromRows(sheet.rows, locale, true);
+        ReadSystem read
+            = sheet.error ? refused(std::move(sheet.error)) : systemFromRows(sheet.rows, locale, true);
         read.error.sheet = sheet.name;
         read.form = FileForm::Workbook;
         const bool noSystem = read.error.problem == FileProblem::Empty
@@ -103,8 +105,8 @@ ReadSystem readSystemBytes(std::string_view bytes, const NumberLocale& locale)
     if (bytes.size() > kLargestSystemFile)
         return refused({ .problem = FileProblem::TooLarge, .count = kLargestSystemFileMb });
     if (const std::optional<QByteArray> text = decodedText(bytes)) {
-        ReadSystem read
-            = readSystemText(std::string_view(text->constData(), static_cast<std::size_t>(text->size())), locale);
+        ReadSystem read = readSystemText(
+            std::string_view(text->constData(), static_cast<std::size_t>(text->size())), locale);
         read.form = FileForm::OtherText; // saving would change its encoding
         return read;
     }

@@ -116,10 +116,12 @@ std::string shownAs(Shown shown, const QString& serial)
         return serial.toStdString();
     const double days = std::floor(value);
     const QTime time = QTime(0, 0).addSecs(static_cast<int>(std::lround((value - days) * 86400)) % 86400);
-    const QString clock = time.toString(time.second() == 0 ? QStringLiteral("HH:mm") : QStringLiteral("HH:mm:ss"));
+    const QString clock
+        = time.toString(time.second() == 0 ? QStringLiteral("HH:mm") : QStringLiteral("HH:mm:ss"));
     if (shown == Shown::Time)
         return clock.toStdString();
-    const QString date = QDate(1899, 12, 30).addDays(static_cast<qint64>(days)).toString(QStringLiteral("dd.MM.yyyy"));
+    const QString date
+        = QDate(1899, 12, 30).addDays(static_cast<qint64>(days)).toString(QStringLiteral("dd.MM.yyyy"));
     return (time == QTime(0, 0) ? date : date + QLatin1Char(' ') + clock).toStdString();
 }
 
@@ -216,8 +218,8 @@ CellContent readCellContent(PartReader& part)
 }
 
 // A sheet's cells as the program reads them, or the sheet's fault.
-SheetRows readSheet(const ZipArchive& archive, const std::string& path, const std::vector<std::string>& strings,
-    const std::vector<Shown>& styles, SheetRows sheet)
+SheetRows readSheet(const ZipArchive& archive, const std::string& path,
+    const std::vector<std::string>& strings, const std::vector<Shown>& styles, SheetRows sheet)
 {
     const ZipArchive::Member content = archive.read(path, kLargestSheetPart);
     if (content.problem != ZipArchive::Problem::None) {
@@ -260,7 +262,8 @@ SheetRows readSheet(const ZipArchive& archive, const std::string& path, const st
             const std::string value = cell.value.trimmed().toStdString();
             if (cell.formula && (!cell.hasValue || (value.empty() && cell.inlineText.isEmpty()))) {
                 if (!sheet.error)
-                    sheet.error = { .problem = FileProblem::FormulaWithoutValue, .line = row, .number = column };
+                    sheet.error
+                        = { .problem = FileProblem::FormulaWithoutValue, .line = row, .number = column };
                 continue;
             }
             FileCell read;
@@ -322,9 +325,9 @@ WorkbookSheets readXlsxSheets(const ZipArchive& archive)
             const QXmlStreamAttributes attributes = part.xml.attributes();
             if (part.isStart(QStringLiteral("sheet"))) {
                 const QStringView state = attributes.value(QStringLiteral("state"));
-                entries.push_back({ attributes.value(QStringLiteral("name")).toString(),
-                    relationshipId(attributes),
-                    state == QStringLiteral("hidden") || state == QStringLiteral("veryHidden") });
+                entries.push_back(
+                    { attributes.value(QStringLiteral("name")).toString(), relationshipId(attributes),
+                        state == QStringLiteral("hidden") || state == QStringLiteral("veryHidden") });
             } else if (part.isStart(QStringLiteral("workbookView")) && !activeTab) {
                 activeTab = attributes.value(QStringLiteral("activeTab")).toUInt();
             }

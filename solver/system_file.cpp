@@ -291,7 +291,8 @@ FileError raggedError(const std::vector<DataRow>& data, int n, std::size_t offse
     if (differing == data.end())
         differing = data.begin();
     const DataRow& read = *differing;
-    FileError error = contentError(FileProblem::Ragged, read.row->line, 0, static_cast<int>(read.cells.size()));
+    FileError error
+        = contentError(FileProblem::Ragged, read.row->line, 0, static_cast<int>(read.cells.size()));
     error.expected = n + 1;
     for (std::size_t i = 0; i < read.cells.size(); ++i) {
         if (isText(read.row->cells[i], read.cells[i])) {
@@ -316,7 +317,8 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
         while (first < width && trimmed(row.cells[first].text).empty())
             ++first;
         const bool text = first < width
-            && (row.cells[first].kind == FileCell::Kind::Typed || row.cells[first].kind == FileCell::Kind::Sealed);
+            && (row.cells[first].kind == FileCell::Kind::Typed
+                || row.cells[first].kind == FileCell::Kind::Sealed);
         if (text && trimmed(row.cells[first].text).starts_with('#'))
             continue;
         DataRow read { &row, {} };
@@ -329,7 +331,8 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
             continue;
         // Far more than any system: the count says enough.
         if (static_cast<int>(data.size()) == kMostCountedEquations)
-            return { std::nullopt, contentError(FileProblem::SizeOutOfRange, 0, 0, kMostCountedEquations + 1) };
+            return { std::nullopt,
+                contentError(FileProblem::SizeOutOfRange, 0, 0, kMostCountedEquations + 1) };
         data.push_back(std::move(read));
     }
     if (data.empty())
@@ -383,10 +386,11 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
                 return { std::nullopt, cellError(notANumber(read.row->cells[i]), *read.row, i, first) };
             const Accepted* chosen = &cell.values[0];
             if (cell.values.size() > 1) {
-                const auto match = std::find_if(cell.values.begin(), cell.values.end(), [&](const Accepted& value) {
-                    return value.reading == preferred
-                        || (preferred == Reading::Locale && value.reading == Reading::CommaGroups);
-                });
+                const auto match
+                    = std::find_if(cell.values.begin(), cell.values.end(), [&](const Accepted& value) {
+                          return value.reading == preferred
+                              || (preferred == Reading::Locale && value.reading == Reading::CommaGroups);
+                      });
                 if (match == cell.values.end())
                     return { std::nullopt, cellError(FileProblem::Ambiguous, *read.row, i, first) };
                 chosen = &*match;

@@ -115,17 +115,18 @@ INSTANTIATE_TEST_SUITE_P(Cases, Batch,
             "--format приема text, html, latex, pdf или csv, а не „doc“." },
         BatchCase { "UnknownLocale", { "--solve", "-", "--locale", "bogus" }, "3,0,1\n0,3,2\n", 1, "",
             "--locale приема име на локал като bg_BG, bg_BG.UTF-8, en_US или C, а не „bogus“." },
-        BatchCase { "UnknownOption", { "--solve", "-", "--frobnicate" }, "", 1, "",
-            "непозната опция „frobnicate“" },
+        BatchCase {
+            "UnknownOption", { "--solve", "-", "--frobnicate" }, "", 1, "", "непозната опция „frobnicate“" },
         BatchCase { "OptionWithoutValue", { "--solve", "-", "--output" }, "", 1, "",
             "опцията „--output“ иска стойност" },
         BatchCase { "GroupingCommaWithNothingToTellIt", { "--solve", "-" }, "\"1,500\",2,3\n4,5,6\n", 1, "",
-            "„1,500“ може да се прочете по два начина: със знак между хилядите или с десетичен знак. Запишете го "
+            "„1,500“ може да се прочете по два начина: със знак между хилядите или с десетичен знак. "
+            "Запишете го "
             "без знак между хилядите. Ако запетаята е десетична, посочете --locale bg_BG." },
         BatchCase { "DecimalCommaToldByTheLocale", { "--solve", "-", "--format", "csv", "--locale", "bg_BG" },
             "\"1,500\",2,3\n4,5,6\n", 0, "-5,999997;5,999997\n", "" },
-        BatchCase { "FaultyCommaCsvUnderBulgarianTooBeyondSingle", { "--solve", "-" }, "1e39,1,1\n1,1,2\n", 3, "",
-            "„1e39“ е твърде голямо", "bg_BG.UTF-8" },
+        BatchCase { "FaultyCommaCsvUnderBulgarianTooBeyondSingle", { "--solve", "-" }, "1e39,1,1\n1,1,2\n", 3,
+            "", "„1e39“ е твърде голямо", "bg_BG.UTF-8" },
         BatchCase { "FaultyCommaCsvUnderBulgarianShortRow", { "--solve", "-" }, "1,2,3\n4,5\n", 1, "",
             "ред 2: 2 полета, очакват се 3", "bg_BG.UTF-8" },
         BatchCase { "ZeroSolutionHasNoSign", { "--solve", "-", "--format", "csv" }, "-1,0,0\n0,1,1\n", 0,
@@ -282,7 +283,8 @@ TEST(BatchOutput, AMissingLibraryIsNamedWithItsPackage)
         library.close();
         const Finished run = cramer({ "--solve", c.input }, "3,0,1\n0,3,2\n", {}, broken.path());
         EXPECT_EQ(run.exitCode, 4) << c.soname;
-        EXPECT_TRUE(run.err.contains(QString::fromUtf8("липсва библиотеката %1").arg(QLatin1String(c.soname))))
+        EXPECT_TRUE(
+            run.err.contains(QString::fromUtf8("липсва библиотеката %1").arg(QLatin1String(c.soname))))
             << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(QStringLiteral("sudo apt install %1").arg(QLatin1String(c.package))))
             << run.err.toStdString();

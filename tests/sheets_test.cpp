@@ -254,8 +254,8 @@ TEST_P(ReadsTeachersFile, AsShownOrSaysWhyNotUnderBothLocales)
     const TeachersFile& c = GetParam();
     for (const NumberLocale& locale : { NumberLocale { ".", "" }, kBulgarian }) {
         const ReadSystem read = readAnySystemFile(std::string(SPREADSHEETS_FOLDER) + "/" + c.file, locale);
-        EXPECT_EQ(read.error.problem, c.problem) << locale.decimal << " " << read.error.line << ":"
-                                                 << read.error.number << " " << read.error.text;
+        EXPECT_EQ(read.error.problem, c.problem)
+            << locale.decimal << " " << read.error.line << ":" << read.error.number << " " << read.error.text;
         if (c.problem == FileProblem::None) {
             ASSERT_TRUE(read.system) << locale.decimal;
             EXPECT_EQ(read.system->texts, c.texts) << locale.decimal;
@@ -321,7 +321,8 @@ INSTANTIATE_TEST_SUITE_P(Files, ReadsTeachersFile, testing::ValuesIn(teachersFil
 
 TEST(ReadsTeachersFile, NamesTheSheetsLookedAtAndTellsGroupingOnlyWhereItCan)
 {
-    const ReadSystem empty = readAnySystemFile(std::string(SPREADSHEETS_FOLDER) + "/py-no-equations.xlsx", kCLocale);
+    const ReadSystem empty
+        = readAnySystemFile(std::string(SPREADSHEETS_FOLDER) + "/py-no-equations.xlsx", kCLocale);
     EXPECT_EQ(empty.error.sheets, std::vector<std::string>({ "Указания", "Бележки" }));
     // "1,500" from an English Calc: grouped or a decimal comma, and nothing
     // else in the file tells; under a decimal-comma locale it is 1,5.

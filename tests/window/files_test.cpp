@@ -13,8 +13,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
@@ -191,6 +191,17 @@ TEST_F(FilesInWindow, SaveNeverWritesOverAFileOfAnotherKind)
         window.main->files().saveAction()->trigger();
         EXPECT_EQ(offered, proposed) << name;
         EXPECT_EQ(filters, QStringList { QString::fromUtf8("Системи CSV (*.csv)") }) << name;
+
+        // A name typed without its suffix gets ".csv".
+        const QString typed = folder.filePath(QStringLiteral("typed-%1").arg(QFileInfo(path).suffix()));
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->selectFile(typed);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        window.main->files().saveAsAction()->trigger();
+        EXPECT_TRUE(QFile::exists(typed + ".csv")) << name;
         QFile kept(path);
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
         EXPECT_EQ(kept.readAll(), original) << name;

@@ -102,7 +102,8 @@ void Form1::createGrid()
             cell->setObjectName(QStringLiteral("Text%1").arg(tables::cellNumber(row, column)));
             layout_.place(cell, tables::cellRect(row, column));
             layout_.rememberFont(cell, FontKind::Control);
-            cell->setAccessibleName(qtText(texts::kCellAccessibleName).arg(QString::number(row), QString::number(column)));
+            cell->setAccessibleName(
+                qtText(texts::kCellAccessibleName).arg(QString::number(row), QString::number(column)));
             // No colour yet: the load paints every cell before the window
             // is first shown.
             cells_[row][column] = cell;

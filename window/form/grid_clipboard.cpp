@@ -120,8 +120,8 @@ void Form1::pasteIntoGrid(int row, int column)
             shortest = std::min(shortest, static_cast<int>(cells.cells.size()));
         boxes_.inform(this, qtText(texts::kPasteTitle),
             qtText(texts::kPasteRagged)
-                .arg(QString::number(shortest), QString::number(block.width()), QString::number(block.height()),
-                    QString::number(block.height() + 1)));
+                .arg(QString::number(shortest), QString::number(block.width()),
+                    QString::number(block.height()), QString::number(block.height() + 1)));
         return;
     }
     if (atFirstCell && isSystemShape(block)) {

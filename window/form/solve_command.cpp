@@ -126,8 +126,8 @@ void Form1::reportBadCell(const CellError& error)
 
 void Form1::reportOverflow(const OverflowError& error)
 {
-    boxes_.inform(this, qtText(texts::kOverflowTitle),
-        overflowMessage(error, largestSingleText(numberLocale_)));
+    boxes_.inform(
+        this, qtText(texts::kOverflowTitle), overflowMessage(error, largestSingleText(numberLocale_)));
 }
 
 } // namespace cramer

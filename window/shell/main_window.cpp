@@ -39,9 +39,9 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
 
     files_ = new SystemFiles(*form_, boxes_, *gate_, this);
     connect(files_, &SystemFiles::saveTargetChanged, this, [this](const QString& path) {
-        setWindowTitle(path.isEmpty()
-                ? qtText(texts::kWindowCaption)
-                : qtText(texts::kTitleWithFile).arg(QFileInfo(path).fileName(), qtText(texts::kWindowCaption)));
+        setWindowTitle(path.isEmpty() ? qtText(texts::kWindowCaption)
+                                      : qtText(texts::kTitleWithFile)
+                                            .arg(QFileInfo(path).fileName(), qtText(texts::kWindowCaption)));
     });
     exercises_ = new Exercises(*form_, *gate_, this);
     zoom_ = new ZoomController(*this, *form_, *area_, boxes_, *gate_);

@@ -15,7 +15,6 @@
 
 #include <QAction>
 
-
 namespace cramer {
 
 using texts::qtText;

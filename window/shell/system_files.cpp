@@ -53,7 +53,8 @@ bool SystemFiles::open(const QString& path)
     const ReadSystem read = readAnySystemFile(path.toStdString(), userNumberLocale());
     if (read.error) {
         boxes_.inform(window_, qtText(texts::kOpenTitle),
-            fileErrorMessage(read.error, path, userNumberLocale()) + QLatin1Char('\n') + qtText(texts::kFileUnchanged));
+            fileErrorMessage(read.error, path, userNumberLocale()) + QLatin1Char('\n')
+                + qtText(texts::kFileUnchanged));
         return false;
     }
     form_.enterSystem(*read.system);
@@ -123,10 +124,15 @@ void SystemFiles::saveWithDialog()
 {
     const QString suggested
         = saveTarget().isEmpty() ? QDir::home().filePath(qtText(texts::kNewSystemFileName)) : saveTarget();
-    const QString path = QFileDialog::getSaveFileName(
+    QString path = QFileDialog::getSaveFileName(
         window_, qtText(texts::kSaveTitle), suggested, qtText(texts::kSavedSystemFileFilter));
-    if (!path.isEmpty())
-        saveTo(path);
+    if (path.isEmpty())
+        return;
+    // CSV under any other name (a workbook's, chosen in the dialog) would
+    // lose that file: the name gets its ".csv".
+    if (QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) != 0)
+        path += QStringLiteral(".csv");
+    saveTo(path);
 }
 
 QStringList SystemFiles::recentFiles() const { return QSettings().value(kRecentKey).toStringList(); }
@@ -148,8 +154,8 @@ void SystemFiles::fillRecentMenu()
     const QStringList recent = recentFiles();
     for (qsizetype i = 0; i < recent.size(); ++i) {
         const QString path = recent[i];
-        QAction* entry
-            = recent_->addAction(QStringLiteral("&%1 %2").arg(QString::number(i + 1), QFileInfo(path).fileName()));
+        QAction* entry = recent_->addAction(
+            QStringLiteral("&%1 %2").arg(QString::number(i + 1), QFileInfo(path).fileName()));
         entry->setToolTip(QDir::toNativeSeparators(path));
         entry->setStatusTip(QDir::toNativeSeparators(path));
         connect(entry, &QAction::triggered, this, [this, path] {
