@@ -22,7 +22,8 @@ const QFont& footerFont()
 }
 } // namespace
 
-void typesetPages(const WorkingDocument& document, QPagedPaintDevice& device, QTextDocument& text)
+std::vector<PageSlice> typesetPages(
+    const WorkingDocument& document, QPagedPaintDevice& device, QTextDocument& text)
 {
     if (device.pageLayout().margins().isNull())
         device.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
@@ -39,33 +40,34 @@ void typesetPages(const WorkingDocument& document, QPagedPaintDevice& device, QT
         device.setPageOrientation(QPageLayout::Landscape);
         layOut();
     }
+    const qreal scale = device.logicalDpiX() / 96.0;
+    return pageSlices(text, (device.height() - footer) / scale);
 }
 
 void printWorking(const WorkingDocument& document, QPagedPaintDevice& device)
 {
     QTextDocument text;
-    typesetPages(document, device, text);
+    const std::vector<PageSlice> pages = typesetPages(document, device, text);
     QPainter painter(&device);
     painter.setFont(footerFont());
     const qreal scale = device.logicalDpiX() / 96.0;
-    const QSizeF page = text.pageSize();
-    const int pages = text.pageCount();
-    for (int number = 0; number < pages; ++number) {
+    const qreal width = text.pageSize().width();
+    const QString count = QString::number(pages.size());
+    for (std::size_t number = 0; number < pages.size(); ++number) {
         if (number > 0)
             device.newPage();
-        const QRectF clip(0, number * page.height(), page.width(), page.height());
+        const QRectF clip(0, pages[number].top, width, pages[number].bottom - pages[number].top);
         painter.save();
         painter.scale(scale, scale);
         painter.translate(0, -clip.top());
         painter.setClipRect(clip);
+        // Blocks that only touch the page's edges belong to the next or the last.
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = clip;
+        context.clip = clip.adjusted(0, 0.5, 0, -0.5);
         text.documentLayout()->draw(&painter, context);
         painter.restore();
-        const qreal top = page.height() * scale;
-        painter.drawText(QRectF(0, top, device.width(), device.height() - top),
-            Qt::AlignRight | Qt::AlignBottom,
-            QStringLiteral("%1 / %2").arg(QString::number(number + 1), QString::number(pages)));
+        painter.drawText(QRectF(0, 0, device.width(), device.height()), Qt::AlignRight | Qt::AlignBottom,
+            QStringLiteral("%1 / %2").arg(QString::number(number + 1), count));
     }
 }
 
@@ -88,6 +90,8 @@ QByteArray workingBytes(const WorkingDocument& document, WorkingFormat format)
         writer.setTitle(document.title);
         writer.setCreator(QStringLiteral("cramer"));
         writer.setPageSize(QPageSize(QPageSize::A4));
+        // Room to punch and bind, and more than any printer clips.
+        writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
         printWorking(document, writer);
     }
     return buffer.data();

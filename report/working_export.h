@@ -6,6 +6,7 @@
 // and paper. Print and PDF lay out the same rich text the window shows.
 
 #include "report/working_document.h"
+#include "report/working_typeset.h"
 #include "solver/system_file.h"
 
 #include <QByteArray>
@@ -27,8 +28,10 @@ FileError writeWorking(const WorkingDocument& document, WorkingFormat format, co
 
 // Lays the working out on pages of `device` (a printer or a PDF writer).
 void printWorking(const WorkingDocument& document, QPagedPaintDevice& device);
-// The pages `printWorking` paints, laid out in `text` (pixels at 96 dpi);
-// turns the device to landscape if a matrix is too wide for portrait.
-void typesetPages(const WorkingDocument& document, QPagedPaintDevice& device, QTextDocument& text);
+// The pages `printWorking` paints: the working laid out in `text` (pixels
+// at 96 dpi) and cut into pages; turns the device to landscape if a matrix
+// is too wide for portrait.
+std::vector<PageSlice> typesetPages(
+    const WorkingDocument& document, QPagedPaintDevice& device, QTextDocument& text);
 
 } // namespace cramer

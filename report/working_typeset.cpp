@@ -21,6 +21,8 @@ namespace {
 // Block properties that page breaking reads.
 constexpr int kKeepWithNext = QTextFormat::UserProperty + 1;
 constexpr int kKeepWhole = QTextFormat::UserProperty + 2;
+// The height of the one page pages are laid out on, before they are cut.
+constexpr qreal kLongPage = 1e9;
 
 constexpr qreal kMatrixIndent = 24;
 // A matrix is set no smaller than this share of the text's size.
@@ -130,8 +132,11 @@ public:
         QFont font = target_.defaultFont();
         Widths w = measure(font);
         QTextCharFormat characters;
-        if (pages_ && w.total() > pages_->width) {
-            qreal scale = pages_->width / w.total();
+        // Measured with the screen's hinted metrics, the pages' design
+        // metrics run a little wider: a few percent are kept free.
+        const qreal room = pages_ ? pages_->width * 0.96 : 0;
+        if (pages_ && w.total() > room) {
+            qreal scale = room / w.total();
             if (scale < kSmallestMatrixScale) {
                 scale = kSmallestMatrixScale;
                 fitted_ = false;
@@ -317,144 +322,6 @@ private:
     QTextCharFormat pendingFormat_;
 };
 
-// Page breaking: whatever would be split or left alone at a page's foot
-// moves to the next page: a matrix, a formula or a verdict that crosses a
-// page boundary, and a heading or lead-in parted from what it introduces.
-class PageBreaker {
-public:
-    PageBreaker(QTextDocument& document, qreal pageHeight)
-        : document_(document)
-        , layout_(*document.documentLayout())
-        , height_(pageHeight)
-    {
-        for (auto it = document.rootFrame()->begin(); !it.atEnd(); ++it) {
-            if (QTextFrame* frame = it.currentFrame())
-                items_.push_back({ {}, frame });
-            else
-                items_.push_back({ it.currentBlock(), nullptr });
-        }
-    }
-
-    // Every page break at once, found from the layout without pages, which
-    // costs one layout where moving one item at a time costs one each.
-    void planFromContinuousLayout()
-    {
-        margin_ = items_.empty() ? 0 : rect(items_.front()).top();
-        std::vector<qreal> placed(items_.size());
-        std::vector<std::size_t> breaks;
-        qreal offset = 0;
-        for (std::size_t i = 0; i < items_.size(); ++i) {
-            const QRectF natural = rect(items_[i]);
-            if (!items_[i].frame && !keepsWhole(items_[i])) {
-                // Qt moves a line that crosses the page's foot to the next page.
-                const QTextLayout* lines = items_[i].block.layout();
-                for (int j = 0; lines && j < lines->lineCount(); ++j) {
-                    const QRectF line = lines->lineAt(j).rect().translated(0, natural.top() + offset);
-                    if (line.bottom() > foot(page(line.top())))
-                        offset += pageTop(page(line.top()) + 1) - line.top();
-                    if (j == 0)
-                        placed[i] = line.top();
-                }
-                if (!lines || lines->lineCount() == 0)
-                    placed[i] = natural.top() + offset;
-                continue;
-            }
-            placed[i] = natural.top() + offset;
-            const qreal bottom = natural.bottom() + offset;
-            const bool crosses = bottom > foot(page(placed[i]));
-            const bool parted
-                = i > 0 && keepsWithNext(items_[i - 1]) && page(placed[i - 1]) != page(placed[i]);
-            if (!crosses && !parted)
-                continue;
-            std::size_t first = i;
-            while (first > 0 && keepsWithNext(items_[first - 1]))
-                --first;
-            const int from = page(placed[first]);
-            if (placed[first] - pageTop(from) < 1 || bottom - placed[first] > foot(0) - margin_)
-                continue; // already at a page's top, or taller than a page
-            const qreal shift = pageTop(from + 1) - placed[first];
-            for (std::size_t k = first; k <= i; ++k)
-                placed[k] += shift;
-            offset += shift;
-            breaks.push_back(first);
-        }
-        // Set with no page size, so that no layout runs until the pages are set.
-        const QSizeF page = document_.pageSize();
-        document_.setPageSize(QSizeF(0, 0));
-        for (std::size_t i : breaks)
-            breakBefore(items_[i]);
-        document_.setPageSize(QSizeF(page.width(), height_));
-    }
-
-    // With the pages laid out: moves what the plan missed, one at a time.
-    void mendPaginatedLayout()
-    {
-        for (std::size_t i = 0; i < items_.size(); ++i) {
-            const QRectF here = rect(items_[i]);
-            if (here.isEmpty())
-                continue;
-            const bool split = keepsWhole(items_[i]) && here.height() < height_
-                && page(here.top()) != page(here.bottom() - 1);
-            const bool parted = keepsWithNext(items_[i]) && i + 1 < items_.size()
-                && page(here.bottom() - 1) != page(rect(items_[i + 1]).top());
-            if (!split && !parted)
-                continue;
-            std::size_t first = i;
-            while (first > 0 && keepsWithNext(items_[first - 1]))
-                --first;
-            const QRectF start = rect(items_[first]);
-            // A group that already starts a page, or fills more than one, stays.
-            if (start.top() - page(start.top()) * height_ < height_ / 20
-                || here.bottom() - start.top() > height_)
-                continue;
-            breakBefore(items_[first]);
-        }
-    }
-
-private:
-    struct Item {
-        QTextBlock block;
-        QTextFrame* frame = nullptr;
-    };
-
-    QRectF rect(const Item& item) const
-    {
-        return item.frame ? layout_.frameBoundingRect(item.frame) : layout_.blockBoundingRect(item.block);
-    }
-    static bool keepsWhole(const Item& item)
-    {
-        return item.frame || item.block.blockFormat().boolProperty(kKeepWhole);
-    }
-    static bool keepsWithNext(const Item& item)
-    {
-        return !item.frame && item.block.blockFormat().boolProperty(kKeepWithNext);
-    }
-    int page(qreal y) const { return static_cast<int>(std::floor(y / height_)); }
-    // Where Qt starts a page's text and ends it, with a pixel to spare for
-    // rounding: the text begins below the frame's margin and the line's own.
-    qreal pageTop(int page) const { return page * height_ + 2 * margin_; }
-    qreal foot(int page) const { return (page + 1) * height_ - margin_ - 1; }
-
-    void breakBefore(const Item& item)
-    {
-        if (item.frame) {
-            QTextFrameFormat format = item.frame->frameFormat();
-            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-            item.frame->setFrameFormat(format);
-        } else {
-            QTextBlockFormat format = item.block.blockFormat();
-            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-            QTextCursor(item.block).setBlockFormat(format);
-        }
-    }
-
-    QTextDocument& document_;
-    QAbstractTextDocumentLayout& layout_;
-    const qreal height_;
-    qreal margin_ = 0;
-    std::vector<Item> items_;
-};
-
 } // namespace
 
 bool typesetWorking(const WorkingDocument& document, QTextDocument& target, const TypesetPages* pages)
@@ -494,11 +361,64 @@ bool typesetWorking(const WorkingDocument& document, QTextDocument& target, cons
     // for them rather than shaped again.
     for (QTextBlock block = target.begin(); block.isValid(); block = block.next())
         block.layout()->setCacheEnabled(true);
-    target.setPageSize(QSizeF(pages->width, 1e9)); // one long page of the text's width
-    PageBreaker breaker(target, pages->height);
-    breaker.planFromContinuousLayout(); // and sets the pages
-    breaker.mendPaginatedLayout();
+    // One long page of the text's width, cut into pages by pageSlices: Qt's
+    // own pages are not used, since its relayout after a page break may
+    // leave what follows unplaced, lost from the pages.
+    target.setPageSize(QSizeF(pages->width, kLongPage));
     return typesetter.fitted();
+}
+
+std::vector<PageSlice> pageSlices(const QTextDocument& text, qreal height)
+{
+    // What may not be parted: a block or a frame; chained to the next where
+    // a block keeps with it.
+    struct Unit {
+        qreal top;
+        qreal bottom;
+        bool withNext;
+    };
+    std::vector<Unit> units;
+    QAbstractTextDocumentLayout& layout = *text.documentLayout();
+    for (auto it = text.rootFrame()->begin(); !it.atEnd(); ++it) {
+        if (QTextFrame* frame = it.currentFrame()) {
+            const QRectF rect = layout.frameBoundingRect(frame);
+            units.push_back({ rect.top(), rect.bottom(), false });
+            continue;
+        }
+        // A paragraph's lines stay together too: a page painted from part
+        // of a block would still hold the rest of it, unseen, in its text.
+        const QTextBlock block = it.currentBlock();
+        const QRectF rect = layout.blockBoundingRect(block);
+        units.push_back({ rect.top(), rect.bottom(), block.blockFormat().boolProperty(kKeepWithNext) });
+    }
+
+    std::vector<PageSlice> pages;
+    qreal start = 0;
+    auto cutAt = [&](qreal y) {
+        pages.push_back({ start, y });
+        start = y;
+    };
+    for (std::size_t first = 0; first < units.size();) {
+        std::size_t last = first;
+        while (last + 1 < units.size() && units[last].withNext)
+            ++last;
+        const qreal top = units[first].top;
+        const qreal bottom = units[last].bottom;
+        if (bottom - start > height) {
+            if (top > start && bottom - top <= height) {
+                cutAt(top);
+            } else {
+                // Taller than a page: parted where it must be, between units.
+                for (std::size_t i = first; i <= last; ++i) {
+                    if (units[i].bottom - start > height && units[i].top > start)
+                        cutAt(units[i].top);
+                }
+            }
+        }
+        first = last + 1;
+    }
+    pages.push_back({ start, units.empty() ? start : std::max(start, units.back().bottom) });
+    return pages;
 }
 
 } // namespace cramer

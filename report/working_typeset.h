@@ -8,6 +8,8 @@
 
 #include "report/working_document.h"
 
+#include <vector>
+
 class QTextDocument;
 
 namespace cramer {
@@ -18,10 +20,23 @@ struct TypesetPages {
     qreal height;
 };
 
-// Fills `target` (cleared first) in its default font. With pages, a matrix
-// wider than the text is set smaller, down to a readable floor; returns
-// false if one is still too wide there.
+// Fills `target` (cleared first) in its default font. With pages, the text
+// is laid out as one long page of their width, and a matrix wider than the
+// text is set smaller, down to a readable floor; returns false if one is
+// still too wide there.
 bool typesetWorking(
     const WorkingDocument& document, QTextDocument& target, const TypesetPages* pages = nullptr);
+
+// A page's part of the long page, from `top` to `bottom`.
+struct PageSlice {
+    qreal top;
+    qreal bottom;
+};
+
+// The long page of `text` cut into pages of at most `height` between
+// blocks: every block is on exactly one page, in order. A matrix, a formula
+// or a heading with what it introduces moves whole to the next page, unless
+// it is taller than a page.
+std::vector<PageSlice> pageSlices(const QTextDocument& text, qreal height);
 
 } // namespace cramer

@@ -80,12 +80,25 @@ TEST_P(EveryForm, PagesKeepMatricesFormulasAndHeadingsWhole)
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     QTextDocument text;
-    typesetPages(workingDocument(solution), writer, text);
-    const qreal height = text.pageSize().height();
-    auto page = [height](qreal y) { return static_cast<int>(std::floor(y / height)); };
+    const std::vector<PageSlice> pages = typesetPages(workingDocument(solution), writer, text);
+    const auto tallest = std::max_element(pages.begin(), pages.end(),
+        [](PageSlice a, PageSlice b) { return a.bottom - a.top < b.bottom - b.top; });
+    const qreal height = tallest->bottom - tallest->top;
+    // The page a point of the long page is painted on.
+    auto page = [&pages](qreal y) {
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            if (y < pages[i].bottom)
+                return static_cast<int>(i);
+        }
+        return static_cast<int>(pages.size());
+    };
     QAbstractTextDocumentLayout& layout = *text.documentLayout();
+    // The pages follow each other, and hold every line.
+    for (std::size_t i = 1; i < pages.size(); ++i)
+        EXPECT_EQ(pages[i].top, pages[i - 1].bottom);
+    EXPECT_GE(pages.back().bottom, layout.documentSize().height() - text.documentMargin() - 1);
 
-    std::vector<qreal> filled(static_cast<std::size_t>(text.pageCount()), 0);
+    std::vector<qreal> filled(pages.size(), 0);
     QTextBlock matrixStart;
     int pictures = 0;
     for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
