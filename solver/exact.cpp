@@ -223,6 +223,18 @@ std::string Rational::fraction() const
     return text;
 }
 
+bool Rational::terminates() const
+{
+    mpz_t rest, five;
+    libraries().mpz_init_set(rest, mpq_denref(CQ(*this)));
+    libraries().mpz_init_set_ui(five, 5);
+    libraries().mpz_tdiv_q_2exp(rest, rest, libraries().mpz_scan1(rest, 0));
+    libraries().mpz_remove(rest, rest, five);
+    const bool ends = libraries()._mpz_cmp_ui(rest, 1) == 0;
+    libraries().mpz_clears(rest, five, nullptr);
+    return ends;
+}
+
 std::string Rational::decimal(std::string_view point, int longestPeriod) const
 {
     mpz_t integer, remainder;
@@ -246,8 +258,8 @@ std::string Rational::decimal(std::string_view point, int longestPeriod) const
         const mp_bitcnt_t twos = libraries().mpz_scan1(rest, 0);
         libraries().mpz_tdiv_q_2exp(rest, rest, twos);
         const mp_bitcnt_t fives = libraries().mpz_remove(rest, rest, five);
-        const bool terminates = libraries()._mpz_cmp_ui(rest, 1) == 0;
         libraries().mpz_clears(rest, five, nullptr);
+        const bool terminates = this->terminates();
 
         auto nextDigit = [&] {
             libraries().mpz_mul_ui(remainder, remainder, 10);

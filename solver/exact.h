@@ -49,6 +49,8 @@ public:
     int sign() const;
     bool isZero() const { return sign() == 0; }
     bool isInteger() const;
+    // Its decimal expansion ends: the denominator has no prime but 2 and 5.
+    bool terminates() const;
 
     // "p/q" in lowest terms with "-" for a negative value; an integer alone.
     std::string fraction() const;

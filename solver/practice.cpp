@@ -123,10 +123,11 @@ AnswerCheck checkAnswer(
         check.right = true;
         return check;
     }
-    // A decimal for a value that is not one: right when correctly rounded to
-    // three significant digits or more; a digit off in its last place is a
-    // rounding mistake.
-    if (answer.form == Answer::Form::Decimal && answer.significantDigits >= 3) {
+    // A decimal for a value whose expansion never ends: right when correctly
+    // rounded to three significant digits or more; a digit off in its last
+    // place is a rounding mistake. An integer or a decimal that ends must be
+    // given whole.
+    if (answer.form == Answer::Form::Decimal && answer.significantDigits >= 3 && !value.terminates()) {
         const Rational unit = powerOfTen(answer.lastDigitExponent);
         const Rational off = (given - value).abs();
         const Rational half = unit / Rational(2);

@@ -111,6 +111,10 @@ const std::vector<std::vector<std::string>> kTwo { { "2", "1", "5" }, { "1", "-3
 const std::vector<std::vector<std::string>> kThree { { "2", "1", "1", "4" }, { "1", "3", "2", "6" },
     { "1", "0", "0", "1" } }; // d = 0 + 2 + 0 − 3 − 0 − 0 = −1
 const std::vector<std::vector<std::string>> kThirds { { "3", "0", "1" }, { "0", "3", "2" } }; // x = 1/3, 2/3
+// Values whose decimals end: given whole or not at all.
+const std::vector<std::vector<std::string>> kEnding { { "8", "0", "-15" },
+    { "0", "16", "145" } }; // x = -1.875, 9.0625
+const std::vector<std::vector<std::string>> kLarge { { "1241", "0", "1" }, { "0", "1", "1" } }; // d = 1241
 constexpr PracticeStep d(int index) { return { PracticeStep::Kind::Determinant, index }; }
 constexpr PracticeStep x(int index) { return { PracticeStep::Kind::Unknown, index }; }
 
@@ -131,7 +135,12 @@ INSTANTIATE_TEST_SUITE_P(Answers, MistakeFinder,
         MistakeCase { "TooFewDigits", kThirds, x(1), "0.33", false, Mistake::NotRight, 0 },
         MistakeCase {
             "TheSingleValue", kThirds, x(2), "0.666666686534881591796875", false, Mistake::None, 0 },
-        MistakeCase { "FarOff", kThirds, x(1), "5", false, Mistake::NotRight, 0 }),
+        MistakeCase { "FarOff", kThirds, x(1), "5", false, Mistake::NotRight, 0 },
+        MistakeCase { "AnIntegerRounded", kLarge, d(0), "1.24e3", false, Mistake::NotRight, 0 },
+        MistakeCase { "AnEndingDecimalRounded", kEnding, x(1), "-1.88", false, Mistake::NotRight, 0 },
+        MistakeCase { "AnEndingDecimalCut", kEnding, x(1), "-1.87", false, Mistake::NotRight, 0 },
+        MistakeCase { "AnEndingDecimalShort", kEnding, x(2), "9.062", false, Mistake::NotRight, 0 },
+        MistakeCase { "AnEndingDecimalWhole", kEnding, x(2), "9.0625", true, Mistake::None, 0 }),
     [](const testing::TestParamInfo<MistakeCase>& info) { return std::string(info.param.name); });
 
 TEST(MistakeFinder, SaysWhenAnAnswerIsTheSinglePrecisionValue)
