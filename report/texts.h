@@ -376,6 +376,13 @@ inline constexpr const char* kPracticeUnknown = "Неизвестното x%1";
 inline constexpr const char* kPracticeNotOneSolution
     = "Системата няма единствено решение (точно d = 0), затова няма какво да се реши сам. "
       "„Подробно решение“ показва защо.";
+// Exactly d ≠ 0, but single precision found d = 0 or left its range: %1 is the exact d.
+inline constexpr const char* kPracticeSingleFailed
+    = "Системата има единствено решение (точно d = %1), но в единична точност програмата не стига до него, "
+      "затова упражнението не може да започне. „Подробно решение“ показва защо.";
+inline constexpr const char* kPracticeSystemTooLong
+    = "Число в системата има твърде много цифри, за да бъдат пресметнати точните стойности, затова "
+      "упражнението не може да започне.";
 inline constexpr const char* kPracticeEmpty = "Въведете число.";
 inline constexpr const char* kPracticeNotANumber
     = "„%1“ не е число: въведете цяло число, десетична дроб или дроб като -12/23.";

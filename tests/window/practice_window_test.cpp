@@ -206,6 +206,14 @@ TEST_F(PracticeInWindow, SaysWhyASystemCannotBePractised)
     window.main->practice().start();
     ASSERT_EQ(window.boxes.shown.size(), 2u);
     EXPECT_TRUE(window.boxes.shown.back().text.contains(QString::fromUtf8("„x“, а това не е число")));
+
+    // Exactly d = 10^-8, one solution; single precision rounds d to 0.
+    window.type({ { "1", "1", "2" }, { "1", "1.00000001", "2.00000001" } });
+    window.main->practice().start();
+    ASSERT_EQ(window.boxes.shown.size(), 3u);
+    EXPECT_TRUE(window.boxes.shown.back().text.startsWith(
+        QString::fromUtf8("Системата има единствено решение (точно d = 0.00000001), но в единична точност")))
+        << window.boxes.shown.back().text.toStdString();
 }
 
 } // namespace

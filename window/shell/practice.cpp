@@ -53,9 +53,19 @@ void Practice::start()
         return;
     }
     const ExactWorking& working = solution.exact();
-    if (solution.record.outcome.status != SolveStatus::Solved || working.tooLong
-        || working.verdict != ExactVerdict::OneSolution) {
+    if (working.tooLong) {
+        boxes_.inform(window_, title, qtText(texts::kPracticeSystemTooLong));
+        return;
+    }
+    if (working.verdict != ExactVerdict::OneSolution) {
         boxes_.inform(window_, title, qtText(texts::kPracticeNotOneSolution));
+        return;
+    }
+    // Exactly regular, but the program's own solve did not reach the end.
+    if (solution.record.outcome.status != SolveStatus::Solved) {
+        boxes_.inform(window_, title,
+            qtText(texts::kPracticeSingleFailed)
+                .arg(QString::fromStdString(working.determinant.decimal(locale.decimal))));
         return;
     }
     last_ = new PracticeWindow(std::move(solution), boxes_, window_);
