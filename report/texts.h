@@ -428,7 +428,11 @@ inline constexpr const char* kPracticeFileFilters = "Текст (*.txt);;HTML (*
 inline constexpr const char* kPracticeDefaultName = "реши-сам.txt";
 
 // Names a screen reader announces for controls that show no text of their own.
+// A cell of the grid as a screen reader names it, by what it holds.
 inline constexpr const char* kCellAccessibleName = "ред %1, колона %2";
+inline constexpr const char* kCellCoefficientName = "ред %1, коефициент пред x%2";
+inline constexpr const char* kCellFreeTermName = "ред %1, свободен член";
+inline constexpr const char* kCellUnusedName = "ред %1, колона %2, не се използва";
 inline constexpr const char* kPictureAccessibleName = "Усмихнато човече с очила пред клавиатура";
 
 inline QString qtText(const char* utf8) { return QString::fromUtf8(utf8); }

@@ -291,5 +291,28 @@ TEST(WindowLayout, ScreenReadersFindANameForEveryControl)
     EXPECT_GE(list->childCount(), 42);
 }
 
+// A screen reader hears what a cell holds: its coefficient, the free term,
+// an entry of the determinant shown, or that it is not used.
+TEST(WindowLayout, CellsAreNamedByWhatTheyHold)
+{
+    testing_support::TestWindow window;
+    window.layOut(3);
+    auto name = [&](int row, int column) { return window.form->cell(row, column)->accessibleName(); };
+    EXPECT_EQ(name(1, 2), QString::fromUtf8("ред 1, коефициент пред x2"));
+    EXPECT_EQ(name(3, 4), QString::fromUtf8("ред 3, свободен член"));
+    EXPECT_EQ(name(1, 5), QString::fromUtf8("ред 1, колона 5, не се използва"));
+    EXPECT_EQ(name(4, 1), QString::fromUtf8("ред 4, колона 1, не се използва"));
+
+    window.type({ { "2", "1", "0", "3" }, { "1", "3", "1", "5" }, { "0", "1", "2", "3" } });
+    QStringList duringBoxes;
+    window.boxes.whileOpen
+        = [&](const testing_support::ShownMessage&) { duringBoxes << name(2, 2) << name(1, 4); };
+    window.solve();
+    ASSERT_FALSE(duringBoxes.isEmpty());
+    EXPECT_EQ(duringBoxes[0], QString::fromUtf8("ред 2, колона 2"));
+    EXPECT_EQ(duringBoxes[1], QString::fromUtf8("ред 1, колона 4, не се използва"));
+    EXPECT_EQ(name(1, 4), QString::fromUtf8("ред 1, свободен член")) << "the system is back after the solve";
+}
+
 } // namespace
 } // namespace cramer

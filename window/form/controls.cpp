@@ -224,6 +224,14 @@ void describe(QWidget* widget, const QString& value)
 
 } // namespace
 
+void GridCell::setRole(Role role)
+{
+    if (role_ == role)
+        return;
+    role_ = role;
+    setAccessibleName(roleNames_[static_cast<std::size_t>(role)]);
+}
+
 void GridCell::describeValue(const QString& value) { describe(this, value); }
 
 void GridCell::setNominalFont(const QFont& nominal)

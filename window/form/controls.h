@@ -16,6 +16,7 @@
 
 #include "window/form/layout_tables.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -73,6 +74,12 @@ public:
 
     // The full value behind the text: tooltip and accessible description.
     void describeValue(const QString& value);
+
+    // What the cell holds, as a screen reader names it.
+    enum class Role { Unused, Coefficient, FreeTerm, MatrixEntry };
+    // The cell's name in each role, in Role's order.
+    void setRoleNames(std::array<QString, 4> names) { roleNames_ = std::move(names); }
+    void setRole(Role role);
     // The font at the form's zoom; the text is fitted to it again.
     void setNominalFont(const QFont& nominal);
 
@@ -100,6 +107,8 @@ private:
     std::uint32_t backColor_ = 0;
     std::optional<std::uint32_t> appliedColour_; // none before the first
     QList<QAction*> extraMenuActions_;
+    std::array<QString, 4> roleNames_;
+    std::optional<Role> role_;
 };
 
 class CaptionLabel : public QLabel {

@@ -102,8 +102,13 @@ void Form1::createGrid()
             cell->setObjectName(QStringLiteral("Text%1").arg(tables::cellNumber(row, column)));
             layout_.place(cell, tables::cellRect(row, column));
             layout_.rememberFont(cell, FontKind::Control);
-            cell->setAccessibleName(
-                qtText(texts::kCellAccessibleName).arg(QString::number(row), QString::number(column)));
+            const QString rowText = QString::number(row);
+            const QString columnText = QString::number(column);
+            cell->setRoleNames({ qtText(texts::kCellUnusedName).arg(rowText, columnText),
+                qtText(texts::kCellCoefficientName).arg(rowText, columnText),
+                qtText(texts::kCellFreeTermName).arg(rowText),
+                qtText(texts::kCellAccessibleName).arg(rowText, columnText) });
+            cell->setRole(GridCell::Role::Unused);
             // No colour yet: the load paints every cell before the window
             // is first shown.
             cells_[row][column] = cell;

@@ -126,15 +126,22 @@ void Form1::iz4istitext()
 
 void Form1::iz4isticwet()
 {
-    for (int row = 1; row <= tables::kGridRows; ++row)
-        for (int column = 1; column <= tables::kGridColumns; ++column)
+    for (int row = 1; row <= tables::kGridRows; ++row) {
+        for (int column = 1; column <= tables::kGridColumns; ++column) {
             cell(row, column)->setBackColor(tables::kGreen);
+            cell(row, column)->setRole(GridCell::Role::Unused);
+        }
+    }
 }
 
 void Form1::layOutFor(int n)
 {
     for (GridCell* cell : systemCells(n))
         cell->setBackColor(tables::kWindowBackground);
+    for (int row = 1; row <= n; ++row) {
+        for (int column = 1; column <= n + 1; ++column)
+            cell(row, column)->setRole(column <= n ? GridCell::Role::Coefficient : GridCell::Role::FreeTerm);
+    }
     for (int row = 1; row <= n; ++row) {
         for (int column = 1; column <= n; ++column) {
             label(tables::operatorLabelNumber(row, column))
@@ -161,6 +168,7 @@ void Form1::pokajideterminanta(const Matrix& matrix, int n)
             cell(row, column)->setBackColor(tables::kWindowBackground);
     for (int row = 1; row <= n; ++row) {
         for (int column = 1; column <= n; ++column) {
+            cell(row, column)->setRole(GridCell::Role::MatrixEntry);
             const QString value = numberText(matrix[row][column]);
             cell(row, column)->setText(value);
             // Behind a text the cell had to squeeze.
