@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -191,6 +192,54 @@ TEST_F(PracticeInWindow, NamesTheProductOrTheColumnThatWentWrong)
     EXPECT_EQ(answer(0, "-3"), "Не е вярно: липсва произведението 1·2·1 (със знак +).");
     EXPECT_EQ(answer(0, "5"), "Не е вярно: произведението 1·3·1 е взето със знак +, а трябва −.");
     EXPECT_EQ(answer(0, "0.3"), "Не е вярно: отговорът се различава от верния с около 130 %.");
+}
+
+// Worked by Enter alone in a window too low for all of it: the field with
+// the keyboard, and at the end the summary, are always in view.
+TEST_F(PracticeInWindow, KeepsTheKeyboardInView)
+{
+    const std::vector<std::vector<std::string>> rows { { "2", "1", "0", "1", "4" },
+        { "1", "3", "1", "0", "5" }, { "0", "1", "4", "1", "6" }, { "1", "0", "1", "5", "7" } };
+    TestWindow window;
+    window.activate();
+    window.layOut(4);
+    std::vector<std::vector<QString>> typed;
+    for (const auto& row : rows) {
+        typed.emplace_back();
+        for (const std::string& text : row)
+            typed.back().push_back(QString::fromStdString(text));
+    }
+    window.type(typed);
+    window.main->practice().start();
+    PracticeWindow* practice = window.main->practice().window();
+    ASSERT_NE(practice, nullptr);
+    practice->resize(520, 360);
+    QScrollArea* scroll = practice->findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    auto inView = [scroll](const QWidget* widget) {
+        const QRect place(widget->mapTo(scroll->viewport(), QPoint(0, 0)), widget->size());
+        return scroll->viewport()->rect().contains(place);
+    };
+    const WorkedSolution solution = testing_support::workedSolutionOf(rows, kCLocale);
+    std::vector<PracticeStep> steps;
+    for (int i = 0; i <= 4; ++i)
+        steps.push_back({ PracticeStep::Kind::Determinant, i });
+    for (int i = 1; i <= 4; ++i)
+        steps.push_back({ PracticeStep::Kind::Unknown, i });
+    ASSERT_EQ(practice->stepCount(), static_cast<int>(steps.size()));
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        QLineEdit* field = practice->answerField(static_cast<int>(i));
+        field->setText(QString::fromStdString(expectedValue(solution.exact(), steps[i]).fraction()));
+        QTest::keyClick(field, Qt::Key_Return);
+        ASSERT_EQ(practice->feedback(static_cast<int>(i)), QString::fromUtf8("Вярно.")) << i;
+        const QWidget* focused = practice->focusWidget();
+        ASSERT_NE(focused, nullptr);
+        EXPECT_TRUE(inView(focused)) << "after step " << i << ", " << focused->objectName().toStdString();
+    }
+    const QLabel* summary = practice->findChild<QLabel*>("practiceSummary");
+    ASSERT_TRUE(summary && summary->isVisible());
+    const QRect shown(summary->mapTo(scroll->viewport(), QPoint(0, 0)), summary->size());
+    EXPECT_TRUE(scroll->viewport()->rect().intersects(shown)) << "the summary is in view";
 }
 
 TEST_F(PracticeInWindow, SaysWhyASystemCannotBePractised)

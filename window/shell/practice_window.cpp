@@ -9,6 +9,7 @@
 #include "window/shell/figure_view.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -105,9 +106,14 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
     layout->addWidget(summary_);
     layout->addStretch();
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(page);
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(page);
+    // Wherever the keyboard goes, by Enter, Tab or a click, it is in view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && scroll_->widget()->isAncestorOf(now))
+            showInView(now);
+    });
     auto* buttons = new QDialogButtonBox(this);
     copy_ = buttons->addButton(qtText(texts::kPracticeCopySummary), QDialogButtonBox::ActionRole);
     copy_->setObjectName(QStringLiteral("copySummary"));
@@ -124,7 +130,7 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
     next->setAutoDefault(false);
     connect(next, &QPushButton::clicked, this, &PracticeWindow::newExerciseRequested);
     auto* outer = new QVBoxLayout(this);
-    outer->addWidget(scroll);
+    outer->addWidget(scroll_);
     outer->addWidget(buttons);
     setFocusProxy(steps_.front().answer);
     // Keys of the whole window: a hint for the step at hand, and closing
@@ -195,6 +201,14 @@ void PracticeWindow::say(Step& entry, const QString& text)
     entry.feedback->setText(text);
     // Read out where the keyboard is: the field's description changes with it.
     entry.answer->setAccessibleDescription(text);
+    showInView(entry.feedback);
+}
+
+void PracticeWindow::showInView(QWidget* widget)
+{
+    // A text just set or a widget just shown has its place once the page is laid out again.
+    scroll_->widget()->layout()->activate();
+    scroll_->ensureWidgetVisible(widget, 0, 8);
 }
 
 QString PracticeWindow::feedback(int step) const
@@ -295,6 +309,7 @@ void PracticeWindow::finishStep(Step& entry)
     for (const Step& next : steps_) {
         if (!next.done) {
             next.answer->setFocus();
+            showInView(next.answer);
             return;
         }
     }
@@ -335,6 +350,7 @@ void PracticeWindow::showSummaryIfDone()
     copy_->setEnabled(true);
     save_->setEnabled(true);
     summary_->setFocus();
+    showInView(summary_);
 }
 
 } // namespace cramer

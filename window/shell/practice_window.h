@@ -18,6 +18,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 namespace cramer {
 
@@ -65,6 +66,8 @@ private:
     // The step whose field or buttons have the focus, else the first still open.
     int currentStep() const;
     void say(Step& entry, const QString& text);
+    // Scrolls the page so that `widget`, on it, is in view.
+    void showInView(QWidget* widget);
     void finishStep(Step& entry);
     void showSummaryIfDone();
     // What the pictures of a 2 × 2 may show: the values already found.
@@ -76,6 +79,7 @@ private:
     std::vector<Step> steps_;
     std::vector<FigureView*> figures_;
     QLabel* summary_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     QPushButton* copy_ = nullptr;
     QPushButton* save_ = nullptr;
     MessageBoxes& boxes_;
