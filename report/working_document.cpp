@@ -104,7 +104,14 @@ Runs typedEquation(const SolveRecord& record, int row)
             equation << operatorRun(coefficient.negative ? "−" : "+");
             coefficient.negative = false;
         }
-        equation << numberRun(coefficient) << operatorRun("·") << nameRun('x', column);
+        // A coefficient typed as 1 is left out, as textbooks write x₁ − x₂;
+        // a leading −1 leaves its sign alone.
+        const bool one = coefficient.digits == QStringLiteral("1") && !coefficient.scaled;
+        if (!one)
+            equation << numberRun(coefficient) << operatorRun("·");
+        else if (coefficient.negative)
+            equation << numberRun(WrittenNumber { true, {}, false, 0, false, false });
+        equation << nameRun('x', column);
     }
     return equation << operatorRun("=") << numberRun(typed(record.n + 1));
 }

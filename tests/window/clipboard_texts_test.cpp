@@ -15,7 +15,7 @@ namespace {
 using testing_support::kBulgarianNumbers;
 using testing_support::workedSolutionOf;
 
-// 2·x1 + 1·x2 = 5, 1·x1 - 3·x2 = -8, under an English locale.
+// 2·x1 + x2 = 5, x1 - 3·x2 = -8, under an English locale.
 WorkedSolution englishTwoByTwo()
 {
     return workedSolutionOf({ { "2", "1", "5" }, { "1", "-3", "-8" } }, kCLocale);
@@ -57,20 +57,20 @@ TEST_P(WritesSolution, WithTheWindowsTexts)
 INSTANTIATE_TEST_SUITE_P(Forms, WritesSolution,
     testing::Values(
         WriterCase { "PlainEnglish", englishTwoByTwo, solutionAsPlainText,
-            { "Система:\n--------\n    2·x1 + 1·x2 = 5\n    1·x1 − 3·x2 = −8\n",
+            { "Система:\n--------\n    2·x1 + x2 = 5\n    x1 − 3·x2 = −8\n",
                 "    d = | 2   1 | = −7\n        | 1  −3 |\n",
                 "    d1 = |  5   1 | = −7\n         | −8  −3 |\n",
                 "Решение:\n--------\n    x1 = d1/d = −7 / −7 = 1\n    x2 = d2/d = −21 / −7 = 3\n" } },
         WriterCase { "PlainBulgarian", bulgarianThreeByThree, solutionAsPlainText,
-            { "    2,5·x1 + 0·x2 + 1·x3 = 3,5\n",
+            { "    2,5·x1 + 0·x2 + x3 = 3,5\n",
                 "         | 3,5  0  1 |\n"
                 "    d1 = |   2  1  0 | = 1,5\n"
                 "         |   2  0  1 |\n",
                 "    x2 = d2/d = 3 / 1,5 = 2\n" } },
         WriterCase { "HtmlEnglish", englishTwoByTwo, solutionAsHtml,
             { "<!DOCTYPE html>\n<html lang=\"bg\">", "<meta charset=\"utf-8\">",
-                // 1·x1 − 3·x2 = −8: the sign apart from the coefficient, as in the text.
-                "1</span>·<i>x</i><sub>1</sub>&nbsp;− <span "
+                // x1 − 3·x2 = −8: the sign apart from the coefficient, as in the text.
+                "<i>x</i><sub>1</sub>&nbsp;− <span "
                 "style=\"white-space:nowrap\">3</span>·<i>x</i><sub>2</sub>"
                 "&nbsp;= <span style=\"white-space:nowrap\">−8</span>",
                 "<i>d</i><sub>1</sub>&nbsp;= </td>", "border-left:2px solid black\">−8</td>",
@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Forms, WritesSolution,
         WriterCase { "HtmlBulgarian", bulgarianThreeByThree, solutionAsHtml,
             { "<h2>Решение:</h2>", "<span style=\"white-space:nowrap\">1,5</span>" } },
         WriterCase { "LatexEnglish", englishTwoByTwo, solutionAsLatex,
-            { "\\[\n2 \\cdot x_{1} + 1 \\cdot x_{2} = 5\n\\]\n\\[\n1 \\cdot x_{1} - 3 \\cdot x_{2} = -8\n\\]",
+            { "\\[\n2 \\cdot x_{1} + x_{2} = 5\n\\]\n\\[\nx_{1} - 3 \\cdot x_{2} = -8\n\\]",
                 "d_{2} = \\begin{vmatrix}\n2 & 5 \\\\\n1 & -8\n\\end{vmatrix} = -21\n",
                 "x_{1} = d_{1}/d = -7 \\,/\\, -7 = 1" } },
         WriterCase { "LatexBulgarian", bulgarianThreeByThree, solutionAsLatex,
