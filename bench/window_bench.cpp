@@ -31,7 +31,7 @@ using namespace cramer;
 
 class AnsweredBoxes : public MessageBoxes {
 public:
-    void inform(QWidget*, const QString&, const QString&) override { }
+    void inform(QWidget*, const QString&, const QString&, const QString& = {}) override { }
 };
 
 Matrix nineByNine()

@@ -429,6 +429,9 @@ inline constexpr const char* kPracticeDefaultName = "реши-сам.txt";
 
 // Names a screen reader announces for controls that show no text of their own.
 // A cell of the grid as a screen reader names it, by what it holds.
+// What each announcement box is about, for a screen reader.
+inline constexpr const char* kAnnouncementMainDeterminant = "главната детерминанта d";
+inline constexpr const char* kAnnouncementNumerator = "d%1: колона %1 е заменена със свободните членове";
 inline constexpr const char* kCellAccessibleName = "ред %1, колона %2";
 inline constexpr const char* kCellCoefficientName = "ред %1, коефициент пред x%2";
 inline constexpr const char* kCellFreeTermName = "ред %1, свободен член";

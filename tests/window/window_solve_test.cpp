@@ -371,7 +371,7 @@ TEST_F(SolveInWindow, RealModalBoxHasTheTextAndClosesWithEnter)
             window.actions().paste->trigger();
             EXPECT_EQ(form.cell(1, 1)->text(), "3") << "a paste from the menu ran under the box";
         }
-        seen << box->windowTitle() + "|" + box->text();
+        seen << box->windowTitle() + "|" + box->text() + "|" + box->accessibleDescription();
         QTest::keyClick(box, seen.size() == 2 ? Qt::Key_Escape : Qt::Key_Return);
         if (seen.size() < 3)
             QTimer::singleShot(10, answer);
@@ -379,8 +379,11 @@ TEST_F(SolveInWindow, RealModalBoxHasTheTextAndClosesWithEnter)
     QTimer::singleShot(10, answer);
     form.Command3_Click();
 
-    EXPECT_EQ(
-        seen, QStringList({ kAnnouncement + "|det=9", kAnnouncement + "|det=3", kAnnouncement + "|det=6" }));
+    // A screen reader hears which determinant each box shows.
+    EXPECT_EQ(seen,
+        QStringList({ kAnnouncement + QString::fromUtf8("|det=9|главната детерминанта d"),
+            kAnnouncement + QString::fromUtf8("|det=3|d1: колона 1 е заменена със свободните членове"),
+            kAnnouncement + QString::fromUtf8("|det=6|d2: колона 2 е заменена със свободните членове") }));
     EXPECT_EQ(gridUnderFirstBox, "33");
     EXPECT_EQ(form.label(121)->text(), "0.333");
 }

@@ -23,15 +23,16 @@ namespace cramer::testing_support {
 struct ShownMessage {
     QString title;
     QString text;
+    QString description;
 };
 
 // Answers every box at once and remembers it; `whileOpen` runs while a box
 // would be on screen, so a test can look at the window under it.
 class RecordingMessageBoxes : public MessageBoxes {
 public:
-    void inform(QWidget*, const QString& title, const QString& text) override
+    void inform(QWidget*, const QString& title, const QString& text, const QString& description = {}) override
     {
-        shown.push_back({ title, text });
+        shown.push_back({ title, text, description });
         if (whileOpen)
             whileOpen(shown.back());
     }

@@ -22,7 +22,8 @@ QFont zoomedDesktopFont(double zoom)
     return font;
 }
 
-void ModalMessageBoxes::inform(QWidget* parent, const QString& title, const QString& text)
+void ModalMessageBoxes::inform(
+    QWidget* parent, const QString& title, const QString& text, const QString& description)
 {
     // Where the keyboard was: it goes back there when the box closes,
     // whichever window the window manager would activate next (another of
@@ -33,6 +34,7 @@ void ModalMessageBoxes::inform(QWidget* parent, const QString& title, const QStr
     QPushButton* ok = box.addButton(QMessageBox::Ok);
     ok->setIcon(QIcon()); // a plain "OK", like the rest of the window
 
+    box.setAccessibleDescription(description);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.setWindowModality(Qt::ApplicationModal);

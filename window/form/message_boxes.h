@@ -14,8 +14,11 @@ namespace cramer {
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    // Returns once the user has confirmed.
-    virtual void inform(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Returns once the user has confirmed. `description` tells a screen
+    // reader what the box is about where the text alone does not.
+    virtual void inform(
+        QWidget* parent, const QString& title, const QString& text, const QString& description = {})
+        = 0;
 
     // The form's zoom, which the boxes' texts follow.
     void setZoom(double factor) { zoom_ = factor; }
@@ -32,7 +35,8 @@ QFont zoomedDesktopFont(double zoom);
 // close it like OK.
 class ModalMessageBoxes : public MessageBoxes {
 public:
-    void inform(QWidget* parent, const QString& title, const QString& text) override;
+    void inform(
+        QWidget* parent, const QString& title, const QString& text, const QString& description = {}) override;
 };
 
 } // namespace cramer

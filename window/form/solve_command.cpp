@@ -44,11 +44,19 @@ public:
     }
 
     void showDeterminant(const Matrix& matrix, int size) override { form_.pokajideterminanta(matrix, size); }
-    void showHeading(int index) override { form_.showDeterminantHeading(index); }
+    void showHeading(int index) override
+    {
+        form_.showDeterminantHeading(index);
+        shownIndex_ = index;
+    }
     void announceDeterminant(float value) override
     {
+        // The heading beside the grid says which determinant it is; a
+        // screen reader hears it with the box.
         boxes_.inform(&form_, qtText(texts::kAnnouncementTitle),
-            qtText(texts::kAnnouncementPrefix) + form_.numberText(value));
+            qtText(texts::kAnnouncementPrefix) + form_.numberText(value),
+            shownIndex_ == 0 ? qtText(texts::kAnnouncementMainDeterminant)
+                             : qtText(texts::kAnnouncementNumerator).arg(shownIndex_));
     }
     void reportSingular() override
     {
@@ -70,6 +78,7 @@ public:
 private:
     Form1& form_;
     MessageBoxes& boxes_;
+    int shownIndex_ = 0;
 };
 
 // The values the result rows show rounded, in full behind each label.

@@ -18,10 +18,11 @@ CommandGate::CommandGate(MessageBoxes& boxes, QWidget* window)
 {
 }
 
-void CommandGate::ClosingBoxes::inform(QWidget* parent, const QString& title, const QString& text)
+void CommandGate::ClosingBoxes::inform(
+    QWidget* parent, const QString& title, const QString& text, const QString& description)
 {
     gate_.setBoxOpen(true);
-    boxes_.inform(parent, title, text);
+    boxes_.inform(parent, title, text, description);
     gate_.setBoxOpen(false);
 }
 

@@ -45,7 +45,8 @@ private:
             , gate_(gate)
         {
         }
-        void inform(QWidget* parent, const QString& title, const QString& text) override;
+        void inform(QWidget* parent, const QString& title, const QString& text,
+            const QString& description = {}) override;
 
     private:
         MessageBoxes& boxes_;
