@@ -137,9 +137,14 @@ QString answerCheckMessage(
     case Mistake::None:
         break;
     }
-    if (check.relativeError && *check.relativeError < 10)
-        return qtText(texts::kPracticeNotRightBy)
-            .arg(QString::number(std::max(1.0, std::round(*check.relativeError * 100)), 'f', 0));
+    if (check.relativeError && *check.relativeError < 10) {
+        // As measured: two significant digits below 10 %, whole percent above.
+        const double percent = *check.relativeError * 100;
+        const int decimals = percent >= 10 ? 0 : 1 - static_cast<int>(std::floor(std::log10(percent)));
+        QString measured = QString::number(percent, 'f', decimals);
+        measured.replace(QLatin1Char('.'), QString::fromStdString(solution.record.locale.decimal));
+        return qtText(percent < 1 ? texts::kPracticeAlmost : texts::kPracticeNotRightBy).arg(measured);
+    }
     return qtText(texts::kPracticeNotRight);
 }
 

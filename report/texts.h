@@ -408,6 +408,8 @@ inline constexpr const char* kPracticeRoundedWrongly = "Почти: послед
 inline constexpr const char* kPracticeNotRight = "Не е вярно.";
 inline constexpr const char* kPracticeNotRightBy
     = "Не е вярно: отговорът се различава от верния с около %1 %.";
+inline constexpr const char* kPracticeAlmost
+    = "Почти, но не е вярно: отговорът се различава от верния с около %1 %.";
 inline constexpr const char* kPracticeHintRuleUnknown = "По правилото на Крамер x%1 = d%1/d.";
 inline constexpr const char* kPracticeHintValue = "Стойността е %1 = %2. Тази стъпка се брои за показана.";
 inline constexpr const char* kPracticeDone = "Всички стойности са намерени.";

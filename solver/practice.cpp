@@ -4,6 +4,7 @@
 
 #include "solver/closed_form.h"
 
+#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -102,6 +103,28 @@ std::variant<Answer, AnswerProblem> readAnswer(std::string_view typed, const Num
     return answer;
 }
 
+namespace {
+
+// `given` is `single` as the program prints it anywhere: its whole finite
+// expansion, the working's shortest text that reads back as it, or the
+// window's seven digits.
+bool isPrintedSingle(const Rational& given, float single)
+{
+    if (given == Rational::fromSingle(single))
+        return true;
+    const NumberLocale plain { ".", "" };
+    char shortest[32];
+    const auto end = std::to_chars(shortest, shortest + sizeof shortest, single).ptr;
+    for (const std::string& text : { std::string(shortest, end), formatSingle(single, plain) }) {
+        const std::optional<DecimalNumber> printed = parseDecimal(text, plain);
+        if (printed && given == Rational::fromDecimal(*printed))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 const Rational& expectedValue(const ExactWorking& working, PracticeStep step)
 {
     const std::size_t index = static_cast<std::size_t>(step.index);
@@ -125,23 +148,25 @@ AnswerCheck checkAnswer(
     }
     // A decimal for a value whose expansion never ends: right when correctly
     // rounded to three significant digits or more; a digit off in its last
-    // place is a rounding mistake. An integer or a decimal that ends must be
+    // place is a rounding mistake, unless it is how the program prints its
+    // single-precision value. An integer or a decimal that ends must be
     // given whole.
+    bool offInLastDigit = false;
     if (answer.form == Answer::Form::Decimal && answer.significantDigits >= 3 && !value.terminates()) {
         const Rational unit = powerOfTen(answer.lastDigitExponent);
         const Rational off = (given - value).abs();
-        const Rational half = unit / Rational(2);
-        if (off <= half) {
+        if (off <= unit / Rational(2)) {
             check.right = true;
             return check;
         }
-        if (off < unit) {
-            check.mistake = Mistake::RoundedWrongly;
-            return check;
-        }
+        offInLastDigit = off < unit;
     }
-    if (std::isfinite(single) && given == Rational::fromSingle(single)) {
+    if (std::isfinite(single) && isPrintedSingle(given, single)) {
         check.singlePrecisionValue = true;
+        return check;
+    }
+    if (offInLastDigit) {
+        check.mistake = Mistake::RoundedWrongly;
         return check;
     }
 

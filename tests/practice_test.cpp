@@ -143,11 +143,23 @@ INSTANTIATE_TEST_SUITE_P(Answers, MistakeFinder,
         MistakeCase { "AnEndingDecimalWhole", kEnding, x(2), "9.0625", true, Mistake::None, 0 }),
     [](const testing::TestParamInfo<MistakeCase>& info) { return std::string(info.param.name); });
 
+// In every form the program prints it: the whole expansion, the working's
+// shortest text, the window's seven digits.
 TEST(MistakeFinder, SaysWhenAnAnswerIsTheSinglePrecisionValue)
 {
     const Solved s = solved(kThirds);
     const Answer answer = std::get<Answer>(readAnswer("0.666666686534881591796875", kCLocale));
     EXPECT_TRUE(checkAnswer(s.record, s.working, x(2), answer).singlePrecisionValue);
+    // x1 = 1/3 as the working prints the single: 0.33333334, no correct rounding of 1/3.
+    EXPECT_TRUE(checkAnswer(s.record, s.working, x(1), std::get<Answer>(readAnswer("0.33333334", kCLocale)))
+                    .singlePrecisionValue);
+    // Exactly d1 = −0,01; single precision gives −0.009999998 (shortest and seven digits alike).
+    const Solved tenths = solved({ { "0.1", "0.2", "0.3" }, { "0.3", "0.1", "0.2" } });
+    for (const char* printed : { "-0.009999998", "-0.009999997913837432861328125" }) {
+        const AnswerCheck check = checkAnswer(
+            tenths.record, tenths.working, d(1), std::get<Answer>(readAnswer(printed, kCLocale)));
+        EXPECT_TRUE(check.singlePrecisionValue) << printed;
+    }
 }
 
 // On random systems: the value, as a fraction and as a well-rounded
