@@ -142,6 +142,12 @@ QString answerCheckMessage(
         const double percent = *check.relativeError * 100;
         const int decimals = percent >= 10 ? 0 : 1 - static_cast<int>(std::floor(std::log10(percent)));
         QString measured = QString::number(percent, 'f', decimals);
+        if (measured.contains(QLatin1Char('.'))) {
+            while (measured.endsWith(QLatin1Char('0')))
+                measured.chop(1);
+            if (measured.endsWith(QLatin1Char('.')))
+                measured.chop(1);
+        }
         measured.replace(QLatin1Char('.'), QString::fromStdString(solution.record.locale.decimal));
         return qtText(percent < 1 ? texts::kPracticeAlmost : texts::kPracticeNotRightBy).arg(measured);
     }

@@ -192,6 +192,8 @@ TEST_F(PracticeInWindow, NamesTheProductOrTheColumnThatWentWrong)
     EXPECT_EQ(answer(0, "-3"), "Не е вярно: липсва произведението 1·2·1 (със знак +).");
     EXPECT_EQ(answer(0, "5"), "Не е вярно: произведението 1·3·1 е взето със знак +, а трябва −.");
     EXPECT_EQ(answer(0, "0.3"), "Не е вярно: отговорът се различава от верния с около 130 %.");
+    EXPECT_EQ(answer(0, "-1.2"), "Не е вярно: отговорът се различава от верния с около 20 %.");
+    EXPECT_EQ(answer(0, "-1.0007"), "Почти, но не е вярно: отговорът се различава от верния с около 0.07 %.");
 }
 
 // Worked by Enter alone in a window too low for all of it: the field with
