@@ -13,11 +13,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace cramer {
@@ -82,7 +84,18 @@ TEST_F(PracticeInWindow, WalksA2x2ToItsSummary)
     EXPECT_TRUE(
         QString::fromUtf8(saved.readAll()).contains(QString::fromUtf8("d₂ = −21: вярно от първия опит")));
     EXPECT_FALSE(practice->saveSummaryTo(folder.filePath("missing/summary.txt")));
-    EXPECT_EQ(window.boxes.shown.size(), 1u) << "a file that cannot be written is named in a message";
+    ASSERT_EQ(window.boxes.shown.size(), 1u) << "a file that cannot be written is named in a message";
+    EXPECT_TRUE(window.boxes.shown[0].text.contains(QString::fromUtf8("няма такъв файл или папка")))
+        << window.boxes.shown[0].text.toStdString();
+    // A name typed without its suffix gets the one of the type chosen.
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(folder.filePath(QString::fromUtf8("итог")));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    practice->findChild<QPushButton*>("saveSummary")->click();
+    EXPECT_TRUE(QFile::exists(folder.filePath(QString::fromUtf8("итог.txt"))));
     // The next exercise of the same size, in a practice of its own.
     window.main->exercises().setSeed(5);
     practice->findChild<QPushButton*>("newExercise")->click();

@@ -2,6 +2,7 @@
 
 #include "window/shell/practice_window.h"
 
+#include "report/file_messages.h"
 #include "report/practice_messages.h"
 #include "report/texts.h"
 #include "window/form/message_boxes.h"
@@ -14,6 +15,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -21,7 +23,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStringBuilder>
@@ -242,23 +243,25 @@ void PracticeWindow::saveSummary()
         &filter);
     if (path.isEmpty())
         return;
-    // The type chosen in the dialog decides where the name does not.
-    saveSummaryTo(filter.startsWith(QStringLiteral("HTML")) && !isHtmlName(path)
-            ? path + QStringLiteral(".html")
-            : path);
+    // The type chosen in the dialog decides; a name without its suffix gets it.
+    const bool html = filter.startsWith(QStringLiteral("HTML"));
+    QString target = path;
+    if (html && !isHtmlName(path))
+        target += QStringLiteral(".html");
+    else if (!html && QFileInfo(path).suffix().compare(QStringLiteral("txt"), Qt::CaseInsensitive) != 0)
+        target += QStringLiteral(".txt");
+    saveSummaryTo(target);
 }
 
 bool PracticeWindow::saveSummaryTo(const QString& path)
 {
-    const bool html = isHtmlName(path);
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write((html ? summaryAsHtml() : summary() + QLatin1Char('\n')).toUtf8());
-        if (file.commit())
-            return true;
-    }
+    const QByteArray content = (isHtmlName(path) ? summaryAsHtml() : summary() + QLatin1Char('\n')).toUtf8();
+    const FileError error = writeFileAtomically(QFile::encodeName(path).toStdString(),
+        std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
+    if (!error)
+        return true;
     boxes_.inform(this, qtText(texts::kSaveFailedTitle),
-        qtText(texts::kSaveFailed).arg(QDir::toNativeSeparators(path), file.errorString()));
+        qtText(texts::kSaveFailed).arg(QDir::toNativeSeparators(path), systemErrorText(error)));
     return false;
 }
 
