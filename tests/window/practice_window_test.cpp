@@ -39,6 +39,9 @@ TEST_F(PracticeInWindow, WalksA2x2ToItsSummary)
     PracticeWindow* practice = window.main->practice().window();
     ASSERT_NE(practice, nullptr);
     ASSERT_EQ(practice->stepCount(), 5); // d, d1, d2, x1, x2
+    window.main->practice().startAction()->trigger();
+    EXPECT_EQ(window.main->practice().window(), practice) << "one practice of one system";
+    EXPECT_EQ(window.main->findChildren<PracticeWindow*>().size(), 1);
 
     auto answer = [&](int step, const char* text) {
         QLineEdit* field = practice->answerField(step);

@@ -37,6 +37,13 @@ Practice::Practice(Form1& form, MessageBoxes& boxes, CommandGate& gate, Exercise
 void Practice::start()
 {
     const TypedSystem system = form_.typedSystem();
+    // The practice of this very system comes forward rather than a second one.
+    if (last_ && last_->system() == system) {
+        last_->show();
+        last_->raise();
+        last_->activateWindow();
+        return;
+    }
     const NumberLocale locale = userNumberLocale();
     SolveRecord record = solveQuietly(system.n, system.texts, locale);
     const QString title = qtText(texts::kPracticeTitle);

@@ -9,6 +9,7 @@
 #include "report/figure.h"
 #include "report/working_document.h"
 #include "solver/practice.h"
+#include "solver/system_file.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -37,6 +38,8 @@ public:
     QString feedback(int step) const;
     QString summary() const;
     int stepCount() const { return static_cast<int>(steps_.size()); }
+    // The system as the grid held it when the practice began.
+    TypedSystem system() const { return { solution_.record.n, solution_.record.texts }; }
     void check(int step);
     void hint(int step);
     // The summary, as text and as HTML.
