@@ -101,6 +101,11 @@ inline constexpr const char* kHelpMenu = "&Помощ";
 inline constexpr const char* kQuit = "&Изход";
 inline constexpr const char* kPaste = "&Постави";
 inline constexpr const char* kShowWorking = "Подробно решение";
+inline constexpr const char* kReadResults = "&Прочети резултата";
+inline constexpr const char* kReadResultsTitle = "Резултат";
+// %1 the unknown's index, %2 its value as the result row shows it.
+inline constexpr const char* kReadResultLine = "x%1 = %2";
+inline constexpr const char* kReadResultFull = " (в единична точност %1)";
 inline constexpr const char* kZoomIn = "&Увеличи";
 inline constexpr const char* kZoomOut = "&Намали";
 inline constexpr const char* kZoomNormal = "Н&ормален размер";

@@ -312,6 +312,16 @@ TEST(WindowLayout, CellsAreNamedByWhatTheyHold)
     EXPECT_EQ(duringBoxes[0], QString::fromUtf8("ред 2, колона 2"));
     EXPECT_EQ(duringBoxes[1], QString::fromUtf8("ред 1, колона 4, не се използва"));
     EXPECT_EQ(name(1, 4), QString::fromUtf8("ред 1, свободен член")) << "the system is back after the solve";
+
+    // The result rows reached by the keyboard: a box a screen reader speaks.
+    window.boxes.shown.clear();
+    window.boxes.whileOpen = nullptr;
+    window.main->solution().readResultsAction()->trigger();
+    ASSERT_EQ(window.boxes.shown.size(), 1u);
+    EXPECT_EQ(window.boxes.shown[0].title, QString::fromUtf8("Резултат"));
+    EXPECT_TRUE(window.boxes.shown[0].text.startsWith(QString::fromUtf8("x1 = ")));
+    EXPECT_EQ(window.boxes.shown[0].text.count(QLatin1Char('\n')), 2)
+        << window.boxes.shown[0].text.toStdString();
 }
 
 } // namespace

@@ -106,6 +106,7 @@ void MainWindow::createMenus()
     solution->addSeparator();
     solution->addAction(practice_->startAction());
     solution->addAction(actions_.showWorking);
+    solution->addAction(solution_->readResultsAction());
     QMenu* help = bar->addMenu(qtText(texts::kHelpMenu));
     help->addAction(actions_.guide);
     help->addAction(actions_.about);

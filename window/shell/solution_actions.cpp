@@ -33,6 +33,8 @@ SolutionActions::SolutionActions(
     copyAsLatex_ = gate.add(this, texts::kCopySolutionAsLatex, QKeySequence(), [this] { copyAsLatex(); });
     showWorking_
         = gate.add(this, texts::kShowWorking, QKeySequence(Qt::CTRL | Qt::Key_D), [this] { showWorking(); });
+    readResults_ = gate.add(
+        this, texts::kReadResults, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), [this] { readResults(); });
     connect(&form, &Form1::solveFinished, this, &SolutionActions::take);
     connect(&form, &Form1::gridReset, this, [this] {
         worked_.reset();
@@ -47,6 +49,7 @@ void SolutionActions::updateActions()
     const bool results = worked_ && worked_->hasResults();
     gate_.setWanted(copy_, results);
     gate_.setWanted(copyAsLatex_, results);
+    gate_.setWanted(readResults_, results);
     gate_.setWanted(showWorking_, worked_.has_value());
 }
 
@@ -95,6 +98,26 @@ void SolutionActions::copyAsLatex() const
 {
     if (worked_ && worked_->hasResults())
         withExactValues([this] { QGuiApplication::clipboard()->setText(solutionAsLatex(*worked_)); });
+}
+
+void SolutionActions::readResults() const
+{
+    if (!worked_ || !worked_->hasResults())
+        return;
+    const SolveRecord& record = worked_->record;
+    QStringList lines;
+    for (int i = 1; i <= record.n; ++i) {
+        const auto index = static_cast<std::size_t>(i - 1);
+        const float shown = record.shownSolutions[index];
+        const float full = record.quotients[index];
+        QString line = qtText(texts::kReadResultLine).arg(QString::number(i), worked_->number(shown));
+        if (full != shown)
+            line += qtText(texts::kReadResultFull).arg(worked_->number(full));
+        lines << line;
+    }
+    if (worked_->outdated)
+        lines << outdatedNote(*worked_);
+    boxes_.inform(window_, qtText(texts::kReadResultsTitle), lines.join(QLatin1Char('\n')));
 }
 
 void SolutionActions::showWorking()

@@ -33,6 +33,9 @@ public:
 
     QAction* copyAction() const { return copy_; }
     QAction* copyAsLatexAction() const { return copyAsLatex_; }
+    // The results in a box, which a screen reader speaks: the result rows
+    // as a keyboard reaches them.
+    QAction* readResultsAction() const { return readResults_; }
     QAction* showWorkingAction() const { return showWorking_; }
 
     // The last solve that reached its end, worked out; none after a clear.
@@ -49,6 +52,7 @@ private:
     // An edit of the solved system's cells: every form of it says so.
     void markOutdated(int row, int column);
     void updateActions();
+    void readResults() const;
     // Runs `use`, which needs the exact values; a missing library is said
     // in a box, and the rest of the program goes on.
     bool withExactValues(const std::function<void()>& use) const;
@@ -59,6 +63,7 @@ private:
     QWidget* window_;
     QAction* copy_ = nullptr;
     QAction* copyAsLatex_ = nullptr;
+    QAction* readResults_ = nullptr;
     QAction* showWorking_ = nullptr;
     std::optional<WorkedSolution> worked_;
     WorkingWindow* working_ = nullptr;
