@@ -220,10 +220,6 @@ FileError cellError(FileProblem problem, const FileRow& row, std::size_t cell, s
         .text = std::string(trimmed(row.cells[cell].text)) };
 }
 
-} // namespace
-
-namespace {
-
 struct DataRow {
     const FileRow* row;
     std::vector<CellReading> cells;
@@ -280,11 +276,12 @@ FileError raggedError(const std::vector<DataRow>& data, int n, std::size_t offse
     std::map<std::size_t, std::size_t> rowsOfLength;
     for (const DataRow& read : data)
         ++rowsOfLength[read.cells.size()];
-    const auto wanted = static_cast<std::size_t>(n + 1);
-    std::size_t common = wanted;
+    // Ties go to the length a system of n equations wants.
+    std::size_t common = static_cast<std::size_t>(n + 1);
+    std::size_t mostRows = rowsOfLength.contains(common) ? rowsOfLength.at(common) : 0;
     for (const auto& [length, rows] : rowsOfLength) {
-        if (rows > rowsOfLength[common])
-            common = length;
+        if (rows > mostRows)
+            common = length, mostRows = rows;
     }
     auto differing = std::find_if(
         data.begin(), data.end(), [common](const DataRow& read) { return read.cells.size() != common; });
