@@ -3,14 +3,14 @@
 #include "report/file_messages.h"
 
 #include "report/quoted_text.h"
+#include "report/solve_messages.h"
 #include "report/texts.h"
 #include "solver/missing_library.h"
-
-#include "report/solve_messages.h"
 
 #include <QDir>
 
 #include <cerrno>
+#include <span>
 #include <utility>
 
 namespace cramer {
@@ -86,93 +86,117 @@ QString systemErrorText(const FileError& error)
     return QString::fromLocal8Bit(error.text);
 }
 
+namespace {
+
+// Problems said with the file's name alone.
+constexpr std::pair<FileProblem, const char*> kNamedOnly[] = {
+    { FileProblem::Missing, texts::kFileMissing },
+    { FileProblem::NotAFile, texts::kFileNotAFile },
+    { FileProblem::NoPermission, texts::kFileNoPermission },
+    { FileProblem::DamagedArchive, texts::kFileDamagedArchive },
+    { FileProblem::NoSheet, texts::kFileNoSheet },
+    { FileProblem::Encrypted, texts::kFileEncrypted },
+    { FileProblem::EncryptedOrBinary, texts::kFileEncryptedOrBinary },
+    { FileProblem::ArchiveOutOfProportion, texts::kFileOutOfProportion },
+};
+
+// Problems of a cell: the file's name, the place, and what the cell holds.
+constexpr std::pair<FileProblem, const char*> kCellHolds[] = {
+    { FileProblem::NotANumber, texts::kFileNotANumber },
+    { FileProblem::Ambiguous, texts::kFileAmbiguous },
+    { FileProblem::DateCell, texts::kFileDateCell },
+    { FileProblem::TimeCell, texts::kFileTimeCell },
+    { FileProblem::BooleanCell, texts::kFileBooleanCell },
+    { FileProblem::ErrorCell, texts::kFileErrorCell },
+};
+
+const char* textFor(FileProblem problem, std::span<const std::pair<FileProblem, const char*>> table)
+{
+    for (const auto& [known, text] : table) {
+        if (known == problem)
+            return text;
+    }
+    return nullptr;
+}
+
+QString emptyMessage(const FileError& error, const QString& name)
+{
+    if (error.sheets.empty())
+        return qtText(texts::kFileEmpty).arg(name);
+    QStringList sheets;
+    for (const std::string& sheet : error.sheets)
+        sheets << qtText(texts::kQuotedSheet).arg(QString::fromStdString(sheet));
+    return qtText(error.sheets.size() == 1 ? texts::kFileEmptySheet : texts::kFileEmptySheets)
+        .arg(name, sheets.join(QStringLiteral(", ")));
+}
+
+QString sizeMessage(const FileError& error, const QString& name)
+{
+    const QString count = error.count > kMostCountedEquations
+        ? qtText(texts::kMoreEquations).arg(kMostCountedEquations)
+        : texts::counted(error.count, texts::kOneEquation, texts::kEquations);
+    return error.sheet.empty()
+        ? qtText(texts::kFileSizeOutOfRange).arg(name, count)
+        : qtText(texts::kSheetSizeOutOfRange).arg(name, QString::fromStdString(error.sheet), count);
+}
+
+QString raggedMessage(const FileError& error, const QString& name)
+{
+    FileError row = error;
+    row.number = 0;
+    QString message
+        = qtText(texts::kFileRagged)
+              .arg(name, placeOf(row),
+                  error.sheet.empty() ? texts::counted(error.count, texts::kOneField, texts::kFields)
+                                      : texts::counted(error.count, texts::kOneCell, texts::kCells),
+                  QString::number(error.expected));
+    if (!error.text.empty())
+        message += qtText(texts::kFileRaggedByText)
+                       .arg(quotedForMessage(QString::fromStdString(error.text)), cellOf(error));
+    return message;
+}
+
+} // namespace
+
 QString fileErrorMessage(const FileError& error, const QString& path, const NumberLocale& locale)
 {
     const QString name = QDir::toNativeSeparators(path);
-    const QString text = quotedForMessage(QString::fromStdString(error.text));
+    if (const char* text = textFor(error.problem, kNamedOnly))
+        return qtText(text).arg(name);
+    if (const char* text = textFor(error.problem, kCellHolds))
+        return qtText(text).arg(name, placeOf(error), quotedForMessage(QString::fromStdString(error.text)));
     switch (error.problem) {
-    case FileProblem::None:
-        return {};
-    case FileProblem::Missing:
-        return qtText(texts::kFileMissing).arg(name);
-    case FileProblem::NotAFile:
-        return qtText(texts::kFileNotAFile).arg(name);
-    case FileProblem::NoPermission:
-        return qtText(texts::kFileNoPermission).arg(name);
     case FileProblem::CannotRead:
         return qtText(texts::kFileCannotRead).arg(name, systemErrorText(error));
+    case FileProblem::CannotWrite:
+        return qtText(texts::kFileCannotWrite).arg(name, systemErrorText(error));
     case FileProblem::TooLarge:
         return qtText(texts::kFileTooLarge).arg(name, QString::number(error.count));
-    case FileProblem::NotUtf8:
-        return qtText(texts::kFileNotUtf8).arg(name, QString::number(error.line));
     case FileProblem::TooManyLines:
         return qtText(texts::kFileTooManyLines).arg(name, QString::number(error.count));
-    case FileProblem::Empty: {
-        if (error.sheets.empty())
-            return qtText(texts::kFileEmpty).arg(name);
-        QStringList sheets;
-        for (const std::string& sheet : error.sheets)
-            sheets << qtText(texts::kQuotedSheet).arg(QString::fromStdString(sheet));
-        return qtText(error.sheets.size() == 1 ? texts::kFileEmptySheet : texts::kFileEmptySheets)
-            .arg(name, sheets.join(QStringLiteral(", ")));
-    }
-    case FileProblem::SizeOutOfRange: {
-        const QString count = error.count > kMostCountedEquations
-            ? qtText(texts::kMoreEquations).arg(kMostCountedEquations)
-            : texts::counted(error.count, texts::kOneEquation, texts::kEquations);
-        return error.sheet.empty()
-            ? qtText(texts::kFileSizeOutOfRange).arg(name, count)
-            : qtText(texts::kSheetSizeOutOfRange).arg(name, QString::fromStdString(error.sheet), count);
-    }
-    case FileProblem::Ragged: {
-        FileError row = error;
-        row.number = 0;
-        QString message
-            = qtText(texts::kFileRagged)
-                  .arg(name, placeOf(row),
-                      error.sheet.empty() ? texts::counted(error.count, texts::kOneField, texts::kFields)
-                                          : texts::counted(error.count, texts::kOneCell, texts::kCells),
-                      QString::number(error.expected));
-        if (!error.text.empty())
-            message += qtText(texts::kFileRaggedByText).arg(text, cellOf(error));
-        return message;
-    }
-    case FileProblem::NotANumber:
-        return qtText(texts::kFileNotANumber).arg(name, placeOf(error), text);
+    case FileProblem::NotUtf8:
+        return qtText(texts::kFileNotUtf8).arg(name, QString::number(error.line));
+    case FileProblem::Empty:
+        return emptyMessage(error, name);
+    case FileProblem::SizeOutOfRange:
+        return sizeMessage(error, name);
+    case FileProblem::Ragged:
+        return raggedMessage(error, name);
     case FileProblem::EmptyCell:
         return qtText(texts::kFileEmptyCell).arg(name, placeOf(error));
     case FileProblem::OutOfRange:
-        return qtText(texts::kFileOutOfRange).arg(name, placeOf(error), text, largestSingleText(locale));
-    case FileProblem::Ambiguous:
-        return qtText(texts::kFileAmbiguous).arg(name, placeOf(error), text);
-    case FileProblem::DamagedArchive:
-        return qtText(texts::kFileDamagedArchive).arg(name);
-    case FileProblem::NoSheet:
-        return qtText(texts::kFileNoSheet).arg(name);
-    case FileProblem::Encrypted:
-        return qtText(texts::kFileEncrypted).arg(name);
-    case FileProblem::EncryptedOrBinary:
-        return qtText(texts::kFileEncryptedOrBinary).arg(name);
-    case FileProblem::ArchiveOutOfProportion:
-        return qtText(texts::kFileOutOfProportion).arg(name);
+        return qtText(texts::kFileOutOfRange)
+            .arg(name, placeOf(error), quotedForMessage(QString::fromStdString(error.text)),
+                largestSingleText(locale));
     case FileProblem::FormulaWithoutValue:
         return qtText(texts::kFileFormulaWithoutValue).arg(name, placeOf(error));
-    case FileProblem::DateCell:
-        return qtText(texts::kFileDateCell).arg(name, placeOf(error), text);
-    case FileProblem::TimeCell:
-        return qtText(texts::kFileTimeCell).arg(name, placeOf(error), text);
-    case FileProblem::BooleanCell:
-        return qtText(texts::kFileBooleanCell).arg(name, placeOf(error), text);
-    case FileProblem::ErrorCell:
-        return qtText(texts::kFileErrorCell).arg(name, placeOf(error), text);
     case FileProblem::MissingLibrary:
         return qtText(texts::kFileMissingLibrary)
             .arg(name, QString::fromStdString(error.text),
                 QString::fromStdString(debianPackageOf(error.text)));
-    case FileProblem::CannotWrite:
-        return qtText(texts::kFileCannotWrite).arg(name, systemErrorText(error));
+    default: // None, and those of the tables above
+        return {};
     }
-    return {};
 }
 
 } // namespace cramer

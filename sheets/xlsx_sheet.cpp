@@ -217,6 +217,38 @@ CellContent readCellContent(PartReader& part)
     return content;
 }
 
+// What a cell of type `type` and style `style` holds; nothing where it
+// names a shared string the workbook does not have.
+std::optional<FileCell> cellFrom(const CellContent& cell, QStringView type, int style,
+    const std::vector<std::string>& strings, const std::vector<Shown>& styles)
+{
+    const std::string value = cell.value.trimmed().toStdString();
+    if (type.isEmpty() || type == QStringLiteral("n")) {
+        const Shown shown = style >= 0 && static_cast<std::size_t>(style) < styles.size()
+            ? styles[static_cast<std::size_t>(style)]
+            : Shown::Number;
+        if (shown == Shown::Number)
+            return FileCell { value, FileCell::Kind::Stored };
+        return FileCell { shownAs(shown, cell.value.trimmed()),
+            shown == Shown::Date ? FileCell::Kind::Date : FileCell::Kind::Time };
+    }
+    if (type == QStringLiteral("s")) {
+        bool isIndex = false;
+        const qulonglong index = cell.value.toULongLong(&isIndex);
+        if (!isIndex || index >= strings.size())
+            return std::nullopt;
+        return FileCell { strings[index], FileCell::Kind::Sealed };
+    }
+    if (type == QStringLiteral("b"))
+        return FileCell { value == "1" ? "TRUE" : "FALSE", FileCell::Kind::Boolean };
+    if (type == QStringLiteral("e"))
+        return FileCell { value, FileCell::Kind::Error };
+    if (type == QStringLiteral("d"))
+        return FileCell { value, FileCell::Kind::Date };
+    return FileCell { (type == QStringLiteral("inlineStr") ? cell.inlineText : cell.value).toStdString(),
+        FileCell::Kind::Sealed };
+}
+
 // A sheet's cells as the program reads them, or the sheet's fault.
 SheetRows readSheet(const ZipArchive& archive, const std::string& path,
     const std::vector<std::string>& strings, const std::vector<Shown>& styles, SheetRows sheet)
@@ -266,36 +298,13 @@ SheetRows readSheet(const ZipArchive& archive, const std::string& path,
                         = { .problem = FileProblem::FormulaWithoutValue, .line = row, .number = column };
                 continue;
             }
-            FileCell read;
-            if (type.isEmpty() || type == QStringLiteral("n")) {
-                const Shown shown = style >= 0 && static_cast<std::size_t>(style) < styles.size()
-                    ? styles[static_cast<std::size_t>(style)]
-                    : Shown::Number;
-                if (shown == Shown::Number)
-                    read = { value, FileCell::Kind::Stored };
-                else
-                    read = { shownAs(shown, cell.value.trimmed()),
-                        shown == Shown::Date ? FileCell::Kind::Date : FileCell::Kind::Time };
-            } else if (type == QStringLiteral("s")) {
-                bool isIndex = false;
-                const qulonglong index = cell.value.toULongLong(&isIndex);
-                if (!isIndex || index >= strings.size()) {
-                    sheet.error.problem = FileProblem::DamagedArchive;
-                    return sheet;
-                }
-                read = { strings[index], FileCell::Kind::Sealed };
-            } else if (type == QStringLiteral("b")) {
-                read = { value == "1" ? "TRUE" : "FALSE", FileCell::Kind::Boolean };
-            } else if (type == QStringLiteral("e")) {
-                read = { value, FileCell::Kind::Error };
-            } else if (type == QStringLiteral("d")) {
-                read = { value, FileCell::Kind::Date };
-            } else {
-                read = { (type == QStringLiteral("inlineStr") ? cell.inlineText : cell.value).toStdString(),
-                    FileCell::Kind::Sealed };
+            const std::optional<FileCell> read = cellFrom(cell, type, style, strings, styles);
+            if (!read) {
+                sheet.error.problem = FileProblem::DamagedArchive;
+                return sheet;
             }
-            if (!read.text.empty())
-                rows.addCell(column, read);
+            if (!read->text.empty())
+                rows.addCell(column, *read);
         }
         full = !rows.endRow();
     }

@@ -123,6 +123,42 @@ bool isPrintedSingle(const Rational& given, float single)
     return false;
 }
 
+// A 2 × 2 or 3 × 3 determinant: the mistakes of the cross product and of
+// Sarrus's rule, where `given` is one of them.
+std::optional<AnswerCheck> closedFormMistake(
+    const ExactWorking& working, int n, int index, const Rational& given, const Rational& value)
+{
+    const std::optional<ClosedForm> form = closedForm(n, [&](int row, int column) -> const Rational& {
+        return working.typedValue(n, row, column == index ? n + 1 : column);
+    });
+    const auto& terms = form->terms;
+    AnswerCheck check;
+    if (n == 2) {
+        if (given == -value)
+            check.mistake = Mistake::DiagonalsSwapped;
+        else if (given == terms[0].product + terms[1].product)
+            check.mistake = Mistake::ProductsAdded;
+        else
+            return std::nullopt;
+        return check;
+    }
+    for (std::size_t k = 0; k < terms.size(); ++k) {
+        const Rational signedTerm = terms[k].negative ? -terms[k].product : terms[k].product;
+        if (signedTerm.isZero())
+            continue;
+        check.term = static_cast<int>(k) + 1;
+        if (given == value - signedTerm) {
+            check.mistake = Mistake::TermLeftOut;
+            return check;
+        }
+        if (given == value - signedTerm - signedTerm) {
+            check.mistake = Mistake::TermSignFlipped;
+            return check;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 const Rational& expectedValue(const ExactWorking& working, PracticeStep step)
@@ -172,36 +208,8 @@ AnswerCheck checkAnswer(
 
     const bool determinant = step.kind == PracticeStep::Kind::Determinant;
     if (determinant && (n == 2 || n == 3)) {
-        const std::optional<ClosedForm> form = closedForm(n, [&](int row, int column) -> const Rational& {
-            return working.typedValue(n, row, column == step.index ? n + 1 : column);
-        });
-        const auto& terms = form->terms;
-        if (n == 2) {
-            if (given == -value) {
-                check.mistake = Mistake::DiagonalsSwapped;
-                return check;
-            }
-            if (given == terms[0].product + terms[1].product) {
-                check.mistake = Mistake::ProductsAdded;
-                return check;
-            }
-        } else {
-            for (std::size_t k = 0; k < terms.size(); ++k) {
-                const Rational signedTerm = terms[k].negative ? -terms[k].product : terms[k].product;
-                if (signedTerm.isZero())
-                    continue;
-                if (given == value - signedTerm) {
-                    check.mistake = Mistake::TermLeftOut;
-                    check.term = static_cast<int>(k) + 1;
-                    return check;
-                }
-                if (given == value - signedTerm - signedTerm) {
-                    check.mistake = Mistake::TermSignFlipped;
-                    check.term = static_cast<int>(k) + 1;
-                    return check;
-                }
-            }
-        }
+        if (const std::optional<AnswerCheck> named = closedFormMistake(working, n, step.index, given, value))
+            return *named;
     }
     if (!value.isZero() && given == -value) {
         check.mistake = Mistake::OppositeSign;
