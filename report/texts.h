@@ -327,6 +327,48 @@ inline constexpr const char* kVerdictZeroOnlyExactly
     = "Точно d = 0: системата е особена. Програмата получи d = %1 само от закръглянията, затова показаните x "
       "са шум "
       "от закръглянията, а не решение.";
+// When single precision got some x_i wrong: how many digits are right and why.
+inline constexpr const char* kAccuracyWarning
+    = "Внимание: с единична точност програмата получи неточни стойности. Верните значещи цифри:";
+// %1 "x₁", %2 the single, %3 the exact value, %4 how many digits are right.
+inline constexpr const char* kAccuracyDigits = "%1 = %2 в единична точност, точно %3: %4.";
+inline constexpr const char* kAccuracyWrongSign = "%1 = %2 в единична точност, точно %3: знакът е обратен.";
+inline constexpr const char* kAccuracyZero = "%1 = 0 в единична точност, а точно %2.";
+inline constexpr const char* kAccuracyNoDigit = "нито една значеща цифра не е вярна";
+inline constexpr const char* kAccuracyOneDigit = "вярна е 1 значеща цифра";
+inline constexpr const char* kAccuracyManyDigits = "верни са %1 значещи цифри";
+inline constexpr const char* kAccuracyAllDigits = "това е точната стойност";
+// %1 κ, %2 its logarithm.
+inline constexpr const char* kAccuracyIllConditioned
+    = "Числото на обусловеност на матрицата на системата (пресметнато точно) е κ(A) = ‖A‖∞·‖A⁻¹‖∞ ≈ "
+      "%1. При решаване се губят до около lg κ ≈ %2 от около седемте значещи цифри на единичната "
+      "точност.";
+inline constexpr const char* kAccuracyWellConditioned
+    = "Числото на обусловеност на матрицата на системата (пресметнато точно) е κ(A) = ‖A‖∞·‖A⁻¹‖∞ ≈ %1: "
+      "тя обяснява загуба на не повече от около %2 цифри; останалото идва от пресмятането.";
+// %1 "d" or "d₂", %2 the column, %3 the pivot, %4 the row of the larger entry, %5 that entry.
+inline constexpr const char* kAccuracySmallPivot
+    = "При %1 програмата взема за водещ елемент в колона %2 първия ненулев, %3, макар в ред %4 да стои %5. "
+      "Делението на толкова малък водещ елемент увеличава грешките от закръгляването.";
+// %1 "d", %2 the column, %3 the entry before, %4 the pivot it left, %5 the exact pivot.
+inline constexpr const char* kAccuracyCancellation
+    = "При %1 водещият елемент на колона %2 излиза от изваждане на близки числа: от %3 остава %4, а "
+      "точно е %5. При това изваждане се губят повечето значещи цифри.";
+inline constexpr const char* kAccuracyTypedBelowRange
+    = "Числото в ред %1, колона %2 е под обхвата на нормалните числа с единична точност и се пази като %3, "
+      "с малко или без значещи цифри.";
+inline constexpr const char* kAccuracyStepBelowRange
+    = "При %1, в колона %2, междинната стойност %3 пада под обхвата на нормалните числа с единична точност "
+      "и губи значещи цифри.";
+inline constexpr const char* kAccuracyQuotientBelowRange
+    = "Частното %1 = %2 пада под обхвата на нормалните числа с единична точност и губи значещите си цифри.";
+inline constexpr const char* kAccuracyLargestPivot
+    = "Същото изключване, но с най-големия по абсолютна стойност водещ елемент във всяка колона (частичен "
+      "избор), дава с единична точност:";
+inline constexpr const char* kAccuracyLargestPivotDigits = "%1 ≈ %2: %3.";
+inline constexpr const char* kAccuracyLargestPivotOutOfRange
+    = "Същото изключване с най-големия по абсолютна стойност водещ елемент във всяка колона излиза извън "
+      "обхвата на единичната точност.";
 inline constexpr const char* kWorkingTooLong
     = "Точните стойности не са изчислени: числото „%2“ за %1 има твърде много цифри.";
 inline constexpr const char* kWorkingBelowSingles

@@ -18,6 +18,13 @@ const ExactWorking& WorkedSolution::exact() const
     return *exact_;
 }
 
+const std::optional<Accuracy>& WorkedSolution::accuracy() const
+{
+    if (!accuracy_)
+        accuracy_ = exact().tooLong ? std::nullopt : assessAccuracy(record, exact());
+    return *accuracy_;
+}
+
 QString WorkedSolution::number(float value) const
 {
     return QString::fromStdString(formatSingle(value, record.locale));

@@ -7,6 +7,7 @@
 // function of this one value, through the document of working_document.h:
 // the short solution on the clipboard and the step-by-step working.
 
+#include "solver/accuracy.h"
 #include "solver/cramer_sequence.h"
 #include "solver/exact_working.h"
 
@@ -26,6 +27,9 @@ struct WorkedSolution {
     QString number(float value) const;
     // Computed when first asked for: the short solution never needs it.
     const ExactWorking& exact() const;
+    // How many digits of each x_i single precision got right, and why not
+    // more; none without results or exact values.
+    const std::optional<Accuracy>& accuracy() const;
 
     SolveRecord record;
     // The grid has been edited since: every form says so at its top.
@@ -33,6 +37,7 @@ struct WorkedSolution {
 
 private:
     mutable std::optional<ExactWorking> exact_;
+    mutable std::optional<std::optional<Accuracy>> accuracy_;
 };
 
 // A line that says the grid has changed since the solve, or nothing.

@@ -525,6 +525,9 @@ private:
         }
         if (!exact_.determinant.isZero()) {
             verdict(filled(texts::kVerdictOneSolution, {}));
+            if (const std::optional<Accuracy>& accuracy = solution_.accuracy();
+                accuracy && accuracy->unreliable)
+                accuracyVerdict(*accuracy);
             return;
         }
         if (exact_.disagreement == Disagreement::ZeroOnlyExactly)
@@ -537,6 +540,91 @@ private:
         }
         verdict(filled(texts::kVerdictInfinitelyMany, { record_.n })).keepWithNext = true;
         generalSolution();
+    }
+
+    // Nine significant digits of an exact value, enough to tell it from a
+    // wrong single; the value itself where a double cannot hold it.
+    Runs nearly(const Rational& value) const
+    {
+        const double approximation = value.toDouble();
+        const bool short_ = value.terminates() && value.decimal(".").size() <= 12;
+        if (short_ || !std::isfinite(approximation) || (approximation == 0.0 && !value.isZero()))
+            return exact(value);
+        return { textRun(QStringLiteral("≈ ")), numberRun(approximate(approximation, 9)) };
+    }
+    static Runs digitsRight(int digits)
+    {
+        if (digits >= kAllDigits)
+            return filled(texts::kAccuracyAllDigits, {});
+        if (digits == 0)
+            return filled(texts::kAccuracyNoDigit, {});
+        return textOf(texts::counted(digits, texts::kAccuracyOneDigit, texts::kAccuracyManyDigits));
+    }
+
+    // Single precision's answer is wrong in some x_i: how wrong, what the
+    // program can show caused it, and what the largest pivots would give.
+    void accuracyVerdict(const Accuracy& accuracy)
+    {
+        verdict(filled(texts::kAccuracyWarning, {})).keepWithNext = true;
+        for (std::size_t i = 0; i < accuracy.digits.size(); ++i) {
+            const ValueError& error = exact_.quotients[i];
+            const Runs name { nameRun('x', static_cast<int>(i) + 1) };
+            const Runs single { numberRun(this->single(error.single)) };
+            if (error.single == 0.0f && !error.exact.isZero())
+                paragraph(texts::kAccuracyZero, { name, nearly(error.exact) });
+            else if (Rational::fromSingle(error.single).sign() * error.exact.sign() < 0)
+                paragraph(texts::kAccuracyWrongSign, { name, single, nearly(error.exact) });
+            else
+                paragraph(texts::kAccuracyDigits,
+                    { name, single, nearly(error.exact), digitsRight(accuracy.digits[i]) });
+        }
+        const double lost = accuracy.condition.log10Abs();
+        const Runs condition { numberRun(approximate(accuracy.condition.toDouble(), 3)) };
+        const Runs lostDigits { numberRun(approximate(lost, 2)) };
+        paragraph(lost > kSingleDigits - kTrustedDigits ? texts::kAccuracyIllConditioned
+                                                        : texts::kAccuracyWellConditioned,
+            { condition, lostDigits });
+        accuracyCauses(accuracy);
+        if (accuracy.largestPivotSolution.empty()) {
+            paragraph(texts::kAccuracyLargestPivotOutOfRange);
+            return;
+        }
+        paragraph(texts::kAccuracyLargestPivot);
+        for (std::size_t i = 0; i < accuracy.largestPivotSolution.size(); ++i)
+            paragraph(texts::kAccuracyLargestPivotDigits,
+                { Runs { nameRun('x', static_cast<int>(i) + 1) },
+                    Runs { numberRun(single(accuracy.largestPivotSolution[i])) },
+                    digitsRight(accuracy.largestPivotDigits[i]) });
+    }
+
+    void accuracyCauses(const Accuracy& accuracy)
+    {
+        if (const std::optional<UnderflowCause>& low = accuracy.underflow) {
+            const Runs value { numberRun(single(low->value)) };
+            switch (low->where) {
+            case UnderflowCause::Where::Typed:
+                paragraph(texts::kAccuracyTypedBelowRange, { low->index, low->column, value });
+                break;
+            case UnderflowCause::Where::Elimination:
+                paragraph(
+                    texts::kAccuracyStepBelowRange, { determinantName(low->index), low->column, value });
+                break;
+            case UnderflowCause::Where::Quotient:
+                paragraph(texts::kAccuracyQuotientBelowRange,
+                    { Runs { nameRun('d', low->index), operatorRun("/"), nameRun('d', 0) }, value });
+                break;
+            }
+        }
+        if (const std::optional<PivotCause>& pivot = accuracy.smallPivot)
+            paragraph(texts::kAccuracySmallPivot,
+                { determinantName(pivot->determinant), pivot->column,
+                    Runs { numberRun(single(pivot->pivot)) }, pivot->largestRow,
+                    Runs { numberRun(single(pivot->largest)) } });
+        if (const std::optional<CancellationCause>& cancellation = accuracy.cancellation)
+            paragraph(texts::kAccuracyCancellation,
+                { determinantName(cancellation->determinant), cancellation->column,
+                    Runs { numberRun(single(cancellation->before)) },
+                    Runs { numberRun(single(cancellation->after)) }, nearly(cancellation->exact) });
     }
 
     // The lines and where they meet; the determinants as areas.

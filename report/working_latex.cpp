@@ -101,6 +101,15 @@ QString escaped(const QString& text)
         case 0x221E: // ∞
             out += QStringLiteral("$\\infty$");
             break;
+        case 0x2248: // ≈
+            out += QStringLiteral("$\\approx$");
+            break;
+        case 0x03BA: // κ
+            out += QStringLiteral("$\\kappa$");
+            break;
+        case 0x2016: // ‖
+            out += QStringLiteral("$\\|$");
+            break;
         case 0x00A0:
             out += QLatin1Char('~');
             break;

@@ -35,7 +35,7 @@ namespace {
                         use(mpz_mul_ui) use(mpz_submul) use(mpz_divexact) use(mpz_tdiv_qr)                   \
                             use(mpz_tdiv_q_2exp) use(mpz_ui_pow_ui) use(mpz_remove) use(mpz_lcm)             \
                                 use(mpz_cmp) use(_mpz_cmp_ui) use(mpz_get_ui) use(mpz_get_str)               \
-                                    use(mpz_sizeinbase) use(mpz_scan1)
+                                    use(mpz_sizeinbase) use(mpz_scan1) use(mpz_get_d_2exp)
 #define CRAMER_MPFR_FUNCTIONS(use)                                                                           \
     use(mpfr_get_emin) use(mpfr_get_emax) use(mpfr_set_emin) use(mpfr_set_emax) use(mpfr_init2)              \
         use(mpfr_set_q) use(mpfr_subnormalize) use(mpfr_get_flt) use(mpfr_clear)
@@ -320,6 +320,19 @@ float Rational::nearestSingle() const
 }
 
 double Rational::toDouble() const { return libraries().mpq_get_d(CQ(*this)); }
+
+double Rational::log10Abs() const
+{
+    // Each part as mantissa · 2^exponent, so that no part overflows a double.
+    auto log10Of = [](mpz_srcptr integer) {
+        long exponent = 0;
+        const double mantissa = libraries().mpz_get_d_2exp(&exponent, integer);
+        return std::log10(std::fabs(mantissa)) + static_cast<double>(exponent) * std::log10(2.0);
+    };
+    if (isZero())
+        return -std::numeric_limits<double>::infinity();
+    return log10Of(mpq_numref(CQ(*this))) - log10Of(mpq_denref(CQ(*this)));
+}
 
 Rational determinant(const std::vector<Rational>& matrix, int n)
 {

@@ -64,6 +64,9 @@ public:
     // beyond the range an infinity.
     float nearestSingle() const;
     double toDouble() const;
+    // log10 of the absolute value, for values beyond a double's range too;
+    // -infinity for 0.
+    double log10Abs() const;
 
 private:
     friend Rational determinant(const std::vector<Rational>& matrix, int n);

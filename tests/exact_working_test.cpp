@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "solver/accuracy.h"
 #include "solver/closed_form.h"
 #include "solver/exact_working.h"
 #include "solver/system_file.h"
@@ -9,10 +10,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -295,6 +298,91 @@ TEST(ClosedForms, AreTheRuleOfTwoAndThreeOnly)
     const Rational one(1);
     EXPECT_FALSE(closedForm(4, [&](int, int) -> const Rational& { return one; }));
 }
+
+TEST(Accuracy, CountsTheSignificantDigitsThatAgree)
+{
+    struct Case {
+        float single;
+        const char* exact;
+        const char* scale;
+        int digits;
+    };
+    for (const Case& c : {
+             Case { 0.1f, "0.1", "1", 7 }, // correctly rounded
+             Case { 1070.335f, "1071.703", "1", 2 },
+             Case { 1.25f, "1.25", "1", kAllDigits },
+             Case { 2.0f, "-2", "2", 0 }, // the wrong sign
+             Case { 0.0f, "3.299", "3.299", 0 }, // 0 for a non-zero value
+             Case { 1e-9f, "0", "10", kAllDigits }, // a residue beside x_j = 10
+             Case { 0.5f, "0", "1", 0 },
+         }) {
+        const Rational exact = exactly(c.exact);
+        EXPECT_EQ(correctDigits(ValueError::of(c.single, exact), exactly(c.scale)), c.digits)
+            << c.single << " for " << c.exact;
+    }
+}
+
+// Hilbert's 5 × 5 with seven-digit entries.
+std::vector<std::vector<std::string>> hilbert()
+{
+    return { { "1", "0.5", "0.3333333", "0.25", "0.2", "1" },
+        { "0.5", "0.3333333", "0.25", "0.2", "0.1666667", "1" },
+        { "0.3333333", "0.25", "0.2", "0.1666667", "0.1428571", "1" },
+        { "0.25", "0.2", "0.1666667", "0.1428571", "0.125", "1" },
+        { "0.2", "0.1666667", "0.1428571", "0.125", "0.1111111", "1" } };
+}
+
+struct AccuracyCase {
+    const char* name;
+    std::vector<std::vector<std::string>> rows;
+    bool unreliable;
+    double log10Condition; // within half a digit
+    std::optional<UnderflowCause::Where> underflow;
+    std::optional<int> smallPivotColumn; // of d
+    std::optional<int> cancelledColumn; // of d
+};
+
+class AccuracyVerdict : public testing::TestWithParam<AccuracyCase> { };
+
+TEST_P(AccuracyVerdict, NamesWhatSpoiltTheDigits)
+{
+    const AccuracyCase& c = GetParam();
+    const SolveRecord record = solved(c.rows);
+    const std::optional<Accuracy> accuracy = assessAccuracy(record, computeExactWorking(record));
+    ASSERT_TRUE(accuracy);
+    EXPECT_EQ(accuracy->unreliable, c.unreliable);
+    if (!c.unreliable)
+        return;
+    EXPECT_LT(accuracy->fewestDigits(), kTrustedDigits);
+    EXPECT_NEAR(accuracy->condition.log10Abs(), c.log10Condition, 0.5);
+    EXPECT_EQ(accuracy->underflow ? std::optional(accuracy->underflow->where) : std::nullopt, c.underflow);
+    EXPECT_EQ(accuracy->smallPivot ? std::optional(accuracy->smallPivot->column) : std::nullopt,
+        c.smallPivotColumn);
+    EXPECT_EQ(accuracy->cancellation ? std::optional(accuracy->cancellation->column) : std::nullopt,
+        c.cancelledColumn);
+    // The largest pivots never do worse here, and better where a small pivot was named.
+    ASSERT_EQ(accuracy->largestPivotDigits.size(), record.quotients.size());
+    const int largest
+        = *std::min_element(accuracy->largestPivotDigits.begin(), accuracy->largestPivotDigits.end());
+    if (c.smallPivotColumn)
+        EXPECT_GT(largest, accuracy->fewestDigits());
+    else
+        EXPECT_GE(largest, accuracy->fewestDigits());
+}
+
+INSTANTIATE_TEST_SUITE_P(Systems, AccuracyVerdict,
+    testing::Values(
+        AccuracyCase { "WellConditioned", { { "2", "1", "3" }, { "1", "3", "5" } }, false, 0, {}, {}, {} },
+        AccuracyCase { "IllConditioned", hilbert(), true, 6, {}, {}, {} },
+        AccuracyCase { "SmallFirstPivot",
+            { { "1E-4", "2", "1", "1" }, { "3", "1", "1.25", "2" }, { "1", "0.5", "0.75", "1" } }, true, 1.5,
+            {}, 1, {} },
+        AccuracyCase { "CancelledPivot",
+            { { "3", "1", "1", "1" }, { "6", "2.0001", "1", "2" }, { "1", "1", "1", "3" } }, true, 1.7, {},
+            {}, 2 },
+        AccuracyCase { "TypedBelowTheNormalRange", { { "1E-44", "0", "2.4E-44" }, { "0", "1", "1" } }, true,
+            44, UnderflowCause::Where::Typed, {}, {} }),
+    [](const testing::TestParamInfo<AccuracyCase>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace cramer

@@ -1,0 +1,277 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "solver/accuracy.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace cramer {
+namespace {
+
+// A pivot below this share of the largest entry in its column is small.
+constexpr float kSmallPivotShare = 0.01f;
+
+int clampedDigits(double digits)
+{
+    if (!(digits > 0.0))
+        return 0;
+    return static_cast<int>(std::min(std::floor(digits), static_cast<double>(kAllDigits)));
+}
+
+// Column `column` of the matrix of determinant `index`: the free terms
+// stand in column i of d_i.
+int sourceColumn(int index, int column, int n) { return column == index ? n + 1 : column; }
+
+// κ∞(A) from A⁻¹ found by Gauss–Jordan on [A | I]; A is regular here.
+Rational conditionNumber(const ExactWorking& working, int n)
+{
+    const auto size = static_cast<std::size_t>(n);
+    std::vector<std::vector<Rational>> rows(size, std::vector<Rational>(2 * size));
+    Rational normA;
+    for (std::size_t i = 0; i < size; ++i) {
+        Rational rowSum;
+        for (std::size_t j = 0; j < size; ++j) {
+            rows[i][j] = working.typedValue(n, static_cast<int>(i) + 1, static_cast<int>(j) + 1);
+            rowSum += rows[i][j].abs();
+        }
+        rows[i][size + i] = Rational(1);
+        normA = std::max(normA, rowSum);
+    }
+    for (std::size_t column = 0; column < size; ++column) {
+        std::size_t pivotRow = column;
+        while (rows[pivotRow][column].isZero())
+            ++pivotRow;
+        std::swap(rows[pivotRow], rows[column]);
+        const Rational pivot = rows[column][column];
+        for (Rational& entry : rows[column])
+            entry /= pivot;
+        for (std::size_t i = 0; i < size; ++i) {
+            if (i == column || rows[i][column].isZero())
+                continue;
+            const Rational factor = rows[i][column];
+            for (std::size_t j = column; j < 2 * size; ++j)
+                rows[i][j] -= factor * rows[column][j];
+        }
+    }
+    Rational normInverse;
+    for (const auto& row : rows) {
+        Rational rowSum;
+        for (std::size_t j = size; j < 2 * size; ++j)
+            rowSum += row[j].abs();
+        normInverse = std::max(normInverse, rowSum);
+    }
+    return normA * normInverse;
+}
+
+bool belowNormal(float value) { return std::fpclassify(value) == FP_SUBNORMAL; }
+
+std::optional<UnderflowCause> findUnderflow(const SolveRecord& record, const ExactWorking& working)
+{
+    using Where = UnderflowCause::Where;
+    const int n = record.n;
+    for (int row = 1; row <= n; ++row)
+        for (int column = 1; column <= n + 1; ++column) {
+            const float stored = record.system[row][column];
+            if (!working.typedValue(n, row, column).isZero() && (stored == 0.0f || belowNormal(stored)))
+                return UnderflowCause { Where::Typed, row, column, stored };
+        }
+    for (const DeterminantRecord& entry : record.determinants)
+        for (const EliminationStep& step : entry.trace.steps) {
+            const auto& cleared = step.cleared.values;
+            const auto found = std::find_if(cleared.begin(), cleared.end(), belowNormal);
+            if (found != cleared.end())
+                return UnderflowCause { Where::Elimination, entry.index, step.column, *found };
+        }
+    // d_i / d that came out 0 or subnormal although d_i was not 0.
+    for (const DeterminantRecord& entry : record.determinants) {
+        if (entry.index == 0)
+            continue;
+        const float x = record.quotients[static_cast<std::size_t>(entry.index - 1)];
+        if (belowNormal(x) || (x == 0.0f && entry.trace.value != 0.0f))
+            return UnderflowCause { Where::Quotient, entry.index, 0, x };
+    }
+    return std::nullopt;
+}
+
+// The same elimination as the program's, but each column's pivot is the
+// entry of largest magnitude on or below the diagonal.
+float largestPivotDeterminant(SquareBlock block)
+{
+    const int n = block.n;
+    float product = 1.0f;
+    for (int k = 1; k <= n - 1; ++k) {
+        int best = k;
+        for (int i = k + 1; i <= n; ++i)
+            if (std::fabs(block.at(i, k)) > std::fabs(block.at(best, k)))
+                best = i;
+        if (block.at(best, k) == 0.0f)
+            return 0.0f;
+        if (best != k) {
+            for (int j = k; j <= n; ++j)
+                std::swap(block.at(k, j), block.at(best, j));
+            product = -product;
+        }
+        const float pivot = block.at(k, k);
+        product = pivot * product;
+        for (int j = k; j <= n; ++j)
+            block.at(k, j) = block.at(k, j) / pivot;
+        for (int i = k + 1; i <= n; ++i) {
+            const float factor = block.at(i, k);
+            for (int j = 1; j <= n; ++j)
+                block.at(i, j) = block.at(i, j) + -factor * block.at(k, j);
+        }
+    }
+    for (int i = 1; i <= n; ++i)
+        product = product * block.at(i, i);
+    return product;
+}
+
+std::vector<float> solveWithLargestPivots(const SolveRecord& record)
+{
+    const int n = record.n;
+    auto determinantOf = [&](int index) {
+        SquareBlock block;
+        block.n = n;
+        for (int row = 1; row <= n; ++row)
+            for (int column = 1; column <= n; ++column)
+                block.at(row, column) = record.system[row][sourceColumn(index, column, n)];
+        return largestPivotDeterminant(block);
+    };
+    const float d = determinantOf(0);
+    if (d == 0.0f || !std::isfinite(d))
+        return {};
+    std::vector<float> solution;
+    for (int index = 1; index <= n; ++index) {
+        const float x = determinantOf(index) / d;
+        if (!std::isfinite(x))
+            return {};
+        solution.push_back(x);
+    }
+    return solution;
+}
+
+// The smallest pivot, measured against the largest entry it could have been.
+std::optional<PivotCause> findSmallPivot(const SolveRecord& record)
+{
+    std::optional<PivotCause> smallest;
+    float smallestShare = kSmallPivotShare;
+    for (const DeterminantRecord& entry : record.determinants) {
+        const EliminationTrace& trace = entry.trace;
+        for (std::size_t s = 0; s < trace.steps.size(); ++s) {
+            const EliminationStep& step = trace.steps[s];
+            const SquareBlock& before = s == 0 ? trace.start : trace.steps[s - 1].cleared;
+            PivotCause cause { entry.index, step.column, step.pivot, 0.0f, 0 };
+            for (int row = step.column; row <= record.n; ++row)
+                if (std::fabs(before.at(row, step.column)) > cause.largest) {
+                    cause.largest = std::fabs(before.at(row, step.column));
+                    cause.largestRow = row;
+                }
+            const float share = std::fabs(step.pivot) / cause.largest;
+            if (step.pivot != 0.0f && share < smallestShare) {
+                smallestShare = share;
+                cause.largest = before.at(cause.largestRow, step.column);
+                smallest = cause;
+            }
+        }
+    }
+    return smallest;
+}
+
+// A pivot whose last subtraction took away most of its digits and whose
+// value is wrong from its third digit on: the exact pivots are ratios of the
+// leading minors of the typed matrix with the program's rows in its order.
+std::optional<CancellationCause> findCancellation(const SolveRecord& record, const ExactWorking& working)
+{
+    const int n = record.n;
+    std::optional<CancellationCause> worst;
+    int worstDigits = kTrustedDigits;
+    for (const DeterminantRecord& entry : record.determinants) {
+        const EliminationTrace& trace = entry.trace;
+        std::vector<int> order(static_cast<std::size_t>(n) + 1);
+        for (int row = 1; row <= n; ++row)
+            order[static_cast<std::size_t>(row)] = row;
+        for (const EliminationStep& step : trace.steps)
+            for (int row : step.exchangedWith)
+                std::swap(order[static_cast<std::size_t>(step.column)], order[static_cast<std::size_t>(row)]);
+        auto leadingMinor = [&](int size) {
+            std::vector<Rational> minor;
+            for (int row = 1; row <= size; ++row)
+                for (int column = 1; column <= size; ++column)
+                    minor.push_back(working.typedValue(
+                        n, order[static_cast<std::size_t>(row)], sourceColumn(entry.index, column, n)));
+            return determinant(minor, size);
+        };
+        Rational previousMinor = leadingMinor(1);
+        for (std::size_t s = 1; s < trace.steps.size(); ++s) {
+            const EliminationStep& step = trace.steps[s];
+            const Rational minor = leadingMinor(step.column);
+            const int k = step.column;
+            const int sourceRow = step.exchangedWith.empty() ? k : step.exchangedWith.back();
+            const float before = trace.steps[s - 1].pivotRowDivided.at(sourceRow, k);
+            const bool cancelled = std::fabs(step.pivot) < kSmallPivotShare * std::fabs(before);
+            if (cancelled && !previousMinor.isZero()) {
+                const Rational exactPivot = minor / previousMinor;
+                const int digits = correctDigits(ValueError::of(step.pivot, exactPivot), exactPivot.abs());
+                if (digits < worstDigits) {
+                    worstDigits = digits;
+                    worst = CancellationCause { entry.index, k, before, step.pivot, exactPivot };
+                }
+            }
+            previousMinor = minor;
+        }
+    }
+    return worst;
+}
+
+int fewest(const std::vector<int>& digits)
+{
+    return digits.empty() ? 0 : *std::min_element(digits.begin(), digits.end());
+}
+
+} // namespace
+
+int correctDigits(const ValueError& error, const Rational& scale)
+{
+    if (!std::isfinite(error.single))
+        return 0;
+    if (error.absolute.isZero())
+        return kAllDigits;
+    if (error.exact.isZero())
+        return scale.isZero() ? 0 : clampedDigits(scale.log10Abs() - error.absolute.log10Abs());
+    if (Rational::fromSingle(error.single).sign() != error.exact.sign())
+        return 0;
+    return clampedDigits(error.exact.log10Abs() - error.absolute.log10Abs());
+}
+
+int Accuracy::fewestDigits() const { return fewest(digits); }
+
+std::optional<Accuracy> assessAccuracy(const SolveRecord& record, const ExactWorking& working)
+{
+    const auto n = static_cast<std::size_t>(record.n);
+    if (record.outcome.status != SolveStatus::Solved || working.verdict != ExactVerdict::OneSolution
+        || working.quotients.size() != n)
+        return std::nullopt;
+    Rational scale;
+    for (const Rational& x : working.solution)
+        scale = std::max(scale, x.abs());
+    Accuracy accuracy;
+    for (const ValueError& quotient : working.quotients)
+        accuracy.digits.push_back(correctDigits(quotient, scale));
+    accuracy.unreliable = accuracy.fewestDigits() < kTrustedDigits;
+    if (!accuracy.unreliable)
+        return accuracy;
+
+    accuracy.condition = conditionNumber(working, record.n);
+    accuracy.underflow = findUnderflow(record, working);
+    accuracy.largestPivotSolution = solveWithLargestPivots(record);
+    for (std::size_t i = 0; i < accuracy.largestPivotSolution.size(); ++i)
+        accuracy.largestPivotDigits.push_back(
+            correctDigits(ValueError::of(accuracy.largestPivotSolution[i], working.solution[i]), scale));
+    if (fewest(accuracy.largestPivotDigits) > accuracy.fewestDigits())
+        accuracy.smallPivot = findSmallPivot(record);
+    accuracy.cancellation = findCancellation(record, working);
+    return accuracy;
+}
+
+} // namespace cramer

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// How many digits of the single-precision solution are right, and what can
+// be shown to have spoilt the rest: the conditioning of the system, a small
+// pivot that the first-non-zero rule took, a pivot left by cancellation, a
+// value below the normal range. Beside it, the same elimination with the
+// largest pivot of each column, in single precision too.
+
+#include "solver/exact_working.h"
+
+#include <optional>
+#include <vector>
+
+namespace cramer {
+
+// Fewer right significant digits than this in any x_i and the verdict warns.
+inline constexpr int kTrustedDigits = 3;
+// About as many significant digits as a single carries.
+inline constexpr int kSingleDigits = 7;
+// More than a single carries: the value is exact.
+inline constexpr int kAllDigits = 9;
+
+// Significant digits of error.single that agree with error.exact: 0 for the
+// wrong sign or 0 in place of a non-zero value. An exact 0 is measured
+// against `scale` (the largest |x_j|), so that a tiny residue counts as right.
+int correctDigits(const ValueError& error, const Rational& scale);
+
+// The pivot the program took at one column of one determinant's elimination.
+struct PivotCause {
+    int determinant = 0; // 0 for d, i for d_i
+    int column = 0;
+    float pivot = 0.0f;
+    float largest = 0.0f; // the largest entry below it in its column
+    int largestRow = 0;
+};
+
+// A pivot that came out of subtracting close numbers and lost its digits.
+struct CancellationCause {
+    int determinant = 0;
+    int column = 0;
+    float before = 0.0f; // the entry before the last subtraction
+    float after = 0.0f; // the pivot it left
+    Rational exact; // what the pivot is from the typed numbers
+};
+
+// A value that is non-zero exactly but below single's normal range.
+struct UnderflowCause {
+    enum class Where { Typed, Elimination, Quotient };
+    Where where = Where::Typed;
+    int index = 0; // the determinant, the unknown, or the typed cell's row
+    int column = 0; // the typed cell's column or the elimination's column
+    float value = 0.0f;
+};
+
+struct Accuracy {
+    std::vector<int> digits; // of x_1 … x_n
+    bool unreliable = false; // some x_i has fewer than kTrustedDigits
+
+    // Filled only for an unreliable solution.
+    Rational condition; // κ∞(A) = ‖A‖∞ · ‖A⁻¹‖∞ of the typed coefficients
+    std::optional<UnderflowCause> underflow;
+    std::optional<PivotCause> smallPivot; // named only where the largest pivot does better
+    std::optional<CancellationCause> cancellation;
+    std::vector<float> largestPivotSolution; // empty where that elimination left the range
+    std::vector<int> largestPivotDigits;
+
+    int fewestDigits() const;
+};
+
+// For a solve that ended with results and a system with one solution
+// exactly; otherwise nothing.
+std::optional<Accuracy> assessAccuracy(const SolveRecord& record, const ExactWorking& working);
+
+} // namespace cramer
