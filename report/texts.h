@@ -106,6 +106,10 @@ inline constexpr const char* kReadResultsTitle = "Резултат";
 // %1 the unknown's index, %2 its value as the result row shows it.
 inline constexpr const char* kReadResultLine = "x%1 = %2";
 inline constexpr const char* kReadResultFull = " (в единична точност %1)";
+// The status bar after a solve whose single-precision x are wrong.
+inline constexpr const char* kResultsUnreliable
+    = "Внимание: единичната точност е объркала резултата (%1 с по-малко от 3 верни цифри). Защо: "
+      "„Подробно решение“ (Ctrl+D).";
 inline constexpr const char* kZoomIn = "&Увеличи";
 inline constexpr const char* kZoomOut = "&Намали";
 inline constexpr const char* kZoomNormal = "Н&ормален размер";

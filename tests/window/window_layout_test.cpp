@@ -12,7 +12,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
+
+#include <QStatusBar>
 
 #include <gtest/gtest.h>
 
@@ -322,6 +325,33 @@ TEST(WindowLayout, CellsAreNamedByWhatTheyHold)
     EXPECT_TRUE(window.boxes.shown[0].text.startsWith(QString::fromUtf8("x1 = ")));
     EXPECT_EQ(window.boxes.shown[0].text.count(QLatin1Char('\n')), 2)
         << window.boxes.shown[0].text.toStdString();
+}
+
+// A solve whose single-precision x are wrong says so below the form, which
+// keeps its size; the next solve or an edit takes the warning away.
+TEST(WindowLayout, AWrongSinglePrecisionResultIsSaidBelowTheForm)
+{
+    testing_support::TestWindow window;
+    window.activate();
+    const QSize form = window.form->size();
+    window.layOut(3);
+    window.type({ { "1E-4", "2", "1", "1" }, { "3", "1", "1.25", "2" }, { "1", "0.5", "0.75", "1" } });
+    window.solve();
+    auto* bar = window.main->findChild<QStatusBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_FALSE(bar->isHidden());
+    EXPECT_TRUE(bar->currentMessage().contains(QStringLiteral("(x2 ")));
+    EXPECT_EQ(window.form->size(), form);
+    window.boxes.shown.clear();
+    window.main->solution().readResultsAction()->trigger();
+    ASSERT_EQ(window.boxes.shown.size(), 1u);
+    EXPECT_TRUE(window.boxes.shown[0].text.endsWith(bar->currentMessage()));
+
+    window.type({ { "2", "1", "0", "3" }, { "1", "3", "1", "5" }, { "0", "1", "2", "3" } });
+    EXPECT_TRUE(bar->isHidden()) << "an edit makes the warning outdated";
+    window.solve();
+    EXPECT_TRUE(bar->isHidden());
+    EXPECT_EQ(window.form->size(), form);
 }
 
 } // namespace

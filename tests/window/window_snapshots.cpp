@@ -3,9 +3,8 @@
 // Renders the window to PNG files: at start, laid out for nine, under the
 // announcement of d_2 of a 3 × 3 system, with the results of that system,
 // its worked solution and the menu that opens it, the user's guide, after pasting a 4 × 5
-// block and solving it, and that solution's HTML as a word processor would
-// lay it out (and the HTML itself); the window at 150 % and fitted into a
-// 1024 × 600 screen.
+// block and solving it, a solve whose single-precision results are wrong, and that solution's HTML as a word
+// processor would lay it out (and the HTML itself); the window at 150 % and fitted into a 1024 × 600 screen.
 // Usage: window_snapshots OUTPUT_DIRECTORY
 
 #include "window_test_support.h"
@@ -166,6 +165,10 @@ int main(int argc, char* argv[])
     save(*window.main, "pasted4.png");
     window.solve();
     save(*window.main, "result4.png");
+    window.layOut(3);
+    window.type({ { "1E-4", "2", "1", "1" }, { "3", "1", "1.25", "2" }, { "1", "0.5", "0.75", "1" } });
+    window.solve();
+    save(*window.main, "unreliable.png");
     window.main->solution().copy();
     const QString html = QApplication::clipboard()->mimeData()->html();
     QFile htmlFile(out.filePath(QStringLiteral("copied.html")));

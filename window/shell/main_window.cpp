@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStatusBar>
 
 namespace cramer {
 
@@ -47,6 +48,7 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
     zoom_ = new ZoomController(*this, *form_, *area_, boxes_, *gate_);
     solution_ = new SolutionActions(*form_, boxes_, *gate_, *zoom_, this);
     practice_ = new Practice(*form_, boxes_, *gate_, *exercises_, this);
+    connect(solution_, &SolutionActions::reliabilityWarningChanged, this, &MainWindow::showWarning);
     createActions();
     createMenus();
     resize(zoom_->windowSizeAt(form_->zoom()));
@@ -116,6 +118,31 @@ bool MainWindow::clipboardHasText()
 {
     const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
     return clipboard && clipboard->hasText();
+}
+
+// The status bar is there only while it has something to say, so that the
+// form keeps its size otherwise; the window grows by it rather than the
+// form shrinking.
+void MainWindow::showWarning(const QString& warning)
+{
+    if (warning.isEmpty() && !status_)
+        return;
+    if (!status_) {
+        status_ = new QStatusBar(this);
+        status_->setObjectName(QStringLiteral("warningBar"));
+        status_->setSizeGripEnabled(false);
+        setStatusBar(status_);
+        status_->hide();
+    }
+    status_->showMessage(warning);
+    status_->setAccessibleDescription(warning);
+    const bool show = !warning.isEmpty();
+    if (show == !status_->isHidden())
+        return;
+    const int height = status_->sizeHint().height();
+    status_->setVisible(show);
+    if (!isMaximized() && !isFullScreen())
+        resize(width(), this->height() + (show ? height : -height));
 }
 
 void MainWindow::updatePaste() { gate_->setWanted(actions_.paste, clipboardHasText()); }

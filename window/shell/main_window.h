@@ -14,6 +14,8 @@
 
 class QAction;
 
+class QStatusBar;
+
 namespace cramer {
 
 class CommandGate;
@@ -62,6 +64,7 @@ private:
     void createMenus();
     static bool clipboardHasText();
     void updatePaste();
+    void showWarning(const QString& warning);
 
     MessageBoxes& boxes_;
     Form1* form_ = nullptr;
@@ -74,6 +77,7 @@ private:
     Practice* practice_ = nullptr;
     Actions actions_;
     HelpWindow* help_ = nullptr;
+    QStatusBar* status_ = nullptr;
 };
 
 } // namespace cramer

@@ -20,6 +20,28 @@ namespace cramer {
 
 using texts::qtText;
 
+namespace {
+
+// Asked after every solve, so a missing library only leaves it unsaid: the
+// worked solution's window names the library when it is asked for.
+QString unreliableWarning(const WorkedSolution& worked)
+{
+    try {
+        const std::optional<Accuracy>& accuracy = worked.accuracy();
+        if (!accuracy || !accuracy->unreliable)
+            return {};
+        QStringList names;
+        for (std::size_t i = 0; i < accuracy->digits.size(); ++i)
+            if (accuracy->digits[i] < kTrustedDigits)
+                names << QStringLiteral("x%1").arg(i + 1);
+        return qtText(texts::kResultsUnreliable).arg(names.join(QStringLiteral(", ")));
+    } catch (const MissingLibrary&) {
+        return {};
+    }
+}
+
+} // namespace
+
 SolutionActions::SolutionActions(
     Form1& form, MessageBoxes& boxes, CommandGate& gate, ZoomController& zoom, QWidget* window)
     : QObject(window)
@@ -38,6 +60,7 @@ SolutionActions::SolutionActions(
     connect(&form, &Form1::solveFinished, this, &SolutionActions::take);
     connect(&form, &Form1::gridReset, this, [this] {
         worked_.reset();
+        setWarning({});
         updateActions();
     });
     connect(&form, &Form1::cellEdited, this, &SolutionActions::markOutdated);
@@ -58,7 +81,16 @@ void SolutionActions::take(const SolveRecord& record)
     worked_.emplace(record);
     if (working_)
         withExactValues([this] { working_->showSolution(*worked_); });
+    setWarning(unreliableWarning(*worked_));
     updateActions();
+}
+
+void SolutionActions::setWarning(const QString& warning)
+{
+    if (warning == warning_)
+        return;
+    warning_ = warning;
+    emit reliabilityWarningChanged(warning_);
 }
 
 void SolutionActions::markOutdated(int row, int column)
@@ -67,6 +99,7 @@ void SolutionActions::markOutdated(int row, int column)
     if (!worked_ || worked_->outdated || row > n || column > n + 1)
         return;
     worked_->outdated = true;
+    setWarning({});
     if (working_)
         withExactValues([this] { working_->showSolution(*worked_); });
 }
@@ -117,6 +150,8 @@ void SolutionActions::readResults() const
     }
     if (worked_->outdated)
         lines << outdatedNote(*worked_);
+    else if (!warning_.isEmpty())
+        lines << warning_;
     boxes_.inform(window_, qtText(texts::kReadResultsTitle), lines.join(QLatin1Char('\n')));
 }
 

@@ -47,12 +47,20 @@ public:
     void copyAsLatex() const;
     void showWorking();
 
+    // One line on the last solve's trustworthiness: a warning where single
+    // precision got some x wrong, empty otherwise.
+    QString reliabilityWarning() const { return warning_; }
+
+signals:
+    void reliabilityWarningChanged(const QString& warning);
+
 private:
     void take(const SolveRecord& record);
     // An edit of the solved system's cells: every form of it says so.
     void markOutdated(int row, int column);
     void updateActions();
     void readResults() const;
+    void setWarning(const QString& warning);
     // Runs `use`, which needs the exact values; a missing library is said
     // in a box, and the rest of the program goes on.
     bool withExactValues(const std::function<void()>& use) const;
@@ -67,6 +75,7 @@ private:
     QAction* showWorking_ = nullptr;
     std::optional<WorkedSolution> worked_;
     WorkingWindow* working_ = nullptr;
+    QString warning_;
 };
 
 } // namespace cramer

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QSettings>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -37,7 +38,10 @@ double ZoomController::factor() const { return form_.zoom(); }
 
 QSize ZoomController::windowSizeAt(double zoom) const
 {
-    return tables::formSizeAt(zoom) + QSize(0, window_.menuBar()->sizeHint().height());
+    // A warning in the status bar adds its line below the form.
+    const QStatusBar* status = window_.findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+    const int statusHeight = status && !status->isHidden() ? status->sizeHint().height() : 0;
+    return tables::formSizeAt(zoom) + QSize(0, window_.menuBar()->sizeHint().height() + statusHeight);
 }
 
 void ZoomController::apply(double factor)
