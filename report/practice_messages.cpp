@@ -5,6 +5,7 @@
 #include "report/runs.h"
 #include "report/texts.h"
 #include "solver/closed_form.h"
+#include "solver/hand_elimination.h"
 
 #include <QStringBuilder>
 
@@ -48,6 +49,44 @@ std::optional<ClosedForm> closedFormOf(const WorkedSolution& solution, int index
     return closedForm(n, [&](int row, int column) -> const Rational& {
         return working.typedValue(n, row, column == index ? n + 1 : column);
     });
+}
+
+// n ≥ 4: elimination by hand, or expansion along the line with most zeros.
+QString eliminationRule(const WorkedSolution& solution, PracticeStep step)
+{
+    const ZeroLine line = mostZeros(solution.exact(), solution.record.n, step.index);
+    const QString where
+        = qtText(line.row ? texts::kPracticeHintRow : texts::kPracticeHintColumn).arg(line.number);
+    return qtText(texts::kPracticeHintRuleElimination)
+        .arg(practiceStepName(step), where, QString::number(line.zeros));
+}
+
+// Each exact pivot with its exchange, and the product that gives the
+// determinant, left for the student to multiply out.
+QString eliminationSteps(const WorkedSolution& solution, PracticeStep step)
+{
+    const int n = solution.record.n;
+    const HandElimination elimination = eliminateByHand(solution.exact(), n, step.index);
+    QStringList pivots;
+    QStringList factors;
+    for (const HandPivot& pivot : elimination.pivots) {
+        const QString value = fractionOf(pivot.value);
+        pivots << (pivot.exchangedWith == 0
+                ? qtText(texts::kPracticeHintPivot).arg(QString::number(pivot.column), value)
+                : qtText(texts::kPracticeHintExchange)
+                      .arg(QString::number(pivot.column), QString::number(pivot.exchangedWith), value));
+        factors << (pivot.value.sign() < 0 || !pivot.value.isInteger()
+                ? QLatin1Char('(') % value % QLatin1Char(')')
+                : value);
+    }
+    const QString name = practiceStepName(step);
+    const QString list = pivots.join(QStringLiteral("; "));
+    if (static_cast<int>(elimination.pivots.size()) < n)
+        return qtText(texts::kPracticeHintZeroColumn)
+            .arg(list, QString::number(static_cast<int>(elimination.pivots.size()) + 1), name);
+    const QString product = factors.join(QStringLiteral("·"));
+    return qtText(texts::kPracticeHintPivots)
+        .arg(list, name, elimination.negated ? QStringLiteral("−(") % product % QLatin1Char(')') : product);
 }
 
 } // namespace
@@ -158,23 +197,19 @@ QString practiceHint(
     const WorkedSolution& solution, const WorkingDocument& document, PracticeStep step, int level)
 {
     const int n = solution.record.n;
-    const ExactWorking& working = solution.exact();
     if (level >= kPracticeHints)
         return qtText(texts::kPracticeHintValue).arg(practiceStepName(step), practiceValue(solution, step));
     if (step.kind == PracticeStep::Kind::Unknown) {
         const QString rule = qtText(texts::kPracticeHintRuleUnknown).arg(step.index);
         if (level == 1)
             return rule;
-        const Rational& numerator = working.determinants[static_cast<std::size_t>(step.index)].exact;
-        return practiceStepName(step) % QStringLiteral(" = ")
-            % practiceStepName({ PracticeStep::Kind::Determinant, step.index }) % QStringLiteral("/d = ")
-            % fractionOf(numerator) % QStringLiteral(" / ") % fractionOf(working.determinant);
+        // Without d_i's and d's values: the student may not have found them yet.
+        return qtText(texts::kPracticeHintDivide)
+            .arg(practiceStepName(step), practiceStepName({ PracticeStep::Kind::Determinant, step.index }));
     }
-    if (level == 1)
-        return qtText(n == 2 ? texts::kWorkingCross
-                : n == 3     ? texts::kWorkingSarrus
-                             : texts::kWorkingElimination);
     if (n <= 3) {
+        if (level == 1)
+            return qtText(n == 2 ? texts::kWorkingCross : texts::kWorkingSarrus);
         // The rule with this system's numbers, as the working writes it.
         for (const Section& section : document.sections)
             if (section.id == Section::Id::Determinant && section.index == step.index)
@@ -182,11 +217,7 @@ QString practiceHint(
                     if (block.kind == Block::Kind::Formula)
                         return runsAsPlainText(block.runs).section(QStringLiteral(" = "), 0, -3);
     }
-    QStringList pivots;
-    for (const EliminationStep& elimination :
-        solution.record.determinants[static_cast<std::size_t>(step.index)].trace.steps)
-        pivots << written(solution.number(elimination.pivot));
-    return qtText(texts::kPracticeHintPivots).arg(pivots.join(QStringLiteral("; ")));
+    return level == 1 ? eliminationRule(solution, step) : eliminationSteps(solution, step);
 }
 
 } // namespace cramer

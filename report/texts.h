@@ -429,8 +429,8 @@ inline constexpr const char* kPracticeNotOneSolution
       "„Подробно решение“ показва защо.";
 // Exactly d ≠ 0, but single precision found d = 0 or left its range: %1 is the exact d.
 inline constexpr const char* kPracticeSingleFailed
-    = "Системата има единствено решение (точно d = %1), но в единична точност програмата не стига до него, "
-      "затова упражнението не може да започне. „Подробно решение“ показва защо.";
+    = "Системата има единствено решение (точно d = %1), но с единична точност програмата не стига до него "
+      "(„Подробно решение“ показва защо). Тук всяка стойност се проверява с точните числа.";
 inline constexpr const char* kPracticeSystemTooLong
     = "Число в системата има твърде много цифри, за да бъдат пресметнати точните стойности, затова "
       "упражнението не може да започне.";
@@ -462,11 +462,26 @@ inline constexpr const char* kPracticeNotRightBy
 inline constexpr const char* kPracticeAlmost
     = "Почти, но не е вярно: отговорът се различава от верния с около %1 %.";
 inline constexpr const char* kPracticeHintRuleUnknown = "По правилото на Крамер x%1 = d%1/d.";
+inline constexpr const char* kPracticeHintDivide
+    = "%1 = %2/d: раздели двете стойности, намерени в стъпките по-горе, и съкрати дробта.";
 inline constexpr const char* kPracticeHintValue = "Стойността е %1 = %2. Тази стъпка се брои за показана.";
 inline constexpr const char* kPracticeDone = "Всички стойности са намерени.";
-inline constexpr const char* kPracticeHintPivots
-    = "Водещите елементи по метода на Гаус са %1; d е тяхното произведение, със смяна на знака при всяка "
-      "размяна на редове.";
+// %1 "d₂", %2 "реда 3" or "колона 2", %3 how many zeros it has.
+inline constexpr const char* kPracticeHintRuleElimination
+    = "Пресметни %1 по метода на Гаус с точни дроби: под всеки водещ елемент направи нули, а за водещ взимай "
+      "първия ненулев елемент на колоната отгоре надолу (ако е в друг ред, размени двата реда); %1 е "
+      "произведението на водещите елементи, със смяна на знака при всяка размяна. Или развий по %2, който "
+      "има "
+      "%3 нули.";
+inline constexpr const char* kPracticeHintRow = "ред %1";
+inline constexpr const char* kPracticeHintColumn = "колона %1";
+// %1 the pivots in order, %2 "d₂", %3 the product to work out.
+inline constexpr const char* kPracticeHintPivots = "Водещите елементи (точно): %1. Значи %2 = %3.";
+inline constexpr const char* kPracticeHintPivot = "колона %1: %2";
+inline constexpr const char* kPracticeHintExchange
+    = "колона %1: размени редове %1 и %2 (знакът се сменя), %3";
+inline constexpr const char* kPracticeHintZeroColumn
+    = "Водещите елементи (точно): %1. В колона %2 под тях остават само нули, значи %3 = 0.";
 // One line of the summary: the value, then how it was found.
 inline constexpr const char* kPracticeSummaryRight = "%1 = %2: вярно %3, подсказки: %4";
 inline constexpr const char* kPracticeSummaryShown = "%1 = %2: показано, подсказки: %3";

@@ -160,6 +160,8 @@ ExactWorking computeExactWorking(const SolveRecord& record)
         working.verdict = ExactVerdict::OneSolution;
         working.rank = n;
         working.augmentedRank = n;
+        for (int index = 0; index <= n; ++index)
+            working.cramerDeterminants.push_back(determinantAt(index));
         for (int index = 1; index <= n; ++index)
             working.solution.push_back(determinantAt(index) / working.determinant);
     } else {

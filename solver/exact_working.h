@@ -66,6 +66,8 @@ struct ExactWorking {
     std::vector<Rational> typed; // rows 1 … n of n + 1 values, row by row
     std::vector<ValueError> determinants; // beside SolveRecord::determinants, up to one that overflowed
     Rational determinant; // exact d
+    // d, d_1 … d_n exactly, with OneSolution: also where the solve stopped early.
+    std::vector<Rational> cramerDeterminants;
     int rank = 0;
     int augmentedRank = 0;
     ExactVerdict verdict = ExactVerdict::OneSolution;

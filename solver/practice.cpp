@@ -4,8 +4,10 @@
 
 #include "solver/closed_form.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace cramer {
@@ -161,10 +163,24 @@ std::optional<AnswerCheck> closedFormMistake(
 
 } // namespace
 
+float programsValue(const SolveRecord& record, PracticeStep step)
+{
+    const auto index = static_cast<std::size_t>(step.index);
+    if (step.kind == PracticeStep::Kind::Determinant) {
+        const auto found = std::find_if(record.determinants.begin(), record.determinants.end(),
+            [&](const DeterminantRecord& entry) { return entry.index == step.index; });
+        return found != record.determinants.end() && found->trace.status == DetStatus::Ok
+            ? found->trace.value
+            : std::numeric_limits<float>::quiet_NaN();
+    }
+    return index - 1 < record.quotients.size() ? record.quotients[index - 1]
+                                               : std::numeric_limits<float>::quiet_NaN();
+}
+
 const Rational& expectedValue(const ExactWorking& working, PracticeStep step)
 {
     const std::size_t index = static_cast<std::size_t>(step.index);
-    return step.kind == PracticeStep::Kind::Determinant ? working.determinants[index].exact
+    return step.kind == PracticeStep::Kind::Determinant ? working.cramerDeterminants[index]
                                                         : working.solution[index - 1];
 }
 
@@ -172,9 +188,7 @@ AnswerCheck checkAnswer(
     const SolveRecord& record, const ExactWorking& working, PracticeStep step, const Answer& answer)
 {
     const int n = record.n;
-    const float single = step.kind == PracticeStep::Kind::Determinant
-        ? record.determinants[static_cast<std::size_t>(step.index)].trace.value
-        : record.quotients[static_cast<std::size_t>(step.index - 1)];
+    const float single = programsValue(record, step);
     const Rational& value = expectedValue(working, step);
     const Rational& given = answer.value;
     AnswerCheck check;
@@ -218,7 +232,7 @@ AnswerCheck checkAnswer(
     if (determinant && step.index > 0) {
         for (int column = 1; column <= n; ++column) {
             if (column != step.index
-                && given == working.determinants[static_cast<std::size_t>(column)].exact) {
+                && given == working.cramerDeterminants[static_cast<std::size_t>(column)]) {
                 check.mistake = Mistake::WrongColumnReplaced;
                 check.column = column;
                 return check;
@@ -226,7 +240,7 @@ AnswerCheck checkAnswer(
         }
     }
     if (!determinant) {
-        const Rational& numerator = working.determinants[static_cast<std::size_t>(step.index)].exact;
+        const Rational& numerator = working.cramerDeterminants[static_cast<std::size_t>(step.index)];
         if (!numerator.isZero() && given == working.determinant / numerator) {
             check.mistake = Mistake::QuotientInverted;
             return check;

@@ -68,9 +68,13 @@ struct AnswerCheck {
     std::optional<double> relativeError; // NotRight, of a nonzero value: |answer − value| / |value|
 };
 
+// What the program's own solve gave for `step`: NaN where it never got
+// there (d came out 0, or a value left the range).
+float programsValue(const SolveRecord& record, PracticeStep step);
+
 // Checks `answer` against the exact value of `step` in `working`, the exact
-// working of `record`, a solve that reached its end with one solution (not
-// tooLong); the program's single-precision value comes from `record`.
+// working of `record`, a system with one solution exactly (not tooLong); the
+// program's single-precision value, where it has one, comes from `record`.
 AnswerCheck checkAnswer(
     const SolveRecord& record, const ExactWorking& working, PracticeStep step, const Answer& answer);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "solver/cramer_sequence.h"
+#include "solver/hand_elimination.h"
 #include "solver/practice.h"
 
 #include <gtest/gtest.h>
@@ -202,6 +203,43 @@ TEST(MistakeFinder, NeverCallsAWrongAnswerRightNorARightOneWrong)
             EXPECT_FALSE(check((value + Rational(1)).fraction()).right);
         }
     }
+}
+
+// By hand, for n = 4 … 9 with many zeros: the exact pivots, signed by the
+// exchanges, multiply to d and to every d_i exactly; a row is exchanged
+// only where the diagonal held 0.
+TEST(HandElimination, PivotsMultiplyToTheDeterminantExactly)
+{
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> entry(-3, 3);
+    int exchanges = 0;
+    for (int trial = 0; trial < 60; ++trial) {
+        const int n = 4 + trial % 6;
+        std::vector<std::vector<std::string>> rows(static_cast<std::size_t>(n));
+        for (auto& row : rows)
+            for (int column = 0; column <= n; ++column)
+                row.push_back(std::to_string(entry(random)) + (column % 3 == 1 ? ".5" : ""));
+        const Solved s = solved(rows);
+        if (s.working.tooLong || s.working.verdict != ExactVerdict::OneSolution)
+            continue;
+        for (int index = 0; index <= n; ++index) {
+            const HandElimination hand = eliminateByHand(s.working, n, index);
+            const Rational& exact = s.working.cramerDeterminants[static_cast<std::size_t>(index)];
+            if (exact.isZero()) {
+                EXPECT_LT(hand.pivots.size(), static_cast<std::size_t>(n));
+                continue;
+            }
+            ASSERT_EQ(hand.pivots.size(), static_cast<std::size_t>(n));
+            Rational product(hand.negated ? -1 : 1);
+            for (const HandPivot& pivot : hand.pivots) {
+                EXPECT_FALSE(pivot.value.isZero());
+                product *= pivot.value;
+                exchanges += pivot.exchangedWith != 0 ? 1 : 0;
+            }
+            EXPECT_EQ(product, exact) << "n = " << n << ", d" << index;
+        }
+    }
+    EXPECT_GT(exchanges, 0) << "the systems exercise the exchanges too";
 }
 
 } // namespace

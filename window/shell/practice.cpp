@@ -68,13 +68,6 @@ void Practice::start()
         boxes_.inform(window_, title, qtText(texts::kPracticeNotOneSolution));
         return;
     }
-    // Exactly regular, but the program's own solve did not reach the end.
-    if (solution.record.outcome.status != SolveStatus::Solved) {
-        boxes_.inform(window_, title,
-            qtText(texts::kPracticeSingleFailed)
-                .arg(QString::fromStdString(working.determinant.decimal(locale.decimal))));
-        return;
-    }
     last_ = new PracticeWindow(std::move(solution), boxes_, window_);
     last_->setAttribute(Qt::WA_DeleteOnClose);
     connect(last_, &PracticeWindow::newExerciseRequested, this, [this, done = last_] {

@@ -87,6 +87,16 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(wrappedLabel(qtText(texts::kPracticeIntro), page));
+    // Said once: the program's own solve is no guide here.
+    if (solution_.record.outcome.status != SolveStatus::Solved) {
+        const Rational& d = solution_.exact().determinant;
+        QLabel* note
+            = wrappedLabel(qtText(texts::kPracticeSingleFailed)
+                               .arg(QString::fromStdString(d.decimal(solution_.record.locale.decimal))),
+                page);
+        note->setObjectName(QStringLiteral("singleFailedNote"));
+        layout->addWidget(note);
+    }
     const int n = solution_.record.n;
     for (int i = 0; i <= n; ++i)
         addStep(page, { PracticeStep::Kind::Determinant, i });
