@@ -2,6 +2,7 @@
 
 // Practice from the menu to its summary, with the keyboard.
 
+#include "window/form/announcer.h"
 #include "window/shell/exercises.h"
 #include "window/shell/figure_view.h"
 #include "window/shell/practice.h"
@@ -321,6 +322,38 @@ TEST_F(PracticeInWindow, HintsForFourByFourAreExactSteps)
     practice->hint(1);
     practice->hint(1);
     EXPECT_TRUE(practice->feedback(1).contains(QString::fromUtf8("Значи d₁ = "))) << "d₁ by its name";
+}
+
+// What a screen reader must speak goes to a notification that shows itself:
+// the results after the last box, a verdict, and a verdict with the summary.
+TEST_F(PracticeInWindow, SpeaksResultsAndVerdictsThroughANotification)
+{
+    TestWindow window;
+    window.type({ { "2", "1", "5" }, { "1", "-3", "-8" } });
+    window.solve();
+    auto* results = window.main->findChild<Announcer*>("announcer", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(results, nullptr);
+    QTRY_COMPARE(results->lastAnnouncement(), QStringLiteral("x1 = 1, x2 = 3"));
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(results);
+    ASSERT_NE(spoken, nullptr);
+    EXPECT_EQ(spoken->role(), QAccessible::Notification);
+    EXPECT_EQ(spoken->text(QAccessible::Name), results->lastAnnouncement());
+
+    window.main->practice().start();
+    PracticeWindow* practice = window.main->practice().window();
+    ASSERT_NE(practice, nullptr);
+    auto* verdicts = practice->findChild<Announcer*>();
+    ASSERT_NE(verdicts, nullptr);
+    practice->answerField(0)->setText(QStringLiteral("7"));
+    practice->check(0);
+    QTRY_COMPARE(verdicts->lastAnnouncement(), practice->feedback(0));
+    const std::vector<std::pair<int, const char*>> right { { 0, "-7" }, { 1, "-7" }, { 2, "-21" }, { 3, "1" },
+        { 4, "3" } };
+    for (const auto& [step, answer] : right) {
+        practice->answerField(step)->setText(QString::fromUtf8(answer));
+        practice->check(step);
+    }
+    QTRY_VERIFY(verdicts->lastAnnouncement().endsWith(practice->summary()));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "report/solve_messages.h"
 #include "report/texts.h"
 #include "window/form/layout_tables.h"
+#include "window/form/quiet_cells.h"
 #include "window/form/user_locale.h"
 
 #include <QLocale>
@@ -108,7 +109,10 @@ void Form1::Command3_Click()
 
     WindowDisplay display(*this, boxes_);
     SolveRecord record;
-    const SolveOutcome outcome = solveSystem(store_, GridTexts(*this), numberLocale_, display, &record);
+    const SolveOutcome outcome = [&] {
+        const QuietCells quiet;
+        return solveSystem(store_, GridTexts(*this), numberLocale_, display, &record);
+    }();
     if (record.reachedEnd()) {
         if (outcome.status == SolveStatus::Solved)
             describeResultRows(*this, record);

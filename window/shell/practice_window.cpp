@@ -5,6 +5,7 @@
 #include "report/file_messages.h"
 #include "report/practice_messages.h"
 #include "report/texts.h"
+#include "window/form/announcer.h"
 #include "window/form/message_boxes.h"
 #include "window/form/user_locale.h"
 #include "window/shell/figure_view.h"
@@ -83,6 +84,7 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
     Q_UNUSED(accessible);
     setWindowTitle(qtText(texts::kPracticeTitle));
     resize(720, 640);
+    announcer_ = new Announcer(this);
 
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
@@ -213,6 +215,23 @@ void PracticeWindow::say(Step& entry, const QString& text)
     // Read out where the keyboard is: the field's description changes with it.
     entry.answer->setAccessibleDescription(text);
     showInView(entry.feedback);
+    speak(text);
+}
+
+void PracticeWindow::speak(const QString& text)
+{
+    // Spoken once the keyboard has moved on, so that the words are the last
+    // thing said, not cut short by the next field's name; what is said in
+    // one go (a verdict and the summary after it) is one announcement.
+    if (pendingSpeech_.isEmpty())
+        QMetaObject::invokeMethod(
+            announcer_,
+            [this] {
+                announcer_->announce(pendingSpeech_);
+                pendingSpeech_.clear();
+            },
+            Qt::QueuedConnection);
+    pendingSpeech_ += (pendingSpeech_.isEmpty() ? QString() : QStringLiteral("\n")) + text;
 }
 
 void PracticeWindow::showInView(QWidget* widget)
@@ -364,6 +383,7 @@ void PracticeWindow::showSummaryIfDone()
     save_->setEnabled(true);
     summary_->setFocus();
     showInView(summary_);
+    speak(summary_->text());
 }
 
 } // namespace cramer

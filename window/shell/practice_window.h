@@ -23,6 +23,8 @@ class QScrollArea;
 
 namespace cramer {
 
+class Announcer;
+
 class FigureView;
 class MessageBoxes;
 
@@ -69,6 +71,8 @@ private:
     // The step whose field or buttons have the focus, else the first still open.
     int currentStep() const;
     void say(Step& entry, const QString& text);
+    // For a screen reader, wherever the keyboard is.
+    void speak(const QString& text);
     // Scrolls the page so that `widget`, on it, is in view.
     void showInView(QWidget* widget);
     void finishStep(Step& entry);
@@ -87,6 +91,8 @@ private:
     QPushButton* save_ = nullptr;
     MessageBoxes& boxes_;
     QElapsedTimer clock_;
+    Announcer* announcer_ = nullptr;
+    QString pendingSpeech_;
 };
 
 } // namespace cramer

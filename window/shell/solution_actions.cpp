@@ -6,6 +6,7 @@
 #include "report/texts.h"
 #include "report/working_document.h"
 #include "solver/missing_library.h"
+#include "window/form/announcer.h"
 #include "window/form/form1.h"
 #include "window/shell/command_gate.h"
 #include "window/shell/working_window.h"
@@ -15,12 +16,15 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QTimer>
 
 namespace cramer {
 
 using texts::qtText;
 
 namespace {
+
+constexpr std::chrono::milliseconds kAfterFlood(400);
 
 // Asked after every solve, so a missing library only leaves it unsaid: the
 // worked solution's window names the library when it is asked for.
@@ -49,6 +53,7 @@ SolutionActions::SolutionActions(
     , gate_(gate)
     , zoom_(zoom)
     , window_(window)
+    , announcer_(new Announcer(window))
 {
     copy_ = gate.add(
         this, texts::kCopySolution, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copy(); });
@@ -83,6 +88,32 @@ void SolutionActions::take(const SolveRecord& record)
         withExactValues([this] { working_->showSolution(*worked_); });
     setWarning(unreliableWarning(*worked_));
     updateActions();
+    // After the last box the keyboard is back in the grid, and a screen
+    // reader would say only the cell's number: the results once, in words.
+    // Rewriting the grid floods the screen reader with events, and Orca drops
+    // what comes in a flood: the words follow once it has caught up.
+    // With the worked solution open beside the form, its new verdict too.
+    QStringList spoken;
+    if (worked_->hasResults())
+        spoken << resultLines().join(QStringLiteral(", ")) << warning_;
+    if (working_ && working_->isVisible())
+        spoken << verdictAsPlainText(working_->document()).simplified();
+    spoken.removeAll(QString());
+    if (!spoken.isEmpty())
+        QTimer::singleShot(kAfterFlood, announcer_,
+            [this, text = spoken.join(QStringLiteral(". "))] { announcer_->announce(text); });
+}
+
+QStringList SolutionActions::resultLines() const
+{
+    const SolveRecord& record = worked_->record;
+    QStringList lines;
+    for (int i = 1; i <= record.n; ++i) {
+        const auto index = static_cast<std::size_t>(i - 1);
+        lines << qtText(texts::kReadResultLine)
+                     .arg(QString::number(i), worked_->number(record.shownSolutions[index]));
+    }
+    return lines;
 }
 
 void SolutionActions::setWarning(const QString& warning)
@@ -138,15 +169,11 @@ void SolutionActions::readResults() const
     if (!worked_ || !worked_->hasResults())
         return;
     const SolveRecord& record = worked_->record;
-    QStringList lines;
-    for (int i = 1; i <= record.n; ++i) {
-        const auto index = static_cast<std::size_t>(i - 1);
-        const float shown = record.shownSolutions[index];
+    QStringList lines = resultLines();
+    for (std::size_t index = 0; index < record.quotients.size(); ++index) {
         const float full = record.quotients[index];
-        QString line = qtText(texts::kReadResultLine).arg(QString::number(i), worked_->number(shown));
-        if (full != shown)
-            line += qtText(texts::kReadResultFull).arg(worked_->number(full));
-        lines << line;
+        if (full != record.shownSolutions[index])
+            lines[static_cast<qsizetype>(index)] += qtText(texts::kReadResultFull).arg(worked_->number(full));
     }
     if (worked_->outdated)
         lines << outdatedNote(*worked_);

@@ -19,6 +19,7 @@ class QWidget;
 
 namespace cramer {
 
+class Announcer;
 class CommandGate;
 class Form1;
 class MessageBoxes;
@@ -60,6 +61,8 @@ private:
     void markOutdated(int row, int column);
     void updateActions();
     void readResults() const;
+    // "x1 = 1" … as the result rows show them.
+    QStringList resultLines() const;
     void setWarning(const QString& warning);
     // Runs `use`, which needs the exact values; a missing library is said
     // in a box, and the rest of the program goes on.
@@ -69,6 +72,7 @@ private:
     CommandGate& gate_;
     ZoomController& zoom_;
     QWidget* window_;
+    Announcer* announcer_;
     QAction* copy_ = nullptr;
     QAction* copyAsLatex_ = nullptr;
     QAction* readResults_ = nullptr;

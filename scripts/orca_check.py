@@ -1,0 +1,130 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Drives the program as a blind student would and checks what Orca said.
+
+Started by check-orca.sh with the program showing the 2 × 2 system
+2·x1 + x2 = 5, x1 − 3·x2 = −8 and Orca writing its utterances to LOG:
+moves the keyboard to a cell, presses the solve button, Enter on each box, then practises d (a wrong
+answer, a hint, the right answer). Prints what Orca said; exits 1 when an
+expected utterance is missing.
+"""
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+log = sys.argv[1]
+said_before = 0
+
+
+def utterances():
+    try:
+        with open(log, encoding="utf-8", errors="replace") as f:
+            return re.findall(r"SPEECH OUTPUT: '(.*?)'(?:\{| \{)", f.read())
+    except FileNotFoundError:
+        return []
+
+
+def expect(what, pattern, seconds=15):
+    """Waits for an utterance after the last one checked that matches."""
+    global said_before
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        said = utterances()
+        for index in range(said_before, len(said)):
+            if re.search(pattern, said[index]):
+                said_before = index + 1
+                print(f"ok   {what}: {said[index]}")
+                return True
+        time.sleep(0.2)
+    print(f"MISSING {what} ({pattern}); said since: {utterances()[said_before:]}")
+    return False
+
+
+def find(root, test, depth=0):
+    if root is None or depth > 40:
+        return None
+    try:
+        if test(root):
+            return root
+        for child in root:
+            found = find(child, test, depth + 1)
+            if found is not None:
+                return found
+    except Exception:
+        return None
+    return None
+
+
+def wait_for(what, test, seconds=20):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        found = find(pyatspi.Registry.getDesktop(0), test)
+        if found is not None:
+            return found
+        time.sleep(0.2)
+    sys.exit(f"not found: {what}")
+
+
+def settle(quiet=0.7, seconds=10):
+    """Waits until Orca has said and logged all it had to, as a listener
+    waits before pressing the next key."""
+    deadline = time.time() + seconds
+    size, since = -1, time.time()
+    while time.time() < deadline:
+        now = os.path.getsize(log) if os.path.exists(log) else 0
+        if now != size:
+            size, since = now, time.time()
+        elif time.time() - since >= quiet:
+            return
+        time.sleep(0.1)
+
+
+def key(*keys):
+    settle()
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
+
+
+def type_text(text):
+    settle()
+    subprocess.run(["xdotool", "type", "--", text], check=True)
+
+
+ok = expect("Orca runs", r"Screen reader on", 30)
+cell = wait_for("the cell of row 2, column 2", lambda a: a.getRoleName() == "text"
+                and a.name == "ред 2, коефициент пред x2")
+# The window in front and active, whatever the window manager did with it.
+settle()
+subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--class", "cramer", "windowactivate", "--sync"],
+               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+settle()
+cell.queryComponent().grabFocus()
+ok &= expect("a cell by its role", r"^ред 2, коефициент пред x2")
+solve = wait_for("the solve button", lambda a: a.getRoleName() == "push button"
+                 and (a.name or "").replace("&", "").strip() == "РЕШИ СИСТЕМАТА")
+settle()
+solve.queryAction().doAction(0)
+for index, value, determinant in ((0, "-7", "главната детерминанта d"),
+                                  (1, "-7", "d1: колона 1"), (2, "-21", "d2: колона 2")):
+    ok &= expect(f"box {index + 1}, its value", rf"^det={value}\.")
+    ok &= expect(f"box {index + 1}, which determinant", "^" + re.escape(determinant))
+    ok &= expect(f"box {index + 1}, its button", r"push button")
+    key("Return")
+ok &= expect("the results after the last box", r"x1 = 1, x2 = 3")
+
+key("ctrl+r")
+ok &= expect("the practice window", r"^Реши сам")
+ok &= expect("the field of d", r"^d = ")
+type_text("7")
+key("Return")
+ok &= expect("a wrong answer's verdict", r"Не е вярно: диагоналите са разменени")
+key("ctrl+h")
+ok &= expect("a hint", r"По правилото за 2 × 2")
+key("ctrl+a")
+type_text("-7")
+key("Return")
+ok &= expect("a right answer", r"Вярно\.")
+sys.exit(0 if ok else 1)
