@@ -113,6 +113,7 @@ inline constexpr const char* kResultsUnreliable
 inline constexpr const char* kZoomIn = "&Увеличи";
 inline constexpr const char* kZoomOut = "&Намали";
 inline constexpr const char* kZoomNormal = "Н&ормален размер";
+inline constexpr const char* kContrastColours = "&Контрастни цветове";
 inline constexpr const char* kAbout = "&За програмата";
 inline constexpr const char* kGuide = "&Ръководство";
 inline constexpr const char* kGuideTitle = "Ръководство";

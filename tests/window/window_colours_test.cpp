@@ -3,11 +3,19 @@
 // The bands in exactly their colours, and every text readable under a dark
 // desktop scheme.
 
+#include "window/form/controls.h"
+#include "window/form/layout_tables.h"
+#include "window/shell/colour_choice.h"
+
 #include "window_test_support.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QGroupBox>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -100,6 +108,69 @@ TEST(CellColours, ShowTheLastColourWhenTheChangesEnd)
 
 INSTANTIATE_TEST_SUITE_P(LightAndDark, DesktopScheme, testing::Bool(),
     [](const testing::TestParamInfo<bool>& info) { return std::string(info.param ? "Dark" : "Light"); });
+
+// The background a widget's text stands on: its own if it fills it, else
+// that of the nearest widget around it that does.
+QColor backgroundUnder(const QWidget* widget)
+{
+    for (const QWidget* w = widget; w; w = w->parentWidget())
+        if (w->autoFillBackground() || qobject_cast<const QLineEdit*>(w))
+            return w->palette().color(w->backgroundRole());
+    return widget->palette().color(QPalette::Window);
+}
+
+// Every text of the form after a solve against its background, from the
+// palettes the colour tables gave: the lowest ratio and where it is.
+std::pair<double, QString> lowestContrast(const Form1& form)
+{
+    std::pair<double, QString> lowest { 100.0, {} };
+    for (const QWidget* widget : form.findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        const auto* cell = qobject_cast<const QLineEdit*>(widget);
+        if (!widget->isVisible() || (!label && !cell) || (label && label->text().trimmed().isEmpty())
+            || (cell && cell->text().isEmpty()))
+            continue;
+        const double ratio = tables::contrastRatio(
+            widget->palette().color(widget->foregroundRole()), backgroundUnder(widget));
+        if (ratio < lowest.first)
+            lowest = { ratio, widget->objectName() };
+    }
+    return lowest;
+}
+
+// "Контрастни цветове": every text of the form reads at 4.5:1, computed
+// from the palettes and measured on the rendered x₁; the choice is
+// remembered and the specified colours come back.
+TEST(ContrastColours, EveryTextReadsAtFourAndAHalfToOne)
+{
+    TestWindow window;
+    Form1& form = *window.form;
+    window.activate();
+    window.type({ { "2", "1", "5" }, { "1", "-3", "-8" } });
+    window.solve();
+    EXPECT_LT(lowestContrast(form).first, tables::kTextContrast) << "the specified colours fall short";
+
+    QAction* contrast = window.main->colours().contrastAction();
+    contrast->trigger();
+    ASSERT_TRUE(contrast->isChecked());
+    const auto [lowest, where] = lowestContrast(form);
+    EXPECT_GE(lowest, tables::kTextContrast) << where.toStdString();
+    EXPECT_TRUE(QSettings().value("view/contrastColours").toBool());
+
+    // Measured: the darkest pixel of x₁'s value against the band around it.
+    CaptionLabel* x1 = form.label(tables::resultLabelNumber(1, tables::ResultColumn::Solution));
+    const QImage shot = x1->grab().toImage();
+    QColor darkest = Qt::white;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            if (shot.pixelColor(x, y).lightnessF() < darkest.lightnessF())
+                darkest = shot.pixelColor(x, y);
+    EXPECT_GE(tables::contrastRatio(darkest, backgroundUnder(x1)), tables::kTextContrast);
+
+    contrast->trigger();
+    EXPECT_LT(lowestContrast(form).first, tables::kTextContrast) << "the specified colours are back";
+    EXPECT_FALSE(QSettings().value("view/contrastColours").toBool());
+}
 
 } // namespace
 } // namespace cramer

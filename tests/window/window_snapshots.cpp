@@ -3,12 +3,13 @@
 // Renders the window to PNG files: at start, laid out for nine, under the
 // announcement of d_2 of a 3 × 3 system, with the results of that system,
 // its worked solution and the menu that opens it, the user's guide, after pasting a 4 × 5
-// block and solving it, a solve whose single-precision results are wrong, and that solution's HTML as a word
-// processor would lay it out (and the HTML itself); the window at 150 % and fitted into a 1024 × 600 screen.
-// Usage: window_snapshots OUTPUT_DIRECTORY
+// block and solving it, a solve whose single-precision results are wrong, the contrast colours, and that
+// solution's HTML as a word processor would lay it out (and the HTML itself); the window at 150 % and fitted
+// into a 1024 × 600 screen. Usage: window_snapshots OUTPUT_DIRECTORY
 
 #include "window_test_support.h"
 
+#include "window/shell/colour_choice.h"
 #include "window/shell/figure_view.h"
 #include "window/shell/help_window.h"
 #include "window/shell/practice.h"
@@ -169,6 +170,11 @@ int main(int argc, char* argv[])
     window.type({ { "1E-4", "2", "1", "1" }, { "3", "1", "1.25", "2" }, { "1", "0.5", "0.75", "1" } });
     window.solve();
     save(*window.main, "unreliable.png");
+    window.type({ { "2", "1", "1", "4" }, { "1", "3", "2", "6" }, { "1", "0", "0", "1" } });
+    window.solve();
+    window.main->colours().setContrast(true);
+    save(*window.main, "contrast.png");
+    window.main->colours().setContrast(false);
     window.main->solution().copy();
     const QString html = QApplication::clipboard()->mimeData()->html();
     QFile htmlFile(out.filePath(QStringLiteral("copied.html")));

@@ -31,10 +31,11 @@ const QPalette& sharedPalette(QPalette::ColorRole backgroundRole, std::uint32_t 
     // Keyed by the desktop palette too: a window built under another scheme
     // gets palettes of its own.
     const QPalette desktop = QApplication::palette();
-    using Key = std::tuple<qint64, QPalette::ColorRole, std::uint32_t, QPalette::ColorRole, std::uint32_t>;
+    using Key = std::tuple<qint64, tables::ColourSet, QPalette::ColorRole, std::uint32_t, QPalette::ColorRole,
+        std::uint32_t>;
     static std::map<Key, QPalette> palettes;
     auto [entry, added] = palettes.try_emplace(
-        Key { desktop.cacheKey(), backgroundRole, background, textRole, text }, desktop);
+        Key { desktop.cacheKey(), tables::colourSet(), backgroundRole, background, textRole, text }, desktop);
     if (added) {
         const QColor backgroundColour = tables::toQColor(background, desktop);
         entry->second.setColor(backgroundRole, backgroundColour);
@@ -42,6 +43,34 @@ const QPalette& sharedPalette(QPalette::ColorRole backgroundRole, std::uint32_t 
             textRole, tables::foregroundColour(text, backgroundColour, tables::kTextContrast, desktop));
     }
     return entry->second;
+}
+
+namespace {
+const char* const kColourCodes = "cramerColourCodes";
+} // namespace
+
+void setColours(QWidget* widget, QPalette::ColorRole backgroundRole, std::uint32_t background,
+    QPalette::ColorRole textRole, std::uint32_t text)
+{
+    widget->setPalette(sharedPalette(backgroundRole, background, textRole, text));
+    widget->setProperty(kColourCodes,
+        QVariantList { static_cast<int>(backgroundRole), background, static_cast<int>(textRole), text });
+}
+
+void refreshColours(QWidget* root)
+{
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* widget : widgets) {
+        if (auto* cell = qobject_cast<GridCell*>(widget)) {
+            cell->refreshColours();
+            continue;
+        }
+        const QVariantList codes = widget->property(kColourCodes).toList();
+        if (codes.size() == 4)
+            widget->setPalette(sharedPalette(static_cast<QPalette::ColorRole>(codes[0].toInt()),
+                codes[1].toUInt(), static_cast<QPalette::ColorRole>(codes[2].toInt()), codes[3].toUInt()));
+    }
 }
 
 namespace {
@@ -202,6 +231,12 @@ void GridCell::setBackColor(std::uint32_t colour)
         applyBackColor();
     else
         waitingCells->push_back(this);
+}
+
+void GridCell::refreshColours()
+{
+    appliedColour_.reset();
+    applyBackColor();
 }
 
 void GridCell::applyBackColor()

@@ -29,6 +29,14 @@ namespace cramer {
 const QPalette& sharedPalette(QPalette::ColorRole backgroundRole, std::uint32_t background,
     QPalette::ColorRole textRole, std::uint32_t text);
 
+// Gives `widget` the shared palette of these colour codes and remembers
+// them, so that refreshColours() can give it the palette of another colour
+// set.
+void setColours(QWidget* widget, QPalette::ColorRole backgroundRole, std::uint32_t background,
+    QPalette::ColorRole textRole, std::uint32_t text);
+// `root` and every widget in it, in the colour set now in use.
+void refreshColours(QWidget* root);
+
 // The font, at most `nominal`, narrowed and then made smaller until `text`
 // fits into `width` pixels, so that a seven-digit number such as
 // -1.234568E+07 is never cut.
@@ -55,6 +63,8 @@ public:
     // 0x00BBGGRR, or 0x800000nn for a system colour.
     std::uint32_t backColor() const { return backColor_; }
     void setBackColor(std::uint32_t colour);
+    // Its palette again, in the colour set now in use.
+    void refreshColours();
 
     // While one lives, cells take new colours without painting them: a
     // procedure that greys the whole grid and then colours its matrix gives

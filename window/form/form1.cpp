@@ -20,12 +20,6 @@ using tables::FontKind;
 
 using texts::qtText;
 
-void setColours(QWidget* widget, QPalette::ColorRole backgroundRole, std::uint32_t background,
-    QPalette::ColorRole textRole, std::uint32_t text)
-{
-    widget->setPalette(sharedPalette(backgroundRole, background, textRole, text));
-}
-
 } // namespace
 
 Form1::Form1(MessageBoxes& boxes, QWidget* parent)

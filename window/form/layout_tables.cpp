@@ -43,8 +43,19 @@ QSize formSizeAt(double factor)
     return { scale.pixels(kClientWidth), scale.pixels(kClientHeight) };
 }
 
+namespace {
+ColourSet currentColourSet = ColourSet::Specified;
+} // namespace
+
+void setColourSet(ColourSet set) { currentColourSet = set; }
+ColourSet colourSet() { return currentColourSet; }
+
 QColor toQColor(std::uint32_t colour, const QPalette& desktop)
 {
+    if (currentColourSet == ColourSet::Contrast)
+        for (const ContrastColour& entry : kContrastColours)
+            if (entry.specified == colour)
+                colour = entry.contrast;
     switch (colour) {
     case kWindowBackground:
         return desktop.color(QPalette::Base);

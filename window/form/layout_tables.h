@@ -70,7 +70,24 @@ enum Colour : std::uint32_t {
     kButtonText = 0x80000012,
 };
 
-// System colours follow the desktop palette's matching roles.
+// The specified colours, or the contrast set for projectors and low vision:
+// the same bands, with each text colour darkened until every text reads at
+// 4.5:1 or more on its background.
+enum class ColourSet { Specified, Contrast };
+struct ContrastColour {
+    std::uint32_t specified;
+    std::uint32_t contrast;
+};
+inline constexpr std::array<ContrastColour, 3> kContrastColours { {
+    { kRed, 0x000000B0 }, // numbers in white cells: 4.0:1 → 7.4:1
+    { kBlue, 0x00800000 }, // d_i and d on the results band: 3.8:1 → 7.1:1
+    { kDarkRed, 0x00000080 }, // x_i on the results band: 2.9:1 → 4.9:1
+} };
+void setColourSet(ColourSet set);
+ColourSet colourSet();
+
+// System colours follow the desktop palette's matching roles; fixed colours
+// go through the colour set in use.
 QColor toQColor(std::uint32_t colour, const QPalette& desktop);
 constexpr bool isSystemColour(std::uint32_t colour) { return (colour & 0xFF000000u) == 0x80000000u; }
 

@@ -3,6 +3,7 @@
 #include "window/shell/main_window.h"
 
 #include "report/texts.h"
+#include "window/shell/colour_choice.h"
 #include "window/shell/command_gate.h"
 #include "window/shell/exercises.h"
 #include "window/shell/form_area.h"
@@ -46,6 +47,7 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
     });
     exercises_ = new Exercises(*form_, *gate_, this);
     zoom_ = new ZoomController(*this, *form_, *area_, boxes_, *gate_);
+    colours_ = new ColourChoice(*form_, *area_, *gate_, this);
     solution_ = new SolutionActions(*form_, boxes_, *gate_, *zoom_, this);
     practice_ = new Practice(*form_, boxes_, *gate_, *exercises_, this);
     connect(solution_, &SolutionActions::reliabilityWarningChanged, this, &MainWindow::showWarning);
@@ -102,6 +104,8 @@ void MainWindow::createMenus()
     view->addAction(actions_.zoomIn);
     view->addAction(actions_.zoomOut);
     view->addAction(actions_.zoomNormal);
+    view->addSeparator();
+    view->addAction(colours_->contrastAction());
     QMenu* solution = bar->addMenu(qtText(texts::kSolutionMenu));
     solution->addAction(exercises_->newExerciseAction());
     solution->addAction(exercises_->newFractionExerciseAction());

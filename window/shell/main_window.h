@@ -18,6 +18,7 @@ class QStatusBar;
 
 namespace cramer {
 
+class ColourChoice;
 class CommandGate;
 class Exercises;
 class FormArea;
@@ -54,6 +55,7 @@ public:
     ZoomController& zoom() const { return *zoom_; }
     SolutionActions& solution() const { return *solution_; }
     Practice& practice() const { return *practice_; }
+    ColourChoice& colours() const { return *colours_; }
 
     void showAbout();
     void showGuide();
@@ -73,6 +75,7 @@ private:
     SystemFiles* files_ = nullptr;
     Exercises* exercises_ = nullptr;
     ZoomController* zoom_ = nullptr;
+    ColourChoice* colours_ = nullptr;
     SolutionActions* solution_ = nullptr;
     Practice* practice_ = nullptr;
     Actions actions_;
