@@ -322,6 +322,19 @@ TEST_F(PracticeInWindow, HintsForFourByFourAreExactSteps)
     practice->hint(1);
     practice->hint(1);
     EXPECT_TRUE(practice->feedback(1).contains(QString::fromUtf8("Значи d₁ = "))) << "d₁ by its name";
+
+    // The third hint shows the value, which then stands in the field; Ctrl+H
+    // from that finished step helps with the next one still open.
+    practice->answerField(0)->setText(QStringLiteral("5"));
+    practice->check(0);
+    practice->hint(0);
+    EXPECT_EQ(practice->answerField(0)->text(), QStringLiteral("12"));
+    practice->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(practice));
+    practice->answerField(0)->setFocus();
+    QTest::keyClick(practice->answerField(0), Qt::Key_H, Qt::ControlModifier);
+    EXPECT_TRUE(practice->feedback(1).startsWith(QString::fromUtf8("Стойността е d₁ = ")))
+        << "d₁'s third hint";
 }
 
 // What a screen reader must speak goes to a notification that shows itself:

@@ -198,14 +198,21 @@ void PracticeWindow::addStep(QWidget* page, PracticeStep step)
 
 int PracticeWindow::currentStep() const
 {
+    // From a finished step, the next one still open: Ctrl+H there helps
+    // with what is left to do.
     const QWidget* focus = focusWidget();
-    for (std::size_t i = 0; i < steps_.size(); ++i) {
-        const Step& entry = steps_[i];
-        if (focus && (focus == entry.answer || focus == entry.checkButton || focus == entry.hintButton))
-            return static_cast<int>(i);
+    auto from = steps_.begin();
+    for (auto entry = steps_.begin(); entry != steps_.end(); ++entry) {
+        if (focus && (focus == entry->answer || focus == entry->checkButton || focus == entry->hintButton)) {
+            if (!entry->done)
+                return static_cast<int>(entry - steps_.begin());
+            from = entry;
+        }
     }
-    const auto open
-        = std::find_if(steps_.begin(), steps_.end(), [](const Step& entry) { return !entry.done; });
+    const auto isOpen = [](const Step& entry) { return !entry.done; };
+    auto open = std::find_if(from, steps_.end(), isOpen);
+    if (open == steps_.end())
+        open = std::find_if(steps_.begin(), steps_.end(), isOpen);
     return open == steps_.end() ? 0 : static_cast<int>(open - steps_.begin());
 }
 
@@ -322,6 +329,9 @@ void PracticeWindow::hint(int index)
     say(entry, practiceHint(solution_, document_, entry.step, entry.hints));
     if (entry.hints >= kPracticeHints) {
         entry.shown = true;
+        // The value shown stands in the field, not the last wrong answer.
+        entry.answer->setText(QString::fromStdString(expectedValue(solution_.exact(), entry.step).fraction())
+                                  .replace(QLatin1Char('-'), QStringLiteral("−")));
         finishStep(entry);
     }
 }
