@@ -278,6 +278,12 @@ inline constexpr const char* kWorkingElimination
       "закръгля поотделно.";
 inline constexpr const char* kWorkingExchange = "Колона %1: елементът в ред %1 е 0, затова редове %1 и %2 се "
                                                 "разменят и знакът на произведението се сменя.";
+// %3 is the row the new element in row %1 came from.
+inline constexpr const char* kWorkingExchangeAgain
+    = "Елементът, който дойде в ред %1 от ред %3, също е 0, затова редове %1 и %2 се разменят и знакът "
+      "се сменя отново.";
+inline constexpr const char* kWorkingAfterExchange = "Матрицата след размяната в колона %1:";
+inline constexpr const char* kWorkingAfterExchanges = "Матрицата след размените в колона %1:";
 inline constexpr const char* kWorkingNoPivot
     = "Под него в колона %1 няма ненулев елемент: детерминантата е 0.";
 inline constexpr const char* kWorkingPivot = "Колона %1: водещият елемент е %2. Ред %1 се дели на него; "

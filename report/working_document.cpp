@@ -408,13 +408,35 @@ private:
                            << exact(form->value));
     }
 
+    // The search as it ran: each try exchanges row k with the next row down
+    // (over columns k … n, the ones to the left holding zeros) and turns the
+    // sign; then the matrix as the exchanges left it.
+    void exchanges(const EliminationStep& step, SquareBlock block)
+    {
+        const int k = step.column;
+        for (std::size_t i = 0; i < step.exchangedWith.size(); ++i) {
+            const int row = step.exchangedWith[i];
+            if (i == 0)
+                paragraph(texts::kWorkingExchange, { k, row });
+            else
+                paragraph(texts::kWorkingExchangeAgain, { k, row, step.exchangedWith[i - 1] });
+            for (int column = k; column <= block.n; ++column)
+                std::swap(block.at(k, column), block.at(row, column));
+        }
+        introduction(
+            step.exchangedWith.size() == 1 ? texts::kWorkingAfterExchange : texts::kWorkingAfterExchanges,
+            { k });
+        matrix({}, block, 0, false);
+    }
+
     void elimination(const EliminationTrace& trace)
     {
         paragraph(texts::kWorkingElimination);
-        for (const EliminationStep& step : trace.steps) {
+        for (std::size_t s = 0; s < trace.steps.size(); ++s) {
+            const EliminationStep& step = trace.steps[s];
             const int k = step.column;
-            for (int row : step.exchangedWith)
-                paragraph(texts::kWorkingExchange, { k, row });
+            if (!step.exchangedWith.empty())
+                exchanges(step, s == 0 ? trace.start : trace.steps[s - 1].cleared);
             if (trace.pivotSearchFailed && &step == &trace.steps.back()) {
                 paragraph(texts::kWorkingNoPivot, { k });
                 return;
