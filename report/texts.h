@@ -294,6 +294,19 @@ inline constexpr const char* kWorkingFactor = "ред\u00A0%1: %2"; // no line b
 inline constexpr const char* kWorkingAfterColumn = "След колона %1:";
 inline constexpr const char* kWorkingFinalProduct
     = "По диагонала остават единици и последният елемент; произведението се умножава по тях: %1 · %2 = %3.";
+// A value of column %1's work that leaves single precision's range.
+inline constexpr const char* kWorkingRangeProduct
+    = "Колона %1: водещият елемент е %2, но произведението на знака и водещите елементи %3 · %2 излиза извън "
+      "обхвата на единичната точност, затова програмата спира тук.";
+inline constexpr const char* kWorkingRangeDivision
+    = "Ред %1 се дели на водещия елемент, но в колона %2 частното %3 / %4 излиза извън обхвата на единичната "
+      "точност, затова програмата спира тук.";
+inline constexpr const char* kWorkingRangeSubtraction
+    = "От ред %2 се изважда ред %1, умножен по множител, но в колона %3 разликата %4 − %5 · %6 излиза извън "
+      "обхвата на единичната точност, затова програмата спира тук.";
+inline constexpr const char* kWorkingRangeIntermediate
+    = "Точно %1 = %2: извън обхвата излезе само междинна стойност, не самата детерминанта.";
+inline constexpr const char* kWorkingRangeItself = "Точно %1 = %2: и самата детерминанта е извън обхвата.";
 inline constexpr const char* kWorkingFinalProductOverflow
     = "По диагонала остават единици и последният елемент; произведението %1 · %2 излиза извън обхвата на "
       "единичната точност.";

@@ -212,8 +212,13 @@ protected:
         const int all = digitCount(text);
         if (all <= kLongestDigits)
             return { run };
-        run.number.digits = cut(run.number.digits);
-        run.denominator = cut(run.denominator);
+        const QString numerator = run.number.digits;
+        const QString denominator = run.denominator;
+        run.number.digits = cut(numerator);
+        run.denominator = cut(denominator);
+        // The count only where digits were left out.
+        if (run.number.digits == numerator && run.denominator == denominator)
+            return { run };
         return { run, textRun(QStringLiteral(" ") % qtText(texts::kDigitsInAll).arg(all)) };
     }
     // An integer alone; otherwise the fraction in lowest terms and its decimal.
@@ -366,7 +371,7 @@ private:
         matrix(Runs(name) << operatorRun("="), entry.trace.start, entry.index, true);
         if (exactError && (n == 2 || n == 3))
             closedForm(entry.index, name);
-        elimination(entry.trace);
+        elimination(entry);
         if (entry.trace.status != DetStatus::Ok)
             return; // the value left the range: nothing was announced
         const WrittenNumber value = single(entry.trace.value);
@@ -411,7 +416,7 @@ private:
     // The search as it ran: each try exchanges row k with the next row down
     // (over columns k … n, the ones to the left holding zeros) and turns the
     // sign; then the matrix as the exchanges left it.
-    void exchanges(const EliminationStep& step, SquareBlock block)
+    void exchanges(const EliminationStep& step, const SquareBlock& exchanged)
     {
         const int k = step.column;
         for (std::size_t i = 0; i < step.exchangedWith.size(); ++i) {
@@ -420,27 +425,93 @@ private:
                 paragraph(texts::kWorkingExchange, { k, row });
             else
                 paragraph(texts::kWorkingExchangeAgain, { k, row, step.exchangedWith[i - 1] });
-            for (int column = k; column <= block.n; ++column)
-                std::swap(block.at(k, column), block.at(row, column));
         }
         introduction(
             step.exchangedWith.size() == 1 ? texts::kWorkingAfterExchange : texts::kWorkingAfterExchanges,
             { k });
-        matrix({}, block, 0, false);
+        matrix({}, exchanged, 0, false);
+    }
+    static SquareBlock afterExchanges(const EliminationStep& step, SquareBlock block)
+    {
+        for (int row : step.exchangedWith)
+            for (int column = step.column; column <= block.n; ++column)
+                std::swap(block.at(step.column, column), block.at(row, column));
+        return block;
     }
 
-    void elimination(const EliminationTrace& trace)
+    // The first value of column k's work that left the range, in the order
+    // the program computes them: the product, row k divided by the pivot,
+    // then each row below; nothing after it is shown, no ∞ stands in a
+    // matrix, and the exact value says whether the determinant itself is
+    // out of range.
+    void outOfRange(const DeterminantRecord& entry, const EliminationStep& step, const SquareBlock& exchanged,
+        float productBefore)
     {
+        const int k = step.column;
+        const int n = record_.n;
+        auto number = [this](float value) { return Runs { numberRun(single(value)) }; };
+        if (!std::isfinite(step.productAfterPivot)) {
+            paragraph(
+                texts::kWorkingRangeProduct, { k, number(step.pivot), inParentheses(single(productBefore)) });
+        } else {
+            paragraph(texts::kWorkingPivot, { k, number(step.pivot), number(step.productAfterPivot) });
+            rangeInRows(step, exchanged);
+        }
+        if (!haveExact_)
+            return;
+        const Rational& value = entry.index == 0 || exact_.cramerDeterminants.empty()
+            ? exact_.determinant
+            : exact_.cramerDeterminants[static_cast<std::size_t>(entry.index)];
+        const bool inRange = value.abs() <= Rational::fromSingle(std::numeric_limits<float>::max());
+        paragraph(inRange ? texts::kWorkingRangeIntermediate : texts::kWorkingRangeItself,
+            { determinantName(entry.index), exactValue(value) });
+    }
+    void rangeInRows(const EliminationStep& step, const SquareBlock& exchanged)
+    {
+        const int k = step.column;
+        const int n = record_.n;
+        auto number = [this](float value) { return Runs { numberRun(single(value)) }; };
+        for (int j = k; j <= n; ++j)
+            if (!std::isfinite(step.pivotRowDivided.at(k, j))) {
+                paragraph(
+                    texts::kWorkingRangeDivision, { k, j, number(exchanged.at(k, j)), number(step.pivot) });
+                return;
+            }
+        for (int i = k + 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j)
+                if (!std::isfinite(step.cleared.at(i, j))) {
+                    const float factor = step.factors[static_cast<std::size_t>(i - k - 1)];
+                    paragraph(texts::kWorkingRangeSubtraction,
+                        { k, i, j, number(step.pivotRowDivided.at(i, j)), inParentheses(single(factor)),
+                            inParentheses(single(step.pivotRowDivided.at(k, j))) });
+                    return;
+                }
+    }
+
+    void elimination(const DeterminantRecord& entry)
+    {
+        const EliminationTrace& trace = entry.trace;
         paragraph(texts::kWorkingElimination);
+        float product = 1.0f;
         for (std::size_t s = 0; s < trace.steps.size(); ++s) {
             const EliminationStep& step = trace.steps[s];
             const int k = step.column;
+            const SquareBlock exchanged
+                = afterExchanges(step, s == 0 ? trace.start : trace.steps[s - 1].cleared);
             if (!step.exchangedWith.empty())
-                exchanges(step, s == 0 ? trace.start : trace.steps[s - 1].cleared);
+                exchanges(step, exchanged);
             if (trace.pivotSearchFailed && &step == &trace.steps.back()) {
                 paragraph(texts::kWorkingNoPivot, { k });
                 return;
             }
+            if (step.exchangedWith.size() % 2 == 1)
+                product = -product;
+            if (trace.status == DetStatus::Overflow && &step == &trace.steps.back()
+                && trace.diagonalProducts.empty()) {
+                outOfRange(entry, step, exchanged, product);
+                return;
+            }
+            product = step.productAfterPivot;
             paragraph(texts::kWorkingPivot,
                 { k, Runs { numberRun(single(step.pivot)) },
                     Runs { numberRun(single(step.productAfterPivot)) } });
