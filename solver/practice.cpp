@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <string>
 
@@ -72,6 +73,38 @@ std::optional<Rational> integerValue(const std::string& text)
     return Rational::fromDecimal(number);
 }
 
+// "0,8(3)", "-1.(142857)", "2,(3)": the program's own notation of a decimal
+// that never ends, its period in parentheses. None when `text` is not one.
+std::optional<Rational> periodicValue(const std::string& text, const NumberLocale& locale)
+{
+    const auto open = text.find('(');
+    if (open == std::string::npos || text.back() != ')' || open + 2 > text.size() - 1)
+        return std::nullopt;
+    const std::string period = text.substr(open + 1, text.size() - open - 2);
+    if (period.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    std::string head = text.substr(0, open);
+    // Digits after the separator before the period; "0," stands for "0,0…".
+    std::size_t fractionDigits = 0;
+    for (const std::string& point : { locale.decimal, std::string(".") }) {
+        const auto at = point.empty() ? std::string::npos : head.rfind(point);
+        if (at != std::string::npos) {
+            fractionDigits = head.size() - at - point.size();
+            if (fractionDigits == 0)
+                head.erase(at);
+            break;
+        }
+    }
+    const std::optional<DecimalNumber> start = parseDecimal(head, locale);
+    if (!start || start->exponent != -static_cast<std::int64_t>(fractionDigits))
+        return std::nullopt;
+    const Rational repeat = *integerValue(period)
+        / (powerOfTen(static_cast<std::int64_t>(period.size())) - Rational(1))
+        / powerOfTen(static_cast<std::int64_t>(fractionDigits));
+    const Rational value = Rational::fromDecimal(*start);
+    return head.find('-') != std::string::npos ? value - repeat : value + repeat;
+}
+
 } // namespace
 
 std::variant<Answer, AnswerProblem> readAnswer(std::string_view typed, const NumberLocale& locale)
@@ -90,6 +123,8 @@ std::variant<Answer, AnswerProblem> readAnswer(std::string_view typed, const Num
             return AnswerProblem::ZeroDenominator;
         return Answer { *numerator / *denominator, Answer::Form::Fraction, 0, 0 };
     }
+    if (const std::optional<Rational> periodic = periodicValue(text, locale))
+        return Answer { *periodic, Answer::Form::Periodic, 0, 0 };
     const std::optional<DecimalNumber> number = parseDecimal(text, locale);
     if (!number)
         return AnswerProblem::NotANumber;
@@ -127,8 +162,8 @@ bool isPrintedSingle(const Rational& given, float single)
 
 // A 2 × 2 or 3 × 3 determinant: the mistakes of the cross product and of
 // Sarrus's rule, where `given` is one of them.
-std::optional<AnswerCheck> closedFormMistake(
-    const ExactWorking& working, int n, int index, const Rational& given, const Rational& value)
+std::optional<AnswerCheck> closedFormMistake(const ExactWorking& working, int n, int index,
+    const std::function<bool(const Rational&)>& is, const Rational& value)
 {
     const std::optional<ClosedForm> form = closedForm(n, [&](int row, int column) -> const Rational& {
         return working.typedValue(n, row, column == index ? n + 1 : column);
@@ -136,9 +171,9 @@ std::optional<AnswerCheck> closedFormMistake(
     const auto& terms = form->terms;
     AnswerCheck check;
     if (n == 2) {
-        if (given == -value)
+        if (is(-value))
             check.mistake = Mistake::DiagonalsSwapped;
-        else if (given == terms[0].product + terms[1].product)
+        else if (is(terms[0].product + terms[1].product))
             check.mistake = Mistake::ProductsAdded;
         else
             return std::nullopt;
@@ -149,11 +184,11 @@ std::optional<AnswerCheck> closedFormMistake(
         if (signedTerm.isZero())
             continue;
         check.term = static_cast<int>(k) + 1;
-        if (given == value - signedTerm) {
+        if (is(value - signedTerm)) {
             check.mistake = Mistake::TermLeftOut;
             return check;
         }
-        if (given == value - signedTerm - signedTerm) {
+        if (is(value - signedTerm - signedTerm)) {
             check.mistake = Mistake::TermSignFlipped;
             return check;
         }
@@ -220,19 +255,26 @@ AnswerCheck checkAnswer(
         return check;
     }
 
+    // A mistaken value given exactly, or, for one that never ends, rounded
+    // to the digits typed as a right value may be.
+    const bool rounded = answer.form == Answer::Form::Decimal && answer.significantDigits >= 3;
+    const Rational halfUnit = powerOfTen(answer.lastDigitExponent) / Rational(2);
+    const auto is = [&](const Rational& mistaken) {
+        return given == mistaken
+            || (rounded && !mistaken.terminates() && (given - mistaken).abs() <= halfUnit);
+    };
     const bool determinant = step.kind == PracticeStep::Kind::Determinant;
     if (determinant && (n == 2 || n == 3)) {
-        if (const std::optional<AnswerCheck> named = closedFormMistake(working, n, step.index, given, value))
+        if (const std::optional<AnswerCheck> named = closedFormMistake(working, n, step.index, is, value))
             return *named;
     }
-    if (!value.isZero() && given == -value) {
+    if (!value.isZero() && is(-value)) {
         check.mistake = Mistake::OppositeSign;
         return check;
     }
     if (determinant && step.index > 0) {
         for (int column = 1; column <= n; ++column) {
-            if (column != step.index
-                && given == working.cramerDeterminants[static_cast<std::size_t>(column)]) {
+            if (column != step.index && is(working.cramerDeterminants[static_cast<std::size_t>(column)])) {
                 check.mistake = Mistake::WrongColumnReplaced;
                 check.column = column;
                 return check;
@@ -241,7 +283,7 @@ AnswerCheck checkAnswer(
     }
     if (!determinant) {
         const Rational& numerator = working.cramerDeterminants[static_cast<std::size_t>(step.index)];
-        if (!numerator.isZero() && given == working.determinant / numerator) {
+        if (!numerator.isZero() && is(working.determinant / numerator)) {
             check.mistake = Mistake::QuotientInverted;
             return check;
         }

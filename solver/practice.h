@@ -19,7 +19,7 @@ namespace cramer {
 
 // An answer as typed: its exact value and how it was written.
 struct Answer {
-    enum class Form { Integer, Decimal, Fraction };
+    enum class Form { Integer, Decimal, Fraction, Periodic }; // Periodic: "0,8(3)", exact
     Rational value;
     Form form = Form::Integer;
     int significantDigits = 0; // of a decimal
@@ -33,9 +33,10 @@ enum class AnswerProblem {
     TooLong, // digits and exponent far beyond any value asked for
 };
 
-// Integers, decimals with the locale's separator or ".", and fractions
-// p/q of integers, each with an optional sign ("-", "+" or "−"), blanks
-// around and around the slash.
+// Integers, decimals with the locale's separator or ".", decimals with
+// their period in parentheses ("0,8(3)"), and fractions p/q of integers,
+// each with an optional sign ("-", "+" or "−"), blanks around and around
+// the slash.
 std::variant<Answer, AnswerProblem> readAnswer(std::string_view text, const NumberLocale& locale);
 
 // The value a step asks for: d (index 0) or d_i, or x_i.

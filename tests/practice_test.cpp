@@ -58,6 +58,16 @@ INSTANTIATE_TEST_SUITE_P(Texts, AnswerReader,
         ReadCase { "DecimalComma", "0,250", kBulgarian, Answer { fraction(1, 4), Form::Decimal, 3, -3 } },
         ReadCase {
             "PointUnderACommaLocale", "-2.5", kBulgarian, Answer { fraction(-5, 2), Form::Decimal, 2, -1 } },
+        // The program's own notation of a decimal that never ends.
+        ReadCase { "Periodic", "0,8(3)", kBulgarian, Answer { fraction(5, 6), Form::Periodic, 0, 0 } },
+        ReadCase { "PeriodRightAfterThePoint", "\u22122.(142857)", kBulgarian,
+            Answer { fraction(-15, 7), Form::Periodic, 0, 0 } },
+        ReadCase {
+            "PeriodAfterAZero", "-0,08(3)", kBulgarian, Answer { fraction(-1, 12), Form::Periodic, 0, 0 } },
+        ReadCase { "AZeroBeforeThePeriod", "0,80(3)", kBulgarian,
+            Answer { fraction(241, 300), Form::Periodic, 0, 0 } },
+        ReadCase { "AnEmptyPeriod", "0,8()", kBulgarian, AnswerProblem::NotANumber },
+        ReadCase { "APeriodOfLetters", "0,8(x)", kBulgarian, AnswerProblem::NotANumber },
         ReadCase { "Empty", "   ", kCLocale, AnswerProblem::Empty },
         ReadCase { "Words", "пет", kCLocale, AnswerProblem::NotANumber },
         ReadCase { "TwoSlashes", "1/2/3", kCLocale, AnswerProblem::NotANumber },
@@ -134,6 +144,9 @@ INSTANTIATE_TEST_SUITE_P(Answers, MistakeFinder,
         MistakeCase { "RoundedToThreeDigits", kThirds, x(2), "0.667", true, Mistake::None, 0 },
         MistakeCase { "CutInsteadOfRounded", kThirds, x(2), "0.666", false, Mistake::RoundedWrongly, 0 },
         MistakeCase { "TooFewDigits", kThirds, x(1), "0.33", false, Mistake::NotRight, 0 },
+        // Mistakes named in rounded decimals too.
+        MistakeCase { "OppositeSignRounded", kThirds, x(1), "-0.333", false, Mistake::OppositeSign, 0 },
+        MistakeCase { "QuotientInvertedRounded", kTwo, x(2), "0.333", false, Mistake::QuotientInverted, 0 },
         MistakeCase {
             "TheSingleValue", kThirds, x(2), "0.666666686534881591796875", false, Mistake::None, 0 },
         MistakeCase { "FarOff", kThirds, x(1), "5", false, Mistake::NotRight, 0 },
