@@ -351,9 +351,10 @@ private:
                 if (Rational::fromSingle(stored) == typed(row, column))
                     continue;
                 allExact = false;
+                // Every single has a finite decimal expansion: the stored
+                // value itself, cut with its count only where it is long.
                 paragraph(texts::kWorkingStored,
-                    { quoted(row, column), textOf(place(row, column)),
-                        Runs { numberRun(approximate(static_cast<double>(stored), 15)) } });
+                    { quoted(row, column), textOf(place(row, column)), exact(Rational::fromSingle(stored)) });
             }
         }
         if (allExact)
