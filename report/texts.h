@@ -316,6 +316,8 @@ inline constexpr const char* kWorkingShownAs = " (в прозореца: %1)";
 inline constexpr const char* kWorkingExact = "Точната стойност от числата, както са въведени: %1 = %2.";
 inline constexpr const char* kWorkingError
     = "Единична точност %1, точно %2: абсолютна грешка %3, относителна грешка %4; %5";
+inline constexpr const char* kWorkingErrorNear
+    = "Единична точност %1, точната стойност ≈ %2: абсолютна грешка %3, относителна грешка %4; %5";
 inline constexpr const char* kWorkingErrorOfZero = "Единична точност %1, точно 0: абсолютна грешка %2.";
 inline constexpr const char* kWorkingCorrectlyRounded = "това е най-близкото число с единична точност.";
 // %2 is how many singles apart, "1 стъпка" or "3 стъпки".
@@ -399,6 +401,13 @@ inline constexpr const char* kWorkingBelowSingles
     = "Точните стойности не са изчислени: числото „%2“ за %1 е по абсолютна стойност под най-малкото "
       "число с единична точност (%4) и програмата го пази като %3.";
 inline constexpr const char* kWorkingAnd = " и ";
+// A fraction too long to write: %1 and %2 are its numerator's and
+// denominator's digit counts.
+inline constexpr const char* kLongFraction = "дроб с %1-цифрен числител и %2-цифрен знаменател";
+inline constexpr const char* kLongNegativeFraction
+    = "отрицателна дроб с %1-цифрен числител и %2-цифрен знаменател";
+// After the leading digits of a decimal that never ends.
+inline constexpr const char* kNeverEnds = " (безкрайна десетична дроб)";
 // After a number shortened with "…": how many digits it has.
 inline constexpr const char* kDigitsInAll = "(общо %1 цифри)";
 // The plain text of a matrix too wide for one screen, in blocks of columns.

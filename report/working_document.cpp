@@ -166,9 +166,27 @@ protected:
         text.replace(QLatin1Char('.'), point_);
         return WrittenNumber::fromText(text);
     }
+    // A decimal that never ends and is too long to write with its period:
+    // its leading digits, "≈" before them and the words that it never ends.
+    // A value far below 1 by its significant digits and a power of ten,
+    // never a row of zeros.
+    std::optional<Runs> neverEnding(const Rational& value) const
+    {
+        if (value.terminates())
+            return std::nullopt;
+        const QString text = QString::fromStdString(value.decimal(point_.toStdString()));
+        if (!text.contains(QStringLiteral("…")) && digitCount(text) <= kLongestDigits)
+            return std::nullopt;
+        const double approximation = value.toDouble();
+        if (!std::isfinite(approximation) || approximation == 0.0)
+            return std::nullopt;
+        return Runs { numberRun(approximate(approximation, 15)), textRun(qtText(texts::kNeverEnds)) };
+    }
     // An exact value's digits, cut past kLongestDigits with the count after it.
     Runs exact(const Rational& value) const
     {
+        if (std::optional<Runs> approximately = neverEnding(value))
+            return Runs { textRun(QStringLiteral("≈ ")) } << *approximately;
         WrittenNumber number
             = WrittenNumber::fromText(QString::fromStdString(value.decimal(point_.toStdString())));
         Runs runs { numberRun(number) };
@@ -212,21 +230,23 @@ protected:
         const int all = digitCount(text);
         if (all <= kLongestDigits)
             return { run };
-        const QString numerator = run.number.digits;
-        const QString denominator = run.denominator;
-        run.number.digits = cut(numerator);
-        run.denominator = cut(denominator);
-        // The count only where digits were left out.
-        if (run.number.digits == numerator && run.denominator == denominator)
+        // A fraction cut short would look like a number: named by its size.
+        if (digitCount(run.number.digits) <= kKeptDigits && digitCount(run.denominator) <= kKeptDigits)
             return { run };
-        return { run, textRun(QStringLiteral(" ") % qtText(texts::kDigitsInAll).arg(all)) };
+        return { textRun(qtText(value.sign() < 0 ? texts::kLongNegativeFraction : texts::kLongFraction)
+                             .arg(QString::number(digitCount(run.number.digits)),
+                                 QString::number(digitCount(run.denominator)))) };
     }
     // An integer alone; otherwise the fraction in lowest terms and its decimal.
     Runs exactValue(const Rational& value) const
     {
-        if (value.isInteger())
+        const Runs asFraction = fraction(value);
+        // A terminating decimal says all a fraction too long to write would.
+        if (value.isInteger() || (value.terminates() && asFraction.front().kind == Run::Kind::Text))
             return exact(value);
-        return fraction(value) << operatorRun("=") << exact(value);
+        if (std::optional<Runs> approximately = neverEnding(value))
+            return Runs(asFraction) << operatorRun("≈") << *approximately;
+        return Runs(asFraction) << operatorRun("=") << exact(value);
     }
     static int digitCount(const QString& text)
     {
@@ -556,12 +576,18 @@ private:
                         texts::kOneStep, texts::kSteps)) });
         // "1,8, точно 1,8" would read as no error at all: the single then
         // with the nine digits that tell it from its exact value.
-        const Runs exactRuns = exact(error.exact);
+        // One notation in the sentence: a decimal that never ends by its
+        // fraction, or where that is too long, by its leading digits.
+        const std::optional<Runs> approximately = neverEnding(error.exact);
+        Runs exactRuns = approximately ? fraction(error.exact) : exact(error.exact);
+        const bool near = approximately && exactRuns.front().kind == Run::Kind::Text;
+        if (near)
+            exactRuns = *approximately;
         WrittenNumber value = single(error.single);
         if (!error.absolute.isZero() && exactRuns.size() == 1
             && exactRuns.front().number.plain() == value.plain())
             value = approximate(static_cast<double>(error.single), 9);
-        paragraph(texts::kWorkingError,
+        paragraph(near ? texts::kWorkingErrorNear : texts::kWorkingError,
             { Runs { numberRun(value) }, exactRuns, absolute,
                 Runs { numberRun(approximate(*error.relative, 3)) }, rounding });
     }

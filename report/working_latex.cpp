@@ -179,6 +179,8 @@ QString mathOf(const Run& run)
             return run.text;
         if (run.text == QStringLiteral("∕"))
             return QStringLiteral(" \\,/\\, ");
+        if (run.text == QStringLiteral("≈"))
+            return QStringLiteral(" \\approx ");
         return QLatin1Char(' ') % run.text % QLatin1Char(' ');
     case Run::Kind::Text:
         break;

@@ -88,7 +88,8 @@ INSTANTIATE_TEST_SUITE_P(Systems, WorkingText,
                 "обхвата излезе само междинна стойност, не самата детерминанта." } },
         WorkingCase { "TypedDecimalsAndASystemSingularOnlyExactly",
             { { "0.1", "0.3", "1" }, { "0.3", "0.9", "3" } }, kCLocale,
-            { "„0.1“ за коефициента пред x1 в уравнение 1 се пази в единична точност като 0.100000001490116119384765625.",
+            { "„0.1“ за коефициента пред x1 в уравнение 1 се пази в единична точност като "
+              "0.100000001490116119384765625.",
                 "d = 0.1·0.9 − 0.3·0.3 = 0.09 − 0.09 = 0", "Точно d = 0: системата е особена.",
                 "Рангът на матрицата на системата е 1, рангът на разширената матрица (със свободните "
                 "членове) е 1.",
@@ -104,8 +105,10 @@ INSTANTIATE_TEST_SUITE_P(Systems, WorkingText,
         WorkingCase { "ASingleThatReadsAsItsExactValue", { { "1", "0", "1.8" }, { "0", "1", "1" } }, kCLocale,
             { "Единична точност 1.79999995, точно 1.8: абсолютна грешка 4.77·10⁻⁸" } },
         // Each kind of number written by its rule.
-        WorkingCase { "APeriodPastTwentyDigitsIsCut", { { "97", "0", "1" }, { "0", "1", "1" } }, kCLocale,
-            { "x1 = d1/d = 1/97 = 0.(01030927835051546391…)" } },
+        // A period too long to write: leading digits, and that it never ends.
+        WorkingCase { "APeriodTooLongIsApproximated", { { "97", "0", "1" }, { "0", "1", "1" } }, kCLocale,
+            { "x1 = d1/d = 1/97 ≈ 0.0103092783505155 (безкрайна десетична дроб)",
+                "Единична точност 0.010309278, точно 1/97: абсолютна грешка" } },
         WorkingCase { "ALongDecimalBelowOneInScientificForm",
             { { "1152921504606846976", "0", "1" }, { "0", "1", "1" } }, kCLocale,
             { "d = 1.1529215·10¹⁸: това е стойността",
