@@ -76,13 +76,6 @@ std::optional<UnderflowCause> findUnderflow(const SolveRecord& record, const Exa
             if (!working.typedValue(n, row, column).isZero() && (stored == 0.0f || belowNormal(stored)))
                 return UnderflowCause { Where::Typed, row, column, stored };
         }
-    for (const DeterminantRecord& entry : record.determinants)
-        for (const EliminationStep& step : entry.trace.steps) {
-            const auto& cleared = step.cleared.values;
-            const auto found = std::find_if(cleared.begin(), cleared.end(), belowNormal);
-            if (found != cleared.end())
-                return UnderflowCause { Where::Elimination, entry.index, step.column, *found };
-        }
     // d_i / d that came out 0 or subnormal although d_i was not 0.
     for (const DeterminantRecord& entry : record.determinants) {
         if (entry.index == 0)
@@ -91,6 +84,13 @@ std::optional<UnderflowCause> findUnderflow(const SolveRecord& record, const Exa
         if (belowNormal(x) || (x == 0.0f && entry.trace.value != 0.0f))
             return UnderflowCause { Where::Quotient, entry.index, 0, x };
     }
+    for (const DeterminantRecord& entry : record.determinants)
+        for (const EliminationStep& step : entry.trace.steps) {
+            const auto& cleared = step.cleared.values;
+            const auto found = std::find_if(cleared.begin(), cleared.end(), belowNormal);
+            if (found != cleared.end())
+                return UnderflowCause { Where::Elimination, entry.index, step.column, *found };
+        }
     return std::nullopt;
 }
 

@@ -380,6 +380,8 @@ INSTANTIATE_TEST_SUITE_P(Systems, AccuracyVerdict,
         AccuracyCase { "CancelledPivot",
             { { "3", "1", "1", "1" }, { "6", "2.0001", "1", "2" }, { "1", "1", "1", "3" } }, true, 1.7, {},
             {}, 2 },
+        AccuracyCase { "AQuotientBelowTheNormalRange", { { "1E30", "0", "1E-14" }, { "0", "1", "1" } }, true,
+            30, UnderflowCause::Where::Quotient, {}, {} },
         AccuracyCase { "TypedBelowTheNormalRange", { { "1E-44", "0", "2.4E-44" }, { "0", "1", "1" } }, true,
             44, UnderflowCause::Where::Typed, {}, {} }),
     [](const testing::TestParamInfo<AccuracyCase>& info) { return std::string(info.param.name); });

@@ -172,5 +172,26 @@ TEST(ContrastColours, EveryTextReadsAtFourAndAHalfToOne)
     EXPECT_FALSE(QSettings().value("view/contrastColours").toBool());
 }
 
+// A desktop whose theme asks for high contrast gets the contrast colours at
+// first start; a choice made by hand wins over it afterwards.
+TEST(ContrastColours, FollowAHighContrastDesktopAtFirstStart)
+{
+    QSettings().remove("view/contrastColours");
+    qputenv("GTK_THEME", "HighContrast");
+    {
+        TestWindow window;
+        EXPECT_TRUE(window.main->colours().contrastAction()->isChecked());
+        EXPECT_EQ(tables::colourSet(), tables::ColourSet::Contrast);
+        window.main->colours().contrastAction()->trigger();
+    }
+    {
+        TestWindow window;
+        EXPECT_FALSE(window.main->colours().contrastAction()->isChecked()) << "the choice made by hand";
+        EXPECT_EQ(tables::colourSet(), tables::ColourSet::Specified);
+    }
+    qunsetenv("GTK_THEME");
+    QSettings().remove("view/contrastColours");
+}
+
 } // namespace
 } // namespace cramer
