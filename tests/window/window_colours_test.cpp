@@ -167,6 +167,15 @@ TEST(ContrastColours, EveryTextReadsAtFourAndAHalfToOne)
                 darkest = shot.pixelColor(x, y);
     EXPECT_GE(tables::contrastRatio(darkest, backgroundUnder(x1)), tables::kTextContrast);
 
+    // The focus frame of a cell stands out from the band around it.
+    GridCell* cell = form.cell(1, 1);
+    cell->setFocus();
+    QApplication::processEvents();
+    const QImage focused = cell->grab().toImage();
+    EXPECT_GE(tables::contrastRatio(focused.pixelColor(0, cell->height() / 2),
+                  backgroundUnder(form.findChild<QGroupBox*>("Frame1"))),
+        tables::kLineContrast);
+
     contrast->trigger();
     EXPECT_LT(lowestContrast(form).first, tables::kTextContrast) << "the specified colours are back";
     EXPECT_FALSE(QSettings().value("view/contrastColours").toBool());

@@ -41,6 +41,12 @@ const QPalette& sharedPalette(QPalette::ColorRole backgroundRole, std::uint32_t 
         entry->second.setColor(backgroundRole, backgroundColour);
         entry->second.setColor(
             textRole, tables::foregroundColour(text, backgroundColour, tables::kTextContrast, desktop));
+        // The focus frame and a selection in black: seen on white cells and
+        // on every band, where the desktop's highlight may not be.
+        if (tables::colourSet() == tables::ColourSet::Contrast) {
+            entry->second.setColor(QPalette::Highlight, Qt::black);
+            entry->second.setColor(QPalette::HighlightedText, Qt::white);
+        }
     }
     return entry->second;
 }
