@@ -7,6 +7,7 @@
 #include "window/shell/figure_view.h"
 #include "window/shell/practice.h"
 #include "window/shell/practice_window.h"
+#include "window/shell/working_window.h"
 
 #include "window_test_support.h"
 
@@ -347,6 +348,12 @@ TEST_F(PracticeInWindow, SpeaksResultsAndVerdictsThroughANotification)
     auto* results = window.main->findChild<Announcer*>("announcer", Qt::FindDirectChildrenOnly);
     ASSERT_NE(results, nullptr);
     QTRY_COMPARE(results->lastAnnouncement(), QStringLiteral("x1 = 1, x2 = 3"));
+    // With the worked solution open, a new solve's verdict is said too.
+    window.main->solution().showWorking();
+    window.solve();
+    QTRY_COMPARE(
+        results->lastAnnouncement(), QString::fromUtf8("x1 = 1, x2 = 3. Системата има единствено решение."));
+    window.main->solution().workingWindow()->close();
     QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(results);
     ASSERT_NE(spoken, nullptr);
     EXPECT_EQ(spoken->role(), QAccessible::Notification);

@@ -97,7 +97,9 @@ void SolutionActions::take(const SolveRecord& record)
     if (worked_->hasResults())
         spoken << resultLines().join(QStringLiteral(", ")) << warning_;
     if (working_ && working_->isVisible())
-        spoken << verdictAsPlainText(working_->document()).simplified();
+        if (const Section* verdict = working_->document().section(Section::Id::Verdict))
+            for (const Block& block : verdict->blocks)
+                spoken << runsAsPlainText(block.runs).simplified();
     spoken.removeAll(QString());
     if (!spoken.isEmpty())
         QTimer::singleShot(kAfterFlood, announcer_,
