@@ -689,14 +689,21 @@ private:
         for (std::size_t i = 0; i < accuracy.digits.size(); ++i) {
             const ValueError& error = exact_.quotients[i];
             const Runs name { nameRun('x', static_cast<int>(i) + 1) };
-            const Runs single { numberRun(this->single(error.single)) };
+            // Nine digits where the shortest text of the single reads as
+            // the exact value ("1·10⁻⁴⁴, точно 1·10⁻⁴⁴").
+            const Runs exactRuns = nearly(error.exact);
+            WrittenNumber written = this->single(error.single);
+            if (!error.absolute.isZero() && exactRuns.size() == 1
+                && exactRuns.front().number.plain() == written.plain())
+                written = approximate(static_cast<double>(error.single), 9);
+            const Runs single { numberRun(written) };
             if (error.single == 0.0f && !error.exact.isZero())
-                paragraph(texts::kAccuracyZero, { name, nearly(error.exact) });
+                paragraph(texts::kAccuracyZero, { name, exactRuns });
             else if (Rational::fromSingle(error.single).sign() * error.exact.sign() < 0)
-                paragraph(texts::kAccuracyWrongSign, { name, single, nearly(error.exact) });
+                paragraph(texts::kAccuracyWrongSign, { name, single, exactRuns });
             else
-                paragraph(texts::kAccuracyDigits,
-                    { name, single, nearly(error.exact), digitsRight(accuracy.digits[i]) });
+                paragraph(
+                    texts::kAccuracyDigits, { name, single, exactRuns, digitsRight(accuracy.digits[i]) });
         }
         const double lost = accuracy.condition.log10Abs();
         const Runs condition { numberRun(approximate(accuracy.condition.toDouble(), 3)) };
