@@ -469,7 +469,6 @@ private:
         float productBefore)
     {
         const int k = step.column;
-        const int n = record_.n;
         auto number = [this](float value) { return Runs { numberRun(single(value)) }; };
         if (!std::isfinite(step.productAfterPivot)) {
             paragraph(
@@ -478,9 +477,10 @@ private:
             paragraph(texts::kWorkingPivot, { k, number(step.pivot), number(step.productAfterPivot) });
             rangeInRows(step, exchanged);
         }
-        if (!haveExact_)
+        // d_i exactly is known where the system has one solution exactly.
+        if (!haveExact_ || (entry.index > 0 && exact_.cramerDeterminants.empty()))
             return;
-        const Rational& value = entry.index == 0 || exact_.cramerDeterminants.empty()
+        const Rational& value = entry.index == 0
             ? exact_.determinant
             : exact_.cramerDeterminants[static_cast<std::size_t>(entry.index)];
         const bool inRange = value.abs() <= Rational::fromSingle(std::numeric_limits<float>::max());
