@@ -69,103 +69,143 @@ void wrapped(QString& out, const QString& line, int indent, int hangingIndent)
     out += current % QLatin1Char('\n');
 }
 
-void matrix(QString& out, const MatrixBlock& block)
-{
-    const int columns = block.rows.empty() ? 0 : static_cast<int>(block.rows.front().size());
-    std::vector<qsizetype> widths(static_cast<std::size_t>(columns), 1);
-    std::vector<QStringList> cells;
-    for (const auto& row : block.rows) {
-        QStringList& texts = cells.emplace_back();
-        for (int j = 0; j < columns; ++j) {
-            texts << row[static_cast<std::size_t>(j)].plain();
-            widths[static_cast<std::size_t>(j)]
-                = std::max(widths[static_cast<std::size_t>(j)], texts.back().size());
+// A matrix as plain text: on one line per row where it fits in 80
+// columns, else its name on a line of its own and blocks of columns.
+class TextMatrix {
+public:
+    TextMatrix(QString& out, const MatrixBlock& block)
+        : out_(out)
+        , block_(block)
+        , columns_(block.rows.empty() ? 0 : static_cast<int>(block.rows.front().size()))
+        , widths_(static_cast<std::size_t>(columns_), 1)
+        , bar_(block.bars ? QStringLiteral("|") : QString())
+    {
+        for (const auto& row : block.rows) {
+            QStringList& texts = cells_.emplace_back();
+            for (int j = 0; j < columns_; ++j) {
+                texts << row[static_cast<std::size_t>(j)].plain();
+                widths_[static_cast<std::size_t>(j)]
+                    = std::max(widths_[static_cast<std::size_t>(j)], texts.back().size());
+            }
         }
     }
-    const QString bar = block.bars ? QStringLiteral("|") : QString();
-    const QString name = lineOf(block.name).trimmed();
-    auto width = [&](int from, int to) { // columns [from, to), with their separators
+
+    void write()
+    {
+        const QString name = lineOf(block_.name).trimmed();
+        const std::size_t middle = (cells_.size() - 1) / 2;
+        const qsizetype nameWidth = name.isEmpty() ? 0 : name.size() + 1;
+        const QString value = lineOf(block_.value);
+        if (kIndent + nameWidth + 2 * bar_.size() + 2 + width(0, columns_) + value.size() <= kTextColumns) {
+            std::vector<QString> labels;
+            for (std::size_t i = 0; i < cells_.size(); ++i)
+                labels.push_back(i == middle && nameWidth > 0 ? name % QLatin1Char(' ')
+                                                              : QString(nameWidth, QLatin1Char(' ')));
+            rows(0, columns_, labels, middle, value);
+            return;
+        }
+        // Too wide: the name on a line of its own, then blocks of columns.
+        if (!name.isEmpty())
+            out_ += QString(kIndent, QLatin1Char(' ')) % name % QLatin1Char('\n');
+        const std::vector<QString> labels = rowLabels();
+        const int size = blockSize(labels.front().size());
+        for (int from = 0; from < columns_; from += size) {
+            const int to = std::min(columns_, from + size);
+            const QString heading = to == from + 1
+                ? qtText(texts::kColumnBlock).arg(from + 1)
+                : qtText(texts::kColumnsBlock).arg(QString::number(from + 1), QString::number(to));
+            out_ += QString(kIndent, QLatin1Char(' ')) % heading % QLatin1Char('\n');
+            rows(from, to, labels);
+        }
+        if (!value.isEmpty())
+            out_ += QString(kIndent, QLatin1Char(' ')) % name % value % QLatin1Char('\n');
+    }
+
+private:
+    // Columns [from, to), with their separators.
+    qsizetype width(int from, int to) const
+    {
         qsizetype sum = 0;
         for (int j = from; j < to; ++j)
-            sum += widths[static_cast<std::size_t>(j)] + (j > from ? 2 : 0);
+            sum += widths_[static_cast<std::size_t>(j)] + (j > from ? 2 : 0);
         return sum;
-    };
-    // One row of columns [from, to) after `label`, with the marked column underlined.
-    // `value` follows the bar of row `beside`.
-    auto rows = [&](int from, int to, const std::vector<QString>& labels, std::size_t beside = SIZE_MAX,
-                    const QString& value = {}) {
-        const qsizetype labelWidth = labels.front().size();
-        const QString left = from == 0 ? bar : QString();
-        const QString right = to == columns ? bar : QString();
-        for (std::size_t i = 0; i < cells.size(); ++i) {
+    }
+
+    // "ред 1 " … of one width.
+    std::vector<QString> rowLabels() const
+    {
+        std::vector<QString> labels;
+        qsizetype labelWidth = 0;
+        for (std::size_t i = 0; i < cells_.size(); ++i) {
+            labels.push_back(qtText(texts::kRowLabel).arg(i + 1) % QLatin1Char(' '));
+            labelWidth = std::max(labelWidth, labels.back().size());
+        }
+        for (QString& label : labels)
+            label = label.leftJustified(labelWidth);
+        return labels;
+    }
+
+    // As few blocks as fit, of sizes as even as the widths allow.
+    int blockSize(qsizetype labelWidth) const
+    {
+        const qsizetype room = kTextColumns - kIndent - labelWidth - 2 * bar_.size() - 2;
+        auto fits = [&](int size) {
+            for (int from = 0; from < columns_; from += size)
+                if (size > 1 && width(from, std::min(columns_, from + size)) > room)
+                    return false;
+            return true;
+        };
+        int size = columns_;
+        for (int blocks = 2; !fits(size); ++blocks)
+            size = (columns_ + blocks - 1) / blocks;
+        return size;
+    }
+
+    // One row of columns [from, to) after its label, with the marked column
+    // underlined; `value` follows the bar of row `beside`.
+    void rows(int from, int to, const std::vector<QString>& labels, std::size_t beside = SIZE_MAX,
+        const QString& value = {})
+    {
+        const QString left = from == 0 ? bar_ : QString();
+        const QString right = to == columns_ ? bar_ : QString();
+        for (std::size_t i = 0; i < cells_.size(); ++i) {
             QStringList shown;
             for (int j = from; j < to; ++j)
-                shown << cells[i][j].rightJustified(widths[static_cast<std::size_t>(j)]);
+                shown << cells_[i][j].rightJustified(widths_[static_cast<std::size_t>(j)]);
             const QString line = QString(kIndent, QLatin1Char(' ')) % labels[i] % left % QLatin1Char(' ')
                 % shown.join(QStringLiteral("  ")) % QLatin1Char(' ') % right
                 % (i == beside ? value : QString());
             qsizetype end = line.size();
             while (end > 0 && line[end - 1] == QLatin1Char(' '))
                 --end;
-            out += QStringView(line).left(end) % QLatin1Char('\n');
+            out_ += QStringView(line).left(end) % QLatin1Char('\n');
         }
-        const int marked = block.markedColumn - 1;
+        markReplaced(from, to, labels.front().size() + left.size());
+    }
+
+    void markReplaced(int from, int to, qsizetype before)
+    {
+        const int marked = block_.markedColumn - 1;
         if (marked < from || marked >= to)
             return;
-        const qsizetype start
-            = kIndent + labelWidth + left.size() + 1 + width(from, marked) + (marked > from ? 2 : 0);
+        const qsizetype start = kIndent + before + 1 + width(from, marked) + (marked > from ? 2 : 0);
         QString line = QString(start, QLatin1Char(' '))
-            % QString(widths[static_cast<std::size_t>(marked)], QLatin1Char('^'));
+            % QString(widths_[static_cast<std::size_t>(marked)], QLatin1Char('^'));
         const QString note = QLatin1Char(' ') % qtText(texts::kReplacedColumnMark);
         if (line.size() + note.size() <= kTextColumns)
             line += note;
-        out += line % QLatin1Char('\n');
-    };
+        out_ += line % QLatin1Char('\n');
+    }
 
-    const std::size_t middle = (cells.size() - 1) / 2;
-    const qsizetype nameWidth = name.isEmpty() ? 0 : name.size() + 1;
-    const QString value = lineOf(block.value);
-    if (kIndent + nameWidth + 2 * bar.size() + 2 + width(0, columns) + value.size() <= kTextColumns) {
-        std::vector<QString> labels;
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            labels.push_back(i == middle && nameWidth > 0 ? name % QLatin1Char(' ')
-                                                          : QString(nameWidth, QLatin1Char(' ')));
-        rows(0, columns, labels, middle, value);
-        return;
-    }
-    // Too wide: the name on a line of its own, then blocks of columns.
-    if (!name.isEmpty())
-        out += QString(kIndent, QLatin1Char(' ')) % name.trimmed() % QLatin1Char('\n');
-    std::vector<QString> labels;
-    qsizetype labelWidth = 0;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        labels.push_back(qtText(texts::kRowLabel).arg(i + 1) % QLatin1Char(' '));
-        labelWidth = std::max(labelWidth, labels.back().size());
-    }
-    for (QString& label : labels)
-        label = label.leftJustified(labelWidth);
-    // As few blocks as fit, of sizes as even as the widths allow.
-    const qsizetype room = kTextColumns - kIndent - labelWidth - 2 * bar.size() - 2;
-    auto fits = [&](int size) {
-        for (int from = 0; from < columns; from += size)
-            if (size > 1 && width(from, std::min(columns, from + size)) > room)
-                return false;
-        return true;
-    };
-    int size = columns;
-    for (int blocks = 2; !fits(size); ++blocks)
-        size = (columns + blocks - 1) / blocks;
-    for (int from = 0; from < columns; from += size) {
-        const int to = std::min(columns, from + size);
-        const QString heading = to == from + 1
-            ? qtText(texts::kColumnBlock).arg(from + 1)
-            : qtText(texts::kColumnsBlock).arg(QString::number(from + 1), QString::number(to));
-        out += QString(kIndent, QLatin1Char(' ')) % heading % QLatin1Char('\n');
-        rows(from, to, labels);
-    }
-    if (!value.isEmpty())
-        out += QString(kIndent, QLatin1Char(' ')) % name % value % QLatin1Char('\n');
-}
+    QString& out_;
+    const MatrixBlock& block_;
+    const int columns_;
+    std::vector<qsizetype> widths_;
+    std::vector<QStringList> cells_;
+    const QString bar_;
+};
+
+void matrix(QString& out, const MatrixBlock& block) { TextMatrix(out, block).write(); }
 
 void blocks(QString& out, const std::vector<Block>& content)
 {

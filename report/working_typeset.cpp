@@ -97,40 +97,10 @@ public:
     // to row.
     void matrix(const MatrixBlock& entry)
     {
-        const int columns = entry.rows.empty() ? 0 : static_cast<int>(entry.rows.front().size());
         const QString name = plainOf(entry.name);
         const QString bar = entry.bars ? QStringLiteral("│") : QString();
-
-        // Widths in the layout's units, pixels at 96 dpi.
-        struct Widths {
-            qreal name;
-            qreal bar;
-            qreal gap;
-            std::vector<qreal> columns;
-
-            qreal total() const
-            {
-                qreal sum = kMatrixIndent + name + 2 * (bar + gap);
-                for (std::size_t j = 0; j < columns.size(); ++j)
-                    sum += columns[j] + (j > 0 ? gap : 0);
-                return sum;
-            }
-        };
-        auto measure = [&](const QFont& font) {
-            const QFontMetricsF metrics(font);
-            Widths w { metrics.horizontalAdvance(name), metrics.horizontalAdvance(bar),
-                metrics.horizontalAdvance(QStringLiteral("00")), {} };
-            for (int j = 0; j < columns; ++j) {
-                qreal widest = 0;
-                for (const auto& row : entry.rows)
-                    widest = std::max(
-                        widest, metrics.horizontalAdvance(row[static_cast<std::size_t>(j)].plain()));
-                w.columns.push_back(widest);
-            }
-            return w;
-        };
         QFont font = target_.defaultFont();
-        Widths w = measure(font);
+        MatrixWidths w = MatrixWidths::of(entry, name, bar, font);
         QTextCharFormat characters;
         // Measured with the screen's hinted metrics, the pages' design
         // metrics run a little wider: a few percent are kept free.
@@ -143,29 +113,71 @@ public:
             }
             font.setPointSizeF(std::floor(font.pointSizeF() * scale * 10) / 10);
             characters.setFontPointSize(font.pointSizeF());
-            w = measure(font);
+            w = MatrixWidths::of(entry, name, bar, font);
         }
-
-        // Stops, from the block's margin and each beyond the one before: the
-        // left bar after the name, the right edge of each column, the right bar.
-        QList<QTextOption::Tab> stops;
-        qreal x = name.isEmpty() ? 0 : w.name + w.gap / 2;
         QString lead;
-        if (!bar.isEmpty()) {
-            if (!name.isEmpty()) {
-                stops << QTextOption::Tab(x, QTextOption::LeftTab);
-                lead = QStringLiteral("\t");
-            }
-            lead += bar;
-            x += w.bar;
-        }
-        for (int j = 0; j < columns; ++j) {
-            x += w.columns[static_cast<std::size_t>(j)] + (j > 0 || !bar.isEmpty() ? w.gap : 0);
-            stops << QTextOption::Tab(x, QTextOption::RightTab);
-        }
-        if (!bar.isEmpty())
-            stops << QTextOption::Tab(x + w.gap / 2, QTextOption::LeftTab);
+        const QList<QTextOption::Tab> stops = w.stops(!name.isEmpty(), bar, lead);
+        matrixRows(entry, stops, lead, bar, characters);
+    }
 
+private:
+    // Widths in the layout's units, pixels at 96 dpi.
+    struct MatrixWidths {
+        qreal name;
+        qreal bar;
+        qreal gap;
+        std::vector<qreal> columns;
+
+        static MatrixWidths of(
+            const MatrixBlock& entry, const QString& name, const QString& bar, const QFont& font)
+        {
+            const QFontMetricsF metrics(font);
+            MatrixWidths w { metrics.horizontalAdvance(name), metrics.horizontalAdvance(bar),
+                metrics.horizontalAdvance(QStringLiteral("00")), {} };
+            const std::size_t columns = entry.rows.empty() ? 0 : entry.rows.front().size();
+            for (std::size_t j = 0; j < columns; ++j) {
+                qreal widest = 0;
+                for (const auto& row : entry.rows)
+                    widest = std::max(widest, metrics.horizontalAdvance(row[j].plain()));
+                w.columns.push_back(widest);
+            }
+            return w;
+        }
+        qreal total() const
+        {
+            qreal sum = kMatrixIndent + name + 2 * (bar + gap);
+            for (std::size_t j = 0; j < columns.size(); ++j)
+                sum += columns[j] + (j > 0 ? gap : 0);
+            return sum;
+        }
+        // Stops, from the block's margin and each beyond the one before: the
+        // left bar after the name, the right edge of each column, the right
+        // bar; `lead` is what each row starts with before its first number.
+        QList<QTextOption::Tab> stops(bool named, const QString& barText, QString& lead) const
+        {
+            QList<QTextOption::Tab> stops;
+            qreal x = named ? name + gap / 2 : 0;
+            if (!barText.isEmpty()) {
+                if (named) {
+                    stops << QTextOption::Tab(x, QTextOption::LeftTab);
+                    lead = QStringLiteral("\t");
+                }
+                lead += barText;
+                x += bar;
+            }
+            for (std::size_t j = 0; j < columns.size(); ++j) {
+                x += columns[j] + (j > 0 || !barText.isEmpty() ? gap : 0);
+                stops << QTextOption::Tab(x, QTextOption::RightTab);
+            }
+            if (!barText.isEmpty())
+                stops << QTextOption::Tab(x + gap / 2, QTextOption::LeftTab);
+            return stops;
+        }
+    };
+
+    void matrixRows(const MatrixBlock& entry, const QList<QTextOption::Tab>& stops, const QString& lead,
+        const QString& bar, const QTextCharFormat& characters)
+    {
         QTextCharFormat marked = characters;
         marked.setFontWeight(QFont::Bold);
         marked.setBackground(kReplacedColumn);
@@ -187,10 +199,10 @@ public:
             if (i == middle)
                 runs(entry.name, characters);
             write(lead, characters);
-            for (int j = 0; j < columns; ++j) {
+            for (std::size_t j = 0; j < entry.rows[i].size(); ++j) {
                 write(QStringLiteral("\t"), characters);
-                numberAt(entry.rows[i][static_cast<std::size_t>(j)],
-                    j + 1 == entry.markedColumn ? marked : characters);
+                numberAt(
+                    entry.rows[i][j], static_cast<int>(j) + 1 == entry.markedColumn ? marked : characters);
             }
             if (!bar.isEmpty())
                 write(QStringLiteral("\t") % bar, characters);
@@ -199,7 +211,6 @@ public:
         }
     }
 
-private:
     QTextBlockFormat keptBlock(qreal below, bool withNext) const
     {
         QTextBlockFormat format;

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What Orca itself says: the program under Xvfb with a window manager, a
 # session bus, the accessibility bus and Orca writing every utterance to its
-# debug log; orca_check.py drives the program by mouse and keys and checks
+# debug log; orca_check.py drives the program by keys and checks
 # the log for the words a blind student needs to hear.
 #   check-orca.sh [PROGRAM [LOG]]   (default build/dev/app/cramer; LOG keeps Orca's log)
 # Needs xvfb, x11-utils, openbox, dbus, at-spi2-core, orca, python3-pyatspi and xdotool.

@@ -14,7 +14,7 @@ import subprocess
 import sys
 import time
 
-import pyatspi
+from atspi_tree import wait_for
 
 log = sys.argv[1]
 said_before = 0
@@ -42,31 +42,6 @@ def expect(what, pattern, seconds=15):
         time.sleep(0.2)
     print(f"MISSING {what} ({pattern}); said since: {utterances()[said_before:]}")
     return False
-
-
-def find(root, test, depth=0):
-    if root is None or depth > 40:
-        return None
-    try:
-        if test(root):
-            return root
-        for child in root:
-            found = find(child, test, depth + 1)
-            if found is not None:
-                return found
-    except Exception:
-        return None
-    return None
-
-
-def wait_for(what, test, seconds=20):
-    deadline = time.time() + seconds
-    while time.time() < deadline:
-        found = find(pyatspi.Registry.getDesktop(0), test)
-        if found is not None:
-            return found
-        time.sleep(0.2)
-    sys.exit(f"not found: {what}")
 
 
 def settle(quiet=0.7, seconds=10):

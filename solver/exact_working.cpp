@@ -100,9 +100,12 @@ ValueError ValueError::of(float single, const Rational& exact)
     return error;
 }
 
-ExactWorking computeExactWorking(const SolveRecord& record)
+namespace {
+
+// The typed numbers exactly, from their texts where they are numbers; stops
+// at the first one too long to compute with.
+void readTyped(const SolveRecord& record, ExactWorking& working)
 {
-    ExactWorking working;
     const int n = record.n;
     const bool haveTexts = record.texts.size() == static_cast<std::size_t>(n * (n + 1));
     for (int row = 1; row <= n; ++row) {
@@ -127,11 +130,65 @@ ExactWorking computeExactWorking(const SolveRecord& record)
                 const bool belowSingles = significant + decimal->exponent <= -45;
                 working.tooLong = ExactWorking::Cell { row, column, belowSingles };
                 working.typed.clear();
-                return working;
+                return;
             }
             working.typed.push_back(Rational::fromDecimal(*decimal));
         }
     }
+}
+
+// Exact d = 0: the ranks and, where there are solutions, the general one.
+void rankVerdict(int n, ExactWorking& working)
+{
+    Rows augmented(static_cast<std::size_t>(n));
+    for (int row = 1; row <= n; ++row)
+        for (int column = 1; column <= n + 1; ++column)
+            augmented[static_cast<std::size_t>(row - 1)].push_back(working.typedValue(n, row, column));
+    const ReducedForm form = reduce(std::move(augmented));
+    working.rank = form.rank;
+    working.augmentedRank = form.augmentedRank;
+    if (form.augmentedRank > form.rank) {
+        working.verdict = ExactVerdict::NoSolution;
+    } else {
+        working.verdict = ExactVerdict::InfinitelyMany;
+        working.general = generalSolution(form, n);
+    }
+}
+
+// The solve's x against the exact ones, and each equation with them.
+void checkResults(const SolveRecord& record, ExactWorking& working)
+{
+    const int n = record.n;
+    for (std::size_t i = 0; i < record.quotients.size(); ++i) {
+        // Against x_i where it exists; for a singular system the quotient
+        // stands beside the exact d_i / d it tries to be, which is none.
+        if (working.verdict == ExactVerdict::OneSolution)
+            working.quotients.push_back(ValueError::of(record.quotients[i], working.solution[i]));
+    }
+    for (int row = 1; row <= n; ++row) {
+        Residual residual;
+        float left = 0.0f;
+        Rational exactLeft;
+        for (int column = 1; column <= n; ++column) {
+            const float x = record.quotients[static_cast<std::size_t>(column - 1)];
+            left = left + record.system[row][column] * x;
+            exactLeft += working.typedValue(n, row, column) * Rational::fromSingle(x);
+        }
+        residual.single = left - record.system[row][n + 1];
+        residual.exact = exactLeft - working.typedValue(n, row, n + 1);
+        working.residuals.push_back(std::move(residual));
+    }
+}
+
+} // namespace
+
+ExactWorking computeExactWorking(const SolveRecord& record)
+{
+    ExactWorking working;
+    const int n = record.n;
+    readTyped(record, working);
+    if (working.tooLong)
+        return working;
 
     // d and d_1 … d_n by Cramer's rule itself, exactly.
     auto exactDeterminant = [&](int substituted) {
@@ -165,20 +222,7 @@ ExactWorking computeExactWorking(const SolveRecord& record)
         for (int index = 1; index <= n; ++index)
             working.solution.push_back(determinantAt(index) / working.determinant);
     } else {
-        // Rouché–Capelli from the reduced augmented matrix.
-        Rows augmented(static_cast<std::size_t>(n));
-        for (int row = 1; row <= n; ++row)
-            for (int column = 1; column <= n + 1; ++column)
-                augmented[static_cast<std::size_t>(row - 1)].push_back(working.typedValue(n, row, column));
-        const ReducedForm form = reduce(std::move(augmented));
-        working.rank = form.rank;
-        working.augmentedRank = form.augmentedRank;
-        if (form.augmentedRank > form.rank) {
-            working.verdict = ExactVerdict::NoSolution;
-        } else {
-            working.verdict = ExactVerdict::InfinitelyMany;
-            working.general = generalSolution(form, n);
-        }
+        rankVerdict(n, working);
     }
 
     const bool singleD = !working.determinants.empty();
@@ -188,27 +232,8 @@ ExactWorking computeExactWorking(const SolveRecord& record)
     else if (singleD && !singleZero && working.determinant.isZero())
         working.disagreement = Disagreement::ZeroOnlyExactly;
 
-    if (record.outcome.status == SolveStatus::Solved) {
-        for (std::size_t i = 0; i < record.quotients.size(); ++i) {
-            // Against x_i where it exists; for a singular system the quotient
-            // stands beside the exact d_i / d it tries to be, which is none.
-            if (working.verdict == ExactVerdict::OneSolution)
-                working.quotients.push_back(ValueError::of(record.quotients[i], working.solution[i]));
-        }
-        for (int row = 1; row <= n; ++row) {
-            Residual residual;
-            float left = 0.0f;
-            Rational exactLeft;
-            for (int column = 1; column <= n; ++column) {
-                const float x = record.quotients[static_cast<std::size_t>(column - 1)];
-                left = left + record.system[row][column] * x;
-                exactLeft += working.typedValue(n, row, column) * Rational::fromSingle(x);
-            }
-            residual.single = left - record.system[row][n + 1];
-            residual.exact = exactLeft - working.typedValue(n, row, n + 1);
-            working.residuals.push_back(std::move(residual));
-        }
-    }
+    if (record.outcome.status == SolveStatus::Solved)
+        checkResults(record, working);
     return working;
 }
 

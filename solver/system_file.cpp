@@ -301,11 +301,11 @@ FileError raggedError(const std::vector<DataRow>& data, int n, std::size_t offse
     return error;
 }
 
-} // namespace
-
-ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& locale, bool typedByLocale)
+// The rows that hold a number, each cell read every way its kind allows;
+// comment rows passed over. An error only for far more rows than any system.
+FileError readDataRows(const std::vector<FileRow>& rows, const NumberLocale& locale, bool typedByLocale,
+    std::vector<DataRow>& data)
 {
-    std::vector<DataRow> data;
     for (const FileRow& row : rows) {
         std::size_t width = row.cells.size();
         while (width > 0 && trimmed(row.cells[width - 1].text).empty())
@@ -328,33 +328,16 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
             continue;
         // Far more than any system: the count says enough.
         if (static_cast<int>(data.size()) == kMostCountedEquations)
-            return { std::nullopt,
-                contentError(FileProblem::SizeOutOfRange, 0, 0, kMostCountedEquations + 1) };
+            return contentError(FileProblem::SizeOutOfRange, 0, 0, kMostCountedEquations + 1);
         data.push_back(std::move(read));
     }
-    if (data.empty())
-        return { std::nullopt, contentError(FileProblem::Empty) };
-    const int n = static_cast<int>(data.size());
-    if (n < kMinSize || n > kMaxSize)
-        return { std::nullopt, contentError(FileProblem::SizeOutOfRange, 0, 0, n) };
+    return {};
+}
 
-    // Columns without a number at the sides, empty or holding labels and
-    // comments beside the system, are passed over like a header row.
-    std::size_t first = std::numeric_limits<std::size_t>::max();
-    std::size_t last = 0;
-    for (const DataRow& read : data) {
-        for (std::size_t i = 0; i < read.cells.size(); ++i) {
-            if (read.cells[i].holdsNumber()) {
-                first = std::min(first, i);
-                last = std::max(last, i);
-            }
-        }
-    }
-    std::vector<FileRow> kept;
-    keepColumns(data, kept, first, last);
-
-    // "1,234" may be grouped or have a decimal comma: the file's other
-    // numbers tell which, when they all tell the same.
+// "1,234" may be grouped or have a decimal comma: the file's other numbers
+// tell which, when they all tell the same.
+std::optional<Reading> preferredReading(const std::vector<DataRow>& data, const NumberLocale& locale)
+{
     bool decimalCommas = false;
     bool groupingCommas = false;
     for (const DataRow& read : data) {
@@ -365,14 +348,16 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
                 || (witness == Reading::Locale && locale.decimal != ",");
         }
     }
-    std::optional<Reading> preferred;
-    if (decimalCommas != groupingCommas)
-        preferred = decimalCommas ? Reading::DecimalComma : Reading::Locale;
+    if (decimalCommas == groupingCommas)
+        return std::nullopt;
+    return decimalCommas ? Reading::DecimalComma : Reading::Locale;
+}
 
-    if (std::any_of(data.begin(), data.end(),
-            [n](const DataRow& read) { return static_cast<int>(read.cells.size()) != n + 1; }))
-        return { std::nullopt, raggedError(data, n, first) };
-
+// Each cell's one reading, the preferred one where a cell has several;
+// `first` is how many columns were passed over at the left.
+ReadSystem typedTexts(
+    const std::vector<DataRow>& data, int n, std::optional<Reading> preferred, std::size_t first)
+{
     TypedSystem system { n, {} };
     for (const DataRow& read : data) {
         for (std::size_t i = 0; i < read.cells.size(); ++i) {
@@ -396,6 +381,40 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
         }
     }
     return { std::move(system), {} };
+}
+
+} // namespace
+
+ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& locale, bool typedByLocale)
+{
+    std::vector<DataRow> data;
+    if (FileError error = readDataRows(rows, locale, typedByLocale, data))
+        return { std::nullopt, std::move(error) };
+    if (data.empty())
+        return { std::nullopt, contentError(FileProblem::Empty) };
+    const int n = static_cast<int>(data.size());
+    if (n < kMinSize || n > kMaxSize)
+        return { std::nullopt, contentError(FileProblem::SizeOutOfRange, 0, 0, n) };
+
+    // Columns without a number at the sides, empty or holding labels and
+    // comments beside the system, are passed over like a header row.
+    std::size_t first = std::numeric_limits<std::size_t>::max();
+    std::size_t last = 0;
+    for (const DataRow& read : data) {
+        for (std::size_t i = 0; i < read.cells.size(); ++i) {
+            if (read.cells[i].holdsNumber()) {
+                first = std::min(first, i);
+                last = std::max(last, i);
+            }
+        }
+    }
+    std::vector<FileRow> kept;
+    keepColumns(data, kept, first, last);
+    const std::optional<Reading> preferred = preferredReading(data, locale);
+    if (std::any_of(data.begin(), data.end(),
+            [n](const DataRow& read) { return static_cast<int>(read.cells.size()) != n + 1; }))
+        return { std::nullopt, raggedError(data, n, first) };
+    return typedTexts(data, n, preferred, first);
 }
 
 std::string gridText(const FileCell& cell, const NumberLocale& locale)
