@@ -8,6 +8,7 @@
 #include "report/texts.h"
 #include "report/working_document.h"
 #include "report/working_export.h"
+#include "report/working_forms.h"
 #include "sheets/spreadsheet_file.h"
 #include "solver/exercise.h"
 #include "solver/missing_library.h"

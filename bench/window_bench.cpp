@@ -6,6 +6,7 @@
 // solution's window, opening a file, and one zoom step of the whole form.
 
 #include "report/working_document.h"
+#include "report/working_forms.h"
 #include "window/form/form1.h"
 #include "window/shell/main_window.h"
 #include "window/shell/practice.h"

@@ -7,6 +7,7 @@
 #include "report/figure_paint.h"
 #include "report/working_document.h"
 #include "report/working_export.h"
+#include "report/working_forms.h"
 #include "report/working_typeset.h"
 #include "solver/system_file.h"
 

@@ -6,6 +6,7 @@
 // document's encodings.
 
 #include "report/working_document.h"
+#include "report/working_forms.h"
 #include "solver/cramer_sequence.h"
 
 #include <QString>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "report/figure.h"
+#include "report/working_forms.h"
 
 #include "report/runs.h"
 #include "report/texts.h"
@@ -103,7 +104,7 @@ void axes(Drawing& drawing, const Frame& frame, const PlaneView& view, const QSt
     }
     if (numbered) {
         drawing.labels.push_back(
-            { { x0 - 2.0, y0 + 2.0 }, { numberRun(WrittenNumber::fromText(QStringLiteral("0"))) },
+            { { x0 - 2.0, y0 + 2.0 }, { numberRun(WrittenNumber { false, QStringLiteral("0") }) },
                 Label::Across::End, Label::Along::Below, 7.0 });
         drawing.labels.push_back({ { frame.right(), y0 - 4.0 }, { nameRun('x', 1) }, Label::Across::End,
             Label::Along::Above, 9.0 });

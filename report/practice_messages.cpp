@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "report/practice_messages.h"
+#include "report/working_forms.h"
 
 #include "report/runs.h"
 #include "report/texts.h"

@@ -5,6 +5,8 @@
 #include "report/quoted_text.h"
 #include "report/texts.h"
 
+#include <QStringBuilder>
+
 #include <limits>
 
 namespace cramer {
@@ -48,7 +50,8 @@ QString overflowMessage(const OverflowError& error, const QString& largest)
         value = qtText(texts::kOverflowSolution).arg(error.index);
         break;
     }
-    return qtText(texts::kOverflowText).arg(value, largest);
+    return qtText(texts::kOverflowWhat).arg(value, largest) % QLatin1Char('\n')
+        % qtText(texts::kOverflowWhatToDo);
 }
 
 } // namespace cramer

@@ -53,9 +53,10 @@ inline constexpr const char* kOverflowTitle = "Твърде голямо чис�
 inline constexpr const char* kOverflowMainDeterminant = "Детерминантата d";
 inline constexpr const char* kOverflowNumerator = "Детерминантата d%1";
 inline constexpr const char* kOverflowSolution = "Неизвестното x%1 = d%1/d";
-inline constexpr const char* kOverflowText
-    = "%1 излиза извън обхвата на числата, с които програмата работи (до %2 по абсолютна стойност).\n"
-      "Системата е върната във вида, в който е въведена: поправете я и опитайте отново.";
+inline constexpr const char* kOverflowWhat
+    = "%1 излиза извън обхвата на числата, с които програмата работи (до %2 по абсолютна стойност).";
+inline constexpr const char* kOverflowWhatToDo
+    = "Системата е върната във вида, в който е въведена: поправете я и опитайте отново.";
 
 // Pasting a block of numbers into the grid. %1 … are counts of rows and cells.
 inline constexpr const char* kPasteTitle = "Поставяне на числа";

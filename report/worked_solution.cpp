@@ -3,7 +3,6 @@
 #include "report/worked_solution.h"
 
 #include "report/texts.h"
-#include "report/working_document.h"
 
 namespace cramer {
 WorkedSolution::WorkedSolution(SolveRecord solve)
@@ -33,18 +32,6 @@ QString WorkedSolution::number(float value) const
 QString outdatedNote(const WorkedSolution& solution)
 {
     return solution.outdated ? texts::qtText(texts::kOutdatedSolution) : QString();
-}
-
-QString solutionAsPlainText(const WorkedSolution& solution)
-{
-    return workingAsPlainText(shortSolution(solution));
-}
-
-QString solutionAsHtml(const WorkedSolution& solution) { return workingAsHtml(shortSolution(solution)); }
-
-QString solutionAsLatex(const WorkedSolution& solution)
-{
-    return workingAsLatex(shortSolution(solution), LatexForm::Body);
 }
 
 } // namespace cramer

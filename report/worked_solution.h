@@ -43,11 +43,4 @@ private:
 // A line that says the grid has changed since the solve, or nothing.
 QString outdatedNote(const WorkedSolution& solution);
 
-// The short solution, with the texts the window showed; only with results.
-// Forms of `shortSolution` in working_document.h: text, an HTML page, and
-// a LaTeX body to paste into a document.
-QString solutionAsPlainText(const WorkedSolution& solution);
-QString solutionAsHtml(const WorkedSolution& solution);
-QString solutionAsLatex(const WorkedSolution& solution);
-
 } // namespace cramer

@@ -30,8 +30,9 @@ struct WrittenNumber {
     bool infinite = false; // beyond the single-precision range: ∞
     bool parenthesized = false; // a negative factor after an operator: "(−2,5)", kept together
 
-    // "-1,5E-07" as the program's number texts write it.
-    static WrittenNumber fromText(const QString& text);
+    // A number as the user typed it, "-1,5E-07": its sign, digits and
+    // exponent apart, the digits as typed.
+    static WrittenNumber asTyped(const QString& text);
     // In one line of plain text: "−1,5·10⁻⁷".
     QString plain() const;
     // The sign and the digits alone: "−1,5".
@@ -102,26 +103,5 @@ WorkingDocument workingDocument(const WorkedSolution& solution);
 // value the window announced and the result rows, in the window's digits;
 // no title. Only with results.
 WorkingDocument shortSolution(const WorkedSolution& solution);
-
-// The renderers, one per form; the typeset one and its pages are in
-// working_typeset.h.
-// A whole HTML5 page (UTF-8) for browsers, word processors and the clipboard.
-QString workingAsHtml(const WorkingDocument& document);
-// At most 80 columns; matrices too wide for them in blocks of columns.
-QString workingAsPlainText(const WorkingDocument& document);
-// The verdict's lines alone, as plain text.
-QString verdictAsPlainText(const WorkingDocument& document);
-// A whole LaTeX document that pdflatex compiles as it stands (T2A, babel),
-// or its body alone, to paste into a document of one's own (amsmath).
-enum class LatexForm { Document, Body };
-QString workingAsLatex(const WorkingDocument& document, LatexForm form = LatexForm::Document);
-
-// Pieces of the text form, for windows that show one step at a time.
-QString runsAsPlainText(const Runs& runs);
-QString matrixAsPlainText(const MatrixBlock& matrix);
-// Words as LaTeX text, each stretch of mathematics as one inline formula.
-QString runsAsLatex(const Runs& runs);
-
-inline constexpr int kTextColumns = 80;
 
 } // namespace cramer

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "report/working_export.h"
+#include "report/working_forms.h"
 
 #include "report/texts.h"
 #include "report/working_typeset.h"

@@ -7,6 +7,7 @@
 
 #include "report/figure.h"
 #include "report/working_document.h"
+#include "report/working_forms.h"
 
 #include <QStringBuilder>
 
@@ -69,6 +70,13 @@ QString runs(const Runs& content)
             appendEscaped(html, run.text);
             break;
         case Run::Kind::Number:
+            if (run.number.digits.contains(QChar(0x202F))) {
+                // A long number in groups of digits: a line may break between them.
+                QString number;
+                appendNumber(number, run.number);
+                html += number.replace(QChar(0x202F), QStringLiteral("\u202F<wbr>"));
+                break;
+            }
             // A number whose line may break nowhere.
             html += QStringLiteral("<span style=\"white-space:nowrap\">");
             appendNumber(html, run.number);

@@ -6,6 +6,7 @@
 
 #include "report/figure.h"
 #include "report/working_document.h"
+#include "report/working_forms.h"
 
 #include <QStringBuilder>
 
@@ -25,9 +26,9 @@ const char* const kPreamble = R"(\documentclass[a4paper,11pt]{article}
 \usepackage[margin=2cm]{geometry}
 \setlength{\parindent}{0pt}
 \setlength{\parskip}{0.6ex plus 0.3ex}
-% Long numbers break no line: the blanks between words stretch instead.
-\setlength{\emergencystretch}{3em}
-\sloppy
+% Ragged right: a long number moves to the next line whole, and no blank
+% between words is stretched to make up for it.
+\raggedright
 \definecolor{replaced}{HTML}{FFF0A0}
 % A matrix at its own size, or scaled down to the line when it is wider.
 \newsavebox{\workingbox}
@@ -139,7 +140,9 @@ QString digits(const QString& text)
             out += QStringLiteral("{,}");
         else if (character == QChar(0x2026))
             out += QStringLiteral("\\ldots");
-        else if (character.isSpace() || character == QChar(0x202F) || character == QChar(0x00A0))
+        else if (character == QChar(0x202F)) // between groups of digits, where a long number may break
+            out += QStringLiteral("\\,\\allowbreak ");
+        else if (character.isSpace() || character == QChar(0x00A0))
             out += QStringLiteral("\\,");
         else if (character == QChar(0x2212) || character == QLatin1Char('-'))
             out += QLatin1Char('-');
@@ -188,6 +191,39 @@ QString mathOf(const Run& run)
     return {};
 }
 
+// Blanks and signs between two pieces of mathematics, as a template writes
+// them (" · ", " = "), belong to the formula, one math run.
+QString joiningMath(const QString& text)
+{
+    QString math;
+    for (const QChar character : text) {
+        switch (character.unicode()) {
+        case ' ':
+            break;
+        case 0x00B7: // ·
+            math += QStringLiteral(" \\cdot ");
+            break;
+        case 0x00D7: // ×
+            math += QStringLiteral(" \\times ");
+            break;
+        case 0x2212: // −
+            math += QStringLiteral(" - ");
+            break;
+        case 0x2248: // ≈
+            math += QStringLiteral(" \\approx ");
+            break;
+        case '=':
+        case '+':
+        case '/':
+            math += QLatin1Char(' ') % character % QLatin1Char(' ');
+            break;
+        default:
+            return {};
+        }
+    }
+    return math.isEmpty() ? QStringLiteral(" ") : math;
+}
+
 // Text as text, each stretch of mathematics as one inline formula, so TeX
 // may break its lines after a relation or a sign between terms.
 QString runs(const Runs& content)
@@ -195,17 +231,29 @@ QString runs(const Runs& content)
     QString out;
     QString math;
     auto flush = [&] {
+        // A line breaks after a relation or a sign between terms, never after "·".
         if (!math.isEmpty())
-            out += QLatin1Char('$') % math % QLatin1Char('$');
+            out += QLatin1Char('$')
+                % math.replace(QStringLiteral("\\cdot "), QStringLiteral("\\cdot\\nobreak "))
+                      .replace(QStringLiteral("\\times "), QStringLiteral("\\times\\nobreak "))
+                % QLatin1Char('$');
         math.clear();
     };
-    for (const Run& run : content) {
-        if (run.kind == Run::Kind::Text) {
-            flush();
-            out += escaped(run.text);
-        } else {
-            math += mathOf(run);
+    for (auto it = content.begin(); it != content.end(); ++it) {
+        if (it->kind != Run::Kind::Text) {
+            math += mathOf(*it);
+            continue;
         }
+        const auto next = std::next(it);
+        const QString joining = math.isEmpty() || next == content.end() || next->kind == Run::Kind::Text
+            ? QString()
+            : joiningMath(it->text);
+        if (!joining.isEmpty()) {
+            math += joining;
+            continue;
+        }
+        flush();
+        out += escaped(it->text);
     }
     flush();
     return out;

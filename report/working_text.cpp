@@ -6,6 +6,7 @@
 
 #include "report/texts.h"
 #include "report/working_document.h"
+#include "report/working_forms.h"
 
 #include <QStringBuilder>
 
@@ -44,8 +45,9 @@ QString lineOf(const Runs& runs)
     return line;
 }
 
-// Greedy filling at blanks; a word longer than a line, which the working
-// never writes, is cut so that no line passes the limit.
+// Greedy filling at blanks; a word longer than a line, a long number, is
+// parted after a group of its digits, else cut, so that no line passes the
+// limit.
 void wrapped(QString& out, const QString& line, int indent, int hangingIndent)
 {
     const QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -58,7 +60,8 @@ void wrapped(QString& out, const QString& line, int indent, int hangingIndent)
             empty = true;
         }
         while (current.size() + word.size() > kTextColumns) {
-            const qsizetype room = kTextColumns - current.size();
+            const qsizetype group = word.lastIndexOf(QChar(0x202F), kTextColumns - current.size() - 1);
+            const qsizetype room = group > 0 ? group + 1 : kTextColumns - current.size();
             out += current % word.left(room) % QLatin1Char('\n');
             word.remove(0, room);
             current = QString(hangingIndent, QLatin1Char(' '));

@@ -223,6 +223,22 @@ std::string Rational::fraction() const
     return text;
 }
 
+namespace {
+
+std::string decimalDigits(mpz_srcptr value)
+{
+    std::string text(libraries().mpz_sizeinbase(value, 10) + 2, '\0');
+    libraries().mpz_get_str(text.data(), 10, value);
+    text.resize(text.find('\0'));
+    return text;
+}
+
+} // namespace
+
+std::string Rational::numerator() const { return decimalDigits(mpq_numref(CQ(*this))); }
+
+std::string Rational::denominator() const { return decimalDigits(mpq_denref(CQ(*this))); }
+
 bool Rational::terminates() const
 {
     mpz_t rest, five;
@@ -235,19 +251,22 @@ bool Rational::terminates() const
     return ends;
 }
 
-std::string Rational::decimal(std::string_view point, int longestPeriod) const
+std::size_t DecimalExpansion::leadingZeros() const
 {
+    const std::size_t zeros = fraction.find_first_not_of('0');
+    return zeros == std::string::npos ? fraction.size() : zeros;
+}
+
+DecimalExpansion Rational::expansion(int longestPeriod) const
+{
+    DecimalExpansion parts;
+    parts.negative = sign() < 0;
     mpz_t integer, remainder;
     libraries().mpz_inits(integer, remainder, nullptr);
     mpz_srcptr denominator = mpq_denref(CQ(*this));
     libraries().mpz_abs(remainder, mpq_numref(CQ(*this)));
     libraries().mpz_tdiv_qr(integer, remainder, remainder, denominator);
-
-    const bool belowOne = mpz_sgn(integer) == 0;
-    std::string text = sign() < 0 ? "-" : "";
-    std::string integerDigits(libraries().mpz_sizeinbase(integer, 10) + 1, '\0');
-    libraries().mpz_get_str(integerDigits.data(), 10, integer);
-    text += integerDigits.c_str();
+    parts.integer = decimalDigits(integer);
 
     if (mpz_sgn(remainder) != 0) {
         // With the denominator 2^a · 5^b · m, m prime to 10, the period starts
@@ -259,44 +278,48 @@ std::string Rational::decimal(std::string_view point, int longestPeriod) const
         libraries().mpz_tdiv_q_2exp(rest, rest, twos);
         const mp_bitcnt_t fives = libraries().mpz_remove(rest, rest, five);
         libraries().mpz_clears(rest, five, nullptr);
-        const bool terminates = this->terminates();
 
         auto nextDigit = [&] {
             libraries().mpz_mul_ui(remainder, remainder, 10);
             libraries().mpz_tdiv_qr(integer, remainder, remainder, denominator);
             return static_cast<char>('0' + libraries().mpz_get_ui(integer));
         };
-        std::string digits;
         for (mp_bitcnt_t i = 0; i < std::max(twos, fives); ++i)
-            digits.push_back(nextDigit());
-        const std::size_t zeros = digits.find_first_not_of('0');
-        if (terminates && belowOne && zeros > kLongestZeroRun) {
-            // 0,000…0ddd: its significant digits and the power of ten instead.
-            const std::string significant = digits.substr(zeros);
-            text.pop_back();
-            text += significant.substr(0, 1);
-            if (significant.size() > 1)
-                text += std::string(point) + significant.substr(1);
-            text += "E-" + std::to_string(zeros + 1);
-        } else {
-            text += point;
-            text += digits;
-            if (!terminates) {
-                mpz_t start;
-                libraries().mpz_init_set(start, remainder);
-                std::string period;
-                do
-                    period.push_back(nextDigit());
-                while (libraries().mpz_cmp(remainder, start) != 0
-                    && period.size() <= static_cast<std::size_t>(longestPeriod));
-                libraries().mpz_clear(start);
-                const bool cut = period.size() > static_cast<std::size_t>(longestPeriod);
-                text += "(" + period.substr(0, static_cast<std::size_t>(longestPeriod)) + (cut ? "…" : "")
-                    + ")";
-            }
+            parts.fraction.push_back(nextDigit());
+        if (!terminates()) {
+            mpz_t start;
+            libraries().mpz_init_set(start, remainder);
+            do
+                parts.period.push_back(nextDigit());
+            while (libraries().mpz_cmp(remainder, start) != 0
+                && parts.period.size() <= static_cast<std::size_t>(longestPeriod));
+            libraries().mpz_clear(start);
+            parts.periodCut = parts.period.size() > static_cast<std::size_t>(longestPeriod);
+            parts.period.resize(std::min(parts.period.size(), static_cast<std::size_t>(longestPeriod)));
         }
     }
     libraries().mpz_clears(integer, remainder, nullptr);
+    return parts;
+}
+
+std::string Rational::decimal(std::string_view point, int longestPeriod) const
+{
+    const DecimalExpansion parts = expansion(longestPeriod);
+    std::string text = parts.negative ? "-" : "";
+    const std::size_t zeros = parts.leadingZeros();
+    if (parts.period.empty() && parts.integer == "0" && zeros > kLongestZeroRun) {
+        // 0,000…0ddd: its significant digits and the power of ten instead.
+        const std::string significant = parts.fraction.substr(zeros);
+        text += significant.substr(0, 1);
+        if (significant.size() > 1)
+            text += std::string(point) + significant.substr(1);
+        return text + "E-" + std::to_string(zeros + 1);
+    }
+    text += parts.integer;
+    if (!parts.fraction.empty() || !parts.period.empty())
+        text += std::string(point) + parts.fraction;
+    if (!parts.period.empty())
+        text += "(" + parts.period + (parts.periodCut ? "…" : "") + ")";
     return text;
 }
 

@@ -18,6 +18,19 @@
 
 namespace cramer {
 
+// A decimal expansion in parts: the digits before the point, those after it
+// up to the period, and the period, empty when the expansion ends.
+struct DecimalExpansion {
+    bool negative = false;
+    std::string integer; // "0" below 1
+    std::string fraction;
+    std::string period;
+    bool periodCut = false; // longer than asked for: its first digits only
+
+    // The fraction's zeros after the point before its first other digit.
+    std::size_t leadingZeros() const;
+};
+
 class Rational {
 public:
     Rational();
@@ -54,12 +67,16 @@ public:
 
     // "p/q" in lowest terms with "-" for a negative value; an integer alone.
     std::string fraction() const;
+    // In lowest terms, in decimal digits; the numerator with "-" when negative.
+    std::string numerator() const;
+    std::string denominator() const;
     // The decimal expansion with `point` as the decimal separator: all of it
     // when it terminates (below 10^-21 as its significant digits and the
     // power of ten, "1,25E-22", never a row of zeros), the period in
     // parentheses when it repeats ("0,(3)"); a period longer than
     // `longestPeriod` digits is cut with "…" inside the parentheses.
     std::string decimal(std::string_view point, int longestPeriod = 20) const;
+    DecimalExpansion expansion(int longestPeriod = 20) const;
     // The nearest single (ties to even, subnormals as IEEE rounds them);
     // beyond the range an infinity.
     float nearestSingle() const;

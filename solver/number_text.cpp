@@ -183,6 +183,58 @@ ParsedSingle parseSingle(std::string_view text, const NumberLocale& locale)
     return { value, ConversionError::None };
 }
 
+namespace {
+
+// "-1.2345e-07" as to_chars writes a number in scientific notation.
+SignificantDigits fromScientific(std::string_view scientific)
+{
+    SignificantDigits number;
+    number.negative = scientific.front() == '-';
+    const std::string_view body = scientific.substr(number.negative ? 1 : 0);
+    const std::size_t ePos = body.find('e');
+    number.digits.push_back(body[0]);
+    if (ePos > 1)
+        number.digits.append(body.substr(2, ePos - 2));
+    std::from_chars(
+        body.data() + ePos + 1 + (body[ePos + 1] == '+' ? 1 : 0), body.data() + body.size(), number.exponent);
+    number.digits.erase(std::max<std::size_t>(number.digits.find_last_not_of('0') + 1, 1));
+    return number;
+}
+
+} // namespace
+
+SignificantDigits significantDigits(double value, int count)
+{
+    if (value == 0.0)
+        return { false, "0", 0 };
+    std::array<char, 48> buffer {};
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, count - 1);
+    return fromScientific({ buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()) });
+}
+
+SignificantDigits shortestDigits(float value)
+{
+    if (value == 0.0f)
+        return { false, "0", 0 };
+    std::array<char, 48> buffer {};
+    const auto result
+        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific);
+    return fromScientific({ buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()) });
+}
+
+std::string positional(const SignificantDigits& number, std::string_view point)
+{
+    const std::string& digits = number.digits;
+    if (number.exponent < 0)
+        return "0" + std::string(point) + std::string(static_cast<std::size_t>(-number.exponent - 1), '0')
+            + digits;
+    const auto integerDigits = static_cast<std::size_t>(number.exponent) + 1;
+    if (digits.size() <= integerDigits)
+        return digits + std::string(integerDigits - digits.size(), '0');
+    return digits.substr(0, integerDigits) + std::string(point) + digits.substr(integerDigits);
+}
+
 std::string formatSingle(float value, const NumberLocale& locale)
 {
     if (std::isnan(value))
@@ -193,50 +245,18 @@ std::string formatSingle(float value, const NumberLocale& locale)
         return "0";
 
     // The double holds the single exactly, so this rounds the exact value.
-    std::array<char, 32> buffer {};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-        static_cast<double>(value), std::chars_format::scientific, 6);
-    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const SignificantDigits number = significantDigits(static_cast<double>(value), 7);
+    std::string text = number.negative ? "-" : "";
+    if (number.exponent >= -4 && number.exponent <= 6)
+        return text + positional(number, locale.decimal);
 
-    const bool negative = scientific.front() == '-';
-    const std::string_view body = scientific.substr(negative ? 1 : 0);
-    const std::size_t ePos = body.find('e');
-    std::string digits;
-    digits.push_back(body[0]);
-    digits.append(body.substr(2, ePos - 2));
-    int exponent = 0;
-    std::from_chars(
-        body.data() + ePos + 1 + (body[ePos + 1] == '+' ? 1 : 0), body.data() + body.size(), exponent);
-    digits.erase(digits.find_last_not_of('0') + 1);
-
-    std::string text = negative ? "-" : "";
-    if (exponent >= -4 && exponent <= 6) {
-        if (exponent < 0) {
-            text += "0";
-            text += locale.decimal;
-            text.append(static_cast<std::size_t>(-exponent - 1), '0');
-            text += digits;
-        } else {
-            const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-            if (digits.size() <= integerDigits) {
-                text += digits;
-                text.append(integerDigits - digits.size(), '0');
-            } else {
-                text.append(digits, 0, integerDigits);
-                text += locale.decimal;
-                text.append(digits, integerDigits);
-            }
-        }
-        return text;
-    }
-
-    text.push_back(digits.front());
-    if (digits.size() > 1) {
+    text.push_back(number.digits.front());
+    if (number.digits.size() > 1) {
         text += locale.decimal;
-        text.append(digits, 1);
+        text.append(number.digits, 1);
     }
-    text += exponent < 0 ? "E-" : "E+";
-    const int magnitude = exponent < 0 ? -exponent : exponent;
+    text += number.exponent < 0 ? "E-" : "E+";
+    const int magnitude = number.exponent < 0 ? -number.exponent : number.exponent;
     if (magnitude < 10)
         text.push_back('0');
     text += std::to_string(magnitude);

@@ -53,6 +53,22 @@ std::optional<DecimalNumber> parseDecimal(std::string_view text, const NumberLoc
 // or the nearest subnormal.
 ParsedSingle parseSingle(std::string_view text, const NumberLocale& locale);
 
+// A finite number's significant digits and decimal exponent: the value is
+// ±d.ddd… · 10^exponent, without trailing zeros; zero is "0", exponent 0.
+struct SignificantDigits {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+
+// Rounded to `count` significant digits from the exact value.
+SignificantDigits significantDigits(double value, int count);
+// The fewest digits that read back as this very single.
+SignificantDigits shortestDigits(float value);
+// The digits with `point` where it belongs and no exponent: "0,00015",
+// "1234,5", "1500"; without the sign.
+std::string positional(const SignificantDigits& number, std::string_view point);
+
 // Single to text: seven significant digits, fixed notation for decimal
 // exponents -4 … 6, otherwise mantissa, "E", sign and at least two exponent
 // digits. Negative zero is written "0".

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The LaTeX of the worked solution compiles with pdflatex as written, and no
-# line or matrix runs more than 1 pt past the margin: the pinned systems, a
+# The LaTeX of the worked solution compiles with pdflatex as written, with
+# no overfull or underfull box, in vector fonts (cm-super: text that can be
+# searched), and no line starts with "·": the pinned systems, a
 # 9 × 9 of extreme values, 2 × 2 systems whose pictures are out of the
 # ordinary (lines2-*.csv) and a new exercise of every size from 2 to 9.
 #   latex_compiles.sh PROGRAM GOLDEN_FOLDER DATA_FOLDER
@@ -27,9 +28,17 @@ for system in "$work"/*.csv; do
     failed=1
     continue
   fi
-  wide=$(grep -ao 'Overfull \\hbox ([0-9.]*pt' "$work/$name.log" | grep -o '[0-9.]*' | awk '$1 > 1' || true)
-  if [ -n "$wide" ]; then
-    echo "$name.tex has lines past the margin by (pt): $wide"
+  boxes=$(grep -ac -E '^(Overfull|Underfull) \\[hv]box' "$work/$name.log" || true)
+  if [ "$boxes" -gt 0 ]; then
+    echo "$name.tex has $boxes over- or underfull boxes:"; grep -a -A1 -E '^(Overfull|Underfull)' "$work/$name.log" | head -6
+    failed=1
+  fi
+  if pdffonts "$work/$name.pdf" | grep -q 'Type 3'; then
+    echo "$name.pdf has bitmap (Type 3) fonts: is cm-super installed?"
+    failed=1
+  fi
+  if pdftotext "$work/$name.pdf" - | grep -q '^·'; then
+    echo "$name.pdf has a line that starts with ·"
     failed=1
   fi
   echo "$name.tex: $(pdfinfo "$work/$name.pdf" 2>/dev/null | awk '/^Pages/ { print $2 }') pages"

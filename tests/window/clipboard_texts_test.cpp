@@ -4,6 +4,7 @@
 
 #include "report/worked_solution.h"
 #include "report/working_document.h"
+#include "report/working_forms.h"
 
 #include "window_test_support.h"
 
@@ -32,6 +33,17 @@ WorkedSolution bulgarianThreeByThree()
 WorkedSolution largeDeterminant()
 {
     return workedSolutionOf({ { "65536", "0", "1" }, { "0", "61717", "1" } }, kBulgarianNumbers);
+}
+
+// The short solution in the three forms "Копирай решението" puts on the clipboard.
+QString solutionAsPlainText(const WorkedSolution& solution)
+{
+    return workingAsPlainText(shortSolution(solution));
+}
+QString solutionAsHtml(const WorkedSolution& solution) { return workingAsHtml(shortSolution(solution)); }
+QString solutionAsLatex(const WorkedSolution& solution)
+{
+    return workingAsLatex(shortSolution(solution), LatexForm::Body);
 }
 
 struct WriterCase {

@@ -5,6 +5,7 @@
 
 #include "report/figure.h"
 #include "report/working_document.h"
+#include "report/working_forms.h"
 
 #include "window_test_support.h"
 

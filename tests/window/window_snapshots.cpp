@@ -7,6 +7,7 @@
 // solution's HTML as a word processor would lay it out (and the HTML itself); the window at 150 % and fitted
 // into a 1024 × 600 screen. Usage: window_snapshots OUTPUT_DIRECTORY
 
+#include "report/working_forms.h"
 #include "window_test_support.h"
 
 #include "window/shell/colour_choice.h"

@@ -4,6 +4,7 @@
 // check by hand, without a window.
 
 #include "report/working_document.h"
+#include "report/working_forms.h"
 
 #include "window_test_support.h"
 
@@ -29,7 +30,7 @@ class WorkingText : public testing::TestWithParam<WorkingCase> { };
 TEST_P(WorkingText, ShowsHowEveryValueArises)
 {
     const WorkingCase& c = GetParam();
-    // Lines as wrapped for 80 columns, joined again.
+    // Lines as wrapped for 80 columns, joined again; groups of digits apart by a blank.
     const QString text = workingAsPlainText(workingDocument(workedSolutionOf(c.rows, c.locale))).simplified();
     qsizetype from = 0;
     for (const char* fragment : c.fragments) {
@@ -101,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(Systems, WorkingText,
         WorkingCase { "TypedDecimalsAndASystemSingularOnlyExactly",
             { { "0.1", "0.3", "1" }, { "0.3", "0.9", "3" } }, kCLocale,
             { "„0.1“ за коефициента пред x1 в уравнение 1 се пази в единична точност като "
-              "0.100000001490116119384765625.",
+              "0.100 000 001 490 116 119 384 765 625.",
                 "d = 0.1·0.9 − 0.3·0.3 = 0.09 − 0.09 = 0", "Точно d = 0: системата е особена.",
                 "Рангът на матрицата на системата е 1, рангът на разширената матрица (със свободните "
                 "членове) е 1.",

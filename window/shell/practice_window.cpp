@@ -5,6 +5,7 @@
 #include "report/file_messages.h"
 #include "report/practice_messages.h"
 #include "report/texts.h"
+#include "report/working_forms.h"
 #include "window/form/announcer.h"
 #include "window/form/message_boxes.h"
 #include "window/form/user_locale.h"

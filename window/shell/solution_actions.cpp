@@ -5,6 +5,7 @@
 #include "report/file_messages.h"
 #include "report/texts.h"
 #include "report/working_document.h"
+#include "report/working_forms.h"
 #include "solver/missing_library.h"
 #include "window/form/announcer.h"
 #include "window/form/form1.h"
@@ -154,8 +155,8 @@ void SolutionActions::copy() const
         return;
     withExactValues([this] {
         auto* data = new QMimeData;
-        data->setText(solutionAsPlainText(*worked_));
-        data->setHtml(solutionAsHtml(*worked_));
+        data->setText(workingAsPlainText(shortSolution(*worked_)));
+        data->setHtml(workingAsHtml(shortSolution(*worked_)));
         QGuiApplication::clipboard()->setMimeData(data);
     });
 }
@@ -163,7 +164,9 @@ void SolutionActions::copy() const
 void SolutionActions::copyAsLatex() const
 {
     if (worked_ && worked_->hasResults())
-        withExactValues([this] { QGuiApplication::clipboard()->setText(solutionAsLatex(*worked_)); });
+        withExactValues([this] {
+            QGuiApplication::clipboard()->setText(workingAsLatex(shortSolution(*worked_), LatexForm::Body));
+        });
 }
 
 void SolutionActions::readResults() const

@@ -6,6 +6,7 @@
 #include "report/file_messages.h"
 #include "report/texts.h"
 #include "report/working_export.h"
+#include "report/working_forms.h"
 #include "report/working_typeset.h"
 #include "window/shell/printing.h"
 
