@@ -6,6 +6,7 @@
 // pasting; the style sheet holds what only pages and browsers use.
 
 #include "report/figure.h"
+#include "report/texts.h"
 #include "report/working_document.h"
 #include "report/working_forms.h"
 
@@ -13,10 +14,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <vector>
 
 namespace cramer {
 namespace {
+
+using texts::qtText;
 
 const char* const kStyle = R"(@page { size: A4; margin: 2cm; }
 body { font-family: "Liberation Serif", "DejaVu Serif", serif; line-height: 1.4; max-width: 50em; }
@@ -100,53 +104,109 @@ QString runs(const Runs& content)
     return html;
 }
 
-QString matrix(const MatrixBlock& block)
+// Columns [from, to) of a matrix as one table; with `labels`, each row
+// named first. The bars stand where the matrix begins and ends.
+QString matrixTable(const MatrixBlock& block, std::size_t from, std::size_t to, bool labels)
 {
     // Word processors size a table's columns by its cellpadding, not by CSS:
     // without it they break numbers inside their cells. A matrix's cells
     // break no line either, so their numbers need no span of their own.
-    QString html = QStringLiteral(
-        "<table cellpadding=\"4\" style=\"border-collapse:collapse;margin:4pt 0 6pt 24pt\">\n");
+    // Writer parts a table across pages unless its own style forbids it.
+    QString html = QStringLiteral("<table cellpadding=\"4\" style=\"page-break-inside:avoid;"
+                                  "border-collapse:collapse;margin:4pt 0 6pt 24pt\">\n");
     const std::size_t rows = block.rows.size();
     const std::size_t columns = rows == 0 ? 0 : block.rows.front().size();
-    html.reserve(html.size() + static_cast<qsizetype>(rows * columns) * 96 + 512);
-    auto beside = [rows](const Runs& content) -> QString {
-        return QStringLiteral("<td rowspan=\"%1\" style=\"%2\">")
-                   .arg(QString::number(rows), QLatin1String(kBeside))
-            % runs(content) % QStringLiteral("</td>");
+    html.reserve(html.size() + static_cast<qsizetype>(rows * (to - from)) * 96 + 512);
+    const bool whole = from == 0 && to == columns;
+    // The name and the value beside the middle row, an empty cell beside the
+    // others: a cell spanning the rows would let a word processor part the
+    // matrix across pages.
+    const std::size_t middle = (rows - 1) / 2;
+    auto beside = [middle](const Runs& content, std::size_t row) -> QString {
+        return QStringLiteral("<td style=\"") % QLatin1String(kBeside) % QStringLiteral("\">")
+            % (row == middle ? runs(content) : QString()) % QStringLiteral("</td>");
     };
     // Each column's opening tag, written once for all its rows.
-    auto opening = [&block](std::size_t j, std::size_t size) {
+    std::vector<QString> openings;
+    for (std::size_t j = from; j < to; ++j) {
         QString tag = QStringLiteral("<td style=\"") % QLatin1String(kCell);
         if (block.bars && j == 0)
             tag += QStringLiteral(";border-left:") % QLatin1String(kBar);
-        if (block.bars && j + 1 == size)
+        if (block.bars && j + 1 == columns)
             tag += QStringLiteral(";border-right:") % QLatin1String(kBar);
         if (static_cast<int>(j) + 1 == block.markedColumn)
             tag += QStringLiteral(";background:#fff0a0;font-weight:bold");
-        return tag + QStringLiteral("\">");
-    };
-    std::vector<QString> openings;
+        openings.push_back(tag + QStringLiteral("\">"));
+    }
     for (std::size_t i = 0; i < rows; ++i) {
         html += QStringLiteral("<tr>");
-        if (i == 0 && !block.name.empty())
-            html += beside(block.name);
-        const auto& row = block.rows[i];
-        if (openings.size() != row.size()) {
-            openings.clear();
-            for (std::size_t j = 0; j < row.size(); ++j)
-                openings.push_back(opening(j, row.size()));
-        }
-        for (std::size_t j = 0; j < row.size(); ++j) {
-            html += openings[j];
-            appendNumber(html, row[j]);
+        if (labels)
+            html += QStringLiteral("<td style=\"") % QLatin1String(kBeside) % QStringLiteral("\">")
+                % qtText(texts::kRowLabel).arg(i + 1) % QStringLiteral("</td>");
+        if (whole && !block.name.empty())
+            html += beside(block.name, i);
+        for (std::size_t j = from; j < to; ++j) {
+            html += openings[j - from];
+            appendNumber(html, block.rows[i][j]);
             html += QStringLiteral("</td>");
         }
-        if (i == 0 && !block.value.empty())
-            html += beside(block.value);
+        if (whole && !block.value.empty())
+            html += beside(block.value, i);
         html += QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</table>\n");
+}
+
+// As many columns as fit on an A4 page in a word processor, in points: a
+// digit is about 6 pt wide at 12 pt, a cell adds 20 pt of padding.
+constexpr qsizetype kPageRoom = 482 - 24;
+constexpr qsizetype kDigitWidth = 6;
+constexpr qsizetype kCellPadding = 20;
+
+// A matrix on one table where it fits the page; wider, its name on a line
+// of its own, then blocks of columns with their rows named, as the text
+// form writes it, so that no word processor cuts a column off.
+QString matrix(const MatrixBlock& block)
+{
+    const std::size_t columns = block.rows.empty() ? 0 : block.rows.front().size();
+    std::vector<qsizetype> widths(columns, 0);
+    for (const auto& row : block.rows)
+        for (std::size_t j = 0; j < columns; ++j)
+            widths[j] = std::max(widths[j], row[j].plain().size() * kDigitWidth + kCellPadding);
+    auto width = [&](std::size_t from, std::size_t to) {
+        return std::accumulate(widths.begin() + static_cast<std::ptrdiff_t>(from),
+            widths.begin() + static_cast<std::ptrdiff_t>(to), qsizetype { 0 });
+    };
+    const qsizetype beside = 6 * kDigitWidth + kCellPadding;
+    if (width(0, columns) + (block.name.empty() ? 0 : beside) + (block.value.empty() ? 0 : beside)
+        <= kPageRoom)
+        return matrixTable(block, 0, columns, false);
+    // As few blocks as fit, of sizes as even as the widths allow.
+    std::size_t size = columns;
+    auto fits = [&](std::size_t candidate) {
+        for (std::size_t from = 0; from < columns; from += candidate)
+            if (candidate > 1 && width(from, std::min(columns, from + candidate)) + beside > kPageRoom)
+                return false;
+        return true;
+    };
+    for (std::size_t blocks = 2; !fits(size); ++blocks)
+        size = (columns + blocks - 1) / blocks;
+    QString html;
+    if (!block.name.empty())
+        html += QStringLiteral("<p class=\"lead\" style=\"margin-left:24pt\">") % runs(block.name)
+            % QStringLiteral("</p>\n");
+    for (std::size_t from = 0; from < columns; from += size) {
+        const std::size_t to = std::min(columns, from + size);
+        const QString heading = to == from + 1
+            ? qtText(texts::kColumnBlock).arg(from + 1)
+            : qtText(texts::kColumnsBlock).arg(QString::number(from + 1), QString::number(to));
+        html += QStringLiteral("<p class=\"lead\" style=\"margin-left:24pt;page-break-after:avoid\">")
+            % heading % QStringLiteral("</p>\n") % matrixTable(block, from, to, true);
+    }
+    if (!block.value.empty())
+        html += QStringLiteral("<p style=\"margin-left:24pt\">") % runs(block.name) % runs(block.value)
+            % QStringLiteral("</p>\n");
+    return html;
 }
 
 // The SVG as an image of the page itself: word processors, given an <svg>

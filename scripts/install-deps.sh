@@ -25,6 +25,7 @@ case "${1:-run}" in
       libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
       clang libclang-rt-14-dev
       texlive-latex-base texlive-latex-recommended texlive-lang-cyrillic texlive-pictures cm-super poppler-utils
+      libreoffice-writer-nogui # the HTML as Writer opens it
       fonts-dejavu-extra # as a desktop with LibreOffice or TeX has it: the window tests see only the package's fonts
       xvfb x11-utils openbox xdotool dbus at-spi2-core orca python3-pyatspi) # the screen reader's own check
     ;;

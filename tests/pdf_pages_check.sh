@@ -4,7 +4,8 @@
 # pages with margins of 20 mm: for 504 systems of 2 to 9 equations
 # (integers, decimals, tiny and huge values), every heading of the text form
 # is on the pages in the same order, with the verdict last, no page is
-# empty, and no word of any page comes nearer its edge than 55 pt.
+# empty or, but the last, less than a third full, and no word of any page
+# comes nearer its edge than 55 pt.
 # Usage: pdf_pages_check.sh CRAMER [SYSTEMS_PER_SIZE]
 set -euo pipefail
 cramer=$1
@@ -58,12 +59,18 @@ for n in 2 3 4 5 6 7 8 9; do
     done <"$work/headings"
     last=$(awk 'NF { line = $0 } END { sub(/^ +/, "", line); print substr(line, 1, 30) }' "$work/text.txt")
     grep -qF -- "$last" "$work/pages.txt" || fail "$name: the last line „$last“ is missing from the PDF"
+    # The page number stands below the text, in the last 80 pt; the text of
+    # every page but the last reaches a third of the way down at least.
     pdftotext -bbox "$work/pages.pdf" - | awk -v name="$name" '
       /<page / { match($0, /width="[0-9.]+"/); w = substr($0, RSTART + 7, RLENGTH - 8)
                  match($0, /height="[0-9.]+"/); h = substr($0, RSTART + 8, RLENGTH - 9); page++ }
       /<word / { split($0, a, "\""); if (a[2] < 55 || a[4] < 55 || a[6] > w - 55 || a[8] > h - 55) {
-                   print name ": page " page ": a word within 55 pt of the edge: " $0; bad = 1; exit } }
-      END { exit bad }' >&2 || failures=$((failures + 1))
+                   print name ": page " page ": a word within 55 pt of the edge: " $0; bad = 1; exit }
+                 if (a[4] < h - 80 && a[8] > bottom[page]) bottom[page] = a[8] }
+      END { for (i = 1; i < page && !bad; i++)
+              if ((bottom[i] - 56.7) / (h - 2 * 56.7) < 1 / 3) {
+                print name ": page " i " of " page " is less than a third full"; bad = 1 }
+            exit bad }' >&2 || failures=$((failures + 1))
   done
 done
 [ "$failures" -eq 0 ] || { echo "$failures faults" >&2; exit 1; }

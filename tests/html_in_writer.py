@@ -1,0 +1,62 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The HTML of the worked solution opened in LibreOffice Writer: no table
+(a matrix or a block of its columns) is wider than the page, none may be
+parted across pages, and every number of every matrix is on the pages.
+
+Usage: html_in_writer.py PROGRAM GOLDEN_FOLDER"""
+import glob
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import zipfile
+
+program, golden = sys.argv[1], sys.argv[2]
+work = tempfile.mkdtemp()
+systems = sorted(glob.glob(os.path.join(golden, "*.csv")))
+for n in range(2, 10):
+    path = os.path.join(work, f"exercise{n}.csv")
+    subprocess.run([program, "--new-exercise", str(n), "--seed", str(n), "--output", path], check=True)
+    systems.append(path)
+pages = []
+for system in systems:
+    page = os.path.join(work, os.path.basename(system)[:-4] + ".html")
+    # Singular systems and overflows still write their working: exit 2 and 3.
+    result = subprocess.run([program, "--solve", system, "--format", "html", "--output", page],
+                            stderr=subprocess.DEVNULL, env=dict(os.environ, LC_ALL="C.UTF-8"))
+    assert result.returncode <= 3, system
+    pages.append(page)
+
+# One start of Writer for all pages, as a word processor opens them.
+for target in ("odt", "pdf:writer_pdf_Export"):
+    subprocess.run(["soffice", f"-env:UserInstallation=file://{work}/profile", "--headless",
+                    "--infilter=HTML (StarWriter)", "--convert-to", target, "--outdir", work] + pages,
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+failures = 0
+cell = re.compile(r'<td style="padding:1pt 6pt;text-align:right[^"]*">([^<]*)</td>')
+for page in pages:
+    name = os.path.basename(page)[:-5]
+    html = open(page, encoding="utf-8").read()
+    content = zipfile.ZipFile(os.path.join(work, name + ".odt")).read("content.xml").decode()
+    tables = re.findall(r"<style:table-properties [^>]*>", content)
+    for properties in tables:
+        width = re.search(r'style:width="([0-9.]+)in"', properties)
+        if 'may-break-between-rows="false"' not in properties:
+            print(f"{name}: a table Writer may part across pages: {properties}")
+            failures += 1
+        # A4 less margins of 2 cm: 6.69 in.
+        if width and float(width.group(1)) > 6.69:
+            print(f"{name}: a table {width.group(1)} in wide, past the page's text")
+            failures += 1
+    text = subprocess.run(["pdftotext", os.path.join(work, name + ".pdf"), "-"],
+                          capture_output=True, text=True, check=True).stdout
+    words = set(text.split())
+    missing = sorted({number for number in cell.findall(html) if number not in words})
+    if missing:
+        print(f"{name}: numbers of its matrices missing from Writer's pages: {missing[:5]}")
+        failures += 1
+    print(f"{name}: {len(tables)} tables")
+sys.exit(1 if failures else 0)
