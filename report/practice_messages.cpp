@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "report/practice_messages.h"
-#include "report/working_forms.h"
 
+#include "report/number_writer.h"
 #include "report/runs.h"
 #include "report/texts.h"
+#include "report/working_sections.h"
 #include "solver/closed_form.h"
 #include "solver/hand_elimination.h"
 
@@ -17,30 +18,18 @@ namespace {
 
 using texts::qtText;
 
-QString point(const WorkedSolution& solution)
-{
-    return QString::fromStdString(solution.record.locale.decimal);
-}
-
-// A rational as the program writes it to a student: a true minus sign.
-QString written(QString text) { return text.replace(QLatin1Char('-'), QStringLiteral("−")); }
-
-QString fractionOf(const Rational& value) { return written(QString::fromStdString(value.fraction())); }
-
-QString decimalOf(const WorkedSolution& solution, const Rational& value)
-{
-    return written(QString::fromStdString(value.decimal(point(solution).toStdString())));
-}
+Runs textOf(const QString& text) { return { textRun(text) }; }
 
 // "2·3·(−1)": the factors of one of Sarrus's products.
-QString product(const WorkedSolution& solution, const ClosedFormTerm& term)
+Runs product(const NumberWriter& numbers, const ClosedFormTerm& term)
 {
-    QStringList factors;
+    Runs factors;
     for (const Rational& factor : term.factors) {
-        const QString text = decimalOf(solution, factor);
-        factors << (factor.sign() < 0 ? QLatin1Char('(') % text % QLatin1Char(')') : text);
+        if (!factors.empty())
+            factors << operatorRun("·");
+        factors << numbers.exactInParentheses(factor);
     }
-    return factors.join(QStringLiteral("·"));
+    return factors;
 }
 
 std::optional<ClosedForm> closedFormOf(const WorkedSolution& solution, int index)
@@ -53,172 +42,200 @@ std::optional<ClosedForm> closedFormOf(const WorkedSolution& solution, int index
 }
 
 // n ≥ 4: elimination by hand, or expansion along the line with most zeros.
-QString eliminationRule(const WorkedSolution& solution, PracticeStep step)
+Runs eliminationRule(const WorkedSolution& solution, PracticeStep step)
 {
     const ZeroLine line = mostZeros(solution.exact(), solution.record.n, step.index);
-    const QString where
-        = qtText(line.row ? texts::kPracticeHintRow : texts::kPracticeHintColumn).arg(line.number);
-    return qtText(texts::kPracticeHintRuleElimination)
-        .arg(practiceStepName(step), where, QString::number(line.zeros));
+    return filled(texts::kPracticeHintRuleElimination,
+        { practiceStepName(step),
+            filled(line.row ? texts::kPracticeHintRow : texts::kPracticeHintColumn, { line.number }),
+            line.zeros });
 }
 
 // Each exact pivot with its exchange, and the product that gives the
 // determinant, left for the student to multiply out.
-QString eliminationSteps(const WorkedSolution& solution, PracticeStep step)
+Runs eliminationSteps(const WorkedSolution& solution, PracticeStep step)
 {
     const int n = solution.record.n;
+    const NumberWriter numbers(solution.record.locale);
     const HandElimination elimination = eliminateByHand(solution.exact(), n, step.index);
-    QStringList pivots;
-    QStringList factors;
+    Runs pivots;
+    Runs factors;
     for (const HandPivot& pivot : elimination.pivots) {
-        const QString value = fractionOf(pivot.value);
+        const Runs value = numbers.fraction(pivot.value);
+        if (!pivots.empty()) {
+            pivots << textRun(QStringLiteral("; "));
+            factors << operatorRun("·");
+        }
         pivots << (pivot.exchangedWith == 0
-                ? qtText(texts::kPracticeHintPivot).arg(QString::number(pivot.column), value)
-                : qtText(texts::kPracticeHintExchange)
-                      .arg(QString::number(pivot.column), QString::number(pivot.exchangedWith), value));
-        factors << (pivot.value.sign() < 0 || !pivot.value.isInteger()
-                ? QLatin1Char('(') % value % QLatin1Char(')')
-                : value);
+                ? filled(texts::kPracticeHintPivot, { pivot.column, value })
+                : filled(texts::kPracticeHintExchange, { pivot.column, pivot.exchangedWith, value }));
+        if (pivot.value.sign() < 0 || !pivot.value.isInteger())
+            factors << textRun(QStringLiteral("(")) << value << textRun(QStringLiteral(")"));
+        else
+            factors << value;
     }
-    const QString name = practiceStepName(step);
-    const QString list = pivots.join(QStringLiteral("; "));
+    const Runs name = practiceStepName(step);
     if (static_cast<int>(elimination.pivots.size()) < n)
-        return qtText(texts::kPracticeHintZeroColumn)
-            .arg(list, QString::number(static_cast<int>(elimination.pivots.size()) + 1), name);
-    const QString product = factors.join(QStringLiteral("·"));
-    return qtText(texts::kPracticeHintPivots)
-        .arg(list, name, elimination.negated ? QStringLiteral("−(") % product % QLatin1Char(')') : product);
+        return filled(texts::kPracticeHintZeroColumn,
+            { pivots, static_cast<int>(elimination.pivots.size()) + 1, name });
+    if (elimination.negated)
+        factors = Runs { textRun(QStringLiteral("−(")) } << factors << textRun(QStringLiteral(")"));
+    return filled(texts::kPracticeHintPivots, { pivots, name, factors });
+}
+
+// "2,5 %": two significant digits below 10 %, whole percent above.
+Runs percent(const WorkedSolution& solution, double relativeError)
+{
+    const double value = relativeError * 100;
+    const int digits = value >= 10 ? 0 : 1 - static_cast<int>(std::floor(std::log10(value)));
+    const NumberWriter numbers(solution.record.locale);
+    return { numberRun(numbers.approximate(
+        value, std::max(1, static_cast<int>(std::floor(std::log10(value))) + 1 + digits))) };
 }
 
 } // namespace
 
-QString practiceStepName(PracticeStep step)
+Runs practiceStepName(PracticeStep step)
 {
-    if (step.kind == PracticeStep::Kind::Unknown)
-        return QLatin1Char('x') % subscriptDigits(step.index);
-    return step.index == 0 ? QStringLiteral("d") : QLatin1Char('d') % subscriptDigits(step.index);
+    return { nameRun(step.kind == PracticeStep::Kind::Unknown ? 'x' : 'd', step.index) };
 }
 
-QString practiceStepHeading(PracticeStep step)
+Runs practiceStepHeading(PracticeStep step)
 {
     if (step.kind == PracticeStep::Kind::Unknown)
-        return qtText(texts::kPracticeUnknown)
-            .arg(step.index)
-            .replace(QStringLiteral("x%1").arg(step.index), practiceStepName(step));
+        return filled(texts::kPracticeUnknown, { step.index });
     if (step.index == 0)
-        return qtText(texts::kWorkingMainHeading);
-    return qtText(texts::kWorkingNumeratorHeading)
-        .arg(step.index)
-        .replace(QStringLiteral("d%1").arg(step.index), practiceStepName(step));
+        return filled(texts::kWorkingMainHeading, {});
+    return filled(texts::kWorkingNumeratorHeading, { step.index, step.index });
 }
 
-QString practiceValue(const WorkedSolution& solution, PracticeStep step)
+Runs practiceValue(const WorkedSolution& solution, PracticeStep step)
 {
-    const Rational& value = expectedValue(solution.exact(), step);
-    const QString fraction = fractionOf(value);
-    return value.isInteger() ? fraction : fraction % QStringLiteral(" = ") % decimalOf(solution, value);
+    return NumberWriter(solution.record.locale).exactValue(expectedValue(solution.exact(), step));
 }
 
-QString answerProblemMessage(AnswerProblem problem, const QString& typed)
+Runs answerProblemMessage(AnswerProblem problem, const QString& typed)
 {
     switch (problem) {
     case AnswerProblem::Empty:
-        return qtText(texts::kPracticeEmpty);
+        return filled(texts::kPracticeEmpty, {});
     case AnswerProblem::NotANumber:
-        return qtText(texts::kPracticeNotANumber).arg(typed.trimmed());
+        return filled(texts::kPracticeNotANumber, { textOf(typed.trimmed()) });
     case AnswerProblem::ZeroDenominator:
-        return qtText(texts::kPracticeZeroDenominator).arg(typed.trimmed());
+        return filled(texts::kPracticeZeroDenominator, { textOf(typed.trimmed()) });
     case AnswerProblem::TooLong:
-        return qtText(texts::kPracticeTooLong).arg(typed.trimmed().left(20) + QStringLiteral("…"));
+        return filled(texts::kPracticeTooLong, { textOf(typed.trimmed().left(20) + QStringLiteral("…")) });
     }
     return {};
 }
 
-QString answerCheckMessage(
+Runs answerCheckMessage(
     const WorkedSolution& solution, PracticeStep step, const Answer& answer, const AnswerCheck& check)
 {
+    const NumberWriter numbers(solution.record.locale);
     const Rational& value = expectedValue(solution.exact(), step);
-    const QString name = practiceStepName(step);
+    const Runs name = practiceStepName(step);
     if (check.right) {
         // The value in the form the student did not use.
         if (value.isInteger())
-            return qtText(texts::kPracticeRight);
-        return qtText(texts::kPracticeRightOtherForm)
-            .arg(
-                name, answer.form == Answer::Form::Fraction ? decimalOf(solution, value) : fractionOf(value));
+            return filled(texts::kPracticeRight, {});
+        return filled(texts::kPracticeRightOtherForm,
+            { name, answer.form == Answer::Form::Fraction ? numbers.exact(value) : numbers.fraction(value) });
     }
     if (check.singlePrecisionValue)
-        return qtText(texts::kPracticeSingle).arg(name, practiceValue(solution, step));
+        return filled(texts::kPracticeSingle, { name, practiceValue(solution, step) });
     switch (check.mistake) {
     case Mistake::OppositeSign:
-        return qtText(texts::kPracticeOppositeSign);
+        return filled(texts::kPracticeOppositeSign, {});
     case Mistake::ProductsAdded:
-        return qtText(texts::kPracticeProductsAdded);
+        return filled(texts::kPracticeProductsAdded, {});
     case Mistake::DiagonalsSwapped:
-        return qtText(texts::kPracticeDiagonalsSwapped);
+        return filled(texts::kPracticeDiagonalsSwapped, {});
     case Mistake::TermLeftOut:
     case Mistake::TermSignFlipped: {
         const std::optional<ClosedForm> form = closedFormOf(solution, step.index);
         const ClosedFormTerm& term = form->terms[static_cast<std::size_t>(check.term - 1)];
-        const QString sign = term.negative ? QStringLiteral("−") : QStringLiteral("+");
-        const QString other = term.negative ? QStringLiteral("+") : QStringLiteral("−");
+        const Runs sign = textOf(term.negative ? QStringLiteral("−") : QStringLiteral("+"));
+        const Runs other = textOf(term.negative ? QStringLiteral("+") : QStringLiteral("−"));
         return check.mistake == Mistake::TermLeftOut
-            ? qtText(texts::kPracticeTermLeftOut).arg(product(solution, term), sign)
-            : qtText(texts::kPracticeTermSignFlipped).arg(product(solution, term), other, sign);
+            ? filled(texts::kPracticeTermLeftOut, { product(numbers, term), sign })
+            : filled(texts::kPracticeTermSignFlipped, { product(numbers, term), other, sign });
     }
     case Mistake::WrongColumnReplaced:
-        return qtText(texts::kPracticeWrongColumn)
-            .arg(QString::number(check.column), QString::number(step.index));
+        return filled(texts::kPracticeWrongColumn, { check.column, step.index });
     case Mistake::QuotientInverted:
-        return qtText(texts::kPracticeQuotientInverted).arg(step.index);
+        return filled(texts::kPracticeQuotientInverted, { step.index });
     case Mistake::RoundedWrongly:
-        return qtText(texts::kPracticeRoundedWrongly);
+        return filled(texts::kPracticeRoundedWrongly, {});
     case Mistake::NotRight:
     case Mistake::None:
         break;
     }
-    if (check.relativeError && *check.relativeError < 10) {
-        // As measured: two significant digits below 10 %, whole percent above.
-        const double percent = *check.relativeError * 100;
-        const int decimals = percent >= 10 ? 0 : 1 - static_cast<int>(std::floor(std::log10(percent)));
-        QString measured = QString::number(percent, 'f', decimals);
-        if (measured.contains(QLatin1Char('.'))) {
-            while (measured.endsWith(QLatin1Char('0')))
-                measured.chop(1);
-            if (measured.endsWith(QLatin1Char('.')))
-                measured.chop(1);
-        }
-        measured.replace(QLatin1Char('.'), QString::fromStdString(solution.record.locale.decimal));
-        return qtText(percent < 1 ? texts::kPracticeAlmost : texts::kPracticeNotRightBy).arg(measured);
-    }
-    return qtText(texts::kPracticeNotRight);
+    if (check.relativeError && *check.relativeError < 10)
+        return filled(*check.relativeError < 0.01 ? texts::kPracticeAlmost : texts::kPracticeNotRightBy,
+            { percent(solution, *check.relativeError) });
+    return filled(texts::kPracticeNotRight, {});
 }
 
-QString practiceHint(
+Runs practiceHint(
     const WorkedSolution& solution, const WorkingDocument& document, PracticeStep step, int level)
 {
     const int n = solution.record.n;
     if (level >= kPracticeHints)
-        return qtText(texts::kPracticeHintValue).arg(practiceStepName(step), practiceValue(solution, step));
+        return filled(texts::kPracticeHintValue, { practiceStepName(step), practiceValue(solution, step) });
     if (step.kind == PracticeStep::Kind::Unknown) {
-        const QString rule = qtText(texts::kPracticeHintRuleUnknown).arg(step.index);
         if (level == 1)
-            return rule;
+            return filled(texts::kPracticeHintRuleUnknown, { step.index });
         // Without d_i's and d's values: the student may not have found them yet.
-        return qtText(texts::kPracticeHintDivide)
-            .arg(practiceStepName(step), practiceStepName({ PracticeStep::Kind::Determinant, step.index }));
+        return filled(texts::kPracticeHintDivide,
+            { practiceStepName(step), practiceStepName({ PracticeStep::Kind::Determinant, step.index }) });
     }
     if (n <= 3) {
         if (level == 1)
-            return qtText(n == 2 ? texts::kWorkingCross : texts::kWorkingSarrus);
-        // The rule with this system's numbers, as the working writes it.
+            return filled(n == 2 ? texts::kWorkingCross : texts::kWorkingSarrus, {});
+        // The rule with this system's numbers, as the working writes it, up
+        // to the products' values: "d = 2·3 − 1·4".
         for (const Section& section : document.sections)
             if (section.id == Section::Id::Determinant && section.index == step.index)
                 for (const Block& block : section.blocks)
-                    if (block.kind == Block::Kind::Formula)
-                        return runsAsPlainText(block.runs).section(QStringLiteral(" = "), 0, -3);
+                    if (block.kind == Block::Kind::Formula) {
+                        std::vector<std::size_t> equals;
+                        for (std::size_t i = 0; i < block.runs.size(); ++i)
+                            if (block.runs[i].kind == Run::Kind::Operator && block.runs[i].text == u"=")
+                                equals.push_back(i);
+                        const std::size_t end
+                            = equals.size() >= 2 ? equals[equals.size() - 2] : block.runs.size();
+                        return Runs(
+                            block.runs.begin(), block.runs.begin() + static_cast<std::ptrdiff_t>(end));
+                    }
     }
     return level == 1 ? eliminationRule(solution, step) : eliminationSteps(solution, step);
+}
+
+WorkingDocument practiceSummary(
+    const WorkedSolution& solution, const std::vector<PracticeOutcome>& outcomes, qint64 seconds)
+{
+    WorkingDocument summary;
+    summary.title = qtText(texts::kPracticeTitle);
+    Section& section = summary.sections.emplace_back();
+    auto line = [&section](Runs runs) {
+        section.blocks.push_back({ Block::Kind::Paragraph, std::move(runs), {}, false, {} });
+    };
+    line(filled(texts::kPracticeDone, {}));
+    for (const PracticeOutcome& outcome : outcomes) {
+        const Runs name = practiceStepName(outcome.step);
+        const Runs value = practiceValue(solution, outcome.step);
+        if (outcome.shown)
+            line(filled(texts::kPracticeSummaryShown, { name, value, outcome.hints }));
+        else
+            line(filled(texts::kPracticeSummaryRight,
+                { name, value,
+                    outcome.tries == 1 ? filled(texts::kPracticeFirstTry, {})
+                                       : filled(texts::kPracticeTries, { outcome.tries }),
+                    outcome.hints }));
+    }
+    line(filled(texts::kPracticeTime, { static_cast<int>(seconds / 60), static_cast<int>(seconds % 60) }));
+    return summary;
 }
 
 } // namespace cramer

@@ -3,7 +3,8 @@
 #pragma once
 
 // What practice says: each step's name and heading, the verdict on an
-// answer in words, the hints, and the summary.
+// answer in words, the hints, and the summary; as runs, written by the
+// document's number writer and set by its renderers.
 
 #include "report/working_document.h"
 #include "solver/practice.h"
@@ -13,20 +14,31 @@
 namespace cramer {
 
 // "d", "d₁", "x₂".
-QString practiceStepName(PracticeStep step);
+Runs practiceStepName(PracticeStep step);
 // As the working heads it: "Детерминантата d₁ (колона 1 е заменена …)".
-QString practiceStepHeading(PracticeStep step);
+Runs practiceStepHeading(PracticeStep step);
 // The value as a fraction and, where it differs, as a decimal: "2/3 = 0,(6)".
-QString practiceValue(const WorkedSolution& solution, PracticeStep step);
+Runs practiceValue(const WorkedSolution& solution, PracticeStep step);
 
-QString answerProblemMessage(AnswerProblem problem, const QString& typed);
-QString answerCheckMessage(
+Runs answerProblemMessage(AnswerProblem problem, const QString& typed);
+Runs answerCheckMessage(
     const WorkedSolution& solution, PracticeStep step, const Answer& answer, const AnswerCheck& check);
 
 inline constexpr int kPracticeHints = 3;
 // Hint `level` (1 … kPracticeHints): the rule, the rule with this system's
 // numbers, the value.
-QString practiceHint(
+Runs practiceHint(
     const WorkedSolution& solution, const WorkingDocument& document, PracticeStep step, int level);
+
+// How each step went, for the summary.
+struct PracticeOutcome {
+    PracticeStep step;
+    bool shown = false; // revealed by the last hint
+    int tries = 0;
+    int hints = 0;
+};
+// The summary as a document of one section: a line per step and the time.
+WorkingDocument practiceSummary(
+    const WorkedSolution& solution, const std::vector<PracticeOutcome>& outcomes, qint64 seconds);
 
 } // namespace cramer

@@ -2,8 +2,11 @@
 
 #include "window/shell/practice_window.h"
 
+#include "report/figure.h"
 #include "report/file_messages.h"
+#include "report/number_writer.h"
 #include "report/practice_messages.h"
+#include "report/runs.h"
 #include "report/texts.h"
 #include "report/working_forms.h"
 #include "window/form/announcer.h"
@@ -93,10 +96,9 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
     // Said once: the program's own solve is no guide here.
     if (solution_.record.outcome.status != SolveStatus::Solved) {
         const Rational& d = solution_.exact().determinant;
-        QLabel* note
-            = wrappedLabel(qtText(texts::kPracticeSingleFailed)
-                               .arg(QString::fromStdString(d.decimal(solution_.record.locale.decimal))),
-                page);
+        QLabel* note = wrappedLabel(labelText(filled(texts::kPracticeSingleFailed,
+                                        { NumberWriter(solution_.record.locale).exact(d) })),
+            page);
         note->setObjectName(QStringLiteral("singleFailedNote"));
         layout->addWidget(note);
     }
@@ -157,7 +159,7 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
 void PracticeWindow::addStep(QWidget* page, PracticeStep step)
 {
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
-    layout->addWidget(headingLabel(practiceStepHeading(step), page));
+    layout->addWidget(headingLabel(labelText(practiceStepHeading(step)), page));
     if (step.kind == PracticeStep::Kind::Determinant) {
         for (const Section& section : document_.sections) {
             if (section.id != Section::Id::Determinant || section.index != step.index)
@@ -172,7 +174,7 @@ void PracticeWindow::addStep(QWidget* page, PracticeStep step)
     }
     Step& entry = steps_.emplace_back();
     entry.step = step;
-    const QString name = practiceStepName(step);
+    const QString name = labelText(practiceStepName(step));
     auto* row = new QHBoxLayout;
     auto* label = new QLabel(name + QStringLiteral(" ="), page);
     entry.answer = new QLineEdit(page);
@@ -256,13 +258,7 @@ QString PracticeWindow::feedback(int step) const
 
 QString PracticeWindow::summary() const { return copy_->isEnabled() ? summary_->text() : QString(); }
 
-QString PracticeWindow::summaryAsHtml() const
-{
-    return QStringLiteral("<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n<title>")
-        % qtText(texts::kPracticeTitle) % QStringLiteral("</title>\n</head>\n<body>\n<p>")
-        % summary().toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>\n"))
-        % QStringLiteral("</p>\n</body>\n</html>\n");
-}
+QString PracticeWindow::summaryAsHtml() const { return workingAsHtml(summaryDocument_); }
 
 void PracticeWindow::copySummary() const
 {
@@ -310,13 +306,13 @@ void PracticeWindow::check(int index)
     const QString typed = entry.answer->text();
     const auto read = readAnswer(typed.toStdString(), userNumberLocale());
     if (const auto* problem = std::get_if<AnswerProblem>(&read)) {
-        say(entry, answerProblemMessage(*problem, typed)); // not counted as a try
+        say(entry, labelText(answerProblemMessage(*problem, typed))); // not counted as a try
         return;
     }
     const Answer& answer = std::get<Answer>(read);
     ++entry.tries;
     const AnswerCheck result = checkAnswer(solution_.record, solution_.exact(), entry.step, answer);
-    say(entry, answerCheckMessage(solution_, entry.step, answer, result));
+    say(entry, labelText(answerCheckMessage(solution_, entry.step, answer, result)));
     if (result.right)
         finishStep(entry);
 }
@@ -327,7 +323,7 @@ void PracticeWindow::hint(int index)
     if (entry.done)
         return;
     ++entry.hints;
-    say(entry, practiceHint(solution_, document_, entry.step, entry.hints));
+    say(entry, labelText(practiceHint(solution_, document_, entry.step, entry.hints)));
     if (entry.hints >= kPracticeHints) {
         entry.shown = true;
         // The value shown stands in the field, not the last wrong answer.
@@ -374,20 +370,13 @@ FigureSecrets PracticeWindow::secrets() const
 
 void PracticeWindow::showSummaryIfDone()
 {
-    QStringList lines { qtText(texts::kPracticeDone) };
-    for (const Step& entry : steps_) {
-        const QString name = practiceStepName(entry.step);
-        const QString value = practiceValue(solution_, entry.step);
-        const QString hints = QString::number(entry.hints);
-        lines << (entry.shown ? qtText(texts::kPracticeSummaryShown).arg(name, value, hints)
-                              : qtText(texts::kPracticeSummaryRight)
-                                    .arg(name, value,
-                                        entry.tries == 1 ? qtText(texts::kPracticeFirstTry)
-                                                         : qtText(texts::kPracticeTries).arg(entry.tries),
-                                        hints));
-    }
-    const qint64 seconds = clock_.elapsed() / 1000;
-    lines << qtText(texts::kPracticeTime).arg(QString::number(seconds / 60), QString::number(seconds % 60));
+    std::vector<PracticeOutcome> outcomes;
+    for (const Step& entry : steps_)
+        outcomes.push_back({ entry.step, entry.shown, entry.tries, entry.hints });
+    summaryDocument_ = practiceSummary(solution_, outcomes, clock_.elapsed() / 1000);
+    QStringList lines;
+    for (const Block& line : summaryDocument_.sections.front().blocks)
+        lines << labelText(line.runs);
     summary_->setText(lines.join(QLatin1Char('\n')));
     summary_->show();
     copy_->setEnabled(true);

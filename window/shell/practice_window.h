@@ -86,6 +86,7 @@ private:
     std::vector<Step> steps_;
     std::vector<FigureView*> figures_;
     QLabel* summary_ = nullptr;
+    WorkingDocument summaryDocument_;
     QScrollArea* scroll_ = nullptr;
     QPushButton* copy_ = nullptr;
     QPushButton* save_ = nullptr;

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What practice says at each hint level and on a wrong answer, as the
+// window shows it (names with subscript digits).
+
+#include "report/figure.h"
+#include "report/practice_messages.h"
+#include "report/working_document.h"
+#include "solver/practice.h"
+
+#include <gtest/gtest.h>
+
+namespace cramer {
+namespace {
+
+WorkedSolution solutionOf(int n, std::vector<std::string> texts)
+{
+    return WorkedSolution(solveQuietly(n, texts, { ".", "" }));
+}
+
+struct HintCase {
+    const char* name;
+    int n;
+    std::vector<std::string> system;
+    PracticeStep step;
+    int level;
+    const char* expected;
+};
+
+void PrintTo(const HintCase& c, std::ostream* os) { *os << c.name; }
+
+class Hint : public testing::TestWithParam<HintCase> { };
+
+TEST_P(Hint, SaysWhatTheStudentCanDoByHand)
+{
+    const HintCase& c = GetParam();
+    const WorkedSolution solution = solutionOf(c.n, c.system);
+    const WorkingDocument document = workingDocument(solution);
+    EXPECT_EQ(labelText(practiceHint(solution, document, c.step, c.level)).toStdString(), c.expected);
+}
+
+const std::vector<std::string> kTwo { "2", "1", "5", "1", "-3", "-8" };
+const std::vector<std::string> kFour { "2", "1", "0", "0", "1", "4", "3", "1", "0", "2", "0", "2", "1", "1",
+    "3", "1", "0", "0", "2", "4" };
+constexpr PracticeStep kD { PracticeStep::Kind::Determinant, 0 };
+constexpr PracticeStep kD1 { PracticeStep::Kind::Determinant, 1 };
+constexpr PracticeStep kX1 { PracticeStep::Kind::Unknown, 1 };
+
+INSTANTIATE_TEST_SUITE_P(Levels, Hint,
+    testing::Values(
+        // The rule with this system's numbers, its products still to work out.
+        HintCase { "CrossWithNumbers", 2, kTwo, kD, 2, "d = 2·(−3) − 1·1" },
+        HintCase { "CrossOfD1", 2, kTwo, kD1, 2, "d₁ = 5·(−3) − 1·(−8)" },
+        HintCase { "Value", 2, kTwo, kD1, 3, "Стойността е d₁ = −7. Тази стъпка се брои за показана." },
+        // The division, without values the student may not have found yet.
+        HintCase { "Divide", 2, kTwo, kX1, 2,
+            "x₁ = d₁/d: раздели двете стойности, намерени в стъпките по-горе, и съкрати дробта." },
+        // n ≥ 4: the exact pivots, each exchange named, and the product.
+        HintCase { "PivotsOf4", 4, kFour, kD, 2,
+            "Водещите елементи (точно): колона 1: 2; колона 2: 1; колона 3: −1; колона 4: 5/2. Значи d = "
+            "2·1·(−1)·(5/2)." }),
+    [](const testing::TestParamInfo<HintCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace cramer
