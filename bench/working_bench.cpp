@@ -39,6 +39,27 @@ void Document9(benchmark::State& state)
 }
 BENCHMARK(Document9)->Unit(benchmark::kMillisecond);
 
+// Hilbert's 9 × 9 in seven digits: single precision keeps no digit of the
+// x_i, so the verdict computes the condition number exactly and solves
+// again with the largest pivots.
+void Document9IllConditioned(benchmark::State& state)
+{
+    std::vector<std::string> texts;
+    for (int i = 1; i <= 9; ++i) {
+        for (int j = 1; j <= 9; ++j)
+            texts.push_back(std::to_string(1.0 / (i + j - 1)).substr(0, 9));
+        texts.push_back("1");
+    }
+    const SolveRecord record = solveQuietly(9, texts, { ".", "" });
+    for (auto _ : state) {
+        const WorkedSolution solution(record);
+        benchmark::DoNotOptimize(workingDocument(solution).sections.size());
+        if (!solution.accuracy() || !solution.accuracy()->unreliable)
+            state.SkipWithError("the verdict found single precision right");
+    }
+}
+BENCHMARK(Document9IllConditioned)->Unit(benchmark::kMillisecond);
+
 void Form9(benchmark::State& state, QString (*render)(const WorkingDocument&))
 {
     const WorkedSolution solution(nineByNine());
