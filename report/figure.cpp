@@ -8,6 +8,8 @@
 
 #include <QStringBuilder>
 
+#include <climits>
+
 #include <cmath>
 
 namespace cramer {
@@ -90,8 +92,9 @@ void axes(Drawing& drawing, const Frame& frame, const PlaneView& view, const QSt
             continue;
         drawing.strokes.push_back({ { x, y0 - kTick / 2 }, { x, y0 + kTick / 2 }, Ink::Axis, 0.75 });
         if (numbered)
-            drawing.labels.push_back({ { x, y0 + kTick }, tickText(tick, view.xStep, point),
-                Label::Across::Middle, Label::Along::Below, 7.0 });
+            drawing.labels.push_back(
+                { { x, y0 + kTick }, tickText(tick, view.xStep, point), Label::Across::Middle,
+                    Label::Along::Below, 7.0, Ink::Text, Label::Moves::AcrossAxis, { x, y0 } });
     }
     for (double tick : view.yTicks) {
         const double y = frame.y(tick);
@@ -99,8 +102,9 @@ void axes(Drawing& drawing, const Frame& frame, const PlaneView& view, const QSt
             continue;
         drawing.strokes.push_back({ { x0 - kTick / 2, y }, { x0 + kTick / 2, y }, Ink::Axis, 0.75 });
         if (numbered)
-            drawing.labels.push_back({ { x0 - kTick - 1.0, y }, tickText(tick, view.yStep, point),
-                Label::Across::End, Label::Along::Middle, 7.0 });
+            drawing.labels.push_back(
+                { { x0 - kTick - 1.0, y }, tickText(tick, view.yStep, point), Label::Across::End,
+                    Label::Along::Middle, 7.0, Ink::Text, Label::Moves::AcrossAxis, { x0, y } });
     }
     if (numbered) {
         drawing.labels.push_back(
@@ -135,7 +139,8 @@ Runs areaText(const FigureBlock& figure, const FigureSecrets& secrets, int index
 // the axes, and where the label fits.
 Label pointLabel(DrawnPoint at, const LinesFigure& figure, const Frame& frame, Runs text)
 {
-    Label label { {}, std::move(text), Label::Across::Start, Label::Along::Above, 9.0, Ink::Point };
+    Label label { {}, std::move(text), Label::Across::Start, Label::Along::Above, 9.0, Ink::Point,
+        Label::Moves::Around, at };
     // Its width, roughly: half a size to a character.
     const double room = 0.55 * label.size * static_cast<double>(labelText(label.text).size()) + 8.0;
     double best = -1.0;
@@ -221,13 +226,156 @@ void areasDrawing(Drawing& drawing, const FigureBlock& block, const AreasFigure&
                 { origin, tip, firstOne ? Ink::FirstLine : Ink::SecondLine, 1.4, !firstOne, true });
             drawing.labels.push_back({ { tip.x + (tip.x >= origin.x ? 3.0 : -3.0), tip.y }, name(firstOne),
                 tip.x >= origin.x ? Label::Across::Start : Label::Across::End,
-                tip.y <= origin.y ? Label::Along::Above : Label::Along::Below, 9.0 });
+                tip.y <= origin.y ? Label::Along::Above : Label::Along::Below, 9.0, Ink::Text,
+                Label::Moves::Around, tip });
         }
         drawing.labels.push_back({ { left + kPanel / 2, kMargin + kPanel + 6.0 },
             areaText(block, secrets, static_cast<int>(k)), Label::Across::Middle, Label::Along::Below, 9.0 });
     }
     drawing.width = kMargin * 2 + 3 * kPanel + 2 * kPanelGap;
     drawing.height = kMargin + kPanel + 6.0 + 16.0;
+}
+
+// A label's box, roughly: half its size to a character, its size high,
+// with a point of room around it.
+struct Box {
+    double left, top, right, bottom;
+};
+
+Box boxOf(const Label& label)
+{
+    const double width = 0.55 * label.size * static_cast<double>(labelText(label.text).size());
+    const double height = label.size;
+    const double left = label.across == Label::Across::Start ? label.at.x
+        : label.across == Label::Across::Middle              ? label.at.x - width / 2
+                                                             : label.at.x - width;
+    const double top = label.along == Label::Along::Above ? label.at.y - height
+        : label.along == Label::Along::Middle             ? label.at.y - height / 2
+                                                          : label.at.y;
+    return { left - 1.0, top - 1.0, left + width + 1.0, top + height + 1.0 };
+}
+
+bool overlap(const Box& a, const Box& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Whether the segment from `p` to `q` passes through the box (Liang–Barsky).
+bool crosses(const Box& box, DrawnPoint p, DrawnPoint q)
+{
+    double from = 0.0;
+    double to = 1.0;
+    const double dx = q.x - p.x;
+    const double dy = q.y - p.y;
+    for (const auto& [direction, distance] :
+        { std::pair { -dx, p.x - box.left }, std::pair { dx, box.right - p.x },
+            std::pair { -dy, p.y - box.top }, std::pair { dy, box.bottom - p.y } }) {
+        if (direction == 0.0) {
+            if (distance < 0.0)
+                return false;
+            continue;
+        }
+        const double t = distance / direction;
+        if (direction < 0.0)
+            from = std::max(from, t);
+        else
+            to = std::min(to, t);
+        if (from > to)
+            return false;
+    }
+    return true;
+}
+
+// The places a label may take, its own first.
+std::vector<Label> placesOf(const Label& label)
+{
+    std::vector<Label> places { label };
+    const DrawnPoint a = label.anchor;
+    if (label.moves == Label::Moves::AcrossAxis) {
+        // A tick's number on either side of its axis, centred on the tick or
+        // beside it, away from a line through the tick.
+        const bool xAxis = label.along == Label::Along::Below;
+        for (const double side : { 1.0, -1.0 })
+            for (const int beside : { 0, 1, -1 }) {
+                Label other = label;
+                if (xAxis) {
+                    other.at = { a.x + 1.5 * beside, a.y + side * (label.at.y - a.y) };
+                    other.along = side > 0 ? Label::Along::Below : Label::Along::Above;
+                    other.across = beside == 0 ? Label::Across::Middle
+                        : beside > 0           ? Label::Across::Start
+                                               : Label::Across::End;
+                } else {
+                    other.at = { a.x + side * (label.at.x - a.x), a.y + 1.5 * beside };
+                    other.across = side > 0 ? Label::Across::End : Label::Across::Start;
+                    other.along = beside == 0 ? Label::Along::Middle
+                        : beside > 0          ? Label::Along::Below
+                                              : Label::Along::Above;
+                }
+                places.push_back(other);
+            }
+    } else if (label.moves == Label::Moves::Around) {
+        // Nearest first; farther out, into the wedge between two lines.
+        for (const double distance : { 5.0, 10.0, 16.0, 24.0 })
+            for (const double dy : { -1.0, 1.0, 0.0 })
+                for (const double dx : { 1.0, -1.0, 0.0 }) {
+                    if (dx == 0.0 && dy == 0.0)
+                        continue;
+                    Label other = label;
+                    other.at = { a.x + distance * dx, a.y + distance * dy };
+                    other.across = dx > 0 ? Label::Across::Start
+                        : dx < 0          ? Label::Across::End
+                                          : Label::Across::Middle;
+                    other.along = dy < 0 ? Label::Along::Above
+                        : dy > 0         ? Label::Along::Below
+                                         : Label::Along::Middle;
+                    places.push_back(other);
+                }
+    }
+    return places;
+}
+
+// Each label that may move takes the first of its places that no line,
+// edge, dot or label before it crosses and that stays in the picture; where
+// none is free, the one crossed least.
+void keepLabelsClear(Drawing& drawing)
+{
+    std::vector<std::pair<DrawnPoint, DrawnPoint>> segments;
+    for (const Stroke& stroke : drawing.strokes)
+        segments.emplace_back(stroke.from, stroke.to);
+    for (const Shape& shape : drawing.shapes)
+        for (std::size_t i = 0; i < shape.corners.size(); ++i)
+            segments.emplace_back(shape.corners[i], shape.corners[(i + 1) % shape.corners.size()]);
+    std::vector<Box> taken;
+    for (const Dot& dot : drawing.dots)
+        taken.push_back({ dot.centre.x - dot.radius, dot.centre.y - dot.radius, dot.centre.x + dot.radius,
+            dot.centre.y + dot.radius });
+    for (const Label& label : drawing.labels)
+        if (label.moves == Label::Moves::Never)
+            taken.push_back(boxOf(label));
+    for (Label& label : drawing.labels) {
+        if (label.moves == Label::Moves::Never)
+            continue;
+        int fewest = INT_MAX;
+        Label chosen = label;
+        for (const Label& place : placesOf(label)) {
+            const Box box = boxOf(place);
+            int crossings
+                = box.left < 0 || box.top < 0 || box.right > drawing.width || box.bottom > drawing.height ? 1
+                                                                                                          : 0;
+            for (const auto& [from, to] : segments)
+                crossings += crosses(box, from, to) ? 1 : 0;
+            for (const Box& other : taken)
+                crossings += overlap(box, other) ? 1 : 0;
+            if (crossings < fewest) {
+                fewest = crossings;
+                chosen = place;
+            }
+            if (crossings == 0)
+                break;
+        }
+        label = chosen;
+        taken.push_back(boxOf(label));
+    }
 }
 
 } // namespace
@@ -276,6 +424,7 @@ Drawing figureDrawing(const FigureBlock& figure, const FigureSecrets& secrets)
     } else {
         areasDrawing(drawing, figure, std::get<AreasFigure>(figure.geometry), secrets, point);
     }
+    keepLabelsClear(drawing);
     drawing.description = labelText(description << figureCaption(figure, secrets));
     return drawing;
 }

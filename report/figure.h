@@ -87,6 +87,12 @@ struct Label {
     Along along = Along::Above;
     double size = 8.0; // points
     Ink ink = Ink::Text;
+    // Where else it may stand when a line or another label crosses it: at
+    // its place only; mirrored across the axis through `anchor` (a tick's
+    // number); or on any side of `anchor` (a point, a vector's tip).
+    enum class Moves { Never, AcrossAxis, Around };
+    Moves moves = Moves::Never;
+    DrawnPoint anchor {};
 };
 
 // Pixels at 96 to the inch (documents, HTML) to a drawing's point.
