@@ -3,13 +3,17 @@
 // Writes the whole worked solution of arbitrary systems of size 2 … 9 in
 // each of its plain forms and checks them against their limits: the text
 // within 80 columns, the LaTeX made only of characters pdflatex sets in the
-// document's encodings.
+// document's encodings; and, for one input in eight, the typeset pages'
+// plan passes the check that stands before the printer.
 
 #include "report/working_document.h"
 #include "report/working_forms.h"
+#include "report/working_typeset.h"
 #include "solver/cramer_sequence.h"
 
+#include <QGuiApplication>
 #include <QString>
+#include <QTextDocument>
 
 #include <cstdint>
 #include <cstdio>
@@ -73,6 +77,14 @@ bool settable(QChar c)
 
 } // namespace
 
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    // Typesetting needs fonts, which need an application.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication application(*argc, *argv);
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     Bytes bytes(data, size);
@@ -95,5 +107,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(settable(c), "a character pdflatex does not set", QString(c));
 
     workingAsHtml(document);
+
+    if (bytes.next() % 8 == 0) {
+        // A4 less 20 mm margins at 96 dpi, as the PDF lays it out.
+        const TypesetPages pages { 642.5, 920.0 };
+        QTextDocument typeset;
+        typesetWorking(document, typeset, &pages);
+        require(pagePlanHolds(typeset, pageSlices(typeset, pages.height), pages.height),
+            "a page plan that fails its check", workingAsPlainText(document).left(400));
+    }
     return 0;
 }

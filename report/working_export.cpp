@@ -42,7 +42,13 @@ std::vector<PageSlice> typesetPages(
         layOut();
     }
     const qreal scale = device.logicalDpiX() / 96.0;
-    return pageSlices(text, (device.height() - footer) / scale);
+    const qreal height = (device.height() - footer) / scale;
+    std::vector<PageSlice> pages = pageSlices(text, height);
+    // Never a page lost: a plan that fails its check gives way to pages cut
+    // wherever they fall.
+    if (!pagePlanHolds(text, pages, height))
+        pages = plainPages(text, height);
+    return pages;
 }
 
 void printWorking(const WorkingDocument& document, QPagedPaintDevice& device)

@@ -432,4 +432,60 @@ std::vector<PageSlice> pageSlices(const QTextDocument& text, qreal height)
     return pages;
 }
 
+namespace {
+
+// The top and bottom of each block and frame of the long page, in order.
+std::vector<PageSlice> blocksOf(const QTextDocument& text)
+{
+    std::vector<PageSlice> blocks;
+    QAbstractTextDocumentLayout& layout = *text.documentLayout();
+    for (auto it = text.rootFrame()->begin(); !it.atEnd(); ++it) {
+        const QRectF rect = it.currentFrame() ? layout.frameBoundingRect(it.currentFrame())
+                                              : layout.blockBoundingRect(it.currentBlock());
+        blocks.push_back({ rect.top(), rect.bottom() });
+    }
+    return blocks;
+}
+
+} // namespace
+
+bool pagePlanHolds(const QTextDocument& text, const std::vector<PageSlice>& pages, qreal height)
+{
+    constexpr qreal kSlack = 0.01; // layout positions are not exact to the last bit
+    if (pages.empty())
+        return false;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (pages[i].bottom < pages[i].top
+            || (i > 0 && std::abs(pages[i].top - pages[i - 1].bottom) > kSlack))
+            return false;
+    }
+    std::size_t page = 0;
+    const std::vector<PageSlice> blocks = blocksOf(text);
+    for (const PageSlice& block : blocks) {
+        if (block.bottom - block.top <= kSlack)
+            continue; // an empty block: nothing to lose
+        while (page < pages.size() && block.top >= pages[page].bottom - kSlack)
+            ++page;
+        if (page == pages.size())
+            return false;
+        if (block.bottom - block.top > height)
+            continue; // taller than a page: parted where it must be
+        // Parted though it fits on a page, or past the foot of its page (a
+        // page may end lower, in the blank between two blocks).
+        if (block.bottom > pages[page].bottom + kSlack || block.bottom - pages[page].top > height + 1)
+            return false;
+    }
+    return blocks.empty() || blocks.back().bottom <= pages.back().bottom + kSlack;
+}
+
+std::vector<PageSlice> plainPages(const QTextDocument& text, qreal height)
+{
+    const std::vector<PageSlice> blocks = blocksOf(text);
+    const qreal end = blocks.empty() ? 0 : blocks.back().bottom;
+    std::vector<PageSlice> pages;
+    for (qreal top = 0; pages.empty() || top < end; top += height)
+        pages.push_back({ top, std::min(top + height, std::max(end, top)) });
+    return pages;
+}
+
 } // namespace cramer

@@ -39,4 +39,13 @@ struct PageSlice {
 // it is taller than a page.
 std::vector<PageSlice> pageSlices(const QTextDocument& text, qreal height);
 
+// Whether `pages` hold the whole of `text` as pageSlices promises: each
+// page follows the last, every block on exactly one page and within its
+// `height` (to the pixel the layout rounds to) unless it is taller than a
+// page, the last block on the last.
+bool pagePlanHolds(const QTextDocument& text, const std::vector<PageSlice>& pages, qreal height);
+// Pages of `height` one after the other, cut wherever they fall: what is
+// printed if a plan ever fails its check, so that nothing is lost.
+std::vector<PageSlice> plainPages(const QTextDocument& text, qreal height);
+
 } // namespace cramer

@@ -139,6 +139,39 @@ TEST_P(EveryForm, PagesKeepMatricesFormulasAndHeadingsWhole)
     }
 }
 
+// The check that stands between a page plan and the printer: each way a
+// plan could lose text fails it; the plain pages it falls back to hold all.
+TEST(PagePlan, FailsItsCheckWhereTextWouldBeLost)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    QTextDocument text;
+    const std::vector<PageSlice> pages
+        = typesetPages(workingDocument(workedSolutionOf(systemOf(5, 4), kBulgarianNumbers)), writer, text);
+    ASSERT_GE(pages.size(), 3u);
+    qreal height = 0;
+    for (const PageSlice& page : pages)
+        height = std::max(height, page.bottom - page.top);
+    ASSERT_TRUE(pagePlanHolds(text, pages, height));
+    const qreal middle = (pages[1].top + pages[1].bottom) / 2;
+    const std::vector<std::pair<const char*, std::vector<PageSlice>>> broken {
+        { "a gap between two pages", { pages[0], { pages[1].top + 20, pages[1].bottom }, pages[2] } },
+        { "the end left off", std::vector<PageSlice>(pages.begin(), pages.end() - 1) },
+        { "a page cut through a block", { pages[0], { pages[1].top, middle }, { middle, pages[1].bottom } } },
+    };
+    for (const auto& [what, plan] : broken) {
+        std::vector<PageSlice> whole = plan;
+        if (whole.back().bottom < pages.back().bottom && std::string(what) != "the end left off")
+            whole.insert(whole.end(), pages.begin() + 3, pages.end());
+        EXPECT_FALSE(pagePlanHolds(text, whole, height)) << what;
+    }
+    const std::vector<PageSlice> plain = plainPages(text, height);
+    for (std::size_t i = 1; i < plain.size(); ++i)
+        EXPECT_EQ(plain[i].top, plain[i - 1].bottom);
+    EXPECT_GE(plain.back().bottom, pages.back().bottom - 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(Sizes, EveryForm,
     testing::Values(Sized { 2, 1 }, Sized { 3, 2 }, Sized { 4, 3 }, Sized { 5, 4 }, Sized { 6, 5 },
         Sized { 7, 6 }, Sized { 8, 7 }, Sized { 9, 8 }, Sized { 9, 9 }),
