@@ -365,6 +365,7 @@ inline constexpr const char* kAccuracyNoDigit = "нито една значещ�
 inline constexpr const char* kAccuracyOneDigit = "вярна е 1 значеща цифра";
 inline constexpr const char* kAccuracyManyDigits = "верни са %1 значещи цифри";
 inline constexpr const char* kAccuracyAllDigits = "това е точната стойност";
+inline constexpr const char* kAccuracyEveryDigit = "всички значещи цифри са верни";
 // %1 κ, %2 its logarithm.
 inline constexpr const char* kAccuracyIllConditioned
     = "Числото на обусловеност на матрицата на системата (пресметнато точно) е κ(A) = ‖A‖∞·‖A⁻¹‖∞ ≈ "

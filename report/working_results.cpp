@@ -126,10 +126,13 @@ void VerdictSection::generalSolution()
 
 namespace {
 
-Runs digitsRight(int digits)
+// How many digits are right; "the exact value" only where it is so.
+Runs digitsRight(int digits, bool exact)
 {
-    if (digits >= kAllDigits)
+    if (exact)
         return filled(texts::kAccuracyAllDigits, {});
+    if (digits >= kAllDigits)
+        return filled(texts::kAccuracyEveryDigit, {});
     if (digits == 0)
         return filled(texts::kAccuracyNoDigit, {});
     return Runs { textRun(texts::counted(digits, texts::kAccuracyOneDigit, texts::kAccuracyManyDigits)) };
@@ -158,8 +161,8 @@ void AccuracySection::write(const Accuracy& accuracy)
         else if (Rational::fromSingle(error.single).sign() * error.exact.sign() < 0)
             out_.paragraph(texts::kAccuracyWrongSign, { name, single, exactRuns });
         else
-            out_.paragraph(
-                texts::kAccuracyDigits, { name, single, exactRuns, digitsRight(accuracy.digits[i]) });
+            out_.paragraph(texts::kAccuracyDigits,
+                { name, single, exactRuns, digitsRight(accuracy.digits[i], error.absolute.isZero()) });
     }
     const double lost = accuracy.condition.log10Abs();
     const Runs condition { numberRun(numbers_.approximate(accuracy.condition.toDouble(), 3)) };
@@ -177,7 +180,8 @@ void AccuracySection::write(const Accuracy& accuracy)
         out_.paragraph(texts::kAccuracyLargestPivotDigits,
             { Runs { nameRun('x', static_cast<int>(i) + 1) },
                 Runs { numberRun(numbers_.single(accuracy.largestPivotSolution[i])) },
-                digitsRight(accuracy.largestPivotDigits[i]) });
+                digitsRight(accuracy.largestPivotDigits[i],
+                    Rational::fromSingle(accuracy.largestPivotSolution[i]) == exact_.quotients[i].exact) });
 }
 
 void AccuracySection::causes(const Accuracy& accuracy)
