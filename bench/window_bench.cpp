@@ -33,6 +33,7 @@ using namespace cramer;
 class AnsweredBoxes : public MessageBoxes {
 public:
     void inform(QWidget*, const QString&, const QString&, const QString& = {}) override { }
+    bool ask(QWidget*, const QString&, const QString&) override { return true; }
 };
 
 Matrix nineByNine()

@@ -244,6 +244,7 @@ inline constexpr const char* kCannotWriteOutput
 
 // New exercises.
 inline constexpr const char* kNewExercise = "&Нова задача";
+inline constexpr const char* kNewExerciseTitle = "Нова задача";
 inline constexpr const char* kNewFractionExercise = "Нова задача с &дробно решение";
 
 // The worked-solution window and the files it writes.
@@ -448,6 +449,13 @@ inline constexpr const char* kFigureAreasName = "d, d₁ и d₂ като лиц
 // Practice: the student computes each value, the program checks it.
 inline constexpr const char* kPracticeCommand = "Реши &сам";
 inline constexpr const char* kPracticeTitle = "Реши сам";
+inline constexpr const char* kAnswerYes = "&Да";
+inline constexpr const char* kAnswerNo = "&Не";
+inline constexpr const char* kPracticeSystemChanged
+    = "Системата в таблицата е променена, откакто започна упражнението. Да започне ли упражнение с новата "
+      "система?";
+inline constexpr const char* kExerciseReplacesTyped
+    = "Новата задача ще замени системата в таблицата. Да се замени ли?";
 inline constexpr const char* kPracticeIntro
     = "Пресметнете всяка стойност и натиснете Enter. Отговорът може да е цяло число, десетична дроб "
       "или дроб като -12/23; стойност, която не е крайна десетична дроб, може да се даде закръглена "

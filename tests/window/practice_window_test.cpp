@@ -114,6 +114,48 @@ TEST_F(PracticeInWindow, WalksA2x2ToItsSummary)
     EXPECT_NE(window.form->cell(1, 1)->text(), QStringLiteral("2")) << "a new system in the grid";
 }
 
+// One practice at a time, following the grid: a changed system is practised
+// only when the student says so, and "Нова задача" keeps the practice's
+// size and asks before it replaces a system typed by hand.
+TEST_F(PracticeInWindow, FollowsTheGridAndAsksBeforeReplacingIt)
+{
+    TestWindow window;
+    window.type({ { "2", "1", "5" }, { "1", "-3", "-8" } });
+    window.main->practice().start();
+    PracticeWindow* first = window.main->practice().window();
+    ASSERT_NE(first, nullptr);
+    window.type({ { "1", "1", "3" }, { "1", "-1", "1" } });
+
+    window.boxes.answer = false;
+    window.main->practice().start();
+    ASSERT_EQ(window.boxes.shown.size(), 1u);
+    EXPECT_TRUE(window.boxes.shown.back().text.contains(QString::fromUtf8("променена")));
+    EXPECT_EQ(window.main->practice().window(), first) << "the student kept the old one";
+
+    window.boxes.answer = true;
+    window.main->practice().start();
+    PracticeWindow* second = window.main->practice().window();
+    ASSERT_NE(second, first);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window.main->findChildren<PracticeWindow*>().size(), 1) << "one practice at a time";
+
+    // The grid holds a system typed by hand: replaced only on yes.
+    window.boxes.answer = false;
+    second->findChild<QPushButton*>("newExercise")->click();
+    EXPECT_EQ(window.boxes.shown.size(), 3u);
+    EXPECT_EQ(window.form->cell(1, 1)->text(), QStringLiteral("1")) << "the typed system stays";
+    EXPECT_EQ(window.main->practice().window(), second);
+
+    // With three equations selected, the next exercise still has two.
+    window.layOut(3);
+    window.boxes.answer = true;
+    window.main->exercises().setSeed(5);
+    second->findChild<QPushButton*>("newExercise")->click();
+    PracticeWindow* third = window.main->practice().window();
+    ASSERT_NE(third, second);
+    EXPECT_EQ(third->stepCount(), 5) << "d, d1, d2, x1, x2";
+}
+
 struct KeyboardCase {
     const char* name;
     std::vector<std::vector<std::string>> rows;

@@ -37,8 +37,15 @@ public:
             whileOpen(shown.back());
     }
 
+    bool ask(QWidget*, const QString& title, const QString& text) override
+    {
+        shown.push_back({ title, text, {} });
+        return answer;
+    }
+
     std::vector<ShownMessage> shown;
     std::function<void(const ShownMessage&)> whileOpen;
+    bool answer = true; // to every question
 };
 
 // The main window with its form, loaded, with recorded message boxes.

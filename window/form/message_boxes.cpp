@@ -2,6 +2,8 @@
 
 #include "window/form/message_boxes.h"
 
+#include "report/texts.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
@@ -25,18 +27,33 @@ QFont zoomedDesktopFont(double zoom)
 void ModalMessageBoxes::inform(
     QWidget* parent, const QString& title, const QString& text, const QString& description)
 {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
+    QPushButton* ok = box.addButton(QMessageBox::Ok);
+    ok->setIcon(QIcon()); // a plain "OK", like the rest of the window
+    box.setAccessibleDescription(description);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    run(box, parent);
+}
+
+bool ModalMessageBoxes::ask(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(texts::qtText(texts::kAnswerYes), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(texts::qtText(texts::kAnswerNo), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    run(box, parent);
+    return box.clickedButton() == yes;
+}
+
+void ModalMessageBoxes::run(QMessageBox& box, QWidget* parent)
+{
     // Where the keyboard was: it goes back there when the box closes,
     // whichever window the window manager would activate next (another of
     // the program's windows, such as the working beside the form).
     const QPointer<QWidget> focused = QApplication::focusWidget();
     const QPointer<QWidget> window = parent ? parent->window() : QApplication::activeWindow();
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
-    QPushButton* ok = box.addButton(QMessageBox::Ok);
-    ok->setIcon(QIcon()); // a plain "OK", like the rest of the window
-
-    box.setAccessibleDescription(description);
-    box.setDefaultButton(ok);
-    box.setEscapeButton(ok);
     box.setWindowModality(Qt::ApplicationModal);
     if (zoom() != 1.0)
         box.setFont(zoomedDesktopFont(zoom()));

@@ -5,12 +5,14 @@
 #include <QFont>
 #include <QString>
 
+class QMessageBox;
 class QWidget;
 
 namespace cramer {
 
-// Modal messages with a title, a text and a single OK button. The window
-// talks to this interface so that tests can answer the boxes themselves.
+// Modal messages with a title, a text and a single OK button, and questions
+// answered yes or no. The window talks to this interface so that tests can
+// answer the boxes themselves.
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
@@ -19,6 +21,9 @@ public:
     virtual void inform(
         QWidget* parent, const QString& title, const QString& text, const QString& description = {})
         = 0;
+    // Asks `text`; returns whether the answer is yes. No is the default, so
+    // that Enter or Escape keeps things as they are.
+    virtual bool ask(QWidget* parent, const QString& title, const QString& text) = 0;
 
     // The form's zoom, which the boxes' texts follow.
     void setZoom(double factor) { zoom_ = factor; }
@@ -37,6 +42,11 @@ class ModalMessageBoxes : public MessageBoxes {
 public:
     void inform(
         QWidget* parent, const QString& title, const QString& text, const QString& description = {}) override;
+    bool ask(QWidget* parent, const QString& title, const QString& text) override;
+
+private:
+    // Shows `box`, then gives the keyboard back to where it was.
+    void run(QMessageBox& box, QWidget* parent);
 };
 
 } // namespace cramer

@@ -26,6 +26,14 @@ void CommandGate::ClosingBoxes::inform(
     gate_.setBoxOpen(false);
 }
 
+bool CommandGate::ClosingBoxes::ask(QWidget* parent, const QString& title, const QString& text)
+{
+    gate_.setBoxOpen(true);
+    const bool yes = boxes_.ask(parent, title, text);
+    gate_.setBoxOpen(false);
+    return yes;
+}
+
 QAction* CommandGate::add(
     QObject* owner, const char* text, const QKeySequence& shortcut, std::function<void()> run)
 {

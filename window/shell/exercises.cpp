@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+#include <algorithm>
 #include <random>
 
 namespace cramer {
@@ -16,6 +17,7 @@ namespace cramer {
 Exercises::Exercises(Form1& form, CommandGate& gate, QWidget* window)
     : QObject(window)
     , form_(form)
+    , gate_(gate)
     , maker_(std::random_device {}())
 {
     integers_
@@ -24,11 +26,22 @@ Exercises::Exercises(Form1& form, CommandGate& gate, QWidget* window)
         [this] { make(SolutionKind::SimpleFractions); });
 }
 
-void Exercises::make(SolutionKind kind)
+bool Exercises::make(SolutionKind kind, int size)
 {
+    const TypedSystem shown = form_.typedSystem();
+    const bool typed = shown != lastMade_
+        && std::any_of(shown.texts.begin(), shown.texts.end(),
+            [](const std::string& text) { return text.find_first_not_of(" \t") != std::string::npos; });
+    if (typed
+        && !gate_.formBoxes().ask(form_.window(), texts::qtText(texts::kNewExerciseTitle),
+            texts::qtText(texts::kExerciseReplacesTyped)))
+        return false;
     lastKind_ = kind;
     const NumberLocale locale = userNumberLocale();
-    form_.enterSystem(withDecimalPoint(maker_.next(form_.selectedSize(), kind), locale.decimal));
+    form_.enterSystem(
+        withDecimalPoint(maker_.next(size > 0 ? size : form_.selectedSize(), kind), locale.decimal));
+    lastMade_ = form_.typedSystem();
+    return true;
 }
 
 } // namespace cramer

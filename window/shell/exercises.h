@@ -3,9 +3,11 @@
 #pragma once
 
 // "Нова задача": a fresh system for the size selected in the yellow band,
-// with an integer solution or one of simple fractions.
+// or practice's own size, with an integer solution or one of simple
+// fractions; a system typed by hand is replaced only when the user says so.
 
 #include "solver/exercise.h"
+#include "solver/system_file.h"
 
 #include <QObject>
 
@@ -27,13 +29,18 @@ public:
     QAction* newFractionExerciseAction() const { return fractions_; }
     // The same exercises again from here on, for tests and classes.
     void setSeed(std::uint64_t seed) { maker_ = ExerciseMaker(seed); }
-    void make(SolutionKind kind);
-    // One more of the size chosen and the kind made last (integers at first).
-    void makeAnother() { make(lastKind_); }
+    // A new system of `size` equations (the size selected in the yellow band
+    // without one) replaces the grid's; a system typed by hand only when the
+    // user says so. Returns whether it did.
+    bool make(SolutionKind kind, int size = 0);
+    // One more of `size` equations and the kind made last (integers at first).
+    bool makeAnother(int size) { return make(lastKind_, size); }
 
 private:
     Form1& form_;
+    CommandGate& gate_;
     ExerciseMaker maker_;
+    TypedSystem lastMade_; // to tell it from a system typed since
     SolutionKind lastKind_ = SolutionKind::Integers;
     QAction* integers_ = nullptr;
     QAction* fractions_ = nullptr;

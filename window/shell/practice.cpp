@@ -37,12 +37,18 @@ Practice::Practice(Form1& form, MessageBoxes& boxes, CommandGate& gate, Exercise
 void Practice::start()
 {
     const TypedSystem system = form_.typedSystem();
-    // The practice of this very system comes forward rather than a second one.
-    if (last_ && last_->system() == system) {
-        last_->show();
-        last_->raise();
-        last_->activateWindow();
-        return;
+    // One practice at a time: this very system's comes forward; for a
+    // system changed since, the student chooses.
+    if (last_) {
+        if (last_->system() != system
+            && boxes_.ask(window_, qtText(texts::kPracticeTitle), qtText(texts::kPracticeSystemChanged))) {
+            last_->close();
+        } else {
+            last_->show();
+            last_->raise();
+            last_->activateWindow();
+            return;
+        }
     }
     const NumberLocale locale = userNumberLocale();
     SolveRecord record = solveQuietly(system.n, system.texts, locale);
@@ -71,9 +77,10 @@ void Practice::start()
     last_ = new PracticeWindow(std::move(solution), boxes_, window_);
     last_->setAttribute(Qt::WA_DeleteOnClose);
     connect(last_, &PracticeWindow::newExerciseRequested, this, [this, done = last_] {
-        exercises_.makeAnother();
-        start();
+        if (!exercises_.makeAnother(done->system().n))
+            return;
         done->close();
+        start();
     });
     connect(last_, &QObject::destroyed, this, [this, closing = last_] {
         if (last_ == closing)
