@@ -451,6 +451,8 @@ inline constexpr const char* kPracticeCommand = "Реши &сам";
 inline constexpr const char* kPracticeTitle = "Реши сам";
 inline constexpr const char* kAnswerYes = "&Да";
 inline constexpr const char* kAnswerNo = "&Не";
+// "Провери d₁": a step's button by its step.
+inline constexpr const char* kPracticeStepAction = "%1 %2";
 inline constexpr const char* kPracticeSystemChanged
     = "Системата в таблицата е променена, откакто започна упражнението. Да започне ли упражнение с новата "
       "система?";

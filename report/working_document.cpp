@@ -83,11 +83,18 @@ using texts::qtText;
 Runs determinantName(int index) { return { nameRun('d', index) }; }
 
 // One equation as typed: "2·x₁ − 3·x₂ = −8", the sign between terms apart
-// from the coefficient.
+// from the coefficient, the decimal mark the locale's.
 Runs typedEquation(const SolveRecord& record, int row)
 {
+    // A point typed where the locale writes a comma (and groups with
+    // something else) is its decimal mark: written as the locale writes it.
+    const NumberLocale& locale = record.locale;
+    const bool pointIsDecimal = locale.decimal != "." && locale.group != ".";
     auto typed = [&](int column) {
-        return WrittenNumber::asTyped(QString::fromStdString(record.text(row, column)));
+        WrittenNumber number = WrittenNumber::asTyped(QString::fromStdString(record.text(row, column)));
+        if (pointIsDecimal)
+            number.digits.replace(QLatin1Char('.'), QString::fromStdString(locale.decimal));
+        return number;
     };
     Runs equation;
     for (int column = 1; column <= record.n; ++column) {

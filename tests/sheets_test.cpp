@@ -7,6 +7,7 @@
 #include "sheets/spreadsheet_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <zip.h>
 
 #include <cctype>
@@ -14,6 +15,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <string>
 
 namespace cramer {
 namespace {
@@ -31,7 +33,8 @@ using Members = std::vector<std::pair<std::string, std::string>>;
 // A ZIP archive of `members`, made as office suites make theirs.
 std::string zipOf(const Members& members)
 {
-    const std::string path = testing::TempDir() + "cramer-sheet.zip";
+    // One file per process: ctest runs the cases side by side.
+    const std::string path = testing::TempDir() + "cramer-sheet-" + std::to_string(::getpid()) + ".zip";
     int error = 0;
     zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     EXPECT_NE(archive, nullptr);

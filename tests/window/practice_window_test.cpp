@@ -45,6 +45,13 @@ TEST_F(PracticeInWindow, WalksA2x2ToItsSummary)
     window.main->practice().startAction()->trigger();
     EXPECT_EQ(window.main->practice().window(), practice) << "one practice of one system";
     EXPECT_EQ(window.main->findChildren<PracticeWindow*>().size(), 1);
+    // Each step's buttons are named with their step for a screen reader.
+    QStringList names;
+    for (const QPushButton* button : practice->findChildren<QPushButton*>())
+        names << button->accessibleName();
+    EXPECT_TRUE(names.contains(QString::fromUtf8("Провери d₁")))
+        << names.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(names.contains(QString::fromUtf8("Подсказка x₂")));
 
     auto answer = [&](int step, const char* text) {
         QLineEdit* field = practice->answerField(step);

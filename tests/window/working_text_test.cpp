@@ -142,6 +142,9 @@ INSTANTIATE_TEST_SUITE_P(Systems, WorkingText,
         WorkingCase { "TwoParameters",
             { { "1", "2", "3", "6" }, { "2", "4", "6", "12" }, { "-1", "-2", "-3", "-6" } }, kCLocale,
             { "x1 = 6 − 2·t1 − 3·t2", "x2 = t1", "x3 = t2", "където t1 и t2 са произволни числа." } },
+        // Under a locale of decimal commas a typed point is written as a comma.
+        WorkingCase { "APointTypedUnderCommas", { { "0.5", "1.25", "2" }, { "1", "-1", "1" } },
+            kBulgarianNumbers, { "0,5·x1 + 1,25·x2 = 2", "x1 − x2 = 1" } },
         // A tiny first pivot: x2 lost to 0; the others right in every digit,
         // yet not called exact, since they are not.
         WorkingCase { "BadlyScaled",

@@ -185,6 +185,13 @@ void PracticeWindow::addStep(QWidget* page, PracticeStep step)
     entry.checkButton->setAutoDefault(false);
     entry.hintButton->setAutoDefault(false);
     entry.hintButton->setToolTip(kHintKey.toString(QKeySequence::NativeText));
+    // Each step's buttons by their step, for a screen reader's list of them.
+    entry.checkButton->setAccessibleName(
+        qtText(texts::kPracticeStepAction)
+            .arg(QString(qtText(texts::kPracticeCheck)).remove(QLatin1Char('&')), name));
+    entry.hintButton->setAccessibleName(
+        qtText(texts::kPracticeStepAction)
+            .arg(QString(qtText(texts::kPracticeHint)).remove(QLatin1Char('&')), name));
     row->addWidget(label);
     row->addWidget(entry.answer, 1);
     row->addWidget(entry.checkButton);
