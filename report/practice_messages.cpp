@@ -129,6 +129,25 @@ Runs answerProblemMessage(AnswerProblem problem, const QString& typed)
     return {};
 }
 
+Runs otherSeparatorNote(const QString& typed, const NumberLocale& locale)
+{
+    const QString group = QString::fromStdString(locale.group);
+    const QString decimal = QString::fromStdString(locale.decimal);
+    if ((group != u"," && group != u".") || !typed.contains(group) || typed.count(group) != 1)
+        return {};
+    QString asDecimal = typed.trimmed();
+    asDecimal.replace(group, decimal);
+    const auto read = readAnswer(typed.toStdString(), locale);
+    const auto other = readAnswer(asDecimal.toStdString(), locale);
+    const auto* asRead = std::get_if<Answer>(&read);
+    const auto* otherwise = std::get_if<Answer>(&other);
+    if (!asRead || !otherwise || asRead->value == otherwise->value)
+        return {};
+    const NumberWriter numbers(locale);
+    return filled(texts::kPracticeOtherSeparator,
+        { textOf(typed.trimmed()), numbers.exact(asRead->value), textOf(group), textOf(asDecimal) });
+}
+
 Runs answerCheckMessage(
     const WorkedSolution& solution, PracticeStep step, const Answer& answer, const AnswerCheck& check)
 {

@@ -24,6 +24,11 @@ Runs answerProblemMessage(AnswerProblem problem, const QString& typed);
 Runs answerCheckMessage(
     const WorkedSolution& solution, PracticeStep step, const Answer& answer, const AnswerCheck& check);
 
+// Where the locale's grouping mark in `typed` would, as a decimal mark, make
+// another number ("1,875" is 1875 where "," groups thousands): how it was
+// read and how to type the decimal. Nothing otherwise.
+Runs otherSeparatorNote(const QString& typed, const NumberLocale& locale);
+
 inline constexpr int kPracticeHints = 3;
 // Hint `level` (1 … kPracticeHints): the rule, the rule with this system's
 // numbers, the value.

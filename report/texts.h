@@ -451,6 +451,10 @@ inline constexpr const char* kPracticeCommand = "Реши &сам";
 inline constexpr const char* kPracticeTitle = "Реши сам";
 inline constexpr const char* kAnswerYes = "&Да";
 inline constexpr const char* kAnswerNo = "&Не";
+// %1 as typed, %2 the number it was read as, %3 the grouping mark, %4 the
+// decimal typed as such.
+inline constexpr const char* kPracticeOtherSeparator
+    = "„%1“ е прочетено като %2: „%3“ тук разделя хилядите; ако това е десетична дроб, напишете „%4“.";
 // "Провери d₁": a step's button by its step.
 inline constexpr const char* kPracticeStepAction = "%1 %2";
 inline constexpr const char* kPracticeSystemChanged

@@ -61,5 +61,33 @@ INSTANTIATE_TEST_SUITE_P(Levels, Hint,
             "2·1·(−1)·(5/2)." }),
     [](const testing::TestParamInfo<HintCase>& info) { return std::string(info.param.name); });
 
+// A grouping mark that, as a decimal mark, would make another number is
+// pointed out; where both readings agree, or the text is no number, not.
+struct SeparatorCase {
+    const char* typed;
+    NumberLocale locale;
+    const char* expected;
+};
+
+class OtherSeparator : public testing::TestWithParam<SeparatorCase> { };
+
+TEST_P(OtherSeparator, IsPointedOutWhereItChangesTheNumber)
+{
+    const SeparatorCase& c = GetParam();
+    EXPECT_EQ(labelText(otherSeparatorNote(QString::fromUtf8(c.typed), c.locale)).toStdString(), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, OtherSeparator,
+    testing::Values(
+        SeparatorCase { "-1,875", { ".", "," },
+            "„-1,875“ е прочетено като −1875: „,“ тук разделя хилядите; ако това е десетична дроб, "
+            "напишете „-1.875“." },
+        SeparatorCase { "1,5", { ".", "," }, "" }, // no number as typed: said elsewhere
+        SeparatorCase { "1.875", { ",", "\u00A0" }, "" }, // a point is a decimal mark there too
+        SeparatorCase { "1.875", { ",", "." },
+            "„1.875“ е прочетено като 1875: „.“ тук разделя хилядите; ако това "
+            "е десетична дроб, напишете „1,875“." },
+        SeparatorCase { "12", { ".", "," }, "" }));
+
 } // namespace
 } // namespace cramer

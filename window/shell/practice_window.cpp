@@ -319,7 +319,10 @@ void PracticeWindow::check(int index)
     const Answer& answer = std::get<Answer>(read);
     ++entry.tries;
     const AnswerCheck result = checkAnswer(solution_.record, solution_.exact(), entry.step, answer);
-    say(entry, labelText(answerCheckMessage(solution_, entry.step, answer, result)));
+    QString verdict = labelText(answerCheckMessage(solution_, entry.step, answer, result));
+    if (const Runs note = otherSeparatorNote(typed, userNumberLocale()); !note.empty())
+        verdict += QLatin1Char(' ') + labelText(note);
+    say(entry, verdict);
     if (result.right)
         finishStep(entry);
 }
