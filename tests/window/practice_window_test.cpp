@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
@@ -161,6 +162,30 @@ TEST_F(PracticeInWindow, FollowsTheGridAndAsksBeforeReplacingIt)
     PracticeWindow* third = window.main->practice().window();
     ASSERT_NE(third, second);
     EXPECT_EQ(third->stepCount(), 5) << "d, d1, d2, x1, x2";
+}
+
+// The practice opens beside the form where the screen has room, else at
+// the screen's edge on the roomier side, within the screen either way.
+TEST_F(PracticeInWindow, OpensBesideTheForm)
+{
+    TestWindow window;
+    window.type({ { "2", "1", "5" }, { "1", "-3", "-8" } });
+    const QRect screen = window.main->screen()->availableGeometry();
+    for (const int formWidth : { screen.width() / 4, screen.width() - 40 }) {
+        window.main->setGeometry(screen.left(), screen.top(), formWidth, screen.height() / 2);
+        window.main->practice().start();
+        PracticeWindow* practice = window.main->practice().window();
+        ASSERT_NE(practice, nullptr);
+        const QRect placed = practice->frameGeometry();
+        EXPECT_TRUE(screen.contains(placed)) << formWidth;
+        if (screen.width() - formWidth >= placed.width()) {
+            EXPECT_FALSE(placed.intersects(window.main->frameGeometry())) << "beside, not over the grid";
+        } else {
+            EXPECT_EQ(placed.right(), screen.right()) << "at the edge where it hides the least";
+        }
+        practice->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 struct KeyboardCase {

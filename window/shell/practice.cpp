@@ -11,6 +11,7 @@
 #include "window/form/user_locale.h"
 #include "window/shell/command_gate.h"
 #include "window/shell/exercises.h"
+#include "window/shell/placement.h"
 #include "window/shell/practice_window.h"
 
 #include <QAction>
@@ -90,6 +91,7 @@ void Practice::start()
             window_->activateWindow();
     });
     last_->show();
+    placeBeside(last_, window_);
     last_->activateWindow();
     last_->setFocus();
 }

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/shell/placement.h"
+
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace cramer {
+
+void placeBeside(QWidget* window, const QWidget* form)
+{
+    const QWidget* formWindow = form->window();
+    const QScreen* screen = formWindow->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect beside = formWindow->frameGeometry();
+    // Within the screen, by the window's frame as it is shown.
+    const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    window->resize(std::min(window->width(), room.width() - frame.width()),
+        std::min(window->height(), room.height() - frame.height()));
+    const int width = window->frameGeometry().width();
+    const int height = window->frameGeometry().height();
+    const int right = room.right() - beside.right();
+    const int left = beside.left() - room.left();
+    int x = 0;
+    if (right >= width)
+        x = beside.right() + 1;
+    else if (left >= width)
+        x = beside.left() - width;
+    else
+        x = right >= left ? room.right() + 1 - width : room.left();
+    const int y = std::clamp(beside.top(), room.top(), room.bottom() + 1 - height);
+    window->move(x, y);
+}
+
+} // namespace cramer
