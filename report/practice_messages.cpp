@@ -83,6 +83,39 @@ Runs eliminationSteps(const WorkedSolution& solution, PracticeStep step)
     return filled(texts::kPracticeHintPivots, { pivots, name, factors });
 }
 
+// What went wrong, as a clause: "знакът е обратен".
+Runs mistakeClause(const WorkedSolution& solution, PracticeStep step, const NamedMistake& named)
+{
+    const NumberWriter numbers(solution.record.locale);
+    switch (named.mistake) {
+    case Mistake::OppositeSign:
+        return filled(texts::kPracticeOppositeSign, {});
+    case Mistake::ProductsAdded:
+        return filled(texts::kPracticeProductsAdded, {});
+    case Mistake::DiagonalsSwapped:
+        return filled(texts::kPracticeDiagonalsSwapped, {});
+    case Mistake::TermLeftOut:
+    case Mistake::TermSignFlipped: {
+        const std::optional<ClosedForm> form = closedFormOf(solution, step.index);
+        const ClosedFormTerm& term = form->terms[static_cast<std::size_t>(named.term - 1)];
+        const Runs sign = textOf(term.negative ? QStringLiteral("−") : QStringLiteral("+"));
+        const Runs other = textOf(term.negative ? QStringLiteral("+") : QStringLiteral("−"));
+        return named.mistake == Mistake::TermLeftOut
+            ? filled(texts::kPracticeTermLeftOut, { product(numbers, term), sign })
+            : filled(texts::kPracticeTermSignFlipped, { product(numbers, term), other, sign });
+    }
+    case Mistake::WrongColumnReplaced:
+        return filled(texts::kPracticeWrongColumn, { named.column, step.index });
+    case Mistake::QuotientInverted:
+        return filled(texts::kPracticeQuotientInverted, { step.index });
+    case Mistake::RoundedWrongly:
+    case Mistake::NotRight:
+    case Mistake::None:
+        break;
+    }
+    return {};
+}
+
 // "2,5 %": two significant digits below 10 %, whole percent above.
 Runs percent(const WorkedSolution& solution, double relativeError)
 {
@@ -163,32 +196,17 @@ Runs answerCheckMessage(
     }
     if (check.singlePrecisionValue)
         return filled(texts::kPracticeSingle, { name, practiceValue(solution, step) });
-    switch (check.mistake) {
-    case Mistake::OppositeSign:
-        return filled(texts::kPracticeOppositeSign, {});
-    case Mistake::ProductsAdded:
-        return filled(texts::kPracticeProductsAdded, {});
-    case Mistake::DiagonalsSwapped:
-        return filled(texts::kPracticeDiagonalsSwapped, {});
-    case Mistake::TermLeftOut:
-    case Mistake::TermSignFlipped: {
-        const std::optional<ClosedForm> form = closedFormOf(solution, step.index);
-        const ClosedFormTerm& term = form->terms[static_cast<std::size_t>(check.term - 1)];
-        const Runs sign = textOf(term.negative ? QStringLiteral("−") : QStringLiteral("+"));
-        const Runs other = textOf(term.negative ? QStringLiteral("+") : QStringLiteral("−"));
-        return check.mistake == Mistake::TermLeftOut
-            ? filled(texts::kPracticeTermLeftOut, { product(numbers, term), sign })
-            : filled(texts::kPracticeTermSignFlipped, { product(numbers, term), other, sign });
-    }
-    case Mistake::WrongColumnReplaced:
-        return filled(texts::kPracticeWrongColumn, { check.column, step.index });
-    case Mistake::QuotientInverted:
-        return filled(texts::kPracticeQuotientInverted, { step.index });
-    case Mistake::RoundedWrongly:
+    if (check.mistake == Mistake::RoundedWrongly)
         return filled(texts::kPracticeRoundedWrongly, {});
-    case Mistake::NotRight:
-    case Mistake::None:
-        break;
+    if (check.mistake != Mistake::NotRight && check.mistake != Mistake::None) {
+        const Runs first = mistakeClause(solution, step, { check.mistake, check.term, check.column });
+        if (check.alternative)
+            return filled(
+                texts::kPracticeWrongEither, { first, mistakeClause(solution, step, *check.alternative) });
+        Runs said = filled(texts::kPracticeWrongBecause, { first });
+        if (check.mistake == Mistake::DiagonalsSwapped)
+            said << textRun(QStringLiteral(" ")) << filled(texts::kPracticeDiagonalsRule, {});
+        return said;
     }
     if (check.relativeError && *check.relativeError < 10)
         return filled(*check.relativeError < 0.01 ? texts::kPracticeAlmost : texts::kPracticeNotRightBy,

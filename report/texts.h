@@ -488,18 +488,19 @@ inline constexpr const char* kPracticeRight = "Вярно.";
 inline constexpr const char* kPracticeRightOtherForm = "Вярно: %1 = %2.";
 inline constexpr const char* kPracticeSingle
     = "Това е стойността, която дава единичната точност, а не точната: точно %1 = %2.";
-inline constexpr const char* kPracticeOppositeSign = "Не е вярно: знакът е обратен.";
-inline constexpr const char* kPracticeProductsAdded
-    = "Не е вярно: двете произведения са събрани, а второто се изважда от първото.";
-inline constexpr const char* kPracticeDiagonalsSwapped
-    = "Не е вярно: диагоналите са разменени. От произведението по главния диагонал се изважда "
-      "произведението по другия.";
-inline constexpr const char* kPracticeTermLeftOut = "Не е вярно: липсва произведението %1 (със знак %2).";
-inline constexpr const char* kPracticeTermSignFlipped
-    = "Не е вярно: произведението %1 е взето със знак %2, а трябва %3.";
-inline constexpr const char* kPracticeWrongColumn = "Не е вярно: това е детерминантата, в която свободните "
-                                                    "членове заместват колона %1, а трябва колона %2.";
-inline constexpr const char* kPracticeQuotientInverted = "Не е вярно: това е d/d%1, а x%1 = d%1/d.";
+// A named mistake, or two that give the same value; each mistake a clause.
+inline constexpr const char* kPracticeWrongBecause = "Не е вярно: %1.";
+inline constexpr const char* kPracticeWrongEither = "Не е вярно: или %1, или %2.";
+inline constexpr const char* kPracticeOppositeSign = "знакът е обратен";
+inline constexpr const char* kPracticeProductsAdded = "двете произведения са събрани, а второто се изважда от първото";
+inline constexpr const char* kPracticeDiagonalsSwapped = "диагоналите са разменени";
+inline constexpr const char* kPracticeDiagonalsRule
+    = "От произведението по главния диагонал се изважда произведението по другия.";
+inline constexpr const char* kPracticeTermLeftOut = "липсва произведението %1 (със знак %2)";
+inline constexpr const char* kPracticeTermSignFlipped = "произведението %1 е взето със знак %2, а трябва %3";
+inline constexpr const char* kPracticeWrongColumn
+    = "това е детерминантата, в която свободните членове заместват колона %1, а трябва колона %2";
+inline constexpr const char* kPracticeQuotientInverted = "това е d/d%1, а x%1 = d%1/d";
 inline constexpr const char* kPracticeRoundedWrongly = "Почти: последната цифра е закръглена неправилно.";
 inline constexpr const char* kPracticeNotRight = "Не е вярно.";
 inline constexpr const char* kPracticeNotRightBy

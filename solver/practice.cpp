@@ -161,39 +161,31 @@ bool isPrintedSingle(const Rational& given, float single)
 }
 
 // A 2 × 2 or 3 × 3 determinant: the mistakes of the cross product and of
-// Sarrus's rule, where `given` is one of them.
-std::optional<AnswerCheck> closedFormMistake(const ExactWorking& working, int n, int index,
-    const std::function<bool(const Rational&)>& is, const Rational& value)
+// Sarrus's rule that `is` the answer, in the order they are named.
+void closedFormMistakes(const ExactWorking& working, int n, int index,
+    const std::function<bool(const Rational&)>& is, const Rational& value, std::vector<NamedMistake>& found)
 {
     const std::optional<ClosedForm> form = closedForm(n, [&](int row, int column) -> const Rational& {
         return working.typedValue(n, row, column == index ? n + 1 : column);
     });
     const auto& terms = form->terms;
-    AnswerCheck check;
     if (n == 2) {
         if (is(-value))
-            check.mistake = Mistake::DiagonalsSwapped;
-        else if (is(terms[0].product + terms[1].product))
-            check.mistake = Mistake::ProductsAdded;
-        else
-            return std::nullopt;
-        return check;
+            found.push_back({ Mistake::DiagonalsSwapped });
+        if (is(terms[0].product + terms[1].product))
+            found.push_back({ Mistake::ProductsAdded });
+        return;
     }
     for (std::size_t k = 0; k < terms.size(); ++k) {
         const Rational signedTerm = terms[k].negative ? -terms[k].product : terms[k].product;
         if (signedTerm.isZero())
             continue;
-        check.term = static_cast<int>(k) + 1;
-        if (is(value - signedTerm)) {
-            check.mistake = Mistake::TermLeftOut;
-            return check;
-        }
-        if (is(value - signedTerm - signedTerm)) {
-            check.mistake = Mistake::TermSignFlipped;
-            return check;
-        }
+        const int term = static_cast<int>(k) + 1;
+        if (is(value - signedTerm))
+            found.push_back({ Mistake::TermLeftOut, term });
+        if (is(value - signedTerm - signedTerm))
+            found.push_back({ Mistake::TermSignFlipped, term });
     }
-    return std::nullopt;
 }
 
 } // namespace
@@ -264,29 +256,28 @@ AnswerCheck checkAnswer(
             || (rounded && !mistaken.terminates() && (given - mistaken).abs() <= halfUnit);
     };
     const bool determinant = step.kind == PracticeStep::Kind::Determinant;
-    if (determinant && (n == 2 || n == 3)) {
-        if (const std::optional<AnswerCheck> named = closedFormMistake(working, n, step.index, is, value))
-            return *named;
-    }
-    if (!value.isZero() && is(-value)) {
-        check.mistake = Mistake::OppositeSign;
-        return check;
-    }
+    std::vector<NamedMistake> found;
+    if (determinant && (n == 2 || n == 3))
+        closedFormMistakes(working, n, step.index, is, value, found);
+    if (!value.isZero() && is(-value))
+        found.push_back({ Mistake::OppositeSign });
     if (determinant && step.index > 0) {
-        for (int column = 1; column <= n; ++column) {
-            if (column != step.index && is(working.cramerDeterminants[static_cast<std::size_t>(column)])) {
-                check.mistake = Mistake::WrongColumnReplaced;
-                check.column = column;
-                return check;
-            }
-        }
+        for (int column = 1; column <= n; ++column)
+            if (column != step.index && is(working.cramerDeterminants[static_cast<std::size_t>(column)]))
+                found.push_back({ Mistake::WrongColumnReplaced, 0, column });
     }
     if (!determinant) {
         const Rational& numerator = working.cramerDeterminants[static_cast<std::size_t>(step.index)];
-        if (!numerator.isZero() && is(working.determinant / numerator)) {
-            check.mistake = Mistake::QuotientInverted;
-            return check;
-        }
+        if (!numerator.isZero() && is(working.determinant / numerator))
+            found.push_back({ Mistake::QuotientInverted });
+    }
+    if (!found.empty()) {
+        check.mistake = found[0].mistake;
+        check.term = found[0].term;
+        check.column = found[0].column;
+        if (found.size() > 1)
+            check.alternative = found[1];
+        return check;
     }
     check.mistake = Mistake::NotRight;
     if (!value.isZero())

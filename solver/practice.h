@@ -59,13 +59,22 @@ enum class Mistake {
     NotRight,
 };
 
+// A mistake that gives the answer's value.
+struct NamedMistake {
+    Mistake mistake = Mistake::None;
+    int term = 0; // TermLeftOut, TermSignFlipped: the product, from 1 in Sarrus's order
+    int column = 0; // WrongColumnReplaced: the column that was replaced
+};
+
 struct AnswerCheck {
     bool right = false;
     // Right by single precision, not exactly: the value the program computes.
     bool singlePrecisionValue = false;
     Mistake mistake = Mistake::None;
-    int term = 0; // TermLeftOut, TermSignFlipped: the product, from 1 in Sarrus's order
-    int column = 0; // WrongColumnReplaced: the column that was replaced
+    int term = 0; // of `mistake`, as in NamedMistake
+    int column = 0;
+    // A second mistake that gives the same value: the student made one of the two.
+    std::optional<NamedMistake> alternative;
     std::optional<double> relativeError; // NotRight, of a nonzero value: |answer − value| / |value|
 };
 

@@ -89,5 +89,45 @@ INSTANTIATE_TEST_SUITE_P(Answers, OtherSeparator,
             "е десетична дроб, напишете „1,875“." },
         SeparatorCase { "12", { ".", "," }, "" }));
 
+// The verdict on a wrong answer names the mistake, or both mistakes where
+// two give the answer's value.
+struct VerdictCase {
+    const char* name;
+    int n;
+    std::vector<std::string> system;
+    PracticeStep step;
+    const char* typed;
+    const char* expected;
+};
+
+void PrintTo(const VerdictCase& c, std::ostream* os) { *os << c.name; }
+
+class Verdict : public testing::TestWithParam<VerdictCase> { };
+
+TEST_P(Verdict, NamesWhatWentWrong)
+{
+    const VerdictCase& c = GetParam();
+    const WorkedSolution solution = solutionOf(c.n, c.system);
+    const NumberLocale locale { ".", "," };
+    const Answer answer = std::get<Answer>(readAnswer(c.typed, locale));
+    const AnswerCheck check = checkAnswer(solution.record, solution.exact(), c.step, answer);
+    EXPECT_EQ(labelText(answerCheckMessage(solution, c.step, answer, check)).toStdString(), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, Verdict,
+    testing::Values(
+        // −d is both the diagonals swapped and the sign turned.
+        VerdictCase { "EitherOfTwo", 2, kTwo, kD, "7",
+            "Не е вярно: или диагоналите са разменени, или знакът е обратен." },
+        VerdictCase { "ProductsAdded", 2, kTwo, kD, "-5",
+            "Не е вярно: двете произведения са събрани, а второто се изважда от първото." },
+        VerdictCase { "OtherColumn", 2, kTwo, kD1, "-21",
+            "Не е вярно: това е детерминантата, в която свободните членове заместват колона 2, а трябва "
+            "колона 1." },
+        // As measured: two significant digits below 10 %.
+        VerdictCase {
+            "Off", 2, kTwo, kD, "-7.5", "Не е вярно: отговорът се различава от верния с около 7.1 %." }),
+    [](const testing::TestParamInfo<VerdictCase>& info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace cramer
