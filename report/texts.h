@@ -418,6 +418,7 @@ inline constexpr const char* kColumnsBlock = "колони %1–%2:";
 inline constexpr const char* kColumnBlock = "колона %1:";
 inline constexpr const char* kRowLabel = "ред %1";
 inline constexpr const char* kReplacedColumnMark = "заменената колона";
+inline constexpr const char* kMatrixReplacedColumn = "Колона %1 е заменена със свободните членове.";
 
 // The pictures of a system of two unknowns.
 inline constexpr const char* kWorkingFiguresHeading = "Графично представяне";

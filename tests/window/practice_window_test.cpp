@@ -5,6 +5,7 @@
 #include "window/form/announcer.h"
 #include "window/shell/exercises.h"
 #include "window/shell/figure_view.h"
+#include "window/shell/matrix_view.h"
 #include "window/shell/practice.h"
 #include "window/shell/practice_window.h"
 #include "window/shell/working_window.h"
@@ -53,6 +54,12 @@ TEST_F(PracticeInWindow, WalksA2x2ToItsSummary)
     EXPECT_TRUE(names.contains(QString::fromUtf8("Провери d₁")))
         << names.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(names.contains(QString::fromUtf8("Подсказка x₂")));
+    // The matrices as the working sets them, and in words row by row.
+    const QList<MatrixView*> matrices = practice->findChildren<MatrixView*>();
+    ASSERT_EQ(matrices.size(), 3);
+    EXPECT_EQ(matrices[1]->accessibleName(), QString::fromUtf8("d₁"));
+    EXPECT_EQ(matrices[1]->accessibleDescription(),
+        QString::fromUtf8("ред 1: 5, 1; ред 2: −8, −3. Колона 1 е заменена със свободните членове."));
 
     auto answer = [&](int step, const char* text) {
         QLineEdit* field = practice->answerField(step);

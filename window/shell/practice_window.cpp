@@ -13,6 +13,7 @@
 #include "window/form/message_boxes.h"
 #include "window/form/user_locale.h"
 #include "window/shell/figure_view.h"
+#include "window/shell/matrix_view.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -29,6 +30,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStringBuilder>
 #include <QVBoxLayout>
@@ -164,12 +166,7 @@ void PracticeWindow::addStep(QWidget* page, PracticeStep step)
         for (const Section& section : document_.sections) {
             if (section.id != Section::Id::Determinant || section.index != step.index)
                 continue;
-            QString text = matrixAsPlainText(section.blocks.front().matrix);
-            text.chop(1); // its last line's end
-            auto* matrix = new QLabel(text, page);
-            matrix->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-            matrix->setTextInteractionFlags(Qt::TextSelectableByMouse);
-            layout->addWidget(matrix);
+            layout->addWidget(new MatrixView(section.blocks.front().matrix, page), 0, Qt::AlignLeft);
         }
     }
     Step& entry = steps_.emplace_back();
@@ -253,9 +250,19 @@ void PracticeWindow::speak(const QString& text)
 
 void PracticeWindow::showInView(QWidget* widget)
 {
-    // A text just set or a widget just shown has its place once the page is laid out again.
-    scroll_->widget()->layout()->activate();
-    scroll_->ensureWidgetVisible(widget, 0, 8);
+    // A text just set or a widget just shown has its place once the page is
+    // laid out again. The whole widget comes into view with a margin, not
+    // only a field's cursor, as QScrollArea::ensureWidgetVisible would have it.
+    QWidget* page = scroll_->widget();
+    page->layout()->activate();
+    const QRect place(widget->mapTo(page, QPoint(0, 0)), widget->size());
+    QScrollBar* bar = scroll_->verticalScrollBar();
+    const int height = scroll_->viewport()->height();
+    constexpr int kMargin = 8;
+    if (place.bottom() + kMargin >= bar->value() + height)
+        bar->setValue(place.bottom() + kMargin - height + 1);
+    if (place.top() - kMargin < bar->value())
+        bar->setValue(place.top() - kMargin);
 }
 
 QString PracticeWindow::feedback(int step) const
