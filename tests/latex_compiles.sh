@@ -37,7 +37,9 @@ for system in "$work"/*.csv; do
     echo "$name.pdf has bitmap (Type 3) fonts: is cm-super installed?"
     failed=1
   fi
-  if pdftotext "$work/$name.pdf" - | grep -q '^·'; then
+  # In layout mode: a raised exponent or a tall parenthesis would otherwise
+  # start a line of its own in pdftotext's reading.
+  if pdftotext -layout "$work/$name.pdf" - | grep -q '^[[:space:]]*·'; then
     echo "$name.pdf has a line that starts with ·"
     failed=1
   fi
