@@ -120,10 +120,8 @@ Runs mistakeClause(const WorkedSolution& solution, PracticeStep step, const Name
 Runs percent(const WorkedSolution& solution, double relativeError)
 {
     const double value = relativeError * 100;
-    const int digits = value >= 10 ? 0 : 1 - static_cast<int>(std::floor(std::log10(value)));
-    const NumberWriter numbers(solution.record.locale);
-    return { numberRun(numbers.approximate(
-        value, std::max(1, static_cast<int>(std::floor(std::log10(value))) + 1 + digits))) };
+    const int digits = value >= 10 ? static_cast<int>(std::floor(std::log10(value))) + 1 : 2;
+    return { numberRun(NumberWriter(solution.record.locale).approximate(value, digits)) };
 }
 
 } // namespace

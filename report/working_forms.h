@@ -7,6 +7,8 @@
 
 #include "report/working_document.h"
 
+#include <functional>
+
 namespace cramer {
 
 // The typeset form and its pages are in working_typeset.h.
@@ -28,5 +30,10 @@ QString matrixAsPlainText(const MatrixBlock& matrix);
 QString runsAsLatex(const Runs& runs);
 
 inline constexpr int kTextColumns = 80;
+
+// A matrix too wide for its room in blocks of columns: as few blocks as fit,
+// of sizes as even as the widths allow. `width(from, to)` is what columns
+// [from, to) take; a single column always fits.
+int columnBlockSize(int columns, qreal room, const std::function<qreal(int, int)>& width);
 
 } // namespace cramer

@@ -181,16 +181,10 @@ QString matrix(const MatrixBlock& block)
     if (width(0, columns) + (block.name.empty() ? 0 : beside) + (block.value.empty() ? 0 : beside)
         <= kPageRoom)
         return matrixTable(block, 0, columns, false);
-    // As few blocks as fit, of sizes as even as the widths allow.
-    std::size_t size = columns;
-    auto fits = [&](std::size_t candidate) {
-        for (std::size_t from = 0; from < columns; from += candidate)
-            if (candidate > 1 && width(from, std::min(columns, from + candidate)) + beside > kPageRoom)
-                return false;
-        return true;
-    };
-    for (std::size_t blocks = 2; !fits(size); ++blocks)
-        size = (columns + blocks - 1) / blocks;
+    const auto size = static_cast<std::size_t>(columnBlockSize(
+        static_cast<int>(columns), static_cast<qreal>(kPageRoom - beside), [&](int from, int to) {
+            return static_cast<qreal>(width(static_cast<std::size_t>(from), static_cast<std::size_t>(to)));
+        }));
     QString html;
     if (!block.name.empty())
         html += QStringLiteral("<p class=\"lead\" style=\"margin-left:24pt\">") % runs(block.name)

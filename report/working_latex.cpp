@@ -54,6 +54,28 @@ int superscriptDigit(QChar character)
     }
 }
 
+// A sign the text may hold, as mathematics: "·" is \\cdot; nothing for
+// any other character.
+QString signInMath(QChar character)
+{
+    switch (character.unicode()) {
+    case 0x00B7: // ·
+        return QStringLiteral("\\cdot");
+    case 0x00D7: // ×
+        return QStringLiteral("\\times");
+    case 0x2212: // −
+        return QStringLiteral("-");
+    case 0x2248: // ≈
+        return QStringLiteral("\\approx");
+    case '=':
+    case '+':
+    case '/':
+        return QString(character);
+    default:
+        return {};
+    }
+}
+
 // Text outside mathematics.
 QString escaped(const QString& text)
 {
@@ -72,20 +94,16 @@ QString escaped(const QString& text)
         case '}':
             out += QLatin1Char('\\') + character;
             break;
+        case '=': // signs that text sets as they are
+        case '+':
+        case '/':
+            out += character;
+            break;
         case '~':
             out += QStringLiteral("\\textasciitilde{}");
             break;
         case '^':
             out += QStringLiteral("\\textasciicircum{}");
-            break;
-        case 0x00B7: // ·
-            out += QStringLiteral("$\\cdot$");
-            break;
-        case 0x00D7: // ×
-            out += QStringLiteral("$\\times$");
-            break;
-        case 0x2212: // −
-            out += QStringLiteral("$-$");
             break;
         case 0x2026: // …
             out += QStringLiteral("\\ldots{}");
@@ -102,9 +120,6 @@ QString escaped(const QString& text)
         case 0x221E: // ∞
             out += QStringLiteral("$\\infty$");
             break;
-        case 0x2248: // ≈
-            out += QStringLiteral("$\\approx$");
-            break;
         case 0x03BA: // κ
             out += QStringLiteral("$\\kappa$");
             break;
@@ -118,7 +133,9 @@ QString escaped(const QString& text)
             out += QStringLiteral("\\textsuperscript{$-$}");
             break;
         default:
-            if (const int digit = superscriptDigit(character); digit >= 0)
+            if (const QString sign = signInMath(character); !sign.isEmpty())
+                out += QLatin1Char('$') % sign % QLatin1Char('$');
+            else if (const int digit = superscriptDigit(character); digit >= 0)
                 out += QStringLiteral("\\textsuperscript{%1}").arg(digit);
             else
                 out += character;
@@ -197,29 +214,12 @@ QString joiningMath(const QString& text)
 {
     QString math;
     for (const QChar character : text) {
-        switch (character.unicode()) {
-        case ' ':
-            break;
-        case 0x00B7: // ·
-            math += QStringLiteral(" \\cdot ");
-            break;
-        case 0x00D7: // ×
-            math += QStringLiteral(" \\times ");
-            break;
-        case 0x2212: // −
-            math += QStringLiteral(" - ");
-            break;
-        case 0x2248: // ≈
-            math += QStringLiteral(" \\approx ");
-            break;
-        case '=':
-        case '+':
-        case '/':
-            math += QLatin1Char(' ') % character % QLatin1Char(' ');
-            break;
-        default:
+        if (character == QLatin1Char(' '))
+            continue;
+        const QString sign = signInMath(character);
+        if (sign.isEmpty())
             return {};
-        }
+        math += QLatin1Char(' ') % sign % QLatin1Char(' ');
     }
     return math.isEmpty() ? QStringLiteral(" ") : math;
 }

@@ -152,16 +152,8 @@ private:
     int blockSize(qsizetype labelWidth) const
     {
         const qsizetype room = kTextColumns - kIndent - labelWidth - 2 * bar_.size() - 2;
-        auto fits = [&](int size) {
-            for (int from = 0; from < columns_; from += size)
-                if (size > 1 && width(from, std::min(columns_, from + size)) > room)
-                    return false;
-            return true;
-        };
-        int size = columns_;
-        for (int blocks = 2; !fits(size); ++blocks)
-            size = (columns_ + blocks - 1) / blocks;
-        return size;
+        return columnBlockSize(
+            columns_, room, [this](int from, int to) { return static_cast<qreal>(width(from, to)); });
     }
 
     // One row of columns [from, to) after its label, with the marked column
@@ -252,6 +244,20 @@ QString workingAsPlainText(const WorkingDocument& document)
 }
 
 QString runsAsPlainText(const Runs& runs) { return lineOf(runs); }
+
+int columnBlockSize(int columns, qreal room, const std::function<qreal(int, int)>& width)
+{
+    auto fits = [&](int size) {
+        for (int from = 0; from < columns; from += size)
+            if (size > 1 && width(from, std::min(columns, from + size)) > room)
+                return false;
+        return true;
+    };
+    int size = columns;
+    for (int blocks = 2; !fits(size); ++blocks)
+        size = (columns + blocks - 1) / blocks;
+    return size;
+}
 
 QString matrixAsPlainText(const MatrixBlock& block)
 {

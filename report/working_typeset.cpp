@@ -379,15 +379,20 @@ bool typesetWorking(const WorkingDocument& document, QTextDocument& target, cons
     return typesetter.fitted();
 }
 
-std::vector<PageSlice> pageSlices(const QTextDocument& text, qreal height)
+namespace {
+
+// What may not be parted: a block or a frame, in order; chained to the next
+// where a block keeps with it. A paragraph's lines stay together too: a page
+// painted from part of a block would still hold the rest of it, unseen, in
+// its text.
+struct Unit {
+    qreal top;
+    qreal bottom;
+    bool withNext;
+};
+
+std::vector<Unit> unitsOf(const QTextDocument& text)
 {
-    // What may not be parted: a block or a frame; chained to the next where
-    // a block keeps with it.
-    struct Unit {
-        qreal top;
-        qreal bottom;
-        bool withNext;
-    };
     std::vector<Unit> units;
     QAbstractTextDocumentLayout& layout = *text.documentLayout();
     for (auto it = text.rootFrame()->begin(); !it.atEnd(); ++it) {
@@ -396,13 +401,18 @@ std::vector<PageSlice> pageSlices(const QTextDocument& text, qreal height)
             units.push_back({ rect.top(), rect.bottom(), false });
             continue;
         }
-        // A paragraph's lines stay together too: a page painted from part
-        // of a block would still hold the rest of it, unseen, in its text.
         const QTextBlock block = it.currentBlock();
         const QRectF rect = layout.blockBoundingRect(block);
         units.push_back({ rect.top(), rect.bottom(), block.blockFormat().boolProperty(kKeepWithNext) });
     }
+    return units;
+}
 
+} // namespace
+
+std::vector<PageSlice> pageSlices(const QTextDocument& text, qreal height)
+{
+    const std::vector<Unit> units = unitsOf(text);
     std::vector<PageSlice> pages;
     qreal start = 0;
     auto cutAt = [&](qreal y) {
@@ -432,23 +442,6 @@ std::vector<PageSlice> pageSlices(const QTextDocument& text, qreal height)
     return pages;
 }
 
-namespace {
-
-// The top and bottom of each block and frame of the long page, in order.
-std::vector<PageSlice> blocksOf(const QTextDocument& text)
-{
-    std::vector<PageSlice> blocks;
-    QAbstractTextDocumentLayout& layout = *text.documentLayout();
-    for (auto it = text.rootFrame()->begin(); !it.atEnd(); ++it) {
-        const QRectF rect = it.currentFrame() ? layout.frameBoundingRect(it.currentFrame())
-                                              : layout.blockBoundingRect(it.currentBlock());
-        blocks.push_back({ rect.top(), rect.bottom() });
-    }
-    return blocks;
-}
-
-} // namespace
-
 bool pagePlanHolds(const QTextDocument& text, const std::vector<PageSlice>& pages, qreal height)
 {
     constexpr qreal kSlack = 0.01; // layout positions are not exact to the last bit
@@ -460,8 +453,8 @@ bool pagePlanHolds(const QTextDocument& text, const std::vector<PageSlice>& page
             return false;
     }
     std::size_t page = 0;
-    const std::vector<PageSlice> blocks = blocksOf(text);
-    for (const PageSlice& block : blocks) {
+    const std::vector<Unit> blocks = unitsOf(text);
+    for (const Unit& block : blocks) {
         if (block.bottom - block.top <= kSlack)
             continue; // an empty block: nothing to lose
         while (page < pages.size() && block.top >= pages[page].bottom - kSlack)
@@ -480,7 +473,7 @@ bool pagePlanHolds(const QTextDocument& text, const std::vector<PageSlice>& page
 
 std::vector<PageSlice> plainPages(const QTextDocument& text, qreal height)
 {
-    const std::vector<PageSlice> blocks = blocksOf(text);
+    const std::vector<Unit> blocks = unitsOf(text);
     const qreal end = blocks.empty() ? 0 : blocks.back().bottom;
     std::vector<PageSlice> pages;
     for (qreal top = 0; pages.empty() || top < end; top += height)
