@@ -217,18 +217,15 @@ void SectionWriter::errorLine(const ValueError& error)
                     texts::kOneStep, texts::kSteps)) });
     // "1,8, точно 1,8" would read as no error at all: the single then
     // with the nine digits that tell it from its exact value.
-    // One notation in the sentence: a decimal that never ends by its
-    // fraction, or where that is too long, by its leading digits.
+    // One notation in the sentence, the single's: a decimal that never
+    // ends by its leading digits and the words that it never ends.
     const std::optional<Runs> approximately = numbers_.neverEnding(error.exact);
-    Runs exactRuns = approximately ? numbers_.fraction(error.exact) : numbers_.exact(error.exact);
-    const bool near = approximately && exactRuns.front().kind == Run::Kind::Text;
-    if (near)
-        exactRuns = *approximately;
+    const Runs exactRuns = approximately ? *approximately : numbers_.exact(error.exact);
     WrittenNumber value = numbers_.single(error.single);
     if (!error.absolute.isZero() && exactRuns.size() == 1
         && exactRuns.front().number.plain() == value.plain())
         value = numbers_.approximate(static_cast<double>(error.single), 9);
-    out_.paragraph(near ? texts::kWorkingErrorNear : texts::kWorkingError,
+    out_.paragraph(approximately ? texts::kWorkingErrorNear : texts::kWorkingError,
         { Runs { numberRun(value) }, exactRuns, absolute,
             Runs { numberRun(numbers_.approximate(*error.relative, 3)) }, rounding });
 }

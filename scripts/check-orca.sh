@@ -33,9 +33,5 @@ dbus-run-session -- bash -c '
   for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
   /usr/bin/python3 "$here/orca_line_buffered.py" "$work/orca.log" >/dev/null 2>&1 &
   pids="$pids $!"
-  # The program once Orca listens, so that Orca hears its first focus.
-  for _ in $(seq 300); do grep -q "Screen reader on" "$work/orca.log" 2>/dev/null && break; sleep 0.1; done
-  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" "$system" >/dev/null 2>&1 &
-  pids="$pids $!"
-  /usr/bin/python3 "$here/orca_check.py" "$work/orca.log"
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb /usr/bin/python3 "$here/orca_check.py" "$work/orca.log" "$program" "$system"
 ' _ "$program" "$work/two.csv" "$work" "$here" "$display"

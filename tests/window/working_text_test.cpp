@@ -123,7 +123,9 @@ INSTANTIATE_TEST_SUITE_P(Systems, WorkingText,
         // A period too long to write: leading digits, and that it never ends.
         WorkingCase { "APeriodTooLongIsApproximated", { { "97", "0", "1" }, { "0", "1", "1" } }, kCLocale,
             { "x1 = d1/d = 1/97 ≈ 0.0103092783505155 (безкрайна десетична дроб)",
-                "Единична точност 0.010309278, точно 1/97: абсолютна грешка" } },
+                // One notation in the sentence: no fraction beside a decimal.
+                "Единична точност 0.010309278, точната стойност ≈ 0.0103092783505155 (безкрайна десетична дроб): "
+                "абсолютна грешка" } },
         WorkingCase { "ALongDecimalBelowOneInScientificForm",
             { { "1152921504606846976", "0", "1" }, { "0", "1", "1" } }, kCLocale,
             { "d = 1.1529215·10¹⁸: това е стойността",
