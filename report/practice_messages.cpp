@@ -128,11 +128,15 @@ Runs percent(const WorkedSolution& solution, double relativeError)
 
 Runs practiceStepName(PracticeStep step)
 {
+    if (step.kind == PracticeStep::Kind::SolutionCount)
+        return filled(texts::kPracticeCountName, {});
     return { nameRun(step.kind == PracticeStep::Kind::Unknown ? 'x' : 'd', step.index) };
 }
 
 Runs practiceStepHeading(PracticeStep step)
 {
+    if (step.kind == PracticeStep::Kind::SolutionCount)
+        return filled(texts::kPracticeCountHeading, {});
     if (step.kind == PracticeStep::Kind::Unknown)
         return filled(texts::kPracticeUnknown, { step.index });
     if (step.index == 0)
@@ -142,7 +146,24 @@ Runs practiceStepHeading(PracticeStep step)
 
 Runs practiceValue(const WorkedSolution& solution, PracticeStep step)
 {
+    if (step.kind == PracticeStep::Kind::SolutionCount)
+        return solutionCountWords(solution.exact().verdict);
     return NumberWriter(solution.record.locale).exactValue(expectedValue(solution.exact(), step));
+}
+
+Runs solutionCountWords(ExactVerdict verdict)
+{
+    return filled(
+        verdict == ExactVerdict::NoSolution ? texts::kPracticeNoSolution : texts::kPracticeInfinitelyMany,
+        {});
+}
+
+Runs solutionCountMessage(const WorkedSolution& solution, ExactVerdict chosen)
+{
+    const ExactWorking& working = solution.exact();
+    if (chosen != working.verdict)
+        return filled(texts::kPracticeCountWrong, {});
+    return filled(texts::kPracticeCountRight, { working.rank, working.augmentedRank });
 }
 
 Runs answerProblemMessage(AnswerProblem problem, const QString& typed)
@@ -216,6 +237,16 @@ Runs practiceHint(
     const WorkedSolution& solution, const WorkingDocument& document, PracticeStep step, int level)
 {
     const int n = solution.record.n;
+    if (step.kind == PracticeStep::Kind::SolutionCount) {
+        const ExactWorking& working = solution.exact();
+        if (level == 1)
+            return filled(texts::kPracticeHintRouche, {});
+        if (level == 2)
+            return filled(texts::kPracticeHintRanks, { working.rank, working.augmentedRank });
+        return filled(working.verdict == ExactVerdict::NoSolution ? texts::kPracticeHintNoSolution
+                                                                  : texts::kPracticeHintInfinitelyMany,
+            {});
+    }
     if (level >= kPracticeHints)
         return filled(texts::kPracticeHintValue, { practiceStepName(step), practiceValue(solution, step) });
     if (step.kind == PracticeStep::Kind::Unknown) {
@@ -260,14 +291,15 @@ WorkingDocument practiceSummary(
     for (const PracticeOutcome& outcome : outcomes) {
         const Runs name = practiceStepName(outcome.step);
         const Runs value = practiceValue(solution, outcome.step);
-        if (outcome.shown)
+        const Runs tries = outcome.tries == 1 ? filled(texts::kPracticeFirstTry, {})
+                                              : filled(texts::kPracticeTries, { outcome.tries });
+        if (outcome.step.kind == PracticeStep::Kind::SolutionCount)
+            line(outcome.shown ? filled(texts::kPracticeSummaryCountShown, { value, outcome.hints })
+                               : filled(texts::kPracticeSummaryCountRight, { value, tries, outcome.hints }));
+        else if (outcome.shown)
             line(filled(texts::kPracticeSummaryShown, { name, value, outcome.hints }));
         else
-            line(filled(texts::kPracticeSummaryRight,
-                { name, value,
-                    outcome.tries == 1 ? filled(texts::kPracticeFirstTry, {})
-                                       : filled(texts::kPracticeTries, { outcome.tries }),
-                    outcome.hints }));
+            line(filled(texts::kPracticeSummaryRight, { name, value, tries, outcome.hints }));
     }
     line(filled(texts::kPracticeTime, { static_cast<int>(seconds / 60), static_cast<int>(seconds % 60) }));
     return summary;

@@ -13,12 +13,17 @@
 
 namespace cramer {
 
-// "d", "d₁", "x₂".
+// "d", "d₁", "x₂"; "броя на решенията".
 Runs practiceStepName(PracticeStep step);
 // As the working heads it: "Детерминантата d₁ (колона 1 е заменена …)".
 Runs practiceStepHeading(PracticeStep step);
 // The value as a fraction and, where it differs, as a decimal: "2/3 = 0,(6)".
 Runs practiceValue(const WorkedSolution& solution, PracticeStep step);
+
+// Where d = 0 exactly: "няма решение" or "безброй много решения".
+Runs solutionCountWords(ExactVerdict verdict);
+// The verdict on the student's choice of how many solutions there are.
+Runs solutionCountMessage(const WorkedSolution& solution, ExactVerdict chosen);
 
 Runs answerProblemMessage(AnswerProblem problem, const QString& typed);
 Runs answerCheckMessage(
@@ -31,7 +36,7 @@ Runs otherSeparatorNote(const QString& typed, const NumberLocale& locale);
 
 inline constexpr int kPracticeHints = 3;
 // Hint `level` (1 … kPracticeHints): the rule, the rule with this system's
-// numbers, the value.
+// numbers (of a choice, the two ranks), the value.
 Runs practiceHint(
     const WorkedSolution& solution, const WorkingDocument& document, PracticeStep step, int level);
 

@@ -470,12 +470,37 @@ inline constexpr const char* kPracticeIntro
 inline constexpr const char* kPracticeCheck = "&Провери";
 inline constexpr const char* kPracticeHint = "Под&сказка";
 inline constexpr const char* kPracticeUnknown = "Неизвестното x%1";
-inline constexpr const char* kPracticeNotOneSolution
-    = "Системата няма единствено решение (точно d = 0), затова няма какво да се реши сам. "
-      "„Подробно решение“ показва защо.";
 // Exactly d ≠ 0, but single precision found d = 0 or left its range: %1 is the exact d.
 inline constexpr const char* kPracticeSingleFailed
     = "Системата има единствено решение (точно d = %1), но с единична точност програмата не стига до него "
+      "(„Подробно решение“ показва защо). Тук всяка стойност се проверява с точните числа.";
+// Where d = 0 exactly: the step that asks how many solutions there are.
+inline constexpr const char* kPracticeCountHeading = "Колко решения има системата";
+inline constexpr const char* kPracticeCountQuestion
+    = "Щом d = 0, системата или няма решение, или има безброй много решения. Изберете кое и натиснете Enter.";
+inline constexpr const char* kPracticeCountName = "броя на решенията";
+inline constexpr const char* kPracticeNoSolution = "няма решение";
+inline constexpr const char* kPracticeInfinitelyMany = "безброй много решения";
+inline constexpr const char* kPracticeChoose = "Изберете един от двата отговора.";
+inline constexpr const char* kPracticeCountRight
+    = "Вярно: рангът на матрицата на системата е %1, рангът на разширената матрица е %2.";
+inline constexpr const char* kPracticeCountWrong
+    = "Не е вярно: сравнете ранга на матрицата на системата с ранга на разширената матрица.";
+inline constexpr const char* kPracticeHintRouche
+    = "По теоремата на Руше–Капели: ако рангът на разширената матрица (със свободните членове) е по-голям "
+      "от ранга на матрицата на системата, системата няма решение; ако двата ранга са равни, решенията са "
+      "безброй много.";
+inline constexpr const char* kPracticeHintRanks
+    = "Рангът на матрицата на системата е %1, рангът на разширената матрица е %2.";
+inline constexpr const char* kPracticeHintNoSolution
+    = "Системата няма решение. Тази стъпка се брои за показана.";
+inline constexpr const char* kPracticeHintInfinitelyMany
+    = "Системата има безброй много решения. Тази стъпка се брои за показана.";
+inline constexpr const char* kPracticeSummaryCountRight = "Броят на решенията: %1, вярно %2, подсказки: %3";
+inline constexpr const char* kPracticeSummaryCountShown = "Броят на решенията: %1, показано, подсказки: %2";
+// Exactly d = 0, but single precision found d ≠ 0: %1 is the program's d.
+inline constexpr const char* kPracticeSingleNotZero
+    = "Точно d = 0, но с единична точност програмата получава d = %1 и стига до стойности на неизвестните "
       "(„Подробно решение“ показва защо). Тук всяка стойност се проверява с точните числа.";
 inline constexpr const char* kPracticeSystemTooLong
     = "Число в системата има твърде много цифри, за да бъдат пресметнати точните стойности, затова "
@@ -493,7 +518,8 @@ inline constexpr const char* kPracticeSingle
 inline constexpr const char* kPracticeWrongBecause = "Не е вярно: %1.";
 inline constexpr const char* kPracticeWrongEither = "Не е вярно: или %1, или %2.";
 inline constexpr const char* kPracticeOppositeSign = "знакът е обратен";
-inline constexpr const char* kPracticeProductsAdded = "двете произведения са събрани, а второто се изважда от първото";
+inline constexpr const char* kPracticeProductsAdded
+    = "двете произведения са събрани, а второто се изважда от първото";
 inline constexpr const char* kPracticeDiagonalsSwapped = "диагоналите са разменени";
 inline constexpr const char* kPracticeDiagonalsRule
     = "От произведението по главния диагонал се изважда произведението по другия.";

@@ -204,11 +204,27 @@ float programsValue(const SolveRecord& record, PracticeStep step)
                                                : std::numeric_limits<float>::quiet_NaN();
 }
 
+std::vector<PracticeStep> practiceSteps(int n, const ExactWorking& working)
+{
+    std::vector<PracticeStep> steps { { PracticeStep::Kind::Determinant, 0 } };
+    if (working.verdict != ExactVerdict::OneSolution) {
+        steps.push_back({ PracticeStep::Kind::SolutionCount, 0 });
+        return steps;
+    }
+    for (int i = 1; i <= n; ++i)
+        steps.push_back({ PracticeStep::Kind::Determinant, i });
+    for (int i = 1; i <= n; ++i)
+        steps.push_back({ PracticeStep::Kind::Unknown, i });
+    return steps;
+}
+
 const Rational& expectedValue(const ExactWorking& working, PracticeStep step)
 {
     const std::size_t index = static_cast<std::size_t>(step.index);
-    return step.kind == PracticeStep::Kind::Determinant ? working.cramerDeterminants[index]
-                                                        : working.solution[index - 1];
+    if (step.kind == PracticeStep::Kind::Unknown)
+        return working.solution[index - 1];
+    // d of a system without one solution has no d_i beside it.
+    return index == 0 ? working.determinant : working.cramerDeterminants[index];
 }
 
 AnswerCheck checkAnswer(

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace cramer {
 
@@ -39,12 +40,18 @@ enum class AnswerProblem {
 // the slash.
 std::variant<Answer, AnswerProblem> readAnswer(std::string_view text, const NumberLocale& locale);
 
-// The value a step asks for: d (index 0) or d_i, or x_i.
+// What a step asks for: d (index 0) or d_i, or x_i; or, where d = 0
+// exactly, whether the system has no solution or infinitely many.
 struct PracticeStep {
-    enum class Kind { Determinant, Unknown };
+    enum class Kind { Determinant, Unknown, SolutionCount };
     Kind kind = Kind::Determinant;
     int index = 0;
 };
+
+// The steps of a practice on `working`, a system of n unknowns (not
+// tooLong): d, each d_i and each x_i where it has one solution exactly;
+// d and how many solutions there are where d = 0 exactly.
+std::vector<PracticeStep> practiceSteps(int n, const ExactWorking& working);
 
 enum class Mistake {
     None,
@@ -88,7 +95,7 @@ float programsValue(const SolveRecord& record, PracticeStep step);
 AnswerCheck checkAnswer(
     const SolveRecord& record, const ExactWorking& working, PracticeStep step, const Answer& answer);
 
-// The exact value a step asks for.
+// The exact value a step asks for (not SolutionCount).
 const Rational& expectedValue(const ExactWorking& working, PracticeStep step);
 
 } // namespace cramer

@@ -45,6 +45,10 @@ const std::vector<std::string> kFour { "2", "1", "0", "0", "1", "4", "3", "1", "
 constexpr PracticeStep kD { PracticeStep::Kind::Determinant, 0 };
 constexpr PracticeStep kD1 { PracticeStep::Kind::Determinant, 1 };
 constexpr PracticeStep kX1 { PracticeStep::Kind::Unknown, 1 };
+constexpr PracticeStep kCount { PracticeStep::Kind::SolutionCount, 0 };
+const std::vector<std::string> kParallel { "1", "2", "1", "2", "4", "3" };
+const std::vector<std::string> kFourSingular { "1", "2", "0", "1", "4", "2", "4", "0", "2", "8", "0", "1",
+    "1", "0", "2", "1", "0", "0", "1", "1" };
 
 INSTANTIATE_TEST_SUITE_P(Levels, Hint,
     testing::Values(
@@ -58,7 +62,17 @@ INSTANTIATE_TEST_SUITE_P(Levels, Hint,
         // n ≥ 4: the exact pivots, each exchange named, and the product.
         HintCase { "PivotsOf4", 4, kFour, kD, 2,
             "Водещите елементи (точно): колона 1: 2; колона 2: 1; колона 3: −1; колона 4: 5/2. Значи d = "
-            "2·1·(−1)·(5/2)." }),
+            "2·1·(−1)·(5/2)." },
+        // d = 0 exactly: elimination ends at a column without a pivot.
+        HintCase { "ZeroColumnOf4", 4, kFourSingular, kD, 2,
+            "Водещите елементи (точно): колона 1: 1; колона 2: размени редове 2 и 3 (знакът се сменя), 1; "
+            "колона 3: размени редове 3 и 4 (знакът се сменя), 2. В колона 4 под тях остават само нули, "
+            "значи d = 0." },
+        // How many solutions: the two ranks, then the answer.
+        HintCase { "Ranks", 2, kParallel, kCount, 2,
+            "Рангът на матрицата на системата е 1, рангът на разширената матрица е 2." },
+        HintCase {
+            "Choice", 2, kParallel, kCount, 3, "Системата няма решение. Тази стъпка се брои за показана." }),
     [](const testing::TestParamInfo<HintCase>& info) { return std::string(info.param.name); });
 
 // A grouping mark that, as a decimal mark, would make another number is

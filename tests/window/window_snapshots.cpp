@@ -18,6 +18,7 @@
 #include "window/shell/program_style.h"
 #include "window/shell/working_window.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -119,6 +120,35 @@ int main(int argc, char* argv[])
             figures[i]->setAutoFillBackground(true);
             save(*figures[i], i == 0 ? "figure-lines-dark.png" : "figure-areas-dark.png");
         }
+        practice->close();
+    }
+    // Practice of a 4 × 4: d found, d₁ at its second hint, pivots by hand.
+    window.layOut(4);
+    window.type({ { "1", "2", "0", "1", "4" }, { "0", "1", "3", "1", "5" }, { "2", "0", "1", "1", "4" },
+        { "1", "1", "1", "0", "3" } });
+    window.main->practice().start();
+    if (PracticeWindow* practice = window.main->practice().window()) {
+        practice->resize(760, 900);
+        practice->answerField(0)->setText(QStringLiteral("-12"));
+        practice->check(0);
+        practice->hint(1);
+        practice->hint(1);
+        save(*practice, "practice4.png");
+        practice->close();
+    }
+    // A system without a solution: d found, a wrong choice, the ranks.
+    window.layOut(2);
+    window.type({ { "1", "2", "1" }, { "2", "4", "3" } });
+    window.main->practice().start();
+    if (PracticeWindow* practice = window.main->practice().window()) {
+        practice->resize(720, 560);
+        practice->answerField(0)->setText(QStringLiteral("0"));
+        practice->check(0);
+        practice->choice(1, ExactVerdict::InfinitelyMany)->setChecked(true);
+        practice->check(1);
+        practice->hint(1);
+        practice->hint(1);
+        save(*practice, "practice-singular.png");
         practice->close();
     }
     QMenu* solutionMenu = nullptr;

@@ -71,10 +71,6 @@ void Practice::start()
         boxes_.inform(window_, title, qtText(texts::kPracticeSystemTooLong));
         return;
     }
-    if (working.verdict != ExactVerdict::OneSolution) {
-        boxes_.inform(window_, title, qtText(texts::kPracticeNotOneSolution));
-        return;
-    }
     last_ = new PracticeWindow(std::move(solution), boxes_, window_);
     last_->setAttribute(Qt::WA_DeleteOnClose);
     connect(last_, &PracticeWindow::newExerciseRequested, this, [this, done = last_] {

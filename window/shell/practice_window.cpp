@@ -17,6 +17,7 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -24,10 +25,12 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -35,6 +38,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 namespace cramer {
 
@@ -43,6 +47,32 @@ using texts::qtText;
 namespace {
 
 const QKeySequence kHintKey(Qt::CTRL | Qt::Key_H);
+
+// Enter on a choice checks it, as Enter in an answer field does.
+class EnterFilter : public QObject {
+public:
+    EnterFilter(std::function<void()> onEnter, QObject* parent)
+        : QObject(parent)
+        , onEnter_(std::move(onEnter))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                onEnter_();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> onEnter_;
+};
 
 // A plain widget is a "filler" to screen readers; this one is a window of
 // its own, announced by its title when it opens.
@@ -95,26 +125,34 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(wrappedLabel(qtText(texts::kPracticeIntro), page));
     // Said once: the program's own solve is no guide here.
-    if (solution_.record.outcome.status != SolveStatus::Solved) {
-        const Rational& d = solution_.exact().determinant;
-        QLabel* note = wrappedLabel(labelText(filled(texts::kPracticeSingleFailed,
-                                        { NumberWriter(solution_.record.locale).exact(d) })),
-            page);
+    const ExactWorking& working = solution_.exact();
+    const NumberWriter numbers(solution_.record.locale);
+    Runs singleFailed;
+    if (working.verdict == ExactVerdict::OneSolution
+        && solution_.record.outcome.status != SolveStatus::Solved)
+        singleFailed = filled(texts::kPracticeSingleFailed, { numbers.exact(working.determinant) });
+    else if (working.disagreement == Disagreement::ZeroOnlyExactly)
+        singleFailed = filled(texts::kPracticeSingleNotZero,
+            { Runs { numberRun(numbers.single(working.determinants.front().single)) } });
+    if (!singleFailed.empty()) {
+        QLabel* note = wrappedLabel(labelText(singleFailed), page);
         note->setObjectName(QStringLiteral("singleFailedNote"));
         layout->addWidget(note);
     }
-    const int n = solution_.record.n;
-    for (int i = 0; i <= n; ++i)
-        addStep(page, { PracticeStep::Kind::Determinant, i });
-    for (int i = 1; i <= n; ++i)
-        addStep(page, { PracticeStep::Kind::Unknown, i });
+    for (const PracticeStep step : practiceSteps(solution_.record.n, working))
+        addStep(page, step);
     // The pictures of two unknowns, their values hidden until they are found.
     if (const Section* pictures = document_.section(Section::Id::Figures)) {
-        layout->addWidget(headingLabel(runsAsPlainText(pictures->heading), page));
+        figuresHeading_ = headingLabel(runsAsPlainText(pictures->heading), page);
+        layout->addWidget(figuresHeading_);
         const FigureSecrets hidden = secrets();
         for (const Block& block : pictures->blocks)
             if (block.kind == Block::Kind::Figure)
                 layout->addWidget(figures_.emplace_back(new FigureView(block.figure, hidden, page)));
+        // Parallel or coinciding lines would give the choice away.
+        figuresHeading_->setVisible(working.verdict == ExactVerdict::OneSolution);
+        for (FigureView* figure : figures_)
+            figure->setVisible(working.verdict == ExactVerdict::OneSolution);
     }
     summary_ = wrappedLabel(QString(), page);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -149,7 +187,7 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(scroll_);
     outer->addWidget(buttons);
-    setFocusProxy(steps_.front().answer);
+    setFocusProxy(steps_.front().field());
     // Keys of the whole window: a hint for the step at hand, and closing
     // (not Esc, which a stray press would end a practice half done with).
     connect(new QShortcut(kHintKey, this), &QShortcut::activated, this, [this] { hint(currentStep()); });
@@ -172,10 +210,20 @@ void PracticeWindow::addStep(QWidget* page, PracticeStep step)
     entry.step = step;
     const QString name = labelText(practiceStepName(step));
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(name + QStringLiteral(" ="), page);
-    entry.answer = new QLineEdit(page);
-    entry.answer->setAccessibleName(name);
-    label->setBuddy(entry.answer);
+    if (step.kind == PracticeStep::Kind::SolutionCount) {
+        layout->addWidget(wrappedLabel(qtText(texts::kPracticeCountQuestion), page));
+        addChoices(page, entry);
+        for (QAbstractButton* choice : entry.choices->buttons())
+            row->addWidget(choice);
+        row->addStretch(1);
+    } else {
+        auto* label = new QLabel(name + QStringLiteral(" ="), page);
+        entry.answer = new QLineEdit(page);
+        entry.answer->setAccessibleName(name);
+        label->setBuddy(entry.answer);
+        row->addWidget(label);
+        row->addWidget(entry.answer, 1);
+    }
     entry.checkButton = new QPushButton(qtText(texts::kPracticeCheck), page);
     entry.hintButton = new QPushButton(qtText(texts::kPracticeHint), page);
     entry.checkButton->setAutoDefault(false);
@@ -188,8 +236,6 @@ void PracticeWindow::addStep(QWidget* page, PracticeStep step)
     entry.hintButton->setAccessibleName(
         qtText(texts::kPracticeStepAction)
             .arg(QString(qtText(texts::kPracticeHint)).remove(QLatin1Char('&')), name));
-    row->addWidget(label);
-    row->addWidget(entry.answer, 1);
     row->addWidget(entry.checkButton);
     row->addWidget(entry.hintButton);
     layout->addLayout(row);
@@ -197,9 +243,35 @@ void PracticeWindow::addStep(QWidget* page, PracticeStep step)
     layout->addWidget(entry.feedback);
 
     const int index = static_cast<int>(steps_.size()) - 1;
-    connect(entry.answer, &QLineEdit::returnPressed, this, [this, index] { check(index); });
+    if (entry.answer)
+        connect(entry.answer, &QLineEdit::returnPressed, this, [this, index] { check(index); });
     connect(entry.checkButton, &QPushButton::clicked, this, [this, index] { check(index); });
     connect(entry.hintButton, &QPushButton::clicked, this, [this, index] { hint(index); });
+}
+
+void PracticeWindow::addChoices(QWidget* page, Step& entry)
+{
+    entry.choices = new QButtonGroup(page);
+    const int index = static_cast<int>(steps_.size()) - 1;
+    for (const ExactVerdict verdict : { ExactVerdict::NoSolution, ExactVerdict::InfinitelyMany }) {
+        auto* choice = new QRadioButton(labelText(solutionCountWords(verdict)), page);
+        entry.choices->addButton(choice, static_cast<int>(verdict));
+        choice->installEventFilter(new EnterFilter([this, index] { check(index); }, choice));
+    }
+}
+
+QWidget* PracticeWindow::Step::field() const
+{
+    if (answer)
+        return answer;
+    QAbstractButton* chosen = choices->checkedButton();
+    return chosen ? chosen : choices->buttons().front();
+}
+
+QAbstractButton* PracticeWindow::choice(int step, ExactVerdict verdict) const
+{
+    const QButtonGroup* choices = steps_.at(static_cast<std::size_t>(step)).choices;
+    return choices ? choices->button(static_cast<int>(verdict)) : nullptr;
 }
 
 int PracticeWindow::currentStep() const
@@ -209,7 +281,10 @@ int PracticeWindow::currentStep() const
     const QWidget* focus = focusWidget();
     auto from = steps_.begin();
     for (auto entry = steps_.begin(); entry != steps_.end(); ++entry) {
-        if (focus && (focus == entry->answer || focus == entry->checkButton || focus == entry->hintButton)) {
+        const bool chosen = focus && entry->choices && entry->choices->buttons().contains(focus);
+        if (focus
+            && (chosen || focus == entry->answer || focus == entry->checkButton
+                || focus == entry->hintButton)) {
             if (!entry->done)
                 return static_cast<int>(entry - steps_.begin());
             from = entry;
@@ -226,7 +301,7 @@ void PracticeWindow::say(Step& entry, const QString& text)
 {
     entry.feedback->setText(text);
     // Read out where the keyboard is: the field's description changes with it.
-    entry.answer->setAccessibleDescription(text);
+    entry.field()->setAccessibleDescription(text);
     showInView(entry.feedback);
     speak(text);
 }
@@ -316,6 +391,10 @@ void PracticeWindow::check(int index)
     Step& entry = steps_.at(static_cast<std::size_t>(index));
     if (entry.done)
         return;
+    if (entry.choices) {
+        checkChoice(entry);
+        return;
+    }
     const QString typed = entry.answer->text();
     const auto read = readAnswer(typed.toStdString(), userNumberLocale());
     if (const auto* problem = std::get_if<AnswerProblem>(&read)) {
@@ -333,6 +412,20 @@ void PracticeWindow::check(int index)
         finishStep(entry);
 }
 
+void PracticeWindow::checkChoice(Step& entry)
+{
+    QAbstractButton* chosen = entry.choices->checkedButton();
+    if (!chosen) {
+        say(entry, qtText(texts::kPracticeChoose)); // not counted as a try
+        return;
+    }
+    ++entry.tries;
+    const auto verdict = static_cast<ExactVerdict>(entry.choices->id(chosen));
+    say(entry, labelText(solutionCountMessage(solution_, verdict)));
+    if (verdict == solution_.exact().verdict)
+        finishStep(entry);
+}
+
 void PracticeWindow::hint(int index)
 {
     Step& entry = steps_.at(static_cast<std::size_t>(index));
@@ -343,8 +436,12 @@ void PracticeWindow::hint(int index)
     if (entry.hints >= kPracticeHints) {
         entry.shown = true;
         // The value shown stands in the field, not the last wrong answer.
-        entry.answer->setText(QString::fromStdString(expectedValue(solution_.exact(), entry.step).fraction())
-                                  .replace(QLatin1Char('-'), QStringLiteral("−")));
+        if (entry.choices)
+            entry.choices->button(static_cast<int>(solution_.exact().verdict))->setChecked(true);
+        else
+            entry.answer->setText(
+                QString::fromStdString(expectedValue(solution_.exact(), entry.step).fraction())
+                    .replace(QLatin1Char('-'), QStringLiteral("−")));
         finishStep(entry);
     }
 }
@@ -352,30 +449,48 @@ void PracticeWindow::hint(int index)
 void PracticeWindow::finishStep(Step& entry)
 {
     entry.done = true;
-    entry.answer->setReadOnly(true);
+    if (entry.answer)
+        entry.answer->setReadOnly(true);
+    else
+        for (QAbstractButton* choice : entry.choices->buttons())
+            choice->setEnabled(choice->isChecked());
     entry.checkButton->setEnabled(false);
     entry.hintButton->setEnabled(false);
     if (!figures_.empty()) {
         const FigureSecrets found = secrets();
         for (FigureView* figure : figures_)
             figure->setSecrets(found);
+        if (allDone()) {
+            figuresHeading_->show();
+            for (FigureView* figure : figures_)
+                figure->show();
+        }
     }
     // The keyboard moves on to the next value still to find.
     for (const Step& next : steps_) {
         if (!next.done) {
-            next.answer->setFocus();
-            showInView(next.answer);
+            next.field()->setFocus();
+            showInView(next.field());
             return;
         }
     }
     showSummaryIfDone();
 }
 
+bool PracticeWindow::allDone() const
+{
+    return std::all_of(steps_.begin(), steps_.end(), [](const Step& entry) { return entry.done; });
+}
+
 FigureSecrets PracticeWindow::secrets() const
 {
     // Only two unknowns have pictures: d, d₁, d₂.
     FigureSecrets secrets { false, { true, true, true } };
+    if (allDone())
+        return { false, { false, false, false } };
     for (const Step& entry : steps_) {
+        if (entry.step.kind == PracticeStep::Kind::SolutionCount)
+            continue;
         if (entry.step.kind == PracticeStep::Kind::Determinant)
             secrets.areas.at(static_cast<std::size_t>(entry.step.index)) = !entry.done;
         else

@@ -16,6 +16,8 @@
 
 #include <vector>
 
+class QAbstractButton;
+class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -37,6 +39,8 @@ public:
 
     // The steps' answer fields and what each said last, in order; for tests.
     QLineEdit* answerField(int step) const { return steps_.at(static_cast<std::size_t>(step)).answer; }
+    // Of the step that asks how many solutions there are: its choices.
+    QAbstractButton* choice(int step, ExactVerdict verdict) const;
     QString feedback(int step) const;
     QString summary() const;
     int stepCount() const { return static_cast<int>(steps_.size()); }
@@ -58,7 +62,9 @@ signals:
 private:
     struct Step {
         PracticeStep step;
-        QLineEdit* answer = nullptr;
+        QLineEdit* answer = nullptr; // or, for how many solutions there are:
+        QButtonGroup* choices = nullptr; // its two choices, by ExactVerdict
+        QWidget* field() const;
         QPushButton* checkButton = nullptr;
         QPushButton* hintButton = nullptr;
         QLabel* feedback = nullptr;
@@ -68,6 +74,9 @@ private:
         bool shown = false;
     };
     void addStep(QWidget* page, PracticeStep step);
+    // The two choices of a system with d = 0, Enter on either checks.
+    void addChoices(QWidget* page, Step& entry);
+    void checkChoice(Step& entry);
     // The step whose field or buttons have the focus, else the first still open.
     int currentStep() const;
     void say(Step& entry, const QString& text);
@@ -77,6 +86,7 @@ private:
     void showInView(QWidget* widget);
     void finishStep(Step& entry);
     void showSummaryIfDone();
+    bool allDone() const;
     // What the pictures of a 2 × 2 may show: the values already found.
     FigureSecrets secrets() const;
     QString summaryAsHtml() const;
@@ -85,6 +95,7 @@ private:
     WorkingDocument document_;
     std::vector<Step> steps_;
     std::vector<FigureView*> figures_;
+    QLabel* figuresHeading_ = nullptr;
     QLabel* summary_ = nullptr;
     WorkingDocument summaryDocument_;
     QScrollArea* scroll_ = nullptr;
