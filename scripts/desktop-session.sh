@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A desktop of its own for a check that works the program as a user would:
+# Xvfb, the openbox window manager (managing windows before the command
+# starts), a session bus and the accessibility bus; then runs COMMAND there
+# with HOME, the settings and the runtime directory in WORK.
+#   desktop-session.sh WORK COMMAND [ARGUMENT…]
+# Needs xvfb, x11-utils, openbox, dbus and at-spi2-core.
+set -euo pipefail
+work=$1
+shift
+# A display number of this run's own, so that runs side by side never meet.
+display=$((200 + $$ % 500))
+
+dbus-run-session -- bash -c '
+  set -euo pipefail
+  work=$1 display=$2
+  shift 2
+  export HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work
+  Xvfb :$display -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  pids=$!
+  trap "kill \$pids 2>/dev/null || true" EXIT
+  export DISPLAY=:$display
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  pids="$pids $!"
+  openbox >/dev/null 2>&1 &
+  pids="$pids $!"
+  # Windows mapped before the window manager runs are never given the focus.
+  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
+  "$@"
+' _ "$work" "$display" "$@"
