@@ -8,6 +8,7 @@
 
 #include <QStringBuilder>
 
+#include <algorithm>
 #include <climits>
 
 #include <cmath>
@@ -451,7 +452,10 @@ std::array<DrawnPoint, 3> arrowHead(const Stroke& stroke)
         return { stroke.to, stroke.to, stroke.to };
     const double ux = dx / length;
     const double uy = dy / length;
-    const double back = 3.0 + 2.0 * stroke.width;
+    // No longer than half the stroke: a short vector beside a long one (the
+    // columns of a system whose lines cross far out) keeps its head on itself,
+    // pointing away from where it starts.
+    const double back = std::min(3.0 + 2.0 * stroke.width, length / 2);
     const double half = back * 0.45;
     const DrawnPoint base { stroke.to.x - ux * back, stroke.to.y - uy * back };
     return { stroke.to, { base.x - uy * half, base.y + ux * half },
