@@ -2,6 +2,7 @@
 
 #include "window/shell/placement.h"
 
+#include <QRect>
 #include <QScreen>
 #include <QWidget>
 
@@ -9,7 +10,17 @@
 
 namespace cramer {
 
-void placeBeside(QWidget* window, const QWidget* form)
+namespace {
+
+qint64 hiddenArea(const QRect& window, const QRect& keep)
+{
+    const QRect hidden = window.intersected(keep);
+    return hidden.isEmpty() ? 0 : qint64(hidden.width()) * hidden.height();
+}
+
+} // namespace
+
+void placeBeside(QWidget* window, const QWidget* form, const QRect& keep)
 {
     const QWidget* formWindow = form->window();
     const QScreen* screen = formWindow->screen();
@@ -25,14 +36,19 @@ void placeBeside(QWidget* window, const QWidget* form)
     const int height = window->frameGeometry().height();
     const int right = room.right() - beside.right();
     const int left = beside.left() - room.left();
-    int x = 0;
-    if (right >= width)
-        x = beside.right() + 1;
-    else if (left >= width)
-        x = beside.left() - width;
-    else
-        x = right >= left ? room.right() + 1 - width : room.left();
     const int y = std::clamp(beside.top(), room.top(), room.bottom() + 1 - height);
+    int x = 0;
+    if (right >= width) {
+        x = beside.right() + 1;
+    } else if (left >= width) {
+        x = beside.left() - width;
+    } else {
+        const int atRight = room.right() + 1 - width;
+        const qint64 hiddenAtRight = hiddenArea({ atRight, y, width, height }, keep);
+        const qint64 hiddenAtLeft = hiddenArea({ room.left(), y, width, height }, keep);
+        x = hiddenAtRight < hiddenAtLeft || (hiddenAtRight == hiddenAtLeft && right >= left) ? atRight
+                                                                                             : room.left();
+    }
     window->move(x, y);
 }
 

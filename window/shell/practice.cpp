@@ -15,10 +15,24 @@
 #include "window/shell/practice_window.h"
 
 #include <QAction>
+#include <QRect>
 
 namespace cramer {
 
 using texts::qtText;
+
+namespace {
+
+// The cells of the system, where the student looks to compare.
+QRect gridOnScreen(const Form1& form, int n)
+{
+    const QWidget* first = form.cell(1, 1);
+    const QWidget* last = form.cell(n, n + 1);
+    return { first->mapToGlobal(QPoint(0, 0)),
+        last->mapToGlobal(QPoint(last->width() - 1, last->height() - 1)) };
+}
+
+} // namespace
 
 Practice::Practice(Form1& form, MessageBoxes& boxes, CommandGate& gate, Exercises& exercises, QWidget* window)
     : QObject(window)
@@ -87,7 +101,7 @@ void Practice::start()
             window_->activateWindow();
     });
     last_->show();
-    placeBeside(last_, window_);
+    placeBeside(last_, window_, gridOnScreen(form_, system.n));
     last_->activateWindow();
     last_->setFocus();
 }
