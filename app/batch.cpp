@@ -10,9 +10,9 @@
 #include "report/working_export.h"
 #include "report/working_forms.h"
 #include "sheets/spreadsheet_file.h"
+#include "sheets/system_file.h"
 #include "solver/exercise.h"
 #include "solver/missing_library.h"
-#include "solver/system_file.h"
 
 #include <QCommandLineParser>
 #include <QDir>

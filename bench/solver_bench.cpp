@@ -10,7 +10,6 @@
 #include "solver/exact_working.h"
 #include "solver/exercise.h"
 #include "solver/practice.h"
-#include "solver/system_file.h"
 
 #include <Eigen/Dense>
 #include <benchmark/benchmark.h>

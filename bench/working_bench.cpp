@@ -9,7 +9,8 @@
 #include "report/working_export.h"
 #include "report/working_forms.h"
 #include "report/working_typeset.h"
-#include "solver/system_file.h"
+#include "sheets/spreadsheet_file.h"
+#include "sheets/system_file.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -25,7 +26,7 @@ using namespace cramer;
 
 SolveRecord nineByNine()
 {
-    const ReadSystem read = readSystemFile(GOLDEN_FOLDER "/nine9.csv", { ".", "" });
+    const ReadSystem read = readAnySystemFile(GOLDEN_FOLDER "/nine9.csv", { ".", "" });
     return solveQuietly(read.system->n, read.system->texts, { ".", "" });
 }
 
@@ -106,7 +107,7 @@ BENCHMARK(Pdf9)->Unit(benchmark::kMillisecond);
 // Both pictures of a 2 × 2, from the typed numbers to the painted pixels.
 void Figures2(benchmark::State& state)
 {
-    const ReadSystem read = readSystemFile(GOLDEN_FOLDER "/cross2.csv", { ".", "" });
+    const ReadSystem read = readAnySystemFile(GOLDEN_FOLDER "/cross2.csv", { ".", "" });
     const WorkedSolution solution(solveQuietly(2, read.system->texts, { ".", "" }));
     const WorkingDocument document = workingDocument(solution);
     std::vector<FigureBlock> figures;

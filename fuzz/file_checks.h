@@ -5,7 +5,7 @@
 // What the file fuzzers check of every read: the locales they read under,
 // and that a read ends in a system of the right shape or in an error.
 
-#include "solver/system_file.h"
+#include "sheets/system_file.h"
 
 #include <array>
 #include <cstdio>

@@ -6,8 +6,8 @@
 // gives the same file again.
 
 #include "file_checks.h"
+#include "sheets/system_file.h"
 #include "solver/exact.h"
-#include "solver/system_file.h"
 
 #include <array>
 #include <bit>

@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "solver/system_file.h"
+#include "sheets/system_file.h"
 
 #include <QString>
 

@@ -7,7 +7,7 @@
 
 #include "report/working_document.h"
 #include "report/working_typeset.h"
-#include "solver/system_file.h"
+#include "sheets/system_file.h"
 
 #include <QByteArray>
 #include <QString>

@@ -6,8 +6,8 @@
 // one reader of systems: each sheet's rows as the teacher sees them, hidden
 // rows and columns left out.
 
-#include "solver/system_file.h"
-#include "solver/zip_archive.h"
+#include "sheets/system_file.h"
+#include "sheets/zip_archive.h"
 
 #include <QXmlStreamReader>
 

@@ -3,7 +3,7 @@
 #include "sheets/spreadsheet_file.h"
 
 #include "sheets/sheet_rows.h"
-#include "solver/zip_archive.h"
+#include "sheets/zip_archive.h"
 
 #include <QStringDecoder>
 

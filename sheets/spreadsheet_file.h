@@ -11,7 +11,7 @@
 // shows), by the rules of a text file: rows without a number passed over,
 // n rows of n + 1 numbers. Text in UTF-16 or Windows-1251 is read too.
 
-#include "solver/system_file.h"
+#include "sheets/system_file.h"
 
 #include <filesystem>
 #include <string_view>

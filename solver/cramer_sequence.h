@@ -8,6 +8,7 @@
 
 #include "solver/determinant.h"
 #include "solver/system_store.h"
+#include "solver/typed_system.h"
 
 #include <optional>
 #include <string>
@@ -92,10 +93,7 @@ struct SolveRecord {
     {
         return outcome.status == SolveStatus::Solved || outcome.status == SolveStatus::Singular;
     }
-    const std::string& text(int row, int column) const
-    {
-        return texts[static_cast<std::size_t>((row - 1) * (n + 1) + column - 1)];
-    }
+    const std::string& text(int row, int column) const { return texts[cellIndex(n, row, column)]; }
 };
 
 // The sequence after the grid has been read: d, the singular report or the

@@ -9,6 +9,7 @@
 
 #include "solver/cramer_sequence.h"
 #include "solver/exact.h"
+#include "solver/typed_system.h"
 
 #include <cstdint>
 #include <optional>
@@ -77,10 +78,7 @@ struct ExactWorking {
     std::vector<ValueError> quotients; // d_i / d of the solve against exact x_i
     std::vector<Residual> residuals; // after a solve that ended with results
 
-    const Rational& typedValue(int n, int row, int column) const
-    {
-        return typed[static_cast<std::size_t>((row - 1) * (n + 1) + column - 1)];
-    }
+    const Rational& typedValue(int n, int row, int column) const { return typed[cellIndex(n, row, column)]; }
 };
 
 // Digits and exponent a typed number may have for its exact value to be

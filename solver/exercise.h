@@ -9,7 +9,7 @@
 // budget of attempts, so are d and every d_i. Larger systems keep a trace of
 // single precision in the last digits of their x_i.
 
-#include "solver/system_file.h"
+#include "solver/typed_system.h"
 
 #include <cstdint>
 #include <random>

@@ -3,7 +3,7 @@
 #include "solver/accuracy.h"
 #include "solver/closed_form.h"
 #include "solver/exact_working.h"
-#include "solver/system_file.h"
+#include "solver/typed_system.h"
 
 #include "test_matrices.h"
 

@@ -3,9 +3,10 @@
 // Files of systems: what they say back after a save, every way a file can
 // be wrong, a write that fails halfway; and new exercises.
 
+#include "sheets/spreadsheet_file.h"
+#include "sheets/system_file.h"
 #include "solver/exact_working.h"
 #include "solver/exercise.h"
-#include "solver/system_file.h"
 
 #include <gtest/gtest.h>
 
@@ -199,13 +200,13 @@ using SystemFileOnDisk = TemporaryFolder;
 
 TEST_F(SystemFileOnDisk, IsRefusedWhenMissingAFolderOrTooLargeBeforeItIsRead)
 {
-    EXPECT_EQ(readSystemFile(file("missing.csv"), kCLocale).error.problem, FileProblem::Missing);
-    EXPECT_EQ(readSystemFile(folder_, kCLocale).error.problem, FileProblem::NotAFile);
+    EXPECT_EQ(readAnySystemFile(file("missing.csv"), kCLocale).error.problem, FileProblem::Missing);
+    EXPECT_EQ(readAnySystemFile(folder_, kCLocale).error.problem, FileProblem::NotAFile);
     std::ofstream(file("huge.csv")) << "1,2,3\n";
     std::filesystem::resize_file(file("huge.csv"), kLargestSystemFile + 1);
-    EXPECT_EQ(readSystemFile(file("huge.csv"), kCLocale).error.problem, FileProblem::TooLarge);
+    EXPECT_EQ(readAnySystemFile(file("huge.csv"), kCLocale).error.problem, FileProblem::TooLarge);
     std::ofstream(file("good.csv")) << "\xEF\xBB\xBF# x + y = 3, x - y = 1\r\n1,1,3\r\n1,-1,1\r\n\r\n";
-    const ReadSystem read = readSystemFile(file("good.csv"), kBulgarian);
+    const ReadSystem read = readAnySystemFile(file("good.csv"), kBulgarian);
     ASSERT_FALSE(read.error);
     EXPECT_EQ(read.system->texts, std::vector<std::string>({ "1", "1", "3", "1", "-1", "1" }));
 }

@@ -2,7 +2,7 @@
 
 // Splitting blocks of numbers from the clipboard or a file.
 
-#include "solver/text_block.h"
+#include "sheets/text_block.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 // CramerDisplay (this window) → cells, labels, bars and message boxes.
 
 #include "solver/cramer_sequence.h"
-#include "solver/system_file.h"
 #include "solver/system_store.h"
+#include "solver/typed_system.h"
 #include "window/form/controls.h"
 #include "window/form/layout_tables.h"
 #include "window/form/message_boxes.h"

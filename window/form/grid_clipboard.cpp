@@ -6,7 +6,8 @@
 #include "window/form/form1.h"
 
 #include "report/texts.h"
-#include "solver/text_block.h"
+#include "sheets/system_file.h"
+#include "sheets/text_block.h"
 #include "window/form/layout_tables.h"
 #include "window/form/user_locale.h"
 

@@ -3,6 +3,7 @@
 #include "window/shell/exercises.h"
 
 #include "report/texts.h"
+#include "sheets/system_file.h"
 #include "window/form/form1.h"
 #include "window/form/user_locale.h"
 #include "window/shell/command_gate.h"

@@ -7,7 +7,7 @@
 // fractions; a system typed by hand is replaced only when the user says so.
 
 #include "solver/exercise.h"
-#include "solver/system_file.h"
+#include "solver/typed_system.h"
 
 #include <QObject>
 

@@ -9,7 +9,7 @@
 #include "report/figure.h"
 #include "report/working_document.h"
 #include "solver/practice.h"
-#include "solver/system_file.h"
+#include "solver/typed_system.h"
 
 #include <QElapsedTimer>
 #include <QWidget>

@@ -6,7 +6,7 @@
 // files of the File menu, and opening by drop or from the command line.
 
 #include "report/file_messages.h"
-#include "solver/system_file.h"
+#include "sheets/system_file.h"
 #include "window/form/message_boxes.h"
 
 #include <QObject>

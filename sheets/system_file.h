@@ -13,6 +13,7 @@
 
 #include "solver/number_text.h"
 #include "solver/system_store.h"
+#include "solver/typed_system.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -22,18 +23,6 @@
 #include <vector>
 
 namespace cramer {
-
-// A system as the grid holds it: its size and n rows of n + 1 texts.
-struct TypedSystem {
-    int n = 0;
-    std::vector<std::string> texts; // row by row
-
-    const std::string& text(int row, int column) const
-    {
-        return texts[static_cast<std::size_t>((row - 1) * (n + 1) + column - 1)];
-    }
-    bool operator==(const TypedSystem&) const = default;
-};
 
 enum class FileProblem {
     None,
@@ -144,8 +133,6 @@ std::string gridText(const FileCell& cell, const NumberLocale& locale);
 // The texts come out in the form the grid takes under `locale`: a number
 // written with "." gets the locale's decimal separator.
 ReadSystem readSystemText(std::string_view content, const NumberLocale& locale);
-// Refuses a file over kLargestSystemFile before reading it.
-ReadSystem readSystemFile(const std::filesystem::path& path, const NumberLocale& locale);
 
 // The texts with "." replaced by `point`: what the grid takes under a locale.
 TypedSystem withDecimalPoint(TypedSystem system, const std::string& point);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "solver/zip_archive.h"
+#include "sheets/zip_archive.h"
 
 #include <dlfcn.h>
 #include <zip.h>

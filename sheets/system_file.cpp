@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "solver/system_file.h"
+#include "sheets/system_file.h"
 
+#include "sheets/text_block.h"
 #include "solver/system_store.h"
-#include "solver/text_block.h"
 
 #include <algorithm>
 #include <array>
@@ -539,14 +539,6 @@ FileContent readWholeFile(const std::filesystem::path& path, int largestMb)
     if (content.size() > largest)
         return refused(contentError(FileProblem::TooLarge, 0, 0, largestMb));
     return { std::move(content), {} };
-}
-
-ReadSystem readSystemFile(const std::filesystem::path& path, const NumberLocale& locale)
-{
-    const FileContent file = readWholeFile(path, kLargestSystemFileMb);
-    if (file.error)
-        return { std::nullopt, file.error };
-    return readSystemText(file.bytes, locale);
 }
 
 std::string systemAsCsv(const TypedSystem& system, const NumberLocale& locale)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "solver/text_block.h"
+#include "sheets/text_block.h"
 
 #include <algorithm>
 #include <array>
