@@ -68,7 +68,7 @@ constexpr std::array<float, 10> kSpecial { 0.0f, -0.0f, kTiny, -kTiny, 1.1754943
 
 // What the user typed: the shortest text of each value, or a text the
 // parser refuses.
-struct TypedSystem : CellSource {
+struct FuzzedGrid : CellSource {
     int size = 0;
     std::array<std::array<float, 11>, 10> values {};
     std::array<std::array<bool, 11>, 10> bad {};
@@ -101,7 +101,7 @@ bool finite(float value) { return std::fabs(value) <= kMax; }
 // Checks each display call against the step the sequence must be at.
 class CheckingDisplay : public CramerDisplay {
 public:
-    explicit CheckingDisplay(const TypedSystem& typed)
+    explicit CheckingDisplay(const FuzzedGrid& typed)
         : typed_(typed)
     {
     }
@@ -208,7 +208,7 @@ public:
     std::vector<float> announcedValues;
 
 private:
-    const TypedSystem& typed_;
+    const FuzzedGrid& typed_;
     int shown_ = 0;
     int headings_ = 0;
     int announced_ = 0;
@@ -288,7 +288,7 @@ void checkExactWorking(const SolveRecord& record)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     Bytes bytes(data, size);
-    TypedSystem typed;
+    FuzzedGrid typed;
     typed.size = kMinSize + bytes.next() % (kMaxSize - kMinSize + 1);
     bool anyBad = false;
     for (int row = 1; row <= typed.size; ++row) {
