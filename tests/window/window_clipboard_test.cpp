@@ -5,6 +5,9 @@
 
 #include "window_test_support.h"
 
+#include "sheets/system_file.h"
+#include "window/form/user_locale.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -75,6 +78,27 @@ TEST_F(GridClipboard, DecimalCommasOfASpreadsheetTakeTheLocalesForm)
     pasteInto(window.form->cell(1, 1), QStringLiteral("0,5\t0,25\t1\n\"0,25\",\"0,5\",x\n"));
     EXPECT_EQ(window.texts(2, 3), (std::vector<QString> { "0.5", "0.25", "1", "0.25", "0.5", "x" }));
 }
+
+// A system pasted at the first cell is read exactly as the same text
+// opened as a file: a title, a header, comments, blank lines, a
+// spreadsheet's empty cells at the rows' ends and quoted cells alike.
+class PasteAsFile : public GridClipboard, public testing::WithParamInterface<const char*> { };
+
+TEST_P(PasteAsFile, ReadsTheSystemAFileWouldHold)
+{
+    const QString text = QString::fromUtf8(GetParam());
+    TestWindow window;
+    pasteInto(window.form->cell(1, 1), text);
+    const ReadSystem read = readSystemText(text.toStdString(), userNumberLocale());
+    ASSERT_TRUE(read.system);
+    EXPECT_EQ(window.form->typedSystem(), *read.system);
+    EXPECT_TRUE(window.boxes.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, PasteAsFile,
+    testing::Values("x1,x2,b\n2,1,5\n1,-3,-8\n", "# Система 1\n2;1;5\n\n1;-3;-8\n",
+        "Уравнения\t\t\n2\t1\t5\t\t\n1\t-3\t-8\t\t\n", "\"2.5\",1,5\n1,-3,\"-8\"\n",
+        "1 1 1 6\n1 -1 0 0\n0 1 -1 -1\n"));
 
 struct RefusedCase {
     const char* name;

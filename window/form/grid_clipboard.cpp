@@ -82,8 +82,8 @@ void Form1::pasteIntoGrid(int row, int column)
     if (commandRunning_)
         return;
     const NumberLocale locale = userNumberLocale();
-    TextBlock block
-        = splitTextBlock(QGuiApplication::clipboard()->text().toStdString(), locale.decimal == ",");
+    const std::string pasted = QGuiApplication::clipboard()->text().toStdString();
+    TextBlock block = splitTextBlock(pasted, locale.decimal == ",");
     // A spreadsheet's decimal commas, where the locale has none, in its form.
     for (TextRow& cells : block.rows) {
         for (std::size_t i = 0; i < cells.cells.size(); ++i)
@@ -115,6 +115,15 @@ void Form1::pasteIntoGrid(int row, int column)
     }
 
     const bool atFirstCell = row == 1 && column == 1;
+    // A system is read as the same text opened as a file: titles, headers
+    // and comments passed over, a comma told apart by the other numbers.
+    if (atFirstCell) {
+        if (const ReadSystem read = readSystemText(pasted, locale); read.system) {
+            enterSystem(*read.system);
+            focusCell(row, column);
+            return;
+        }
+    }
     if (atFirstCell && isAmbiguousSystem(block)) {
         int shortest = block.width();
         for (const TextRow& cells : block.rows)
@@ -153,7 +162,7 @@ void Form1::pasteIntoGrid(int row, int column)
 bool Form1::isCellInUse(int row, int column) const
 {
     const int n = store_.SystemSize;
-    return row <= n && column <= n + 1 && cell(row, column)->backColor() == tables::kWindowBackground;
+    return row <= n && column <= n + 1;
 }
 
 void Form1::focusCell(int row, int column)
