@@ -5,6 +5,7 @@
 // since the solve they show.
 
 #include "report/quoted_text.h"
+#include "window/form/grid_input.h"
 #include "window/shell/working_window.h"
 
 #include "window_test_support.h"
@@ -59,7 +60,7 @@ QString pastedTooLong()
     TestWindow window;
     window.form->cell(1, 2)->setText(QStringLiteral("5"));
     QApplication::clipboard()->setText(QStringLiteral("1\t") + QString(40000, QLatin1Char('7')));
-    window.form->pasteIntoGrid(2, 1);
+    window.form->gridInput().paste(2, 1);
     if (window.form->cell(2, 1)->text() != QString()
         || window.form->cell(1, 2)->text() != QStringLiteral("5"))
         return QStringLiteral("the grid changed");

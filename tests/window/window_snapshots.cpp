@@ -10,6 +10,7 @@
 #include "report/working_forms.h"
 #include "window_test_support.h"
 
+#include "window/form/grid_input.h"
 #include "window/shell/colour_choice.h"
 #include "window/shell/figure_view.h"
 #include "window/shell/help_window.h"
@@ -193,7 +194,7 @@ int main(int argc, char* argv[])
     window.boxes.whileOpen = nullptr;
     QApplication::clipboard()->setText(
         QStringLiteral("2\t1\t-1\t3\t8\n1\t-2\t4\t0\t-3\n0\t5\t2\t-1\t11\n3\t0\t1\t2\t9\n"));
-    window.form->pasteIntoGrid(1, 1);
+    window.form->gridInput().paste(1, 1);
     save(*window.main, "pasted4.png");
     window.solve();
     save(*window.main, "result4.png");

@@ -3,6 +3,7 @@
 #include "window/form/form1.h"
 
 #include "report/texts.h"
+#include "window/form/grid_input.h"
 #include "window/form/layout_tables.h"
 #include "window/form/picture.h"
 
@@ -43,6 +44,7 @@ Form1::Form1(MessageBoxes& boxes, QWidget* parent)
     createLines();
     createTabOrder();
     connectCells();
+    gridInput_ = new GridInput(*this, boxes_);
 
     Form_Load();
 }
@@ -237,6 +239,28 @@ void Form1::createTabOrder()
 QString Form1::numberText(float value) const
 {
     return QString::fromStdString(formatSingle(value, numberLocale_));
+}
+
+void Form1::connectCells()
+{
+    // Only the user edits a cell between commands.
+    for (int row = 1; row <= tables::kGridRows; ++row)
+        for (int column = 1; column <= tables::kGridColumns; ++column)
+            connect(cell(row, column), &QLineEdit::textChanged, this, [this, row, column] {
+                if (!commandRunning_ && row <= store_.SystemSize && column <= store_.SystemSize + 1)
+                    emit cellEdited(row, column);
+            });
+}
+
+void Form1::setGridMenuActions(const QList<QAction*>& actions)
+{
+    for (tables::Band band : { tables::Band::Grid, tables::Band::Results }) {
+        frame(band)->setContextMenuPolicy(Qt::ActionsContextMenu);
+        frame(band)->addActions(actions);
+    }
+    for (int row = 1; row <= tables::kGridRows; ++row)
+        for (int column = 1; column <= tables::kGridColumns; ++column)
+            cell(row, column)->setExtraMenuActions(actions);
 }
 
 } // namespace cramer

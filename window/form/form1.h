@@ -31,6 +31,8 @@ class QRadioButton;
 
 namespace cramer {
 
+class GridInput;
+
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -70,14 +72,8 @@ public:
     void showDeterminantHeading(int index);
     void showResultRows(int n, const Vector& numerators, float mainDeterminant, const Vector& solutions);
 
-    // The clipboard's text into the grid at cell (row, column): a single
-    // cell as in any line edit; n rows of n + 1 cells at (1, 1) as a new
-    // system of size n; any other block as far as it fits, or a message.
-    void pasteIntoGrid(int row, int column);
-    // Enter: the next cell of the system in reading order, wrapping round.
-    void moveToNextCell(int row, int column);
-    // Up and Down: the cell above or below, within the grid.
-    void moveVertically(int row, int column, int rows);
+    // Pastes and moves between the cells.
+    GridInput& gridInput() const { return *gridInput_; }
 
     // The whole form at `factor` (0.5 … 3) of its designed size: every
     // position, size, font, bar and the picture. At 1 it is the design.
@@ -130,8 +126,6 @@ private:
     std::vector<GridCell*> systemCells(int n) const;
     void reportBadCell(const CellError& error);
     void reportOverflow(const OverflowError& error);
-    bool isCellInUse(int row, int column) const;
-    void focusCell(int row, int column);
 
     MessageBoxes& boxes_;
     ScaledLayout layout_;
@@ -146,6 +140,7 @@ private:
     std::array<QPushButton*, 4> commands_ {};
     std::array<BarLine*, 4> lines_ {};
     QListWidget* methodList_ = nullptr;
+    GridInput* gridInput_ = nullptr;
 };
 
 } // namespace cramer

@@ -3,6 +3,7 @@
 #include "window/shell/form_input.h"
 
 #include "window/form/form1.h"
+#include "window/form/grid_input.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -59,12 +60,12 @@ void pasteAtFocus(Form1& form)
     for (int row = 1; row <= tables::kGridRows; ++row) {
         for (int column = 1; column <= tables::kGridColumns; ++column) {
             if (form.cell(row, column) == focused) {
-                form.pasteIntoGrid(row, column);
+                form.gridInput().paste(row, column);
                 return;
             }
         }
     }
-    form.pasteIntoGrid(1, 1);
+    form.gridInput().paste(1, 1);
 }
 
 } // namespace cramer

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Typing a system faster: blocks of numbers pasted into the grid, Enter, Up
-// and Down between cells.
-
-#include "window/form/form1.h"
+#include "window/form/grid_input.h"
 
 #include "report/texts.h"
 #include "sheets/system_file.h"
 #include "sheets/text_block.h"
+#include "window/form/form1.h"
 #include "window/form/layout_tables.h"
 #include "window/form/user_locale.h"
 
@@ -21,7 +19,6 @@
 namespace cramer {
 namespace {
 
-using tables::Band;
 using texts::qtText;
 
 QString rowCount(int rows) { return texts::counted(rows, texts::kOneRow, texts::kRows); }
@@ -46,40 +43,26 @@ bool isAmbiguousSystem(const TextBlock& block)
 
 } // namespace
 
-void Form1::connectCells()
+GridInput::GridInput(Form1& form, MessageBoxes& boxes)
+    : QObject(&form)
+    , form_(form)
+    , boxes_(boxes)
 {
     for (int row = 1; row <= tables::kGridRows; ++row) {
         for (int column = 1; column <= tables::kGridColumns; ++column) {
-            GridCell* entry = cell(row, column);
+            GridCell* entry = form.cell(row, column);
+            connect(entry, &GridCell::pasteRequested, this, [this, row, column] { paste(row, column); });
             connect(
-                entry, &GridCell::pasteRequested, this, [this, row, column] { pasteIntoGrid(row, column); });
-            connect(entry, &GridCell::nextCellRequested, this,
-                [this, row, column] { moveToNextCell(row, column); });
+                entry, &GridCell::nextCellRequested, this, [this, row, column] { moveToNext(row, column); });
             connect(entry, &GridCell::verticalMoveRequested, this,
                 [this, row, column](int rows) { moveVertically(row, column, rows); });
-            // Only the user edits a cell between commands.
-            connect(entry, &QLineEdit::textChanged, this, [this, row, column] {
-                if (!commandRunning_ && row <= store_.SystemSize && column <= store_.SystemSize + 1)
-                    emit cellEdited(row, column);
-            });
         }
     }
 }
 
-void Form1::setGridMenuActions(const QList<QAction*>& actions)
+void GridInput::paste(int row, int column)
 {
-    for (Band band : { Band::Grid, Band::Results }) {
-        frame(band)->setContextMenuPolicy(Qt::ActionsContextMenu);
-        frame(band)->addActions(actions);
-    }
-    for (int row = 1; row <= tables::kGridRows; ++row)
-        for (int column = 1; column <= tables::kGridColumns; ++column)
-            cell(row, column)->setExtraMenuActions(actions);
-}
-
-void Form1::pasteIntoGrid(int row, int column)
-{
-    if (commandRunning_)
+    if (form_.isBusy())
         return;
     const NumberLocale locale = userNumberLocale();
     const std::string pasted = QGuiApplication::clipboard()->text().toStdString();
@@ -91,13 +74,13 @@ void Form1::pasteIntoGrid(int row, int column)
                 { cells.cells[i], cells.sealed[i] ? FileCell::Kind::Sealed : FileCell::Kind::Typed }, locale);
     }
     // A text longer than a cell holds would be cut without a word: refuse it.
-    const int longest = cell(row, column)->maxLength();
+    const int longest = form_.cell(row, column)->maxLength();
     for (int i = 0; i < block.height(); ++i) {
         const auto& cells = block.rows[static_cast<std::size_t>(i)].cells;
         for (std::size_t j = 0; j < cells.size(); ++j) {
             const qsizetype length = QString::fromStdString(cells[j]).size();
             if (length > longest) {
-                boxes_.inform(this, qtText(texts::kPasteTitle),
+                boxes_.inform(&form_, qtText(texts::kPasteTitle),
                     qtText(texts::kPasteTooLong)
                         .arg(QString::number(row + i), QString::number(column + static_cast<int>(j)),
                             QString::number(length), QString::number(longest)));
@@ -108,9 +91,9 @@ void Form1::pasteIntoGrid(int row, int column)
     if (block.isSingleCell()) {
         // Without the line break a spreadsheet puts after a single cell.
         if (block.rows.empty())
-            cell(row, column)->paste();
+            form_.cell(row, column)->paste();
         else
-            cell(row, column)->insert(QString::fromStdString(block.rows[0].cells[0]));
+            form_.cell(row, column)->insert(QString::fromStdString(block.rows[0].cells[0]));
         return;
     }
 
@@ -119,7 +102,7 @@ void Form1::pasteIntoGrid(int row, int column)
     // and comments passed over, a comma told apart by the other numbers.
     if (atFirstCell) {
         if (const ReadSystem read = readSystemText(pasted, locale); read.system) {
-            enterSystem(*read.system);
+            form_.enterSystem(*read.system);
             focusCell(row, column);
             return;
         }
@@ -128,7 +111,7 @@ void Form1::pasteIntoGrid(int row, int column)
         int shortest = block.width();
         for (const TextRow& cells : block.rows)
             shortest = std::min(shortest, static_cast<int>(cells.cells.size()));
-        boxes_.inform(this, qtText(texts::kPasteTitle),
+        boxes_.inform(&form_, qtText(texts::kPasteTitle),
             qtText(texts::kPasteRagged)
                 .arg(QString::number(shortest), QString::number(block.width()),
                     QString::number(block.height()), QString::number(block.height() + 1)));
@@ -138,14 +121,14 @@ void Form1::pasteIntoGrid(int row, int column)
         TypedSystem system { block.height(), {} };
         for (const TextRow& cells : block.rows)
             system.texts.insert(system.texts.end(), cells.cells.begin(), cells.cells.end());
-        enterSystem(system);
+        form_.enterSystem(system);
         focusCell(row, column);
         return;
     }
     const int rowsLeft = tables::kGridRows - row + 1;
     const int columnsLeft = tables::kGridColumns - column + 1;
     if (block.height() > rowsLeft || block.width() > columnsLeft) {
-        boxes_.inform(this, qtText(texts::kPasteTitle),
+        boxes_.inform(&form_, qtText(texts::kPasteTitle),
             qtText(texts::kPasteTooLarge)
                 .arg(rowCount(block.height()), cellCount(block.width()), QString::number(row),
                     QString::number(column), rowCount(rowsLeft), cellCount(columnsLeft)));
@@ -154,36 +137,36 @@ void Form1::pasteIntoGrid(int row, int column)
     for (int i = 0; i < block.height(); ++i) {
         const auto& cells = block.rows[static_cast<std::size_t>(i)].cells;
         for (std::size_t j = 0; j < cells.size(); ++j)
-            cell(row + i, column + static_cast<int>(j))->setText(QString::fromStdString(cells[j]));
+            form_.cell(row + i, column + static_cast<int>(j))->setText(QString::fromStdString(cells[j]));
     }
     focusCell(row, column);
 }
 
-bool Form1::isCellInUse(int row, int column) const
+bool GridInput::isInUse(int row, int column) const
 {
-    const int n = store_.SystemSize;
+    const int n = form_.store().SystemSize;
     return row <= n && column <= n + 1;
 }
 
-void Form1::focusCell(int row, int column)
+void GridInput::focusCell(int row, int column)
 {
-    GridCell* target = cell(row, column);
+    GridCell* target = form_.cell(row, column);
     target->setFocus(Qt::OtherFocusReason);
     target->selectAll();
 }
 
-void Form1::moveToNextCell(int row, int column)
+void GridInput::moveToNext(int row, int column)
 {
-    if (!isCellInUse(row, column))
+    if (!isInUse(row, column))
         return;
-    const int n = store_.SystemSize;
+    const int n = form_.store().SystemSize;
     if (column <= n)
         focusCell(row, column + 1);
     else
         focusCell(row < n ? row + 1 : 1, 1);
 }
 
-void Form1::moveVertically(int row, int column, int rows)
+void GridInput::moveVertically(int row, int column, int rows)
 {
     const int target = row + rows;
     if (target >= 1 && target <= tables::kGridRows)
