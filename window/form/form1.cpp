@@ -6,12 +6,15 @@
 #include "window/form/grid_input.h"
 #include "window/form/layout_tables.h"
 #include "window/form/picture.h"
+#include "window/form/solve_command.h"
+#include "window/form/user_locale.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 namespace cramer {
 namespace {
@@ -261,6 +264,28 @@ void Form1::setGridMenuActions(const QList<QAction*>& actions)
     for (int row = 1; row <= tables::kGridRows; ++row)
         for (int column = 1; column <= tables::kGridColumns; ++column)
             cell(row, column)->setExtraMenuActions(actions);
+}
+
+void Form1::Command3_Click()
+{
+    if (commandRunning_)
+        return;
+    const QScopedValueRollback running(commandRunning_, true);
+    numberLocale_ = userNumberLocale();
+    emit gridReset();
+
+    SolveCommand command(*this, boxes_);
+    const SolveRecord record = command.run(store_, numberLocale_);
+    const SolveOutcome& outcome = record.outcome;
+    if (record.reachedEnd()) {
+        emit solveFinished(record);
+    } else if (outcome.status == SolveStatus::BadCell) {
+        command.reportBadCell(*outcome.cell, store_.SystemSize, numberLocale_);
+    } else if (outcome.status == SolveStatus::Overflow) {
+        // The system as typed, back in the grid.
+        enterSystem({ record.n, record.texts });
+        command.reportOverflow(*outcome.overflow, numberLocale_);
+    }
 }
 
 } // namespace cramer

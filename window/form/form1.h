@@ -124,8 +124,6 @@ private:
 
     // Rows 1 … n, columns 1 … n + 1, row by row.
     std::vector<GridCell*> systemCells(int n) const;
-    void reportBadCell(const CellError& error);
-    void reportOverflow(const OverflowError& error);
 
     MessageBoxes& boxes_;
     ScaledLayout layout_;

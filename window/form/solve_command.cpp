@@ -1,18 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The solve command: the Cramer sequence shown step by step in the window,
-// and the messages for input it cannot use.
-
-#include "window/form/form1.h"
+#include "window/form/solve_command.h"
 
 #include "report/solve_messages.h"
 #include "report/texts.h"
+#include "window/form/form1.h"
 #include "window/form/layout_tables.h"
 #include "window/form/quiet_cells.h"
 #include "window/form/user_locale.h"
 
 #include <QLocale>
-#include <QScopedValueRollback>
 
 #include <vector>
 
@@ -99,48 +96,39 @@ void describeResultRows(Form1& form, const SolveRecord& record)
 
 } // namespace
 
-void Form1::Command3_Click()
+SolveCommand::SolveCommand(Form1& form, MessageBoxes& boxes)
+    : form_(form)
+    , boxes_(boxes)
 {
-    if (commandRunning_)
-        return;
-    const QScopedValueRollback running(commandRunning_, true);
-    numberLocale_ = userNumberLocale();
-    emit gridReset();
-
-    WindowDisplay display(*this, boxes_);
-    SolveRecord record;
-    const SolveOutcome outcome = [&] {
-        const QuietCells quiet;
-        return solveSystem(store_, GridTexts(*this), numberLocale_, display, &record);
-    }();
-    if (record.reachedEnd()) {
-        if (outcome.status == SolveStatus::Solved)
-            describeResultRows(*this, record);
-        emit solveFinished(record);
-    } else if (outcome.status == SolveStatus::BadCell) {
-        reportBadCell(*outcome.cell);
-    } else if (outcome.status == SolveStatus::Overflow) {
-        // The system as typed, back in the grid.
-        enterSystem({ record.n, record.texts });
-        reportOverflow(*outcome.overflow);
-    }
 }
 
-void Form1::reportBadCell(const CellError& error)
+SolveRecord SolveCommand::run(SystemStore& store, const NumberLocale& locale)
 {
-    const QString message = badCellMessage(error, store_.SystemSize, numberLocale_) + QLatin1Char('\n')
-        + qtText(texts::kExpectedNumber).arg(numberText(2.5f));
+    WindowDisplay display(form_, boxes_);
+    SolveRecord record;
+    {
+        const QuietCells quiet;
+        solveSystem(store, GridTexts(form_), locale, display, &record);
+    }
+    if (record.outcome.status == SolveStatus::Solved)
+        describeResultRows(form_, record);
+    return record;
+}
 
-    GridCell* badCell = cell(error.row, error.column);
-    boxes_.inform(this, qtText(texts::kBadCellTitle), message);
+void SolveCommand::reportBadCell(const CellError& error, int n, const NumberLocale& locale)
+{
+    const QString message = badCellMessage(error, n, locale) + QLatin1Char('\n')
+        + qtText(texts::kExpectedNumber).arg(form_.numberText(2.5f));
+
+    GridCell* badCell = form_.cell(error.row, error.column);
+    boxes_.inform(&form_, qtText(texts::kBadCellTitle), message);
     badCell->setFocus();
     badCell->selectAll();
 }
 
-void Form1::reportOverflow(const OverflowError& error)
+void SolveCommand::reportOverflow(const OverflowError& error, const NumberLocale& locale)
 {
-    boxes_.inform(
-        this, qtText(texts::kOverflowTitle), overflowMessage(error, largestSingleText(numberLocale_)));
+    boxes_.inform(&form_, qtText(texts::kOverflowTitle), overflowMessage(error, largestSingleText(locale)));
 }
 
 } // namespace cramer
