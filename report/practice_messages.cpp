@@ -36,9 +36,8 @@ std::optional<ClosedForm> closedFormOf(const WorkedSolution& solution, int index
 {
     const int n = solution.record.n;
     const ExactWorking& working = solution.exact();
-    return closedForm(n, [&](int row, int column) -> const Rational& {
-        return working.typedValue(n, row, column == index ? n + 1 : column);
-    });
+    return closedForm(
+        n, [&](int row, int column) -> const Rational& { return working.entryOf(n, index, row, column); });
 }
 
 // n ≥ 4: elimination by hand, or expansion along the line with most zeros.

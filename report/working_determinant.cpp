@@ -47,9 +47,8 @@ void DeterminantSection::write(const DeterminantRecord& entry, const ValueError*
 void DeterminantSection::closedForm(int index, const Runs& name)
 {
     const int n = record_.n;
-    const std::optional<ClosedForm> form = cramer::closedForm(n, [&](int row, int column) -> const Rational& {
-        return exact_.typedValue(n, row, column == index ? n + 1 : column);
-    });
+    const std::optional<ClosedForm> form = cramer::closedForm(
+        n, [&](int row, int column) -> const Rational& { return exact_.entryOf(n, index, row, column); });
     out_.paragraph(n == 2 ? texts::kWorkingCross : texts::kWorkingSarrus);
     Runs factors;
     Runs products;

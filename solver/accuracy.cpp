@@ -19,10 +19,6 @@ int clampedDigits(double digits)
     return static_cast<int>(std::min(std::floor(digits), static_cast<double>(kAllDigits)));
 }
 
-// Column `column` of the matrix of determinant `index`: the free terms
-// stand in column i of d_i.
-int sourceColumn(int index, int column, int n) { return column == index ? n + 1 : column; }
-
 // κ∞(A) from A⁻¹ found by Gauss–Jordan on [A | I]; A is regular here.
 Rational conditionNumber(const ExactWorking& working, int n)
 {
@@ -135,7 +131,7 @@ std::vector<float> solveWithLargestPivots(const SolveRecord& record)
         block.n = n;
         for (int row = 1; row <= n; ++row)
             for (int column = 1; column <= n; ++column)
-                block.at(row, column) = record.system[row][sourceColumn(index, column, n)];
+                block.at(row, column) = record.system[row][sourceColumn(n, index, column)];
         return largestPivotDeterminant(block);
     };
     const float d = determinantOf(0);
@@ -199,7 +195,7 @@ std::optional<CancellationCause> findCancellation(const SolveRecord& record, con
             for (int row = 1; row <= size; ++row)
                 for (int column = 1; column <= size; ++column)
                     minor.push_back(working.typedValue(
-                        n, order[static_cast<std::size_t>(row)], sourceColumn(entry.index, column, n)));
+                        n, order[static_cast<std::size_t>(row)], sourceColumn(n, entry.index, column)));
             return determinant(minor, size);
         };
         Rational previousMinor = leadingMinor(1);

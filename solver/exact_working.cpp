@@ -195,7 +195,7 @@ ExactWorking computeExactWorking(const SolveRecord& record)
         std::vector<Rational> matrix;
         for (int row = 1; row <= n; ++row)
             for (int column = 1; column <= n; ++column)
-                matrix.push_back(working.typedValue(n, row, column == substituted ? n + 1 : column));
+                matrix.push_back(working.entryOf(n, substituted, row, column));
         return determinant(matrix, n);
     };
     // Each determinant once, and only where it is needed.

@@ -79,6 +79,11 @@ struct ExactWorking {
     std::vector<Residual> residuals; // after a solve that ended with results
 
     const Rational& typedValue(int n, int row, int column) const { return typed[cellIndex(n, row, column)]; }
+    // Row `row`, column `column` of d_index's matrix, as typed.
+    const Rational& entryOf(int n, int index, int row, int column) const
+    {
+        return typedValue(n, row, sourceColumn(n, index, column));
+    }
 };
 
 // Digits and exponent a typed number may have for its exact value to be

@@ -12,8 +12,7 @@ std::vector<std::vector<Rational>> matrixOf(const ExactWorking& working, int n, 
     std::vector<std::vector<Rational>> rows(static_cast<std::size_t>(n));
     for (int row = 1; row <= n; ++row)
         for (int column = 1; column <= n; ++column)
-            rows[static_cast<std::size_t>(row - 1)].push_back(
-                working.typedValue(n, row, column == index ? n + 1 : column));
+            rows[static_cast<std::size_t>(row - 1)].push_back(working.entryOf(n, index, row, column));
     return rows;
 }
 

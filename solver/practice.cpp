@@ -165,9 +165,8 @@ bool isPrintedSingle(const Rational& given, float single)
 void closedFormMistakes(const ExactWorking& working, int n, int index,
     const std::function<bool(const Rational&)>& is, const Rational& value, std::vector<NamedMistake>& found)
 {
-    const std::optional<ClosedForm> form = closedForm(n, [&](int row, int column) -> const Rational& {
-        return working.typedValue(n, row, column == index ? n + 1 : column);
-    });
+    const std::optional<ClosedForm> form = closedForm(
+        n, [&](int row, int column) -> const Rational& { return working.entryOf(n, index, row, column); });
     const auto& terms = form->terms;
     if (n == 2) {
         if (is(-value))

@@ -18,6 +18,11 @@ constexpr std::size_t cellIndex(int n, int row, int column)
     return static_cast<std::size_t>((row - 1) * (n + 1) + column - 1);
 }
 
+// Where column `column` of d_index comes from in the typed system: the
+// right-hand sides (column n + 1) in place of column `index`; d (index 0)
+// keeps every column.
+constexpr int sourceColumn(int n, int index, int column) { return column == index ? n + 1 : column; }
+
 // Its size and n rows of n + 1 texts.
 struct TypedSystem {
     int n = 0;
