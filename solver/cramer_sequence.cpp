@@ -21,7 +21,8 @@ SolveOutcome finished(SolveRecord* record, SolveOutcome outcome)
 }
 
 // presmetnidet, traced into the record when there is one.
-DetStatus determinant(SystemStore& store, Matrix& matrix, std::int16_t n, SolveRecord* record, int index)
+DeterminantValue determinant(
+    SystemStore& store, Matrix& matrix, std::int16_t n, SolveRecord* record, int index)
 {
     if (!record)
         return presmetnidet(store, matrix, n);
@@ -44,9 +45,10 @@ SolveOutcome runCramerSequence(SystemStore& store, CramerDisplay& display, Solve
         record->shownSolutions.clear();
     }
 
-    if (determinant(store, store.MainWorkMatrix, n, record, 0) == DetStatus::Overflow)
+    const DeterminantValue main = determinant(store, store.MainWorkMatrix, n, record, 0);
+    if (main.status == DetStatus::Overflow)
         return finished(record, overflowAt(OverflowValue::MainDeterminant, 0));
-    const float d = store.DetResult;
+    const float d = main.value;
     if (d == 0.0f) { // exact test: a rounding residue is a valid d
         display.reportSingular();
         return finished(record, { SolveStatus::Singular, std::nullopt, std::nullopt });
@@ -61,9 +63,10 @@ SolveOutcome runCramerSequence(SystemStore& store, CramerDisplay& display, Solve
             store.SubstitutedMatrix[row][i] = store.SubstitutedMatrix[row][n + 1];
         display.showDeterminant(store.SubstitutedMatrix, n);
         display.showHeading(i);
-        if (determinant(store, store.SubstitutedMatrix, n, record, i) == DetStatus::Overflow)
+        const DeterminantValue numeratorValue = determinant(store, store.SubstitutedMatrix, n, record, i);
+        if (numeratorValue.status == DetStatus::Overflow)
             return finished(record, overflowAt(OverflowValue::NumeratorDeterminant, i));
-        const float numerator = store.DetResult;
+        const float numerator = numeratorValue.value;
         display.announceDeterminant(numerator);
 
         const float solution = numerator / d;

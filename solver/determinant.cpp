@@ -77,7 +77,7 @@ private:
 };
 
 template <typename Trace>
-DetStatus eliminate(SystemStore& store, Matrix& matrix, std::int16_t size, Trace& trace)
+DeterminantValue eliminate(SystemStore& store, Matrix& matrix, std::int16_t size, Trace& trace)
 {
     const int n = size;
     float product = 1.0f;
@@ -85,7 +85,7 @@ DetStatus eliminate(SystemStore& store, Matrix& matrix, std::int16_t size, Trace
         store.DetProduct = determinant;
         store.DetResult = determinant;
         trace.finish(determinant, status);
-        return status;
+        return DeterminantValue { determinant, status };
     };
     trace.start(matrix, n);
 
@@ -161,13 +161,13 @@ SquareBlock SquareBlock::of(const Matrix& matrix, int n)
     return block;
 }
 
-DetStatus presmetnidet(SystemStore& store, Matrix& matrix, std::int16_t size)
+DeterminantValue presmetnidet(SystemStore& store, Matrix& matrix, std::int16_t size)
 {
     NoTrace none;
     return eliminate(store, matrix, size, none);
 }
 
-DetStatus presmetnidet(SystemStore& store, Matrix& matrix, std::int16_t size, EliminationTrace& trace)
+DeterminantValue presmetnidet(SystemStore& store, Matrix& matrix, std::int16_t size, EliminationTrace& trace)
 {
     Recorder recorder(trace);
     return eliminate(store, matrix, size, recorder);

@@ -14,12 +14,19 @@ enum class DetStatus {
     Overflow, // some intermediate left the single-precision range
 };
 
+// A determinant's value and whether every value on the way stayed within
+// the single-precision range.
+struct DeterminantValue {
+    float value = 0.0f;
+    DetStatus status = DetStatus::Ok;
+};
+
 // Determinant of the leading size × size block of `matrix` by Gaussian
 // elimination in single precision, with a row-exchange pivot search and
 // exact zero tests. Works in place: the block is left eliminated; column
-// size + 1 and everything beyond the block are untouched. The result is
-// left in store.DetProduct and store.DetResult.
-DetStatus presmetnidet(SystemStore& store, Matrix& matrix, std::int16_t size);
+// size + 1 and everything beyond the block are untouched. The value is also
+// left in store.DetProduct and store.DetResult, the form's shared state.
+DeterminantValue presmetnidet(SystemStore& store, Matrix& matrix, std::int16_t size);
 
 // The leading n × n block of a matrix, rows and columns counted from 1.
 struct SquareBlock {
@@ -63,6 +70,6 @@ struct EliminationTrace {
 
 // presmetnidet, recording every step into `trace`: the same arithmetic, the
 // same result and the same state of `matrix` and `store` afterwards.
-DetStatus presmetnidet(SystemStore& store, Matrix& matrix, std::int16_t size, EliminationTrace& trace);
+DeterminantValue presmetnidet(SystemStore& store, Matrix& matrix, std::int16_t size, EliminationTrace& trace);
 
 } // namespace cramer

@@ -51,8 +51,8 @@ TEST(EliminationTrace, IsThePlainComputationStepByStep)
         SystemStore plainStore;
         SystemStore tracedStore;
         EliminationTrace trace;
-        const DetStatus plainStatus = presmetnidet(plainStore, plain, n);
-        const DetStatus tracedStatus = presmetnidet(tracedStore, traced, n, trace);
+        const DetStatus plainStatus = presmetnidet(plainStore, plain, n).status;
+        const DetStatus tracedStatus = presmetnidet(tracedStore, traced, n, trace).status;
         SCOPED_TRACE(sample);
 
         ASSERT_EQ(tracedStatus, plainStatus);
