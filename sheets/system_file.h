@@ -89,6 +89,9 @@ inline constexpr int kLargestSystemFileMb = 1;
 inline constexpr int kMostCountedEquations = 1000;
 inline constexpr std::uintmax_t kLargestSystemFile = kLargestSystemFileMb * 1024 * 1024;
 
+// A failure the system reported: `error` is its errno, said in its words.
+FileError systemError(FileProblem problem, int error);
+
 struct FileContent {
     std::string bytes;
     FileError error;

@@ -73,21 +73,8 @@ void GridInput::paste(int row, int column)
             cells.cells[i] = gridText(
                 { cells.cells[i], cells.sealed[i] ? FileCell::Kind::Sealed : FileCell::Kind::Typed }, locale);
     }
-    // A text longer than a cell holds would be cut without a word: refuse it.
-    const int longest = form_.cell(row, column)->maxLength();
-    for (int i = 0; i < block.height(); ++i) {
-        const auto& cells = block.rows[static_cast<std::size_t>(i)].cells;
-        for (std::size_t j = 0; j < cells.size(); ++j) {
-            const qsizetype length = QString::fromStdString(cells[j]).size();
-            if (length > longest) {
-                boxes_.inform(&form_, qtText(texts::kPasteTitle),
-                    qtText(texts::kPasteTooLong)
-                        .arg(QString::number(row + i), QString::number(column + static_cast<int>(j)),
-                            QString::number(length), QString::number(longest)));
-                return;
-            }
-        }
-    }
+    if (refusedAsTooLong(block, row, column))
+        return;
     if (block.isSingleCell()) {
         // Without the line break a spreadsheet puts after a single cell.
         if (block.rows.empty())
@@ -140,6 +127,26 @@ void GridInput::paste(int row, int column)
             form_.cell(row + i, column + static_cast<int>(j))->setText(QString::fromStdString(cells[j]));
     }
     focusCell(row, column);
+}
+
+bool GridInput::refusedAsTooLong(const TextBlock& block, int row, int column)
+{
+    // A text longer than a cell holds would be cut without a word.
+    const int longest = form_.cell(row, column)->maxLength();
+    for (int i = 0; i < block.height(); ++i) {
+        const auto& cells = block.rows[static_cast<std::size_t>(i)].cells;
+        for (std::size_t j = 0; j < cells.size(); ++j) {
+            const qsizetype length = QString::fromStdString(cells[j]).size();
+            if (length > longest) {
+                boxes_.inform(&form_, qtText(texts::kPasteTitle),
+                    qtText(texts::kPasteTooLong)
+                        .arg(QString::number(row + i), QString::number(column + static_cast<int>(j)),
+                            QString::number(length), QString::number(longest)));
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 bool GridInput::isInUse(int row, int column) const

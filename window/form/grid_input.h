@@ -11,6 +11,7 @@ namespace cramer {
 
 class Form1;
 class MessageBoxes;
+struct TextBlock;
 
 class GridInput : public QObject {
 public:
@@ -27,6 +28,9 @@ public:
     void moveVertically(int row, int column, int rows);
 
 private:
+    // Says so where a text of `block` pasted at (row, column) is longer
+    // than a cell holds.
+    bool refusedAsTooLong(const TextBlock& block, int row, int column);
     bool isInUse(int row, int column) const;
     void focusCell(int row, int column);
 

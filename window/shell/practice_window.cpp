@@ -3,7 +3,6 @@
 #include "window/shell/practice_window.h"
 
 #include "report/figure.h"
-#include "report/file_messages.h"
 #include "report/number_writer.h"
 #include "report/practice_messages.h"
 #include "report/runs.h"
@@ -18,17 +17,11 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
-#include <QClipboard>
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -81,12 +74,6 @@ QAccessibleInterface* accessibleWindow(const QString& className, QObject* object
     if (className == QLatin1String(PracticeWindow::staticMetaObject.className()) && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
-}
-
-bool isHtmlName(const QString& path)
-{
-    return path.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive)
-        || path.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive);
 }
 
 QLabel* wrappedLabel(const QString& text, QWidget* parent)
@@ -345,46 +332,6 @@ QString PracticeWindow::feedback(int step) const
 }
 
 QString PracticeWindow::summary() const { return copy_->isEnabled() ? summary_->text() : QString(); }
-
-QString PracticeWindow::summaryAsHtml() const { return workingAsHtml(summaryDocument_); }
-
-void PracticeWindow::copySummary() const
-{
-    auto* data = new QMimeData;
-    data->setText(summary());
-    data->setHtml(summaryAsHtml());
-    QGuiApplication::clipboard()->setMimeData(data);
-}
-
-void PracticeWindow::saveSummary()
-{
-    QString filter;
-    const QString path = QFileDialog::getSaveFileName(this, qtText(texts::kPracticeSaveTitle),
-        QDir::home().filePath(qtText(texts::kPracticeDefaultName)), qtText(texts::kPracticeFileFilters),
-        &filter);
-    if (path.isEmpty())
-        return;
-    // The type chosen in the dialog decides; a name without its suffix gets it.
-    const bool html = filter.startsWith(QStringLiteral("HTML"));
-    QString target = path;
-    if (html && !isHtmlName(path))
-        target += QStringLiteral(".html");
-    else if (!html && QFileInfo(path).suffix().compare(QStringLiteral("txt"), Qt::CaseInsensitive) != 0)
-        target += QStringLiteral(".txt");
-    saveSummaryTo(target);
-}
-
-bool PracticeWindow::saveSummaryTo(const QString& path)
-{
-    const QByteArray content = (isHtmlName(path) ? summaryAsHtml() : summary() + QLatin1Char('\n')).toUtf8();
-    const FileError error = writeFileAtomically(QFile::encodeName(path).toStdString(),
-        std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
-    if (!error)
-        return true;
-    boxes_.inform(this, qtText(texts::kSaveFailedTitle),
-        qtText(texts::kSaveFailed).arg(QDir::toNativeSeparators(path), systemErrorText(error)));
-    return false;
-}
 
 void PracticeWindow::check(int index)
 {
