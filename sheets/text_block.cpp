@@ -2,24 +2,12 @@
 
 #include "sheets/text_block.h"
 
+#include "solver/number_text.h"
+
 #include <algorithm>
-#include <array>
 
 namespace cramer {
 namespace {
-
-// ASCII white space and the no-break, narrow no-break and figure spaces.
-constexpr std::array<std::string_view, 9> kBlanks { " ", "\t", "\v", "\f", "\r", "\n", "\u00A0", "\u202F",
-    "\u2007" };
-
-std::size_t blankAt(std::string_view text, std::size_t position)
-{
-    for (std::string_view blank : kBlanks) {
-        if (text.substr(position).starts_with(blank))
-            return blank.size();
-    }
-    return 0;
-}
 
 // One record of the text: runs of plain text and quoted cells, in order.
 struct Piece {
@@ -212,24 +200,6 @@ bool isBlank(const Record& record)
 }
 
 } // namespace
-
-std::string_view trimmed(std::string_view text)
-{
-    for (bool trimming = true; trimming;) {
-        trimming = false;
-        for (std::string_view blank : kBlanks) {
-            if (text.starts_with(blank)) {
-                text.remove_prefix(blank.size());
-                trimming = true;
-            }
-            if (text.ends_with(blank)) {
-                text.remove_suffix(blank.size());
-                trimming = true;
-            }
-        }
-    }
-    return text;
-}
 
 int TextBlock::width() const
 {

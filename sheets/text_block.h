@@ -40,7 +40,4 @@ struct TextBlock {
 TextBlock splitTextBlock(std::string_view text, bool commaIsDecimalPoint,
     std::size_t mostLines = std::numeric_limits<std::size_t>::max());
 
-// Blanks around a text: spaces, tabs and the no-break spaces.
-std::string_view trimmed(std::string_view text);
-
 } // namespace cramer

@@ -16,25 +16,9 @@ constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-constexpr std::array<std::string_view, 4> kBlanks { " ", "\t", kNoBreakSpace, kNarrowNoBreakSpace };
-
-std::string_view trimBlanks(std::string_view text)
-{
-    for (bool trimmed = true; trimmed;) {
-        trimmed = false;
-        for (std::string_view blank : kBlanks) {
-            if (text.starts_with(blank)) {
-                text.remove_prefix(blank.size());
-                trimmed = true;
-            }
-            if (text.ends_with(blank)) {
-                text.remove_suffix(blank.size());
-                trimmed = true;
-            }
-        }
-    }
-    return text;
-}
+// ASCII white space and the no-break, narrow no-break and figure spaces.
+constexpr std::array<std::string_view, 9> kBlanks { " ", "\t", "\v", "\f", "\r", "\n", kNoBreakSpace,
+    kNarrowNoBreakSpace, "\u2007" };
 
 // The texts that separate digit groups: the locale's own, and an ordinary
 // space where the locale groups with a no-break space (nobody types those).
@@ -128,10 +112,37 @@ bool splitDecimal(std::string_view text, const NumberLocale& locale, DecimalNumb
 
 } // namespace
 
+std::size_t blankAt(std::string_view text, std::size_t position)
+{
+    for (std::string_view blank : kBlanks) {
+        if (text.substr(position).starts_with(blank))
+            return blank.size();
+    }
+    return 0;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    for (bool trimming = true; trimming;) {
+        trimming = false;
+        for (std::string_view blank : kBlanks) {
+            if (text.starts_with(blank)) {
+                text.remove_prefix(blank.size());
+                trimming = true;
+            }
+            if (text.ends_with(blank)) {
+                text.remove_suffix(blank.size());
+                trimming = true;
+            }
+        }
+    }
+    return text;
+}
+
 std::optional<DecimalNumber> parseDecimal(std::string_view text, const NumberLocale& locale)
 {
     DecimalNumber decimal;
-    if (!splitDecimal(trimBlanks(text), locale, decimal))
+    if (!splitDecimal(trimmed(text), locale, decimal))
         return std::nullopt;
     return decimal;
 }

@@ -34,6 +34,13 @@ struct ParsedSingle {
     bool ok() const { return error == ConversionError::None; }
 };
 
+// Blanks: ASCII white space and the no-break, narrow no-break and figure
+// spaces, wherever a text is read. The length of the blank that starts at
+// `position` of `text`, or 0.
+std::size_t blankAt(std::string_view text, std::size_t position);
+// `text` without the blanks around it.
+std::string_view trimmed(std::string_view text);
+
 // A number exactly as typed: value = (negative ? -1 : 1) × digits × 10^exponent.
 struct DecimalNumber {
     bool negative = false;

@@ -17,15 +17,6 @@ namespace {
 // Digits and exponent together: far beyond any value a practice asks for.
 constexpr std::uint64_t kLongestAnswer = 400;
 
-std::string trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
-}
-
 // "−" (U+2212) read as "-".
 std::string asciiMinus(std::string_view text)
 {
@@ -64,7 +55,7 @@ bool isInteger(const std::string& text)
 
 std::optional<Rational> integerValue(const std::string& text)
 {
-    const std::string part = trimmed(text);
+    const std::string part(trimmed(text));
     if (!isInteger(part))
         return std::nullopt;
     DecimalNumber number;

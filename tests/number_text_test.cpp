@@ -46,6 +46,8 @@ INSTANTIATE_TEST_SUITE_P(Forms, ParsesNumber,
     testing::Values(ParseCase { "Integer", kEnglish, "42", 42.0f },
         ParseCase { "Negative", kEnglish, "-3", -3.0f }, ParseCase { "LeadingPlus", kEnglish, "+7", 7.0f },
         ParseCase { "BlanksAround", kEnglish, "  \t2.5 ", 2.5f },
+        // The blanks every reader of the program passes over, no-break and figure spaces too.
+        ParseCase { "WideBlanksAround", kEnglish, "\u2007\u00A02.5\u202F\r", 2.5f },
         ParseCase { "PointOnly", kEnglish, "0.1", 0.1f },
         ParseCase { "NoIntegerDigits", kEnglish, ".5", 0.5f },
         ParseCase { "NoFractionDigits", kEnglish, "5.", 5.0f },
@@ -178,9 +180,8 @@ TEST(FormatsSingle, RoundTripsThroughParse)
 // over all singles once, and by the fuzzer).
 TEST(FormatsSingle, PowersOfTenWhereSevenDigitsCannotRoundTrip)
 {
-    const std::pair<const char*, const char*> cases[]
-        = { { "1E+28", "9.999999E+27" }, { "-1E+28", "-9.999999E+27" }, { "1E-38", "9.999999E-39" },
-              { "-1E-38", "-9.999999E-39" } };
+    const std::pair<const char*, const char*> cases[] = { { "1E+28", "9.999999E+27" },
+        { "-1E+28", "-9.999999E+27" }, { "1E-38", "9.999999E-39" }, { "-1E-38", "-9.999999E-39" } };
     for (const auto& [text, again] : cases) {
         const ParsedSingle parsed = parseSingle(text, kEnglish);
         ASSERT_TRUE(parsed.ok()) << text;
