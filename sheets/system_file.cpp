@@ -413,6 +413,11 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
     return typedTexts(data, n, preferred, first);
 }
 
+FileCell fileCell(const TextCell& cell)
+{
+    return { cell.text, cell.sealed ? FileCell::Kind::Sealed : FileCell::Kind::Typed };
+}
+
 std::string gridText(const FileCell& cell, const NumberLocale& locale)
 {
     const CellReading read = readCell(cell, locale, true);
@@ -426,9 +431,8 @@ std::vector<FileRow> fileRows(const TextBlock& block)
     std::vector<FileRow> rows;
     for (const TextRow& row : block.rows) {
         FileRow fileRow { row.line, {} };
-        for (std::size_t i = 0; i < row.cells.size(); ++i)
-            fileRow.cells.push_back(
-                { row.cells[i], row.sealed[i] ? FileCell::Kind::Sealed : FileCell::Kind::Typed });
+        for (const TextCell& cell : row.cells)
+            fileRow.cells.push_back(fileCell(cell));
         rows.push_back(std::move(fileRow));
     }
     return rows;

@@ -11,6 +11,7 @@
 // CRLF. Lines starting with "#", blank lines and rows without any number
 // (a title, a header, an empty spreadsheet row) are passed over.
 
+#include "sheets/text_block.h"
 #include "solver/number_text.h"
 #include "solver/system_store.h"
 #include "solver/typed_system.h"
@@ -127,6 +128,9 @@ struct FileRow {
 // being the number of such rows. `typedByLocale`: a Typed cell is read by
 // the locale's rules rather than with "." alone.
 ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& locale, bool typedByLocale);
+
+// A cell of a text as a file holds it: sealed, or typed.
+FileCell fileCell(const TextCell& cell);
 
 // The text the grid takes for a pasted `cell` under `locale`: a number only
 // a decimal comma or "." reads, in the locale's form; anything else as it

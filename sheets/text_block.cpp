@@ -94,15 +94,13 @@ std::vector<Record> records(std::string_view text, std::size_t most, bool& cut)
 }
 
 struct CellBuilder {
-    std::vector<std::string> cells;
-    std::vector<bool> sealed;
+    std::vector<TextCell> cells;
     std::string cell;
     bool quoted = false;
 
     void end(bool sealedRow)
     {
-        cells.emplace_back(trimmed(cell));
-        sealed.push_back(sealedRow || quoted);
+        cells.push_back({ std::string(trimmed(cell)), sealedRow || quoted });
         cell.clear();
         quoted = false;
     }
@@ -127,7 +125,7 @@ TextRow splitAt(const Record& record, char separator)
         builder.cell += piece.text.substr(start);
     }
     builder.end(true);
-    return { record.line, std::move(builder.cells), std::move(builder.sealed) };
+    return { record.line, std::move(builder.cells) };
 }
 
 // Commas separate where they are no decimal point; in a row without such
@@ -173,7 +171,7 @@ TextRow splitAtBlanks(const Record& record, bool commaSeparates)
         }
     }
     builder.end(false);
-    return { record.line, std::move(builder.cells), std::move(builder.sealed) };
+    return { record.line, std::move(builder.cells) };
 }
 
 TextRow splitRecord(const Record& record, bool commaIsDecimalPoint)

@@ -16,12 +16,16 @@
 
 namespace cramer {
 
+struct TextCell {
+    std::string text; // trimmed, quotes taken off, exactly as written otherwise
+    // A comma in it cannot have separated cells: the cell was quoted, or its
+    // row is split by tabs or semicolons.
+    bool sealed = false;
+};
+
 struct TextRow {
     int line = 0; // where the row starts in the text, from 1
-    std::vector<std::string> cells; // trimmed, quotes taken off, exactly as written otherwise
-    // Per cell: a comma in it cannot have separated cells (the cell was
-    // quoted, or its row is split by tabs or semicolons).
-    std::vector<bool> sealed;
+    std::vector<TextCell> cells;
 };
 
 struct TextBlock {

@@ -25,8 +25,11 @@ TEST_P(SplitsBlock, IntoRowsOfTrimmedCells)
     const SplitCase& c = GetParam();
     const TextBlock block = splitTextBlock(c.text, c.decimalPoint == ',');
     std::vector<std::vector<std::string>> rows;
-    for (const TextRow& row : block.rows)
-        rows.push_back(row.cells);
+    for (const TextRow& row : block.rows) {
+        rows.emplace_back();
+        for (const TextCell& cell : row.cells)
+            rows.back().push_back(cell.text);
+    }
     EXPECT_EQ(rows, c.rows);
 }
 

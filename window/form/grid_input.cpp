@@ -68,11 +68,9 @@ void GridInput::paste(int row, int column)
     const std::string pasted = QGuiApplication::clipboard()->text().toStdString();
     TextBlock block = splitTextBlock(pasted, locale.decimal == ",");
     // A spreadsheet's decimal commas, where the locale has none, in its form.
-    for (TextRow& cells : block.rows) {
-        for (std::size_t i = 0; i < cells.cells.size(); ++i)
-            cells.cells[i] = gridText(
-                { cells.cells[i], cells.sealed[i] ? FileCell::Kind::Sealed : FileCell::Kind::Typed }, locale);
-    }
+    for (TextRow& cells : block.rows)
+        for (TextCell& cell : cells.cells)
+            cell.text = gridText(fileCell(cell), locale);
     if (refusedAsTooLong(block, row, column))
         return;
     if (block.isSingleCell()) {
@@ -80,7 +78,7 @@ void GridInput::paste(int row, int column)
         if (block.rows.empty())
             form_.cell(row, column)->paste();
         else
-            form_.cell(row, column)->insert(QString::fromStdString(block.rows[0].cells[0]));
+            form_.cell(row, column)->insert(QString::fromStdString(block.rows[0].cells[0].text));
         return;
     }
 
@@ -107,7 +105,8 @@ void GridInput::paste(int row, int column)
     if (atFirstCell && isSystemShape(block)) {
         TypedSystem system { block.height(), {} };
         for (const TextRow& cells : block.rows)
-            system.texts.insert(system.texts.end(), cells.cells.begin(), cells.cells.end());
+            for (const TextCell& cell : cells.cells)
+                system.texts.push_back(cell.text);
         form_.enterSystem(system);
         focusCell(row, column);
         return;
@@ -124,7 +123,7 @@ void GridInput::paste(int row, int column)
     for (int i = 0; i < block.height(); ++i) {
         const auto& cells = block.rows[static_cast<std::size_t>(i)].cells;
         for (std::size_t j = 0; j < cells.size(); ++j)
-            form_.cell(row + i, column + static_cast<int>(j))->setText(QString::fromStdString(cells[j]));
+            form_.cell(row + i, column + static_cast<int>(j))->setText(QString::fromStdString(cells[j].text));
     }
     focusCell(row, column);
 }
@@ -136,7 +135,7 @@ bool GridInput::refusedAsTooLong(const TextBlock& block, int row, int column)
     for (int i = 0; i < block.height(); ++i) {
         const auto& cells = block.rows[static_cast<std::size_t>(i)].cells;
         for (std::size_t j = 0; j < cells.size(); ++j) {
-            const qsizetype length = QString::fromStdString(cells[j]).size();
+            const qsizetype length = QString::fromStdString(cells[j].text).size();
             if (length > longest) {
                 boxes_.inform(&form_, qtText(texts::kPasteTitle),
                     qtText(texts::kPasteTooLong)
