@@ -156,7 +156,7 @@ int solve(const QCommandLineParser& parser, const QString& format)
     SolveRecord record = solveQuietly(read.system->n, read.system->texts, locale);
     const SolveOutcome outcome = record.outcome;
     if (outcome.status == SolveStatus::BadCell) {
-        complain(badCellMessage(*outcome.cell, record.n, locale));
+        complain(badCellMessage(*outcome.cell, record.typed.n, locale));
         return outcome.cell->kind == ConversionError::OutOfRange ? Overflow : BadInput;
     }
 

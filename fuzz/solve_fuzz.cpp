@@ -245,7 +245,7 @@ void checkExactWorking(const SolveRecord& record)
     const ExactWorking working = computeExactWorking(record);
     if (working.tooLong)
         return;
-    const int n = record.n;
+    const int n = record.typed.n;
     const bool exactZero = working.determinant.isZero();
     require(exactZero == (working.verdict != ExactVerdict::OneSolution),
         "exact d = 0 disagrees with the verdict");

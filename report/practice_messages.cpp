@@ -34,7 +34,7 @@ Runs product(const NumberWriter& numbers, const ClosedFormTerm& term)
 
 std::optional<ClosedForm> closedFormOf(const WorkedSolution& solution, int index)
 {
-    const int n = solution.record.n;
+    const int n = solution.record.typed.n;
     const ExactWorking& working = solution.exact();
     return closedForm(
         n, [&](int row, int column) -> const Rational& { return working.entryOf(n, index, row, column); });
@@ -43,7 +43,7 @@ std::optional<ClosedForm> closedFormOf(const WorkedSolution& solution, int index
 // n ≥ 4: elimination by hand, or expansion along the line with most zeros.
 Runs eliminationRule(const WorkedSolution& solution, PracticeStep step)
 {
-    const ZeroLine line = mostZeros(solution.exact(), solution.record.n, step.index);
+    const ZeroLine line = mostZeros(solution.exact(), solution.record.typed.n, step.index);
     return filled(texts::kPracticeHintRuleElimination,
         { practiceStepName(step),
             filled(line.row ? texts::kPracticeHintRow : texts::kPracticeHintColumn, { line.number }),
@@ -54,7 +54,7 @@ Runs eliminationRule(const WorkedSolution& solution, PracticeStep step)
 // determinant, left for the student to multiply out.
 Runs eliminationSteps(const WorkedSolution& solution, PracticeStep step)
 {
-    const int n = solution.record.n;
+    const int n = solution.record.typed.n;
     const NumberWriter numbers(solution.record.locale);
     const HandElimination elimination = eliminateByHand(solution.exact(), n, step.index);
     Runs pivots;
@@ -235,7 +235,7 @@ Runs answerCheckMessage(
 Runs practiceHint(
     const WorkedSolution& solution, const WorkingDocument& document, PracticeStep step, int level)
 {
-    const int n = solution.record.n;
+    const int n = solution.record.typed.n;
     if (step.kind == PracticeStep::Kind::SolutionCount) {
         const ExactWorking& working = solution.exact();
         if (level == 1)

@@ -19,7 +19,7 @@ using texts::qtText;
 
 void DeterminantSection::write(const DeterminantRecord& entry, const ValueError* exactError)
 {
-    const int n = record_.n;
+    const int n = record_.typed.n;
     const Runs name = determinantName(entry.index);
     out_.section(Section::Id::Determinant,
         entry.index == 0 ? filled(texts::kWorkingMainHeading, {})
@@ -46,7 +46,7 @@ void DeterminantSection::write(const DeterminantRecord& entry, const ValueError*
 // The textbook formula with the typed numbers, computed exactly.
 void DeterminantSection::closedForm(int index, const Runs& name)
 {
-    const int n = record_.n;
+    const int n = record_.typed.n;
     const std::optional<ClosedForm> form = cramer::closedForm(
         n, [&](int row, int column) -> const Rational& { return exact_.entryOf(n, index, row, column); });
     out_.paragraph(n == 2 ? texts::kWorkingCross : texts::kWorkingSarrus);
@@ -127,7 +127,7 @@ void EliminationSection::outOfRange(const DeterminantRecord& entry, const Elimin
 void EliminationSection::rangeInRows(const EliminationStep& step, const SquareBlock& exchanged)
 {
     const int k = step.column;
-    const int n = record_.n;
+    const int n = record_.typed.n;
     auto number = [this](float value) { return Runs { numberRun(numbers_.single(value)) }; };
     for (int j = k; j <= n; ++j)
         if (!std::isfinite(step.pivotRowDivided.at(k, j))) {
@@ -184,7 +184,7 @@ void EliminationSection::write(const DeterminantRecord& entry)
         out_.introduction(texts::kWorkingAfterColumn, { k });
         out_.matrix({}, step.cleared, 0, false);
     }
-    const int n = record_.n;
+    const int n = record_.typed.n;
     if (trace.diagonalProducts.size() == static_cast<std::size_t>(n) && !trace.steps.empty()) {
         const Runs product { numberRun(
             numbers_.single(trace.diagonalProducts[static_cast<std::size_t>(n - 2)])) };

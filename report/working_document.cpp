@@ -97,7 +97,7 @@ Runs typedEquation(const SolveRecord& record, int row)
         return number;
     };
     Runs equation;
-    for (int column = 1; column <= record.n; ++column) {
+    for (int column = 1; column <= record.typed.n; ++column) {
         WrittenNumber coefficient = typed(column);
         if (column > 1) {
             equation << operatorRun(coefficient.negative ? "−" : "+");
@@ -112,7 +112,7 @@ Runs typedEquation(const SolveRecord& record, int row)
             equation << numberRun(WrittenNumber { true, {}, false, 0, false, false });
         equation << nameRun('x', column);
     }
-    return equation << operatorRun("=") << numberRun(typed(record.n + 1));
+    return equation << operatorRun("=") << numberRun(typed(record.typed.n + 1));
 }
 
 SectionWriter::SectionWriter(const WorkedSolution& solution, DocumentWriter& out)
@@ -128,8 +128,8 @@ SectionWriter::SectionWriter(const WorkedSolution& solution, DocumentWriter& out
 // The unknown as a name, so that every form sets it as the other names.
 Runs SystemSection::place(int row, int column) const
 {
-    return column <= record_.n ? filled(texts::kCoefficientPlace, { row, column })
-                               : filled(texts::kFreeTermPlace, { row });
+    return column <= record_.typed.n ? filled(texts::kCoefficientPlace, { row, column })
+                                     : filled(texts::kFreeTermPlace, { row });
 }
 Runs SystemSection::quoted(int row, int column) const
 {
@@ -139,7 +139,7 @@ Runs SystemSection::quoted(int row, int column) const
 void SystemSection::write()
 {
     out_.section(Section::Id::System, filled(texts::kWorkingSystemHeading, {}));
-    const int n = record_.n;
+    const int n = record_.typed.n;
     for (int row = 1; row <= n; ++row)
         out_.formula(typedEquation(record_, row));
     if (!haveExact_) {
@@ -224,7 +224,7 @@ WorkingDocument workingDocument(const WorkedSolution& solution)
             results.check();
     }
     VerdictSection(solution, out).write();
-    if (record.n == 2 && haveExact)
+    if (record.typed.n == 2 && haveExact)
         results.figures();
     return std::move(out.document());
 }
@@ -237,7 +237,7 @@ WorkingDocument shortSolution(const WorkedSolution& solution)
     DocumentWriter out(record.locale);
     outdated(solution, out);
     out.section(Section::Id::System, filled(texts::kSolutionSystemHeading, {}));
-    for (int row = 1; row <= record.n; ++row)
+    for (int row = 1; row <= record.typed.n; ++row)
         out.formula(typedEquation(record, row));
     out.section(Section::Id::Determinant, filled(texts::kSolutionDeterminantsHeading, {}));
     for (const DeterminantRecord& entry : record.determinants)

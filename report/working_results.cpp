@@ -83,7 +83,7 @@ void VerdictSection::write()
         out_.verdict(filled(texts::kVerdictNoSolution, {}));
         return;
     }
-    out_.verdict(filled(texts::kVerdictInfinitelyMany, { record_.n })).keepWithNext = true;
+    out_.verdict(filled(texts::kVerdictInfinitelyMany, { record_.typed.n })).keepWithNext = true;
     generalSolution();
 }
 

@@ -65,7 +65,7 @@ bool belowNormal(float value) { return std::fpclassify(value) == FP_SUBNORMAL; }
 std::optional<UnderflowCause> findUnderflow(const SolveRecord& record, const ExactWorking& working)
 {
     using Where = UnderflowCause::Where;
-    const int n = record.n;
+    const int n = record.typed.n;
     for (int row = 1; row <= n; ++row)
         for (int column = 1; column <= n + 1; ++column) {
             const float stored = record.system[row][column];
@@ -125,7 +125,7 @@ float largestPivotDeterminant(SquareBlock block)
 
 std::vector<float> solveWithLargestPivots(const SolveRecord& record)
 {
-    const int n = record.n;
+    const int n = record.typed.n;
     auto determinantOf = [&](int index) {
         SquareBlock block;
         block.n = n;
@@ -158,7 +158,7 @@ std::optional<PivotCause> findSmallPivot(const SolveRecord& record)
             const EliminationStep& step = trace.steps[s];
             const SquareBlock& before = s == 0 ? trace.start : trace.steps[s - 1].cleared;
             PivotCause cause { entry.index, step.column, step.pivot, 0.0f, 0 };
-            for (int row = step.column; row <= record.n; ++row)
+            for (int row = step.column; row <= record.typed.n; ++row)
                 if (std::fabs(before.at(row, step.column)) > cause.largest) {
                     cause.largest = std::fabs(before.at(row, step.column));
                     cause.largestRow = row;
@@ -179,7 +179,7 @@ std::optional<PivotCause> findSmallPivot(const SolveRecord& record)
 // leading minors of the typed matrix with the program's rows in its order.
 std::optional<CancellationCause> findCancellation(const SolveRecord& record, const ExactWorking& working)
 {
-    const int n = record.n;
+    const int n = record.typed.n;
     std::optional<CancellationCause> worst;
     int worstDigits = kTrustedDigits;
     for (const DeterminantRecord& entry : record.determinants) {
@@ -244,7 +244,7 @@ int Accuracy::fewestDigits() const { return fewest(digits); }
 
 std::optional<Accuracy> assessAccuracy(const SolveRecord& record, const ExactWorking& working)
 {
-    const auto n = static_cast<std::size_t>(record.n);
+    const auto n = static_cast<std::size_t>(record.typed.n);
     if (record.outcome.status != SolveStatus::Solved || working.verdict != ExactVerdict::OneSolution
         || working.quotients.size() != n)
         return std::nullopt;
@@ -258,7 +258,7 @@ std::optional<Accuracy> assessAccuracy(const SolveRecord& record, const ExactWor
     if (!accuracy.unreliable)
         return accuracy;
 
-    accuracy.condition = conditionNumber(working, record.n);
+    accuracy.condition = conditionNumber(working, record.typed.n);
     accuracy.underflow = findUnderflow(record, working);
     accuracy.largestPivotSolution = solveWithLargestPivots(record);
     for (std::size_t i = 0; i < accuracy.largestPivotSolution.size(); ++i)

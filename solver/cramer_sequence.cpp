@@ -37,7 +37,7 @@ SolveOutcome runCramerSequence(SystemStore& store, CramerDisplay& display, Solve
 {
     const std::int16_t n = store.SystemSize;
     if (record) {
-        record->n = n;
+        record->typed.n = n;
         record->system = store.SystemMatrix;
         record->determinants.clear();
         record->quotients.clear();
@@ -106,14 +106,14 @@ SolveOutcome solveSystem(SystemStore& store, const CellSource& cells, const Numb
 
     // The texts are read once: the record keeps them, and masiv reads them there.
     *record = SolveRecord {};
-    record->n = n;
+    record->typed.n = n;
     record->locale = locale;
     if (n >= kMinSize && n <= kMaxSize) {
         for (int row = 1; row <= n; ++row)
             for (int column = 1; column <= n + 1; ++column)
-                record->texts.push_back(cells.cellText(row, column));
+                record->typed.texts.push_back(cells.cellText(row, column));
     }
-    if (auto error = masiv(store, n, TextCells(n, record->texts), locale))
+    if (auto error = masiv(store, n, TextCells(n, record->typed.texts), locale))
         return finished(record, { SolveStatus::BadCell, std::move(error), std::nullopt });
     return runCramerSequence(store, display, record);
 }

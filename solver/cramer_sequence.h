@@ -76,9 +76,8 @@ struct DeterminantRecord {
 
 // What one solve read, computed and showed: the source of its worked solution.
 struct SolveRecord {
-    int n = 0;
+    TypedSystem typed; // the system as the grid held it
     NumberLocale locale;
-    std::vector<std::string> texts; // rows 1 … n of n + 1 typed texts, row by row
     Matrix system {}; // the values read
     std::vector<DeterminantRecord> determinants; // d, then d_1 … d_n as far as the solve got
     std::vector<float> quotients; // d_i / d before rounding, for i = 1 … n
@@ -93,7 +92,7 @@ struct SolveRecord {
     {
         return outcome.status == SolveStatus::Solved || outcome.status == SolveStatus::Singular;
     }
-    const std::string& text(int row, int column) const { return texts[cellIndex(n, row, column)]; }
+    const std::string& text(int row, int column) const { return typed.text(row, column); }
 };
 
 // The sequence after the grid has been read: d, the singular report or the

@@ -106,8 +106,8 @@ namespace {
 // at the first one too long to compute with.
 void readTyped(const SolveRecord& record, ExactWorking& working)
 {
-    const int n = record.n;
-    const bool haveTexts = record.texts.size() == static_cast<std::size_t>(n * (n + 1));
+    const int n = record.typed.n;
+    const bool haveTexts = record.typed.texts.size() == static_cast<std::size_t>(n * (n + 1));
     for (int row = 1; row <= n; ++row) {
         for (int column = 1; column <= n + 1; ++column) {
             std::optional<DecimalNumber> decimal;
@@ -158,7 +158,7 @@ void rankVerdict(int n, ExactWorking& working)
 // The solve's x against the exact ones, and each equation with them.
 void checkResults(const SolveRecord& record, ExactWorking& working)
 {
-    const int n = record.n;
+    const int n = record.typed.n;
     for (std::size_t i = 0; i < record.quotients.size(); ++i) {
         // Against x_i where it exists; for a singular system the quotient
         // stands beside the exact d_i / d it tries to be, which is none.
@@ -185,7 +185,7 @@ void checkResults(const SolveRecord& record, ExactWorking& working)
 ExactWorking computeExactWorking(const SolveRecord& record)
 {
     ExactWorking working;
-    const int n = record.n;
+    const int n = record.typed.n;
     readTyped(record, working);
     if (working.tooLong)
         return working;

@@ -220,7 +220,7 @@ const Rational& expectedValue(const ExactWorking& working, PracticeStep step)
 AnswerCheck checkAnswer(
     const SolveRecord& record, const ExactWorking& working, PracticeStep step, const Answer& answer)
 {
-    const int n = record.n;
+    const int n = record.typed.n;
     const float single = programsValue(record, step);
     const Rational& value = expectedValue(working, step);
     const Rational& given = answer.value;

@@ -283,7 +283,7 @@ void Form1::Command3_Click()
         command.reportBadCell(*outcome.cell, store_.SystemSize, numberLocale_);
     } else if (outcome.status == SolveStatus::Overflow) {
         // The system as typed, back in the grid.
-        enterSystem({ record.n, record.texts });
+        enterSystem(record.typed);
         command.reportOverflow(*outcome.overflow, numberLocale_);
     }
 }

@@ -86,7 +86,7 @@ void describeResultRows(Form1& form, const SolveRecord& record)
     auto describe = [&form](int row, ResultColumn column, float value) {
         form.label(tables::resultLabelNumber(row, column))->describeValue(form.numberText(value));
     };
-    for (int row = 1; row <= record.n; ++row) {
+    for (int row = 1; row <= record.typed.n; ++row) {
         const auto i = static_cast<std::size_t>(row);
         describe(row, ResultColumn::Numerator, record.determinants[i].trace.value);
         describe(row, ResultColumn::Determinant, record.determinants[0].trace.value);

@@ -70,7 +70,7 @@ void Practice::start()
     const QString title = qtText(texts::kPracticeTitle);
     const SolveOutcome& outcome = record.outcome;
     if (outcome.status == SolveStatus::BadCell) {
-        boxes_.inform(window_, title, badCellMessage(*outcome.cell, record.n, locale));
+        boxes_.inform(window_, title, badCellMessage(*outcome.cell, record.typed.n, locale));
         return;
     }
     WorkedSolution solution(std::move(record));

@@ -126,7 +126,7 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
         note->setObjectName(QStringLiteral("singleFailedNote"));
         layout->addWidget(note);
     }
-    for (const PracticeStep step : practiceSteps(solution_.record.n, working))
+    for (const PracticeStep step : practiceSteps(solution_.record.typed.n, working))
         addStep(page, step);
     // The pictures of two unknowns, their values hidden until they are found.
     if (const Section* pictures = document_.section(Section::Id::Figures)) {

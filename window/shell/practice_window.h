@@ -45,7 +45,7 @@ public:
     QString summary() const;
     int stepCount() const { return static_cast<int>(steps_.size()); }
     // The system as the grid held it when the practice began.
-    TypedSystem system() const { return { solution_.record.n, solution_.record.texts }; }
+    const TypedSystem& system() const { return solution_.record.typed; }
     void check(int step);
     void hint(int step);
     // The summary, as text and as HTML.

@@ -111,7 +111,7 @@ QStringList SolutionActions::resultLines() const
 {
     const SolveRecord& record = worked_->record;
     QStringList lines;
-    for (int i = 1; i <= record.n; ++i) {
+    for (int i = 1; i <= record.typed.n; ++i) {
         const auto index = static_cast<std::size_t>(i - 1);
         lines << qtText(texts::kReadResultLine)
                      .arg(QString::number(i), worked_->number(record.shownSolutions[index]));
@@ -129,7 +129,7 @@ void SolutionActions::setWarning(const QString& warning)
 
 void SolutionActions::markOutdated(int row, int column)
 {
-    const int n = worked_ ? worked_->record.n : 0;
+    const int n = worked_ ? worked_->record.typed.n : 0;
     if (!worked_ || worked_->outdated || row > n || column > n + 1)
         return;
     worked_->outdated = true;
