@@ -2,10 +2,8 @@
 
 #include "sheets/zip_archive.h"
 
-#include <dlfcn.h>
+#include "solver/loaded_library.h"
 #include <zip.h>
-
-#include <type_traits>
 
 namespace cramer {
 namespace {
@@ -30,17 +28,15 @@ const Libzip& libzip()
 {
     static const Libzip library = [] {
         Libzip zip;
-        void* handle = ::dlopen(CRAMER_LIBZIP_SONAME, RTLD_NOW | RTLD_LOCAL);
-        if (handle == nullptr)
-            return zip;
-        zip.loaded = true;
-        auto resolve = [&](auto& function, const char* name) {
-            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(::dlsym(handle, name));
-            zip.loaded = zip.loaded && function != nullptr;
-        };
-#define CRAMER_RESOLVE(name) resolve(zip.name, #name);
-        CRAMER_LIBZIP_FUNCTIONS(CRAMER_RESOLVE)
+        try {
+            const LoadedLibrary handle(CRAMER_LIBZIP_SONAME);
+#define CRAMER_RESOLVE(name) handle.resolve(zip.name, #name);
+            CRAMER_LIBZIP_FUNCTIONS(CRAMER_RESOLVE)
 #undef CRAMER_RESOLVE
+            zip.loaded = true;
+        } catch (const MissingLibrary&) {
+            // Said where an archive is opened: the workbook cannot be read.
+        }
         return zip;
     }();
     return library;

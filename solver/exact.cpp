@@ -2,11 +2,10 @@
 
 #include "solver/exact.h"
 
-#include "solver/missing_library.h"
+#include "solver/loaded_library.h"
 
 // Every MPFR function a function, so that each can be resolved by name.
 #define MPFR_USE_NO_MACRO
-#include <dlfcn.h>
 #include <gmp.h>
 #include <mpfr.h>
 
@@ -15,7 +14,6 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 namespace cramer {
@@ -53,24 +51,13 @@ const Libraries& libraries()
 {
     static const Libraries loaded = [] {
         Libraries functions;
-        auto open = [](const char* soname) {
-            void* handle = ::dlopen(soname, RTLD_NOW | RTLD_LOCAL);
-            if (handle == nullptr)
-                throw MissingLibrary(soname, ::dlerror());
-            return handle;
-        };
-        auto resolve = [](void* handle, const char* soname, auto& function, const char* name) {
-            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(::dlsym(handle, name));
-            if (function == nullptr)
-                throw MissingLibrary(soname, std::string(soname) + " has no " + name);
-        };
 #define CRAMER_NAME(name) #name
-        void* gmp = open(CRAMER_GMP_SONAME);
-#define CRAMER_RESOLVE(name) resolve(gmp, CRAMER_GMP_SONAME, functions.name, CRAMER_NAME(name));
+        const LoadedLibrary gmp(CRAMER_GMP_SONAME);
+#define CRAMER_RESOLVE(name) gmp.resolve(functions.name, CRAMER_NAME(name));
         CRAMER_GMP_FUNCTIONS(CRAMER_RESOLVE)
 #undef CRAMER_RESOLVE
-        void* mpfr = open(CRAMER_MPFR_SONAME);
-#define CRAMER_RESOLVE(name) resolve(mpfr, CRAMER_MPFR_SONAME, functions.name, CRAMER_NAME(name));
+        const LoadedLibrary mpfr(CRAMER_MPFR_SONAME);
+#define CRAMER_RESOLVE(name) mpfr.resolve(functions.name, CRAMER_NAME(name));
         CRAMER_MPFR_FUNCTIONS(CRAMER_RESOLVE)
 #undef CRAMER_RESOLVE
 #undef CRAMER_NAME
