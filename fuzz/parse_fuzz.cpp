@@ -36,7 +36,8 @@ const std::array<LocaleRules, 3> kLocales { {
     { { ",", "." }, { "." }, { "," } },
 } };
 
-constexpr std::array<std::string_view, 4> kBlanks { " ", "\t", "\u00A0", "\u202F" };
+constexpr std::array<std::string_view, 9> kBlanks { " ", "\t", "\v", "\f", "\r", "\n", "\u00A0", "\u202F",
+    "\u2007" };
 
 // Texts the seven-digit rule cannot carry through a parse: the nearest single
 // to the power of ten lies more than half a seven-digit step below it.
