@@ -111,36 +111,10 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(wrappedLabel(qtText(texts::kPracticeIntro), page));
-    // Said once: the program's own solve is no guide here.
-    const ExactWorking& working = solution_.exact();
-    const NumberWriter numbers(solution_.record.locale);
-    Runs singleFailed;
-    if (working.verdict == ExactVerdict::OneSolution
-        && solution_.record.outcome.status != SolveStatus::Solved)
-        singleFailed = filled(texts::kPracticeSingleFailed, { numbers.exact(working.determinant) });
-    else if (working.disagreement == Disagreement::ZeroOnlyExactly)
-        singleFailed = filled(texts::kPracticeSingleNotZero,
-            { Runs { numberRun(numbers.single(working.determinants.front().single)) } });
-    if (!singleFailed.empty()) {
-        QLabel* note = wrappedLabel(labelText(singleFailed), page);
-        note->setObjectName(QStringLiteral("singleFailedNote"));
-        layout->addWidget(note);
-    }
-    for (const PracticeStep step : practiceSteps(solution_.record.typed.n, working))
+    addSingleFailedNote(page);
+    for (const PracticeStep step : practiceSteps(solution_.record.typed.n, solution_.exact()))
         addStep(page, step);
-    // The pictures of two unknowns, their values hidden until they are found.
-    if (const Section* pictures = document_.section(Section::Id::Figures)) {
-        figuresHeading_ = headingLabel(runsAsPlainText(pictures->heading), page);
-        layout->addWidget(figuresHeading_);
-        const FigureSecrets hidden = secrets();
-        for (const Block& block : pictures->blocks)
-            if (block.kind == Block::Kind::Figure)
-                layout->addWidget(figures_.emplace_back(new FigureView(block.figure, hidden, page)));
-        // Parallel or coinciding lines would give the choice away.
-        figuresHeading_->setVisible(working.verdict == ExactVerdict::OneSolution);
-        for (FigureView* figure : figures_)
-            figure->setVisible(working.verdict == ExactVerdict::OneSolution);
-    }
+    addFigures(page);
     summary_ = wrappedLabel(QString(), page);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     summary_->setObjectName(QStringLiteral("practiceSummary"));
@@ -157,20 +131,20 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
             showInView(now);
     });
     auto* buttons = new QDialogButtonBox(this);
-    copy_ = buttons->addButton(qtText(texts::kPracticeCopySummary), QDialogButtonBox::ActionRole);
-    copy_->setObjectName(QStringLiteral("copySummary"));
-    copy_->setAutoDefault(false);
-    copy_->setEnabled(false);
+    // The summary's buttons wait for the summary.
+    auto addButton = [buttons](const char* text, const char* name, bool enabled) {
+        QPushButton* button = buttons->addButton(qtText(text), QDialogButtonBox::ActionRole);
+        button->setObjectName(QLatin1String(name));
+        button->setAutoDefault(false);
+        button->setEnabled(enabled);
+        return button;
+    };
+    copy_ = addButton(texts::kPracticeCopySummary, "copySummary", false);
     connect(copy_, &QPushButton::clicked, this, &PracticeWindow::copySummary);
-    save_ = buttons->addButton(qtText(texts::kPracticeSaveSummary), QDialogButtonBox::ActionRole);
-    save_->setObjectName(QStringLiteral("saveSummary"));
-    save_->setAutoDefault(false);
-    save_->setEnabled(false);
+    save_ = addButton(texts::kPracticeSaveSummary, "saveSummary", false);
     connect(save_, &QPushButton::clicked, this, &PracticeWindow::saveSummary);
-    QPushButton* next = buttons->addButton(qtText(texts::kPracticeNewExercise), QDialogButtonBox::ActionRole);
-    next->setObjectName(QStringLiteral("newExercise"));
-    next->setAutoDefault(false);
-    connect(next, &QPushButton::clicked, this, &PracticeWindow::newExerciseRequested);
+    connect(addButton(texts::kPracticeNewExercise, "newExercise", true), &QPushButton::clicked, this,
+        &PracticeWindow::newExerciseRequested);
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(scroll_);
     outer->addWidget(buttons);
@@ -180,6 +154,47 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
     connect(new QShortcut(kHintKey, this), &QShortcut::activated, this, [this] { hint(currentStep()); });
     connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
     clock_.start();
+}
+
+void PracticeWindow::addSingleFailedNote(QWidget* page)
+{
+    // Said once: the program's own solve is no guide here.
+    const ExactWorking& working = solution_.exact();
+    const NumberWriter numbers(solution_.record.locale);
+    Runs note;
+    if (working.verdict == ExactVerdict::OneSolution
+        && solution_.record.outcome.status != SolveStatus::Solved)
+        note = filled(texts::kPracticeSingleFailed, { numbers.exact(working.determinant) });
+    else if (working.disagreement == Disagreement::ZeroOnlyExactly)
+        note = filled(texts::kPracticeSingleNotZero,
+            { Runs { numberRun(numbers.single(working.determinants.front().single)) } });
+    if (note.empty())
+        return;
+    QLabel* label = wrappedLabel(labelText(note), page);
+    label->setObjectName(QStringLiteral("singleFailedNote"));
+    page->layout()->addWidget(label);
+}
+
+void PracticeWindow::addFigures(QWidget* page)
+{
+    // The pictures of two unknowns, their values hidden until they are
+    // found; of a system without one solution, until the choice is made:
+    // parallel or coinciding lines would give it away.
+    const Section* pictures = document_.section(Section::Id::Figures);
+    if (!pictures)
+        return;
+    const bool shown = solution_.exact().verdict == ExactVerdict::OneSolution;
+    figuresHeading_ = headingLabel(runsAsPlainText(pictures->heading), page);
+    figuresHeading_->setVisible(shown);
+    page->layout()->addWidget(figuresHeading_);
+    const FigureSecrets hidden = secrets();
+    for (const Block& block : pictures->blocks) {
+        if (block.kind != Block::Kind::Figure)
+            continue;
+        FigureView* figure = figures_.emplace_back(new FigureView(block.figure, hidden, page));
+        figure->setVisible(shown);
+        page->layout()->addWidget(figure);
+    }
 }
 
 void PracticeWindow::addStep(QWidget* page, PracticeStep step)

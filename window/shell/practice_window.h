@@ -73,7 +73,10 @@ private:
         bool done = false;
         bool shown = false;
     };
+    // Where the program's own solve is no guide: a note saying so.
+    void addSingleFailedNote(QWidget* page);
     void addStep(QWidget* page, PracticeStep step);
+    void addFigures(QWidget* page);
     // The two choices of a system with d = 0, Enter on either checks.
     void addChoices(QWidget* page, Step& entry);
     void checkChoice(Step& entry);
