@@ -10,21 +10,15 @@
 #include "solver/cramer_sequence.h"
 #include "solver/system_store.h"
 #include "solver/typed_system.h"
-#include "window/form/controls.h"
+#include "window/form/form_controls.h"
 #include "window/form/layout_tables.h"
 #include "window/form/message_boxes.h"
 #include "window/form/scaled_layout.h"
 
 #include <QWidget>
 
-#include <array>
-#include <cstdint>
-#include <optional>
-#include <vector>
-
 class QAction;
 template <typename T> class QList;
-class QGroupBox;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -40,12 +34,12 @@ public:
     explicit Form1(MessageBoxes& boxes, QWidget* parent = nullptr);
 
     // Controls by their index rules (rows, columns and k counted from 1).
-    GridCell* cell(int row, int column) const;
-    CaptionLabel* label(int number) const;
-    QRadioButton* option(int k) const;
-    QPushButton* command(int number) const;
-    BarLine* line(int number) const;
-    QListWidget* methodList() const { return methodList_; }
+    GridCell* cell(int row, int column) const { return controls_.cell(row, column); }
+    CaptionLabel* label(int number) const { return controls_.label(number); }
+    QRadioButton* option(int k) const { return controls_.option(k); }
+    QPushButton* command(int number) const { return controls_.command(number); }
+    BarLine* line(int number) const { return controls_.line(number); }
+    QListWidget* methodList() const { return controls_.methodList(); }
     const SystemStore& store() const { return store_; }
 
     // Event handlers.
@@ -94,7 +88,7 @@ public:
     bool isBusy() const { return commandRunning_; }
     // Below the editing entries of every cell's context menu, and the
     // context menu of the grid and result bands.
-    void setGridMenuActions(const QList<QAction*>& actions);
+    void setGridMenuActions(const QList<QAction*>& actions) { controls_.setGridMenuActions(actions); }
 
 signals:
     // A solve reached its end: solved, or stopped at d = 0.
@@ -106,24 +100,7 @@ signals:
     void cellEdited(int row, int column);
 
 private:
-    void createFrames();
-    void createSizeOptions();
-    void createGrid();
-    void createResultRows();
-    void createFixedLabels();
-    void createCommands();
-    void createMethodList();
-    void createPicture();
-    void createLines();
-    void createTabOrder();
     void connectCells();
-
-    QGroupBox* frame(tables::Band band) const;
-    CaptionLabel* addLabel(int number, tables::Band band, const tables::TwipsRect& rect,
-        tables::FontKind font, std::uint32_t background, std::uint32_t textColour);
-
-    // Rows 1 … n, columns 1 … n + 1, row by row.
-    std::vector<GridCell*> systemCells(int n) const;
 
     MessageBoxes& boxes_;
     ScaledLayout layout_;
@@ -131,13 +108,7 @@ private:
     NumberLocale numberLocale_;
     bool commandRunning_ = false;
 
-    std::array<QGroupBox*, 3> frames_ {};
-    std::array<std::array<GridCell*, tables::kGridColumns + 1>, tables::kGridRows + 1> cells_ {};
-    std::array<CaptionLabel*, tables::kLabelCount + 1> labels_ {};
-    std::array<QRadioButton*, 9> options_ {};
-    std::array<QPushButton*, 4> commands_ {};
-    std::array<BarLine*, 4> lines_ {};
-    QListWidget* methodList_ = nullptr;
+    FormControls controls_;
     GridInput* gridInput_ = nullptr;
 };
 

@@ -20,19 +20,10 @@ using texts::qtText;
 
 } // namespace
 
-std::vector<GridCell*> Form1::systemCells(int n) const
-{
-    std::vector<GridCell*> result;
-    for (int row = 1; row <= n; ++row)
-        for (int column = 1; column <= n + 1; ++column)
-            result.push_back(cell(row, column));
-    return result;
-}
-
 TypedSystem Form1::typedSystem() const
 {
     TypedSystem system { store_.SystemSize, {} };
-    for (const GridCell* entry : systemCells(system.n))
+    for (const GridCell* entry : controls_.systemCells(system.n))
         system.texts.push_back(entry->text().toStdString());
     return system;
 }
@@ -48,7 +39,7 @@ void Form1::enterSystem(const TypedSystem& system)
         layOutFor(system.n);
         store_.SystemSize = static_cast<std::int16_t>(system.n);
         auto text = system.texts.begin();
-        for (GridCell* entry : systemCells(system.n))
+        for (GridCell* entry : controls_.systemCells(system.n))
             entry->setText(QString::fromStdString(*text++));
     }
     emit gridReset();
@@ -65,7 +56,7 @@ int Form1::selectedSize() const
 
 bool Form1::holdsSystem() const
 {
-    const std::vector<GridCell*> cells = systemCells(store_.SystemSize);
+    const std::vector<GridCell*> cells = controls_.systemCells(store_.SystemSize);
     return !cells.empty() && std::none_of(cells.begin(), cells.end(), [](const GridCell* entry) {
         return entry->text().trimmed().isEmpty();
     });
@@ -136,7 +127,7 @@ void Form1::iz4isticwet()
 
 void Form1::layOutFor(int n)
 {
-    for (GridCell* cell : systemCells(n))
+    for (GridCell* cell : controls_.systemCells(n))
         cell->setBackColor(tables::kWindowBackground);
     for (int row = 1; row <= n; ++row) {
         for (int column = 1; column <= n + 1; ++column)
