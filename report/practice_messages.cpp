@@ -150,6 +150,34 @@ Runs practiceValue(const WorkedSolution& solution, PracticeStep step)
     return NumberWriter(solution.record.locale).exactValue(expectedValue(solution.exact(), step));
 }
 
+PracticeReply replyToAnswer(
+    const WorkedSolution& solution, PracticeStep step, const QString& typed, const NumberLocale& locale)
+{
+    const auto read = readAnswer(typed.toStdString(), locale);
+    if (const auto* problem = std::get_if<AnswerProblem>(&read))
+        return { answerProblemMessage(*problem, typed), false, false };
+    const Answer& answer = std::get<Answer>(read);
+    const AnswerCheck check = checkAnswer(solution.record, solution.exact(), step, answer);
+    PracticeReply reply { answerCheckMessage(solution, step, answer, check), true, check.right };
+    if (const Runs note = otherSeparatorNote(typed, locale); !note.empty()) {
+        reply.message.push_back(textRun(QStringLiteral(" ")));
+        reply.message.insert(reply.message.end(), note.begin(), note.end());
+    }
+    return reply;
+}
+
+Runs singlePrecisionNote(const WorkedSolution& solution)
+{
+    const ExactWorking& working = solution.exact();
+    const NumberWriter numbers(solution.record.locale);
+    if (working.verdict == ExactVerdict::OneSolution && solution.record.outcome.status != SolveStatus::Solved)
+        return filled(texts::kPracticeSingleFailed, { numbers.exact(working.determinant) });
+    if (working.disagreement == Disagreement::ZeroOnlyExactly)
+        return filled(texts::kPracticeSingleNotZero,
+            { Runs { numberRun(numbers.single(working.determinants.front().single)) } });
+    return {};
+}
+
 Runs solutionCountWords(ExactVerdict verdict)
 {
     return filled(

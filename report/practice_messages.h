@@ -20,6 +20,11 @@ Runs practiceStepHeading(PracticeStep step);
 // The value as a fraction and, where it differs, as a decimal: "2/3 = 0,(6)".
 Runs practiceValue(const WorkedSolution& solution, PracticeStep step);
 
+// Where the program's own solve is no guide (single precision found no
+// solution, or d ≠ 0 where exactly d = 0): why, said once above the steps.
+// Nothing otherwise.
+Runs singlePrecisionNote(const WorkedSolution& solution);
+
 // Where d = 0 exactly: "няма решение" or "безброй много решения".
 Runs solutionCountWords(ExactVerdict verdict);
 // The verdict on the student's choice of how many solutions there are.
@@ -33,6 +38,16 @@ Runs answerCheckMessage(
 // another number ("1,875" is 1875 where "," groups thousands): how it was
 // read and how to type the decimal. Nothing otherwise.
 Runs otherSeparatorNote(const QString& typed, const NumberLocale& locale);
+
+// What practice says to an answer typed for `step`, and whether it counts:
+// an answer that is not a number is explained and not counted as a try.
+struct PracticeReply {
+    Runs message;
+    bool counted = false;
+    bool right = false;
+};
+PracticeReply replyToAnswer(
+    const WorkedSolution& solution, PracticeStep step, const QString& typed, const NumberLocale& locale);
 
 inline constexpr int kPracticeHints = 3;
 // Hint `level` (1 … kPracticeHints): the rule, the rule with this system's

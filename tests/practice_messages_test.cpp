@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, OtherSeparator,
         SeparatorCase { "12", { ".", "," }, "" }));
 
 // The verdict on a wrong answer names the mistake, or both mistakes where
-// two give the answer's value.
+// two give the answer's value; what is not a number is not a try.
 struct VerdictCase {
     const char* name;
     int n;
@@ -112,6 +112,8 @@ struct VerdictCase {
     PracticeStep step;
     const char* typed;
     const char* expected;
+    bool counted = true;
+    bool right = false;
 };
 
 void PrintTo(const VerdictCase& c, std::ostream* os) { *os << c.name; }
@@ -122,10 +124,10 @@ TEST_P(Verdict, NamesWhatWentWrong)
 {
     const VerdictCase& c = GetParam();
     const WorkedSolution solution = solutionOf(c.n, c.system);
-    const NumberLocale locale { ".", "," };
-    const Answer answer = std::get<Answer>(readAnswer(c.typed, locale));
-    const AnswerCheck check = checkAnswer(solution.record, solution.exact(), c.step, answer);
-    EXPECT_EQ(labelText(answerCheckMessage(solution, c.step, answer, check)).toStdString(), c.expected);
+    const PracticeReply reply = replyToAnswer(solution, c.step, QString::fromUtf8(c.typed), { ".", "," });
+    EXPECT_EQ(labelText(reply.message).toStdString(), c.expected);
+    EXPECT_EQ(reply.counted, c.counted);
+    EXPECT_EQ(reply.right, c.right);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, Verdict,
@@ -140,7 +142,13 @@ INSTANTIATE_TEST_SUITE_P(Answers, Verdict,
             "колона 1." },
         // As measured: two significant digits below 10 %.
         VerdictCase {
-            "Off", 2, kTwo, kD, "-7.5", "Не е вярно: отговорът се различава от верния с около 7.1 %." }),
+            "Off", 2, kTwo, kD, "-7.5", "Не е вярно: отговорът се различава от верния с около 7.1 %." },
+        VerdictCase { "Right", 2, kTwo, kD, "-7", "Вярно.", true, true },
+        VerdictCase { "NotANumber", 2, kTwo, kD, "-7a",
+            "„-7a“ не е число: въведете цяло число, десетична дроб или дроб като -12/23.", false },
+        VerdictCase { "GroupingMarkRead", 2, kTwo, kD, "-7,000",
+            "Не е вярно. „-7,000“ е прочетено като −7000: „,“ тук разделя хилядите; ако това е "
+            "десетична дроб, напишете „-7.000“." }),
     [](const testing::TestParamInfo<VerdictCase>& info) { return std::string(info.param.name); });
 
 } // namespace

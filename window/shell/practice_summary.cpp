@@ -1,20 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The practice's summary copied and saved, as text or as HTML.
+#include "window/shell/practice_summary.h"
 
-#include "window/shell/practice_window.h"
-
+#include "report/figure.h"
 #include "report/file_messages.h"
 #include "report/texts.h"
 #include "report/working_forms.h"
 #include "sheets/system_file.h"
 #include "window/form/message_boxes.h"
+#include "window/shell/practice_step_row.h"
 
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QMimeData>
 #include <QPushButton>
 
@@ -31,20 +34,60 @@ bool isHtmlName(const QString& path)
 
 } // namespace
 
-QString PracticeWindow::summaryAsHtml() const { return workingAsHtml(summaryDocument_); }
+PracticeSummary::PracticeSummary(QWidget* page, QWidget* window, MessageBoxes& boxes)
+    : QObject(window)
+    , window_(window)
+    , boxes_(boxes)
+{
+    label_ = practiceLabel(QString(), page);
+    label_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label_->setObjectName(QStringLiteral("practiceSummary"));
+    label_->hide();
+    page->layout()->addWidget(label_);
+}
 
-void PracticeWindow::copySummary() const
+void PracticeSummary::addButtons(QDialogButtonBox* buttons)
+{
+    auto addButton = [buttons](const char* text, const char* name) {
+        QPushButton* button = buttons->addButton(qtText(text), QDialogButtonBox::ActionRole);
+        button->setObjectName(QLatin1String(name));
+        button->setAutoDefault(false);
+        button->setEnabled(false);
+        return button;
+    };
+    copy_ = addButton(texts::kPracticeCopySummary, "copySummary");
+    connect(copy_, &QPushButton::clicked, this, &PracticeSummary::copy);
+    save_ = addButton(texts::kPracticeSaveSummary, "saveSummary");
+    connect(save_, &QPushButton::clicked, this, &PracticeSummary::save);
+}
+
+QString PracticeSummary::text() const { return copy_->isEnabled() ? label_->text() : QString(); }
+
+void PracticeSummary::show(
+    const WorkedSolution& solution, const std::vector<PracticeOutcome>& outcomes, qint64 seconds)
+{
+    document_ = practiceSummary(solution, outcomes, seconds);
+    QStringList lines;
+    for (const Block& line : document_.sections.front().blocks)
+        lines << labelText(line.runs);
+    label_->setText(lines.join(QLatin1Char('\n')));
+    label_->show();
+    copy_->setEnabled(true);
+    save_->setEnabled(true);
+}
+
+void PracticeSummary::copy() const
 {
     auto* data = new QMimeData;
-    data->setText(summary());
-    data->setHtml(summaryAsHtml());
+    data->setText(text());
+    data->setHtml(workingAsHtml(document_));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-void PracticeWindow::saveSummary()
+void PracticeSummary::save()
 {
     QString filter;
-    const QString path = QFileDialog::getSaveFileName(this, qtText(texts::kPracticeSaveTitle),
+    const QString path = QFileDialog::getSaveFileName(window_, qtText(texts::kPracticeSaveTitle),
         QDir::home().filePath(qtText(texts::kPracticeDefaultName)), qtText(texts::kPracticeFileFilters),
         &filter);
     if (path.isEmpty())
@@ -56,17 +99,18 @@ void PracticeWindow::saveSummary()
         target += QStringLiteral(".html");
     else if (!html && QFileInfo(path).suffix().compare(QStringLiteral("txt"), Qt::CaseInsensitive) != 0)
         target += QStringLiteral(".txt");
-    saveSummaryTo(target);
+    saveTo(target);
 }
 
-bool PracticeWindow::saveSummaryTo(const QString& path)
+bool PracticeSummary::saveTo(const QString& path)
 {
-    const QByteArray content = (isHtmlName(path) ? summaryAsHtml() : summary() + QLatin1Char('\n')).toUtf8();
+    const QByteArray content
+        = (isHtmlName(path) ? workingAsHtml(document_) : text() + QLatin1Char('\n')).toUtf8();
     const FileError error = writeFileAtomically(QFile::encodeName(path).toStdString(),
         std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
     if (!error)
         return true;
-    boxes_.inform(this, qtText(texts::kSaveFailedTitle),
+    boxes_.inform(window_, qtText(texts::kSaveFailedTitle),
         qtText(texts::kSaveFailed).arg(QDir::toNativeSeparators(path), systemErrorText(error)));
     return false;
 }

@@ -3,35 +3,27 @@
 #include "window/shell/practice_window.h"
 
 #include "report/figure.h"
-#include "report/number_writer.h"
 #include "report/practice_messages.h"
-#include "report/runs.h"
 #include "report/texts.h"
-#include "report/working_forms.h"
 #include "window/form/announcer.h"
 #include "window/form/message_boxes.h"
 #include "window/form/user_locale.h"
-#include "window/shell/figure_view.h"
-#include "window/shell/matrix_view.h"
+#include "window/shell/practice_figures.h"
+#include "window/shell/practice_step_row.h"
+#include "window/shell/practice_summary.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QDialogButtonBox>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QStringBuilder>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <functional>
 
 namespace cramer {
 
@@ -41,32 +33,6 @@ namespace {
 
 const QKeySequence kHintKey(Qt::CTRL | Qt::Key_H);
 
-// Enter on a choice checks it, as Enter in an answer field does.
-class EnterFilter : public QObject {
-public:
-    EnterFilter(std::function<void()> onEnter, QObject* parent)
-        : QObject(parent)
-        , onEnter_(std::move(onEnter))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                onEnter_();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> onEnter_;
-};
-
 // A plain widget is a "filler" to screen readers; this one is a window of
 // its own, announced by its title when it opens.
 QAccessibleInterface* accessibleWindow(const QString& className, QObject* object)
@@ -74,23 +40,6 @@ QAccessibleInterface* accessibleWindow(const QString& className, QObject* object
     if (className == QLatin1String(PracticeWindow::staticMetaObject.className()) && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
-}
-
-QLabel* wrappedLabel(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
-QLabel* headingLabel(const QString& text, QWidget* parent)
-{
-    QLabel* heading = wrappedLabel(text, parent);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    return heading;
 }
 
 } // namespace
@@ -110,16 +59,12 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
 
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(wrappedLabel(qtText(texts::kPracticeIntro), page));
+    layout->addWidget(practiceLabel(qtText(texts::kPracticeIntro), page));
     addSingleFailedNote(page);
     for (const PracticeStep step : practiceSteps(solution_.record.typed.n, solution_.exact()))
         addStep(page, step);
-    addFigures(page);
-    summary_ = wrappedLabel(QString(), page);
-    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    summary_->setObjectName(QStringLiteral("practiceSummary"));
-    summary_->hide();
-    layout->addWidget(summary_);
+    figures_ = std::make_unique<PracticeFigures>(document_, solution_.exact().verdict, steps_, page);
+    summary_ = new PracticeSummary(page, this, boxes_);
     layout->addStretch();
 
     scroll_ = new QScrollArea(this);
@@ -131,24 +76,16 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
             showInView(now);
     });
     auto* buttons = new QDialogButtonBox(this);
-    // The summary's buttons wait for the summary.
-    auto addButton = [buttons](const char* text, const char* name, bool enabled) {
-        QPushButton* button = buttons->addButton(qtText(text), QDialogButtonBox::ActionRole);
-        button->setObjectName(QLatin1String(name));
-        button->setAutoDefault(false);
-        button->setEnabled(enabled);
-        return button;
-    };
-    copy_ = addButton(texts::kPracticeCopySummary, "copySummary", false);
-    connect(copy_, &QPushButton::clicked, this, &PracticeWindow::copySummary);
-    save_ = addButton(texts::kPracticeSaveSummary, "saveSummary", false);
-    connect(save_, &QPushButton::clicked, this, &PracticeWindow::saveSummary);
-    connect(addButton(texts::kPracticeNewExercise, "newExercise", true), &QPushButton::clicked, this,
-        &PracticeWindow::newExerciseRequested);
+    summary_->addButtons(buttons);
+    QPushButton* newExercise
+        = buttons->addButton(qtText(texts::kPracticeNewExercise), QDialogButtonBox::ActionRole);
+    newExercise->setObjectName(QStringLiteral("newExercise"));
+    newExercise->setAutoDefault(false);
+    connect(newExercise, &QPushButton::clicked, this, &PracticeWindow::newExerciseRequested);
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(scroll_);
     outer->addWidget(buttons);
-    setFocusProxy(steps_.front().field());
+    setFocusProxy(steps_.front()->field());
     // Keys of the whole window: a hint for the step at hand, and closing
     // (not Esc, which a stray press would end a practice half done with).
     connect(new QShortcut(kHintKey, this), &QShortcut::activated, this, [this] { hint(currentStep()); });
@@ -158,122 +95,26 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
 
 void PracticeWindow::addSingleFailedNote(QWidget* page)
 {
-    // Said once: the program's own solve is no guide here.
-    const ExactWorking& working = solution_.exact();
-    const NumberWriter numbers(solution_.record.locale);
-    Runs note;
-    if (working.verdict == ExactVerdict::OneSolution
-        && solution_.record.outcome.status != SolveStatus::Solved)
-        note = filled(texts::kPracticeSingleFailed, { numbers.exact(working.determinant) });
-    else if (working.disagreement == Disagreement::ZeroOnlyExactly)
-        note = filled(texts::kPracticeSingleNotZero,
-            { Runs { numberRun(numbers.single(working.determinants.front().single)) } });
+    const Runs note = singlePrecisionNote(solution_);
     if (note.empty())
         return;
-    QLabel* label = wrappedLabel(labelText(note), page);
+    QLabel* label = practiceLabel(labelText(note), page);
     label->setObjectName(QStringLiteral("singleFailedNote"));
     page->layout()->addWidget(label);
 }
 
-void PracticeWindow::addFigures(QWidget* page)
-{
-    // The pictures of two unknowns, their values hidden until they are
-    // found; of a system without one solution, until the choice is made:
-    // parallel or coinciding lines would give it away.
-    const Section* pictures = document_.section(Section::Id::Figures);
-    if (!pictures)
-        return;
-    const bool shown = solution_.exact().verdict == ExactVerdict::OneSolution;
-    figuresHeading_ = headingLabel(runsAsPlainText(pictures->heading), page);
-    figuresHeading_->setVisible(shown);
-    page->layout()->addWidget(figuresHeading_);
-    const FigureSecrets hidden = secrets();
-    for (const Block& block : pictures->blocks) {
-        if (block.kind != Block::Kind::Figure)
-            continue;
-        FigureView* figure = figures_.emplace_back(new FigureView(block.figure, hidden, page));
-        figure->setVisible(shown);
-        page->layout()->addWidget(figure);
-    }
-}
-
 void PracticeWindow::addStep(QWidget* page, PracticeStep step)
 {
-    auto* layout = static_cast<QVBoxLayout*>(page->layout());
-    layout->addWidget(headingLabel(labelText(practiceStepHeading(step)), page));
-    if (step.kind == PracticeStep::Kind::Determinant) {
-        for (const Section& section : document_.sections) {
-            if (section.id != Section::Id::Determinant || section.index != step.index)
-                continue;
-            layout->addWidget(new MatrixView(section.blocks.front().matrix, page), 0, Qt::AlignLeft);
-        }
-    }
-    Step& entry = steps_.emplace_back();
-    entry.step = step;
-    const QString name = labelText(practiceStepName(step));
-    auto* row = new QHBoxLayout;
-    if (step.kind == PracticeStep::Kind::SolutionCount) {
-        layout->addWidget(wrappedLabel(qtText(texts::kPracticeCountQuestion), page));
-        addChoices(page, entry);
-        for (QAbstractButton* choice : entry.choices->buttons())
-            row->addWidget(choice);
-        row->addStretch(1);
-    } else {
-        auto* label = new QLabel(name + QStringLiteral(" ="), page);
-        entry.answer = new QLineEdit(page);
-        entry.answer->setAccessibleName(name);
-        label->setBuddy(entry.answer);
-        row->addWidget(label);
-        row->addWidget(entry.answer, 1);
-    }
-    entry.checkButton = new QPushButton(qtText(texts::kPracticeCheck), page);
-    entry.hintButton = new QPushButton(qtText(texts::kPracticeHint), page);
-    entry.checkButton->setAutoDefault(false);
-    entry.hintButton->setAutoDefault(false);
-    entry.hintButton->setToolTip(kHintKey.toString(QKeySequence::NativeText));
-    // Each step's buttons by their step, for a screen reader's list of them.
-    entry.checkButton->setAccessibleName(
-        qtText(texts::kPracticeStepAction)
-            .arg(QString(qtText(texts::kPracticeCheck)).remove(QLatin1Char('&')), name));
-    entry.hintButton->setAccessibleName(
-        qtText(texts::kPracticeStepAction)
-            .arg(QString(qtText(texts::kPracticeHint)).remove(QLatin1Char('&')), name));
-    row->addWidget(entry.checkButton);
-    row->addWidget(entry.hintButton);
-    layout->addLayout(row);
-    entry.feedback = wrappedLabel(QString(), page);
-    layout->addWidget(entry.feedback);
-
-    const int index = static_cast<int>(steps_.size()) - 1;
-    if (entry.answer)
-        connect(entry.answer, &QLineEdit::returnPressed, this, [this, index] { check(index); });
-    connect(entry.checkButton, &QPushButton::clicked, this, [this, index] { check(index); });
-    connect(entry.hintButton, &QPushButton::clicked, this, [this, index] { hint(index); });
-}
-
-void PracticeWindow::addChoices(QWidget* page, Step& entry)
-{
-    entry.choices = new QButtonGroup(page);
-    const int index = static_cast<int>(steps_.size()) - 1;
-    for (const ExactVerdict verdict : { ExactVerdict::NoSolution, ExactVerdict::InfinitelyMany }) {
-        auto* choice = new QRadioButton(labelText(solutionCountWords(verdict)), page);
-        entry.choices->addButton(choice, static_cast<int>(verdict));
-        choice->installEventFilter(new EnterFilter([this, index] { check(index); }, choice));
-    }
-}
-
-QWidget* PracticeWindow::Step::field() const
-{
-    if (answer)
-        return answer;
-    QAbstractButton* chosen = choices->checkedButton();
-    return chosen ? chosen : choices->buttons().front();
+    auto* entry = new PracticeStepRow(step, document_, kHintKey, page);
+    const int index = static_cast<int>(steps_.size());
+    steps_.push_back(entry);
+    connect(entry, &PracticeStepRow::checkRequested, this, [this, index] { check(index); });
+    connect(entry, &PracticeStepRow::hintRequested, this, [this, index] { hint(index); });
 }
 
 QAbstractButton* PracticeWindow::choice(int step, ExactVerdict verdict) const
 {
-    const QButtonGroup* choices = steps_.at(static_cast<std::size_t>(step)).choices;
-    return choices ? choices->button(static_cast<int>(verdict)) : nullptr;
+    return steps_.at(static_cast<std::size_t>(step))->choice(verdict);
 }
 
 int PracticeWindow::currentStep() const
@@ -283,28 +124,23 @@ int PracticeWindow::currentStep() const
     const QWidget* focus = focusWidget();
     auto from = steps_.begin();
     for (auto entry = steps_.begin(); entry != steps_.end(); ++entry) {
-        const bool chosen = focus && entry->choices && entry->choices->buttons().contains(focus);
-        if (focus
-            && (chosen || focus == entry->answer || focus == entry->checkButton
-                || focus == entry->hintButton)) {
-            if (!entry->done)
+        if ((*entry)->holds(focus)) {
+            if (!(*entry)->isDone())
                 return static_cast<int>(entry - steps_.begin());
             from = entry;
         }
     }
-    const auto isOpen = [](const Step& entry) { return !entry.done; };
+    const auto isOpen = [](const PracticeStepRow* entry) { return !entry->isDone(); };
     auto open = std::find_if(from, steps_.end(), isOpen);
     if (open == steps_.end())
         open = std::find_if(steps_.begin(), steps_.end(), isOpen);
     return open == steps_.end() ? 0 : static_cast<int>(open - steps_.begin());
 }
 
-void PracticeWindow::say(Step& entry, const QString& text)
+void PracticeWindow::say(PracticeStepRow& entry, const QString& text)
 {
-    entry.feedback->setText(text);
-    // Read out where the keyboard is: the field's description changes with it.
-    entry.field()->setAccessibleDescription(text);
-    showInView(entry.feedback);
+    entry.say(text);
+    showInView(entry.feedbackLabel());
     speak(text);
 }
 
@@ -343,139 +179,85 @@ void PracticeWindow::showInView(QWidget* widget)
 
 QString PracticeWindow::feedback(int step) const
 {
-    return steps_.at(static_cast<std::size_t>(step)).feedback->text();
+    return steps_.at(static_cast<std::size_t>(step))->feedback();
 }
 
-QString PracticeWindow::summary() const { return copy_->isEnabled() ? summary_->text() : QString(); }
+QString PracticeWindow::summary() const { return summary_->text(); }
+void PracticeWindow::copySummary() const { summary_->copy(); }
+void PracticeWindow::saveSummary() { summary_->save(); }
+bool PracticeWindow::saveSummaryTo(const QString& path) { return summary_->saveTo(path); }
 
 void PracticeWindow::check(int index)
 {
-    Step& entry = steps_.at(static_cast<std::size_t>(index));
-    if (entry.done)
+    PracticeStepRow& entry = *steps_.at(static_cast<std::size_t>(index));
+    if (entry.isDone())
         return;
-    if (entry.choices) {
+    if (entry.asksForChoice()) {
         checkChoice(entry);
         return;
     }
-    const QString typed = entry.answer->text();
-    const auto read = readAnswer(typed.toStdString(), userNumberLocale());
-    if (const auto* problem = std::get_if<AnswerProblem>(&read)) {
-        say(entry, labelText(answerProblemMessage(*problem, typed))); // not counted as a try
-        return;
-    }
-    const Answer& answer = std::get<Answer>(read);
-    ++entry.tries;
-    const AnswerCheck result = checkAnswer(solution_.record, solution_.exact(), entry.step, answer);
-    QString verdict = labelText(answerCheckMessage(solution_, entry.step, answer, result));
-    if (const Runs note = otherSeparatorNote(typed, userNumberLocale()); !note.empty())
-        verdict += QLatin1Char(' ') + labelText(note);
-    say(entry, verdict);
-    if (result.right)
+    const PracticeReply reply
+        = replyToAnswer(solution_, entry.step(), entry.answerField()->text(), userNumberLocale());
+    if (reply.counted)
+        entry.countTry();
+    say(entry, labelText(reply.message));
+    if (reply.right)
         finishStep(entry);
 }
 
-void PracticeWindow::checkChoice(Step& entry)
+void PracticeWindow::checkChoice(PracticeStepRow& entry)
 {
-    QAbstractButton* chosen = entry.choices->checkedButton();
-    if (!chosen) {
+    const std::optional<ExactVerdict> verdict = entry.chosen();
+    if (!verdict) {
         say(entry, qtText(texts::kPracticeChoose)); // not counted as a try
         return;
     }
-    ++entry.tries;
-    const auto verdict = static_cast<ExactVerdict>(entry.choices->id(chosen));
-    say(entry, labelText(solutionCountMessage(solution_, verdict)));
-    if (verdict == solution_.exact().verdict)
+    entry.countTry();
+    say(entry, labelText(solutionCountMessage(solution_, *verdict)));
+    if (*verdict == solution_.exact().verdict)
         finishStep(entry);
 }
 
 void PracticeWindow::hint(int index)
 {
-    Step& entry = steps_.at(static_cast<std::size_t>(index));
-    if (entry.done)
+    PracticeStepRow& entry = *steps_.at(static_cast<std::size_t>(index));
+    if (entry.isDone())
         return;
-    ++entry.hints;
-    say(entry, labelText(practiceHint(solution_, document_, entry.step, entry.hints)));
-    if (entry.hints >= kPracticeHints) {
-        entry.shown = true;
-        // The value shown stands in the field, not the last wrong answer.
-        if (entry.choices)
-            entry.choices->button(static_cast<int>(solution_.exact().verdict))->setChecked(true);
+    const int hints = entry.countHint();
+    say(entry, labelText(practiceHint(solution_, document_, entry.step(), hints)));
+    if (hints >= kPracticeHints) {
+        if (entry.asksForChoice())
+            entry.reveal(solution_.exact().verdict);
         else
-            entry.answer->setText(
-                QString::fromStdString(expectedValue(solution_.exact(), entry.step).fraction())
-                    .replace(QLatin1Char('-'), QStringLiteral("−")));
+            entry.reveal(QString::fromStdString(expectedValue(solution_.exact(), entry.step()).fraction())
+                             .replace(QLatin1Char('-'), QStringLiteral("−")));
         finishStep(entry);
     }
 }
 
-void PracticeWindow::finishStep(Step& entry)
+void PracticeWindow::finishStep(PracticeStepRow& entry)
 {
-    entry.done = true;
-    if (entry.answer)
-        entry.answer->setReadOnly(true);
-    else
-        for (QAbstractButton* choice : entry.choices->buttons())
-            choice->setEnabled(choice->isChecked());
-    entry.checkButton->setEnabled(false);
-    entry.hintButton->setEnabled(false);
-    if (!figures_.empty()) {
-        const FigureSecrets found = secrets();
-        for (FigureView* figure : figures_)
-            figure->setSecrets(found);
-        if (allDone()) {
-            figuresHeading_->show();
-            for (FigureView* figure : figures_)
-                figure->show();
-        }
-    }
+    entry.finish();
+    figures_->update(steps_);
     // The keyboard moves on to the next value still to find.
-    for (const Step& next : steps_) {
-        if (!next.done) {
-            next.field()->setFocus();
-            showInView(next.field());
+    for (const PracticeStepRow* next : steps_) {
+        if (!next->isDone()) {
+            next->field()->setFocus();
+            showInView(next->field());
             return;
         }
     }
     showSummaryIfDone();
 }
 
-bool PracticeWindow::allDone() const
-{
-    return std::all_of(steps_.begin(), steps_.end(), [](const Step& entry) { return entry.done; });
-}
-
-FigureSecrets PracticeWindow::secrets() const
-{
-    // Only two unknowns have pictures: d, d₁, d₂.
-    FigureSecrets secrets { false, { true, true, true } };
-    if (allDone())
-        return { false, { false, false, false } };
-    for (const Step& entry : steps_) {
-        if (entry.step.kind == PracticeStep::Kind::SolutionCount)
-            continue;
-        if (entry.step.kind == PracticeStep::Kind::Determinant)
-            secrets.areas.at(static_cast<std::size_t>(entry.step.index)) = !entry.done;
-        else
-            secrets.point = secrets.point || !entry.done;
-    }
-    return secrets;
-}
-
 void PracticeWindow::showSummaryIfDone()
 {
     std::vector<PracticeOutcome> outcomes;
-    for (const Step& entry : steps_)
-        outcomes.push_back({ entry.step, entry.shown, entry.tries, entry.hints });
-    summaryDocument_ = practiceSummary(solution_, outcomes, clock_.elapsed() / 1000);
-    QStringList lines;
-    for (const Block& line : summaryDocument_.sections.front().blocks)
-        lines << labelText(line.runs);
-    summary_->setText(lines.join(QLatin1Char('\n')));
-    summary_->show();
-    copy_->setEnabled(true);
-    save_->setEnabled(true);
-    summary_->setFocus();
-    showInView(summary_);
+    for (const PracticeStepRow* entry : steps_)
+        outcomes.push_back(entry->outcome());
+    summary_->show(solution_, outcomes, clock_.elapsed() / 1000);
+    summary_->label()->setFocus();
+    showInView(summary_->label());
     speak(summary_->text());
 }
 

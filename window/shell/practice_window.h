@@ -10,14 +10,16 @@
 #include "report/working_document.h"
 #include "solver/practice.h"
 #include "solver/typed_system.h"
+#include "window/shell/practice_figures.h"
+#include "window/shell/practice_step_row.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 class QAbstractButton;
-class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,8 +29,8 @@ namespace cramer {
 
 class Announcer;
 
-class FigureView;
 class MessageBoxes;
+class PracticeSummary;
 
 class PracticeWindow : public QWidget {
     Q_OBJECT
@@ -38,7 +40,10 @@ public:
     PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWidget* parent);
 
     // The steps' answer fields and what each said last, in order; for tests.
-    QLineEdit* answerField(int step) const { return steps_.at(static_cast<std::size_t>(step)).answer; }
+    QLineEdit* answerField(int step) const
+    {
+        return steps_.at(static_cast<std::size_t>(step))->answerField();
+    }
     // Of the step that asks how many solutions there are: its choices.
     QAbstractButton* choice(int step, ExactVerdict verdict) const;
     QString feedback(int step) const;
@@ -60,50 +65,26 @@ signals:
     void newExerciseRequested();
 
 private:
-    struct Step {
-        PracticeStep step;
-        QLineEdit* answer = nullptr; // or, for how many solutions there are:
-        QButtonGroup* choices = nullptr; // its two choices, by ExactVerdict
-        QWidget* field() const;
-        QPushButton* checkButton = nullptr;
-        QPushButton* hintButton = nullptr;
-        QLabel* feedback = nullptr;
-        int tries = 0;
-        int hints = 0;
-        bool done = false;
-        bool shown = false;
-    };
     // Where the program's own solve is no guide: a note saying so.
     void addSingleFailedNote(QWidget* page);
     void addStep(QWidget* page, PracticeStep step);
-    void addFigures(QWidget* page);
-    // The two choices of a system with d = 0, Enter on either checks.
-    void addChoices(QWidget* page, Step& entry);
-    void checkChoice(Step& entry);
+    void checkChoice(PracticeStepRow& entry);
     // The step whose field or buttons have the focus, else the first still open.
     int currentStep() const;
-    void say(Step& entry, const QString& text);
+    void say(PracticeStepRow& entry, const QString& text);
     // For a screen reader, wherever the keyboard is.
     void speak(const QString& text);
     // Scrolls the page so that `widget`, on it, is in view.
     void showInView(QWidget* widget);
-    void finishStep(Step& entry);
+    void finishStep(PracticeStepRow& entry);
     void showSummaryIfDone();
-    bool allDone() const;
-    // What the pictures of a 2 × 2 may show: the values already found.
-    FigureSecrets secrets() const;
-    QString summaryAsHtml() const;
 
     WorkedSolution solution_;
     WorkingDocument document_;
-    std::vector<Step> steps_;
-    std::vector<FigureView*> figures_;
-    QLabel* figuresHeading_ = nullptr;
-    QLabel* summary_ = nullptr;
-    WorkingDocument summaryDocument_;
+    std::vector<PracticeStepRow*> steps_;
+    std::unique_ptr<PracticeFigures> figures_;
+    PracticeSummary* summary_ = nullptr;
     QScrollArea* scroll_ = nullptr;
-    QPushButton* copy_ = nullptr;
-    QPushButton* save_ = nullptr;
     MessageBoxes& boxes_;
     QElapsedTimer clock_;
     Announcer* announcer_ = nullptr;
