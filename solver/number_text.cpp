@@ -2,6 +2,7 @@
 
 #include "solver/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -19,6 +20,18 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // ASCII white space and the no-break, narrow no-break and figure spaces.
 constexpr std::array<std::string_view, 9> kBlanks { " ", "\t", "\v", "\f", "\r", "\n", kNoBreakSpace,
     kNarrowNoBreakSpace, "\u2007" };
+
+// Which bytes begin or end a blank: most texts have none around them, and
+// one look at a byte settles it.
+constexpr std::array<bool, 256> bytesOfBlanks(bool first)
+{
+    std::array<bool, 256> table {};
+    for (std::string_view blank : kBlanks)
+        table[static_cast<unsigned char>(first ? blank.front() : blank.back())] = true;
+    return table;
+}
+constexpr std::array<bool, 256> kBlankFirstBytes = bytesOfBlanks(true);
+constexpr std::array<bool, 256> kBlankLastBytes = bytesOfBlanks(false);
 
 // The texts that separate digit groups: the locale's own, and an ordinary
 // space where the locale groups with a no-break space (nobody types those).
@@ -114,6 +127,8 @@ bool splitDecimal(std::string_view text, const NumberLocale& locale, DecimalNumb
 
 std::size_t blankAt(std::string_view text, std::size_t position)
 {
+    if (position >= text.size() || !kBlankFirstBytes[static_cast<unsigned char>(text[position])])
+        return 0;
     for (std::string_view blank : kBlanks) {
         if (text.substr(position).starts_with(blank))
             return blank.size();
@@ -123,18 +138,14 @@ std::size_t blankAt(std::string_view text, std::size_t position)
 
 std::string_view trimmed(std::string_view text)
 {
-    for (bool trimming = true; trimming;) {
-        trimming = false;
-        for (std::string_view blank : kBlanks) {
-            if (text.starts_with(blank)) {
-                text.remove_prefix(blank.size());
-                trimming = true;
-            }
-            if (text.ends_with(blank)) {
-                text.remove_suffix(blank.size());
-                trimming = true;
-            }
-        }
+    while (const std::size_t blank = blankAt(text, 0))
+        text.remove_prefix(blank);
+    while (!text.empty() && kBlankLastBytes[static_cast<unsigned char>(text.back())]) {
+        const auto blank = std::find_if(kBlanks.begin(), kBlanks.end(),
+            [text](std::string_view candidate) { return text.ends_with(candidate); });
+        if (blank == kBlanks.end())
+            break;
+        text.remove_suffix(blank->size());
     }
     return text;
 }

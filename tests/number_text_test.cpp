@@ -95,6 +95,8 @@ TEST_P(RejectsText, WithTheRightError)
 INSTANTIATE_TEST_SUITE_P(Forms, RejectsText,
     testing::Values(RejectCase { "Empty", kEnglish, "", ConversionError::NotANumber },
         RejectCase { "Blank", kEnglish, "   ", ConversionError::NotANumber },
+        // "†" ends in the byte that ends a no-break space.
+        RejectCase { "EndsLikeABlank", kEnglish, "2.5\u2020", ConversionError::NotANumber },
         RejectCase { "DanglingExponent", kEnglish, "1e", ConversionError::NotANumber },
         RejectCase { "SignOnlyExponent", kEnglish, "1e+", ConversionError::NotANumber },
         RejectCase { "BadGroups", kEnglish, "1,2,3", ConversionError::NotANumber },
