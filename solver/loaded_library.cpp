@@ -5,22 +5,23 @@
 #include <dlfcn.h>
 
 #include <string>
+#include <utility>
 
 namespace cramer {
 
-LoadedLibrary::LoadedLibrary(const char* soname)
-    : soname_(soname)
-    , handle_(::dlopen(soname, RTLD_NOW | RTLD_LOCAL))
+LoadedLibrary::LoadedLibrary(std::string name)
+    : name_(std::move(name))
+    , handle_(::dlopen(name_.c_str(), RTLD_NOW | RTLD_LOCAL))
 {
     if (handle_ == nullptr)
-        throw MissingLibrary(soname, ::dlerror());
+        throw MissingLibrary(name_, ::dlerror());
 }
 
 void* LoadedLibrary::symbol(const char* name) const
 {
     void* found = ::dlsym(handle_, name);
     if (found == nullptr)
-        throw MissingLibrary(soname_, std::string(soname_) + " has no " + name);
+        throw MissingLibrary(name_, name_ + " has no " + name);
     return found;
 }
 

@@ -2,18 +2,21 @@
 
 #pragma once
 
-// A shared library loaded by its soname when first needed rather than
-// linked, so that no start pays for it, and its functions looked up by
-// name. Either fails with MissingLibrary, which names the library. A
-// library once loaded stays for the rest of the run.
+// A shared library loaded when first needed rather than linked, so that no
+// start pays for it, and its functions looked up by name: a system library
+// by its soname, a module of the program's own by its path. Either fails
+// with MissingLibrary, which names the library. A library once loaded stays
+// for the rest of the run.
 
 #include "solver/missing_library.h"
+
+#include <string>
 
 namespace cramer {
 
 class LoadedLibrary {
 public:
-    explicit LoadedLibrary(const char* soname);
+    explicit LoadedLibrary(std::string name);
 
     // `function` set to the library's function `name`.
     template <typename Function> void resolve(Function*& function, const char* name) const
@@ -24,7 +27,7 @@ public:
 private:
     void* symbol(const char* name) const;
 
-    const char* soname_;
+    std::string name_;
     void* handle_;
 };
 

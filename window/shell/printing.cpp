@@ -2,8 +2,10 @@
 
 #include "window/shell/printing.h"
 
+#include "solver/loaded_library.h"
+
 #include <QDir>
-#include <QLibrary>
+#include <QFile>
 
 namespace cramer {
 
@@ -15,12 +17,16 @@ QString moduleDirectory(const QString& programDirectory)
 QString printWithDialog(
     QWidget* parent, const QString& documentName, const PaintPages& paint, const QString& directory)
 {
-    using PrintWithDialog = void (*)(QWidget*, const QString&, const PaintPages&);
-    // Loaded once and kept: the dialog's classes stay in use after it closes.
-    QLibrary module(QDir(directory).filePath(QStringLiteral(CRAMER_PRINT_MODULE)));
-    const auto print = reinterpret_cast<PrintWithDialog>(module.resolve("cramerPrintWithDialog"));
-    if (print == nullptr)
-        return module.errorString();
+    using PrintWithDialog = void(QWidget*, const QString&, const PaintPages&);
+    PrintWithDialog* print = nullptr;
+    try {
+        // Kept once loaded: the dialog's classes stay in use after it closes.
+        const LoadedLibrary module(
+            QFile::encodeName(QDir(directory).filePath(QStringLiteral(CRAMER_PRINT_MODULE))).toStdString());
+        module.resolve(print, "cramerPrintWithDialog");
+    } catch (const MissingLibrary& missing) {
+        return QString::fromLocal8Bit(missing.what());
+    }
     print(parent, documentName, paint);
     return {};
 }
