@@ -225,4 +225,41 @@ TextBlock splitTextBlock(std::string_view text, bool commaIsDecimalPoint, std::s
     return block;
 }
 
+int firstLineNotUtf8(std::string_view text)
+{
+    int line = 1;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == '\n')
+            ++line;
+        int length = 0;
+        char32_t codePoint = 0;
+        char32_t smallest = 0;
+        if (byte < 0x80) {
+            ++i;
+            continue;
+        } else if ((byte & 0xE0) == 0xC0) {
+            length = 2, codePoint = byte & 0x1F, smallest = 0x80;
+        } else if ((byte & 0xF0) == 0xE0) {
+            length = 3, codePoint = byte & 0x0F, smallest = 0x800;
+        } else if ((byte & 0xF8) == 0xF0) {
+            length = 4, codePoint = byte & 0x07, smallest = 0x10000;
+        } else {
+            return line;
+        }
+        if (i + static_cast<std::size_t>(length) > text.size())
+            return line;
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+            if ((next & 0xC0) != 0x80)
+                return line;
+            codePoint = codePoint << 6 | (next & 0x3F);
+        }
+        if (codePoint < smallest || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+            return line;
+        i += static_cast<std::size_t>(length);
+    }
+    return 0;
+}
+
 } // namespace cramer

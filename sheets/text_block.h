@@ -7,7 +7,7 @@
 // blanks and commas (commas only where they are not the decimal separator).
 // A cell may be quoted as CSV quotes it ("2,5", with "" for a quote inside
 // and line breaks kept); a row with a quoted cell is split at its commas
-// whatever the locale. UTF-8 throughout.
+// whatever the locale. UTF-8 throughout; firstLineNotUtf8 says where a text is not.
 
 #include <limits>
 #include <string>
@@ -43,5 +43,9 @@ struct TextBlock {
 // after the first `mostLines` are not split.
 TextBlock splitTextBlock(std::string_view text, bool commaIsDecimalPoint,
     std::size_t mostLines = std::numeric_limits<std::size_t>::max());
+
+// Well-formed UTF-8: no stray or overlong sequences, no surrogates,
+// nothing beyond U+10FFFF. Returns the line of the first fault, or 0.
+int firstLineNotUtf8(std::string_view text);
 
 } // namespace cramer
