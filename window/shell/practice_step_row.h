@@ -56,7 +56,8 @@ public:
 
     QString feedback() const;
     QLabel* feedbackLabel() const { return feedback_; }
-    // Shows `text` below the step and reads it out where the keyboard is.
+    // Shows `text` below the step, and as the field's description, which a
+    // screen reader reads where the keyboard is.
     void say(const QString& text);
 
     void countTry() { ++outcome_.tries; }

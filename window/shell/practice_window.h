@@ -20,9 +20,7 @@
 #include <vector>
 
 class QAbstractButton;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QScrollArea;
 
 namespace cramer {
