@@ -4,6 +4,7 @@
 
 #include "report/runs.h"
 #include "report/texts.h"
+#include "report/working_texts.h"
 
 #include <QStringBuilder>
 

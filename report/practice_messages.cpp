@@ -3,9 +3,11 @@
 #include "report/practice_messages.h"
 
 #include "report/number_writer.h"
+#include "report/practice_texts.h"
 #include "report/runs.h"
 #include "report/texts.h"
 #include "report/working_sections.h"
+#include "report/working_texts.h"
 #include "solver/closed_form.h"
 #include "solver/hand_elimination.h"
 

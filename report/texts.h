@@ -2,7 +2,9 @@
 
 #pragma once
 
-// Every text the window shows, in one place. UTF-8.
+// Every text the program shows, by name: here those of the form, the
+// windows, files and the command line; the worked solution's in
+// working_texts.h, practice's in practice_texts.h. UTF-8.
 
 #include <QString>
 
@@ -245,6 +247,8 @@ inline constexpr const char* kCannotWriteOutput
 // New exercises.
 inline constexpr const char* kNewExercise = "&Нова задача";
 inline constexpr const char* kNewExerciseTitle = "Нова задача";
+inline constexpr const char* kExerciseReplacesTyped
+    = "Новата задача ще замени системата в таблицата. Да се замени ли?";
 inline constexpr const char* kNewFractionExercise = "Нова задача с &дробно решение";
 
 // The worked-solution window and the files it writes.
@@ -263,311 +267,6 @@ inline constexpr const char* kPrintFailed
     = "Прозорецът за печат не може да бъде отворен: %1\nРешението може да бъде запазено като PDF и "
       "отпечатано от друга програма.";
 
-// The worked solution's own texts. Numbers come in the user's locale.
-inline constexpr const char* kWorkingSystemHeading = "Системата";
-inline constexpr const char* kWorkingStoredAsTyped
-    = "Всяко въведено число се пази в единична точност точно такова, каквото е въведено.";
-inline constexpr const char* kWorkingStored = "„%1“ за %2 се пази в единична точност като %3.";
-inline constexpr const char* kWorkingMainHeading = "Главната детерминанта d";
-inline constexpr const char* kWorkingNumeratorHeading
-    = "Детерминантата d%1 (колона %1 е заменена със свободните членове)";
-inline constexpr const char* kWorkingCross
-    = "По правилото за 2 × 2 (произведението по главния диагонал минус произведението по другия):";
-inline constexpr const char* kWorkingSarrus
-    = "По правилото на Сарус (три произведения със знак +, три със знак −):";
-inline constexpr const char* kWorkingElimination
-    = "Така я пресмята програмата: по метода на Гаус с числа с единична точност, като всяко действие се "
-      "закръгля поотделно.";
-inline constexpr const char* kWorkingExchange = "Колона %1: елементът в ред %1 е 0, затова редове %1 и %2 се "
-                                                "разменят и знакът на произведението се сменя.";
-// %3 is the row the new element in row %1 came from.
-inline constexpr const char* kWorkingExchangeAgain
-    = "Елементът, който дойде в ред %1 от ред %3, също е 0, затова редове %1 и %2 се разменят и знакът "
-      "се сменя отново.";
-inline constexpr const char* kWorkingAfterExchange = "Матрицата след размяната в колона %1:";
-inline constexpr const char* kWorkingAfterExchanges = "Матрицата след размените в колона %1:";
-inline constexpr const char* kWorkingNoPivot
-    = "Под него в колона %1 няма ненулев елемент: детерминантата е 0.";
-inline constexpr const char* kWorkingPivot = "Колона %1: водещият елемент е %2. Ред %1 се дели на него; "
-                                             "произведението на знака и водещите елементи става %3.";
-inline constexpr const char* kWorkingFactors
-    = "От всеки следващ ред се изважда ред %1, умножен по множител: %2.";
-inline constexpr const char* kWorkingFactor = "ред\u00A0%1: %2"; // no line break inside "ред 2"
-inline constexpr const char* kWorkingAfterColumn = "След колона %1:";
-inline constexpr const char* kWorkingFinalProduct
-    = "По диагонала остават единици и последният елемент; произведението се умножава по тях: %1 · %2 = %3.";
-// A value of column %1's work that leaves single precision's range.
-inline constexpr const char* kWorkingRangeProduct
-    = "Колона %1: водещият елемент е %2, но произведението на знака и водещите елементи %3 · %2 излиза извън "
-      "обхвата на единичната точност, затова програмата спира тук.";
-inline constexpr const char* kWorkingRangeDivision
-    = "Ред %1 се дели на водещия елемент, но в колона %2 частното %3 / %4 излиза извън обхвата на единичната "
-      "точност, затова програмата спира тук.";
-inline constexpr const char* kWorkingRangeSubtraction
-    = "От ред %2 се изважда ред %1, умножен по множител, но в колона %3 разликата %4 − %5 · %6 излиза извън "
-      "обхвата на единичната точност, затова програмата спира тук.";
-inline constexpr const char* kWorkingRangeIntermediate
-    = "Точно %1 = %2: извън обхвата излезе само междинна стойност, не самата детерминанта.";
-inline constexpr const char* kWorkingRangeItself = "Точно %1 = %2: и самата детерминанта е извън обхвата.";
-inline constexpr const char* kWorkingFinalProductOverflow
-    = "По диагонала остават единици и последният елемент; произведението %1 · %2 излиза извън обхвата на "
-      "единичната точност.";
-// %3 is nothing, or kWorkingShownAs where the window showed fewer digits.
-inline constexpr const char* kWorkingAnnounced = "%1 = %2: това е стойността, която програмата съобщи%3.";
-inline constexpr const char* kWorkingShownAs = " (в прозореца: %1)";
-inline constexpr const char* kWorkingExact = "Точната стойност от числата, както са въведени: %1 = %2.";
-inline constexpr const char* kWorkingError
-    = "Единична точност %1, точно %2: абсолютна грешка %3, относителна грешка %4; %5";
-inline constexpr const char* kWorkingErrorNear
-    = "Единична точност %1, точната стойност ≈ %2: абсолютна грешка %3, относителна грешка %4; %5";
-inline constexpr const char* kWorkingErrorOfZero = "Единична точност %1, точно 0: абсолютна грешка %2.";
-inline constexpr const char* kWorkingCorrectlyRounded = "това е най-близкото число с единична точност.";
-// %2 is how many singles apart, "1 стъпка" or "3 стъпки".
-inline constexpr const char* kWorkingNotCorrectlyRounded
-    = "най-близкото число с единична точност е %1, на %2 оттук.";
-inline constexpr const char* kOneStep = "1 стъпка";
-inline constexpr const char* kSteps = "%1 стъпки";
-inline constexpr const char* kWorkingUnknownsHeading = "Неизвестните";
-// %1 is "d1/d".
-inline constexpr const char* kWorkingSolutionSingle
-    = "Програмата: %1 = %2 в единична точност, в реда за резултата %3 (закръглено до 3 знака).";
-inline constexpr const char* kWorkingCheckHeading = "Проверка чрез заместване";
-inline constexpr const char* kWorkingCheckIntro
-    = "Лявата страна минус дясната с пресметнатите x (преди закръглянето до 3 знака):";
-inline constexpr const char* kWorkingResidual = "уравнение %1: %2 в единична точност, точно %3";
-inline constexpr const char* kWorkingResidualOutOfRange
-    = "уравнение %1: в единична точност излиза извън обхвата на единичната точност, точно %2";
-inline constexpr const char* kWorkingVerdictHeading = "Извод";
-inline constexpr const char* kVerdictOneSolution = "Системата има единствено решение.";
-inline constexpr const char* kVerdictRanks = "Точно d = 0. Рангът на матрицата на системата е %1, рангът на "
-                                             "разширената матрица (със свободните членове) е %2.";
-inline constexpr const char* kVerdictNoSolution
-    = "Рангът на разширената матрица е по-голям: системата няма решение (несъвместима е).";
-inline constexpr const char* kVerdictInfinitelyMany
-    = "Двата ранга са равни и по-малки от %1: системата има безброй много решения:";
-inline constexpr const char* kVerdictParameter = "където %1 е произволно число.";
-inline constexpr const char* kVerdictParameters = "където %1 са произволни числа.";
-inline constexpr const char* kVerdictZeroOnlyInSingle
-    = "С единична точност програмата получи d = 0 и не реши системата по правилото на Крамер, но точно d = "
-      "%1, "
-      "а не 0: системата има единствено решение.";
-inline constexpr const char* kVerdictZeroOnlyExactly
-    = "Точно d = 0: системата е особена. Програмата получи d = %1 само от закръглянията, затова показаните x "
-      "са шум "
-      "от закръглянията, а не решение.";
-// When single precision got some x_i wrong: how many digits are right and why.
-inline constexpr const char* kAccuracyWarning
-    = "Внимание: с единична точност програмата получи неточни стойности. Верните значещи цифри:";
-// %1 "x₁", %2 the single, %3 the exact value, %4 how many digits are right.
-inline constexpr const char* kAccuracyDigits = "%1 = %2 в единична точност, точно %3: %4.";
-inline constexpr const char* kAccuracyWrongSign = "%1 = %2 в единична точност, точно %3: знакът е обратен.";
-inline constexpr const char* kAccuracyZero = "%1 = 0 в единична точност, а точно %2.";
-inline constexpr const char* kAccuracyNoDigit = "нито една значеща цифра не е вярна";
-inline constexpr const char* kAccuracyOneDigit = "вярна е 1 значеща цифра";
-inline constexpr const char* kAccuracyManyDigits = "верни са %1 значещи цифри";
-inline constexpr const char* kAccuracyAllDigits = "това е точната стойност";
-inline constexpr const char* kAccuracyEveryDigit = "всички значещи цифри са верни";
-// %1 κ, %2 its logarithm.
-inline constexpr const char* kAccuracyIllConditioned
-    = "Числото на обусловеност на матрицата на системата (пресметнато точно) е κ(A) = ‖A‖∞·‖A⁻¹‖∞ ≈ "
-      "%1. При решаване се губят до около lg κ ≈ %2 от около седемте значещи цифри на единичната "
-      "точност.";
-inline constexpr const char* kAccuracyWellConditioned
-    = "Числото на обусловеност на матрицата на системата (пресметнато точно) е κ(A) = ‖A‖∞·‖A⁻¹‖∞ ≈ %1: "
-      "тя обяснява загуба на не повече от около %2 цифри; останалото идва от пресмятането.";
-// %1 "d" or "d₂", %2 the column, %3 the pivot, %4 the row of the larger entry, %5 that entry.
-inline constexpr const char* kAccuracySmallPivot
-    = "При %1 програмата взема за водещ елемент в колона %2 първия ненулев, %3, макар в ред %4 да стои %5. "
-      "Делението на толкова малък водещ елемент увеличава грешките от закръгляването.";
-// %1 "d", %2 the column, %3 the entry before, %4 the pivot it left, %5 the exact pivot.
-inline constexpr const char* kAccuracyCancellation
-    = "При %1 водещият елемент на колона %2 излиза от изваждане на близки числа: от %3 остава %4, а "
-      "точно е %5. При това изваждане се губят повечето значещи цифри.";
-inline constexpr const char* kAccuracyTypedBelowRange
-    = "Числото в ред %1, колона %2 е под обхвата на нормалните числа с единична точност и се пази като %3, "
-      "с малко или без значещи цифри.";
-inline constexpr const char* kAccuracyStepBelowRange
-    = "При %1, в колона %2, междинната стойност %3 пада под обхвата на нормалните числа с единична точност "
-      "и губи значещи цифри.";
-inline constexpr const char* kAccuracyQuotientBelowRange
-    = "Частното %1 = %2 пада под обхвата на нормалните числа с единична точност и губи значещите си цифри.";
-inline constexpr const char* kAccuracyLargestPivot
-    = "Същото изключване, но с най-големия по абсолютна стойност водещ елемент във всяка колона (частичен "
-      "избор), дава с единична точност:";
-inline constexpr const char* kAccuracyLargestPivotDigits = "%1 ≈ %2: %3.";
-inline constexpr const char* kAccuracyLargestPivotOutOfRange
-    = "Същото изключване с най-големия по абсолютна стойност водещ елемент във всяка колона излиза извън "
-      "обхвата на единичната точност.";
-inline constexpr const char* kWorkingTooLong
-    = "Точните стойности не са изчислени: числото „%2“ за %1 има твърде много цифри.";
-inline constexpr const char* kWorkingBelowSingles
-    = "Точните стойности не са изчислени: числото „%2“ за %1 е по абсолютна стойност под най-малкото "
-      "число с единична точност (%4) и програмата го пази като %3.";
-inline constexpr const char* kWorkingAnd = " и ";
-// A fraction too long to write: %1 and %2 are its numerator's and
-// denominator's digit counts.
-inline constexpr const char* kLongFraction = "дроб с %1-цифрен числител и %2-цифрен знаменател";
-inline constexpr const char* kLongNegativeFraction
-    = "отрицателна дроб с %1-цифрен числител и %2-цифрен знаменател";
-// After the leading digits of a decimal that never ends.
-inline constexpr const char* kNeverEnds = " (безкрайна десетична дроб)";
-// After a number shortened with "…": how many digits it has.
-inline constexpr const char* kDigitsInAll = "(общо %1 цифри)";
-// The plain text of a matrix too wide for one screen, in blocks of columns.
-inline constexpr const char* kColumnsBlock = "колони %1–%2:";
-inline constexpr const char* kColumnBlock = "колона %1:";
-inline constexpr const char* kRowLabel = "ред %1";
-inline constexpr const char* kReplacedColumnMark = "заменената колона";
-inline constexpr const char* kMatrixReplacedColumn = "Колона %1 е заменена със свободните членове.";
-
-// The pictures of a system of two unknowns.
-inline constexpr const char* kWorkingFiguresHeading = "Графично представяне";
-inline constexpr const char* kFigureLinesAtOnePoint
-    = "Всяко уравнение е права в равнината с оси x%1 и x%2. Правите се пресичат в точката %3: "
-      "това е решението на системата.";
-inline constexpr const char* kFigureLinesParallel
-    = "Всяко уравнение е права в равнината с оси x%1 и x%2. Правите са успоредни и нямат обща точка: "
-      "системата няма решение.";
-inline constexpr const char* kFigureLinesSame
-    = "Всяко уравнение е права в равнината с оси x%1 и x%2. Двете уравнения описват една и съща права: "
-      "всяка нейна точка е решение, системата има безброй много решения.";
-inline constexpr const char* kFigureLinesNoLine
-    = "Уравнение %1 няма неизвестни (коефициентите му са 0) и не е права.";
-inline constexpr const char* kFigureLegend = "права %1 (%2): ";
-inline constexpr const char* kFigureSolid = "плътна";
-inline constexpr const char* kFigureDashed = "прекъсната";
-inline constexpr const char* kFigureAreas
-    = "d, d%1 и d%2 са лицата със знак на успоредниците върху колоните на матрицата: d върху a%1 и a%2, "
-      "d%1 върху b и a%2, d%2 върху a%1 и b (b е колоната на свободните членове). Лицето е положително "
-      "(плътно запълване), когато втората колона е обратно на часовниковата стрелка от първата, и "
-      "отрицателно (щриховка) иначе. Така x%1 = d%1 / d и x%2 = d%2 / d са отношения на лица.";
-inline constexpr const char* kFigureAreaValues = "Лицата: %1.";
-inline constexpr const char* kFigureUnknownValue = "?";
-// What a screen reader calls the two pictures.
-inline constexpr const char* kFigureLinesName = "Правите на двете уравнения";
-inline constexpr const char* kFigureAreasName = "d, d₁ и d₂ като лица";
-
-// Practice: the student computes each value, the program checks it.
-inline constexpr const char* kPracticeCommand = "Реши &сам";
-inline constexpr const char* kPracticeTitle = "Реши сам";
-inline constexpr const char* kAnswerYes = "&Да";
-inline constexpr const char* kAnswerNo = "&Не";
-// %1 as typed, %2 the number it was read as, %3 the grouping mark, %4 the
-// decimal typed as such.
-inline constexpr const char* kPracticeOtherSeparator
-    = "„%1“ е прочетено като %2: „%3“ тук разделя хилядите; ако това е десетична дроб, напишете „%4“.";
-// "Провери d₁": a step's button by its step.
-inline constexpr const char* kPracticeStepAction = "%1 %2";
-inline constexpr const char* kPracticeSystemChanged
-    = "Системата в таблицата е променена, откакто започна упражнението. Да започне ли упражнение с новата "
-      "система?";
-inline constexpr const char* kExerciseReplacesTyped
-    = "Новата задача ще замени системата в таблицата. Да се замени ли?";
-inline constexpr const char* kPracticeIntro
-    = "Пресметнете всяка стойност и натиснете Enter. Отговорът може да е цяло число, десетична дроб "
-      "или дроб като -12/23; стойност, която не е крайна десетична дроб, може да се даде закръглена "
-      "до поне три значещи цифри.";
-inline constexpr const char* kPracticeCheck = "&Провери";
-inline constexpr const char* kPracticeHint = "Под&сказка";
-inline constexpr const char* kPracticeUnknown = "Неизвестното x%1";
-// Exactly d ≠ 0, but single precision found d = 0 or left its range: %1 is the exact d.
-inline constexpr const char* kPracticeSingleFailed
-    = "Системата има единствено решение (точно d = %1), но с единична точност програмата не стига до него "
-      "(„Подробно решение“ показва защо). Тук всяка стойност се проверява с точните числа.";
-// Where d = 0 exactly: the step that asks how many solutions there are.
-inline constexpr const char* kPracticeCountHeading = "Колко решения има системата";
-inline constexpr const char* kPracticeCountQuestion
-    = "Щом d = 0, системата или няма решение, или има безброй много решения. Изберете кое и натиснете Enter.";
-inline constexpr const char* kPracticeCountName = "броя на решенията";
-inline constexpr const char* kPracticeNoSolution = "няма решение";
-inline constexpr const char* kPracticeInfinitelyMany = "безброй много решения";
-inline constexpr const char* kPracticeChoose = "Изберете един от двата отговора.";
-inline constexpr const char* kPracticeCountRight
-    = "Вярно: рангът на матрицата на системата е %1, рангът на разширената матрица е %2.";
-inline constexpr const char* kPracticeCountWrong
-    = "Не е вярно: сравнете ранга на матрицата на системата с ранга на разширената матрица.";
-inline constexpr const char* kPracticeHintRouche
-    = "По теоремата на Руше–Капели: ако рангът на разширената матрица (със свободните членове) е по-голям "
-      "от ранга на матрицата на системата, системата няма решение; ако двата ранга са равни, решенията са "
-      "безброй много.";
-inline constexpr const char* kPracticeHintRanks
-    = "Рангът на матрицата на системата е %1, рангът на разширената матрица е %2.";
-inline constexpr const char* kPracticeHintNoSolution
-    = "Системата няма решение. Тази стъпка се брои за показана.";
-inline constexpr const char* kPracticeHintInfinitelyMany
-    = "Системата има безброй много решения. Тази стъпка се брои за показана.";
-inline constexpr const char* kPracticeSummaryCountRight = "Броят на решенията: %1, вярно %2, подсказки: %3";
-inline constexpr const char* kPracticeSummaryCountShown = "Броят на решенията: %1, показано, подсказки: %2";
-// Exactly d = 0, but single precision found d ≠ 0: %1 is the program's d.
-inline constexpr const char* kPracticeSingleNotZero
-    = "Точно d = 0, но с единична точност програмата получава d = %1 и стига до стойности на неизвестните "
-      "(„Подробно решение“ показва защо). Тук всяка стойност се проверява с точните числа.";
-inline constexpr const char* kPracticeSystemTooLong
-    = "Число в системата има твърде много цифри, за да бъдат пресметнати точните стойности, затова "
-      "упражнението не може да започне.";
-inline constexpr const char* kPracticeEmpty = "Въведете число.";
-inline constexpr const char* kPracticeNotANumber
-    = "„%1“ не е число: въведете цяло число, десетична дроб или дроб като -12/23.";
-inline constexpr const char* kPracticeZeroDenominator = "„%1“ има знаменател 0.";
-inline constexpr const char* kPracticeTooLong = "„%1“ има твърде много цифри.";
-inline constexpr const char* kPracticeRight = "Вярно.";
-inline constexpr const char* kPracticeRightOtherForm = "Вярно: %1 = %2.";
-inline constexpr const char* kPracticeSingle
-    = "Това е стойността, която дава единичната точност, а не точната: точно %1 = %2.";
-// A named mistake, or two that give the same value; each mistake a clause.
-inline constexpr const char* kPracticeWrongBecause = "Не е вярно: %1.";
-inline constexpr const char* kPracticeWrongEither = "Не е вярно: или %1, или %2.";
-inline constexpr const char* kPracticeOppositeSign = "знакът е обратен";
-inline constexpr const char* kPracticeProductsAdded
-    = "двете произведения са събрани, а второто се изважда от първото";
-inline constexpr const char* kPracticeDiagonalsSwapped = "диагоналите са разменени";
-inline constexpr const char* kPracticeDiagonalsRule
-    = "От произведението по главния диагонал се изважда произведението по другия.";
-inline constexpr const char* kPracticeTermLeftOut = "липсва произведението %1 (със знак %2)";
-inline constexpr const char* kPracticeTermSignFlipped = "произведението %1 е взето със знак %2, а трябва %3";
-inline constexpr const char* kPracticeWrongColumn
-    = "това е детерминантата, в която свободните членове заместват колона %1, а трябва колона %2";
-inline constexpr const char* kPracticeQuotientInverted = "това е d/d%1, а x%1 = d%1/d";
-inline constexpr const char* kPracticeRoundedWrongly = "Почти: последната цифра е закръглена неправилно.";
-inline constexpr const char* kPracticeNotRight = "Не е вярно.";
-inline constexpr const char* kPracticeNotRightBy
-    = "Не е вярно: отговорът се различава от верния с около %1 %.";
-inline constexpr const char* kPracticeAlmost
-    = "Почти, но не е вярно: отговорът се различава от верния с около %1 %.";
-inline constexpr const char* kPracticeHintRuleUnknown = "По правилото на Крамер x%1 = d%1/d.";
-inline constexpr const char* kPracticeHintDivide
-    = "%1 = %2/d: раздели двете стойности, намерени в стъпките по-горе, и съкрати дробта.";
-inline constexpr const char* kPracticeHintValue = "Стойността е %1 = %2. Тази стъпка се брои за показана.";
-inline constexpr const char* kPracticeDone = "Всички стойности са намерени.";
-// %1 "d₂", %2 "реда 3" or "колона 2", %3 how many zeros it has.
-inline constexpr const char* kPracticeHintRuleElimination
-    = "Пресметни %1 по метода на Гаус с точни дроби: под всеки водещ елемент направи нули, а за водещ взимай "
-      "първия ненулев елемент на колоната отгоре надолу (ако е в друг ред, размени двата реда); %1 е "
-      "произведението на водещите елементи, със смяна на знака при всяка размяна. Или развий по %2, който "
-      "има "
-      "%3 нули.";
-inline constexpr const char* kPracticeHintRow = "ред %1";
-inline constexpr const char* kPracticeHintColumn = "колона %1";
-// %1 the pivots in order, %2 "d₂", %3 the product to work out.
-inline constexpr const char* kPracticeHintPivots = "Водещите елементи (точно): %1. Значи %2 = %3.";
-inline constexpr const char* kPracticeHintPivot = "колона %1: %2";
-inline constexpr const char* kPracticeHintExchange
-    = "колона %1: размени редове %1 и %2 (знакът се сменя), %3";
-inline constexpr const char* kPracticeHintZeroColumn
-    = "Водещите елементи (точно): %1. В колона %2 под тях остават само нули, значи %3 = 0.";
-// One line of the summary: the value, then how it was found.
-inline constexpr const char* kPracticeSummaryRight = "%1 = %2: вярно %3, подсказки: %4";
-inline constexpr const char* kPracticeSummaryShown = "%1 = %2: показано, подсказки: %3";
-inline constexpr const char* kPracticeFirstTry = "от първия опит";
-inline constexpr const char* kPracticeTries = "след %1 опита";
-inline constexpr const char* kPracticeTime = "Време: %1 мин %2 с.";
-inline constexpr const char* kPracticeCopySummary = "&Копирай обобщението";
-inline constexpr const char* kPracticeNewExercise = "&Нова задача";
-inline constexpr const char* kPracticeSaveSummary = "&Запази…";
-inline constexpr const char* kPracticeSaveTitle = "Запазване на обобщението";
-inline constexpr const char* kPracticeFileFilters = "Текст (*.txt);;HTML (*.html *.htm)";
-inline constexpr const char* kPracticeDefaultName = "реши-сам.txt";
-
 // Names a screen reader announces for controls that show no text of their own.
 // A cell of the grid as a screen reader names it, by what it holds.
 // What each announcement box is about, for a screen reader.
@@ -578,6 +277,10 @@ inline constexpr const char* kCellCoefficientName = "ред %1, коефицие
 inline constexpr const char* kCellFreeTermName = "ред %1, свободен член";
 inline constexpr const char* kCellUnusedName = "ред %1, колона %2, не се използва";
 inline constexpr const char* kPictureAccessibleName = "Усмихнато човече с очила пред клавиатура";
+
+// The answers of a question box.
+inline constexpr const char* kAnswerYes = "&Да";
+inline constexpr const char* kAnswerNo = "&Не";
 
 inline QString qtText(const char* utf8) { return QString::fromUtf8(utf8); }
 

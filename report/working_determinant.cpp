@@ -6,6 +6,7 @@
 
 #include "report/texts.h"
 #include "report/working_sections.h"
+#include "report/working_texts.h"
 #include "solver/closed_form.h"
 
 #include <QStringBuilder>

@@ -6,6 +6,7 @@
 #include "report/runs.h"
 #include "report/texts.h"
 #include "report/working_sections.h"
+#include "report/working_texts.h"
 
 #include <QStringBuilder>
 

@@ -7,6 +7,7 @@
 #include "report/figure.h"
 #include "report/texts.h"
 #include "report/working_sections.h"
+#include "report/working_texts.h"
 #include "solver/accuracy.h"
 
 #include <QStringBuilder>

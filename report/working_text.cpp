@@ -7,6 +7,7 @@
 #include "report/texts.h"
 #include "report/working_document.h"
 #include "report/working_forms.h"
+#include "report/working_texts.h"
 
 #include <QStringBuilder>
 

@@ -5,6 +5,7 @@
 #include "report/figure_paint.h"
 #include "report/texts.h"
 #include "report/working_document.h"
+#include "report/working_texts.h"
 
 #include <QLabel>
 #include <QPaintEvent>

@@ -4,6 +4,7 @@
 
 #include "report/figure.h"
 #include "report/texts.h"
+#include "report/working_texts.h"
 #include "report/working_typeset.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -3,6 +3,7 @@
 #include "window/shell/practice.h"
 
 #include "report/file_messages.h"
+#include "report/practice_texts.h"
 #include "report/solve_messages.h"
 #include "report/texts.h"
 #include "solver/missing_library.h"

@@ -3,6 +3,7 @@
 #include "window/shell/practice_step_row.h"
 
 #include "report/figure.h"
+#include "report/practice_texts.h"
 #include "report/texts.h"
 #include "window/shell/matrix_view.h"
 

@@ -4,6 +4,7 @@
 
 #include "report/figure.h"
 #include "report/file_messages.h"
+#include "report/practice_texts.h"
 #include "report/texts.h"
 #include "report/working_forms.h"
 #include "sheets/system_file.h"

@@ -4,6 +4,7 @@
 
 #include "report/figure.h"
 #include "report/practice_messages.h"
+#include "report/practice_texts.h"
 #include "report/texts.h"
 #include "window/form/announcer.h"
 #include "window/form/message_boxes.h"

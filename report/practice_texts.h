@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// Practice's texts: the student computes each value, the program checks it.
+// UTF-8.
+
+#include "report/texts.h"
+
+namespace cramer::texts {
+
+inline constexpr const char* kPracticeCommand = "Реши &сам";
+inline constexpr const char* kPracticeTitle = "Реши сам";
+// %1 as typed, %2 the number it was read as, %3 the grouping mark, %4 the
+// decimal typed as such.
+inline constexpr const char* kPracticeOtherSeparator
+    = "„%1“ е прочетено като %2: „%3“ тук разделя хилядите; ако това е десетична дроб, напишете „%4“.";
+// "Провери d₁": a step's button by its step.
+inline constexpr const char* kPracticeStepAction = "%1 %2";
+inline constexpr const char* kPracticeSystemChanged
+    = "Системата в таблицата е променена, откакто започна упражнението. Да започне ли упражнение с новата "
+      "система?";
+inline constexpr const char* kPracticeIntro
+    = "Пресметнете всяка стойност и натиснете Enter. Отговорът може да е цяло число, десетична дроб "
+      "или дроб като -12/23; стойност, която не е крайна десетична дроб, може да се даде закръглена "
+      "до поне три значещи цифри.";
+inline constexpr const char* kPracticeCheck = "&Провери";
+inline constexpr const char* kPracticeHint = "Под&сказка";
+inline constexpr const char* kPracticeUnknown = "Неизвестното x%1";
+// Exactly d ≠ 0, but single precision found d = 0 or left its range: %1 is the exact d.
+inline constexpr const char* kPracticeSingleFailed
+    = "Системата има единствено решение (точно d = %1), но с единична точност програмата не стига до него "
+      "(„Подробно решение“ показва защо). Тук всяка стойност се проверява с точните числа.";
+// Where d = 0 exactly: the step that asks how many solutions there are.
+inline constexpr const char* kPracticeCountHeading = "Колко решения има системата";
+inline constexpr const char* kPracticeCountQuestion
+    = "Щом d = 0, системата или няма решение, или има безброй много решения. Изберете кое и натиснете Enter.";
+inline constexpr const char* kPracticeCountName = "броя на решенията";
+inline constexpr const char* kPracticeNoSolution = "няма решение";
+inline constexpr const char* kPracticeInfinitelyMany = "безброй много решения";
+inline constexpr const char* kPracticeChoose = "Изберете един от двата отговора.";
+inline constexpr const char* kPracticeCountRight
+    = "Вярно: рангът на матрицата на системата е %1, рангът на разширената матрица е %2.";
+inline constexpr const char* kPracticeCountWrong
+    = "Не е вярно: сравнете ранга на матрицата на системата с ранга на разширената матрица.";
+inline constexpr const char* kPracticeHintRouche
+    = "По теоремата на Руше–Капели: ако рангът на разширената матрица (със свободните членове) е по-голям "
+      "от ранга на матрицата на системата, системата няма решение; ако двата ранга са равни, решенията са "
+      "безброй много.";
+inline constexpr const char* kPracticeHintRanks
+    = "Рангът на матрицата на системата е %1, рангът на разширената матрица е %2.";
+inline constexpr const char* kPracticeHintNoSolution
+    = "Системата няма решение. Тази стъпка се брои за показана.";
+inline constexpr const char* kPracticeHintInfinitelyMany
+    = "Системата има безброй много решения. Тази стъпка се брои за показана.";
+inline constexpr const char* kPracticeSummaryCountRight = "Броят на решенията: %1, вярно %2, подсказки: %3";
+inline constexpr const char* kPracticeSummaryCountShown = "Броят на решенията: %1, показано, подсказки: %2";
+// Exactly d = 0, but single precision found d ≠ 0: %1 is the program's d.
+inline constexpr const char* kPracticeSingleNotZero
+    = "Точно d = 0, но с единична точност програмата получава d = %1 и стига до стойности на неизвестните "
+      "(„Подробно решение“ показва защо). Тук всяка стойност се проверява с точните числа.";
+inline constexpr const char* kPracticeSystemTooLong
+    = "Число в системата има твърде много цифри, за да бъдат пресметнати точните стойности, затова "
+      "упражнението не може да започне.";
+inline constexpr const char* kPracticeEmpty = "Въведете число.";
+inline constexpr const char* kPracticeNotANumber
+    = "„%1“ не е число: въведете цяло число, десетична дроб или дроб като -12/23.";
+inline constexpr const char* kPracticeZeroDenominator = "„%1“ има знаменател 0.";
+inline constexpr const char* kPracticeTooLong = "„%1“ има твърде много цифри.";
+inline constexpr const char* kPracticeRight = "Вярно.";
+inline constexpr const char* kPracticeRightOtherForm = "Вярно: %1 = %2.";
+inline constexpr const char* kPracticeSingle
+    = "Това е стойността, която дава единичната точност, а не точната: точно %1 = %2.";
+// A named mistake, or two that give the same value; each mistake a clause.
+inline constexpr const char* kPracticeWrongBecause = "Не е вярно: %1.";
+inline constexpr const char* kPracticeWrongEither = "Не е вярно: или %1, или %2.";
+inline constexpr const char* kPracticeOppositeSign = "знакът е обратен";
+inline constexpr const char* kPracticeProductsAdded
+    = "двете произведения са събрани, а второто се изважда от първото";
+inline constexpr const char* kPracticeDiagonalsSwapped = "диагоналите са разменени";
+inline constexpr const char* kPracticeDiagonalsRule
+    = "От произведението по главния диагонал се изважда произведението по другия.";
+inline constexpr const char* kPracticeTermLeftOut = "липсва произведението %1 (със знак %2)";
+inline constexpr const char* kPracticeTermSignFlipped = "произведението %1 е взето със знак %2, а трябва %3";
+inline constexpr const char* kPracticeWrongColumn
+    = "това е детерминантата, в която свободните членове заместват колона %1, а трябва колона %2";
+inline constexpr const char* kPracticeQuotientInverted = "това е d/d%1, а x%1 = d%1/d";
+inline constexpr const char* kPracticeRoundedWrongly = "Почти: последната цифра е закръглена неправилно.";
+inline constexpr const char* kPracticeNotRight = "Не е вярно.";
+inline constexpr const char* kPracticeNotRightBy
+    = "Не е вярно: отговорът се различава от верния с около %1 %.";
+inline constexpr const char* kPracticeAlmost
+    = "Почти, но не е вярно: отговорът се различава от верния с около %1 %.";
+inline constexpr const char* kPracticeHintRuleUnknown = "По правилото на Крамер x%1 = d%1/d.";
+inline constexpr const char* kPracticeHintDivide
+    = "%1 = %2/d: раздели двете стойности, намерени в стъпките по-горе, и съкрати дробта.";
+inline constexpr const char* kPracticeHintValue = "Стойността е %1 = %2. Тази стъпка се брои за показана.";
+inline constexpr const char* kPracticeDone = "Всички стойности са намерени.";
+// %1 "d₂", %2 "реда 3" or "колона 2", %3 how many zeros it has.
+inline constexpr const char* kPracticeHintRuleElimination
+    = "Пресметни %1 по метода на Гаус с точни дроби: под всеки водещ елемент направи нули, а за водещ взимай "
+      "първия ненулев елемент на колоната отгоре надолу (ако е в друг ред, размени двата реда); %1 е "
+      "произведението на водещите елементи, със смяна на знака при всяка размяна. Или развий по %2, който "
+      "има "
+      "%3 нули.";
+inline constexpr const char* kPracticeHintRow = "ред %1";
+inline constexpr const char* kPracticeHintColumn = "колона %1";
+// %1 the pivots in order, %2 "d₂", %3 the product to work out.
+inline constexpr const char* kPracticeHintPivots = "Водещите елементи (точно): %1. Значи %2 = %3.";
+inline constexpr const char* kPracticeHintPivot = "колона %1: %2";
+inline constexpr const char* kPracticeHintExchange
+    = "колона %1: размени редове %1 и %2 (знакът се сменя), %3";
+inline constexpr const char* kPracticeHintZeroColumn
+    = "Водещите елементи (точно): %1. В колона %2 под тях остават само нули, значи %3 = 0.";
+// One line of the summary: the value, then how it was found.
+inline constexpr const char* kPracticeSummaryRight = "%1 = %2: вярно %3, подсказки: %4";
+inline constexpr const char* kPracticeSummaryShown = "%1 = %2: показано, подсказки: %3";
+inline constexpr const char* kPracticeFirstTry = "от първия опит";
+inline constexpr const char* kPracticeTries = "след %1 опита";
+inline constexpr const char* kPracticeTime = "Време: %1 мин %2 с.";
+inline constexpr const char* kPracticeCopySummary = "&Копирай обобщението";
+inline constexpr const char* kPracticeNewExercise = "&Нова задача";
+inline constexpr const char* kPracticeSaveSummary = "&Запази…";
+inline constexpr const char* kPracticeSaveTitle = "Запазване на обобщението";
+inline constexpr const char* kPracticeFileFilters = "Текст (*.txt);;HTML (*.html *.htm)";
+inline constexpr const char* kPracticeDefaultName = "реши-сам.txt";
+
+} // namespace cramer::texts
