@@ -9,8 +9,12 @@
 set -euo pipefail
 work=$1
 shift
-# A display number of this run's own, so that runs side by side never meet.
+# A display number of this run's own, so that runs side by side never meet,
+# and free: a server left over from another run holds its lock file.
 display=$((200 + $$ % 500))
+while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
+  display=$((display + 1))
+done
 
 dbus-run-session -- bash -c '
   set -euo pipefail
@@ -27,6 +31,8 @@ dbus-run-session -- bash -c '
   openbox >/dev/null 2>&1 &
   pids="$pids $!"
   # Windows mapped before the window manager runs are never given the focus.
-  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
+  managing() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+  for _ in $(seq 100); do managing && break; sleep 0.1; done
+  managing || echo "desktop-session: openbox is not managing windows on :$display" >&2
   "$@"
 ' _ "$work" "$display" "$@"

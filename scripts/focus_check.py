@@ -30,14 +30,14 @@ def active_window():
     return window, xdotool("getwindowname", window) if window else ""
 
 
-def wait(what, test, seconds=15):
+def wait(what, test, seconds=15, seen=lambda: ""):
     deadline = time.time() + seconds
     while time.time() < deadline:
         found = test()
         if found:
             return found
         time.sleep(0.1)
-    sys.exit(f"FAILED waiting for {what}; the active window is {active_window()[1]!r}")
+    sys.exit(f"FAILED waiting for {what}; the active window is {active_window()[1]!r}{seen()}")
 
 
 def click(accessible):
@@ -76,9 +76,28 @@ first_cell = wait_for("the first cell", lambda a: a.getRoleName() == "text"
                       and a.name == "ред 1, коефициент пред x1", application)
 solve = button("РЕШИ СИСТЕМАТА")
 lay_out = button("ВЪВЕДИ  СИСТЕМАТА")
-# The window in front and active, whatever the window manager did with it.
-xdotool("search", "--sync", "--onlyvisible", "--pid", str(program.pid), "windowactivate", "--sync")
-wait("the form", lambda: FORM_TITLE in active_window()[1])
+
+
+def program_windows():
+    """The program's shown windows, with their names."""
+    windows = xdotool("search", "--onlyvisible", "--pid", str(program.pid)).split()
+    return [(window, xdotool("getwindowname", window)) for window in windows]
+
+
+def form_active():
+    """The form in front and active, whatever the window manager did with it.
+    Asked again while waiting: a request made while the window was being
+    mapped can be lost."""
+    if FORM_TITLE in active_window()[1]:
+        return True
+    for window, name in program_windows():
+        if FORM_TITLE in name:
+            xdotool("windowactivate", window)
+    time.sleep(0.4)
+    return FORM_TITLE in active_window()[1]
+
+
+wait("the form", form_active, seen=lambda: f"; the program shows {program_windows()!r}")
 
 click(solve)
 enter_on_boxes(3)
