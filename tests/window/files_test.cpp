@@ -6,6 +6,7 @@
 
 #include "window/shell/exercises.h"
 #include "window/shell/system_files.h"
+#include "window/shell/user_files.h"
 
 #include "window_test_support.h"
 
@@ -255,6 +256,28 @@ TEST_F(FilesInWindow, NewExerciseFillsTheGridForTheSelectedSizeAndWaits)
         window.form->label(119 + 2 * row)->text().toInt(&whole);
         EXPECT_TRUE(whole) << window.form->label(119 + 2 * row)->text().toStdString();
     }
+}
+
+// The type chosen in a save dialog decides the name's ending: a name that
+// has it keeps it, whatever its case; any other gets it added, so that a
+// workbook's name never holds CSV, nor a PDF's name HTML.
+TEST(SaveName, EndsInTheTypeChosen)
+{
+    const struct {
+        const char* typed;
+        std::initializer_list<const char*> type;
+        const char* saved;
+    } kNames[] = {
+        { "/home/u/system", { "csv" }, "/home/u/system.csv" },
+        { "/home/u/SYSTEM.CSV", { "csv" }, "/home/u/SYSTEM.CSV" },
+        { "/home/u/calc.xlsx", { "csv" }, "/home/u/calc.xlsx.csv" },
+        { "/home/u/page.htm", { "html", "htm" }, "/home/u/page.htm" },
+        { "/home/u/working.pdf", { "html", "htm" }, "/home/u/working.pdf.html" },
+        { "/home/u/v1.2/summary", { "txt" }, "/home/u/v1.2/summary.txt" },
+    };
+    for (const auto& name : kNames)
+        EXPECT_EQ(withSuffix(QString::fromUtf8(name.typed), name.type).toStdString(), name.saved)
+            << name.typed;
 }
 
 } // namespace

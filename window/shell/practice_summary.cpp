@@ -10,16 +10,13 @@
 #include "sheets/system_file.h"
 #include "window/form/message_boxes.h"
 #include "window/shell/practice_step_row.h"
+#include "window/shell/user_files.h"
 
-#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
-#include <QMimeData>
 #include <QPushButton>
 
 namespace cramer {
@@ -27,11 +24,8 @@ namespace {
 
 using texts::qtText;
 
-bool isHtmlName(const QString& path)
-{
-    return path.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive)
-        || path.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive);
-}
+// A summary saved by such a name is HTML, by any other plain text.
+bool isHtmlName(const QString& path) { return hasSuffix(path, { "html", "htm" }); }
 
 } // namespace
 
@@ -77,13 +71,7 @@ void PracticeSummary::show(
     save_->setEnabled(true);
 }
 
-void PracticeSummary::copy() const
-{
-    auto* data = new QMimeData;
-    data->setText(text());
-    data->setHtml(workingAsHtml(document_));
-    QGuiApplication::clipboard()->setMimeData(data);
-}
+void PracticeSummary::copy() const { copyTextAndHtml(text(), workingAsHtml(document_)); }
 
 void PracticeSummary::save()
 {
@@ -93,14 +81,8 @@ void PracticeSummary::save()
         &filter);
     if (path.isEmpty())
         return;
-    // The type chosen in the dialog decides; a name without its suffix gets it.
-    const bool html = filter.startsWith(QStringLiteral("HTML"));
-    QString target = path;
-    if (html && !isHtmlName(path))
-        target += QStringLiteral(".html");
-    else if (!html && QFileInfo(path).suffix().compare(QStringLiteral("txt"), Qt::CaseInsensitive) != 0)
-        target += QStringLiteral(".txt");
-    saveTo(target);
+    saveTo(filter.startsWith(QStringLiteral("HTML")) ? withSuffix(path, { "html", "htm" })
+                                                     : withSuffix(path, { "txt" }));
 }
 
 bool PracticeSummary::saveTo(const QString& path)

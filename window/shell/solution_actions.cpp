@@ -10,13 +10,13 @@
 #include "window/form/announcer.h"
 #include "window/form/form1.h"
 #include "window/shell/command_gate.h"
+#include "window/shell/user_files.h"
 #include "window/shell/working_window.h"
 #include "window/shell/zoom_controller.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMimeData>
 #include <QTimer>
 
 namespace cramer {
@@ -154,10 +154,8 @@ void SolutionActions::copy() const
     if (!worked_ || !worked_->hasResults())
         return;
     withExactValues([this] {
-        auto* data = new QMimeData;
-        data->setText(workingAsPlainText(shortSolution(*worked_)));
-        data->setHtml(workingAsHtml(shortSolution(*worked_)));
-        QGuiApplication::clipboard()->setMimeData(data);
+        const WorkingDocument solution = shortSolution(*worked_);
+        copyTextAndHtml(workingAsPlainText(solution), workingAsHtml(solution));
     });
 }
 

@@ -9,6 +9,7 @@
 #include "window/form/form1.h"
 #include "window/form/user_locale.h"
 #include "window/shell/command_gate.h"
+#include "window/shell/user_files.h"
 
 #include <QAction>
 #include <QDir>
@@ -124,15 +125,13 @@ void SystemFiles::saveWithDialog()
 {
     const QString suggested
         = saveTarget().isEmpty() ? QDir::home().filePath(qtText(texts::kNewSystemFileName)) : saveTarget();
-    QString path = QFileDialog::getSaveFileName(
+    const QString path = QFileDialog::getSaveFileName(
         window_, qtText(texts::kSaveTitle), suggested, qtText(texts::kSavedSystemFileFilter));
     if (path.isEmpty())
         return;
     // CSV under any other name (a workbook's, chosen in the dialog) would
     // lose that file: the name gets its ".csv".
-    if (QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) != 0)
-        path += QStringLiteral(".csv");
-    saveTo(path);
+    saveTo(withSuffix(path, { "csv" }));
 }
 
 QStringList SystemFiles::recentFiles() const { return QSettings().value(kRecentKey).toStringList(); }

@@ -9,15 +9,12 @@
 #include "report/working_forms.h"
 #include "report/working_typeset.h"
 #include "window/shell/printing.h"
+#include "window/shell/user_files.h"
 
-#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QMimeData>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -82,10 +79,7 @@ void WorkingWindow::setZoom(double factor) { view_->setFont(zoomedDesktopFont(fa
 
 void WorkingWindow::copyAll() const
 {
-    auto* data = new QMimeData;
-    data->setText(workingAsPlainText(document_));
-    data->setHtml(workingAsHtml(document_));
-    QGuiApplication::clipboard()->setMimeData(data);
+    copyTextAndHtml(workingAsPlainText(document_), workingAsHtml(document_));
 }
 
 void WorkingWindow::save()
@@ -96,15 +90,9 @@ void WorkingWindow::save()
         &filter);
     if (path.isEmpty())
         return;
-    // The type chosen in the dialog decides; a name without its suffix gets it.
     const bool pdf = filter.startsWith(QStringLiteral("PDF"));
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    QString target = path;
-    if (pdf && suffix != QStringLiteral("pdf"))
-        target += QStringLiteral(".pdf");
-    else if (!pdf && suffix != QStringLiteral("html") && suffix != QStringLiteral("htm"))
-        target += QStringLiteral(".html");
-    saveTo(target, pdf ? WorkingFormat::Pdf : WorkingFormat::Html);
+    saveTo(pdf ? withSuffix(path, { "pdf" }) : withSuffix(path, { "html", "htm" }),
+        pdf ? WorkingFormat::Pdf : WorkingFormat::Html);
 }
 
 bool WorkingWindow::saveTo(const QString& path, WorkingFormat format)
