@@ -17,8 +17,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -258,26 +260,112 @@ TEST_F(FilesInWindow, NewExerciseFillsTheGridForTheSelectedSizeAndWaits)
     }
 }
 
-// The type chosen in a save dialog decides the name's ending: a name that
-// has it keeps it, whatever its case; any other gets it added, so that a
-// workbook's name never holds CSV, nor a PDF's name HTML.
-TEST(SaveName, EndsInTheTypeChosen)
-{
-    const struct {
-        const char* typed;
-        std::initializer_list<const char*> type;
-        const char* saved;
-    } kNames[] = {
-        { "/home/u/system", { "csv" }, "/home/u/system.csv" },
-        { "/home/u/SYSTEM.CSV", { "csv" }, "/home/u/SYSTEM.CSV" },
-        { "/home/u/calc.xlsx", { "csv" }, "/home/u/calc.xlsx.csv" },
-        { "/home/u/page.htm", { "html", "htm" }, "/home/u/page.htm" },
-        { "/home/u/working.pdf", { "html", "htm" }, "/home/u/working.pdf.html" },
-        { "/home/u/v1.2/summary", { "txt" }, "/home/u/v1.2/summary.txt" },
+// Answers each file dialog as it opens, in turn: a name typed with a
+// filter chosen, or, once the replies run out, Cancel.
+class DialogReplies : public QObject {
+public:
+    struct Reply {
+        QString name;
+        int filter = 0;
     };
-    for (const auto& name : kNames)
-        EXPECT_EQ(withSuffix(QString::fromUtf8(name.typed), name.type).toStdString(), name.saved)
-            << name.typed;
+    explicit DialogReplies(std::vector<Reply> replies)
+        : replies_(std::move(replies))
+    {
+        timer_.callOnTimeout(this, [this] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || dialog == answered_)
+                return;
+            answered_ = dialog;
+            ++opened;
+            if (next_ == replies_.size()) {
+                dialog->reject();
+                return;
+            }
+            const Reply& reply = replies_[next_++];
+            dialog->selectNameFilter(dialog->nameFilters().value(reply.filter));
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(reply.name);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        timer_.start(5);
+    }
+    int opened = 0;
+
+private:
+    std::vector<Reply> replies_;
+    std::size_t next_ = 0;
+    QPointer<QFileDialog> answered_;
+    QTimer timer_;
+};
+
+// Every save dialog asks about the very file it writes: the type chosen
+// adds its suffix after the dialog, so a file it did not name is asked
+// about, and No opens the dialog again.
+TEST_F(FilesInWindow, EverySaveAsksAboutTheFileItWrites)
+{
+    const QStringList kCsv { QString::fromUtf8("Системи CSV (*.csv)") };
+    const QStringList kWorking { "HTML (*.html *.htm)", "PDF (*.pdf)" };
+    const struct {
+        QStringList filters;
+        std::vector<DialogReplies::Reply> replies;
+        bool yes;
+        const char* written; // nothing: cancelled
+        int type;
+        const char* askedAbout; // nothing: no question
+    } kSaves[] = {
+        // The workbook's name typed in the CSV dialog: another program's CSV beside it is asked about.
+        { kCsv, { { "c01_base.ods" } }, false, nullptr, 0, "c01_base.ods.csv" },
+        { kCsv, { { "c01_base.ods" } }, true, "c01_base.ods.csv", 0, "c01_base.ods.csv" },
+        { kCsv, { { "system" } }, true, "system.csv", 0, "system.csv" },
+        { kCsv, { { "system" }, { "fresh" } }, false, "fresh.csv", 0, "system.csv" },
+        { kCsv, { { "SYSTEM.CSV" } }, true, "SYSTEM.CSV", 0, "SYSTEM.CSV" },
+        { kWorking, { { "working", 1 } }, true, "working.pdf", 1, nullptr },
+        { kWorking, { { "page.htm", 0 } }, true, "page.htm", 0, nullptr },
+        { kWorking, { { "c01_base.ods", 1 } }, true, "c01_base.ods.pdf", 1, nullptr },
+    };
+    for (const auto& save : kSaves) {
+        QTemporaryDir files;
+        for (const char* name : { "c01_base.ods", "c01_base.ods.csv", "system.csv", "SYSTEM.CSV" }) {
+            QFile file(files.filePath(QLatin1String(name)));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(name);
+        }
+        const QString context = save.replies.front().name;
+        testing_support::RecordingMessageBoxes boxes;
+        boxes.answer = save.yes;
+        DialogReplies replies(save.replies);
+        const auto chosen = askFileToSave(nullptr, boxes, "title", files.filePath("suggested"), save.filters);
+        EXPECT_EQ(chosen.has_value(), save.written != nullptr) << context.toStdString();
+        if (chosen) {
+            EXPECT_EQ(chosen->path, files.filePath(QLatin1String(save.written))) << context.toStdString();
+            EXPECT_EQ(chosen->type, save.type) << context.toStdString();
+        }
+        ASSERT_EQ(boxes.shown.size(), save.askedAbout ? 1U : 0U) << context.toStdString();
+        if (save.askedAbout) {
+            EXPECT_TRUE(boxes.shown[0].text.contains(QString::fromUtf8("„%1“").arg(save.askedAbout)))
+                << boxes.shown[0].text.toStdString();
+        }
+    }
+}
+
+// After a workbook was opened, Ctrl+S and its name typed again: no file is
+// replaced unless the user says so of that very file.
+TEST_F(FilesInWindow, SavingUnderAWorkbooksNameReplacesNothingUnasked)
+{
+    const QByteArray workbook = spreadsheet("calc.ods");
+    const QString path = write("c01_base.ods", workbook);
+    const QString beside = write("c01_base.ods.csv", "another program's\n");
+    TestWindow window;
+    window.activate();
+    ASSERT_TRUE(window.main->files().open(path));
+    window.boxes.answer = false;
+    DialogReplies replies({ { "c01_base.ods" } });
+    window.main->files().saveAction()->trigger();
+    EXPECT_EQ(replies.opened, 2); // asked again after No, then cancelled
+    for (const auto& [name, bytes] : { std::pair { path, workbook }, std::pair { beside, QByteArray("another program's\n") } }) {
+        QFile kept(name);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), bytes) << name.toStdString();
+    }
 }
 
 } // namespace

@@ -14,7 +14,6 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -75,14 +74,11 @@ void PracticeSummary::copy() const { copyTextAndHtml(text(), workingAsHtml(docum
 
 void PracticeSummary::save()
 {
-    QString filter;
-    const QString path = QFileDialog::getSaveFileName(window_, qtText(texts::kPracticeSaveTitle),
-        QDir::home().filePath(qtText(texts::kPracticeDefaultName)), qtText(texts::kPracticeFileFilters),
-        &filter);
-    if (path.isEmpty())
-        return;
-    saveTo(filter.startsWith(QStringLiteral("HTML")) ? withSuffix(path, { "html", "htm" })
-                                                     : withSuffix(path, { "txt" }));
+    const auto chosen = askFileToSave(window_, boxes_, qtText(texts::kPracticeSaveTitle),
+        QDir::home().filePath(qtText(texts::kPracticeDefaultName)),
+        qtText(texts::kPracticeFileFilters).split(QStringLiteral(";;")));
+    if (chosen)
+        saveTo(chosen->path);
 }
 
 bool PracticeSummary::saveTo(const QString& path)

@@ -125,13 +125,9 @@ void SystemFiles::saveWithDialog()
 {
     const QString suggested
         = saveTarget().isEmpty() ? QDir::home().filePath(qtText(texts::kNewSystemFileName)) : saveTarget();
-    const QString path = QFileDialog::getSaveFileName(
-        window_, qtText(texts::kSaveTitle), suggested, qtText(texts::kSavedSystemFileFilter));
-    if (path.isEmpty())
-        return;
-    // CSV under any other name (a workbook's, chosen in the dialog) would
-    // lose that file: the name gets its ".csv".
-    saveTo(withSuffix(path, { "csv" }));
+    if (const auto chosen = askFileToSave(
+            window_, boxes_, qtText(texts::kSaveTitle), suggested, { qtText(texts::kSavedSystemFileFilter) }))
+        saveTo(chosen->path);
 }
 
 QStringList SystemFiles::recentFiles() const { return QSettings().value(kRecentKey).toStringList(); }

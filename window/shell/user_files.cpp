@@ -2,10 +2,16 @@
 
 #include "window/shell/user_files.h"
 
+#include "window/form/message_boxes.h"
+
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -19,9 +25,42 @@ bool hasSuffix(const QString& path, std::initializer_list<const char*> suffixes)
     });
 }
 
-QString withSuffix(const QString& path, std::initializer_list<const char*> suffixes)
+QStringList filterSuffixes(const QString& filter)
 {
-    return hasSuffix(path, suffixes) ? path : path + QLatin1Char('.') + QLatin1String(*suffixes.begin());
+    static const QRegularExpression kPattern(QStringLiteral("\\*\\.([^\\s)]+)"));
+    QStringList suffixes;
+    for (const QRegularExpressionMatch& match : kPattern.globalMatch(filter))
+        suffixes << match.captured(1);
+    return suffixes;
+}
+
+std::optional<FileToSave> askFileToSave(QWidget* parent, MessageBoxes& boxes, const QString& title,
+    const QString& suggested, const QStringList& filters)
+{
+    QString name = suggested;
+    QString filter = filters.value(0);
+    for (;;) {
+        const QString typed = QFileDialog::getSaveFileName(
+            parent, title, name, filters.join(QStringLiteral(";;")), &filter, QFileDialog::DontConfirmOverwrite);
+        if (typed.isEmpty())
+            return std::nullopt;
+        const int type = std::max(0, static_cast<int>(filters.indexOf(filter)));
+        const QStringList suffixes = filterSuffixes(filters.value(type));
+        const QString suffix = QFileInfo(typed).suffix();
+        const bool hasOne = std::any_of(suffixes.begin(), suffixes.end(),
+            [&suffix](const QString& wanted) { return suffix.compare(wanted, Qt::CaseInsensitive) == 0; });
+        // A workbook's name typed in the CSV dialog, say, keeps the
+        // workbook: the type's own suffix follows it.
+        const QString path = hasOne || suffixes.isEmpty() ? typed : typed + QLatin1Char('.') + suffixes.first();
+        const QFileInfo target(path);
+        if (!target.exists()
+            || boxes.ask(parent, title,
+                QCoreApplication::translate("cramer::FileToSave",
+                    "Файлът „%1“ вече съществува. Да бъде ли заменен?")
+                    .arg(target.fileName())))
+            return FileToSave { path, type };
+        name = path;
+    }
 }
 
 void copyTextAndHtml(const QString& text, const QString& html)

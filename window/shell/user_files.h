@@ -5,17 +5,36 @@
 // What the windows share in handing the user a file or the clipboard.
 
 #include <QString>
+#include <QStringList>
 
 #include <initializer_list>
+#include <optional>
+
+class QWidget;
 
 namespace cramer {
 
+class MessageBoxes;
+
 // `path` ends in one of `suffixes` ("html"), in any case.
 bool hasSuffix(const QString& path, std::initializer_list<const char*> suffixes);
-// `path` as it is where it ends in one of `suffixes`, else with the first
-// added: the type chosen in a save dialog decides, and a name typed
-// without its suffix, or with another type's, gets it.
-QString withSuffix(const QString& path, std::initializer_list<const char*> suffixes);
+
+// The suffixes a dialog filter such as "HTML (*.html *.htm)" names, in its order.
+QStringList filterSuffixes(const QString& filter);
+
+struct FileToSave {
+    QString path;
+    int type = 0; // the index of the filter chosen
+};
+
+// Asks for a file to write, offering `filters` ("HTML (*.html *.htm)"),
+// the first chosen at the start. The filter chosen decides the type; a
+// name without one of its suffixes gets the first. The dialog does not
+// confirm replacing a file: the name it returns may still get its suffix,
+// so the question is asked here of the very file that will be written, and
+// No opens the dialog again. Nothing when cancelled.
+std::optional<FileToSave> askFileToSave(QWidget* parent, MessageBoxes& boxes, const QString& title,
+    const QString& suggested, const QStringList& filters);
 
 // On the clipboard as plain text and as HTML, for editors and word
 // processors alike.

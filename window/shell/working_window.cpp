@@ -14,7 +14,6 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -84,15 +83,13 @@ void WorkingWindow::copyAll() const
 
 void WorkingWindow::save()
 {
-    QString filter;
-    const QString path = QFileDialog::getSaveFileName(this, qtText(texts::kWorkingSaveTitle),
-        QDir::home().filePath(qtText(texts::kWorkingDefaultName)), qtText(texts::kWorkingFileFilters),
-        &filter);
-    if (path.isEmpty())
-        return;
-    const bool pdf = filter.startsWith(QStringLiteral("PDF"));
-    saveTo(pdf ? withSuffix(path, { "pdf" }) : withSuffix(path, { "html", "htm" }),
-        pdf ? WorkingFormat::Pdf : WorkingFormat::Html);
+    // In the order of the filters.
+    constexpr WorkingFormat kFormats[] = { WorkingFormat::Html, WorkingFormat::Pdf };
+    const auto chosen = askFileToSave(this, boxes_, qtText(texts::kWorkingSaveTitle),
+        QDir::home().filePath(qtText(texts::kWorkingDefaultName)),
+        qtText(texts::kWorkingFileFilters).split(QStringLiteral(";;")));
+    if (chosen)
+        saveTo(chosen->path, kFormats[chosen->type]);
 }
 
 bool WorkingWindow::saveTo(const QString& path, WorkingFormat format)
