@@ -34,6 +34,7 @@ class AnsweredBoxes : public MessageBoxes {
 public:
     void inform(QWidget*, const QString&, const QString&, const QString& = {}) override { }
     bool ask(QWidget*, const QString&, const QString&) override { return true; }
+    SaveAnswer askToSave(QWidget*, const QString&, const QString&) override { return SaveAnswer::Discard; }
 };
 
 Matrix nineByNine()

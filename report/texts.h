@@ -144,6 +144,9 @@ inline constexpr const char* kSystemFileFilters
 // Saving writes CSV alone, whatever was opened.
 inline constexpr const char* kSavedSystemFileFilter = "Системи CSV (*.csv)";
 inline constexpr const char* kNewSystemFileName = "система.csv";
+// Before the grid's numbers give way to another system, or the window closes.
+inline constexpr const char* kUnsavedSystem = QT_TRANSLATE_NOOP("cramer::texts",
+    "В таблицата има числа, които не са запазени във файл. Да ги запазя ли?");
 // The window's title while a file is the one Save writes, or proposes.
 inline constexpr const char* kTitleWithFile = "%1 - %2";
 inline constexpr const char* kFileMissing = "Файлът „%1“ не съществува.";
@@ -281,6 +284,12 @@ inline constexpr const char* kPictureAccessibleName = "Усмихнато чов
 // The answers of a question box.
 inline constexpr const char* kAnswerYes = "&Да";
 inline constexpr const char* kAnswerNo = "&Не";
+// Undo and Redo of the commands that replace or clear the grid.
+inline constexpr const char* kUndoCommand = QT_TRANSLATE_NOOP("cramer::texts", "&Отмени");
+inline constexpr const char* kRedoCommand = QT_TRANSLATE_NOOP("cramer::texts", "&Повтори");
+inline constexpr const char* kAnswerSave = QT_TRANSLATE_NOOP("cramer::texts", "&Запази");
+inline constexpr const char* kAnswerDiscard = QT_TRANSLATE_NOOP("cramer::texts", "&Не запазвай");
+inline constexpr const char* kAnswerCancel = QT_TRANSLATE_NOOP("cramer::texts", "&Отказ");
 
 inline QString qtText(const char* utf8) { return QString::fromUtf8(utf8); }
 

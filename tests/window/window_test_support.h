@@ -43,9 +43,16 @@ public:
         return answer;
     }
 
+    SaveAnswer askToSave(QWidget*, const QString& title, const QString& text) override
+    {
+        shown.push_back({ title, text, {} });
+        return saveAnswer;
+    }
+
     std::vector<ShownMessage> shown;
     std::function<void(const ShownMessage&)> whileOpen;
     bool answer = true; // to every question
+    SaveAnswer saveAnswer = SaveAnswer::Discard;
 };
 
 // The main window with its form, loaded, with recorded message boxes.

@@ -282,6 +282,21 @@ void GridCell::setNominalFont(const QFont& nominal)
     fitText(hasFocus());
 }
 
+bool GridCell::event(QEvent* event)
+{
+    // Undo and Redo with nothing of the cell's own to undo or redo go to the
+    // window, which brings back the grid a command replaced.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->matches(QKeySequence::Undo) && !isUndoAvailable())
+            || (key->matches(QKeySequence::Redo) && !isRedoAvailable())) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
 void GridCell::keyPressEvent(QKeyEvent* event)
 {
     const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;

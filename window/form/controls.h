@@ -102,6 +102,7 @@ signals:
     void verticalMoveRequested(int rows); // Up: -1, Down: +1
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

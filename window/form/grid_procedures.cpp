@@ -41,8 +41,28 @@ void Form1::enterSystem(const TypedSystem& system)
         auto text = system.texts.begin();
         for (GridCell* entry : controls_.systemCells(system.n))
             entry->setText(QString::fromStdString(*text++));
+        laidOut_ = true;
     }
     emit gridReset();
+    emit gridReplaced();
+}
+
+void Form1::restoreGrid(const GridState& state)
+{
+    if (state.laidOut) {
+        enterSystem(state.system);
+        return;
+    }
+    {
+        const QScopedValueRollback filling(commandRunning_, true);
+        option(state.system.n - 1)->setChecked(true);
+        store_.SystemSize = static_cast<std::int16_t>(state.system.n);
+        iz4istitext();
+        iz4isticwet();
+        laidOut_ = false;
+    }
+    emit gridReset();
+    emit gridReplaced();
 }
 
 int Form1::selectedSize() const
@@ -77,14 +97,20 @@ void Form1::Command1_Click()
     if (commandRunning_)
         return;
     emit gridReset();
-    for (int k = 1; k <= 8; ++k) {
-        if (option(k)->isChecked()) {
-            iz4istitext();
-            iz4isticwet();
-            layOutFor(k + 1);
-            store_.SystemSize = static_cast<std::int16_t>(k + 1);
+    {
+        // Cleared by the program, not edited by the user.
+        const QScopedValueRollback clearing(commandRunning_, true);
+        for (int k = 1; k <= 8; ++k) {
+            if (option(k)->isChecked()) {
+                iz4istitext();
+                iz4isticwet();
+                layOutFor(k + 1);
+                store_.SystemSize = static_cast<std::int16_t>(k + 1);
+                laidOut_ = true;
+            }
         }
     }
+    emit gridReplaced();
 }
 
 void Form1::Command2_Click()
@@ -92,8 +118,13 @@ void Form1::Command2_Click()
     if (commandRunning_)
         return;
     emit gridReset();
-    iz4istitext();
-    iz4isticwet();
+    {
+        const QScopedValueRollback clearing(commandRunning_, true);
+        iz4istitext();
+        iz4isticwet();
+        laidOut_ = false;
+    }
+    emit gridReplaced();
 }
 
 void Form1::iz4istitext()
@@ -103,7 +134,8 @@ void Form1::iz4istitext()
     line(3)->setDrawMode(tables::kDrawModeMaskNotPen);
     for (int row = 1; row <= tables::kGridRows; ++row) {
         for (int column = 1; column <= tables::kGridColumns; ++column) {
-            cell(row, column)->clear();
+            // Set, not cleared: a cleared text would stay in the cell's own undo.
+            cell(row, column)->setText(QString());
             cell(row, column)->describeValue(QString());
         }
     }

@@ -47,6 +47,20 @@ bool ModalMessageBoxes::ask(QWidget* parent, const QString& title, const QString
     return box.clickedButton() == yes;
 }
 
+MessageBoxes::SaveAnswer ModalMessageBoxes::askToSave(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(texts::qtText(texts::kAnswerSave), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(texts::qtText(texts::kAnswerDiscard), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(texts::qtText(texts::kAnswerCancel), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    run(box, parent);
+    return box.clickedButton() == save ? SaveAnswer::Save
+        : box.clickedButton() == discard ? SaveAnswer::Discard
+                                         : SaveAnswer::Cancel;
+}
+
 void ModalMessageBoxes::run(QMessageBox& box, QWidget* parent)
 {
     // Where the keyboard was: it goes back there when the box closes,

@@ -24,6 +24,9 @@ public:
     // Asks `text`; returns whether the answer is yes. No is the default, so
     // that Enter or Escape keeps things as they are.
     virtual bool ask(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Asks whether to save before something is lost; Cancel is the default.
+    enum class SaveAnswer { Save, Discard, Cancel };
+    virtual SaveAnswer askToSave(QWidget* parent, const QString& title, const QString& text) = 0;
 
     // The form's zoom, which the boxes' texts follow.
     void setZoom(double factor) { zoom_ = factor; }
@@ -43,6 +46,7 @@ public:
     void inform(
         QWidget* parent, const QString& title, const QString& text, const QString& description = {}) override;
     bool ask(QWidget* parent, const QString& title, const QString& text) override;
+    SaveAnswer askToSave(QWidget* parent, const QString& title, const QString& text) override;
 
 private:
     // Shows `box`, then gives the keyboard back to where it was.

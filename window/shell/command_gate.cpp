@@ -34,6 +34,15 @@ bool CommandGate::ClosingBoxes::ask(QWidget* parent, const QString& title, const
     return yes;
 }
 
+MessageBoxes::SaveAnswer CommandGate::ClosingBoxes::askToSave(
+    QWidget* parent, const QString& title, const QString& text)
+{
+    gate_.setBoxOpen(true);
+    const SaveAnswer answer = boxes_.askToSave(parent, title, text);
+    gate_.setBoxOpen(false);
+    return answer;
+}
+
 QAction* CommandGate::add(
     QObject* owner, const char* text, const QKeySequence& shortcut, std::function<void()> run)
 {

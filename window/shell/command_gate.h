@@ -48,6 +48,7 @@ private:
         void inform(QWidget* parent, const QString& title, const QString& text,
             const QString& description = {}) override;
         bool ask(QWidget* parent, const QString& title, const QString& text) override;
+        SaveAnswer askToSave(QWidget* parent, const QString& title, const QString& text) override;
 
     private:
         MessageBoxes& boxes_;

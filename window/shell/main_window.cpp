@@ -8,6 +8,7 @@
 #include "window/shell/exercises.h"
 #include "window/shell/form_area.h"
 #include "window/shell/form_input.h"
+#include "window/shell/grid_history.h"
 #include "window/shell/help_window.h"
 #include "window/shell/practice.h"
 #include "window/shell/solution_actions.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -46,6 +48,7 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
                                             .arg(QFileInfo(path).fileName(), qtText(texts::kWindowCaption)));
     });
     exercises_ = new Exercises(*form_, *gate_, this);
+    history_ = new GridHistory(*form_, *gate_, this);
     zoom_ = new ZoomController(*this, *form_, *area_, boxes_, *gate_);
     colours_ = new ColourChoice(*form_, *area_, *gate_, this);
     solution_ = new SolutionActions(*form_, boxes_, *gate_, *zoom_, this);
@@ -96,6 +99,9 @@ void MainWindow::createMenus()
     file->addAction(actions_.quit);
     QMenu* edit = bar->addMenu(qtText(texts::kEditMenu));
     connect(edit, &QMenu::aboutToShow, this, &MainWindow::updatePaste);
+    edit->addAction(history_->undoAction());
+    edit->addAction(history_->redoAction());
+    edit->addSeparator();
     edit->addAction(actions_.paste);
     edit->addSeparator();
     edit->addAction(actions_.copySolution);
@@ -116,6 +122,14 @@ void MainWindow::createMenus()
     QMenu* help = bar->addMenu(qtText(texts::kHelpMenu));
     help->addAction(actions_.guide);
     help->addAction(actions_.about);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!files_->maybeSave(files_->changedSinceFile()))
+        event->ignore();
+    else
+        QMainWindow::closeEvent(event);
 }
 
 bool MainWindow::clipboardHasText()

@@ -22,6 +22,7 @@ class ColourChoice;
 class CommandGate;
 class Exercises;
 class FormArea;
+class GridHistory;
 class HelpWindow;
 class Practice;
 class SolutionActions;
@@ -55,11 +56,17 @@ public:
     ZoomController& zoom() const { return *zoom_; }
     SolutionActions& solution() const { return *solution_; }
     Practice& practice() const { return *practice_; }
+    GridHistory& history() const { return *history_; }
     ColourChoice& colours() const { return *colours_; }
 
     void showAbout();
     void showGuide();
     HelpWindow* helpWindow() const { return help_; }
+
+protected:
+    // A system from a file that was changed since is asked about; one typed
+    // from scratch closes with the window, as it always did.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createActions();
@@ -74,6 +81,7 @@ private:
     CommandGate* gate_ = nullptr;
     SystemFiles* files_ = nullptr;
     Exercises* exercises_ = nullptr;
+    GridHistory* history_ = nullptr;
     ZoomController* zoom_ = nullptr;
     ColourChoice* colours_ = nullptr;
     SolutionActions* solution_ = nullptr;

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QSettings>
 
+#include <algorithm>
 #include <limits>
 
 namespace cramer {
@@ -58,7 +59,10 @@ bool SystemFiles::open(const QString& path)
                 + qtText(texts::kFileUnchanged));
         return false;
     }
+    if (!maybeSave(holdsUnsavedNumbers()))
+        return false;
     form_.enterSystem(*read.system);
+    inFile_ = form_.typedSystem();
     const QFileInfo opened(path);
     remember(opened.absoluteFilePath());
     // Save writes only the program's own CSV: anything else gets a CSV of
@@ -91,8 +95,34 @@ bool SystemFiles::saveTo(const QString& path)
         return false;
     }
     setTarget(QFileInfo(path).absoluteFilePath(), {});
+    inFile_ = system;
     remember(current_);
     return true;
+}
+
+bool SystemFiles::holdsUnsavedNumbers() const
+{
+    const TypedSystem system = form_.typedSystem();
+    const bool typed = std::any_of(system.texts.begin(), system.texts.end(),
+        [](const std::string& text) { return !trimmed(text).empty(); });
+    return typed && system != inFile_;
+}
+
+bool SystemFiles::changedSinceFile() const { return inFile_ && form_.typedSystem() != *inFile_; }
+
+bool SystemFiles::maybeSave(bool unsaved)
+{
+    if (!unsaved)
+        return true;
+    switch (gate_.formBoxes().askToSave(window_, qtText(texts::kSaveTitle), qtText(texts::kUnsavedSystem))) {
+    case MessageBoxes::SaveAnswer::Save:
+        return save();
+    case MessageBoxes::SaveAnswer::Discard:
+        return true;
+    case MessageBoxes::SaveAnswer::Cancel:
+        return false;
+    }
+    return false;
 }
 
 void SystemFiles::setTarget(const QString& current, const QString& proposed)
@@ -113,21 +143,15 @@ void SystemFiles::openWithDialog()
         open(path);
 }
 
-void SystemFiles::save()
-{
-    if (current_.isEmpty())
-        saveWithDialog();
-    else
-        saveTo(current_);
-}
+bool SystemFiles::save() { return current_.isEmpty() ? saveWithDialog() : saveTo(current_); }
 
-void SystemFiles::saveWithDialog()
+bool SystemFiles::saveWithDialog()
 {
     const QString suggested
         = saveTarget().isEmpty() ? QDir::home().filePath(qtText(texts::kNewSystemFileName)) : saveTarget();
-    if (const auto chosen = askFileToSave(
-            window_, boxes_, qtText(texts::kSaveTitle), suggested, { qtText(texts::kSavedSystemFileFilter) }))
-        saveTo(chosen->path);
+    const auto chosen = askFileToSave(
+        window_, boxes_, qtText(texts::kSaveTitle), suggested, { qtText(texts::kSavedSystemFileFilter) });
+    return chosen && saveTo(chosen->path);
 }
 
 QStringList SystemFiles::recentFiles() const { return QSettings().value(kRecentKey).toStringList(); }

@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class QAction;
 class QMenu;
 class QWidget;
@@ -35,7 +37,8 @@ public:
     QMenu* recentMenu() const { return recent_; }
 
     // Reads `path` into the grid, or says what is wrong with it and leaves
-    // the grid as it was.
+    // the grid as it was. Numbers the grid holds that no file holds are
+    // asked about first (maybeSave).
     bool open(const QString& path);
     // Writes what the grid holds to `path`, or says why it cannot.
     bool saveTo(const QString& path);
@@ -46,13 +49,22 @@ public:
     QString saveTarget() const;
     bool savesWithoutAsking() const { return !current_.isEmpty(); }
 
+    // The grid holds numbers that are in no file: typed, or changed since
+    // the file they came from was opened or saved.
+    bool holdsUnsavedNumbers() const;
+    // The grid came from a file, opened or saved, and was changed since.
+    bool changedSinceFile() const;
+    // Before the grid's numbers are lost: Save, Discard or Cancel, asked
+    // where `unsaved` holds. Returns whether to go on (saved or discarded).
+    bool maybeSave(bool unsaved);
+
 signals:
     void saveTargetChanged(const QString& path);
 
 private:
     void openWithDialog();
-    void save();
-    void saveWithDialog();
+    bool save();
+    bool saveWithDialog();
     void remember(const QString& path);
     void setTarget(const QString& current, const QString& proposed);
     void updateActions();
@@ -69,6 +81,7 @@ private:
     QMenu* recent_ = nullptr;
     QString current_;
     QString proposed_;
+    std::optional<TypedSystem> inFile_; // the system as the file opened or saved holds it
 };
 
 } // namespace cramer
