@@ -97,6 +97,10 @@ Tokens tokenize(std::string_view text, const LocaleRules& rules)
         } else if (startsWithAny(text, rules.points, length)) {
             tokens.symbols += 'p';
             tokens.plain += '.';
+        } else if (text.starts_with("\u2212")) {
+            length = std::string_view("\u2212").size();
+            tokens.symbols += 's';
+            tokens.plain += '-';
         } else if (c == '+' || c == '-' || c == 'e' || c == 'E') {
             tokens.symbols += (c == 'e' || c == 'E') ? 'e' : 's';
             tokens.plain += c;

@@ -188,6 +188,14 @@ QString fileErrorMessage(const FileError& error, const QString& path, const Numb
         return qtText(texts::kFileOutOfRange)
             .arg(name, placeOf(error), quotedForMessage(QString::fromStdString(error.text)),
                 largestSingleText(locale));
+    case FileProblem::MixedDecimalMarks: {
+        FileError other = error;
+        other.line = error.otherLine;
+        other.number = error.otherNumber;
+        return qtText(texts::kFileMixedDecimalMarks)
+            .arg(name, placeOf(error), quotedForMessage(QString::fromStdString(error.text)), placeOf(other),
+                quotedForMessage(QString::fromStdString(error.otherText)));
+    }
     case FileProblem::FormulaWithoutValue:
         return qtText(texts::kFileFormulaWithoutValue).arg(name, placeOf(error));
     case FileProblem::MissingLibrary:

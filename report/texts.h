@@ -186,6 +186,10 @@ inline constexpr const char* kFileOutOfRange
 inline constexpr const char* kFileAmbiguous
     = "Във файла „%1“, %2: „%3“ може да се прочете по два начина: със знак между хилядите или с "
       "десетичен знак. Запишете го без знак между хилядите.";
+// %2 and %4 are two cells, %3 and %5 what they hold.
+inline constexpr const char* kFileMixedDecimalMarks = QT_TRANSLATE_NOOP("cramer::texts",
+    "Във файла „%1“ числата са записани по два начина: в %2 „%3“ има десетична точка, а в %4 „%5“ — "
+    "десетична запетая. Запиши всички числа по един начин.");
 // After kFileAmbiguous on the command line.
 inline constexpr const char* kAmbiguousLocaleHint = "Ако запетаята е десетична, посочете --locale bg_BG.";
 inline constexpr const char* kFileDamagedArchive

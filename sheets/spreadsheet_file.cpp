@@ -74,10 +74,29 @@ ReadSystem readWorkbook(std::string_view bytes, const NumberLocale& locale)
 
 namespace {
 
+// UTF-16 without a byte-order mark, little or big endian, told by where
+// its zero bytes fall: text of a system is mostly ASCII, whose every other
+// byte is zero in UTF-16 and none in any 8-bit text.
+std::optional<QStringConverter::Encoding> utf16WithoutMark(std::string_view bytes)
+{
+    std::size_t even = 0;
+    std::size_t odd = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        (i % 2 == 0 ? even : odd) += bytes[i] == '\0' ? 1 : 0;
+    const std::size_t half = bytes.size() / 2;
+    if (bytes.size() % 2 != 0 || half == 0)
+        return std::nullopt;
+    if (odd * 2 > half && even == 0)
+        return QStringConverter::Utf16LE;
+    if (even * 2 > half && odd == 0)
+        return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
 // Text as other programs save it, in UTF-8: UTF-16 with its byte-order mark
-// (Excel's "Unicode text"), and text that is no UTF-8 as Windows-1251, the
-// 8-bit text of Bulgarian Windows. Nothing where it is UTF-8 already, or
-// where neither reading fits.
+// (Excel's "Unicode text") or without one, and text that is no UTF-8 as
+// Windows-1251, the 8-bit text of Bulgarian Windows. Nothing where it is
+// UTF-8 already, or where neither reading fits.
 std::optional<QByteArray> decodedText(std::string_view bytes)
 {
     const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
@@ -89,6 +108,8 @@ std::optional<QByteArray> decodedText(std::string_view bytes)
     };
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
         return decoded(QStringDecoder(QStringConverter::Utf16));
+    if (const auto encoding = utf16WithoutMark(bytes))
+        return decoded(QStringDecoder(*encoding));
     if (!decoded(QStringDecoder(QStringConverter::Utf8)))
         return decoded(QStringDecoder("windows-1251"));
     return std::nullopt;

@@ -89,10 +89,28 @@ enum class Reading { Locale, DecimalComma, Plain, CommaGroups };
 const NumberLocale kCommaGroups { ".", "," };
 
 struct Accepted {
-    Reading reading;
+    std::vector<Reading> readings; // each that gives this value
     std::string gridText; // the form the grid takes under the user's locale
     DecimalNumber value;
 };
+
+// How a file writes its numbers: which of "." and "," is the decimal mark.
+enum class Convention { DecimalPoint, DecimalComma };
+
+// The convention a reading stands for under `locale`.
+Convention conventionOf(Reading reading, const NumberLocale& locale)
+{
+    switch (reading) {
+    case Reading::Locale:
+        return locale.decimal == "," ? Convention::DecimalComma : Convention::DecimalPoint;
+    case Reading::DecimalComma:
+        return Convention::DecimalComma;
+    case Reading::Plain:
+    case Reading::CommaGroups:
+        return Convention::DecimalPoint;
+    }
+    return Convention::DecimalPoint;
+}
 
 struct CellReading {
     ConversionError error = ConversionError::NotANumber;
@@ -101,14 +119,36 @@ struct CellReading {
 
     bool isNumber() const { return error != ConversionError::NotANumber; }
     bool holdsNumber() const { return isNumber() || meantNumber; }
-    // A comma that only one reading takes, as a decimal comma or a group's: how the file writes numbers.
-    std::optional<Reading> commaWitness(std::string_view text) const
-    {
-        if (values.size() != 1 || text.find(',') == std::string_view::npos)
-            return std::nullopt;
-        return values[0].reading;
-    }
 };
+
+// What `cell`, read as `reading`, proves of the file's convention: a comma
+// that only one convention reads (a decimal comma, or commas between groups
+// of three), or, in a number without a comma, a point followed by other
+// than three digits, which cannot be a group's.
+std::optional<Convention> provenConvention(const FileCell& cell, const CellReading& reading, const NumberLocale& locale)
+{
+    if (reading.values.size() != 1 || cell.kind == FileCell::Kind::Stored)
+        return std::nullopt;
+    const std::string_view text = trimmed(cell.text);
+    const std::vector<Reading>& readings = reading.values[0].readings;
+    const auto proves = [&](Convention convention) {
+        return std::all_of(readings.begin(), readings.end(),
+            [&](Reading each) { return conventionOf(each, locale) == convention; });
+    };
+    if (text.find(',') != std::string_view::npos) {
+        for (const Convention convention : { Convention::DecimalPoint, Convention::DecimalComma })
+            if (proves(convention))
+                return convention;
+        return std::nullopt;
+    }
+    const std::size_t point = text.find('.');
+    if (point == std::string_view::npos)
+        return std::nullopt;
+    std::size_t digits = 0;
+    while (point + 1 + digits < text.size() && text[point + 1 + digits] >= '0' && text[point + 1 + digits] <= '9')
+        ++digits;
+    return digits != 3 ? std::optional(Convention::DecimalPoint) : std::nullopt;
+}
 
 // A cell by every reading its kind allows.
 CellReading readCell(const FileCell& cell, const NumberLocale& locale, bool typedByLocale)
@@ -119,9 +159,7 @@ CellReading readCell(const FileCell& cell, const NumberLocale& locale, bool type
         readings.push_back(typedByLocale ? Reading::Locale : Reading::Plain);
         break;
     case FileCell::Kind::Sealed:
-        readings = { Reading::Locale, Reading::DecimalComma, Reading::Plain };
-        if (locale.decimal != "," && locale.group != ",")
-            readings.push_back(Reading::CommaGroups);
+        readings = { Reading::Locale, Reading::DecimalComma, Reading::Plain, Reading::CommaGroups };
         break;
     case FileCell::Kind::Stored:
         readings.push_back(Reading::Plain);
@@ -146,13 +184,16 @@ CellReading readCell(const FileCell& cell, const NumberLocale& locale, bool type
             continue;
         result.error = ConversionError::None;
         DecimalNumber value = *parseDecimal(cell.text, numbers);
-        if (std::none_of(result.values.begin(), result.values.end(),
-                [&](const Accepted& other) { return sameValue(other.value, value); })) {
-            std::string gridText = reading == Reading::Locale
-                ? std::string(trimmed(cell.text))
-                : withPoint(plainNumber(cell.text, numbers), locale.decimal);
-            result.values.push_back({ reading, std::move(gridText), std::move(value) });
+        const auto same = std::find_if(result.values.begin(), result.values.end(),
+            [&](const Accepted& other) { return sameValue(other.value, value); });
+        if (same != result.values.end()) {
+            same->readings.push_back(reading);
+            continue;
         }
+        std::string gridText = reading == Reading::Locale
+            ? std::string(trimmed(cell.text))
+            : withPoint(plainNumber(cell.text, numbers), locale.decimal);
+        result.values.push_back({ { reading }, std::move(gridText), std::move(value) });
     }
     return result;
 }
@@ -220,7 +261,8 @@ void keepColumns(std::vector<DataRow>& data, std::vector<FileRow>& kept, std::si
 }
 
 // Rows whose lengths disagree: the row that differs from the most common
-// length, or, where all agree on a length that is not n + 1, the first;
+// length and from n + 1, or, where there is none, the first row without
+// n + 1 cells;
 // with the first text among its cells, the likely cause. The rows start at
 // column `offset` of the file's.
 FileError raggedError(const std::vector<DataRow>& data, int n, std::size_t offset)
@@ -235,10 +277,14 @@ FileError raggedError(const std::vector<DataRow>& data, int n, std::size_t offse
         if (rows > mostRows)
             common = length, mostRows = rows;
     }
-    auto differing = std::find_if(
-        data.begin(), data.end(), [common](const DataRow& read) { return read.cells.size() != common; });
+    // Never a row that has the n + 1 cells the system needs.
+    const auto wanted = static_cast<std::size_t>(n + 1);
+    auto differing = std::find_if(data.begin(), data.end(), [&](const DataRow& read) {
+        return read.cells.size() != common && read.cells.size() != wanted;
+    });
     if (differing == data.end())
-        differing = data.begin();
+        differing = std::find_if(
+            data.begin(), data.end(), [&](const DataRow& read) { return read.cells.size() != wanted; });
     const DataRow& read = *differing;
     FileError error
         = contentError(FileProblem::Ragged, read.row->line, 0, static_cast<int>(read.cells.size()));
@@ -251,6 +297,21 @@ FileError raggedError(const std::vector<DataRow>& data, int n, std::size_t offse
         }
     }
     return error;
+}
+
+// Text of several numbers run together ("1,-1,1", "2;3"): a row holding it
+// holds numbers, to be refused by its place rather than passed over as a
+// title. A date ("15.03.2024") or a task's name ("Задача 3") is none.
+bool looksLikeNumbers(const FileCell& cell)
+{
+    if (cell.kind != FileCell::Kind::Typed && cell.kind != FileCell::Kind::Sealed)
+        return false;
+    std::string text(trimmed(cell.text));
+    for (std::size_t at; (at = text.find("\u2212")) != std::string::npos;)
+        text.replace(at, std::string_view("\u2212").size(), "-");
+    return text.find_first_of("0123456789") != std::string::npos
+        && text.find_first_of(",; \t") != std::string::npos
+        && text.find_first_not_of("0123456789+-.,; \teE") == std::string::npos;
 }
 
 // The rows that hold a number, each cell read every way its kind allows;
@@ -274,7 +335,7 @@ FileError readDataRows(const std::vector<FileRow>& rows, const NumberLocale& loc
         bool anyNumber = false;
         for (std::size_t i = 0; i < width; ++i) {
             read.cells.push_back(readCell(row.cells[i], locale, typedByLocale));
-            anyNumber = anyNumber || read.cells.back().holdsNumber();
+            anyNumber = anyNumber || read.cells.back().holdsNumber() || looksLikeNumbers(row.cells[i]);
         }
         if (!anyNumber)
             continue;
@@ -286,29 +347,46 @@ FileError readDataRows(const std::vector<FileRow>& rows, const NumberLocale& loc
     return {};
 }
 
-// "1,234" may be grouped or have a decimal comma: the file's other numbers
-// tell which, when they all tell the same.
-std::optional<Reading> preferredReading(const std::vector<DataRow>& data, const NumberLocale& locale)
+// The one convention of the whole file, as its numbers prove it: "2.5"
+// or "1,500,000" that only a decimal point reads, "2,25" that only a
+// decimal comma does. Where nothing proves it, a locale with a decimal
+// comma decides; where two cells prove different ones, the file is
+// refused with both.
+struct FileConvention {
+    std::optional<Convention> convention;
+    FileError contradiction;
+};
+
+FileConvention fileConvention(const std::vector<DataRow>& data, const NumberLocale& locale, std::size_t offset)
 {
-    bool decimalCommas = false;
-    bool groupingCommas = false;
+    std::optional<std::pair<const DataRow*, std::size_t>> proof[2];
     for (const DataRow& read : data) {
         for (std::size_t i = 0; i < read.cells.size(); ++i) {
-            const std::optional<Reading> witness = read.cells[i].commaWitness(read.row->cells[i].text);
-            decimalCommas = decimalCommas || witness == Reading::DecimalComma;
-            groupingCommas = groupingCommas || witness == Reading::CommaGroups
-                || (witness == Reading::Locale && locale.decimal != ",");
+            const std::optional<Convention> proven = provenConvention(read.row->cells[i], read.cells[i], locale);
+            if (proven && !proof[static_cast<int>(*proven)])
+                proof[static_cast<int>(*proven)] = { &read, i };
         }
     }
-    if (decimalCommas == groupingCommas)
-        return std::nullopt;
-    return decimalCommas ? Reading::DecimalComma : Reading::Locale;
+    const auto& [point, comma] = proof;
+    if (point && comma) {
+        FileError error = cellError(FileProblem::MixedDecimalMarks, *point->first->row, point->second, offset);
+        const FileError other = cellError(FileProblem::MixedDecimalMarks, *comma->first->row, comma->second, offset);
+        error.otherLine = other.line;
+        error.otherNumber = other.number;
+        error.otherText = other.text;
+        return { std::nullopt, std::move(error) };
+    }
+    if (point)
+        return { Convention::DecimalPoint, {} };
+    if (comma || locale.decimal == ",")
+        return { Convention::DecimalComma, {} };
+    return {};
 }
 
-// Each cell's one reading, the preferred one where a cell has several;
-// `first` is how many columns were passed over at the left.
-ReadSystem typedTexts(
-    const std::vector<DataRow>& data, int n, std::optional<Reading> preferred, std::size_t first)
+// Each cell's one reading, the file's convention's where a cell has
+// several; `first` is how many columns were passed over at the left.
+ReadSystem typedTexts(const std::vector<DataRow>& data, int n, std::optional<Convention> convention,
+    const NumberLocale& locale, std::size_t first)
 {
     TypedSystem system { n, {} };
     for (const DataRow& read : data) {
@@ -322,8 +400,8 @@ ReadSystem typedTexts(
             if (cell.values.size() > 1) {
                 const auto match
                     = std::find_if(cell.values.begin(), cell.values.end(), [&](const Accepted& value) {
-                          return value.reading == preferred
-                              || (preferred == Reading::Locale && value.reading == Reading::CommaGroups);
+                          return std::any_of(value.readings.begin(), value.readings.end(),
+                              [&](Reading reading) { return conventionOf(reading, locale) == convention; });
                       });
                 if (match == cell.values.end())
                     return { std::nullopt, cellError(FileProblem::Ambiguous, *read.row, i, first) };
@@ -367,11 +445,13 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
     }
     std::vector<FileRow> kept;
     keepColumns(data, kept, first, last);
-    const std::optional<Reading> preferred = preferredReading(data, locale);
     if (std::any_of(data.begin(), data.end(),
             [n](const DataRow& read) { return static_cast<int>(read.cells.size()) != n + 1; }))
         return { std::nullopt, raggedError(data, n, first) };
-    return typedTexts(data, n, preferred, first);
+    FileConvention convention = fileConvention(data, locale, first);
+    if (convention.contradiction)
+        return { std::nullopt, std::move(convention.contradiction) };
+    return typedTexts(data, n, convention.convention, locale, first);
 }
 
 FileCell fileCell(const TextCell& cell)
@@ -444,11 +524,17 @@ ReadSystem readSystemText(std::string_view content, const NumberLocale& locale)
         content.remove_prefix(3);
     if (const int line = firstLineNotUtf8(content))
         return { std::nullopt, contentError(FileProblem::NotUtf8, line) };
-    // Old Mac files end their lines with a carriage return alone.
+    // Lines end in LF, CRLF or, as in old Mac files, CR alone, even mixed
+    // in one file (lines pasted from another): each is one line break.
     std::string lines;
-    if (content.find('\n') == std::string_view::npos && content.find('\r') != std::string_view::npos) {
-        lines.assign(content);
-        std::replace(lines.begin(), lines.end(), '\r', '\n');
+    if (content.find('\r') != std::string_view::npos) {
+        lines.reserve(content.size());
+        for (std::size_t i = 0; i < content.size(); ++i) {
+            if (content[i] != '\r')
+                lines += content[i];
+            else if (i + 1 == content.size() || content[i + 1] != '\n')
+                lines += '\n';
+        }
         content = lines;
     }
 

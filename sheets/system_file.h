@@ -41,6 +41,8 @@ enum class FileProblem {
     EmptyCell, // cell `number` of `line` is empty, among numbers
     OutOfRange, // cell `number` of `line`, `text`, is beyond single precision
     Ambiguous, // cell `number` of `line`, `text`, reads as two numbers: grouping or a decimal comma
+    // Cell `number` of `line`, `text`, has a decimal point; cell `otherNumber` of `otherLine`, `otherText`, a decimal comma.
+    MixedDecimalMarks,
     // Spreadsheet files
     DamagedArchive,
     NoSheet, // an archive, but no spreadsheet in it
@@ -67,6 +69,9 @@ struct FileError {
     std::string sheet {}; // the sheet's name, in a spreadsheet file
     int systemError = 0; // errno, where the system refused
     std::vector<std::string> sheets {}; // those looked at, where none held equations
+    int otherLine = 0; // a second cell, where two disagree
+    int otherNumber = 0;
+    std::string otherText {};
 
     explicit operator bool() const { return problem != FileProblem::None; }
 };

@@ -83,6 +83,23 @@ std::vector<Record> records(std::string_view text, std::size_t most, bool& cut)
         }
         if (plain.ends_with('\r'))
             plain.pop_back();
+        // Tabs, semicolons and blanks at the end of a line part no cells: a
+        // stray tab, a spreadsheet's empty trailing cells. (Trailing commas
+        // stay: whether a line has one decides whether its blanks separate.)
+        if (!comment) {
+            std::string_view kept = plain;
+            while (!kept.empty()) {
+                const std::string_view inner = trimmed(kept);
+                const auto end = static_cast<std::size_t>(inner.data() - kept.data()) + inner.size();
+                if (end < kept.size())
+                    kept.remove_suffix(kept.size() - end);
+                else if (kept.back() == '\t' || kept.back() == ';')
+                    kept.remove_suffix(1);
+                else
+                    break;
+            }
+            plain.resize(kept.size());
+        }
         endPlain();
         found.push_back(std::move(record));
         ++at; // the line break
@@ -174,20 +191,50 @@ TextRow splitAtBlanks(const Record& record, bool commaSeparates)
     return { record.line, std::move(builder.cells) };
 }
 
-TextRow splitRecord(const Record& record, bool commaIsDecimalPoint)
+// What separates the cells of a whole block: a tab, a semicolon, or
+// blanks and commas.
+enum class Separator : char { Tab = '\t', Semicolon = ';', BlanksAndCommas = ' ' };
+
+bool holds(const Record& record, char mark)
 {
-    bool quotes = false;
-    bool tabs = false;
-    bool semicolons = false;
-    for (const Piece& piece : record.pieces) {
-        quotes = quotes || piece.quoted;
-        tabs = tabs || (!piece.quoted && piece.text.find('\t') != std::string::npos);
-        semicolons = semicolons || (!piece.quoted && piece.text.find(';') != std::string::npos);
+    return std::any_of(record.pieces.begin(), record.pieces.end(),
+        [mark](const Piece& piece) { return !piece.quoted && piece.text.find(mark) != std::string::npos; });
+}
+
+// Decided once for the block, so that one line's stray tab cannot make it
+// a cell of its own: the mark most lines with digits hold; where as many
+// hold each, a tab before a semicolon before a comma (a decimal comma
+// goes with either of the first two).
+Separator blockSeparator(const std::vector<Record>& found)
+{
+    int tabs = 0;
+    int semicolons = 0;
+    int commas = 0;
+    for (const Record& record : found) {
+        const bool digits = std::any_of(record.pieces.begin(), record.pieces.end(), [](const Piece& piece) {
+            return piece.text.find_first_of("0123456789") != std::string::npos;
+        });
+        const bool comment = !record.pieces.empty() && !record.pieces.front().quoted
+            && trimmed(record.pieces.front().text).starts_with('#');
+        if (!digits || comment)
+            continue;
+        tabs += holds(record, '\t') ? 1 : 0;
+        semicolons += holds(record, ';') ? 1 : 0;
+        commas += holds(record, ',') ? 1 : 0;
     }
-    if (tabs)
-        return splitAt(record, '\t');
-    if (semicolons)
-        return splitAt(record, ';');
+    if (tabs > 0 && tabs >= semicolons && tabs >= commas)
+        return Separator::Tab;
+    if (semicolons > 0 && semicolons >= commas)
+        return Separator::Semicolon;
+    return Separator::BlanksAndCommas;
+}
+
+TextRow splitRecord(const Record& record, Separator separator, bool commaIsDecimalPoint)
+{
+    if (separator != Separator::BlanksAndCommas)
+        return splitAt(record, static_cast<char>(separator));
+    const bool quotes = std::any_of(
+        record.pieces.begin(), record.pieces.end(), [](const Piece& piece) { return piece.quoted; });
     return splitAtBlanks(record, quotes || !commaIsDecimalPoint);
 }
 
@@ -220,8 +267,9 @@ TextBlock splitTextBlock(std::string_view text, bool commaIsDecimalPoint, std::s
     std::vector<Record> found = records(text, mostLines, block.cut);
     while (!found.empty() && isBlank(found.back()))
         found.pop_back();
+    const Separator separator = blockSeparator(found);
     for (const Record& record : found)
-        block.rows.push_back(splitRecord(record, commaIsDecimalPoint));
+        block.rows.push_back(splitRecord(record, separator, commaIsDecimalPoint));
     return block;
 }
 

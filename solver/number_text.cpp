@@ -52,12 +52,27 @@ std::string_view matchAny(std::string_view text, std::initializer_list<std::stri
     return {};
 }
 
+// The minus sign U+2212, as the program itself writes a negative number.
+constexpr std::string_view kMinusSign = "\u2212";
+
+// Takes a sign off the front of `text`; says whether it was a minus.
+bool takeSign(std::string_view& text)
+{
+    if (text.starts_with(kMinusSign)) {
+        text.remove_prefix(kMinusSign.size());
+        return true;
+    }
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        const bool minus = text.front() == '-';
+        text.remove_prefix(1);
+        return minus;
+    }
+    return false;
+}
+
 bool splitDecimal(std::string_view text, const NumberLocale& locale, DecimalNumber& out)
 {
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        out.negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
+    out.negative = takeSign(text);
 
     const auto groups = groupSeparators(locale);
     // "." also means the decimal point unless the locale groups with it.
@@ -104,11 +119,7 @@ bool splitDecimal(std::string_view text, const NumberLocale& locale, DecimalNumb
 
     if (!text.empty() && (text.front() == 'e' || text.front() == 'E')) {
         text.remove_prefix(1);
-        bool negativeExponent = false;
-        if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-            negativeExponent = text.front() == '-';
-            text.remove_prefix(1);
-        }
+        const bool negativeExponent = takeSign(text);
         if (text.empty() || !isDigit(text.front()))
             return false;
         std::int64_t exponent = 0;
