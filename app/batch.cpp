@@ -60,10 +60,10 @@ int deliver(const QByteArray& content, const QString& output, const NumberLocale
     return Solved;
 }
 
-ReadSystem readInput(const QString& input, const NumberLocale& locale)
+ReadSystem readInput(const QString& input, const NumberLocale& locale, const std::string& sheet)
 {
     if (input != QStringLiteral("-"))
-        return readAnySystemFile(input.toStdString(), locale);
+        return readAnySystemFile(QFile::encodeName(input).toStdString(), locale, sheet);
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly))
         return { std::nullopt, { .problem = FileProblem::CannotRead, .text = "stdin" } };
@@ -72,7 +72,7 @@ ReadSystem readInput(const QString& input, const NumberLocale& locale)
     if (content.size() > kLargest)
         return { std::nullopt, { .problem = FileProblem::TooLarge, .count = kLargestSpreadsheetMb } };
     return readSystemBytes(
-        std::string_view(content.constData(), static_cast<std::size_t>(content.size())), locale);
+        std::string_view(content.constData(), static_cast<std::size_t>(content.size())), locale, sheet);
 }
 
 // Numbers as --locale names them, else as the environment's LC_ALL,
@@ -141,7 +141,7 @@ int solve(const QCommandLineParser& parser, const QString& format)
         complain(qtText(texts::kOutputIsInput).arg(QDir::toNativeSeparators(output)));
         return CannotWrite;
     }
-    const ReadSystem read = readInput(input, locale);
+    const ReadSystem read = readInput(input, locale, parser.value(QStringLiteral("sheet")).toStdString());
     if (read.error) {
         QString message = fileErrorMessage(
             read.error, input == QStringLiteral("-") ? qtText(texts::kStandardInput) : input, locale);
@@ -160,7 +160,19 @@ int solve(const QCommandLineParser& parser, const QString& format)
         return outcome.cell->kind == ConversionError::OutOfRange ? Overflow : BadInput;
     }
 
-    const WorkedSolution solution(std::move(record));
+    // Which sheet of a workbook was read, where it was not simply the one shown.
+    WorkedSolution solution(std::move(record));
+    solution.source = sheetNote(read);
+    if (!solution.source.isEmpty())
+        complain(solution.source);
+    else if (read.systemSheets.size() > 1 && !parser.isSet(QStringLiteral("sheet"))) {
+        QStringList others;
+        for (const std::string& sheet : read.systemSheets)
+            if (sheet != read.sheet)
+                others << qtText(texts::kQuotedSheet).arg(QString::fromStdString(sheet));
+        complain(qtText(texts::kOtherSystemSheets)
+                     .arg(QString::fromStdString(read.sheet), others.join(QStringLiteral(", "))));
+    }
     const WorkingDocument document = workingDocument(solution);
     // Singular when the method found d = 0, and when d is exactly 0 though
     // rounding gave the method some x_i.
@@ -222,7 +234,7 @@ QString optionErrorMessage(const QCommandLineParser& parser, const QStringList& 
     // next argument is taken as the value.
     const QString last = arguments.size() > 1 ? arguments.constLast() : QString();
     for (const QString& option :
-        { QStringLiteral("solve"), QStringLiteral("format"), QStringLiteral("output"),
+        { QStringLiteral("solve"), QStringLiteral("sheet"), QStringLiteral("format"), QStringLiteral("output"),
             QStringLiteral("locale"), QStringLiteral("new-exercise"), QStringLiteral("seed") }) {
         if (last == QStringLiteral("--") + option || last == QStringLiteral("-") + option)
             return qtText(texts::kOptionWithoutValue).arg(last);

@@ -107,7 +107,8 @@ void describeCommandLine(QCommandLineParser& parser)
         "on the way.\nQt's standard options, such as -style and -platform, work too; see cramer(1).\n\n"
         "Without a window: --solve FILE writes the worked solution, --new-exercise N a new system.\n"
         "FILE is CSV or text as spreadsheets write it, or an .ods or .xlsx workbook (the sheet shown when\n"
-        "it was saved). --format decides the form, whatever the output's name.\n"
+        "it was saved, else the first that holds a system; --sheet names another). --format decides the\n"
+        "form, whatever the output's name.\n"
         "Exit status: 0 solved (or written), 1 bad input or options, 2 singular (the method found d = 0,\n"
         "or d is exactly 0; the verdict goes to standard error, the CSV is empty), 3 a number beyond\n"
         "single precision, typed or computed (no CSV), 4 the output cannot be written, or a library\n"
@@ -121,6 +122,8 @@ void describeCommandLine(QCommandLineParser& parser)
         QStringLiteral(
             "Solves the system in <file> (CSV, ODS or XLSX; - for standard input) without a window."),
         QStringLiteral("file")));
+    parser.addOption(QCommandLineOption(QStringLiteral("sheet"),
+        QStringLiteral("Reads the workbook's sheet <name>, hidden or not."), QStringLiteral("name")));
     parser.addOption(QCommandLineOption(QStringLiteral("format"),
         QStringLiteral("What --solve writes: text (the default), html, latex, pdf, or csv (x1 ... xn)."),
         QStringLiteral("form"), QStringLiteral("text")));

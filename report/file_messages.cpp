@@ -198,6 +198,13 @@ QString fileErrorMessage(const FileError& error, const QString& path, const Numb
     }
     case FileProblem::FormulaWithoutValue:
         return qtText(texts::kFileFormulaWithoutValue).arg(name, placeOf(error));
+    case FileProblem::NoSuchSheet: {
+        QStringList sheets;
+        for (const std::string& sheet : error.sheets)
+            sheets << qtText(texts::kQuotedSheet).arg(QString::fromStdString(sheet));
+        return qtText(texts::kFileNoSuchSheet)
+            .arg(name, QString::fromStdString(error.text), sheets.join(QStringLiteral(", ")));
+    }
     case FileProblem::MissingLibrary:
         return qtText(texts::kFileMissingLibrary)
             .arg(name, QString::fromStdString(error.text),

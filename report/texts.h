@@ -164,6 +164,18 @@ inline constexpr const char* kFileEmptySheet = "Във файла „%1“ ня�
 inline constexpr const char* kFileEmptySheets
     = "Във файла „%1“ няма уравнения: прегледани са листовете %2 (скритите листове не се четат).";
 inline constexpr const char* kQuotedSheet = "„%1“";
+// %2 the sheet asked for, %3 the sheets the file has.
+inline constexpr const char* kFileNoSuchSheet
+    = QT_TRANSLATE_NOOP("cramer::texts", "Във файла „%1“ няма лист „%2“. Листовете в него са %3.");
+// A workbook whose shown sheet holds no system: %1 the sheet read, %2 the one shown.
+inline constexpr const char* kSheetReadInstead
+    = QT_TRANSLATE_NOOP("cramer::texts", "Прочетен е листът „%1“: показаният лист „%2“ няма система.");
+// On the command line, where more sheets hold a system: %1 the sheet read, %2 the others.
+inline constexpr const char* kOtherSystemSheets = QT_TRANSLATE_NOOP("cramer::texts",
+    "Прочетен е листът „%1“; система има и в %2. Друг лист избираш с --sheet.");
+inline constexpr const char* kSheetMenu = QT_TRANSLATE_NOOP("cramer::texts", "&Лист");
+// The window's title with the sheet read: %1 the file Save writes, %2 the sheet.
+inline constexpr const char* kTitleWithSheet = QT_TRANSLATE_NOOP("cramer::texts", "%1 (лист „%2“)");
 inline constexpr const char* kFileSizeOutOfRange
     = "Във файла „%1“ има %2, а програмата решава системи от 2 до 9 уравнения.";
 inline constexpr const char* kSheetSizeOutOfRange

@@ -29,6 +29,14 @@ QString WorkedSolution::number(float value) const
     return QString::fromStdString(formatSingle(value, record.locale));
 }
 
+QString sheetNote(const ReadSystem& read)
+{
+    if (read.shownSheet.empty())
+        return {};
+    return texts::qtText(texts::kSheetReadInstead)
+        .arg(QString::fromStdString(read.sheet), QString::fromStdString(read.shownSheet));
+}
+
 QString outdatedNote(const WorkedSolution& solution)
 {
     return solution.outdated ? texts::qtText(texts::kOutdatedSolution) : QString();

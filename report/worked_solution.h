@@ -9,6 +9,7 @@
 
 #include "solver/accuracy.h"
 #include "solver/cramer_sequence.h"
+#include "sheets/system_file.h"
 #include "solver/exact_working.h"
 
 #include <QString>
@@ -34,6 +35,9 @@ struct WorkedSolution {
     SolveRecord record;
     // The grid has been edited since: every form says so at its top.
     bool outdated = false;
+    // Where the system came from, where that needs saying (a workbook's
+    // sheet other than the one shown): at the top of every form.
+    QString source;
 
 private:
     mutable std::optional<ExactWorking> exact_;
@@ -42,5 +46,7 @@ private:
 
 // A line that says the grid has changed since the solve, or nothing.
 QString outdatedNote(const WorkedSolution& solution);
+// A line that names the sheet read where the workbook showed another, or nothing.
+QString sheetNote(const ReadSystem& read);
 
 } // namespace cramer

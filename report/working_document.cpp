@@ -173,13 +173,17 @@ void SystemSection::write()
 
 namespace {
 
-// A note above everything where the grid has changed since the solve.
-void outdated(const WorkedSolution& solution, DocumentWriter& out)
+// Notes above everything: the sheet read, where a workbook showed another,
+// and that the grid has changed since the solve.
+void notes(const WorkedSolution& solution, DocumentWriter& out)
 {
-    if (!solution.outdated)
+    if (!solution.outdated && solution.source.isEmpty())
         return;
     out.section(Section::Id::Note, {});
-    out.verdict({ textRun(outdatedNote(solution)) });
+    if (!solution.source.isEmpty())
+        out.verdict({ textRun(solution.source) });
+    if (solution.outdated)
+        out.verdict({ textRun(outdatedNote(solution)) });
 }
 
 // Which value left the range, and the range.
@@ -208,7 +212,7 @@ WorkingDocument workingDocument(const WorkedSolution& solution)
     const SolveRecord& record = solution.record;
     DocumentWriter out(record.locale);
     out.document().title = qtText(texts::kWorkingTitle);
-    outdated(solution, out);
+    notes(solution, out);
     SystemSection(solution, out).write();
     const ExactWorking& exact = solution.exact();
     const bool haveExact = !exact.tooLong;
@@ -236,7 +240,7 @@ WorkingDocument shortSolution(const WorkedSolution& solution)
 {
     const SolveRecord& record = solution.record;
     DocumentWriter out(record.locale);
-    outdated(solution, out);
+    notes(solution, out);
     out.section(Section::Id::System, filled(texts::kSolutionSystemHeading, {}));
     for (int row = 1; row <= record.typed.n; ++row)
         out.formula(typedEquation(record, row));

@@ -71,6 +71,42 @@ bool isHidden(const QXmlStreamAttributes& attributes)
     return visibility == QStringLiteral("collapse") || visibility == QStringLiteral("filter");
 }
 
+// At a text:p's start; leaves the reader at its end. Its text as shown:
+// <text:s text:c="N"/> is N spaces, a tab and a line break are themselves,
+// spans and links give their text; notes and other objects give none.
+QString paragraphText(PartReader& part)
+{
+    QString text;
+    int depth = 1;
+    while (depth > 0 && part.next()) {
+        if (part.xml.isCharacters()) {
+            text += part.xml.text();
+        } else if (part.xml.isEndElement()) {
+            --depth;
+        } else if (part.xml.isStartElement()) {
+            const QStringView name = part.xml.name();
+            const bool textElement = part.xml.namespaceUri() == kText;
+            if (textElement && name == QStringLiteral("s")) {
+                bool valid = false;
+                const int count = part.xml.attributes().value(kText, QStringLiteral("c")).toInt(&valid);
+                text += QString(valid && count > 0 ? std::min(count, 1 << 16) : 1, QLatin1Char(' '));
+                part.xml.skipCurrentElement();
+            } else if (textElement && name == QStringLiteral("tab")) {
+                text += QLatin1Char('\t');
+                part.xml.skipCurrentElement();
+            } else if (textElement && name == QStringLiteral("line-break")) {
+                text += QLatin1Char('\n');
+                part.xml.skipCurrentElement();
+            } else if (textElement && (name == QStringLiteral("span") || name == QStringLiteral("a"))) {
+                ++depth;
+            } else {
+                part.xml.skipCurrentElement();
+            }
+        }
+    }
+    return text;
+}
+
 struct CellRead {
     FileCell cell;
     bool formulaWithoutValue = false;
@@ -85,45 +121,54 @@ CellRead readCell(PartReader& part)
     const bool error
         = attributes.value(kCalcExtension, QStringLiteral("value-type")) == QStringLiteral("error");
     QString paragraphs;
+    bool shown = false; // a paragraph, even an empty one
     // The cell's paragraphs; not its annotation.
     while (part.next() && !part.xml.isEndElement()) {
         if (!part.xml.isStartElement())
             continue;
         if (part.xml.namespaceUri() == kText && part.xml.name() == QStringLiteral("p")) {
-            if (!paragraphs.isEmpty())
+            if (shown)
                 paragraphs += QLatin1Char('\n');
-            paragraphs += part.elementText();
+            paragraphs += paragraphText(part);
+            shown = true;
         } else {
             part.xml.skipCurrentElement();
         }
     }
-    const std::string shown = paragraphs.toStdString();
+    const std::string text = paragraphs.toStdString();
     CellRead read;
     if (error) {
-        read.cell = { shown, FileCell::Kind::Error };
+        read.cell = { text, FileCell::Kind::Error };
     } else if (type == QStringLiteral("float") || type == QStringLiteral("percentage")
         || type == QStringLiteral("currency")) {
         const QStringView value = attributes.value(kOffice, QStringLiteral("value"));
         read.formulaWithoutValue = formula && value.isEmpty();
         read.cell = { value.toString().toStdString(), FileCell::Kind::Stored };
-        // TRUE() in a formula is stored as 1, shown as a word: a boolean.
-        const bool shownAsWord = !paragraphs.isEmpty()
+        // Calc stores TRUE() of a formula as the number 1 and shows a word:
+        // a boolean. Only a formula's: a typed 0 that a format shows as "-"
+        // or "- лв." is the number it stores.
+        const bool shownAsWord = formula
+            && std::any_of(paragraphs.begin(), paragraphs.end(), [](QChar c) { return c.isLetter(); })
             && std::none_of(paragraphs.begin(), paragraphs.end(), [](QChar c) { return c.isDigit(); });
         if (shownAsWord && (value == QStringLiteral("0") || value == QStringLiteral("1")))
-            read.cell = { shown, FileCell::Kind::Boolean };
+            read.cell = { text, FileCell::Kind::Boolean };
     } else if (type == QStringLiteral("date")) {
-        read.cell = { shown, FileCell::Kind::Date };
+        read.cell = { text, FileCell::Kind::Date };
     } else if (type == QStringLiteral("time")) {
-        read.cell = { shown, FileCell::Kind::Time };
+        read.cell = { text, FileCell::Kind::Time };
     } else if (type == QStringLiteral("boolean")) {
-        read.cell = { shown, FileCell::Kind::Boolean };
+        read.cell = { text, FileCell::Kind::Boolean };
     } else if (type.isEmpty()) {
-        read.formulaWithoutValue = formula;
+        // Calc stores a formula whose result is empty text with no type,
+        // but with its (empty) paragraph: an empty cell. Without even that,
+        // the formula was never computed.
+        read.formulaWithoutValue = formula && !shown;
+        if (shown)
+            read.cell = { text, FileCell::Kind::Sealed };
     } else {
         const QStringView stored = attributes.value(kOffice, QStringLiteral("string-value"));
         read.cell
             = { (stored.isEmpty() ? paragraphs : stored.toString()).toStdString(), FileCell::Kind::Sealed };
-        read.formulaWithoutValue = formula && read.cell.text.empty();
     }
     return read;
 }

@@ -19,11 +19,29 @@ constexpr std::string_view kCompoundDocument = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1
 
 ReadSystem refused(FileError error) { return { std::nullopt, std::move(error) }; }
 
-// The sheet the teacher looks at: the one shown when the workbook was
-// saved, never a hidden one; where it holds no equations, the first visible
-// sheet that does. Every message names the sheet read, or, where none holds
+// A sheet with a single row of numbers (a date, a task's number) holds no
+// system.
+bool holdsNoSystem(const ReadSystem& read)
+{
+    return read.error.problem == FileProblem::Empty
+        || (read.error.problem == FileProblem::SizeOutOfRange && read.error.count < kMinSize);
+}
+
+ReadSystem readSheet(SheetRows& sheet, const NumberLocale& locale)
+{
+    ReadSystem read = sheet.error ? refused(sheet.error) : systemFromRows(sheet.rows, locale, true);
+    read.error.sheet = sheet.name;
+    read.sheet = sheet.name;
+    read.form = FileForm::Workbook;
+    return read;
+}
+
+// The sheet named `wanted`, hidden or not; or, where none is named, the
+// sheet the teacher looks at: the one shown when the workbook was saved,
+// never a hidden one; where it holds no equations, the first visible sheet
+// that does. Every message names the sheet read, or, where none holds
 // equations, the sheets looked at.
-ReadSystem readWorkbook(std::string_view bytes, const NumberLocale& locale)
+ReadSystem readWorkbook(std::string_view bytes, const NumberLocale& locale, const std::string& wanted)
 {
     const ZipArchive archive(bytes);
     if (archive.problem() != ZipArchive::Problem::None)
@@ -46,27 +64,41 @@ ReadSystem readWorkbook(std::string_view bytes, const NumberLocale& locale)
         if (!workbook.sheets[i].hidden && (order.empty() || order.front() != i))
             order.push_back(i);
     }
-    // A sheet with a single row of numbers (a date, a task's number) holds
-    // no system: a later sheet may.
-    std::optional<ReadSystem> firstFault;
+    std::vector<ReadSystem> reads(workbook.sheets.size());
+    std::vector<std::string> systemSheets;
+    for (std::size_t i = 0; i < workbook.sheets.size(); ++i) {
+        reads[i] = readSheet(workbook.sheets[i], locale);
+        if (!workbook.sheets[i].hidden && reads[i].system)
+            systemSheets.push_back(workbook.sheets[i].name);
+    }
+    auto chosen = [&](std::size_t i) {
+        ReadSystem read = std::move(reads[i]);
+        read.systemSheets = systemSheets;
+        if (!order.empty() && order.front() != i && wanted.empty())
+            read.shownSheet = workbook.sheets[order.front()].name;
+        return read;
+    };
+    if (!wanted.empty()) {
+        FileError missing { .problem = FileProblem::NoSuchSheet, .text = wanted };
+        for (std::size_t i = 0; i < workbook.sheets.size(); ++i) {
+            if (workbook.sheets[i].name == wanted)
+                return chosen(i);
+            missing.sheets.push_back(workbook.sheets[i].name);
+        }
+        return refused(std::move(missing));
+    }
+    std::optional<std::size_t> firstFault;
     FileError empty;
     empty.problem = FileProblem::Empty;
     for (const std::size_t i : order) {
-        SheetRows& sheet = workbook.sheets[i];
-        ReadSystem read
-            = sheet.error ? refused(std::move(sheet.error)) : systemFromRows(sheet.rows, locale, true);
-        read.error.sheet = sheet.name;
-        read.form = FileForm::Workbook;
-        const bool noSystem = read.error.problem == FileProblem::Empty
-            || (read.error.problem == FileProblem::SizeOutOfRange && read.error.count < kMinSize);
-        if (!noSystem)
-            return read;
-        if (read.error.problem != FileProblem::Empty && !firstFault)
-            firstFault = std::move(read);
-        empty.sheets.push_back(sheet.name);
+        if (!holdsNoSystem(reads[i]))
+            return chosen(i);
+        if (reads[i].error.problem != FileProblem::Empty && !firstFault)
+            firstFault = i;
+        empty.sheets.push_back(workbook.sheets[i].name);
     }
     if (firstFault)
-        return std::move(*firstFault);
+        return chosen(*firstFault);
     return refused(std::move(empty));
 }
 
@@ -117,10 +149,10 @@ std::optional<QByteArray> decodedText(std::string_view bytes)
 
 } // namespace
 
-ReadSystem readSystemBytes(std::string_view bytes, const NumberLocale& locale)
+ReadSystem readSystemBytes(std::string_view bytes, const NumberLocale& locale, const std::string& sheet)
 {
     if (bytes.starts_with(kZip))
-        return readWorkbook(bytes, locale);
+        return readWorkbook(bytes, locale, sheet);
     if (bytes.starts_with(kCompoundDocument))
         return refused({ .problem = FileProblem::EncryptedOrBinary });
     if (bytes.size() > kLargestSystemFile)
@@ -134,12 +166,12 @@ ReadSystem readSystemBytes(std::string_view bytes, const NumberLocale& locale)
     return readSystemText(bytes, locale);
 }
 
-ReadSystem readAnySystemFile(const std::filesystem::path& path, const NumberLocale& locale)
+ReadSystem readAnySystemFile(const std::filesystem::path& path, const NumberLocale& locale, const std::string& sheet)
 {
     const FileContent file = readWholeFile(path, kLargestSpreadsheetMb);
     if (file.error)
         return refused(file.error);
-    return readSystemBytes(file.bytes, locale);
+    return readSystemBytes(file.bytes, locale, sheet);
 }
 
 } // namespace cramer

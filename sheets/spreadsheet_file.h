@@ -20,10 +20,12 @@ namespace cramer {
 
 inline constexpr int kLargestSpreadsheetMb = 16;
 
-ReadSystem readSystemBytes(std::string_view bytes, const NumberLocale& locale);
+// `sheet`, where named, is the workbook's sheet to read, hidden or not.
+ReadSystem readSystemBytes(std::string_view bytes, const NumberLocale& locale, const std::string& sheet = {});
 
 // Refuses a spreadsheet over kLargestSpreadsheetMb, and a text file over
 // kLargestSystemFileMb, before reading it.
-ReadSystem readAnySystemFile(const std::filesystem::path& path, const NumberLocale& locale);
+ReadSystem readAnySystemFile(
+    const std::filesystem::path& path, const NumberLocale& locale, const std::string& sheet = {});
 
 } // namespace cramer

@@ -56,6 +56,7 @@ enum class FileProblem {
     BooleanCell,
     ErrorCell, // a formula's error value, such as #DIV/0!
     MissingLibrary, // `text`, the soname of the library that reads workbooks
+    NoSuchSheet, // `text`, the sheet asked for; `sheets`, those the workbook has
     CannotWrite,
 };
 
@@ -88,6 +89,12 @@ struct ReadSystem {
     std::optional<TypedSystem> system;
     FileError error;
     FileForm form = FileForm::OtherText;
+    // Of a workbook: the sheet read; the sheet shown when it was saved,
+    // where that one held no system and another was read; every visible
+    // sheet that holds a system, in the workbook's order.
+    std::string sheet {};
+    std::string shownSheet {};
+    std::vector<std::string> systemSheets {};
 };
 
 inline constexpr int kLargestSystemFileMb = 1;

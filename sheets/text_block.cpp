@@ -203,8 +203,7 @@ bool holds(const Record& record, char mark)
 
 // Decided once for the block, so that one line's stray tab cannot make it
 // a cell of its own: the mark most lines with digits hold; where as many
-// hold each, a tab before a semicolon before a comma (a decimal comma
-// goes with either of the first two).
+// hold each, a tab before a semicolon before a comma.
 Separator blockSeparator(const std::vector<Record>& found)
 {
     int tabs = 0;
@@ -218,9 +217,14 @@ Separator blockSeparator(const std::vector<Record>& found)
             && trimmed(record.pieces.front().text).starts_with('#');
         if (!digits || comment)
             continue;
-        tabs += holds(record, '\t') ? 1 : 0;
-        semicolons += holds(record, ';') ? 1 : 0;
-        commas += holds(record, ',') ? 1 : 0;
+        // A line votes for its strongest mark: commas beside tabs or
+        // semicolons are decimal commas.
+        if (holds(record, '\t'))
+            ++tabs;
+        else if (holds(record, ';'))
+            ++semicolons;
+        else if (holds(record, ','))
+            ++commas;
     }
     if (tabs > 0 && tabs >= semicolons && tabs >= commas)
         return Separator::Tab;

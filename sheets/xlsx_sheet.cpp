@@ -162,6 +162,27 @@ struct Parts {
     std::string styles;
 };
 
+// At the start of a string item (a shared string's <si>, an inline
+// string's <is>); leaves the reader at its end. Its text runs, without
+// the phonetic runs (<rPh>), which are a reading aid, not the text.
+QString stringItem(PartReader& part)
+{
+    QString text;
+    int depth = 1;
+    while (depth > 0 && part.next()) {
+        if (part.xml.isEndElement()) {
+            --depth;
+        } else if (part.isStart(QStringLiteral("t"))) {
+            text += part.elementText();
+        } else if (part.isStart(QStringLiteral("rPh")) || part.isStart(QStringLiteral("phoneticPr"))) {
+            part.xml.skipCurrentElement();
+        } else if (part.xml.isStartElement()) {
+            ++depth;
+        }
+    }
+    return text;
+}
+
 std::vector<std::string> sharedStrings(const ZipArchive& archive, const std::string& path, FileError& error)
 {
     std::vector<std::string> strings;
@@ -174,17 +195,9 @@ std::vector<std::string> sharedStrings(const ZipArchive& archive, const std::str
         return strings;
     }
     PartReader part(shared.bytes);
-    QString text;
     while (part.next()) {
-        if (part.isStart(QStringLiteral("si"))) {
-            text.clear();
-        } else if (part.isStart(QStringLiteral("rPh"))) {
-            part.xml.skipCurrentElement(); // a reading aid, not the text
-        } else if (part.isStart(QStringLiteral("t"))) {
-            text += part.elementText();
-        } else if (part.isEnd(QStringLiteral("si"))) {
-            strings.push_back(text.toStdString());
-        }
+        if (part.isStart(QStringLiteral("si")))
+            strings.push_back(stringItem(part).toStdString());
     }
     if (part.failed())
         error.problem = FileProblem::DamagedArchive;
@@ -210,7 +223,7 @@ CellContent readCellContent(PartReader& part)
             content.value = part.elementText();
             content.hasValue = true;
         } else if (part.isStart(QStringLiteral("is"))) {
-            content.inlineText = part.elementText();
+            content.inlineText = stringItem(part);
             content.hasValue = true;
         }
     }
@@ -292,7 +305,11 @@ SheetRows readSheet(const ZipArchive& archive, const std::string& path,
             const int style = attributes.value(QStringLiteral("s")).toInt();
             const CellContent cell = readCellContent(part);
             const std::string value = cell.value.trimmed().toStdString();
-            if (cell.formula && (!cell.hasValue || (value.empty() && cell.inlineText.isEmpty()))) {
+            // A formula whose result is text stores it as "str": empty
+            // text is an empty cell. Any other formula without a value was
+            // never computed.
+            const bool emptyText = type == QStringLiteral("str") && cell.hasValue;
+            if (cell.formula && !emptyText && (!cell.hasValue || (value.empty() && cell.inlineText.isEmpty()))) {
                 if (!sheet.error)
                     sheet.error
                         = { .problem = FileProblem::FormulaWithoutValue, .line = row, .number = column };

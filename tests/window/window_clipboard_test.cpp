@@ -75,7 +75,7 @@ TEST_F(GridClipboard, OtherBlocksFillFromTheCellAndChangeNothingElse)
 TEST_F(GridClipboard, DecimalCommasOfASpreadsheetTakeTheLocalesForm)
 {
     TestWindow window;
-    pasteInto(window.form->cell(1, 1), QStringLiteral("0,5\t0,25\t1\n\"0,25\",\"0,5\",x\n"));
+    pasteInto(window.form->cell(1, 1), QStringLiteral("0,5\t0,25\t1\n\"0,25\"\t\"0,5\"\tx\n"));
     EXPECT_EQ(window.texts(2, 3), (std::vector<QString> { "0.5", "0.25", "1", "0.25", "0.5", "x" }));
 }
 

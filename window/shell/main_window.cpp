@@ -43,9 +43,13 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
 
     files_ = new SystemFiles(*form_, boxes_, *gate_, this);
     connect(files_, &SystemFiles::saveTargetChanged, this, [this](const QString& path) {
+        QString file = QFileInfo(path).fileName();
+        if (!files_->sheetRead().isEmpty())
+            file = qtText(texts::kTitleWithSheet).arg(file, files_->sheetRead());
         setWindowTitle(path.isEmpty() ? qtText(texts::kWindowCaption)
-                                      : qtText(texts::kTitleWithFile)
-                                            .arg(QFileInfo(path).fileName(), qtText(texts::kWindowCaption)));
+                                      : qtText(texts::kTitleWithFile).arg(file, qtText(texts::kWindowCaption)));
+        sheetNote_ = files_->sheetNote();
+        showStatus();
     });
     exercises_ = new Exercises(*form_, *gate_, this);
     history_ = new GridHistory(*form_, *gate_, this);
@@ -53,7 +57,10 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
     colours_ = new ColourChoice(*form_, *area_, *gate_, this);
     solution_ = new SolutionActions(*form_, boxes_, *gate_, *zoom_, this);
     practice_ = new Practice(*form_, boxes_, *gate_, *exercises_, this);
-    connect(solution_, &SolutionActions::reliabilityWarningChanged, this, &MainWindow::showWarning);
+    connect(solution_, &SolutionActions::reliabilityWarningChanged, this, [this](const QString& warning) {
+        warning_ = warning;
+        showStatus();
+    });
     createActions();
     createMenus();
     resize(zoom_->windowSizeAt(form_->zoom()));
@@ -93,6 +100,7 @@ void MainWindow::createMenus()
     QMenu* file = bar->addMenu(qtText(texts::kFileMenu));
     file->addAction(files_->openAction());
     file->addMenu(files_->recentMenu());
+    file->addMenu(files_->sheetMenu());
     file->addAction(files_->saveAction());
     file->addAction(files_->saveAsAction());
     file->addSeparator();
@@ -141,8 +149,13 @@ bool MainWindow::clipboardHasText()
 // The status bar is there only while it has something to say, so that the
 // form keeps its size otherwise; the window grows by it rather than the
 // form shrinking.
-void MainWindow::showWarning(const QString& warning)
+void MainWindow::showStatus()
 {
+    QStringList lines;
+    for (const QString& line : { sheetNote_, warning_ })
+        if (!line.isEmpty())
+            lines << line;
+    const QString warning = lines.join(QLatin1Char(' '));
     if (warning.isEmpty() && !status_)
         return;
     if (!status_) {

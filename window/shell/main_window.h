@@ -73,7 +73,8 @@ private:
     void createMenus();
     static bool clipboardHasText();
     void updatePaste();
-    void showWarning(const QString& warning);
+    // The sheet read and the warning on single precision, in the status bar.
+    void showStatus();
 
     MessageBoxes& boxes_;
     Form1* form_ = nullptr;
@@ -89,6 +90,8 @@ private:
     Actions actions_;
     HelpWindow* help_ = nullptr;
     QStatusBar* status_ = nullptr;
+    QString warning_;
+    QString sheetNote_;
 };
 
 } // namespace cramer

@@ -5,6 +5,7 @@
 #include "report/quoted_text.h"
 #include "report/solve_messages.h"
 #include "report/texts.h"
+#include "report/worked_solution.h"
 #include "sheets/spreadsheet_file.h"
 #include "window/form/form1.h"
 #include "window/form/user_locale.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
@@ -42,6 +44,8 @@ SystemFiles::SystemFiles(Form1& form, MessageBoxes& boxes, CommandGate& gate, QW
     saveAs_ = gate.add(this, texts::kSaveAsCommand, QKeySequence::SaveAs, [this] { saveWithDialog(); });
     recent_ = new QMenu(qtText(texts::kRecentMenu), window_);
     fillRecentMenu();
+    sheets_ = new QMenu(qtText(texts::kSheetMenu), window_);
+    sheets_->setEnabled(false);
     connect(&form_, &Form1::gridReset, this, &SystemFiles::updateActions);
     connect(&form_, &Form1::cellEdited, this, &SystemFiles::updateActions);
     updateActions();
@@ -50,9 +54,10 @@ SystemFiles::SystemFiles(Form1& form, MessageBoxes& boxes, CommandGate& gate, QW
 // Nothing starts while a command of the form waits for its message box.
 bool SystemFiles::refused() const { return form_.isBusy(); }
 
-bool SystemFiles::open(const QString& path)
+bool SystemFiles::open(const QString& path, const QString& sheet)
 {
-    const ReadSystem read = readAnySystemFile(path.toStdString(), userNumberLocale());
+    const ReadSystem read
+        = readAnySystemFile(QFile::encodeName(path).toStdString(), userNumberLocale(), sheet.toStdString());
     if (read.error) {
         boxes_.inform(window_, qtText(texts::kOpenTitle),
             fileErrorMessage(read.error, path, userNumberLocale()) + QLatin1Char('\n')
@@ -63,6 +68,10 @@ bool SystemFiles::open(const QString& path)
         return false;
     form_.enterSystem(*read.system);
     inFile_ = form_.typedSystem();
+    sheetNote_ = cramer::sheetNote(read);
+    sheetRead_ = !read.shownSheet.empty() || read.systemSheets.size() > 1 ? QString::fromStdString(read.sheet)
+                                                                          : QString();
+    fillSheetMenu(path, read);
     const QFileInfo opened(path);
     remember(opened.absoluteFilePath());
     // Save writes only the program's own CSV: anything else gets a CSV of
@@ -183,6 +192,24 @@ void SystemFiles::fillRecentMenu()
         });
     }
     recent_->setEnabled(!recent.isEmpty());
+}
+
+void SystemFiles::fillSheetMenu(const QString& path, const ReadSystem& read)
+{
+    sheets_->clear();
+    if (read.systemSheets.size() > 1) {
+        for (const std::string& name : read.systemSheets) {
+            const QString sheet = QString::fromStdString(name);
+            QAction* entry = sheets_->addAction(sheet);
+            entry->setCheckable(true);
+            entry->setChecked(name == read.sheet);
+            connect(entry, &QAction::triggered, this, [this, path, sheet] {
+                if (!refused())
+                    open(path, sheet);
+            });
+        }
+    }
+    sheets_->setEnabled(read.systemSheets.size() > 1);
 }
 
 void SystemFiles::updateActions()

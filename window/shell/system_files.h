@@ -35,11 +35,14 @@ public:
     QAction* saveAction() const { return save_; }
     QAction* saveAsAction() const { return saveAs_; }
     QMenu* recentMenu() const { return recent_; }
+    // The sheets of the last workbook opened that hold a system, where it
+    // has more than one: choosing one reads it.
+    QMenu* sheetMenu() const { return sheets_; }
 
     // Reads `path` into the grid, or says what is wrong with it and leaves
     // the grid as it was. Numbers the grid holds that no file holds are
-    // asked about first (maybeSave).
-    bool open(const QString& path);
+    // asked about first (maybeSave). `sheet` names a workbook's sheet.
+    bool open(const QString& path, const QString& sheet = {});
     // Writes what the grid holds to `path`, or says why it cannot.
     bool saveTo(const QString& path);
     QStringList recentFiles() const;
@@ -48,6 +51,11 @@ public:
     // kind (Save then asks first), else nothing.
     QString saveTarget() const;
     bool savesWithoutAsking() const { return !current_.isEmpty(); }
+    // The workbook's sheet read, where that needs saying: it was not the
+    // one shown, or others hold a system too.
+    QString sheetRead() const { return sheetRead_; }
+    // The same as a sentence for the status bar, where another sheet was shown.
+    QString sheetNote() const { return sheetNote_; }
 
     // The grid holds numbers that are in no file: typed, or changed since
     // the file they came from was opened or saved.
@@ -69,6 +77,7 @@ private:
     void setTarget(const QString& current, const QString& proposed);
     void updateActions();
     void fillRecentMenu();
+    void fillSheetMenu(const QString& path, const ReadSystem& read);
     bool refused() const;
 
     Form1& form_;
@@ -79,6 +88,9 @@ private:
     QAction* save_ = nullptr;
     QAction* saveAs_ = nullptr;
     QMenu* recent_ = nullptr;
+    QMenu* sheets_ = nullptr;
+    QString sheetRead_;
+    QString sheetNote_;
     QString current_;
     QString proposed_;
     std::optional<TypedSystem> inFile_; // the system as the file opened or saved holds it
