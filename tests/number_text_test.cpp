@@ -61,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(Forms, ParsesNumber,
         ParseCase { "GermanGrouping", kGerman, "1.234,5", 1234.5f },
         ParseCase { "GroupsOfZeros", kEnglish, "1,000,000", 1e6f },
         ParseCase { "NegativeZero", kEnglish, "-0", -0.0f },
+        // The minus sign the program writes, wherever it is read back.
+        ParseCase { "TrueMinusSign", kBulgarian, "\u22122,5E\u22121", -0.25f },
         // Correct rounding in one step: through double this text becomes the
         // exact midpoint 1 + 2^-24 and then rounds down to 1.
         ParseCase { "JustAboveMidpoint", kEnglish, "1.000000059604644775390625000001",
@@ -99,6 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Forms, RejectsText,
         RejectCase { "EndsLikeABlank", kEnglish, "2.5\u2020", ConversionError::NotANumber },
         RejectCase { "DanglingExponent", kEnglish, "1e", ConversionError::NotANumber },
         RejectCase { "SignOnlyExponent", kEnglish, "1e+", ConversionError::NotANumber },
+        RejectCase { "TwoSigns", kEnglish, "-\u22121", ConversionError::NotANumber },
         RejectCase { "BadGroups", kEnglish, "1,2,3", ConversionError::NotANumber },
         RejectCase { "CommaIsNoPointInEnglish", kEnglish, "1,5", ConversionError::NotANumber },
         RejectCase { "GroupInFraction", kEnglish, "1.234,567", ConversionError::NotANumber },

@@ -175,7 +175,12 @@ INSTANTIATE_TEST_SUITE_P(Contents, RefusedFile,
             0, "1,500", false },
         BadFile { "NotANumber", "1;2;3\n4;1,2,3;6\n", FileProblem::NotANumber, 2, 2, 0, "1,2,3" },
         BadFile { "EmptyField", "1,2,3\r\n4,,6\r\n", FileProblem::EmptyCell, 2, 2, 0, "" },
-        BadFile { "BeyondSingle", "1,2,3\n4,5,1E39\n", FileProblem::OutOfRange, 2, 3, 0, "1E39" }),
+        BadFile { "BeyondSingle", "1,2,3\n4,5,1E39\n", FileProblem::OutOfRange, 2, 3, 0, "1E39" },
+        // One file, one decimal mark: 2.5 proves a point, "1,5" a comma.
+        BadFile { "TwoDecimalMarks", "\"1,5\",2.5,3\n4,5,6\n", FileProblem::MixedDecimalMarks, 1, 2, 0, "2.5" },
+        // A line of numbers is refused by its place, never passed over as a title.
+        BadFile { "NumbersRunTogether", "1,1,1,6\n1;2;3;4\n2,1,-1,1\n", FileProblem::Ragged, 2, 1, 1,
+            "1;2;3;4" }),
     [](const testing::TestParamInfo<BadFile>& info) { return std::string(info.param.name); });
 
 class TemporaryFolder : public testing::Test {

@@ -10,6 +10,8 @@
 #   text-marks             text cells "1,500" and "2.5" among the numbers
 #   shown-sheet-no-system  the shown sheet „Задача“ holds 2 and 4 only; „Система“ the system
 #   two-systems            a system on each of „Вариант 1“ and „Вариант 2“
+#   shown-grouped          1500 and 2000 shown grouped ("1,500") beside 2.5 and -0.75, for
+#                          Calc's CSV "as shown" under en_US
 # and phonetic.xlsx by hand: an inline string with a phonetic run.
 import os
 import sys
@@ -58,6 +60,11 @@ for r, row in enumerate([[2, 0, 2], [0, 2, 4]]):
     for c, value in enumerate(row):
         second.cell(row=r + 1, column=c + 1, value=value)
 save(workbook, "two-systems")
+
+workbook, sheet = book([[1500, 2.5, -1, 2000], [2, -0.75, 1, 3], [1, 1, 1, 4]])
+for cell in ("A1", "D1"):
+    sheet[cell].number_format = "#,##0"
+save(workbook, "shown-grouped")
 
 # An inline string with a phonetic run, as East Asian Excel writes one: the
 # run is a reading aid, not the cell's text.
