@@ -9,6 +9,7 @@
 #include "report/working_document.h"
 #include "report/working_export.h"
 #include "report/working_forms.h"
+#include "sheets/file_name.h"
 #include "sheets/spreadsheet_file.h"
 #include "sheets/system_file.h"
 #include "solver/exercise.h"
@@ -52,7 +53,7 @@ int deliver(const QByteArray& content, const QString& output, const NumberLocale
         }
         return Solved;
     }
-    if (const FileError error = writeFileAtomically(QFile::encodeName(output).toStdString(),
+    if (const FileError error = writeFileAtomically(localFile(output),
             std::string_view(content.constData(), static_cast<std::size_t>(content.size())))) {
         complain(fileErrorMessage(error, output, locale));
         return CannotWrite;
@@ -63,7 +64,7 @@ int deliver(const QByteArray& content, const QString& output, const NumberLocale
 ReadSystem readInput(const QString& input, const NumberLocale& locale, const std::string& sheet)
 {
     if (input != QStringLiteral("-"))
-        return readAnySystemFile(QFile::encodeName(input).toStdString(), locale, sheet);
+        return readAnySystemFile(localFile(input), locale, sheet);
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly))
         return { std::nullopt, { .problem = FileProblem::CannotRead, .text = "stdin" } };
@@ -126,7 +127,7 @@ bool writesOverInput(const QString& input, const QString& output)
         return false;
     std::error_code error;
     return std::filesystem::equivalent(
-        QFile::encodeName(input).toStdString(), QFile::encodeName(output).toStdString(), error);
+        localFile(input), localFile(output), error);
 }
 
 int solve(const QCommandLineParser& parser, const QString& format)
@@ -271,10 +272,8 @@ int runBatch(int argc, char* argv[], const QStringList& arguments)
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
-    if (!parser.isSet(QStringLiteral("solve")))
-        return newExercise(parser);
     try {
-        return solve(parser, format);
+        return parser.isSet(QStringLiteral("solve")) ? solve(parser, format) : newExercise(parser);
     } catch (const MissingLibrary& missing) {
         complain(missingLibraryMessage(missing));
         return LibraryMissing;

@@ -281,6 +281,9 @@ inline constexpr const char* kWorkingDefaultName = "подробно-решен�
 inline constexpr const char* kSaveFailedTitle = "Файлът не е записан";
 inline constexpr const char* kSaveFailed
     = "Файлът „%1“ не може да бъде записан: %2\nРешението не е загубено: опитайте в друга папка.";
+// %1 the module's file.
+inline constexpr const char* kPrintModuleMissing = QT_TRANSLATE_NOOP(
+    "cramer::texts", "модулът за печат „%1“ липсва или е повреден; инсталирай програмата отново.");
 inline constexpr const char* kPrintFailedTitle = "Печатът не е възможен";
 inline constexpr const char* kPrintFailed
     = "Прозорецът за печат не може да бъде отворен: %1\nРешението може да бъде запазено като PDF и "

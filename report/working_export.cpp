@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "report/working_export.h"
-#include "report/working_forms.h"
 
 #include "report/texts.h"
+#include "report/working_forms.h"
 #include "report/working_typeset.h"
+#include "sheets/file_name.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -108,7 +109,7 @@ FileError writeWorking(const WorkingDocument& document, WorkingFormat format, co
 {
     const QByteArray bytes = workingBytes(document, format);
     return writeFileAtomically(
-        path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        localFile(path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 } // namespace cramer

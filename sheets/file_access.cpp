@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,31 +17,49 @@ namespace cramer {
 FileContent readWholeFile(const std::filesystem::path& path, int largestMb)
 {
     auto refused = [](FileError error) { return FileContent { {}, std::move(error) }; };
+    auto failed = [&refused](int error) {
+        switch (error) {
+        case ENOENT:
+            return refused(FileError { .problem = FileProblem::Missing });
+        case EACCES:
+            // The file, or a folder on its way, that the user may not read.
+            return refused(FileError { .problem = FileProblem::NoPermission });
+        default:
+            return refused(systemError(FileProblem::CannotRead, error));
+        }
+    };
     const std::uintmax_t largest = static_cast<std::uintmax_t>(largestMb) * 1024 * 1024;
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (!std::filesystem::exists(status))
-        return refused(FileError { .problem = FileProblem::Missing });
-    if (!std::filesystem::is_regular_file(status))
+    // The descriptor's own errno at every step; a stream would not keep it.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (descriptor < 0)
+        return failed(errno);
+    struct Closer {
+        int descriptor;
+        ~Closer() { ::close(descriptor); }
+    } closer { descriptor };
+    struct stat status { };
+    if (::fstat(descriptor, &status) != 0)
+        return failed(errno);
+    if (!S_ISREG(status.st_mode))
         return refused(FileError { .problem = FileProblem::NotAFile });
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error)
-        return refused(systemError(FileProblem::CannotRead, error.value()));
+    const auto size = static_cast<std::uintmax_t>(status.st_size);
     if (size > largest)
         return refused(FileError { .problem = FileProblem::TooLarge, .count = largestMb });
 
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return refused(errno == EACCES ? FileError { .problem = FileProblem::NoPermission }
-                                       : systemError(FileProblem::CannotRead, errno));
     // The size it had, and at most one byte more than allowed: the file may have grown.
     std::string content;
     content.reserve(static_cast<std::size_t>(size));
     std::array<char, 64 * 1024> chunk;
-    while (content.size() <= largest && file.read(chunk.data(), chunk.size()).gcount() > 0)
-        content.append(chunk.data(), static_cast<std::size_t>(file.gcount()));
-    if (file.bad())
-        return refused(systemError(FileProblem::CannotRead, errno));
+    while (content.size() <= largest) {
+        const ssize_t count = ::read(descriptor, chunk.data(), chunk.size());
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return failed(errno);
+        if (count == 0)
+            break;
+        content.append(chunk.data(), static_cast<std::size_t>(count));
+    }
     if (content.size() > largest)
         return refused(FileError { .problem = FileProblem::TooLarge, .count = largestMb });
     return { std::move(content), {} };
@@ -82,6 +99,10 @@ int followLinks(std::filesystem::path& path)
 
 } // namespace
 
+// Not QSaveFile (Qt 6.4): it replaces a character device that --output
+// names, such as /dev/full, with a regular file, and it reports a failure
+// only as English text, without the errno from which every message the
+// user reads here is worded.
 FileError writeFileAtomically(const std::filesystem::path& named, std::string_view content)
 {
     std::filesystem::path path = named;

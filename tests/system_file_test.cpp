@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -207,6 +208,18 @@ TEST_F(SystemFileOnDisk, IsRefusedWhenMissingAFolderOrTooLargeBeforeItIsRead)
 {
     EXPECT_EQ(readAnySystemFile(file("missing.csv"), kCLocale).error.problem, FileProblem::Missing);
     EXPECT_EQ(readAnySystemFile(folder_, kCLocale).error.problem, FileProblem::NotAFile);
+    // A path the system refuses for another reason than absence is not "missing".
+    std::ofstream(file("plain")) << "x";
+    const FileError throughAFile = readAnySystemFile(file("plain") / "a.csv", kCLocale).error;
+    EXPECT_EQ(throughAFile.problem, FileProblem::CannotRead);
+    EXPECT_EQ(throughAFile.systemError, ENOTDIR);
+    if (::geteuid() != 0) { // root reads every folder
+        std::filesystem::create_directory(file("closed"));
+        std::ofstream(file("closed") / "a.csv") << "1,2,3\n";
+        std::filesystem::permissions(file("closed"), std::filesystem::perms::none);
+        EXPECT_EQ(readAnySystemFile(file("closed") / "a.csv", kCLocale).error.problem, FileProblem::NoPermission);
+        std::filesystem::permissions(file("closed"), std::filesystem::perms::owner_all);
+    }
     std::ofstream(file("huge.csv")) << "1,2,3\n";
     std::filesystem::resize_file(file("huge.csv"), kLargestSystemFile + 1);
     EXPECT_EQ(readAnySystemFile(file("huge.csv"), kCLocale).error.problem, FileProblem::TooLarge);

@@ -5,6 +5,7 @@
 // The test runs itself again with empty files standing in for both first
 // on the library search path.
 
+#include "window/shell/exercises.h"
 #include "window/shell/practice.h"
 #include "window/shell/system_files.h"
 
@@ -67,6 +68,16 @@ TEST(MissingLibraries, AreNamedInABoxAndTheFormGoesOn)
     lastBoxNames("libgmp.so.10", "libgmp10");
     EXPECT_FALSE(window.main->files().open(QStringLiteral(SPREADSHEETS_FOLDER "/calc.ods")));
     lastBoxNames("libzip.so.4", "libzip4");
+    // A new exercise is checked exactly: it is not made, and the grid stays.
+    const TypedSystem typed = window.form->typedSystem();
+    window.main->exercises().newExerciseAction()->trigger();
+    lastBoxNames("libgmp.so.10", "libgmp10");
+    EXPECT_EQ(window.form->typedSystem(), typed);
+    QProcess batch;
+    batch.start(QStringLiteral(CRAMER_PROGRAM), { QStringLiteral("--new-exercise"), QStringLiteral("3") });
+    ASSERT_TRUE(batch.waitForFinished(60000));
+    EXPECT_EQ(batch.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(batch.exitCode(), 4) << batch.readAllStandardError().toStdString();
 
     // The form still solves.
     window.boxes.shown.clear();

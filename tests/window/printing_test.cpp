@@ -42,6 +42,7 @@ TEST(Printing, OpensTheDialogFromItsModuleAndSaysWhyWhenItCannot)
     const QString missing
         = printWithDialog(nullptr, QStringLiteral("test"), paint, QStringLiteral("/nonexistent"));
     EXPECT_TRUE(missing.contains(QStringLiteral("/nonexistent/libcramer-print.so"))) << missing.toStdString();
+    EXPECT_TRUE(missing.contains(QString::fromUtf8("модулът за печат"))) << "in the loader's English: " << missing.toStdString();
     EXPECT_FALSE(printed);
 }
 

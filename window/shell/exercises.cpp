@@ -2,8 +2,10 @@
 
 #include "window/shell/exercises.h"
 
+#include "report/file_messages.h"
 #include "report/texts.h"
 #include "sheets/system_file.h"
+#include "solver/missing_library.h"
 #include "window/form/form1.h"
 #include "window/form/user_locale.h"
 #include "window/shell/command_gate.h"
@@ -39,8 +41,16 @@ bool Exercises::make(SolutionKind kind, int size)
         return false;
     lastKind_ = kind;
     const NumberLocale locale = userNumberLocale();
-    form_.enterSystem(
-        withDecimalPoint(maker_.next(size > 0 ? size : form_.selectedSize(), kind), locale.decimal));
+    TypedSystem made;
+    try {
+        // A solution is checked exactly, with GMP.
+        made = maker_.next(size > 0 ? size : form_.selectedSize(), kind);
+    } catch (const MissingLibrary& missing) {
+        gate_.formBoxes().inform(
+            form_.window(), texts::qtText(texts::kNewExerciseTitle), missingLibraryMessage(missing));
+        return false;
+    }
+    form_.enterSystem(withDecimalPoint(made, locale.decimal));
     lastMade_ = form_.typedSystem();
     return true;
 }

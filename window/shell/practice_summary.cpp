@@ -7,6 +7,7 @@
 #include "report/practice_texts.h"
 #include "report/texts.h"
 #include "report/working_forms.h"
+#include "sheets/file_name.h"
 #include "sheets/system_file.h"
 #include "window/form/message_boxes.h"
 #include "window/shell/practice_step_row.h"
@@ -85,7 +86,7 @@ bool PracticeSummary::saveTo(const QString& path)
 {
     const QByteArray content
         = (isHtmlName(path) ? workingAsHtml(document_) : text() + QLatin1Char('\n')).toUtf8();
-    const FileError error = writeFileAtomically(QFile::encodeName(path).toStdString(),
+    const FileError error = writeFileAtomically(localFile(path),
         std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
     if (!error)
         return true;

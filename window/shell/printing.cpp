@@ -2,12 +2,16 @@
 
 #include "window/shell/printing.h"
 
+#include "report/texts.h"
+#include "sheets/file_name.h"
 #include "solver/loaded_library.h"
 
 #include <QDir>
 #include <QFile>
 
 namespace cramer {
+
+using texts::qtText;
 
 QString moduleDirectory(const QString& programDirectory)
 {
@@ -22,10 +26,11 @@ QString printWithDialog(
     try {
         // Kept once loaded: the dialog's classes stay in use after it closes.
         const LoadedLibrary module(
-            QFile::encodeName(QDir(directory).filePath(QStringLiteral(CRAMER_PRINT_MODULE))).toStdString());
+            localFile(QDir(directory).filePath(QStringLiteral(CRAMER_PRINT_MODULE))).string());
         module.resolve(print, "cramerPrintWithDialog");
     } catch (const MissingLibrary& missing) {
-        return QString::fromLocal8Bit(missing.what());
+        // The loader's own reason is English: the module's file says enough.
+        return qtText(texts::kPrintModuleMissing).arg(QDir::toNativeSeparators(QString::fromStdString(missing.soname())));
     }
     print(parent, documentName, paint);
     return {};

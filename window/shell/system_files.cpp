@@ -6,6 +6,7 @@
 #include "report/solve_messages.h"
 #include "report/texts.h"
 #include "report/worked_solution.h"
+#include "sheets/file_name.h"
 #include "sheets/spreadsheet_file.h"
 #include "window/form/form1.h"
 #include "window/form/user_locale.h"
@@ -57,7 +58,7 @@ bool SystemFiles::refused() const { return form_.isBusy(); }
 bool SystemFiles::open(const QString& path, const QString& sheet)
 {
     const ReadSystem read
-        = readAnySystemFile(QFile::encodeName(path).toStdString(), userNumberLocale(), sheet.toStdString());
+        = readAnySystemFile(localFile(path), userNumberLocale(), sheet.toStdString());
     if (read.error) {
         boxes_.inform(window_, qtText(texts::kOpenTitle),
             fileErrorMessage(read.error, path, userNumberLocale()) + QLatin1Char('\n')
@@ -99,7 +100,7 @@ bool SystemFiles::saveTo(const QString& path)
             return false;
         }
     }
-    if (const FileError error = writeFileAtomically(path.toStdString(), systemAsCsv(system, locale))) {
+    if (const FileError error = writeFileAtomically(localFile(path), systemAsCsv(system, locale))) {
         boxes_.inform(window_, qtText(texts::kSaveTitle), fileErrorMessage(error, path, locale));
         return false;
     }
