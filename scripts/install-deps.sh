@@ -7,6 +7,9 @@
 #   package  build the Debian package and check it
 #   tools    screenshots and start-up measurements
 # Without root and without sudo it prints the command to run as root.
+# It never removes a package: "a|b" is met by whichever of a and b is
+# installed (the desktop's LibreOffice Writer serves as well as the
+# headless one, which would replace it), and apt is told --no-remove.
 set -euo pipefail
 
 run=(
@@ -25,7 +28,7 @@ case "${1:-run}" in
       libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
       clang libclang-rt-14-dev
       texlive-latex-base texlive-latex-recommended texlive-lang-cyrillic texlive-pictures cm-super poppler-utils
-      libreoffice-writer-nogui # the HTML as Writer opens it
+      'libreoffice-writer-nogui|libreoffice-writer' # the HTML as Writer opens it
       fonts-dejavu-extra # as a desktop with LibreOffice or TeX has it: the window tests see only the package's fonts
       xvfb x11-utils openbox xdotool dbus at-spi2-core orca python3-pyatspi xclip) # the screen reader's and the keyboard's own checks
     ;;
@@ -33,14 +36,21 @@ case "${1:-run}" in
   *) echo "usage: $0 [run|test|package|tools]" >&2; exit 2 ;;
 esac
 
+installed() {
+  [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null || true)" = "install ok installed" ]
+}
 missing=()
-for package in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-  [ "$status" = "install ok installed" ] || missing+=("$package")
+for entry in "${packages[@]}"; do
+  IFS='|' read -r -a choices <<<"$entry"
+  met=false
+  for package in "${choices[@]}"; do
+    installed "$package" && met=true
+  done
+  $met || missing+=("${choices[0]}")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-install=(apt-get install -y -qq --no-install-recommends "${missing[@]}")
+install=(apt-get install -y -qq --no-install-recommends --no-remove "${missing[@]}")
 if [ "$(id -u)" -eq 0 ]; then
   as_root=()
 elif command -v sudo >/dev/null; then
