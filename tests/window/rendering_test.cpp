@@ -38,6 +38,32 @@ using testing_support::TestWindow;
 
 class Rendering : public testing_support::EnglishLocaleTest, public testing::WithParamInterface<int> { };
 
+// Where two renderings differ: how many pixels, and the controls they fall
+// in, named, so that a difference of fonts or of the style is told apart.
+std::string differences(const QImage& rendered, const QImage& expected, const QWidget& window)
+{
+    if (rendered.size() != expected.size())
+        return " in size";
+    int count = 0;
+    QRect where;
+    for (int y = 0; y < rendered.height(); ++y)
+        for (int x = 0; x < rendered.width(); ++x)
+            if (rendered.pixel(x, y) != expected.pixel(x, y)) {
+                ++count;
+                where |= QRect(x, y, 1, 1);
+            }
+    QStringList controls;
+    for (const QWidget* child : window.findChildren<QWidget*>()) {
+        const QRect area(child->mapTo(&window, QPoint(0, 0)), child->size());
+        if (child->isVisible() && child->children().isEmpty() && area.intersects(where))
+            controls << (child->objectName().isEmpty() ? QString::fromLatin1(child->metaObject()->className())
+                                                       : child->objectName());
+    }
+    return " in " + std::to_string(count) + " pixels within " + std::to_string(where.width()) + " x "
+        + std::to_string(where.height()) + " at " + std::to_string(where.x()) + ", " + std::to_string(where.y())
+        + " (" + controls.join(QStringLiteral(", ")).toStdString() + ")";
+}
+
 TEST_P(Rendering, IsPixelForPixelTheReference)
 {
     const int percent = GetParam();
@@ -62,7 +88,8 @@ TEST_P(Rendering, IsPixelForPixelTheReference)
     if (!same)
         rendered.save(QDir::current().filePath(name));
     EXPECT_TRUE(same) << "the window at " << percent << " % differs from " << reference.toStdString()
-                      << "; this rendering is in " << QDir::current().filePath(name).toStdString();
+                      << differences(rendered, expected, *window.main) << "; this rendering is in "
+                      << QDir::current().filePath(name).toStdString();
 }
 
 // The icon the window system is given and the form's picture at 100 % are
