@@ -23,6 +23,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -258,6 +259,31 @@ TEST_F(FilesInWindow, NewExerciseFillsTheGridForTheSelectedSizeAndWaits)
         window.form->label(119 + 2 * row)->text().toInt(&whole);
         EXPECT_TRUE(whole) << window.form->label(119 + 2 * row)->text().toStdString();
     }
+}
+
+// A workbook whose shown sheet holds no system names the sheet read; one
+// with several systems offers them in File → Лист, and choosing one reads it.
+TEST_F(FilesInWindow, TheSheetReadIsNamedAndAnotherCanBeChosen)
+{
+    TestWindow window;
+    ASSERT_TRUE(window.main->files().open(QStringLiteral(SPREADSHEETS_FOLDER "/calc-shown-sheet-no-system.ods")));
+    EXPECT_TRUE(window.main->windowTitle().startsWith(QString::fromUtf8("calc-shown-sheet-no-system.csv (лист „Система“) - ")))
+        << window.main->windowTitle().toStdString();
+    auto* status = window.main->findChild<QStatusBar*>(QStringLiteral("warningBar"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->currentMessage(),
+        QString::fromUtf8("Прочетен е листът „Система“: показаният лист „Задача“ няма система."));
+    EXPECT_FALSE(window.main->files().sheetMenu()->isEnabled());
+
+    ASSERT_TRUE(window.main->files().open(QStringLiteral(SPREADSHEETS_FOLDER "/gnumeric-two-systems.xlsx")));
+    EXPECT_TRUE(status->currentMessage().isEmpty());
+    const QList<QAction*> sheets = window.main->files().sheetMenu()->actions();
+    ASSERT_EQ(sheets.size(), 2);
+    EXPECT_TRUE(sheets[0]->isChecked());
+    sheets[1]->trigger();
+    EXPECT_EQ(window.form->typedSystem().texts, std::vector<std::string>({ "2", "0", "2", "0", "2", "4" }));
+    EXPECT_TRUE(window.main->windowTitle().contains(QString::fromUtf8("(лист „Вариант 2“)")));
+    EXPECT_TRUE(window.main->files().sheetMenu()->actions()[1]->isChecked());
 }
 
 // Answers each file dialog as it opens, in turn: a name typed with a
