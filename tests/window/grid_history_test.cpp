@@ -10,17 +10,20 @@
 
 #include "window_test_support.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
 #include <QFile>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -202,6 +205,39 @@ TEST_F(GridHistoryTest, NumbersInNoFileAreAskedAboutBeforeTheyGo)
             ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
             EXPECT_EQ(saved.readAll(), QByteArray("9,2,3\n4,5,6\n")) << context;
         }
+    }
+}
+
+QAbstractButton* button(const QMessageBox& box, const char* text)
+{
+    for (QAbstractButton* button : box.buttons())
+        if (button->text() == QString::fromUtf8(text))
+            return button;
+    ADD_FAILURE() << "no button " << text;
+    return box.buttons().at(0);
+}
+
+// The real question box: Enter and Escape keep things as they are (Cancel);
+// each button gives its answer.
+TEST(SaveQuestion, EnterAndEscapeCancelAndEachButtonAnswers)
+{
+    const struct {
+        std::function<void(QMessageBox&)> press;
+        SaveAnswer answer;
+    } kPresses[] = {
+        { [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }, SaveAnswer::Cancel },
+        { [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); }, SaveAnswer::Cancel },
+        { [](QMessageBox& box) { button(box, "&Запази")->click(); }, SaveAnswer::Save },
+        { [](QMessageBox& box) { button(box, "&Не запазвай")->click(); }, SaveAnswer::Discard },
+    };
+    for (const auto& press : kPresses) {
+        ModalMessageBoxes boxes;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            press.press(*box);
+        });
+        EXPECT_EQ(boxes.askToSave(nullptr, "title", "text"), press.answer);
     }
 }
 
