@@ -180,9 +180,8 @@ int solve(const QCommandLineParser& parser, const QString& format)
     const bool exactlySingular = !solution.exact().tooLong && solution.exact().determinant.isZero();
     int result = Solved;
     if (outcome.status == SolveStatus::Overflow) {
-        // The advice on the message's second line is for the window.
-        complain(
-            overflowMessage(*outcome.overflow, largestSingleText(locale)).section(QLatin1Char('\n'), 0, 0));
+        // The working's own verdict, in its notation.
+        complain(overflowVerdictText(solution));
         result = Overflow;
     } else if (outcome.status == SolveStatus::Singular || exactlySingular) {
         std::fputs(qPrintable(verdictAsPlainText(document)), stderr);

@@ -186,9 +186,25 @@ void notes(const WorkedSolution& solution, DocumentWriter& out)
         out.verdict({ textRun(outdatedNote(solution)) });
 }
 
-// Which value left the range, and the range.
-Runs overflowVerdict(const OverflowError& error, const NumberWriter& numbers)
+} // namespace
+
+// Which value left the range, and the range; a determinant whose exact
+// value is within the range had only an intermediate value leave it.
+Runs overflowVerdict(const WorkedSolution& solution, const NumberWriter& numbers)
 {
+    const OverflowError& error = *solution.record.outcome.overflow;
+    const Runs largest { numberRun(numbers.shown(std::numeric_limits<float>::max())) };
+    if (error.value != OverflowValue::Solution) {
+        const ExactWorking& exact = solution.exact();
+        const bool known = !exact.tooLong
+            && (error.index == 0 || static_cast<std::size_t>(error.index) < exact.cramerDeterminants.size());
+        if (known) {
+            const Rational& value = error.index == 0 ? exact.determinant
+                                                     : exact.cramerDeterminants[static_cast<std::size_t>(error.index)];
+            if (value.abs() <= Rational::fromSingle(std::numeric_limits<float>::max()))
+                return filled(texts::kOverflowIntermediate, { determinantName(error.index), largest });
+        }
+    }
     Runs value;
     switch (error.value) {
     case OverflowValue::MainDeterminant:
@@ -201,11 +217,13 @@ Runs overflowVerdict(const OverflowError& error, const NumberWriter& numbers)
         value = filled(texts::kOverflowSolution, { error.index, error.index });
         break;
     }
-    return filled(texts::kOverflowWhat,
-        { value, Runs { numberRun(numbers.shown(std::numeric_limits<float>::max())) } });
+    return filled(texts::kOverflowWhat, { value, largest });
 }
 
-} // namespace
+QString overflowVerdictText(const WorkedSolution& solution)
+{
+    return labelText(overflowVerdict(solution, NumberWriter(solution.record.locale)));
+}
 
 WorkingDocument workingDocument(const WorkedSolution& solution)
 {
@@ -220,8 +238,8 @@ WorkingDocument workingDocument(const WorkedSolution& solution)
         DeterminantSection(solution, out)
             .write(record.determinants[i],
                 haveExact && i < exact.determinants.size() ? &exact.determinants[i] : nullptr);
-    if (const std::optional<OverflowError>& overflow = record.outcome.overflow)
-        out.verdict(overflowVerdict(*overflow, out.numbers()));
+    if (record.outcome.overflow)
+        out.verdict(overflowVerdict(solution, out.numbers()));
     ResultSections results(solution, out);
     if (record.outcome.status == SolveStatus::Solved) {
         results.unknowns();

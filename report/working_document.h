@@ -99,6 +99,11 @@ struct WorkingDocument {
 };
 
 WorkingDocument workingDocument(const WorkedSolution& solution);
+
+// After a solve that stopped where a value left the range: which value, in
+// the working's words and notation (an intermediate value, where the
+// determinant itself is within the range).
+QString overflowVerdictText(const WorkedSolution& solution);
 // What "Копирай решението" copies: the system, each determinant with the
 // value the window announced and the result rows, in the window's digits;
 // no title. Only with results.

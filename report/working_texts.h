@@ -52,6 +52,10 @@ inline constexpr const char* kWorkingRangeSubtraction
       "обхвата на единичната точност, затова програмата спира тук.";
 inline constexpr const char* kWorkingRangeIntermediate
     = "Точно %1 = %2: извън обхвата излезе само междинна стойност, не самата детерминанта.";
+// %1 the determinant, %2 the largest single.
+inline constexpr const char* kOverflowIntermediate = QT_TRANSLATE_NOOP("cramer::texts",
+    "Детерминантата %1 е в обхвата на единичната точност, но междинна стойност при пресмятането ѝ излиза "
+    "извън него (до %2 по абсолютна стойност) и програмата спира тук.");
 inline constexpr const char* kWorkingRangeItself = "Точно %1 = %2: и самата детерминанта е извън обхвата.";
 inline constexpr const char* kWorkingFinalProductOverflow
     = "По диагонала остават единици и последният елемент; произведението %1 · %2 излиза извън обхвата на "

@@ -131,6 +131,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, Batch,
             "ред 2: 2 полета, очакват се 3", "bg_BG.UTF-8" },
         BatchCase { "ZeroSolutionHasNoSign", { "--solve", "-", "--format", "csv" }, "-1,0,0\n0,1,1\n", 0,
             "0,1\n", "" },
+        // The working's verdict: only an intermediate value left the range, in the working's notation.
+        BatchCase { "IntermediateOutOfRange", { "--solve", "-", "--locale", "C" }, "1e-40,1,1\n1,1,2\n", 3, QByteArray(),
+            "Детерминантата d е в обхвата на единичната точност, но междинна стойност при пресмятането ѝ излиза "
+            "извън него (до 3.402823·10³⁸ по абсолютна стойност)" },
         BatchCase { "StandardOutputClosed", { "--solve", "-", "--output", "/dev/full" }, "3,0,1\n0,3,2\n", 4,
             "", "Файлът „/dev/full“ не може да бъде записан: няма свободно място на диска." },
         BatchCase { "NewExercise", { "--new-exercise", "2", "--seed", "3" }, "", 0, QByteArray(), "" },
