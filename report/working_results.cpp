@@ -161,9 +161,14 @@ void AccuracySection::write(const Accuracy& accuracy)
             out_.paragraph(texts::kAccuracyZero, { name, exactRuns });
         else if (Rational::fromSingle(error.single).sign() * error.exact.sign() < 0)
             out_.paragraph(texts::kAccuracyWrongSign, { name, single, exactRuns });
-        else
+        else if (error.absolute.isZero() || !error.relative)
             out_.paragraph(texts::kAccuracyDigits,
                 { name, single, exactRuns, digitsRight(accuracy.digits[i], error.absolute.isZero()) });
+        else
+            // The error as such beside the digits: both round to 1·10⁴, and 7,7 % apart.
+            out_.paragraph(texts::kAccuracyDigitsAndError,
+                { name, single, exactRuns, digitsRight(accuracy.digits[i], false),
+                    Runs { numberRun(numbers_.approximate(*error.relative * 100.0, 2)) } });
     }
     const double lost = accuracy.condition.log10Abs();
     const Runs condition { numberRun(numbers_.approximate(accuracy.condition.toDouble(), 3)) };

@@ -108,6 +108,9 @@ inline constexpr const char* kAccuracyWarning
     = "Внимание: с единична точност програмата получи неточни стойности. Верните значещи цифри:";
 // %1 "x₁", %2 the single, %3 the exact value, %4 how many digits are right.
 inline constexpr const char* kAccuracyDigits = "%1 = %2 в единична точност, точно %3: %4.";
+// %5 the relative error in per cent.
+inline constexpr const char* kAccuracyDigitsAndError = QT_TRANSLATE_NOOP(
+    "cramer::texts", "%1 = %2 в единична точност, точно %3: %4 (относителната грешка е ≈ %5 %).");
 inline constexpr const char* kAccuracyWrongSign = "%1 = %2 в единична точност, точно %3: знакът е обратен.";
 inline constexpr const char* kAccuracyZero = "%1 = 0 в единична точност, а точно %2.";
 inline constexpr const char* kAccuracyNoDigit = "нито една значеща цифра не е вярна";

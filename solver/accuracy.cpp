@@ -60,6 +60,43 @@ Rational conditionNumber(const ExactWorking& working, int n)
     return normA * normInverse;
 }
 
+// |value| correctly rounded (half away from zero) to `count` significant
+// digits: the digits, and the power of ten of the first.
+struct Rounded {
+    std::string digits;
+    long exponent = 0;
+    bool operator==(const Rounded&) const = default;
+};
+
+Rounded roundedSignificant(const DecimalExpansion& expansion, std::size_t count)
+{
+    std::string all = expansion.integer + expansion.fraction;
+    long exponent = static_cast<long>(expansion.integer.size()) - 1;
+    const std::size_t lead = all.find_first_not_of('0');
+    if (lead == std::string::npos && expansion.period.empty())
+        return { std::string(count, '0'), 0 };
+    while (!expansion.period.empty() && all.size() < (lead == std::string::npos ? 0 : lead) + count + 2)
+        all += expansion.period;
+    const std::size_t first = all.find_first_not_of('0');
+    exponent -= static_cast<long>(first);
+    all.erase(0, first);
+    all.resize(std::max(all.size(), count + 1), '0');
+    Rounded rounded { all.substr(0, count), exponent };
+    if (all[count] >= '5') {
+        std::size_t at = count;
+        while (at > 0 && rounded.digits[at - 1] == '9')
+            rounded.digits[--at] = '0';
+        if (at == 0) {
+            rounded.digits.insert(rounded.digits.begin(), '1');
+            rounded.digits.pop_back();
+            ++rounded.exponent;
+        } else {
+            ++rounded.digits[at - 1];
+        }
+    }
+    return rounded;
+}
+
 bool belowNormal(float value) { return std::fpclassify(value) == FP_SUBNORMAL; }
 
 std::optional<UnderflowCause> findUnderflow(const SolveRecord& record, const ExactWorking& working)
@@ -208,7 +245,12 @@ std::optional<CancellationCause> findCancellation(const SolveRecord& record, con
             const bool cancelled = std::fabs(step.pivot) < kSmallPivotShare * std::fabs(before);
             if (cancelled && !previousMinor.isZero()) {
                 const Rational exactPivot = minor / previousMinor;
-                const int digits = correctDigits(ValueError::of(step.pivot, exactPivot), exactPivot.abs());
+                // The pivot's precision, not digits to read: a pivot off by
+                // 0.1 % still spoils what is divided by it.
+                const ValueError error = ValueError::of(step.pivot, exactPivot);
+                const int digits = error.absolute.isZero()
+                    ? kAllDigits
+                    : clampedDigits(exactPivot.log10Abs() - error.absolute.log10Abs());
                 if (digits < worstDigits) {
                     worstDigits = digits;
                     worst = CancellationCause { entry.index, k, before, step.pivot, exactPivot };
@@ -237,7 +279,16 @@ int correctDigits(const ValueError& error, const Rational& scale)
         return scale.isZero() ? 0 : clampedDigits(scale.log10Abs() - error.absolute.log10Abs());
     if (Rational::fromSingle(error.single).sign() != error.exact.sign())
         return 0;
-    return clampedDigits(error.exact.log10Abs() - error.absolute.log10Abs());
+    // What a student reads off the two numbers: the most significant digits
+    // to which both round alike (190,08757 and 218,296 both round to 2·10²).
+    const DecimalExpansion single = Rational::fromSingle(error.single).expansion();
+    const DecimalExpansion exact = error.exact.expansion(2 * kAllDigits);
+    for (int digits = kAllDigits - 1; digits > 0; --digits) {
+        const auto count = static_cast<std::size_t>(digits);
+        if (roundedSignificant(single, count) == roundedSignificant(exact, count))
+            return digits;
+    }
+    return 0;
 }
 
 int Accuracy::fewestDigits() const { return fewest(digits); }

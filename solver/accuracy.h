@@ -22,9 +22,11 @@ inline constexpr int kSingleDigits = 7;
 // More than a single carries: the value is exact.
 inline constexpr int kAllDigits = 9;
 
-// Significant digits of error.single that agree with error.exact: 0 for the
-// wrong sign or 0 in place of a non-zero value. An exact 0 is measured
-// against `scale` (the largest |x_j|), so that a tiny residue counts as right.
+// Significant digits of error.single that agree with error.exact: the most
+// k (below kAllDigits, which means equal) for which both, each correctly
+// rounded to k significant digits, are the same number; 0 for the wrong
+// sign or 0 in place of a non-zero value. An exact 0 is measured against
+// `scale` (the largest |x_j|), so that a tiny residue counts as right.
 int correctDigits(const ValueError& error, const Rational& scale);
 
 // The pivot the program took at one column of one determinant's elimination.

@@ -308,8 +308,12 @@ TEST(Accuracy, CountsTheSignificantDigitsThatAgree)
         int digits;
     };
     for (const Case& c : {
-             Case { 0.1f, "0.1", "1", 7 }, // correctly rounded
-             Case { 1070.335f, "1071.703", "1", 2 },
+             Case { 0.1f, "0.1", "1", 8 }, // correctly rounded: 0.10000000 either way
+             Case { 1070.335f, "1071.703", "1", 3 }, // both round to 1070
+             Case { 190.08757f, "218.296125", "1", 1 }, // both round to 2·10², not to one 190 or 220
+             Case { 10673.909f, "9908.93115", "1", 1 }, // 1·10⁴ both
+             Case { 0.00039954964f, "0.000399960004", "1", 3 }, // 0.000400 both
+             Case { 9.9999f, "10.0004", "1", 4 }, // rounding carries into a new digit: 10.00 both
              Case { 1.25f, "1.25", "1", kAllDigits },
              Case { 2.0f, "-2", "2", 0 }, // the wrong sign
              Case { 0.0f, "3.299", "3.299", 0 }, // 0 for a non-zero value
@@ -378,7 +382,7 @@ INSTANTIATE_TEST_SUITE_P(Systems, AccuracyVerdict,
             { { "1E-4", "2", "1", "1" }, { "3", "1", "1.25", "2" }, { "1", "0.5", "0.75", "1" } }, true, 1.5,
             {}, 1, {} },
         AccuracyCase { "CancelledPivot",
-            { { "3", "1", "1", "1" }, { "6", "2.0001", "1", "2" }, { "1", "1", "1", "3" } }, true, 1.7, {},
+            { { "3", "1", "1", "1" }, { "6", "2.00001", "1", "2" }, { "1", "1", "1", "3" } }, true, 1.7, {},
             {}, 2 },
         AccuracyCase { "AQuotientBelowTheNormalRange", { { "1E30", "0", "1E-14" }, { "0", "1", "1" } }, true,
             30, UnderflowCause::Where::Quotient, {}, {} },
