@@ -139,6 +139,14 @@ Runs digitsRight(int digits, bool exact)
     return Runs { textRun(texts::counted(digits, texts::kAccuracyOneDigit, texts::kAccuracyManyDigits)) };
 }
 
+// "остават 2 верни значещи цифри", for a clause.
+Runs digitsKept(int digits)
+{
+    if (digits == 0)
+        return filled(texts::kCauseKeptNone, {});
+    return Runs { textRun(texts::counted(digits, texts::kCauseKeptOne, texts::kCauseKeptMany)) };
+}
+
 } // namespace
 
 // Single precision's answer is wrong in some x_i: how wrong, what the
@@ -170,12 +178,7 @@ void AccuracySection::write(const Accuracy& accuracy)
                 { name, single, exactRuns, digitsRight(accuracy.digits[i], false),
                     Runs { numberRun(numbers_.approximate(*error.relative * 100.0, 2)) } });
     }
-    const double lost = accuracy.condition.log10Abs();
-    const Runs condition { numberRun(numbers_.approximate(accuracy.condition.toDouble(), 3)) };
-    const Runs lostDigits { numberRun(numbers_.approximate(lost, 2)) };
-    out_.paragraph(lost > kSingleDigits - kTrustedDigits ? texts::kAccuracyIllConditioned
-                                                         : texts::kAccuracyWellConditioned,
-        { condition, lostDigits });
+    sources(accuracy);
     causes(accuracy);
     if (accuracy.largestPivotSolution.empty()) {
         out_.paragraph(texts::kAccuracyLargestPivotOutOfRange);
@@ -188,6 +191,58 @@ void AccuracySection::write(const Accuracy& accuracy)
                 Runs { numberRun(numbers_.single(accuracy.largestPivotSolution[i])) },
                 digitsRight(accuracy.largestPivotDigits[i],
                     Rational::fromSingle(accuracy.largestPivotSolution[i]) == exact_.quotients[i].exact) });
+}
+
+// Each x_i that lost digits: what the typed numbers' rounding alone, the
+// conditioning and the arithmetic account for, each measured exactly, and
+// only what was measured.
+void AccuracySection::sources(const Accuracy& accuracy)
+{
+    const auto approximate = [this](double value) { return Runs { numberRun(numbers_.approximate(value, 2)) }; };
+    double largestCondition = 0.0;
+    for (const double condition : accuracy.componentCondition)
+        largestCondition = std::max(largestCondition, condition);
+    const double lostToScale = accuracy.condition.log10Abs();
+    if (lostToScale > kSingleDigits - kTrustedDigits && std::log10(largestCondition) <= 2.0)
+        out_.paragraph(texts::kCauseOnlyScaling,
+            { approximate(accuracy.condition.toDouble()), approximate(largestCondition) });
+    else
+        out_.paragraph(texts::kCauseConditionNumber, { approximate(accuracy.condition.toDouble()) });
+
+    for (std::size_t i = 0; i < accuracy.digits.size(); ++i) {
+        const int digits = accuracy.digits[i];
+        if (digits >= kTrustedDigits)
+            continue;
+        Runs clauses;
+        const auto add = [&clauses](Runs clause) {
+            if (!clauses.empty())
+                clauses.push_back(textRun(QStringLiteral("; ")));
+            clauses.insert(clauses.end(), clause.begin(), clause.end());
+        };
+        const bool stored = i < accuracy.inputDigits.size();
+        if (stored && (accuracy.inputDigits[i] < kTrustedDigits || accuracy.inputDigits[i] <= digits))
+            add(filled(texts::kCauseInput,
+                { numbers_.nearly(exact_.solution[i]), numbers_.nearly(accuracy.storedSolution[i]),
+                    digitsKept(accuracy.inputDigits[i]) }));
+        if (i < accuracy.componentCondition.size() && accuracy.componentCondition[i] > 0.0) {
+            const double lost = std::log10(accuracy.componentCondition[i]);
+            const Runs condition = approximate(accuracy.componentCondition[i]);
+            if (lost < 0.5) {
+                add(filled(texts::kCauseNotCondition, { condition }));
+            } else {
+                Runs clause = filled(texts::kCauseCondition, { condition, approximate(lost) });
+                if (lost + 1.0 < kSingleDigits - digits)
+                    clause = std::move(clause) << filled(texts::kCausePart, {});
+                add(std::move(clause));
+            }
+        }
+        if (stored && accuracy.arithmeticDigits[i] < accuracy.inputDigits[i])
+            add(filled(texts::kCauseArithmetic, { digitsKept(accuracy.arithmeticDigits[i]) }));
+        out_.paragraph(filled(texts::kCauseHeading, { Runs { nameRun('x', static_cast<int>(i) + 1) } })
+            << std::move(clauses) << textRun(QStringLiteral(".")));
+    }
+    if (accuracy.smallPivot)
+        out_.paragraph(texts::kCausePivotOrder);
 }
 
 void AccuracySection::causes(const Accuracy& accuracy)

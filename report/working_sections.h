@@ -96,6 +96,7 @@ public:
     void write(const Accuracy& accuracy);
 
 private:
+    void sources(const Accuracy& accuracy);
     void causes(const Accuracy& accuracy);
 };
 

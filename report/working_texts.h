@@ -118,14 +118,35 @@ inline constexpr const char* kAccuracyOneDigit = "вярна е 1 значеща
 inline constexpr const char* kAccuracyManyDigits = "верни са %1 значещи цифри";
 inline constexpr const char* kAccuracyAllDigits = "това е точната стойност";
 inline constexpr const char* kAccuracyEveryDigit = "всички значещи цифри са верни";
-// %1 κ, %2 its logarithm.
-inline constexpr const char* kAccuracyIllConditioned
-    = "Числото на обусловеност на матрицата на системата (пресметнато точно) е κ(A) = ‖A‖∞·‖A⁻¹‖∞ ≈ "
-      "%1. При решаване се губят до около lg κ ≈ %2 от около седемте значещи цифри на единичната "
-      "точност.";
-inline constexpr const char* kAccuracyWellConditioned
-    = "Числото на обусловеност на матрицата на системата (пресметнато точно) е κ(A) = ‖A‖∞·‖A⁻¹‖∞ ≈ %1: "
-      "тя обяснява загуба на не повече от около %2 цифри; останалото идва от пресмятането.";
+// Where the digits of one x_i went, each source measured exactly: %1 "x₂",
+// then the clauses below, joined by "; ".
+inline constexpr const char* kCauseHeading = QT_TRANSLATE_NOOP("cramer::texts", "Откъде идва грешката в %1: ");
+// %1 the exact value from the typed numbers, %2 that of the numbers as stored, %3 kCauseKept….
+inline constexpr const char* kCauseInput = QT_TRANSLATE_NOOP("cramer::texts",
+    "закръгляването на въведените числа до единична точност само по себе си го променя от %1 на %2 и %3");
+// How many right significant digits are left.
+inline constexpr const char* kCauseKeptNone = QT_TRANSLATE_NOOP("cramer::texts", "не остава нито една вярна значеща цифра");
+inline constexpr const char* kCauseKeptOne = QT_TRANSLATE_NOOP("cramer::texts", "остава 1 вярна значеща цифра");
+inline constexpr const char* kCauseKeptMany = QT_TRANSLATE_NOOP("cramer::texts", "остават %1 верни значещи цифри");
+// %1 Skeel's condition of x_i, (|A⁻¹|·|A|·|x|)_i / |x_i|, %2 its logarithm.
+inline constexpr const char* kCauseCondition = QT_TRANSLATE_NOOP("cramer::texts",
+    "обусловеността му по Скийл е ≈ %1, затова всеки устойчив метод може да загуби в него до около %2 цифри");
+inline constexpr const char* kCausePart
+    = QT_TRANSLATE_NOOP("cramer::texts", " — това обяснява само част от загубата");
+inline constexpr const char* kCauseNotCondition
+    = QT_TRANSLATE_NOOP("cramer::texts", "обусловеността му по Скийл е ≈ %1 и не обяснява загубата");
+// %1 kCauseKept…: what the arithmetic keeps of the stored system's exact value.
+inline constexpr const char* kCauseArithmetic = QT_TRANSLATE_NOOP("cramer::texts",
+    "след изключването с единична точност, сравнено с точното решение на съхранените числа, %1");
+// %1 κ∞, %2 the largest of Skeel's conditions.
+inline constexpr const char* kCauseOnlyScaling = QT_TRANSLATE_NOOP("cramer::texts",
+    "Числото на обусловеност κ(A) = ‖A‖∞·‖A⁻¹‖∞ е ≈ %1, но системата е само лошо мащабирана: обусловеността "
+    "на всяко неизвестно по Скийл е най-много ≈ %2.");
+inline constexpr const char* kCauseConditionNumber = QT_TRANSLATE_NOOP(
+    "cramer::texts", "Числото на обусловеност на матрицата (пресметнато точно) е κ(A) = ‖A‖∞·‖A⁻¹‖∞ ≈ %1.");
+inline constexpr const char* kCausePivotOrder = QT_TRANSLATE_NOOP("cramer::texts",
+    "Изключването със същата единична точност, но с най-големия водещ елемент във всяка колона запазва "
+    "повече цифри (по-долу): загубата идва от реда на водещите елементи.");
 // %1 "d" or "d₂", %2 the column, %3 the pivot, %4 the row of the larger entry, %5 that entry.
 inline constexpr const char* kAccuracySmallPivot
     = "При %1 програмата взема за водещ елемент в колона %2 първия ненулев, %3, макар в ред %4 да стои %5. "

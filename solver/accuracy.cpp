@@ -19,22 +19,13 @@ int clampedDigits(double digits)
     return static_cast<int>(std::min(std::floor(digits), static_cast<double>(kAllDigits)));
 }
 
-// κ∞(A) from A⁻¹ found by Gauss–Jordan on [A | I]; A is regular here.
-Rational conditionNumber(const ExactWorking& working, int n)
+// [A | B] brought to [I | A⁻¹B] by Gauss–Jordan, exactly; A is n × n and
+// regular here. Returns the right part.
+using RationalRows = std::vector<std::vector<Rational>>;
+
+RationalRows gaussJordan(RationalRows rows, std::size_t n)
 {
-    const auto size = static_cast<std::size_t>(n);
-    std::vector<std::vector<Rational>> rows(size, std::vector<Rational>(2 * size));
-    Rational normA;
-    for (std::size_t i = 0; i < size; ++i) {
-        Rational rowSum;
-        for (std::size_t j = 0; j < size; ++j) {
-            rows[i][j] = working.typedValue(n, static_cast<int>(i) + 1, static_cast<int>(j) + 1);
-            rowSum += rows[i][j].abs();
-        }
-        rows[i][size + i] = Rational(1);
-        normA = std::max(normA, rowSum);
-    }
-    for (std::size_t column = 0; column < size; ++column) {
+    for (std::size_t column = 0; column < n; ++column) {
         std::size_t pivotRow = column;
         while (rows[pivotRow][column].isZero())
             ++pivotRow;
@@ -42,22 +33,95 @@ Rational conditionNumber(const ExactWorking& working, int n)
         const Rational pivot = rows[column][column];
         for (Rational& entry : rows[column])
             entry /= pivot;
-        for (std::size_t i = 0; i < size; ++i) {
+        for (std::size_t i = 0; i < n; ++i) {
             if (i == column || rows[i][column].isZero())
                 continue;
             const Rational factor = rows[i][column];
-            for (std::size_t j = column; j < 2 * size; ++j)
+            for (std::size_t j = column; j < rows[i].size(); ++j)
                 rows[i][j] -= factor * rows[column][j];
         }
     }
-    Rational normInverse;
-    for (const auto& row : rows) {
-        Rational rowSum;
-        for (std::size_t j = size; j < 2 * size; ++j)
-            rowSum += row[j].abs();
-        normInverse = std::max(normInverse, rowSum);
+    for (auto& row : rows)
+        row.erase(row.begin(), row.begin() + static_cast<std::ptrdiff_t>(n));
+    return rows;
+}
+
+// The typed coefficients.
+RationalRows typedMatrix(const ExactWorking& working, int n)
+{
+    const auto size = static_cast<std::size_t>(n);
+    RationalRows rows(size, std::vector<Rational>(size));
+    for (std::size_t i = 0; i < size; ++i)
+        for (std::size_t j = 0; j < size; ++j)
+            rows[i][j] = working.typedValue(n, static_cast<int>(i) + 1, static_cast<int>(j) + 1);
+    return rows;
+}
+
+RationalRows inverse(const RationalRows& a)
+{
+    const std::size_t n = a.size();
+    RationalRows rows = a;
+    for (std::size_t i = 0; i < n; ++i) {
+        rows[i].resize(2 * n);
+        rows[i][n + i] = Rational(1);
     }
-    return normA * normInverse;
+    return gaussJordan(std::move(rows), n);
+}
+
+// ‖A‖∞: the largest sum of a row's magnitudes.
+Rational infinityNorm(const RationalRows& a)
+{
+    Rational norm;
+    for (const auto& row : a) {
+        Rational sum;
+        for (const Rational& entry : row)
+            sum += entry.abs();
+        norm = std::max(norm, sum);
+    }
+    return norm;
+}
+
+// Skeel's condition of each x_i, (|A⁻¹|·|A|·|x|)_i / |x_i|: what any
+// backward-stable method may lose in that x_i alone; 0 where x_i is 0.
+std::vector<double> componentConditions(const RationalRows& a, const RationalRows& inverseA, const std::vector<Rational>& x)
+{
+    const std::size_t n = a.size();
+    std::vector<Rational> scaled(n);
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = 0; j < n; ++j)
+            scaled[i] += a[i][j].abs() * x[j].abs();
+    std::vector<double> conditions(n, 0.0);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (x[i].isZero())
+            continue;
+        Rational sum;
+        for (std::size_t j = 0; j < n; ++j)
+            sum += inverseA[i][j].abs() * scaled[j];
+        conditions[i] = std::pow(10.0, sum.log10Abs() - x[i].log10Abs());
+    }
+    return conditions;
+}
+
+// The exact solution of the system as single precision stores it: each
+// typed number rounded once, no arithmetic yet. Empty where that system is
+// singular.
+std::vector<Rational> storedSolution(const SolveRecord& record)
+{
+    const auto n = static_cast<std::size_t>(record.typed.n);
+    RationalRows rows(n, std::vector<Rational>(n + 1));
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = 0; j <= n; ++j)
+            rows[i][j] = Rational::fromSingle(record.system[static_cast<int>(i) + 1][static_cast<int>(j) + 1]);
+    std::vector<Rational> minor;
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = 0; j < n; ++j)
+            minor.push_back(rows[i][j]);
+    if (determinant(minor, static_cast<int>(n)).isZero())
+        return {};
+    std::vector<Rational> solution;
+    for (auto& row : gaussJordan(std::move(rows), n))
+        solution.push_back(row.front());
+    return solution;
 }
 
 // |value| correctly rounded (half away from zero) to `count` significant
@@ -184,11 +248,12 @@ std::vector<float> solveWithLargestPivots(const SolveRecord& record)
     return solution;
 }
 
-// The smallest pivot, measured against the largest entry it could have been.
-std::optional<PivotCause> findSmallPivot(const SolveRecord& record)
+// The smallest pivot, measured against the largest entry it could have
+// been, where that share is below `share`.
+std::optional<PivotCause> findSmallPivot(const SolveRecord& record, float share)
 {
     std::optional<PivotCause> smallest;
-    float smallestShare = kSmallPivotShare;
+    float smallestShare = share;
     for (const DeterminantRecord& entry : record.determinants) {
         const EliminationTrace& trace = entry.trace;
         for (std::size_t s = 0; s < trace.steps.size(); ++s) {
@@ -200,9 +265,9 @@ std::optional<PivotCause> findSmallPivot(const SolveRecord& record)
                     cause.largest = std::fabs(before.at(row, step.column));
                     cause.largestRow = row;
                 }
-            const float share = std::fabs(step.pivot) / cause.largest;
-            if (step.pivot != 0.0f && share < smallestShare) {
-                smallestShare = share;
+            const float taken = std::fabs(step.pivot) / cause.largest;
+            if (step.pivot != 0.0f && taken < smallestShare) {
+                smallestShare = taken;
                 cause.largest = before.at(cause.largestRow, step.column);
                 smallest = cause;
             }
@@ -277,15 +342,22 @@ int correctDigits(const ValueError& error, const Rational& scale)
         return kAllDigits;
     if (error.exact.isZero())
         return scale.isZero() ? 0 : clampedDigits(scale.log10Abs() - error.absolute.log10Abs());
-    if (Rational::fromSingle(error.single).sign() != error.exact.sign())
+    return agreeingDigits(Rational::fromSingle(error.single), error.exact);
+}
+
+int agreeingDigits(const Rational& value, const Rational& exact)
+{
+    if (value == exact)
+        return kAllDigits;
+    if (value.sign() != exact.sign())
         return 0;
     // What a student reads off the two numbers: the most significant digits
     // to which both round alike (190,08757 and 218,296 both round to 2·10²).
-    const DecimalExpansion single = Rational::fromSingle(error.single).expansion();
-    const DecimalExpansion exact = error.exact.expansion(2 * kAllDigits);
+    const DecimalExpansion shown = value.expansion(2 * kAllDigits);
+    const DecimalExpansion wanted = exact.expansion(2 * kAllDigits);
     for (int digits = kAllDigits - 1; digits > 0; --digits) {
         const auto count = static_cast<std::size_t>(digits);
-        if (roundedSignificant(single, count) == roundedSignificant(exact, count))
+        if (roundedSignificant(shown, count) == roundedSignificant(wanted, count))
             return digits;
     }
     return 0;
@@ -309,14 +381,28 @@ std::optional<Accuracy> assessAccuracy(const SolveRecord& record, const ExactWor
     if (!accuracy.unreliable)
         return accuracy;
 
-    accuracy.condition = conditionNumber(working, record.typed.n);
+    const RationalRows a = typedMatrix(working, record.typed.n);
+    const RationalRows inverseA = inverse(a);
+    accuracy.condition = infinityNorm(a) * infinityNorm(inverseA);
+    accuracy.componentCondition = componentConditions(a, inverseA, working.solution);
     accuracy.underflow = findUnderflow(record, working);
+    // Each source on its own: the typed numbers' rounding (the stored
+    // system solved exactly), then the arithmetic (the program's x_i
+    // against that).
+    accuracy.storedSolution = storedSolution(record);
+    for (std::size_t i = 0; i < accuracy.storedSolution.size(); ++i) {
+        accuracy.inputDigits.push_back(agreeingDigits(accuracy.storedSolution[i], working.solution[i]));
+        accuracy.arithmeticDigits.push_back(
+            agreeingDigits(Rational::fromSingle(record.quotients[i]), accuracy.storedSolution[i]));
+    }
     accuracy.largestPivotSolution = solveWithLargestPivots(record);
     for (std::size_t i = 0; i < accuracy.largestPivotSolution.size(); ++i)
         accuracy.largestPivotDigits.push_back(
             correctDigits(ValueError::of(accuracy.largestPivotSolution[i], working.solution[i]), scale));
+    // Where the largest pivots keep more, the order of pivots lost the
+    // rest: the column whose pivot was smallest beside what it could have been.
     if (fewest(accuracy.largestPivotDigits) > accuracy.fewestDigits())
-        accuracy.smallPivot = findSmallPivot(record);
+        accuracy.smallPivot = findSmallPivot(record, 1.0f);
     accuracy.cancellation = findCancellation(record, working);
     return accuracy;
 }

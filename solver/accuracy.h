@@ -28,6 +28,8 @@ inline constexpr int kAllDigits = 9;
 // sign or 0 in place of a non-zero value. An exact 0 is measured against
 // `scale` (the largest |x_j|), so that a tiny residue counts as right.
 int correctDigits(const ValueError& error, const Rational& scale);
+// The same rule for two exact values: `value` read against `exact`.
+int agreeingDigits(const Rational& value, const Rational& exact);
 
 // The pivot the program took at one column of one determinant's elimination.
 struct PivotCause {
@@ -60,10 +62,22 @@ struct Accuracy {
     std::vector<int> digits; // of x_1 … x_n
     bool unreliable = false; // some x_i has fewer than kTrustedDigits
 
-    // Filled only for an unreliable solution.
+    // Filled only for an unreliable solution, each source of error measured
+    // on its own, exactly.
     Rational condition; // κ∞(A) = ‖A‖∞ · ‖A⁻¹‖∞ of the typed coefficients
+    // Skeel's condition of each x_i, (|A⁻¹|·|A|·|x|)_i / |x_i|: what a
+    // backward-stable method may lose in x_i alone (0 for x_i = 0).
+    std::vector<double> componentCondition;
+    // The system as stored in single precision, solved exactly (empty where
+    // it is singular); how many digits of each x_i the typed numbers'
+    // rounding alone keeps, and the arithmetic keeps of that.
+    std::vector<Rational> storedSolution;
+    std::vector<int> inputDigits;
+    std::vector<int> arithmeticDigits;
     std::optional<UnderflowCause> underflow;
-    std::optional<PivotCause> smallPivot; // named only where the largest pivot does better
+    // The column whose pivot lost the digits, named only where the largest
+    // pivots do better: the order of pivots is to blame.
+    std::optional<PivotCause> smallPivot;
     std::optional<CancellationCause> cancellation;
     std::vector<float> largestPivotSolution; // empty where that elimination left the range
     std::vector<int> largestPivotDigits;

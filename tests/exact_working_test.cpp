@@ -390,5 +390,126 @@ INSTANTIATE_TEST_SUITE_P(Systems, AccuracyVerdict,
             44, UnderflowCause::Where::Typed, {}, {} }),
     [](const testing::TestParamInfo<AccuracyCase>& info) { return std::string(info.param.name); });
 
+// Each source of error the verdict names, against an independent
+// computation in long double: the stored system's solution (Gaussian
+// elimination with partial pivoting on the singles) and Skeel's condition
+// per x_i (from an inverse computed the same way).
+using LongMatrix = std::vector<std::vector<long double>>;
+
+std::vector<long double> solveLong(LongMatrix a, std::vector<long double> b)
+{
+    const std::size_t n = b.size();
+    for (std::size_t k = 0; k < n; ++k) {
+        std::size_t best = k;
+        for (std::size_t i = k + 1; i < n; ++i)
+            if (std::fabs(a[i][k]) > std::fabs(a[best][k]))
+                best = i;
+        std::swap(a[k], a[best]);
+        std::swap(b[k], b[best]);
+        for (std::size_t i = k + 1; i < n; ++i) {
+            const long double factor = a[i][k] / a[k][k];
+            for (std::size_t j = k; j < n; ++j)
+                a[i][j] -= factor * a[k][j];
+            b[i] -= factor * b[k];
+        }
+    }
+    std::vector<long double> x(n);
+    for (std::size_t i = n; i-- > 0;) {
+        long double sum = b[i];
+        for (std::size_t j = i + 1; j < n; ++j)
+            sum -= a[i][j] * x[j];
+        x[i] = sum / a[i][i];
+    }
+    return x;
+}
+
+TEST(AccuracyCauses, EachSourceIsMeasuredAsAnIndependentComputationFindsIt)
+{
+    enum class Cause { PivotOrder, InputRounding, OnlyScaling, Conditioning };
+    const struct {
+        const char* name;
+        std::vector<std::vector<std::string>> rows;
+        Cause cause;
+    } kCases[] = {
+        { "SmallFirstPivot", { { "1E-4", "2", "1", "1" }, { "3", "1", "1.25", "2" }, { "1", "0.5", "0.75", "1" } },
+            Cause::PivotOrder },
+        { "OneTypedNumberRounded", { { "0.1", "0.3", "100000.001" }, { "0.7", "0.9", "700000" } },
+            Cause::InputRounding },
+        { "OnlyBadlyScaled", { { "1E30", "0", "1E-13" }, { "0", "1", "1" } }, Cause::OnlyScaling },
+        { "Hilbert", hilbert(), Cause::Conditioning },
+    };
+    for (const auto& c : kCases) {
+        const SolveRecord record = solved(c.rows);
+        const ExactWorking working = computeExactWorking(record);
+        const std::optional<Accuracy> accuracy = assessAccuracy(record, working);
+        ASSERT_TRUE(accuracy && accuracy->unreliable) << c.name;
+        const std::size_t n = record.quotients.size();
+        LongMatrix stored(n, std::vector<long double>(n));
+        LongMatrix typed(n, std::vector<long double>(n));
+        std::vector<long double> right(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            for (std::size_t j = 0; j < n; ++j) {
+                stored[i][j] = record.system[static_cast<int>(i) + 1][static_cast<int>(j) + 1];
+                typed[i][j] = std::strtold(c.rows[i][j].c_str(), nullptr);
+            }
+            right[i] = record.system[static_cast<int>(i) + 1][static_cast<int>(n) + 1];
+        }
+        const std::vector<long double> x = solveLong(stored, right);
+        ASSERT_EQ(accuracy->storedSolution.size(), n) << c.name;
+        for (std::size_t i = 0; i < n; ++i)
+            EXPECT_NEAR(static_cast<double>(x[i]), accuracy->storedSolution[i].toDouble(),
+                1e-9 * std::fabs(static_cast<double>(x[i])) + 1e-30)
+                << c.name << " x" << i + 1;
+        // Skeel's condition: |A⁻¹| column by column, from the same solver.
+        std::vector<long double> exact(n), scaled(n, 0), skeel(n, 0);
+        for (std::size_t i = 0; i < n; ++i)
+            exact[i] = static_cast<long double>(working.solution[i].toDouble());
+        for (std::size_t i = 0; i < n; ++i)
+            for (std::size_t j = 0; j < n; ++j)
+                scaled[i] += std::fabs(typed[i][j] * exact[j]);
+        for (std::size_t j = 0; j < n; ++j) {
+            std::vector<long double> unit(n, 0);
+            unit[j] = 1;
+            const std::vector<long double> column = solveLong(typed, unit);
+            for (std::size_t i = 0; i < n; ++i)
+                skeel[i] += std::fabs(column[i]) * scaled[j];
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            if (exact[i] != 0) {
+                EXPECT_NEAR(std::log10(static_cast<double>(skeel[i] / std::fabs(exact[i]))),
+                    std::log10(accuracy->componentCondition[i]), 0.01)
+                    << c.name << " x" << i + 1;
+            }
+        }
+
+        const int fewestLargest
+            = *std::min_element(accuracy->largestPivotDigits.begin(), accuracy->largestPivotDigits.end());
+        const double largestSkeel
+            = *std::max_element(accuracy->componentCondition.begin(), accuracy->componentCondition.end());
+        const bool inputRounding = std::any_of(accuracy->inputDigits.begin(), accuracy->inputDigits.end(),
+            [](int digits) { return digits < kTrustedDigits; });
+        switch (c.cause) {
+        case Cause::PivotOrder:
+            EXPECT_TRUE(accuracy->smallPivot) << c.name;
+            EXPECT_GT(fewestLargest, accuracy->fewestDigits()) << c.name;
+            EXPECT_FALSE(inputRounding) << c.name;
+            break;
+        case Cause::InputRounding:
+            // The stored system's x2 has the other sign than the typed one's.
+            EXPECT_TRUE(inputRounding) << c.name;
+            EXPECT_LT(static_cast<double>(x[1]) * working.solution[1].toDouble(), 0) << c.name;
+            break;
+        case Cause::OnlyScaling:
+            EXPECT_GT(accuracy->condition.log10Abs(), 20) << c.name;
+            EXPECT_LT(largestSkeel, 10) << c.name;
+            break;
+        case Cause::Conditioning:
+            EXPECT_GT(largestSkeel, 1e4) << c.name;
+            EXPECT_FALSE(accuracy->smallPivot) << c.name;
+            break;
+        }
+    }
+}
+
 } // namespace
 } // namespace cramer
