@@ -209,20 +209,42 @@ Runs NumberWriter::fraction(const Rational& value) const
     const QString numerator = QString::fromStdString(magnitude.numerator());
     const QString denominator = QString::fromStdString(magnitude.denominator());
     Run run { Run::Kind::Fraction, {}, { value.sign() < 0, numerator, false, 0, false }, denominator, 0 };
-    if (numerator.size() + denominator.size() <= static_cast<qsizetype>(kLongestDigits)
-        || (numerator.size() <= kKeptDigits && denominator.size() <= kKeptDigits))
+    if (!isLongFraction(value))
         return { run };
-    // A fraction cut short would look like a number: named by its size.
-    return { textRun(texts::qtText(value.sign() < 0 ? texts::kLongNegativeFraction : texts::kLongFraction)
-                         .arg(QString::number(numerator.size()), QString::number(denominator.size()))) };
+    // Too long to read: its value, to nine significant digits.
+    return { textRun(QStringLiteral("≈ ")), numberRun(approximate(value.toDouble(), 9)) };
+}
+
+Runs NumberWriter::equalsValue(const Rational& value) const
+{
+    if (!isLongFraction(value) || value.terminates() || !std::isfinite(value.toDouble()))
+        return Runs { operatorRun("=") } << exactValue(value);
+    // As many digits as the exact value's own line gives.
+    return Runs { operatorRun("≈"), numberRun(approximate(value.toDouble(), 15)),
+        textRun(texts::qtText(texts::kNeverEnds)) };
+}
+
+Runs NumberWriter::readable(const Rational& value, bool& approximated) const
+{
+    if (!isLongFraction(value))
+        return fraction(value);
+    approximated = true;
+    return { numberRun(approximate(value.toDouble(), 9)) };
+}
+
+bool NumberWriter::isLongFraction(const Rational& value)
+{
+    const std::size_t numerator = value.abs().numerator().size();
+    const std::size_t denominator = value.denominator().size();
+    return numerator + denominator > kLongestDigits && (numerator > kKeptDigits || denominator > kKeptDigits);
 }
 
 Runs NumberWriter::exactValue(const Rational& value) const
 {
-    const Runs asFraction = fraction(value);
-    // A terminating decimal says all a fraction too long to write would.
-    if (value.isInteger() || (value.terminates() && asFraction.front().kind == Run::Kind::Text))
+    // A decimal says all a fraction too long to read would.
+    if (value.isInteger() || isLongFraction(value))
         return exact(value);
+    const Runs asFraction = fraction(value);
     if (std::optional<Runs> approximately = neverEnding(value))
         return Runs(asFraction) << operatorRun("≈") << *approximately;
     return Runs(asFraction) << operatorRun("=") << exact(value);

@@ -38,10 +38,17 @@ public:
     Runs exact(const Rational& value) const;
     // The same, in parentheses when negative: a factor after an operator.
     Runs exactInParentheses(const Rational& value) const;
-    // In lowest terms, or named by its size where it is too long to write.
+    // In lowest terms; one too long to read (more than kKeptDigits digits
+    // above or below the line) as ≈ its value to nine significant digits.
     Runs fraction(const Rational& value) const;
     // An integer alone; otherwise the fraction and its decimal.
     Runs exactValue(const Rational& value) const;
+    // "=" and exactValue; "≈" and its leading digits where the fraction is
+    // too long to read and its decimal never ends.
+    Runs equalsValue(const Rational& value) const;
+    // The fraction, or nine significant digits where it is too long to
+    // read (`approximated` is then set): a term of an expression.
+    Runs readable(const Rational& value, bool& approximated) const;
     // Nine significant digits, enough to tell a value from a wrong single;
     // the value itself where it is short or a double cannot hold it.
     Runs nearly(const Rational& value) const;
@@ -52,6 +59,7 @@ public:
     static Runs inParentheses(WrittenNumber number);
 
 private:
+    static bool isLongFraction(const Rational& value);
     // Positional, or scaled by a power of ten.
     WrittenNumber laidOut(const SignificantDigits& number, bool positional) const;
     Runs exactDigits(const DecimalExpansion& parts, bool whole) const;

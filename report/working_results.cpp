@@ -26,8 +26,8 @@ void ResultSections::unknowns()
         const int unknown = static_cast<int>(i) + 1;
         if (exactSolution)
             out_.formula(Runs { nameRun('x', unknown), operatorRun("="), nameRun('d', unknown),
-                             operatorRun("/"), nameRun('d', 0), operatorRun("=") }
-                << numbers_.exactValue(exact_.solution[i]));
+                             operatorRun("/"), nameRun('d', 0) }
+                << numbers_.equalsValue(exact_.solution[i]));
         out_.paragraph(texts::kWorkingSolutionSingle,
             { Runs { nameRun('d', unknown), operatorRun("/"), nameRun('d', 0) },
                 Runs { numberRun(numbers_.single(record_.quotients[i])) },
@@ -66,8 +66,7 @@ void VerdictSection::write()
                 : filled(texts::kVerdictOneSolution, {}));
         said.keepWithNext = true;
         for (std::size_t i = 0; i < exact_.solution.size(); ++i)
-            out_.formula(Runs { nameRun('x', static_cast<int>(i) + 1), operatorRun("=") }
-                << numbers_.exactValue(exact_.solution[i]));
+            out_.formula(Runs { nameRun('x', static_cast<int>(i) + 1) } << numbers_.equalsValue(exact_.solution[i]));
         return;
     }
     if (!exact_.determinant.isZero()) {
@@ -94,9 +93,10 @@ void VerdictSection::generalSolution()
     const int parameters = static_cast<int>(general.freeUnknowns.size());
     for (std::size_t j = 0; j < general.constants.size(); ++j) {
         Runs right;
+        bool approximated = false; // a term too long to read, written to nine digits
         const Rational& constant = general.constants[j];
         if (!constant.isZero())
-            right << numbers_.fraction(constant);
+            right << numbers_.readable(constant, approximated);
         for (int p = 0; p < parameters; ++p) {
             const Rational& coefficient = general.coefficients[j][static_cast<std::size_t>(p)];
             if (coefficient.isZero())
@@ -104,7 +104,7 @@ void VerdictSection::generalSolution()
             const bool negative = coefficient.sign() < 0;
             if (!right.empty())
                 right << operatorRun(negative ? "−" : "+");
-            Runs magnitude = numbers_.fraction(right.empty() ? coefficient : coefficient.abs());
+            Runs magnitude = numbers_.readable(right.empty() ? coefficient : coefficient.abs(), approximated);
             const bool one = coefficient.abs() == Rational(1);
             if (one && right.empty() && negative)
                 right << textRun(QStringLiteral("−"));
@@ -114,7 +114,7 @@ void VerdictSection::generalSolution()
         }
         if (right.empty())
             right << numbers_.exact(constant);
-        out_.formula(Runs { nameRun('x', static_cast<int>(j) + 1), operatorRun("=") } << right);
+        out_.formula(Runs { nameRun('x', static_cast<int>(j) + 1), operatorRun(approximated ? "≈" : "=") } << right);
     }
     Runs names;
     for (int p = 1; p <= parameters; ++p) {

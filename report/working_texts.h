@@ -176,11 +176,6 @@ inline constexpr const char* kWorkingBelowSingles
     = "Точните стойности не са изчислени: числото „%2“ за %1 е по абсолютна стойност под най-малкото "
       "число с единична точност (%4) и програмата го пази като %3.";
 inline constexpr const char* kWorkingAnd = " и ";
-// A fraction too long to write: %1 and %2 are its numerator's and
-// denominator's digit counts.
-inline constexpr const char* kLongFraction = "дроб с %1-цифрен числител и %2-цифрен знаменател";
-inline constexpr const char* kLongNegativeFraction
-    = "отрицателна дроб с %1-цифрен числител и %2-цифрен знаменател";
 // After the leading digits of a decimal that never ends.
 inline constexpr const char* kNeverEnds = " (безкрайна десетична дроб)";
 // After a number shortened with "…": how many digits it has.
