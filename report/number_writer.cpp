@@ -226,7 +226,9 @@ Runs NumberWriter::equalsValue(const Rational& value) const
 
 Runs NumberWriter::readable(const Rational& value, bool& approximated) const
 {
-    if (!isLongFraction(value))
+    // A term a student reads at a glance: a fraction of a dozen digits at most.
+    constexpr std::size_t kReadableDigits = 12;
+    if (value.abs().numerator().size() + value.denominator().size() <= kReadableDigits)
         return fraction(value);
     approximated = true;
     return { numberRun(approximate(value.toDouble(), 9)) };

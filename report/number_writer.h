@@ -46,8 +46,8 @@ public:
     // "=" and exactValue; "≈" and its leading digits where the fraction is
     // too long to read and its decimal never ends.
     Runs equalsValue(const Rational& value) const;
-    // The fraction, or nine significant digits where it is too long to
-    // read (`approximated` is then set): a term of an expression.
+    // The fraction, or nine significant digits where it has more than a
+    // dozen digits (`approximated` is then set): a term of an expression.
     Runs readable(const Rational& value, bool& approximated) const;
     // Nine significant digits, enough to tell a value from a wrong single;
     // the value itself where it is short or a double cannot hold it.

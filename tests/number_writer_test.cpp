@@ -88,6 +88,19 @@ INSTANTIATE_TEST_SUITE_P(Values, Written,
         WrittenCase { "FractionLong",
             [](auto& w) { return w.fraction((power10(31) + Rational(1)) / (power10(32) * Rational(3))); },
             "≈ 0.0333333333" },
+        // A term of a general solution: a dozen digits as a fraction, more to nine significant digits.
+        WrittenCase { "TermReadableAsAFraction",
+            [](auto& w) {
+                bool approximated = false;
+                return w.readable(Rational(123456) / Rational(789011), approximated);
+            },
+            "123456/789011" },
+        WrittenCase { "TermTooLongToRead",
+            [](auto& w) {
+                bool approximated = false;
+                return w.readable(Rational(1234567) / Rational(7890113), approximated);
+            },
+            "0.156470129" },
         WrittenCase { "ValueFractionAndDecimal",
             [](auto& w) { return w.exactValue(Rational(7) / Rational(6)); }, "7/6 = 1.1(6)" }),
     [](const testing::TestParamInfo<WrittenCase>& info) { return std::string(info.param.name); });
