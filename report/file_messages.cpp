@@ -31,11 +31,11 @@ QString sheetCellName(int row, int column)
 // The reasons a teacher meets, as the system's manual pages word them.
 constexpr std::pair<int, const char*> kSystemErrors[] = {
     { ENOENT, "няма такъв файл или папка" },
-    { EACCES, "нямате право на достъп" },
+    { EACCES, "нямаш право на достъп" },
     { EPERM, "действието не е позволено" },
     { EROFS, "файловата система е само за четене" },
     { ENOSPC, "няма свободно място на диска" },
-    { EDQUOT, "квотата ви на диска е изчерпана" },
+    { EDQUOT, "квотата ти на диска е изчерпана" },
     { EISDIR, "това е папка" },
     { ENOTDIR, "част от пътя не е папка" },
     { ENAMETOOLONG, "името е твърде дълго" },

@@ -14,14 +14,14 @@ inline constexpr const char* kPracticeTitle = "Реши сам";
 // %1 as typed, %2 the number it was read as, %3 the grouping mark, %4 the
 // decimal typed as such.
 inline constexpr const char* kPracticeOtherSeparator
-    = "„%1“ е прочетено като %2: „%3“ тук разделя хилядите; ако това е десетична дроб, напишете „%4“.";
+    = "„%1“ е прочетено като %2: „%3“ тук разделя хилядите; ако това е десетична дроб, напиши „%4“.";
 // "Провери d₁": a step's button by its step.
 inline constexpr const char* kPracticeStepAction = "%1 %2";
 inline constexpr const char* kPracticeSystemChanged
     = "Системата в таблицата е променена, откакто започна упражнението. Да започне ли упражнение с новата "
       "система?";
 inline constexpr const char* kPracticeIntro
-    = "Пресметнете всяка стойност и натиснете Enter. Отговорът може да е цяло число, десетична дроб "
+    = "Пресметни всяка стойност и натисни Enter. Отговорът може да е цяло число, десетична дроб "
       "или дроб като -12/23; стойност, която не е крайна десетична дроб, може да се даде закръглена "
       "до поне три значещи цифри.";
 inline constexpr const char* kPracticeCheck = "&Провери";
@@ -34,15 +34,15 @@ inline constexpr const char* kPracticeSingleFailed
 // Where d = 0 exactly: the step that asks how many solutions there are.
 inline constexpr const char* kPracticeCountHeading = "Колко решения има системата";
 inline constexpr const char* kPracticeCountQuestion
-    = "Щом d = 0, системата или няма решение, или има безброй много решения. Изберете кое и натиснете Enter.";
+    = "Щом d = 0, системата или няма решение, или има безброй много решения. Избери кое и натисни Enter.";
 inline constexpr const char* kPracticeCountName = "броя на решенията";
 inline constexpr const char* kPracticeNoSolution = "няма решение";
 inline constexpr const char* kPracticeInfinitelyMany = "безброй много решения";
-inline constexpr const char* kPracticeChoose = "Изберете един от двата отговора.";
+inline constexpr const char* kPracticeChoose = "Избери един от двата отговора.";
 inline constexpr const char* kPracticeCountRight
     = "Вярно: рангът на матрицата на системата е %1, рангът на разширената матрица е %2.";
 inline constexpr const char* kPracticeCountWrong
-    = "Не е вярно: сравнете ранга на матрицата на системата с ранга на разширената матрица.";
+    = "Не е вярно: сравни ранга на матрицата на системата с ранга на разширената матрица.";
 inline constexpr const char* kPracticeHintRouche
     = "По теоремата на Руше–Капели: ако рангът на разширената матрица (със свободните членове) е по-голям "
       "от ранга на матрицата на системата, системата няма решение; ако двата ранга са равни, решенията са "
@@ -62,9 +62,9 @@ inline constexpr const char* kPracticeSingleNotZero
 inline constexpr const char* kPracticeSystemTooLong
     = "Число в системата има твърде много цифри, за да бъдат пресметнати точните стойности, затова "
       "упражнението не може да започне.";
-inline constexpr const char* kPracticeEmpty = "Въведете число.";
+inline constexpr const char* kPracticeEmpty = "Въведи число.";
 inline constexpr const char* kPracticeNotANumber
-    = "„%1“ не е число: въведете цяло число, десетична дроб или дроб като -12/23.";
+    = "„%1“ не е число: въведи цяло число, десетична дроб или дроб като -12/23.";
 inline constexpr const char* kPracticeZeroDenominator = "„%1“ има знаменател 0.";
 inline constexpr const char* kPracticeTooLong = "„%1“ има твърде много цифри.";
 inline constexpr const char* kPracticeRight = "Вярно.";

@@ -49,7 +49,7 @@ inline constexpr const char* kEmptyCell = "Клетката за %1 е праз�
 inline constexpr const char* kNotANumberCell = "Клетката за %1 съдържа „%2“, а това не е число.";
 inline constexpr const char* kOutOfRangeCell
     = "Числото „%2“ в клетката за %1 е твърде голямо: програмата работи с числа до %3 по абсолютна стойност.";
-inline constexpr const char* kExpectedNumber = "Въведете число, например %1 или -3.";
+inline constexpr const char* kExpectedNumber = "Въведи число, например %1 или -3.";
 
 inline constexpr const char* kOverflowTitle = "Твърде голямо число";
 inline constexpr const char* kOverflowMainDeterminant = "Детерминантата d";
@@ -58,7 +58,7 @@ inline constexpr const char* kOverflowSolution = "Неизвестното x%1 =
 inline constexpr const char* kOverflowWhat
     = "%1 излиза извън обхвата на числата, с които програмата работи (до %2 по абсолютна стойност).";
 inline constexpr const char* kOverflowWhatToDo
-    = "Системата е върната във вида, в който е въведена: поправете я и опитайте отново.";
+    = "Системата е върната във вида, в който е въведена: поправи я и опитай отново.";
 
 // Pasting a block of numbers into the grid. %1 … are counts of rows and cells.
 inline constexpr const char* kPasteTitle = "Поставяне на числа";
@@ -88,11 +88,11 @@ inline constexpr const char* kSolutionResultsHeading = "Решение:";
 // languages, since the desktop's language cannot be told then).
 inline constexpr const char* kNoDisplay
     = "cramer: няма екран, на който да се отвори прозорецът (DISPLAY и WAYLAND_DISPLAY не са зададени); "
-      "пуснете програмата в графична сесия. / cramer: no display to open the window on (neither DISPLAY "
+      "пусни програмата в графична сесия. / cramer: no display to open the window on (neither DISPLAY "
       "nor WAYLAND_DISPLAY is set); run it in a graphical session.";
 inline constexpr const char* kPlatformFailed
     = "cramer: графичната система не може да бъде отворена (екранът не отговаря или няма модул за нея); "
-      "пуснете програмата в графична сесия. / cramer: the window system could not be opened (the display "
+      "пусни програмата в графична сесия. / cramer: the window system could not be opened (the display "
       "does not answer, or Qt has no plugin for it); run it in a graphical session.";
 
 // The menu bar. "&" marks the accelerator.
@@ -151,7 +151,7 @@ inline constexpr const char* kUnsavedSystem = QT_TRANSLATE_NOOP("cramer::texts",
 inline constexpr const char* kTitleWithFile = "%1 - %2";
 inline constexpr const char* kFileMissing = "Файлът „%1“ не съществува.";
 inline constexpr const char* kFileNotAFile = "„%1“ не е файл.";
-inline constexpr const char* kFileNoPermission = "Нямате право да четете файла „%1“.";
+inline constexpr const char* kFileNoPermission = "Нямаш право да четеш файла „%1“.";
 inline constexpr const char* kFileCannotRead = "Файлът „%1“ не може да бъде прочетен: %2.";
 inline constexpr const char* kFileTooLarge
     = "Файлът „%1“ е по-голям от %2 MB: това не е файл със система уравнения.";
@@ -197,43 +197,43 @@ inline constexpr const char* kFileOutOfRange
     = "Във файла „%1“, %2: „%3“ е твърде голямо (програмата работи с числа до %4 по абсолютна стойност).";
 inline constexpr const char* kFileAmbiguous
     = "Във файла „%1“, %2: „%3“ може да се прочете по два начина: със знак между хилядите или с "
-      "десетичен знак. Запишете го без знак между хилядите.";
+      "десетичен знак. Запиши го без знак между хилядите.";
 // %2 and %4 are two cells, %3 and %5 what they hold.
 inline constexpr const char* kFileMixedDecimalMarks = QT_TRANSLATE_NOOP("cramer::texts",
     "Във файла „%1“ числата са записани по два начина: в %2 „%3“ има десетична точка, а в %4 „%5“ — "
     "десетична запетая. Запиши всички числа по един начин.");
 // After kFileAmbiguous on the command line.
-inline constexpr const char* kAmbiguousLocaleHint = "Ако запетаята е десетична, посочете --locale bg_BG.";
+inline constexpr const char* kAmbiguousLocaleHint = "Ако запетаята е десетична, посочи --locale bg_BG.";
 inline constexpr const char* kFileDamagedArchive
     = "Файлът „%1“ не може да бъде прочетен: таблицата в него е повредена или непълна.";
 inline constexpr const char* kFileNoSheet
     = "Във файла „%1“ няма лист с таблица: програмата отваря таблици .ods и .xlsx и текст CSV.";
 inline constexpr const char* kFileEncrypted
-    = "Файлът „%1“ е защитен с парола: запазете таблицата без парола и я отворете отново.";
+    = "Файлът „%1“ е защитен с парола: запази таблицата без парола и я отвори отново.";
 inline constexpr const char* kFileEncryptedOrBinary
-    = "Файлът „%1“ е защитен с парола или е в стария двоичен формат на Excel (.xls): запазете таблицата "
-      "като .xlsx, .ods или CSV без парола и я отворете отново.";
+    = "Файлът „%1“ е защитен с парола или е в стария двоичен формат на Excel (.xls): запази таблицата "
+      "като .xlsx, .ods или CSV без парола и я отвори отново.";
 inline constexpr const char* kFileOutOfProportion
     = "Файлът „%1“ се разархивира до много повече данни, отколкото има в таблица със система уравнения, "
       "затова не е отворен.";
 inline constexpr const char* kFileFormulaWithoutValue
-    = "Във файла „%1“, %2: формула без запазена стойност. Отворете таблицата, пресметнете я и я запазете "
+    = "Във файла „%1“, %2: формула без запазена стойност. Отвори таблицата, пресметни я и я запази "
       "отново.";
 // A sheet's cell that holds no number: %3 is what it shows.
 inline constexpr const char* kFileDateCell
-    = "Във файла „%1“, %2: дата („%3“), а не число. Запишете в клетката числото, без формат за дата.";
+    = "Във файла „%1“, %2: дата („%3“), а не число. Запиши в клетката числото, без формат за дата.";
 inline constexpr const char* kFileTimeCell
-    = "Във файла „%1“, %2: час („%3“), а не число. Запишете в клетката числото, без формат за час.";
+    = "Във файла „%1“, %2: час („%3“), а не число. Запиши в клетката числото, без формат за час.";
 inline constexpr const char* kFileBooleanCell = "Във файла „%1“, %2: логическа стойност („%3“), а не число.";
 inline constexpr const char* kFileErrorCell
-    = "Във файла „%1“, %2: грешка „%3“ от формула, а не число. Поправете формулата и запазете таблицата "
+    = "Във файла „%1“, %2: грешка „%3“ от формула, а не число. Поправи формулата и запази таблицата "
       "отново.";
 inline constexpr const char* kFileMissingLibrary
     = "Файлът „%1“ не може да бъде отворен: липсва библиотеката %2, с която програмата чете таблици. "
-      "Инсталирайте пакета %3 (sudo apt install %3); CSV файловете се отварят и без нея.";
+      "Инсталирай пакета %3 (sudo apt install %3); CSV файловете се отварят и без нея.";
 // Exact values without GMP or MPFR: %1 the library, %2 its package.
 inline constexpr const char* kExactMissingLibrary
-    = "Точните стойности не могат да бъдат пресметнати: липсва библиотеката %1. Инсталирайте пакета %2 "
+    = "Точните стойности не могат да бъдат пресметнати: липсва библиотеката %1. Инсталирай пакета %2 "
       "(sudo apt install %2); решаването в таблицата работи и без нея.";
 inline constexpr const char* kExactMissingTitle = "Липсва библиотека";
 inline constexpr const char* kOneField = "1 поле";
@@ -258,7 +258,7 @@ inline constexpr const char* kExerciseSizeRefused
     = "--new-exercise приема брой уравнения от 2 до 9, а не „%1“.";
 inline constexpr const char* kSeedRefused = "--seed приема цяло неотрицателно число, а не „%1“.";
 inline constexpr const char* kOutputIsInput
-    = "„%1“ е файлът, от който се чете системата: решението не се записва върху него. Посочете друг "
+    = "„%1“ е файлът, от който се чете системата: решението не се записва върху него. Посочи друг "
       "файл с --output.";
 inline constexpr const char* kCannotWriteOutput
     = "Решението не може да бъде записано на стандартния изход: %1.";
@@ -280,7 +280,7 @@ inline constexpr const char* kWorkingFileFilters = "HTML (*.html *.htm);;PDF (*.
 inline constexpr const char* kWorkingDefaultName = "подробно-решение.html";
 inline constexpr const char* kSaveFailedTitle = "Файлът не е записан";
 inline constexpr const char* kSaveFailed
-    = "Файлът „%1“ не може да бъде записан: %2\nРешението не е загубено: опитайте в друга папка.";
+    = "Файлът „%1“ не може да бъде записан: %2\nРешението не е загубено: опитай в друга папка.";
 // %1 the module's file.
 inline constexpr const char* kPrintModuleMissing = QT_TRANSLATE_NOOP(
     "cramer::texts", "модулът за печат „%1“ липсва или е повреден; инсталирай програмата отново.");

@@ -26,7 +26,7 @@ case "${1:-run}" in
   test)
     packages=("${run[@]}" "${package[@]}"
       libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
-      clang libclang-rt-14-dev
+      clang libclang-rt-14-dev hunspell hunspell-bg
       texlive-latex-base texlive-latex-recommended texlive-lang-cyrillic texlive-pictures cm-super poppler-utils
       'libreoffice-writer-nogui|libreoffice-writer' # the HTML as Writer opens it
       fonts-dejavu-extra # as a desktop with LibreOffice or TeX has it: the window tests see only the package's fonts

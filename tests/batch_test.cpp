@@ -121,8 +121,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Batch,
             "опцията „--output“ иска стойност" },
         BatchCase { "GroupingCommaWithNothingToTellIt", { "--solve", "-" }, "\"1,500\",2,3\n4,5,6\n", 1, "",
             "„1,500“ може да се прочете по два начина: със знак между хилядите или с десетичен знак. "
-            "Запишете го "
-            "без знак между хилядите. Ако запетаята е десетична, посочете --locale bg_BG." },
+            "Запиши го "
+            "без знак между хилядите. Ако запетаята е десетична, посочи --locale bg_BG." },
         BatchCase { "DecimalCommaToldByTheLocale", { "--solve", "-", "--format", "csv", "--locale", "bg_BG" },
             "\"1,500\",2,3\n4,5,6\n", 0, "-5,999997;5,999997\n", "" },
         BatchCase { "FaultyCommaCsvUnderBulgarianTooBeyondSingle", { "--solve", "-" }, "1e39,1,1\n1,1,2\n", 3,

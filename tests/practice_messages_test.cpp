@@ -95,12 +95,12 @@ INSTANTIATE_TEST_SUITE_P(Answers, OtherSeparator,
     testing::Values(
         SeparatorCase { "-1,875", { ".", "," },
             "„-1,875“ е прочетено като −1875: „,“ тук разделя хилядите; ако това е десетична дроб, "
-            "напишете „-1.875“." },
+            "напиши „-1.875“." },
         SeparatorCase { "1,5", { ".", "," }, "" }, // no number as typed: said elsewhere
         SeparatorCase { "1.875", { ",", "\u00A0" }, "" }, // a point is a decimal mark there too
         SeparatorCase { "1.875", { ",", "." },
             "„1.875“ е прочетено като 1875: „.“ тук разделя хилядите; ако това "
-            "е десетична дроб, напишете „1,875“." },
+            "е десетична дроб, напиши „1,875“." },
         SeparatorCase { "12", { ".", "," }, "" }));
 
 // The verdict on a wrong answer names the mistake, or both mistakes where
@@ -145,10 +145,10 @@ INSTANTIATE_TEST_SUITE_P(Answers, Verdict,
             "Off", 2, kTwo, kD, "-7.5", "Не е вярно: отговорът се различава от верния с около 7.1 %." },
         VerdictCase { "Right", 2, kTwo, kD, "-7", "Вярно.", true, true },
         VerdictCase { "NotANumber", 2, kTwo, kD, "-7a",
-            "„-7a“ не е число: въведете цяло число, десетична дроб или дроб като -12/23.", false },
+            "„-7a“ не е число: въведи цяло число, десетична дроб или дроб като -12/23.", false },
         VerdictCase { "GroupingMarkRead", 2, kTwo, kD, "-7,000",
             "Не е вярно. „-7,000“ е прочетено като −7000: „,“ тук разделя хилядите; ако това е "
-            "десетична дроб, напишете „-7.000“." }),
+            "десетична дроб, напиши „-7.000“." }),
     [](const testing::TestParamInfo<VerdictCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Problems, FileMessage,
                 .text = "15.03.2024",
                 .sheet = "Лист %2" },
             "s.xlsx",
-            "Във файла „s.xlsx“, лист „Лист %2“, клетка B2: дата („15.03.2024“), а не число. Запишете в "
+            "Във файла „s.xlsx“, лист „Лист %2“, клетка B2: дата („15.03.2024“), а не число. Запиши в "
             "клетката числото, без формат за дата." },
         FileMessageCase { "BeyondSingle",
             { .problem = FileProblem::OutOfRange, .line = 1, .number = 1, .text = "1e39" }, "s.csv",

@@ -382,13 +382,13 @@ TEST_P(SingularPractice, FindsDThenChoosesHowManySolutions)
 
     ASSERT_EQ(QApplication::focusWidget(), practice->choice(1, ExactVerdict::NoSolution));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(practice->feedback(1).toStdString(), "Изберете един от двата отговора.") << "not a try";
+    EXPECT_EQ(practice->feedback(1).toStdString(), "Избери един от двата отговора.") << "not a try";
     const ExactVerdict wrong
         = c.verdict == ExactVerdict::NoSolution ? ExactVerdict::InfinitelyMany : ExactVerdict::NoSolution;
     practice->choice(1, wrong)->setChecked(true);
     QTest::keyClick(practice->choice(1, wrong), Qt::Key_Return);
     EXPECT_EQ(practice->feedback(1).toStdString(),
-        "Не е вярно: сравнете ранга на матрицата на системата с ранга на разширената матрица.");
+        "Не е вярно: сравни ранга на матрицата на системата с ранга на разширената матрица.");
     practice->hint(1);
     practice->hint(1);
     EXPECT_TRUE(practice->feedback(1).startsWith(QString::fromUtf8("Рангът на матрицата на системата е")));
