@@ -46,10 +46,10 @@ std::optional<ClosedForm> closedFormOf(const WorkedSolution& solution, int index
 Runs eliminationRule(const WorkedSolution& solution, PracticeStep step)
 {
     const ZeroLine line = mostZeros(solution.exact(), solution.record.typed.n, step.index);
+    const Runs zeros { textRun(texts::counted(line.zeros, texts::kPracticeHintZero, texts::kPracticeHintZeros)) };
     return filled(texts::kPracticeHintRuleElimination,
         { practiceStepName(step),
-            filled(line.row ? texts::kPracticeHintRow : texts::kPracticeHintColumn, { line.number }),
-            line.zeros });
+            filled(line.row ? texts::kPracticeHintRow : texts::kPracticeHintColumn, { line.number, zeros }) });
 }
 
 // Each exact pivot with its exchange, and the product that gives the

@@ -96,20 +96,21 @@ inline constexpr const char* kPracticeHintDivide
     = "%1 = %2/d: раздели двете стойности, намерени в стъпките по-горе, и съкрати дробта.";
 inline constexpr const char* kPracticeHintValue = "Стойността е %1 = %2. Тази стъпка се брои за показана.";
 inline constexpr const char* kPracticeDone = "Всички стойности са намерени.";
-// %1 "d₂", %2 "реда 3" or "колона 2", %3 how many zeros it has.
+// %1 "d₂", %2 kPracticeHintRow or kPracticeHintColumn.
 inline constexpr const char* kPracticeHintRuleElimination
     = "Пресметни %1 по метода на Гаус с точни дроби: под всеки водещ елемент направи нули, а за водещ взимай "
       "първия ненулев елемент на колоната отгоре надолу (ако е в друг ред, размени двата реда); %1 е "
-      "произведението на водещите елементи, със смяна на знака при всяка размяна. Или развий по %2, който "
-      "има "
-      "%3 нули.";
-inline constexpr const char* kPracticeHintRow = "ред %1";
-inline constexpr const char* kPracticeHintColumn = "колона %1";
+      "произведението на водещите елементи, със смяна на знака при всяка размяна. Или развий по %2.";
+// %1 the row or column, %2 kPracticeHintZero or kPracticeHintZeros: the gender and number agree.
+inline constexpr const char* kPracticeHintRow = QT_TRANSLATE_NOOP("cramer::texts", "ред %1, който има %2");
+inline constexpr const char* kPracticeHintColumn = QT_TRANSLATE_NOOP("cramer::texts", "колона %1, която има %2");
+inline constexpr const char* kPracticeHintZero = QT_TRANSLATE_NOOP("cramer::texts", "1 нула");
+inline constexpr const char* kPracticeHintZeros = QT_TRANSLATE_NOOP("cramer::texts", "%1 нули");
 // %1 the pivots in order, %2 "d₂", %3 the product to work out.
 inline constexpr const char* kPracticeHintPivots = "Водещите елементи (точно): %1. Значи %2 = %3.";
 inline constexpr const char* kPracticeHintPivot = "колона %1: %2";
 inline constexpr const char* kPracticeHintExchange
-    = "колона %1: размени редове %1 и %2 (знакът се сменя), %3";
+    = "колона %1: размени редове %1 и %2 (знакът се сменя), водещ елемент %3";
 inline constexpr const char* kPracticeHintZeroColumn
     = "Водещите елементи (точно): %1. В колона %2 под тях остават само нули, значи %3 = 0.";
 // One line of the summary: the value, then how it was found.

@@ -469,7 +469,7 @@ TEST_F(PracticeInWindow, HintsForFourByFourAreExactSteps)
     EXPECT_TRUE(practice->feedback(0).contains(QString::fromUtf8("първия ненулев елемент"))) << "the rule";
     practice->hint(0);
     EXPECT_EQ(practice->feedback(0).toStdString(),
-        "Водещите елементи (точно): колона 1: размени редове 1 и 2 (знакът се сменя), 1; колона 2: 1; "
+        "Водещите елементи (точно): колона 1: размени редове 1 и 2 (знакът се сменя), водещ елемент 1; колона 2: 1; "
         "колона 3: −4; колона 4: 3. Значи d = −(1·1·(−4)·3).");
     practice->hint(1);
     practice->hint(1);
