@@ -110,6 +110,7 @@ Runs mistakeClause(const WorkedSolution& solution, PracticeStep step, const Name
     case Mistake::QuotientInverted:
         return filled(texts::kPracticeQuotientInverted, { step.index });
     case Mistake::RoundedWrongly:
+    case Mistake::TooFewDigits:
     case Mistake::NotRight:
     case Mistake::None:
         break;
@@ -246,6 +247,9 @@ Runs answerCheckMessage(
         return filled(texts::kPracticeSingle, { name, practiceValue(solution, step) });
     if (check.mistake == Mistake::RoundedWrongly)
         return filled(texts::kPracticeRoundedWrongly, {});
+    if (check.mistake == Mistake::TooFewDigits)
+        return filled(texts::kPracticeTooFewDigits,
+            { Runs { numberRun(numbers.approximate(value.toDouble(), 3)) } });
     if (check.mistake != Mistake::NotRight && check.mistake != Mistake::None) {
         const Runs first = mistakeClause(solution, step, { check.mistake, check.term, check.column });
         if (check.alternative)

@@ -86,6 +86,9 @@ inline constexpr const char* kPracticeWrongColumn
     = "това е детерминантата, в която свободните членове заместват колона %1, а трябва колона %2";
 inline constexpr const char* kPracticeQuotientInverted = "това е d/d%1, а x%1 = d%1/d";
 inline constexpr const char* kPracticeRoundedWrongly = "Почти: последната цифра е закръглена неправилно.";
+// %1 the value to three significant digits.
+inline constexpr const char* kPracticeTooFewDigits
+    = QT_TRANSLATE_NOOP("cramer::texts", "Закръглено е вярно, но дай поне три значещи цифри: %1.");
 inline constexpr const char* kPracticeNotRight = "Не е вярно.";
 inline constexpr const char* kPracticeNotRightBy
     = "Не е вярно: отговорът се различава от верния с около %1 %.";

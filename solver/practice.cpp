@@ -235,6 +235,11 @@ AnswerCheck checkAnswer(
     // single-precision value. An integer or a decimal that ends must be
     // given whole.
     bool offInLastDigit = false;
+    if (answer.form == Answer::Form::Decimal && answer.significantDigits < 3 && !value.terminates()
+        && (given - value).abs() <= powerOfTen(answer.lastDigitExponent) / Rational(2)) {
+        check.mistake = Mistake::TooFewDigits;
+        return check;
+    }
     if (answer.form == Answer::Form::Decimal && answer.significantDigits >= 3 && !value.terminates()) {
         const Rational unit = powerOfTen(answer.lastDigitExponent);
         const Rational off = (given - value).abs();

@@ -63,6 +63,7 @@ enum class Mistake {
     WrongColumnReplaced, // d_i: the right-hand sides put in another column
     QuotientInverted, // x_i = d / d_i
     RoundedWrongly, // a decimal cut instead of rounded, or rounded the wrong way
+    TooFewDigits, // a decimal that never ends, rounded right but to fewer than three significant digits
     NotRight,
 };
 

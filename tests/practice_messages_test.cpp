@@ -146,6 +146,9 @@ INSTANTIATE_TEST_SUITE_P(Answers, Verdict,
         VerdictCase { "OtherColumn", 2, kTwo, kD1, "-21",
             "Не е вярно: това е детерминантата, в която свободните членове заместват колона 2, а трябва "
             "колона 1." },
+        // Rounded right, to too few digits: asked for three, the value shown to them.
+        VerdictCase { "TooFewDigits", 2, { "3", "0", "1", "0", "3", "2" }, kX1, "0.33",
+            "Закръглено е вярно, но дай поне три значещи цифри: 0.333." },
         // As measured: two significant digits below 10 %.
         VerdictCase {
             "Off", 2, kTwo, kD, "-7.5", "Не е вярно: отговорът се различава от верния с около 7.1 %." },
