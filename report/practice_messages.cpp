@@ -4,6 +4,7 @@
 
 #include "report/number_writer.h"
 #include "report/practice_texts.h"
+#include "report/quoted_text.h"
 #include "report/runs.h"
 #include "report/texts.h"
 #include "report/working_sections.h"
@@ -202,9 +203,9 @@ Runs answerProblemMessage(AnswerProblem problem, const QString& typed)
     case AnswerProblem::Empty:
         return filled(texts::kPracticeEmpty, {});
     case AnswerProblem::NotANumber:
-        return filled(texts::kPracticeNotANumber, { textOf(typed.trimmed()) });
+        return filled(texts::kPracticeNotANumber, { textOf(quotedForMessage(typed.trimmed())) });
     case AnswerProblem::ZeroDenominator:
-        return filled(texts::kPracticeZeroDenominator, { textOf(typed.trimmed()) });
+        return filled(texts::kPracticeZeroDenominator, { textOf(quotedForMessage(typed.trimmed())) });
     case AnswerProblem::TooLong:
         return filled(texts::kPracticeTooLong, { textOf(typed.trimmed().left(20) + QStringLiteral("…")) });
     }

@@ -155,6 +155,9 @@ INSTANTIATE_TEST_SUITE_P(Answers, Verdict,
         VerdictCase { "Right", 2, kTwo, kD, "-7", "Вярно.", true, true },
         VerdictCase { "NotANumber", 2, kTwo, kD, "-7a",
             "„-7a“ не е число: въведи цяло число, десетична дроб или дроб като -12/23.", false },
+        // A pasted line break, shown as what it is.
+        VerdictCase { "LineBreakShown", 2, kTwo, kD, "-7\n8",
+            "„-7U+000A8“ не е число: въведи цяло число, десетична дроб или дроб като -12/23.", false },
         VerdictCase { "GroupingMarkRead", 2, kTwo, kD, "-7,000",
             "Не е вярно. „-7,000“ е прочетено като −7000: „,“ тук разделя хилядите; ако това е "
             "десетична дроб, напиши „-7.000“." }),
