@@ -327,11 +327,15 @@ WorkingDocument practiceSummary(
         const Runs value = practiceValue(solution, outcome.step);
         const Runs tries = outcome.tries == 1 ? filled(texts::kPracticeFirstTry, {})
                                               : filled(texts::kPracticeTries, { outcome.tries });
+        // A shown value keeps the tries made before it.
+        const Runs shown = outcome.tries == 0
+            ? filled(texts::kPracticeShown, {})
+            : Runs { textRun(texts::counted(outcome.tries, texts::kPracticeShownAfterOne, texts::kPracticeShownAfter)) };
         if (outcome.step.kind == PracticeStep::Kind::SolutionCount)
-            line(outcome.shown ? filled(texts::kPracticeSummaryCountShown, { value, outcome.hints })
+            line(outcome.shown ? filled(texts::kPracticeSummaryCountShown, { value, shown, outcome.hints })
                                : filled(texts::kPracticeSummaryCountRight, { value, tries, outcome.hints }));
         else if (outcome.shown)
-            line(filled(texts::kPracticeSummaryShown, { name, value, outcome.hints }));
+            line(filled(texts::kPracticeSummaryShown, { name, value, shown, outcome.hints }));
         else
             line(filled(texts::kPracticeSummaryRight, { name, value, tries, outcome.hints }));
     }

@@ -54,7 +54,7 @@ inline constexpr const char* kPracticeHintNoSolution
 inline constexpr const char* kPracticeHintInfinitelyMany
     = "Системата има безброй много решения. Тази стъпка се брои за показана.";
 inline constexpr const char* kPracticeSummaryCountRight = "Броят на решенията: %1, вярно %2, подсказки: %3";
-inline constexpr const char* kPracticeSummaryCountShown = "Броят на решенията: %1, показано, подсказки: %2";
+inline constexpr const char* kPracticeSummaryCountShown = "Броят на решенията: %1, %2, подсказки: %3";
 // Exactly d = 0, but single precision found d ≠ 0: %1 is the program's d.
 inline constexpr const char* kPracticeSingleNotZero
     = "Точно d = 0, но с единична точност програмата получава d = %1 и стига до стойности на неизвестните "
@@ -118,7 +118,11 @@ inline constexpr const char* kPracticeHintZeroColumn
     = "Водещите елементи (точно): %1. В колона %2 под тях остават само нули, значи %3 = 0.";
 // One line of the summary: the value, then how it was found.
 inline constexpr const char* kPracticeSummaryRight = "%1 = %2: вярно %3, подсказки: %4";
-inline constexpr const char* kPracticeSummaryShown = "%1 = %2: показано, подсказки: %3";
+inline constexpr const char* kPracticeSummaryShown = "%1 = %2: %3, подсказки: %4";
+// A value shown by the last hint, with the tries made before it.
+inline constexpr const char* kPracticeShown = QT_TRANSLATE_NOOP("cramer::texts", "показано");
+inline constexpr const char* kPracticeShownAfterOne = QT_TRANSLATE_NOOP("cramer::texts", "показано след 1 опит");
+inline constexpr const char* kPracticeShownAfter = QT_TRANSLATE_NOOP("cramer::texts", "показано след %1 опита");
 inline constexpr const char* kPracticeFirstTry = "от първия опит";
 inline constexpr const char* kPracticeTries = "след %1 опита";
 inline constexpr const char* kPracticeTime = "Време: %1 мин %2 с.";

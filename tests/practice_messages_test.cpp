@@ -163,5 +163,19 @@ INSTANTIATE_TEST_SUITE_P(Answers, Verdict,
             "десетична дроб, напиши „-7.000“." }),
     [](const testing::TestParamInfo<VerdictCase>& info) { return std::string(info.param.name); });
 
+// The summary keeps the tries made before a value was shown.
+TEST(Summary, KeepsTheTriesBeforeAValueWasShown)
+{
+    const WorkedSolution solution = solutionOf(2, kTwo);
+    const WorkingDocument summary = practiceSummary(solution,
+        { { kD, false, 1, 0 }, { kD1, true, 2, 3 }, { kX1, true, 0, 3 } }, 75);
+    QStringList lines;
+    for (const Block& block : summary.sections.front().blocks)
+        lines << labelText(block.runs);
+    EXPECT_EQ(lines.value(1), QString::fromUtf8("d = −7: вярно от първия опит, подсказки: 0"));
+    EXPECT_EQ(lines.value(2), QString::fromUtf8("d₁ = −7: показано след 2 опита, подсказки: 3"));
+    EXPECT_EQ(lines.value(3), QString::fromUtf8("x₁ = 1: показано, подсказки: 3"));
+}
+
 } // namespace
 } // namespace cramer
