@@ -24,14 +24,15 @@ namespace {
 using texts::qtText;
 
 const char* const kStyle = R"(@page { size: A4; margin: 2cm; }
-body { font-family: "Liberation Serif", "DejaVu Serif", serif; line-height: 1.4; max-width: 50em; }
+body { font-family: "Liberation Serif", "DejaVu Serif", serif; font-size: 10pt; line-height: 1.15; max-width: 50em; }
+p { margin-top: 0; margin-bottom: 3pt; }
 h2 { break-after: avoid; page-break-after: avoid; }
 p.lead { break-after: avoid; page-break-after: avoid; }
 p.formula, table { break-inside: avoid; page-break-inside: avoid; }
 )";
 
-constexpr const char* kCell = "padding:1pt 6pt;text-align:right;white-space:nowrap";
-constexpr const char* kBeside = "padding:1pt 6pt;vertical-align:middle;white-space:nowrap";
+constexpr const char* kCell = "padding:0 3pt;text-align:right;white-space:nowrap";
+constexpr const char* kBeside = "padding:0 3pt;vertical-align:middle;white-space:nowrap";
 constexpr const char* kBar = "2px solid black";
 
 // A number as it is written (its sign and digits as signedDigits() has
@@ -113,8 +114,9 @@ QString matrixTable(const MatrixBlock& block, std::size_t from, std::size_t to, 
     // without it they break numbers inside their cells. A matrix's cells
     // break no line either, so their numbers need no span of their own.
     // Writer parts a table across pages unless its own style forbids it.
-    QString html = QStringLiteral("<table cellpadding=\"4\" style=\"page-break-inside:avoid;"
-                                  "border-collapse:collapse;margin:4pt 0 6pt 24pt\">\n");
+    // Matrices in 9 pt, rows as close as the PDF's: a 9 × 9 stays whole.
+    QString html = QStringLiteral("<table cellpadding=\"1\" style=\"page-break-inside:avoid;"
+                                  "border-collapse:collapse;margin:2pt 0 4pt 24pt;font-size:9pt\">\n");
     const std::size_t rows = block.rows.size();
     const std::size_t columns = rows == 0 ? 0 : block.rows.front().size();
     html.reserve(html.size() + static_cast<qsizetype>(rows * (to - from)) * 96 + 512);
@@ -158,11 +160,11 @@ QString matrixTable(const MatrixBlock& block, std::size_t from, std::size_t to, 
     return html + QStringLiteral("</table>\n");
 }
 
-// As many columns as fit on an A4 page in a word processor, in points: a
-// digit is about 6 pt wide at 12 pt, a cell adds 20 pt of padding.
-constexpr qsizetype kPageRoom = 482 - 24;
-constexpr qsizetype kDigitWidth = 6;
-constexpr qsizetype kCellPadding = 20;
+// As many columns as fit on an A4 page in a word processor, in tenths of a
+// point: a digit is about 4.5 pt wide at 9 pt, a cell adds 8 pt of padding.
+constexpr qsizetype kPageRoom = (482 - 24) * 10;
+constexpr qsizetype kDigitWidth = 45;
+constexpr qsizetype kCellPadding = 80;
 
 // A matrix on one table where it fits the page; wider, its name on a line
 // of its own, then blocks of columns with their rows named, as the text
