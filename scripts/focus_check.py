@@ -97,7 +97,8 @@ def form_active():
     return FORM_TITLE in active_window()[1]
 
 
-wait("the form", form_active, seen=lambda: f"; the program shows {program_windows()!r}")
+# A loaded machine may take its time to map and activate the first window.
+wait("the form", form_active, seconds=45, seen=lambda: f"; the program shows {program_windows()!r}")
 
 click(solve)
 enter_on_boxes(3)
