@@ -111,6 +111,9 @@ QString escaped(const QString& text)
         case 0x2013: // –
             out += QStringLiteral("--");
             break;
+        case 0x2014: // —
+            out += QStringLiteral("---");
+            break;
         case 0x201E: // „
             out += QStringLiteral(",,");
             break;
