@@ -96,21 +96,21 @@ TEST_F(GridHistoryTest, UndoAndRedoEveryCommandThatReplacesTheGrid)
     for (const auto& command : kCommands) {
         TestWindow window;
         typeNineByNine(window);
-        const Form1::GridState typed = window.form->gridState();
+        const GridState typed = GridHistory::stateOf(*window.form);
         command.run(window, file);
-        const Form1::GridState replaced = window.form->gridState();
+        const GridState replaced = GridHistory::stateOf(*window.form);
         ASSERT_NE(replaced, typed) << command.command;
         QAction* undo = window.main->history().undoAction();
         QAction* redo = window.main->history().redoAction();
         ASSERT_TRUE(undo->isEnabled()) << command.command;
         EXPECT_FALSE(redo->isEnabled()) << command.command;
         undo->trigger();
-        EXPECT_EQ(window.form->gridState(), typed) << command.command;
+        EXPECT_EQ(GridHistory::stateOf(*window.form), typed) << command.command;
         EXPECT_TRUE(window.form->holdsSystem()) << command.command;
         EXPECT_EQ(window.form->option(8)->isChecked(), true) << command.command;
         ASSERT_TRUE(redo->isEnabled()) << command.command;
         redo->trigger();
-        EXPECT_EQ(window.form->gridState(), replaced) << command.command;
+        EXPECT_EQ(GridHistory::stateOf(*window.form), replaced) << command.command;
         // The solve of a system brought back is the solve of what is shown.
         undo->trigger();
         window.solve();
@@ -126,7 +126,7 @@ TEST_F(GridHistoryTest, CtrlZGoesToTheCellFirstAndNothingTypedIsLost)
     window.activate();
     window.layOut(2);
     window.type({ { "1", "2", "3" }, { "4", "5", "6" } });
-    const Form1::GridState typed = window.form->gridState();
+    const GridState typed = GridHistory::stateOf(*window.form);
     QTest::mouseClick(window.form->command(2), Qt::LeftButton); // ИЗЧИСТИ
     window.layOut(2);
     GridCell* cell = window.form->cell(1, 1);
@@ -139,11 +139,11 @@ TEST_F(GridHistoryTest, CtrlZGoesToTheCellFirstAndNothingTypedIsLost)
     QTest::keySequence(cell, QKeySequence::Undo); // the 8
     QTest::keySequence(cell, QKeySequence::Undo); // ВЪВЕДИ  СИСТЕМАТА
     QTest::keySequence(cell, QKeySequence::Undo); // ИЗЧИСТИ
-    EXPECT_EQ(window.form->gridState(), typed);
+    EXPECT_EQ(GridHistory::stateOf(*window.form), typed);
 
     window.form->cell(2, 3)->setText("60"); // typed after Undo
     window.main->history().redoAction()->trigger();
-    EXPECT_FALSE(window.form->gridState().laidOut);
+    EXPECT_FALSE(GridHistory::stateOf(*window.form).laidOut);
     window.main->history().undoAction()->trigger();
     EXPECT_EQ(window.form->cell(2, 3)->text(), "60");
 }
@@ -183,7 +183,7 @@ TEST_F(GridHistoryTest, NumbersInNoFileAreAskedAboutBeforeTheyGo)
         }
         if (test.start == Start::FromFileChanged)
             window.form->cell(1, 1)->setText("9");
-        const Form1::GridState before = window.form->gridState();
+        const GridState before = GridHistory::stateOf(*window.form);
 
         // Closing asks only about a file's changed system; Cancel keeps the window.
         window.main->show();
@@ -199,7 +199,7 @@ TEST_F(GridHistoryTest, NumbersInNoFileAreAskedAboutBeforeTheyGo)
             EXPECT_EQ(window.form->typedSystem().texts, std::vector<std::string>({ "1", "1", "3", "1", "-1", "1" }))
                 << context;
         else
-            EXPECT_EQ(window.form->gridState(), before) << context;
+            EXPECT_EQ(GridHistory::stateOf(*window.form), before) << context;
         if (test.answer == SaveAnswer::Save) {
             QFile saved(own);
             ASSERT_TRUE(saved.open(QIODevice::ReadOnly));

@@ -81,17 +81,6 @@ public:
     void enterSystem(const TypedSystem& system);
     // Every cell of the laid-out system holds something.
     bool holdsSystem() const;
-
-    // The grid as a command leaves it: the system's size and texts, and
-    // whether it is laid out for them ("ИЗЧИСТИ" leaves it green).
-    struct GridState {
-        TypedSystem system;
-        bool laidOut = true;
-        bool operator==(const GridState&) const = default;
-    };
-    GridState gridState() const { return { typedSystem(), laidOut_ }; }
-    // Puts the grid back as it was, the size's option selected.
-    void restoreGrid(const GridState& state);
     // The size the selected option stands for.
     int selectedSize() const;
 
@@ -120,7 +109,6 @@ private:
     SystemStore store_;
     NumberLocale numberLocale_;
     bool commandRunning_ = false;
-    bool laidOut_ = true;
 
     FormControls controls_;
     GridInput* gridInput_ = nullptr;

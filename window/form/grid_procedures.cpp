@@ -41,25 +41,6 @@ void Form1::enterSystem(const TypedSystem& system)
         auto text = system.texts.begin();
         for (GridCell* entry : controls_.systemCells(system.n))
             entry->setText(QString::fromStdString(*text++));
-        laidOut_ = true;
-    }
-    emit gridReset();
-    emit gridReplaced();
-}
-
-void Form1::restoreGrid(const GridState& state)
-{
-    if (state.laidOut) {
-        enterSystem(state.system);
-        return;
-    }
-    {
-        const QScopedValueRollback filling(commandRunning_, true);
-        option(state.system.n - 1)->setChecked(true);
-        store_.SystemSize = static_cast<std::int16_t>(state.system.n);
-        iz4istitext();
-        iz4isticwet();
-        laidOut_ = false;
     }
     emit gridReset();
     emit gridReplaced();
@@ -106,7 +87,6 @@ void Form1::Command1_Click()
                 iz4isticwet();
                 layOutFor(k + 1);
                 store_.SystemSize = static_cast<std::int16_t>(k + 1);
-                laidOut_ = true;
             }
         }
     }
@@ -122,7 +102,6 @@ void Form1::Command2_Click()
         const QScopedValueRollback clearing(commandRunning_, true);
         iz4istitext();
         iz4isticwet();
-        laidOut_ = false;
     }
     emit gridReplaced();
 }

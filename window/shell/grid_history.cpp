@@ -13,7 +13,7 @@ namespace cramer {
 
 class GridHistory::Change : public QUndoCommand {
 public:
-    Change(GridHistory& history, Form1::GridState before, Form1::GridState after)
+    Change(GridHistory& history, GridState before, GridState after)
         : history_(history)
         , before_(std::move(before))
         , after_(std::move(after))
@@ -23,38 +23,46 @@ public:
     void undo() override
     {
         // Typing since the command is kept for Redo.
-        after_ = history_.form_.gridState();
+        after_ = stateOf(history_.form_);
         put(before_);
     }
     void redo() override
     {
         // Pushed after the command had run; later, typing since Undo is kept for the next Undo.
         if (done_) {
-            before_ = history_.form_.gridState();
+            before_ = stateOf(history_.form_);
             put(after_);
         }
         done_ = true;
     }
 
 private:
-    void put(const Form1::GridState& state)
+    void put(const GridState& state)
     {
         const QScopedValueRollback restoring(history_.restoring_, true);
-        history_.form_.restoreGrid(state);
+        // Laid out as it was, and cleared again where "ИЗЧИСТИ" had left it.
+        history_.form_.enterSystem(state.system);
+        if (!state.laidOut)
+            history_.form_.Command2_Click();
         history_.settled_ = state;
     }
 
     GridHistory& history_;
-    Form1::GridState before_;
-    Form1::GridState after_;
+    GridState before_;
+    GridState after_;
     bool done_ = false;
 };
+
+GridState GridHistory::stateOf(const Form1& form)
+{
+    return { form.typedSystem(), form.cell(1, 1)->backColor() != tables::kGreen };
+}
 
 GridHistory::GridHistory(Form1& form, CommandGate& gate, QWidget* window)
     : QObject(window)
     , form_(form)
     , stack_(new QUndoStack(this))
-    , settled_(form.gridState())
+    , settled_(stateOf(form))
 {
     undo_ = gate.add(this, texts::kUndoCommand, QKeySequence::Undo, [this] { stack_->undo(); });
     redo_ = gate.add(this, texts::kRedoCommand, QKeySequence::Redo, [this] { stack_->redo(); });
@@ -62,7 +70,7 @@ GridHistory::GridHistory(Form1& form, CommandGate& gate, QWidget* window)
     gate.setWanted(redo_, false);
     connect(stack_, &QUndoStack::canUndoChanged, this, [this, &gate](bool can) { gate.setWanted(undo_, can); });
     connect(stack_, &QUndoStack::canRedoChanged, this, [this, &gate](bool can) { gate.setWanted(redo_, can); });
-    connect(&form_, &Form1::cellEdited, this, [this] { settled_ = form_.gridState(); });
+    connect(&form_, &Form1::cellEdited, this, [this] { settled_ = stateOf(form_); });
     connect(&form_, &Form1::gridReplaced, this, &GridHistory::replaced);
 }
 
@@ -70,7 +78,7 @@ void GridHistory::replaced()
 {
     if (restoring_)
         return;
-    Form1::GridState now = form_.gridState();
+    GridState now = stateOf(form_);
     if (now == settled_)
         return;
     stack_->push(new Change(*this, settled_, now));

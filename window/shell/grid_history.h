@@ -22,6 +22,14 @@ namespace cramer {
 
 class CommandGate;
 
+// The grid as a command leaves it: the system's size and texts, and whether
+// it is laid out for them ("ИЗЧИСТИ" leaves every cell green).
+struct GridState {
+    TypedSystem system;
+    bool laidOut = true;
+    bool operator==(const GridState&) const = default;
+};
+
 class GridHistory : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +39,7 @@ public:
     QAction* undoAction() const { return undo_; }
     QAction* redoAction() const { return redo_; }
     const QUndoStack& stack() const { return *stack_; }
+    static GridState stateOf(const Form1& form);
 
 private:
     class Change;
@@ -38,7 +47,7 @@ private:
 
     Form1& form_;
     QUndoStack* stack_; // a child: deleted once the connections to this are gone
-    Form1::GridState settled_; // the grid as the user last left it
+    GridState settled_; // the grid as the user last left it
     bool restoring_ = false;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
