@@ -25,7 +25,7 @@ namespace {
 using texts::qtText;
 
 // A summary saved by such a name is HTML, by any other plain text.
-bool isHtmlName(const QString& path) { return hasSuffix(path, { "html", "htm" }); }
+bool isHtmlName(const QString& path) { return hasSuffix(path, { QStringLiteral("html"), QStringLiteral("htm") }); }
 
 } // namespace
 

@@ -17,12 +17,9 @@
 
 namespace cramer {
 
-bool hasSuffix(const QString& path, std::initializer_list<const char*> suffixes)
+bool hasSuffix(const QString& path, const QStringList& suffixes)
 {
-    const QString suffix = QFileInfo(path).suffix();
-    return std::any_of(suffixes.begin(), suffixes.end(), [&suffix](const char* wanted) {
-        return suffix.compare(QLatin1String(wanted), Qt::CaseInsensitive) == 0;
-    });
+    return suffixes.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive);
 }
 
 QStringList filterSuffixes(const QString& filter)
@@ -46,12 +43,11 @@ std::optional<FileToSave> askFileToSave(QWidget* parent, MessageBoxes& boxes, co
             return std::nullopt;
         const int type = std::max(0, static_cast<int>(filters.indexOf(filter)));
         const QStringList suffixes = filterSuffixes(filters.value(type));
-        const QString suffix = QFileInfo(typed).suffix();
-        const bool hasOne = std::any_of(suffixes.begin(), suffixes.end(),
-            [&suffix](const QString& wanted) { return suffix.compare(wanted, Qt::CaseInsensitive) == 0; });
         // A workbook's name typed in the CSV dialog, say, keeps the
         // workbook: the type's own suffix follows it.
-        const QString path = hasOne || suffixes.isEmpty() ? typed : typed + QLatin1Char('.') + suffixes.first();
+        const QString path = suffixes.isEmpty() || hasSuffix(typed, suffixes)
+            ? typed
+            : typed + QLatin1Char('.') + suffixes.first();
         const QFileInfo target(path);
         if (!target.exists()
             || boxes.ask(parent, title,

@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <initializer_list>
 #include <optional>
 
 class QWidget;
@@ -17,7 +16,7 @@ namespace cramer {
 class MessageBoxes;
 
 // `path` ends in one of `suffixes` ("html"), in any case.
-bool hasSuffix(const QString& path, std::initializer_list<const char*> suffixes);
+bool hasSuffix(const QString& path, const QStringList& suffixes);
 
 // The suffixes a dialog filter such as "HTML (*.html *.htm)" names, in its order.
 QStringList filterSuffixes(const QString& filter);
