@@ -52,6 +52,22 @@ WrittenNumber WrittenNumber::asTyped(const QString& text)
     return number;
 }
 
+std::pair<qsizetype, qsizetype> WrittenNumber::markedDigits() const
+{
+    qsizetype start = -1;
+    int counted = 0;
+    for (qsizetype i = 0; i < digits.size() && counted < marked; ++i) {
+        const QChar c = digits[i];
+        if (!c.isDigit() || (start < 0 && c == QLatin1Char('0')))
+            continue;
+        if (start < 0)
+            start = i;
+        if (++counted == marked)
+            return { start, i + 1 };
+    }
+    return start < 0 ? std::pair<qsizetype, qsizetype> {} : std::pair { start, digits.size() };
+}
+
 QString WrittenNumber::signedDigits() const
 {
     return (negative ? QStringLiteral("−") : QString()) % (infinite ? QStringLiteral("∞") : digits);

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace cramer {
@@ -29,6 +30,11 @@ struct WrittenNumber {
     int exponent = 0;
     bool infinite = false; // beyond the single-precision range: ∞
     bool parenthesized = false; // a negative factor after an operator: "(−2,5)", kept together
+    int marked = 0; // leading significant digits set apart: those a wrong value has right
+
+    // Where the marked digits begin and end in `digits`: "0,00[12]34" for
+    // 2; {0, 0} for none.
+    std::pair<qsizetype, qsizetype> markedDigits() const;
 
     // A number as the user typed it, "-1,5E-07": its sign, digits and
     // exponent apart, the digits as typed.

@@ -44,7 +44,15 @@ void appendNumber(QString& html, const WrittenNumber& value)
         html += QLatin1Char('(');
     if (value.negative)
         html += QStringLiteral("−");
-    html += value.infinite ? QStringLiteral("∞") : value.digits;
+    if (value.infinite) {
+        html += QStringLiteral("∞");
+    } else if (const auto [start, end] = value.markedDigits(); start != end) {
+        const QStringView digits(value.digits);
+        html += digits.left(start) % QStringLiteral("<b>") % digits.sliced(start, end - start)
+            % QStringLiteral("</b>") % digits.mid(end);
+    } else {
+        html += value.digits;
+    }
     if (value.scaled && !value.infinite) {
         html += QStringLiteral("·10<sup>");
         if (value.exponent < 0)

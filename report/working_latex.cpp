@@ -177,7 +177,11 @@ QString number(const WrittenNumber& value)
     QString math = value.negative ? QStringLiteral("-") : QString();
     if (value.infinite)
         return math + QStringLiteral("\\infty");
-    math += digits(value.digits);
+    if (const auto [start, end] = value.markedDigits(); start != end)
+        math += digits(value.digits.left(start)) % QStringLiteral("\\mathbf{")
+            % digits(value.digits.sliced(start, end - start)) % QLatin1Char('}') % digits(value.digits.mid(end));
+    else
+        math += digits(value.digits);
     if (value.scaled)
         math += QStringLiteral(" \\cdot 10^{%1}").arg(value.exponent);
     return value.parenthesized ? QStringLiteral("\\left(") % math % QStringLiteral("\\right)") : math;

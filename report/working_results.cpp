@@ -127,6 +127,37 @@ void VerdictSection::generalSolution()
 
 namespace {
 
+// The leading `digits` significant digits of each number set apart.
+void markDigits(Runs& runs, int digits)
+{
+    for (Run& run : runs)
+        if (run.kind == Run::Kind::Number)
+            run.number.marked = digits;
+}
+
+// Whether the marked digits read alike in both, so that a student sees
+// them agree without rounding.
+bool sameMarkedDigits(const Runs& one, const Runs& other)
+{
+    // The marked digits alone, without separators or trailing zeros: 1 and
+    // 1,0000 read alike.
+    const auto head = [](const Runs& runs) {
+        QString digits;
+        for (const Run& run : runs)
+            if (run.kind == Run::Kind::Number) {
+                const auto [start, end] = run.number.markedDigits();
+                for (const QChar c : QStringView(run.number.digits).sliced(start, end - start))
+                    if (c.isDigit())
+                        digits += c;
+                break;
+            }
+        while (digits.endsWith(QLatin1Char('0')))
+            digits.chop(1);
+        return digits;
+    };
+    return head(one) == head(other);
+}
+
 // How many digits are right; "the exact value" only where it is so.
 Runs digitsRight(int digits, bool exact)
 {
@@ -164,19 +195,30 @@ void AccuracySection::write(const Accuracy& accuracy)
         if (!error.absolute.isZero() && exactRuns.size() == 1
             && exactRuns.front().number.plain() == written.plain())
             written = numbers_.approximate(static_cast<double>(error.single), 9);
-        const Runs single { numberRun(written) };
-        if (error.single == 0.0f && !error.exact.isZero())
+        const int digits = accuracy.digits[i];
+        Runs single { numberRun(written) };
+        if (error.single == 0.0f && !error.exact.isZero()) {
             out_.paragraph(texts::kAccuracyZero, { name, exactRuns });
-        else if (Rational::fromSingle(error.single).sign() * error.exact.sign() < 0)
+        } else if (Rational::fromSingle(error.single).sign() * error.exact.sign() < 0) {
             out_.paragraph(texts::kAccuracyWrongSign, { name, single, exactRuns });
-        else if (error.absolute.isZero() || !error.relative)
+        } else if (error.absolute.isZero() || !error.relative) {
             out_.paragraph(texts::kAccuracyDigits,
-                { name, single, exactRuns, digitsRight(accuracy.digits[i], error.absolute.isZero()) });
-        else
-            // The error as such beside the digits: both round to 1·10⁴, and 7,7 % apart.
+                { name, single, exactRuns, digitsRight(digits, error.absolute.isZero()) });
+        } else {
+            // The digits that agree marked in both; where rounding carried
+            // (10673,909 and 9908,93115 are both 1·10⁴ to one digit), the
+            // rounded value that shows it. The error as such beside them.
+            Runs exactMarked = exactRuns;
+            markDigits(single, digits);
+            markDigits(exactMarked, digits);
+            Runs right = digitsRight(digits, false);
+            if (digits > 0 && !sameMarkedDigits(single, exactMarked))
+                right = filled(texts::kAccuracyRoundedAlike,
+                    { right, Runs { numberRun(numbers_.approximate(error.exact.toDouble(), digits)) } });
             out_.paragraph(texts::kAccuracyDigitsAndError,
-                { name, single, exactRuns, digitsRight(accuracy.digits[i], false),
+                { name, single, exactMarked, right,
                     Runs { numberRun(numbers_.approximate(*error.relative * 100.0, 2)) } });
+        }
     }
     sources(accuracy);
     causes(accuracy);

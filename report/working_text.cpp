@@ -20,13 +20,28 @@ using texts::qtText;
 
 constexpr int kIndent = 4;
 
+// A number with its marked digits underlined, each followed by a
+// combining low line: plain text has no bold.
+QString numberText(const WrittenNumber& number)
+{
+    const auto [start, end] = number.markedDigits();
+    if (start == end)
+        return number.plain();
+    WrittenNumber underlined = number;
+    underlined.digits = number.digits.left(start);
+    for (const QChar c : QStringView(number.digits).sliced(start, end - start))
+        underlined.digits += c.isDigit() ? c % QChar(0x0332) : QString(c);
+    underlined.digits += number.digits.mid(end);
+    return underlined.plain();
+}
+
 QString runText(const Run& run)
 {
     switch (run.kind) {
     case Run::Kind::Text:
         return run.text;
     case Run::Kind::Number:
-        return run.number.plain();
+        return numberText(run.number);
     case Run::Kind::Name:
         return run.index == 0 ? run.text : run.text % QString::number(run.index);
     case Run::Kind::Fraction:

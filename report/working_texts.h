@@ -111,6 +111,9 @@ inline constexpr const char* kAccuracyDigits = "%1 = %2 в единична то
 // %5 the relative error in per cent.
 inline constexpr const char* kAccuracyDigitsAndError = QT_TRANSLATE_NOOP(
     "cramer::texts", "%1 = %2 в единична точност, точно %3: %4 (относителната грешка е ≈ %5 %).");
+// %1 how many digits are right, %2 both values rounded to that many.
+inline constexpr const char* kAccuracyRoundedAlike = QT_TRANSLATE_NOOP(
+    "cramer::texts", "%1, защото закръглени до толкова цифри и двете стойности са %2");
 inline constexpr const char* kAccuracyWrongSign = "%1 = %2 в единична точност, точно %3: знакът е обратен.";
 inline constexpr const char* kAccuracyZero = "%1 = 0 в единична точност, а точно %2.";
 inline constexpr const char* kAccuracyNoDigit = "нито една значеща цифра не е вярна";

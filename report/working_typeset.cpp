@@ -310,13 +310,22 @@ private:
     {
         const QString open = number.parenthesized ? QStringLiteral("(") : QString();
         const QString close = number.parenthesized ? QStringLiteral(")") : QString();
+        if (const auto [start, end] = number.markedDigits(); start != end && !number.infinite) {
+            QTextCharFormat bold = base;
+            bold.setFontWeight(QFont::Bold);
+            write(open % (number.negative ? QStringLiteral("−") : QString()) % number.digits.left(start), base);
+            write(number.digits.sliced(start, end - start), bold);
+            write(number.digits.mid(end), base);
+        } else {
+            write(open % number.signedDigits(), base);
+        }
         if (!number.scaled || number.infinite) {
-            write(open % number.signedDigits() % close, base);
+            write(close, base);
             return;
         }
         QTextCharFormat raised = base;
         raised.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-        write(open % number.signedDigits() % QStringLiteral("·10"), base);
+        write(QStringLiteral("·10"), base);
         write((number.exponent < 0 ? QStringLiteral("−") : QString())
                 % QString::number(std::abs(number.exponent)),
             raised);

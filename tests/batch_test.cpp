@@ -173,7 +173,7 @@ TEST_P(GoldenWorking, IsWordForWordThePinnedOne)
 std::vector<GoldenCase> goldenCases()
 {
     std::vector<GoldenCase> cases;
-    for (const char* system : { "cross2", "sarrus3", "decimals3", "singular3", "nine9", "pivot3" }) {
+    for (const char* system : { "cross2", "sarrus3", "decimals3", "singular3", "nine9", "pivot3", "hilbert6" }) {
         cases.push_back({ system, "text", ".txt" });
         cases.push_back({ system, "html", ".html" });
         cases.push_back({ system, "latex", ".tex" });
