@@ -40,13 +40,21 @@ void DocumentWriter::matrix(
 {
     Block& block = add(Block::Kind::Matrix, {});
     block.matrix = { std::move(name), {}, marked, bars, std::move(value) };
-    for (int row = 1; row <= entries.n; ++row) {
-        auto& cells = block.matrix.rows.emplace_back();
-        for (int column = 1; column <= entries.n; ++column) {
-            const float entry = entries.at(row, column);
-            cells.push_back(digits == Digits::Program ? numbers_.single(entry) : numbers_.shown(entry));
-        }
+    std::vector<float> values;
+    for (int row = 1; row <= entries.n; ++row)
+        for (int column = 1; column <= entries.n; ++column)
+            values.push_back(entries.at(row, column));
+    // The program's digits in one notation per matrix; the window's as it shows them.
+    std::vector<WrittenNumber> written;
+    if (digits == Digits::Program) {
+        written = numbers_.singlesAlike(values);
+    } else {
+        for (const float value : values)
+            written.push_back(numbers_.shown(value));
     }
+    for (std::size_t start = 0; start < written.size(); start += static_cast<std::size_t>(entries.n))
+        block.matrix.rows.emplace_back(written.begin() + static_cast<std::ptrdiff_t>(start),
+            written.begin() + static_cast<std::ptrdiff_t>(start) + entries.n);
 }
 
 } // namespace cramer

@@ -119,6 +119,23 @@ WrittenNumber NumberWriter::single(float value) const
     return known->second;
 }
 
+std::vector<WrittenNumber> NumberWriter::singlesAlike(const std::vector<float>& values) const
+{
+    const auto small = [](float value) { return value != 0.0f && std::fabs(value) < 0.01f; };
+    bool positionalForm = true;
+    for (const float value : values)
+        if (small(value)) {
+            const SignificantDigits digits = shortestDigits(value);
+            positionalForm = positionalForm
+                && static_cast<int>(digits.digits.size()) + 1 - digits.exponent <= kPositionalSmall;
+        }
+    std::vector<WrittenNumber> written;
+    written.reserve(values.size());
+    for (const float value : values)
+        written.push_back(small(value) ? laidOut(shortestDigits(value), positionalForm) : single(value));
+    return written;
+}
+
 WrittenNumber NumberWriter::shown(float value) const
 {
     if (std::isinf(value))

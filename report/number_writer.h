@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 namespace cramer {
 
@@ -24,6 +25,10 @@ public:
     // The shortest text that reads back as this very single, so that every
     // product shown can be checked by hand.
     WrittenNumber single(float value) const;
+    // Singles that stand together, as a matrix's entries: as single() writes
+    // them, except that the small ones (below 0,01) share one notation,
+    // positional where each fits in kPositionalSmall characters.
+    std::vector<WrittenNumber> singlesAlike(const std::vector<float>& values) const;
     // As the window shows it: seven significant digits.
     WrittenNumber shown(float value) const;
     // An estimate such as an error: `digits` significant digits.
@@ -59,6 +64,7 @@ public:
     static Runs inParentheses(WrittenNumber number);
 
 private:
+    static constexpr int kPositionalSmall = 14;
     static bool isLongFraction(const Rational& value);
     // Positional, or scaled by a power of ten.
     WrittenNumber laidOut(const SignificantDigits& number, bool positional) const;

@@ -47,10 +47,12 @@ std::optional<ClosedForm> closedFormOf(const WorkedSolution& solution, int index
 Runs eliminationRule(const WorkedSolution& solution, PracticeStep step)
 {
     const ZeroLine line = mostZeros(solution.exact(), solution.record.typed.n, step.index);
-    const Runs zeros { textRun(texts::counted(line.zeros, texts::kPracticeHintZero, texts::kPracticeHintZeros)) };
+    const Runs zeros { textRun(
+        texts::counted(line.zeros, texts::kPracticeHintZero, texts::kPracticeHintZeros)) };
     return filled(texts::kPracticeHintRuleElimination,
         { practiceStepName(step),
-            filled(line.row ? texts::kPracticeHintRow : texts::kPracticeHintColumn, { line.number, zeros }) });
+            filled(
+                line.row ? texts::kPracticeHintRow : texts::kPracticeHintColumn, { line.number, zeros }) });
 }
 
 // Each exact pivot with its exchange, and the product that gives the
@@ -249,8 +251,8 @@ Runs answerCheckMessage(
     if (check.mistake == Mistake::RoundedWrongly)
         return filled(texts::kPracticeRoundedWrongly, {});
     if (check.mistake == Mistake::TooFewDigits)
-        return filled(texts::kPracticeTooFewDigits,
-            { Runs { numberRun(numbers.approximate(value.toDouble(), 3)) } });
+        return filled(
+            texts::kPracticeTooFewDigits, { Runs { numberRun(numbers.approximate(value.toDouble(), 3)) } });
     if (check.mistake != Mistake::NotRight && check.mistake != Mistake::None) {
         const Runs first = mistakeClause(solution, step, { check.mistake, check.term, check.column });
         if (check.alternative)
@@ -330,7 +332,8 @@ WorkingDocument practiceSummary(
         // A shown value keeps the tries made before it.
         const Runs shown = outcome.tries == 0
             ? filled(texts::kPracticeShown, {})
-            : Runs { textRun(texts::counted(outcome.tries, texts::kPracticeShownAfterOne, texts::kPracticeShownAfter)) };
+            : Runs { textRun(
+                texts::counted(outcome.tries, texts::kPracticeShownAfterOne, texts::kPracticeShownAfter)) };
         if (outcome.step.kind == PracticeStep::Kind::SolutionCount)
             line(outcome.shown ? filled(texts::kPracticeSummaryCountShown, { value, shown, outcome.hints })
                                : filled(texts::kPracticeSummaryCountRight, { value, tries, outcome.hints }));

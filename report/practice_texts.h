@@ -106,7 +106,8 @@ inline constexpr const char* kPracticeHintRuleElimination
       "произведението на водещите елементи, със смяна на знака при всяка размяна. Или развий по %2.";
 // %1 the row or column, %2 kPracticeHintZero or kPracticeHintZeros: the gender and number agree.
 inline constexpr const char* kPracticeHintRow = QT_TRANSLATE_NOOP("cramer::texts", "ред %1, който има %2");
-inline constexpr const char* kPracticeHintColumn = QT_TRANSLATE_NOOP("cramer::texts", "колона %1, която има %2");
+inline constexpr const char* kPracticeHintColumn
+    = QT_TRANSLATE_NOOP("cramer::texts", "колона %1, която има %2");
 inline constexpr const char* kPracticeHintZero = QT_TRANSLATE_NOOP("cramer::texts", "1 нула");
 inline constexpr const char* kPracticeHintZeros = QT_TRANSLATE_NOOP("cramer::texts", "%1 нули");
 // %1 the pivots in order, %2 "d₂", %3 the product to work out.
@@ -121,8 +122,10 @@ inline constexpr const char* kPracticeSummaryRight = "%1 = %2: вярно %3, п
 inline constexpr const char* kPracticeSummaryShown = "%1 = %2: %3, подсказки: %4";
 // A value shown by the last hint, with the tries made before it.
 inline constexpr const char* kPracticeShown = QT_TRANSLATE_NOOP("cramer::texts", "показано");
-inline constexpr const char* kPracticeShownAfterOne = QT_TRANSLATE_NOOP("cramer::texts", "показано след 1 опит");
-inline constexpr const char* kPracticeShownAfter = QT_TRANSLATE_NOOP("cramer::texts", "показано след %1 опита");
+inline constexpr const char* kPracticeShownAfterOne
+    = QT_TRANSLATE_NOOP("cramer::texts", "показано след 1 опит");
+inline constexpr const char* kPracticeShownAfter
+    = QT_TRANSLATE_NOOP("cramer::texts", "показано след %1 опита");
 inline constexpr const char* kPracticeFirstTry = "от първия опит";
 inline constexpr const char* kPracticeTries = "след %1 опита";
 inline constexpr const char* kPracticeTime = "Време: %1 мин %2 с.";

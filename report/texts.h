@@ -145,8 +145,8 @@ inline constexpr const char* kSystemFileFilters
 inline constexpr const char* kSavedSystemFileFilter = "Системи CSV (*.csv)";
 inline constexpr const char* kNewSystemFileName = "система.csv";
 // Before the grid's numbers give way to another system, or the window closes.
-inline constexpr const char* kUnsavedSystem = QT_TRANSLATE_NOOP("cramer::texts",
-    "В таблицата има числа, които не са запазени във файл. Да ги запазя ли?");
+inline constexpr const char* kUnsavedSystem = QT_TRANSLATE_NOOP(
+    "cramer::texts", "В таблицата има числа, които не са запазени във файл. Да ги запазя ли?");
 // The window's title while a file is the one Save writes, or proposes.
 inline constexpr const char* kTitleWithFile = "%1 - %2";
 inline constexpr const char* kFileMissing = "Файлът „%1“ не съществува.";
@@ -171,8 +171,8 @@ inline constexpr const char* kFileNoSuchSheet
 inline constexpr const char* kSheetReadInstead
     = QT_TRANSLATE_NOOP("cramer::texts", "Прочетен е листът „%1“: показаният лист „%2“ няма система.");
 // On the command line, where more sheets hold a system: %1 the sheet read, %2 the others.
-inline constexpr const char* kOtherSystemSheets = QT_TRANSLATE_NOOP("cramer::texts",
-    "Прочетен е листът „%1“; система има и в %2. Друг лист избираш с --sheet.");
+inline constexpr const char* kOtherSystemSheets = QT_TRANSLATE_NOOP(
+    "cramer::texts", "Прочетен е листът „%1“; система има и в %2. Друг лист избираш с --sheet.");
 inline constexpr const char* kSheetMenu = QT_TRANSLATE_NOOP("cramer::texts", "&Лист");
 // The window's title with the sheet read: %1 the file Save writes, %2 the sheet.
 inline constexpr const char* kTitleWithSheet = QT_TRANSLATE_NOOP("cramer::texts", "%1 (лист „%2“)");

@@ -7,9 +7,9 @@
 // function of this one value, through the document of working_document.h:
 // the short solution on the clipboard and the step-by-step working.
 
+#include "sheets/system_file.h"
 #include "solver/accuracy.h"
 #include "solver/cramer_sequence.h"
-#include "sheets/system_file.h"
 #include "solver/exact_working.h"
 
 #include <QString>

@@ -215,8 +215,9 @@ Runs overflowVerdict(const WorkedSolution& solution, const NumberWriter& numbers
         const bool known = !exact.tooLong
             && (error.index == 0 || static_cast<std::size_t>(error.index) < exact.cramerDeterminants.size());
         if (known) {
-            const Rational& value = error.index == 0 ? exact.determinant
-                                                     : exact.cramerDeterminants[static_cast<std::size_t>(error.index)];
+            const Rational& value = error.index == 0
+                ? exact.determinant
+                : exact.cramerDeterminants[static_cast<std::size_t>(error.index)];
             if (value.abs() <= Rational::fromSingle(std::numeric_limits<float>::max()))
                 return filled(texts::kOverflowIntermediate, { determinantName(error.index), largest });
         }

@@ -26,6 +26,10 @@ QString workingAsLatex(const WorkingDocument& document, LatexForm form = LatexFo
 // Pieces of the text form, for windows that show one step at a time.
 QString runsAsPlainText(const Runs& runs);
 QString matrixAsPlainText(const MatrixBlock& matrix);
+// A line of prose filled into lines of at most kTextColumns, the first
+// indented by `indent`, the others by `hangingIndent`; a long number is
+// parted only between its groups of digits or after a fraction's slash.
+void appendWrapped(QString& out, const QString& line, int indent, int hangingIndent);
 // Words as LaTeX text, each stretch of mathematics as one inline formula.
 QString runsAsLatex(const Runs& runs);
 

@@ -179,7 +179,8 @@ QString number(const WrittenNumber& value)
         return math + QStringLiteral("\\infty");
     if (const auto [start, end] = value.markedDigits(); start != end)
         math += digits(value.digits.left(start)) % QStringLiteral("\\mathbf{")
-            % digits(value.digits.sliced(start, end - start)) % QLatin1Char('}') % digits(value.digits.mid(end));
+            % digits(value.digits.sliced(start, end - start)) % QLatin1Char('}')
+            % digits(value.digits.mid(end));
     else
         math += digits(value.digits);
     if (value.scaled)

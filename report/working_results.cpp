@@ -66,7 +66,8 @@ void VerdictSection::write()
                 : filled(texts::kVerdictOneSolution, {}));
         said.keepWithNext = true;
         for (std::size_t i = 0; i < exact_.solution.size(); ++i)
-            out_.formula(Runs { nameRun('x', static_cast<int>(i) + 1) } << numbers_.equalsValue(exact_.solution[i]));
+            out_.formula(
+                Runs { nameRun('x', static_cast<int>(i) + 1) } << numbers_.equalsValue(exact_.solution[i]));
         return;
     }
     if (!exact_.determinant.isZero()) {
@@ -114,7 +115,8 @@ void VerdictSection::generalSolution()
         }
         if (right.empty())
             right << numbers_.exact(constant);
-        out_.formula(Runs { nameRun('x', static_cast<int>(j) + 1), operatorRun(approximated ? "≈" : "=") } << right);
+        out_.formula(
+            Runs { nameRun('x', static_cast<int>(j) + 1), operatorRun(approximated ? "≈" : "=") } << right);
     }
     Runs names;
     for (int p = 1; p <= parameters; ++p) {
@@ -240,7 +242,8 @@ void AccuracySection::write(const Accuracy& accuracy)
 // only what was measured.
 void AccuracySection::sources(const Accuracy& accuracy)
 {
-    const auto approximate = [this](double value) { return Runs { numberRun(numbers_.approximate(value, 2)) }; };
+    const auto approximate
+        = [this](double value) { return Runs { numberRun(numbers_.approximate(value, 2)) }; };
     double largestCondition = 0.0;
     for (const double condition : accuracy.componentCondition)
         largestCondition = std::max(largestCondition, condition);

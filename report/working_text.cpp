@@ -61,32 +61,54 @@ QString lineOf(const Runs& runs)
     return line;
 }
 
-// Greedy filling at blanks; a word longer than a line, a long number, is
-// parted after a group of its digits, else cut, so that no line passes the
-// limit.
-void wrapped(QString& out, const QString& line, int indent, int hangingIndent)
+// How much of a long word fits in `room` columns, parted only where a
+// reader expects it: after a blank between groups of digits or after a
+// fraction's slash; 0 where it cannot be parted there.
+qsizetype partThatFits(const QString& word, qsizetype room)
+{
+    for (qsizetype end = std::min(room, word.size()); end > 0; --end)
+        if (word[end - 1] == QChar(0x202F) || word[end - 1] == QLatin1Char('/'))
+            return end;
+    return 0;
+}
+
+} // namespace
+
+// Greedy filling at blanks. A word longer than a line, a long number, is
+// parted between its groups of digits, its first part beside the words
+// before it; only a word that has no such place is cut, so that no line
+// passes the limit.
+void appendWrapped(QString& out, const QString& line, int indent, int hangingIndent)
 {
     const QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QString current(indent, QLatin1Char(' '));
     bool empty = true;
+    const auto endLine = [&] {
+        while (current.endsWith(QChar(0x202F)))
+            current.chop(1);
+        out += current % QLatin1Char('\n');
+        current = QString(hangingIndent, QLatin1Char(' '));
+        empty = true;
+    };
     for (QString word : words) {
-        if (!empty && current.size() + 1 + word.size() > kTextColumns) {
-            out += current % QLatin1Char('\n');
-            current = QString(hangingIndent, QLatin1Char(' '));
-            empty = true;
-        }
-        while (current.size() + word.size() > kTextColumns) {
-            const qsizetype group = word.lastIndexOf(QChar(0x202F), kTextColumns - current.size() - 1);
-            const qsizetype room = group > 0 ? group + 1 : kTextColumns - current.size();
-            out += current % word.left(room) % QLatin1Char('\n');
-            word.remove(0, room);
-            current = QString(hangingIndent, QLatin1Char(' '));
+        const bool longerThanALine = hangingIndent + word.size() > kTextColumns;
+        if (!empty && current.size() + 1 + word.size() > kTextColumns
+            && (!longerThanALine || partThatFits(word, kTextColumns - current.size() - 1) == 0))
+            endLine();
+        while (current.size() + (empty ? 0 : 1) + word.size() > kTextColumns) {
+            const qsizetype room = kTextColumns - current.size() - (empty ? 0 : 1);
+            const qsizetype fits = partThatFits(word, room);
+            current += (empty ? QString() : QStringLiteral(" ")) % word.left(fits > 0 ? fits : room);
+            word.remove(0, fits > 0 ? fits : room);
+            endLine();
         }
         current += (empty ? QString() : QStringLiteral(" ")) % word;
         empty = false;
     }
     out += current % QLatin1Char('\n');
 }
+
+namespace {
 
 // A matrix as plain text: on one line per row where it fits in 80
 // columns, else its name on a line of its own and blocks of columns.
@@ -224,10 +246,10 @@ void blocks(QString& out, const std::vector<Block>& content)
         switch (block.kind) {
         case Block::Kind::Paragraph:
         case Block::Kind::Verdict:
-            wrapped(out, lineOf(block.runs), 0, 0);
+            appendWrapped(out, lineOf(block.runs), 0, 0);
             break;
         case Block::Kind::Formula:
-            wrapped(out, lineOf(block.runs), kIndent, 2 * kIndent);
+            appendWrapped(out, lineOf(block.runs), kIndent, 2 * kIndent);
             break;
         case Block::Kind::Matrix:
             matrix(out, block.matrix);
@@ -250,7 +272,7 @@ QString workingAsPlainText(const WorkingDocument& document)
             const QString heading = lineOf(section.heading);
             if (!text.isEmpty())
                 text += QLatin1Char('\n');
-            wrapped(text, heading, 0, 0);
+            appendWrapped(text, heading, 0, 0);
             text += QString(std::min<qsizetype>(kTextColumns, heading.size()), QLatin1Char('-'))
                 % QLatin1Char('\n');
         }

@@ -112,8 +112,8 @@ inline constexpr const char* kAccuracyDigits = "%1 = %2 в единична то
 inline constexpr const char* kAccuracyDigitsAndError = QT_TRANSLATE_NOOP(
     "cramer::texts", "%1 = %2 в единична точност, точно %3: %4 (относителната грешка е ≈ %5 %).");
 // %1 how many digits are right, %2 both values rounded to that many.
-inline constexpr const char* kAccuracyRoundedAlike = QT_TRANSLATE_NOOP(
-    "cramer::texts", "%1, защото закръглени до толкова цифри и двете стойности са %2");
+inline constexpr const char* kAccuracyRoundedAlike
+    = QT_TRANSLATE_NOOP("cramer::texts", "%1, защото закръглени до толкова цифри и двете стойности са %2");
 inline constexpr const char* kAccuracyWrongSign = "%1 = %2 в единична точност, точно %3: знакът е обратен.";
 inline constexpr const char* kAccuracyZero = "%1 = 0 в единична точност, а точно %2.";
 inline constexpr const char* kAccuracyNoDigit = "нито една значеща цифра не е вярна";
@@ -123,14 +123,18 @@ inline constexpr const char* kAccuracyAllDigits = "това е точната с
 inline constexpr const char* kAccuracyEveryDigit = "всички значещи цифри са верни";
 // Where the digits of one x_i went, each source measured exactly: %1 "x₂",
 // then the clauses below, joined by "; ".
-inline constexpr const char* kCauseHeading = QT_TRANSLATE_NOOP("cramer::texts", "Откъде идва грешката в %1: ");
+inline constexpr const char* kCauseHeading
+    = QT_TRANSLATE_NOOP("cramer::texts", "Откъде идва грешката в %1: ");
 // %1 the exact value from the typed numbers, %2 that of the numbers as stored, %3 kCauseKept….
 inline constexpr const char* kCauseInput = QT_TRANSLATE_NOOP("cramer::texts",
     "закръгляването на въведените числа до единична точност само по себе си го променя от %1 на %2 и %3");
 // How many right significant digits are left.
-inline constexpr const char* kCauseKeptNone = QT_TRANSLATE_NOOP("cramer::texts", "не остава нито една вярна значеща цифра");
-inline constexpr const char* kCauseKeptOne = QT_TRANSLATE_NOOP("cramer::texts", "остава 1 вярна значеща цифра");
-inline constexpr const char* kCauseKeptMany = QT_TRANSLATE_NOOP("cramer::texts", "остават %1 верни значещи цифри");
+inline constexpr const char* kCauseKeptNone
+    = QT_TRANSLATE_NOOP("cramer::texts", "не остава нито една вярна значеща цифра");
+inline constexpr const char* kCauseKeptOne
+    = QT_TRANSLATE_NOOP("cramer::texts", "остава 1 вярна значеща цифра");
+inline constexpr const char* kCauseKeptMany
+    = QT_TRANSLATE_NOOP("cramer::texts", "остават %1 верни значещи цифри");
 // %1 Skeel's condition of x_i, (|A⁻¹|·|A|·|x|)_i / |x_i|, %2 its logarithm.
 inline constexpr const char* kCauseCondition = QT_TRANSLATE_NOOP("cramer::texts",
     "обусловеността му по Скийл е ≈ %1, затова всеки устойчив метод може да загуби в него до около %2 цифри");

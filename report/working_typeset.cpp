@@ -313,7 +313,8 @@ private:
         if (const auto [start, end] = number.markedDigits(); start != end && !number.infinite) {
             QTextCharFormat bold = base;
             bold.setFontWeight(QFont::Bold);
-            write(open % (number.negative ? QStringLiteral("−") : QString()) % number.digits.left(start), base);
+            write(
+                open % (number.negative ? QStringLiteral("−") : QString()) % number.digits.left(start), base);
             write(number.digits.sliced(start, end - start), bold);
             write(number.digits.mid(end), base);
         } else {

@@ -47,6 +47,14 @@ TEST_P(Written, AsTheTextFormPrintsIt)
 
 Runs number(const WrittenNumber& value) { return { numberRun(value) }; }
 
+Runs alike(const NumberWriter& numbers, const std::vector<float>& values)
+{
+    Runs runs;
+    for (const WrittenNumber& value : numbers.singlesAlike(values))
+        runs << textRun(runs.empty() ? QString() : QStringLiteral(" ")) << numberRun(value);
+    return runs;
+}
+
 INSTANTIATE_TEST_SUITE_P(Values, Written,
     testing::Values(
         // The program's own digits: the fewest that read back as the single;
@@ -59,6 +67,18 @@ INSTANTIATE_TEST_SUITE_P(Values, Written,
         WrittenCase { "SingleNegativeZero", [](auto& w) { return number(w.single(-0.0f)); }, "0" },
         WrittenCase { "SingleInfinite",
             [](auto& w) { return number(w.single(-std::numeric_limits<float>::infinity())); }, "−∞" },
+        // A matrix's small entries in one notation: positional where all
+        // are short so, else each with its power of ten.
+        WrittenCase { "MatrixSmallOnesPositional",
+            [](auto& w) {
+                return alike(w, { 0.00012538512f, 9.198068e-5f, 2.5f });
+            },
+            "0.00012538512 0.00009198068 2.5" },
+        WrittenCase { "MatrixSmallOnesScaled",
+            [](auto& w) {
+                return alike(w, { 1e-20f, 0.005f, 0.5f });
+            },
+            "1·10⁻²⁰ 5·10⁻³ 0.5" },
         // The window's seven digits, positional from 10⁻⁴ to 10⁶.
         WrittenCase { "ShownSeven", [](auto& w) { return number(w.shown(1234567.0f)); }, "1234567" },
         WrittenCase { "ShownScaled", [](auto& w) { return number(w.shown(12345678.0f)); }, "1.234568·10⁷" },
@@ -104,6 +124,63 @@ INSTANTIATE_TEST_SUITE_P(Values, Written,
         WrittenCase { "ValueFractionAndDecimal",
             [](auto& w) { return w.exactValue(Rational(7) / Rational(6)); }, "7/6 = 1.1(6)" }),
     [](const testing::TestParamInfo<WrittenCase>& info) { return std::string(info.param.name); });
+
+// Marked digits: the leading significant ones, past a sign and leading
+// zeros, underlined in plain text.
+TEST(Written, MarksTheLeadingSignificantDigits)
+{
+    struct Case {
+        const char* digits;
+        int marked;
+        const char* expected;
+    };
+    const QString u(QChar(0x0332));
+    for (const Case& c : { Case { "0.000123", 2, "0.0001_2_3" }, Case { "10673.909", 1, "1_0673.909" },
+             Case { "1", 5, "1_" }, Case { "12 468.295", 3, "1_2_ 4_68.295" }, Case { "0.25", 0, "0.25" } }) {
+        WrittenNumber number;
+        number.digits = QString::fromUtf8(c.digits).replace(QLatin1Char(' '), QChar(0x202F));
+        number.negative = true;
+        number.marked = c.marked;
+        const QString text = runsAsPlainText({ numberRun(number) })
+                                 .replace(u, QStringLiteral("_"))
+                                 .replace(QChar(0x202F), QLatin1Char(' '));
+        EXPECT_EQ(text.toStdString(), "−" + std::string(c.expected)) << c.digits;
+    }
+}
+
+// Prose filled into 80 columns: a long number parted only between its groups
+// (the blank between them dropped at the end of a line) or after a
+// fraction's slash, its first part beside the words before it; a number
+// that fits a line moves whole.
+TEST(Wrapped, PartsLongNumbersOnlyBetweenGroups)
+{
+    struct Case {
+        const char* name;
+        QString line;
+        QStringList expected;
+    };
+    const QString groups = QStringLiteral("123\u202F").repeated(30) + QStringLiteral("45.");
+    const QString fraction
+        = QStringLiteral("1").repeated(45) + QLatin1Char('/') + QStringLiteral("7").repeated(45);
+    const QString words = QStringLiteral("дума ").repeated(14); // 70 columns
+    for (const Case& c : {
+             Case { "GroupsBesideTheWords", words + groups,
+                 { words + QStringLiteral("123\u202F123"),
+                     QStringLiteral("123\u202F").repeated(19) + QStringLiteral("123"),
+                     QStringLiteral("123\u202F").repeated(8) + QStringLiteral("45.") } },
+             Case { "AFractionAfterItsSlash", words + fraction,
+                 { words.trimmed(), QStringLiteral("1").repeated(45) + QLatin1Char('/'),
+                     QStringLiteral("7").repeated(45) } },
+             Case { "AShortNumberWhole", words + QStringLiteral("0,100\u202F000\u202F001"),
+                 { words.trimmed(), QStringLiteral("0,100\u202F000\u202F001") } },
+         }) {
+        QString out;
+        appendWrapped(out, c.line, 0, 0);
+        EXPECT_EQ(out.replace(QChar(0x202F), QLatin1Char('_')).toStdString(),
+            c.expected.join(QLatin1Char('\n')).replace(QChar(0x202F), QLatin1Char('_')).toStdString() + '\n')
+            << c.name;
+    }
+}
 
 } // namespace
 } // namespace cramer
