@@ -5,6 +5,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QStringBuilder>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace cramer {
 namespace {
@@ -100,7 +102,7 @@ public:
         const QString name = plainOf(entry.name);
         const QString bar = entry.bars ? QStringLiteral("│") : QString();
         QFont font = target_.defaultFont();
-        MatrixWidths w = MatrixWidths::of(entry, name, bar, font);
+        MatrixWidths w = MatrixWidths::of(entry, name, bar, font, widths_[font.pointSizeF()]);
         QTextCharFormat characters;
         // Measured with the screen's hinted metrics, the pages' design
         // metrics run a little wider: a few percent are kept free.
@@ -113,7 +115,7 @@ public:
             }
             font.setPointSizeF(std::floor(font.pointSizeF() * scale * 10) / 10);
             characters.setFontPointSize(font.pointSizeF());
-            w = MatrixWidths::of(entry, name, bar, font);
+            w = MatrixWidths::of(entry, name, bar, font, widths_[font.pointSizeF()]);
         }
         QString lead;
         const QList<QTextOption::Tab> stops = w.stops(!name.isEmpty(), bar, lead);
@@ -128,8 +130,11 @@ private:
         qreal gap;
         std::vector<qreal> columns;
 
-        static MatrixWidths of(
-            const MatrixBlock& entry, const QString& name, const QString& bar, const QFont& font)
+        // `known` keeps each text's width in this font: the determinants
+        // d_i share all columns but one with d, and shaping a text costs
+        // far more than looking it up.
+        static MatrixWidths of(const MatrixBlock& entry, const QString& name, const QString& bar,
+            const QFont& font, QHash<QString, qreal>& known)
         {
             const QFontMetricsF metrics(font);
             MatrixWidths w { metrics.horizontalAdvance(name), metrics.horizontalAdvance(bar),
@@ -137,8 +142,13 @@ private:
             const std::size_t columns = entry.rows.empty() ? 0 : entry.rows.front().size();
             for (std::size_t j = 0; j < columns; ++j) {
                 qreal widest = 0;
-                for (const auto& row : entry.rows)
-                    widest = std::max(widest, metrics.horizontalAdvance(row[j].plain()));
+                for (const auto& row : entry.rows) {
+                    const QString text = row[j].plain();
+                    auto width = known.constFind(text);
+                    if (width == known.cend())
+                        width = known.insert(text, metrics.horizontalAdvance(text));
+                    widest = std::max(widest, *width);
+                }
                 w.columns.push_back(widest);
             }
             return w;
@@ -339,6 +349,7 @@ private:
     const TypesetPages* pages_;
     bool first_ = true;
     bool fitted_ = true;
+    std::map<qreal, QHash<QString, qreal>> widths_; // of a matrix's entries, by the font's size
     QString pending_;
     QTextCharFormat pendingFormat_;
 };
