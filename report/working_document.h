@@ -81,6 +81,7 @@ struct Block {
         Verdict,
         Matrix,
         Figure, // a picture of a system of two unknowns (figure.h); plain text leaves it out
+        Rule, // a line across the page, where a printed sheet is cut
     };
     Kind kind = Kind::Paragraph;
     Runs runs;
@@ -90,11 +91,26 @@ struct Block {
 };
 
 struct Section {
-    enum class Id { Note, System, Determinant, Unknowns, Check, Verdict, Figures };
+    enum class Id {
+        Note,
+        System,
+        Determinant,
+        Unknowns,
+        Check,
+        Verdict,
+        Figures,
+        // A worksheet's parts
+        Header,
+        Variant,
+        Key,
+        Solution,
+    };
     Id id = Id::Note;
-    int index = 0; // of a Determinant section: 0 for d, i for d_i
+    int index = 0; // of a Determinant section: 0 for d, i for d_i; a variant's number
     Runs heading; // none for the note above everything
     std::vector<Block> blocks;
+    bool newPage = false; // begins a page of its own
+    bool keepWhole = false; // never parted across pages
 };
 
 struct WorkingDocument {

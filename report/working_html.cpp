@@ -237,6 +237,10 @@ QString workingAsHtml(const WorkingDocument& document)
         % QStringLiteral("</style>\n</head>\n<body>\n")
         % (title.isEmpty() ? QString() : QStringLiteral("<h1>") % title % QStringLiteral("</h1>\n"));
     for (const Section& section : document.sections) {
+        if (section.newPage)
+            html += QStringLiteral("<div style=\"break-before:page;page-break-before:always\"></div>\n");
+        if (section.keepWhole)
+            html += QStringLiteral("<div style=\"break-inside:avoid;page-break-inside:avoid\">\n");
         if (!section.heading.empty())
             html += QStringLiteral("<h2>") % runs(section.heading) % QStringLiteral("</h2>\n");
         const Block* previous = nullptr;
@@ -266,8 +270,13 @@ QString workingAsHtml(const WorkingDocument& document)
                 html += QStringLiteral("<p class=\"lead\" style=\"text-align:center\">")
                     % figureImage(figureDrawing(*block.figure)) % QStringLiteral("</p>\n");
                 break;
+            case Block::Kind::Rule:
+                html += QStringLiteral("<hr style=\"border:none;border-top:1px dashed black;margin:12pt 0\">\n");
+                break;
             }
         }
+        if (section.keepWhole)
+            html += QStringLiteral("</div>\n");
     }
     return html + QStringLiteral("</body>\n</html>\n");
 }

@@ -324,6 +324,12 @@ QString workingAsLatex(const WorkingDocument& document, LatexForm form)
     for (const Section& section : document.sections) {
         if (section.id == Section::Id::Figures && !standalone)
             continue;
+        if (section.newPage && standalone)
+            latex += QStringLiteral("\n\\clearpage\n");
+        // A part kept whole in one box, which no page break parts.
+        const bool box = section.keepWhole && standalone;
+        if (box)
+            latex += QStringLiteral("\n\\par\\noindent\\begin{minipage}{\\linewidth}");
         if (!section.heading.empty())
             latex += QStringLiteral("\n\\subsection*{") % runs(section.heading) % QStringLiteral("}\n");
         for (auto it = section.blocks.begin(); it != section.blocks.end(); ++it) {
@@ -361,8 +367,13 @@ QString workingAsLatex(const WorkingDocument& document, LatexForm form)
                     % drawingAsTikz(figureDrawing(*block.figure))
                     % QStringLiteral("\\par}\\nopagebreak\\smallskip\n\n");
                 break;
+            case Block::Kind::Rule:
+                latex += QStringLiteral("\\par\\medskip\\noindent\\rule{\\linewidth}{0.4pt}\\par\\medskip\n\n");
+                break;
             }
         }
+        if (box)
+            latex += QStringLiteral("\\end{minipage}\n\n");
     }
     return standalone ? latex + QStringLiteral("\\end{document}\n") : latex;
 }

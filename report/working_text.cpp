@@ -256,6 +256,9 @@ void blocks(QString& out, const std::vector<Block>& content)
             break;
         case Block::Kind::Figure:
             break;
+        case Block::Kind::Rule:
+            out += QStringLiteral("- ").repeated(kTextColumns / 2).trimmed() % QLatin1Char('\n');
+            break;
         }
     }
 }
@@ -268,6 +271,8 @@ QString workingAsPlainText(const WorkingDocument& document)
     for (const Section& section : document.sections) {
         if (section.id == Section::Id::Figures)
             continue; // pictures, which plain text cannot show
+        if (section.newPage && !text.isEmpty())
+            text += QStringLiteral("\n\f"); // a form feed: printed, the section begins a page
         if (!section.heading.empty()) {
             const QString heading = lineOf(section.heading);
             if (!text.isEmpty())

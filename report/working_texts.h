@@ -221,4 +221,28 @@ inline constexpr const char* kFigureUnknownValue = "?";
 inline constexpr const char* kFigureLinesName = "Правите на двете уравнения";
 inline constexpr const char* kFigureAreasName = "d, d₁ и d₂ като лица";
 
+// A worksheet for a class: its header, each variant, the key and the
+// worked solutions.
+inline constexpr const char* kWorksheetTitle = QT_TRANSLATE_NOOP("cramer::texts", "Правило на Крамер: работен лист");
+inline constexpr const char* kWorksheetClass = QT_TRANSLATE_NOOP("cramer::texts", "Клас: %1");
+inline constexpr const char* kWorksheetDate = QT_TRANSLATE_NOOP("cramer::texts", "Дата: %1");
+inline constexpr const char* kWorksheetBlank = "____________";
+inline constexpr const char* kWorksheetName
+    = QT_TRANSLATE_NOOP("cramer::texts", "Име: ________________________________________");
+inline constexpr const char* kWorksheetTask = QT_TRANSLATE_NOOP("cramer::texts",
+    "Реши системата по правилото на Крамер: пресметни главната детерминанта d, после детерминантите на "
+    "неизвестните и частните им с d.");
+// %1 the seed.
+inline constexpr const char* kWorksheetSeed = QT_TRANSLATE_NOOP(
+    "cramer::texts", "Код на листа: %1. Със същия код програмата прави същите варианти.");
+inline constexpr const char* kWorksheetVariant = QT_TRANSLATE_NOOP("cramer::texts", "Вариант %1");
+inline constexpr const char* kWorksheetKey = QT_TRANSLATE_NOOP("cramer::texts", "Ключ с отговорите");
+// %1 the variant's number, %2 its answer.
+inline constexpr const char* kWorksheetKeyLine = QT_TRANSLATE_NOOP("cramer::texts", "Вариант %1: %2");
+inline constexpr const char* kWorksheetKeyNone
+    = QT_TRANSLATE_NOOP("cramer::texts", "d = 0 и системата няма решение");
+inline constexpr const char* kWorksheetKeyMany
+    = QT_TRANSLATE_NOOP("cramer::texts", "d = 0 и системата има безброй много решения");
+inline constexpr const char* kWorksheetSolutionOf = QT_TRANSLATE_NOOP("cramer::texts", "Решение на вариант %1");
+
 } // namespace cramer::texts

@@ -23,6 +23,7 @@ namespace {
 // Block properties that page breaking reads.
 constexpr int kKeepWithNext = QTextFormat::UserProperty + 1;
 constexpr int kKeepWhole = QTextFormat::UserProperty + 2;
+constexpr int kPageBreakBefore = QTextFormat::UserProperty + 3;
 // The height of the one page pages are laid out on, before they are cut.
 constexpr qreal kLongPage = 1e9;
 
@@ -79,6 +80,19 @@ public:
         }
         block(format, characters);
         runs(entry.runs, characters);
+    }
+
+    // The next block begins a page.
+    void breakPage() { pageBreak_ = true; }
+
+    // A line across the page, where a printed sheet is cut.
+    void rule()
+    {
+        QTextBlockFormat format = keptBlock(6, false);
+        format.setTopMargin(6);
+        format.setProperty(
+            QTextFormat::BlockTrailingHorizontalRulerWidth, QTextLength(QTextLength::PercentageLength, 100));
+        block(format, {});
     }
 
     // A picture on a line of its own, with its caption on the same page.
@@ -232,8 +246,11 @@ private:
         return format;
     }
 
-    void block(const QTextBlockFormat& format, const QTextCharFormat& characters)
+    void block(QTextBlockFormat format, const QTextCharFormat& characters)
     {
+        if (pageBreak_)
+            format.setProperty(kPageBreakBefore, true);
+        pageBreak_ = false;
         flush();
         if (first_) {
             cursor_.setBlockFormat(format);
@@ -349,6 +366,7 @@ private:
     const TypesetPages* pages_;
     bool first_ = true;
     bool fitted_ = true;
+    bool pageBreak_ = false;
     std::map<qreal, QHash<QString, qreal>> widths_; // of a matrix's entries, by the font's size
     QString pending_;
     QTextCharFormat pendingFormat_;
@@ -373,15 +391,25 @@ bool typesetWorking(const WorkingDocument& document, QTextDocument& target, cons
     Typesetter typesetter(target, pages);
     typesetter.title(document.title);
     for (const Section& section : document.sections) {
+        if (section.newPage)
+            typesetter.breakPage();
         if (!section.heading.empty())
             typesetter.heading(section.heading);
-        for (const Block& block : section.blocks) {
-            if (block.kind == Block::Kind::Matrix)
+        for (std::size_t i = 0; i < section.blocks.size(); ++i) {
+            const Block& block = section.blocks[i];
+            if (block.kind == Block::Kind::Matrix) {
                 typesetter.matrix(block.matrix);
-            else if (block.kind == Block::Kind::Figure)
+            } else if (block.kind == Block::Kind::Figure) {
                 typesetter.figure(block);
-            else
+            } else if (block.kind == Block::Kind::Rule) {
+                typesetter.rule();
+            } else if (section.keepWhole && i + 1 < section.blocks.size()) {
+                Block kept = block;
+                kept.keepWithNext = true;
+                typesetter.paragraph(kept);
+            } else {
                 typesetter.paragraph(block);
+            }
         }
     }
     typesetter.finish();
@@ -410,6 +438,7 @@ struct Unit {
     qreal top;
     qreal bottom;
     bool withNext;
+    bool newPage = false;
 };
 
 std::vector<Unit> unitsOf(const QTextDocument& text)
@@ -424,7 +453,8 @@ std::vector<Unit> unitsOf(const QTextDocument& text)
         }
         const QTextBlock block = it.currentBlock();
         const QRectF rect = layout.blockBoundingRect(block);
-        units.push_back({ rect.top(), rect.bottom(), block.blockFormat().boolProperty(kKeepWithNext) });
+        units.push_back({ rect.top(), rect.bottom(), block.blockFormat().boolProperty(kKeepWithNext),
+            block.blockFormat().boolProperty(kPageBreakBefore) });
     }
     return units;
 }
@@ -446,6 +476,8 @@ std::vector<PageSlice> pageSlices(const QTextDocument& text, qreal height)
             ++last;
         const qreal top = units[first].top;
         const qreal bottom = units[last].bottom;
+        if (units[first].newPage && top > start)
+            cutAt(top);
         if (bottom - start > height) {
             if (top > start && bottom - top <= height) {
                 cutAt(top);
