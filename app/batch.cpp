@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "batch.h"
+#include "batch_support.h"
 
 #include "command_line.h"
 #include "report/file_messages.h"
@@ -32,7 +33,6 @@
 #include <random>
 
 namespace cramer {
-namespace {
 
 using texts::qtText;
 
@@ -61,21 +61,6 @@ int deliver(const QByteArray& content, const QString& output, const NumberLocale
     return Solved;
 }
 
-ReadSystem readInput(const QString& input, const NumberLocale& locale, const std::string& sheet)
-{
-    if (input != QStringLiteral("-"))
-        return readAnySystemFile(localFile(input), locale, sheet);
-    QFile in;
-    if (!in.open(stdin, QIODevice::ReadOnly))
-        return { std::nullopt, { .problem = FileProblem::CannotRead, .text = "stdin" } };
-    constexpr qint64 kLargest = qint64 { kLargestSpreadsheetMb } * 1024 * 1024;
-    const QByteArray content = in.read(kLargest + 1);
-    if (content.size() > kLargest)
-        return { std::nullopt, { .problem = FileProblem::TooLarge, .count = kLargestSpreadsheetMb } };
-    return readSystemBytes(
-        std::string_view(content.constData(), static_cast<std::size_t>(content.size())), locale, sheet);
-}
-
 // Numbers as --locale names them, else as the environment's LC_ALL,
 // LC_NUMERIC or LANG does, like other command-line tools; the C locale's
 // plainly, without grouping. A name no locale has is refused.
@@ -95,6 +80,23 @@ std::optional<NumberLocale> numberLocale(const QCommandLineParser& parser)
     if (numbers.language() == QLocale::C)
         return NumberLocale { ".", "" };
     return NumberLocale { numbers.decimalPoint().toStdString(), numbers.groupSeparator().toStdString() };
+}
+
+namespace {
+
+ReadSystem readInput(const QString& input, const NumberLocale& locale, const std::string& sheet)
+{
+    if (input != QStringLiteral("-"))
+        return readAnySystemFile(localFile(input), locale, sheet);
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        return { std::nullopt, { .problem = FileProblem::CannotRead, .text = "stdin" } };
+    constexpr qint64 kLargest = qint64 { kLargestSpreadsheetMb } * 1024 * 1024;
+    const QByteArray content = in.read(kLargest + 1);
+    if (content.size() > kLargest)
+        return { std::nullopt, { .problem = FileProblem::TooLarge, .count = kLargestSpreadsheetMb } };
+    return readSystemBytes(
+        std::string_view(content.constData(), static_cast<std::size_t>(content.size())), locale, sheet);
 }
 
 // x_1 … x_n of the program's solve, each the shortest text that reads back
@@ -126,8 +128,7 @@ bool writesOverInput(const QString& input, const QString& output)
     if (input == QStringLiteral("-") || output.isEmpty())
         return false;
     std::error_code error;
-    return std::filesystem::equivalent(
-        localFile(input), localFile(output), error);
+    return std::filesystem::equivalent(localFile(input), localFile(output), error);
 }
 
 int solve(const QCommandLineParser& parser, const QString& format)
@@ -233,9 +234,11 @@ QString optionErrorMessage(const QCommandLineParser& parser, const QStringList& 
     // A value is missing only after the last argument: anywhere else the
     // next argument is taken as the value.
     const QString last = arguments.size() > 1 ? arguments.constLast() : QString();
-    for (const QString& option :
-        { QStringLiteral("solve"), QStringLiteral("sheet"), QStringLiteral("format"), QStringLiteral("output"),
-            QStringLiteral("locale"), QStringLiteral("new-exercise"), QStringLiteral("seed") }) {
+    for (const QString& option : { QStringLiteral("solve"), QStringLiteral("sheet"), QStringLiteral("format"),
+             QStringLiteral("output"), QStringLiteral("locale"), QStringLiteral("new-exercise"),
+             QStringLiteral("seed"), QStringLiteral("worksheet"), QStringLiteral("size"),
+             QStringLiteral("answers"), QStringLiteral("singular"), QStringLiteral("per-page"),
+             QStringLiteral("range"), QStringLiteral("title") }) {
         if (last == QStringLiteral("--") + option || last == QStringLiteral("-") + option)
             return qtText(texts::kOptionWithoutValue).arg(last);
     }
@@ -257,7 +260,8 @@ int runBatch(int argc, char* argv[], const QStringList& arguments)
         return BadInput;
     }
     const QString format = parser.value(QStringLiteral("format"));
-    if (format != QStringLiteral("csv") && !kWorkingFormats.contains(format)) {
+    const bool worksheet = parser.isSet(QStringLiteral("worksheet"));
+    if (!worksheet && format != QStringLiteral("csv") && !kWorkingFormats.contains(format)) {
         complain(qtText(texts::kFormatRefused).arg(format));
         return BadInput;
     }
@@ -265,13 +269,15 @@ int runBatch(int argc, char* argv[], const QStringList& arguments)
     // PDF lays pages out with fonts, which takes Qt's GUI module: on its
     // offscreen platform, which needs no display.
     std::unique_ptr<QCoreApplication> application;
-    if (parser.isSet(QStringLiteral("solve")) && format == QStringLiteral("pdf")) {
+    if ((parser.isSet(QStringLiteral("solve")) || worksheet) && format == QStringLiteral("pdf")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
     try {
+        if (worksheet)
+            return writeWorksheet(parser, format);
         return parser.isSet(QStringLiteral("solve")) ? solve(parser, format) : newExercise(parser);
     } catch (const MissingLibrary& missing) {
         complain(missingLibraryMessage(missing));

@@ -105,7 +105,9 @@ void describeCommandLine(QCommandLineParser& parser)
     parser.setApplicationDescription(QStringLiteral(
         "Solves a system of 2 to 9 linear equations by Cramer's rule and shows every determinant "
         "on the way.\nQt's standard options, such as -style and -platform, work too; see cramer(1).\n\n"
-        "Without a window: --solve FILE writes the worked solution, --new-exercise N a new system.\n"
+        "Without a window: --solve FILE writes the worked solution, --new-exercise N a new system,\n"
+        "--worksheet N a worksheet of N variants for a class (--format also ods or xlsx; the seed used\n"
+        "goes to standard error).\n"
         "FILE is CSV or text as spreadsheets write it, or an .ods or .xlsx workbook (the sheet shown when\n"
         "it was saved, else the first that holds a system; --sheet names another). --format decides the\n"
         "form, whatever the output's name.\n"
@@ -141,6 +143,30 @@ void describeCommandLine(QCommandLineParser& parser)
     parser.addOption(QCommandLineOption(QStringLiteral("seed"),
         QStringLiteral("Makes new exercises from <number>: the same ones every time."),
         QStringLiteral("number")));
+    parser.addOption(QCommandLineOption(QStringLiteral("worksheet"),
+        QStringLiteral("Writes a worksheet of <n> different variants (1 ... 60) of one kind of system."),
+        QStringLiteral("n")));
+    parser.addOption(QCommandLineOption(QStringLiteral("size"),
+        QStringLiteral("The worksheet's number of equations (2 ... 9; 3 by default)."), QStringLiteral("n")));
+    parser.addOption(QCommandLineOption(QStringLiteral("answers"),
+        QStringLiteral("The worksheet's answers: integers (the default), fractions or decimals."),
+        QStringLiteral("kind")));
+    parser.addOption(QCommandLineOption(QStringLiteral("singular"),
+        QStringLiteral("none (the default), or some: about one variant in five has no solution or infinitely "
+                       "many."),
+        QStringLiteral("share")));
+    parser.addOption(QCommandLineOption(QStringLiteral("range"),
+        QStringLiteral("The worksheet's coefficients within -<r> ... <r> (1 ... 99; 9 by default)."),
+        QStringLiteral("r")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("key"), QStringLiteral("Adds the answer key to the worksheet, on pages of its own.")));
+    parser.addOption(QCommandLineOption(QStringLiteral("solutions"),
+        QStringLiteral("Adds every variant's worked solution to the worksheet.")));
+    parser.addOption(QCommandLineOption(QStringLiteral("per-page"),
+        QStringLiteral("Variants on a page of the worksheet: 1, 2 (the default) or 4."),
+        QStringLiteral("n")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("title"), QStringLiteral("The worksheet's title."), QStringLiteral("text")));
     parser.addPositionalArgument(
         QStringLiteral("file"), QStringLiteral("A system to open in the window."), QStringLiteral("[file]"));
 }
@@ -149,7 +175,8 @@ bool asksForBatch(const QStringList& arguments)
 {
     const QStringList options = withoutQtOptions(arguments).mid(1);
     return std::any_of(options.begin(), options.end(), [](const QString& argument) {
-        for (const QString& name : { QStringLiteral("--solve"), QStringLiteral("--new-exercise") }) {
+        for (const QString& name :
+            { QStringLiteral("--solve"), QStringLiteral("--new-exercise"), QStringLiteral("--worksheet") }) {
             if (argument == name || argument.startsWith(name + QLatin1Char('=')))
                 return true;
         }

@@ -257,6 +257,29 @@ inline constexpr const char* kLocaleRefused
 inline constexpr const char* kExerciseSizeRefused
     = "--new-exercise приема брой уравнения от 2 до 9, а не „%1“.";
 inline constexpr const char* kSeedRefused = "--seed приема цяло неотрицателно число, а не „%1“.";
+// The batch mode's worksheets.
+inline constexpr const char* kWorksheetCountRefused
+    = QT_TRANSLATE_NOOP("cramer::texts", "--worksheet приема брой варианти от 1 до 60, а не „%1“.");
+inline constexpr const char* kWorksheetSizeRefused
+    = QT_TRANSLATE_NOOP("cramer::texts", "--size приема брой уравнения от 2 до 9, а не „%1“.");
+inline constexpr const char* kWorksheetAnswersRefused
+    = QT_TRANSLATE_NOOP("cramer::texts", "--answers приема integers, fractions или decimals, а не „%1“.");
+inline constexpr const char* kWorksheetSingularRefused
+    = QT_TRANSLATE_NOOP("cramer::texts", "--singular приема none или some, а не „%1“.");
+inline constexpr const char* kWorksheetPerPageRefused
+    = QT_TRANSLATE_NOOP("cramer::texts", "--per-page приема 1, 2 или 4, а не „%1“.");
+inline constexpr const char* kWorksheetRangeRefused
+    = QT_TRANSLATE_NOOP("cramer::texts", "--range приема цяло число от 1 до 99, а не „%1“.");
+inline constexpr const char* kWorksheetFormatRefused = QT_TRANSLATE_NOOP(
+    "cramer::texts", "--format приема за работен лист pdf, html, latex, text, ods или xlsx, а не „%1“.");
+// %1 how many were made, %2 how many were asked for, %3 the range, %4 n.
+inline constexpr const char* kWorksheetShortfall = QT_TRANSLATE_NOOP("cramer::texts",
+    "Програмата успя да направи само %1 от %2 различни варианта: с коефициенти и отговори от −%3 до %3 "
+    "няма повече различни системи с %4 уравнения. Увеличи обхвата (--range) или намали броя на вариантите.");
+inline constexpr const char* kWorksheetSeedUsed
+    = QT_TRANSLATE_NOOP("cramer::texts", "Код на листа (--seed): %1");
+inline constexpr const char* kWorkbookNotMade = QT_TRANSLATE_NOOP(
+    "cramer::texts", "Работната книга не може да се направи: липсва библиотеката %1 (пакетът libzip4).");
 inline constexpr const char* kOutputIsInput
     = "„%1“ е файлът, от който се чете системата: решението не се записва върху него. Посочи друг "
       "файл с --output.";

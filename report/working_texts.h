@@ -223,7 +223,8 @@ inline constexpr const char* kFigureAreasName = "d, d₁ и d₂ като лиц
 
 // A worksheet for a class: its header, each variant, the key and the
 // worked solutions.
-inline constexpr const char* kWorksheetTitle = QT_TRANSLATE_NOOP("cramer::texts", "Правило на Крамер: работен лист");
+inline constexpr const char* kWorksheetTitle
+    = QT_TRANSLATE_NOOP("cramer::texts", "Правило на Крамер: работен лист");
 inline constexpr const char* kWorksheetClass = QT_TRANSLATE_NOOP("cramer::texts", "Клас: %1");
 inline constexpr const char* kWorksheetDate = QT_TRANSLATE_NOOP("cramer::texts", "Дата: %1");
 inline constexpr const char* kWorksheetBlank = "____________";
@@ -233,8 +234,8 @@ inline constexpr const char* kWorksheetTask = QT_TRANSLATE_NOOP("cramer::texts",
     "Реши системата по правилото на Крамер: пресметни главната детерминанта d, после детерминантите на "
     "неизвестните и частните им с d.");
 // %1 the seed.
-inline constexpr const char* kWorksheetSeed = QT_TRANSLATE_NOOP(
-    "cramer::texts", "Код на листа: %1. Със същия код програмата прави същите варианти.");
+inline constexpr const char* kWorksheetSeed
+    = QT_TRANSLATE_NOOP("cramer::texts", "Код на листа: %1. Със същия код програмата прави същите варианти.");
 inline constexpr const char* kWorksheetVariant = QT_TRANSLATE_NOOP("cramer::texts", "Вариант %1");
 inline constexpr const char* kWorksheetKey = QT_TRANSLATE_NOOP("cramer::texts", "Ключ с отговорите");
 // %1 the variant's number, %2 its answer.
@@ -243,6 +244,12 @@ inline constexpr const char* kWorksheetKeyNone
     = QT_TRANSLATE_NOOP("cramer::texts", "d = 0 и системата няма решение");
 inline constexpr const char* kWorksheetKeyMany
     = QT_TRANSLATE_NOOP("cramer::texts", "d = 0 и системата има безброй много решения");
-inline constexpr const char* kWorksheetSolutionOf = QT_TRANSLATE_NOOP("cramer::texts", "Решение на вариант %1");
+inline constexpr const char* kWorksheetKeySheet = QT_TRANSLATE_NOOP("cramer::texts", "Ключ");
+inline constexpr const char* kWorksheetKeyVariant = QT_TRANSLATE_NOOP("cramer::texts", "Вариант");
+inline constexpr const char* kWorksheetKeyNoneShort = QT_TRANSLATE_NOOP("cramer::texts", "няма решение");
+inline constexpr const char* kWorksheetKeyManyShort
+    = QT_TRANSLATE_NOOP("cramer::texts", "безброй много решения");
+inline constexpr const char* kWorksheetSolutionOf
+    = QT_TRANSLATE_NOOP("cramer::texts", "Решение на вариант %1");
 
 } // namespace cramer::texts

@@ -7,6 +7,8 @@
 #include "report/working_sections.h"
 #include "report/working_texts.h"
 
+#include <cstdio>
+
 namespace cramer {
 namespace {
 
@@ -33,7 +35,62 @@ Runs answer(const Variant& variant, const NumberWriter& numbers)
     return runs;
 }
 
+std::string utf8(const char* text) { return qtText(text).toStdString(); }
+
+WorkbookCell numberCell(const Rational& value)
+{
+    if (value.terminates())
+        return { value.decimal("."), true };
+    return { value.fraction(), false };
+}
+
+// A value to ten significant digits, for the key's decimals.
+WorkbookCell approximateCell(const Rational& value)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.10g", value.toDouble());
+    return { buffer, true };
+}
+
 } // namespace
+
+std::string worksheetWorkbook(const std::vector<Variant>& variants, WorkbookKind kind)
+{
+    std::vector<WorkbookSheet> sheets;
+    const int n = variants.empty() ? 0 : variants.front().system.n;
+    WorkbookSheet key { utf8(texts::kWorksheetKeySheet), {} };
+    std::vector<WorkbookCell> header { { utf8(texts::kWorksheetKeyVariant) }, { "d" } };
+    for (int i = 1; i <= n; ++i)
+        header.push_back({ "x" + std::to_string(i) });
+    for (int i = 1; i <= n; ++i)
+        header.push_back({ "x" + std::to_string(i) + " ≈" });
+    key.rows.push_back(std::move(header));
+    for (std::size_t k = 0; k < variants.size(); ++k) {
+        const Variant& variant = variants[k];
+        const std::string number = std::to_string(k + 1);
+        WorkbookSheet sheet { qtText(texts::kWorksheetVariant).arg(k + 1).toStdString(), {} };
+        for (int row = 1; row <= variant.system.n; ++row) {
+            auto& cells = sheet.rows.emplace_back();
+            for (int column = 1; column <= variant.system.n + 1; ++column)
+                cells.push_back({ variant.system.text(row, column), true });
+        }
+        sheets.push_back(std::move(sheet));
+        std::vector<WorkbookCell> row { { number, true }, numberCell(variant.d) };
+        if (variant.kind == Variant::Kind::OneSolution) {
+            for (const Rational& x : variant.solution)
+                row.push_back(numberCell(x));
+            for (const Rational& x : variant.solution)
+                row.push_back(approximateCell(x));
+        } else {
+            row.push_back(
+                { utf8(variant.kind == Variant::Kind::NoSolution ? texts::kWorksheetKeyNoneShort
+                                                                 : texts::kWorksheetKeyManyShort) });
+        }
+        key.rows.push_back(std::move(row));
+    }
+    sheets.push_back(std::move(key));
+    return workbookBytes(sheets, kind);
+}
 
 std::vector<std::string> variantTexts(const Variant& variant, const NumberLocale& locale)
 {

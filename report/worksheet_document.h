@@ -8,6 +8,7 @@
 // and every variant's worked solution.
 
 #include "report/working_document.h"
+#include "sheets/workbook_file.h"
 #include "solver/worksheet.h"
 
 #include <cstdint>
@@ -25,6 +26,11 @@ struct WorksheetLayout {
 
 WorkingDocument worksheetDocument(const std::vector<Variant>& variants, std::uint64_t seed,
     const WorksheetLayout& layout, const NumberLocale& locale);
+
+// The worksheet as a workbook: a sheet „Вариант k“ per variant holding its
+// system alone, so that the program opens it back, and a sheet „Ключ“
+// whose rows start with the variant's number.
+std::string worksheetWorkbook(const std::vector<Variant>& variants, WorkbookKind kind);
 
 // A variant's system as the program reads it under `locale`.
 std::vector<std::string> variantTexts(const Variant& variant, const NumberLocale& locale);

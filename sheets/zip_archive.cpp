@@ -15,7 +15,9 @@ namespace {
 #define CRAMER_LIBZIP_FUNCTIONS(use)                                                                         \
     use(zip_error_init) use(zip_error_fini) use(zip_source_buffer_create) use(zip_source_free)               \
         use(zip_open_from_source) use(zip_discard) use(zip_name_locate) use(zip_stat_init) use(zip_stat)     \
-            use(zip_fopen) use(zip_fread) use(zip_fclose)
+            use(zip_fopen) use(zip_fread) use(zip_fclose) use(zip_source_keep) use(zip_source_buffer)        \
+                use(zip_file_add) use(zip_set_file_compression) use(zip_close) use(zip_source_open)          \
+                    use(zip_source_read) use(zip_source_seek) use(zip_source_tell) use(zip_source_close)
 
 struct Libzip {
 #define CRAMER_DECLARE(name) decltype(&::name) name = nullptr;
@@ -114,6 +116,63 @@ ZipArchive::Member ZipArchive::read(const std::string& name, std::size_t largest
         return { {}, Problem::Damaged };
     content.resize(filled);
     return { std::move(content), Problem::None };
+}
+
+std::string packedZip(const std::vector<ZipMember>& members)
+{
+    const Libzip& zip = libzip();
+    if (!zip.loaded)
+        return {};
+    zip_error_t error;
+    zip.zip_error_init(&error);
+    zip_source_t* target = zip.zip_source_buffer_create(nullptr, 0, 0, &error);
+    zip.zip_error_fini(&error);
+    if (target == nullptr)
+        return {};
+    // The buffer outlives the archive written into it.
+    zip.zip_source_keep(target);
+    zip.zip_error_init(&error);
+    zip_t* archive = zip.zip_open_from_source(target, ZIP_TRUNCATE, &error);
+    zip.zip_error_fini(&error);
+    bool written = archive != nullptr;
+    for (const ZipMember& member : members) {
+        if (!written)
+            break;
+        // libzip reads the bytes when the archive is closed: `members` holds them till then.
+        zip_source_t* source = zip.zip_source_buffer(archive, member.bytes.data(), member.bytes.size(), 0);
+        const zip_int64_t index = source == nullptr
+            ? -1
+            : zip.zip_file_add(archive, member.name.c_str(), source, ZIP_FL_ENC_UTF_8);
+        if (index < 0) {
+            if (source != nullptr)
+                zip.zip_source_free(source);
+            written = false;
+        } else {
+            written = zip.zip_set_file_compression(archive, static_cast<zip_uint64_t>(index),
+                          member.stored ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 0)
+                == 0;
+        }
+    }
+    if (archive != nullptr) {
+        if (written)
+            written = zip.zip_close(archive) == 0;
+        else
+            zip.zip_discard(archive);
+    }
+    std::string bytes;
+    if (written && zip.zip_source_open(target) == 0) {
+        zip.zip_source_seek(target, 0, SEEK_END);
+        const zip_int64_t size = zip.zip_source_tell(target);
+        zip.zip_source_seek(target, 0, SEEK_SET);
+        if (size > 0) {
+            bytes.resize(static_cast<std::size_t>(size));
+            if (zip.zip_source_read(target, bytes.data(), static_cast<zip_uint64_t>(size)) != size)
+                bytes.clear();
+        }
+        zip.zip_source_close(target);
+    }
+    zip.zip_source_free(target);
+    return bytes;
 }
 
 } // namespace cramer

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct zip;
 
@@ -54,6 +55,16 @@ private:
     zip* archive_ = nullptr;
     Problem problem_ = Problem::None;
 };
+
+// A ZIP archive made in memory from `members`, in their order; a member
+// `stored` is kept unpacked (an ODS file's first member, its mimetype).
+// Empty where libzip is missing or fails.
+struct ZipMember {
+    std::string name;
+    std::string bytes;
+    bool stored = false;
+};
+std::string packedZip(const std::vector<ZipMember>& members);
 
 // Packed data unpacks to at most this many times its size, beyond the first
 // megabyte: the XML of a sheet of numbers packs to about a tenth.

@@ -132,14 +132,33 @@ INSTANTIATE_TEST_SUITE_P(Cases, Batch,
         BatchCase { "ZeroSolutionHasNoSign", { "--solve", "-", "--format", "csv" }, "-1,0,0\n0,1,1\n", 0,
             "0,1\n", "" },
         // The working's verdict: only an intermediate value left the range, in the working's notation.
-        BatchCase { "IntermediateOutOfRange", { "--solve", "-", "--locale", "C" }, "1e-40,1,1\n1,1,2\n", 3, QByteArray(),
-            "Детерминантата d е в обхвата на единичната точност, но междинна стойност при пресмятането ѝ излиза "
+        BatchCase { "IntermediateOutOfRange", { "--solve", "-", "--locale", "C" }, "1e-40,1,1\n1,1,2\n", 3,
+            QByteArray(),
+            "Детерминантата d е в обхвата на единичната точност, но междинна стойност при пресмятането ѝ "
+            "излиза "
             "извън него (до 3.402823·10³⁸ по абсолютна стойност)" },
         BatchCase { "StandardOutputClosed", { "--solve", "-", "--output", "/dev/full" }, "3,0,1\n0,3,2\n", 4,
             "", "Файлът „/dev/full“ не може да бъде записан: няма свободно място на диска." },
         BatchCase { "NewExercise", { "--new-exercise", "2", "--seed", "3" }, "", 0, QByteArray(), "" },
         BatchCase { "NewExerciseOfTen", { "--new-exercise", "10" }, "", 1, "",
-            "--new-exercise приема брой уравнения от 2 до 9, а не „10“." }),
+            "--new-exercise приема брой уравнения от 2 до 9, а не „10“." },
+        // Worksheets: what cannot be made says why, and nothing is written.
+        BatchCase { "WorksheetOfNone", { "--worksheet", "0" }, "", 1, "",
+            "--worksheet приема брой варианти от 1 до 60, а не „0“." },
+        BatchCase { "WorksheetOfTenEquations", { "--worksheet", "5", "--size", "10" }, "", 1, "",
+            "--size приема брой уравнения от 2 до 9, а не „10“." },
+        BatchCase { "WorksheetOfThreeAPage", { "--worksheet", "5", "--per-page", "3" }, "", 1, "",
+            "--per-page приема 1, 2 или 4, а не „3“." },
+        BatchCase { "WorksheetOfOtherAnswers", { "--worksheet", "5", "--answers", "roots" }, "", 1, "",
+            "--answers приема integers, fractions или decimals, а не „roots“." },
+        BatchCase { "WorksheetAsCsv", { "--worksheet", "5", "--format", "csv" }, "", 1, "",
+            "--format приема за работен лист pdf, html, latex, text, ods или xlsx, а не „csv“." },
+        BatchCase { "WorksheetTooManyForItsRange",
+            { "--worksheet", "60", "--size", "2", "--range", "1", "--seed", "4" }, "", 1, "",
+            "Програмата успя да направи само 9 от 60 различни варианта: с коефициенти и отговори от −1 до 1 "
+            "няма повече различни системи с 2 уравнения." },
+        BatchCase { "WorksheetNamesItsSeed", { "--worksheet", "2", "--seed", "42", "--key" }, "", 0,
+            QByteArray(), "Код на листа (--seed): 42", "", "Вариант 2: d =" }),
     [](const testing::TestParamInfo<BatchCase>& info) { return std::string(info.param.name); });
 
 // The worked solution of each system in each form, word for word as read and
@@ -173,7 +192,8 @@ TEST_P(GoldenWorking, IsWordForWordThePinnedOne)
 std::vector<GoldenCase> goldenCases()
 {
     std::vector<GoldenCase> cases;
-    for (const char* system : { "cross2", "sarrus3", "decimals3", "singular3", "nine9", "pivot3", "hilbert6" }) {
+    for (const char* system :
+        { "cross2", "sarrus3", "decimals3", "singular3", "nine9", "pivot3", "hilbert6" }) {
         cases.push_back({ system, "text", ".txt" });
         cases.push_back({ system, "html", ".html" });
         cases.push_back({ system, "latex", ".tex" });
@@ -203,6 +223,35 @@ TEST(BatchOutput, WritesPdfHtmlLatexAndExercisesThatReadBack)
     const Finished exercise = cramer({ "--new-exercise", "5", "--seed", "11", "--fractions" });
     EXPECT_EQ(exercise.out, cramer({ "--new-exercise", "5", "--seed", "11", "--fractions" }).out);
     EXPECT_EQ(cramer({ "--solve", "-", "--format", "csv" }, exercise.out).exitCode, 0);
+}
+
+// A worksheet is the same for the same seed, and its workbook, opened back,
+// gives each variant's system: the one its text shows, with the key's answer.
+TEST(BatchOutput, AWorksheetIsReproducibleAndItsWorkbookOpensBack)
+{
+    const QStringList worksheet { "--worksheet", "5", "--size", "3", "--answers", "decimals", "--seed", "12",
+        "--key" };
+    const Finished text = cramer(worksheet);
+    ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
+    EXPECT_EQ(text.out, cramer(worksheet).out);
+    QTemporaryDir folder;
+    for (const char* form : { "ods", "xlsx" }) {
+        const QString path = folder.filePath(QStringLiteral("ws.") + form);
+        ASSERT_EQ(cramer(worksheet + QStringList { "--format", form, "--output", path }).exitCode, 0);
+        for (int k = 1; k <= 5; ++k) {
+            const Finished variant = cramer(
+                { "--solve", path, "--sheet", QStringLiteral("Вариант %1").arg(k), "--format", "text" });
+            ASSERT_EQ(variant.exitCode, 0) << variant.err.toStdString();
+            // The same equations as the worksheet's text shows for variant k.
+            const QString shown = QString::fromUtf8(text.out);
+            const qsizetype at = shown.indexOf(QStringLiteral("Вариант %1\n").arg(k));
+            ASSERT_GE(at, 0);
+            const QStringList equations = shown.mid(at).split(QLatin1Char('\n')).mid(2, 3);
+            for (const QString& equation : equations)
+                EXPECT_TRUE(QString::fromUtf8(variant.out).contains(equation.trimmed()))
+                    << form << " " << k << ": " << equation.toStdString();
+        }
+    }
 }
 
 QByteArray contentOf(const QString& path)
