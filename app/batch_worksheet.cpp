@@ -126,8 +126,8 @@ int writeWorksheet(const QCommandLineParser& parser, const QString& format)
     layout.perPage = *perPage;
     layout.key = parser.isSet(QStringLiteral("key"));
     layout.solutions = parser.isSet(QStringLiteral("solutions"));
-    const WorkingDocument document = worksheetDocument(variants, seed, layout, *locale);
-    return deliver(workingBytes(document, kDocumentForms.at(format)), output, *locale);
+    const std::optional<WorkingDocument> document = worksheetDocument(variants, seed, layout, *locale);
+    return deliver(workingBytes(*document, kDocumentForms.at(format)), output, *locale);
 }
 
 } // namespace cramer

@@ -10,6 +10,7 @@
 #include "solver/exact_working.h"
 #include "solver/exercise.h"
 #include "solver/practice.h"
+#include "solver/worksheet.h"
 
 #include <Eigen/Dense>
 #include <benchmark/benchmark.h>
@@ -180,6 +181,19 @@ BENCHMARK_CAPTURE(NewExercise, Nine, kSize, SolutionKind::Integers)->Unit(benchm
 BENCHMARK_CAPTURE(NewExercise, FourIntegers, 4, SolutionKind::Integers)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(NewExercise, FourFractions, 4, SolutionKind::SimpleFractions)
     ->Unit(benchmark::kMicrosecond);
+
+// A worksheet of 60 distinct 9 × 9 variants with integer answers, against
+// 60 single exercises of the same size above.
+void Worksheet(benchmark::State& state, int n, AnswerKind answers)
+{
+    std::uint64_t seed = 1;
+    for (auto _ : state) {
+        const WorksheetResult result = makeWorksheet({ 60, n, answers, SingularShare::None, 9, seed++ });
+        benchmark::DoNotOptimize(std::get_if<std::vector<Variant>>(&result));
+    }
+}
+BENCHMARK_CAPTURE(Worksheet, SixtyNine, kSize, AnswerKind::Integers)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Worksheet, SixtyThreeFractions, 3, AnswerKind::Fractions)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

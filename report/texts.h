@@ -257,6 +257,56 @@ inline constexpr const char* kLocaleRefused
 inline constexpr const char* kExerciseSizeRefused
     = "--new-exercise приема брой уравнения от 2 до 9, а не „%1“.";
 inline constexpr const char* kSeedRefused = "--seed приема цяло неотрицателно число, а не „%1“.";
+// „Файл → Работен лист…“: variants for a class.
+inline constexpr const char* kWorksheetMenu = QT_TRANSLATE_NOOP("cramer::texts", "&Работен лист…");
+inline constexpr const char* kWorksheetDialogTitle = QT_TRANSLATE_NOOP("cramer::texts", "Работен лист");
+inline constexpr const char* kWorksheetVariantsLabel = QT_TRANSLATE_NOOP("cramer::texts", "Брой &варианти:");
+inline constexpr const char* kWorksheetSizeLabel = QT_TRANSLATE_NOOP("cramer::texts", "Брой &уравнения:");
+inline constexpr const char* kWorksheetAnswersLabel = QT_TRANSLATE_NOOP("cramer::texts", "&Отговори:");
+inline constexpr const char* kWorksheetIntegers = QT_TRANSLATE_NOOP("cramer::texts", "цели числа");
+inline constexpr const char* kWorksheetFractions = QT_TRANSLATE_NOOP("cramer::texts", "обикновени дроби");
+inline constexpr const char* kWorksheetDecimals = QT_TRANSLATE_NOOP("cramer::texts", "десетични дроби");
+inline constexpr const char* kWorksheetSingularLabel
+    = QT_TRANSLATE_NOOP("cramer::texts", "&Особени системи:");
+inline constexpr const char* kWorksheetSingularNone = QT_TRANSLATE_NOOP("cramer::texts", "без особени");
+inline constexpr const char* kWorksheetSingularSome
+    = QT_TRANSLATE_NOOP("cramer::texts", "около една от пет: без решение или с безброй много решения");
+inline constexpr const char* kWorksheetRangeLabel = QT_TRANSLATE_NOOP("cramer::texts", "Коефициенти &до:");
+inline constexpr const char* kWorksheetTitleLabel = QT_TRANSLATE_NOOP("cramer::texts", "&Заглавие:");
+inline constexpr const char* kWorksheetClassLabel = QT_TRANSLATE_NOOP("cramer::texts", "&Клас:");
+inline constexpr const char* kWorksheetDateLabel = QT_TRANSLATE_NOOP("cramer::texts", "&Дата:");
+inline constexpr const char* kWorksheetSeedLabel = QT_TRANSLATE_NOOP("cramer::texts", "Код на &листа:");
+inline constexpr const char* kWorksheetNewSeed = QT_TRANSLATE_NOOP("cramer::texts", "&Нов код");
+inline constexpr const char* kWorksheetKeyPart = QT_TRANSLATE_NOOP("cramer::texts", "Ключ с &отговорите");
+inline constexpr const char* kWorksheetSolutionsPart
+    = QT_TRANSLATE_NOOP("cramer::texts", "&Подробните решения на вариантите");
+inline constexpr const char* kWorksheetPerPageLabel
+    = QT_TRANSLATE_NOOP("cramer::texts", "Варианти на &страница:");
+inline constexpr const char* kWorksheetPreviewName
+    = QT_TRANSLATE_NOOP("cramer::texts", "Първата страница на работния лист");
+inline constexpr const char* kWorksheetSave = QT_TRANSLATE_NOOP("cramer::texts", "&Запази…");
+inline constexpr const char* kWorksheetPrint = QT_TRANSLATE_NOOP("cramer::texts", "&Печат…");
+inline constexpr const char* kWorksheetSaveTitle
+    = QT_TRANSLATE_NOOP("cramer::texts", "Запазване на работния лист");
+inline constexpr const char* kWorksheetFileFilters = QT_TRANSLATE_NOOP("cramer::texts",
+    "PDF (*.pdf);;HTML (*.html *.htm);;LaTeX (*.tex);;Текст (*.txt);;Работна книга ODS (*.ods);;"
+    "Работна книга XLSX (*.xlsx)");
+inline constexpr const char* kWorksheetDefaultName = QT_TRANSLATE_NOOP("cramer::texts", "работен-лист.pdf");
+inline constexpr const char* kWorksheetWorking
+    = QT_TRANSLATE_NOOP("cramer::texts", "Подготвям работния лист…");
+inline constexpr const char* kWorksheetCancel = QT_TRANSLATE_NOOP("cramer::texts", "Отказ");
+// %1 how many were made, %2 how many were asked for, %3 the range, %4 n.
+inline constexpr const char* kWorksheetShortfallInWindow = QT_TRANSLATE_NOOP("cramer::texts",
+    "Програмата успя да направи само %1 от %2 различни варианта: с коефициенти и отговори от −%3 до %3 "
+    "няма повече различни системи с %4 уравнения. Увеличи обхвата на коефициентите или намали броя на "
+    "вариантите.");
+
+inline constexpr const char* kWorksheetSaveFailed = QT_TRANSLATE_NOOP("cramer::texts",
+    "Файлът „%1“ не може да бъде записан: %2\nРаботният лист не е загубен: опитай в друга папка.");
+inline constexpr const char* kWorksheetPrintFailed = QT_TRANSLATE_NOOP("cramer::texts",
+    "Прозорецът за печат не може да бъде отворен: %1\nРаботният лист може да бъде запазен като PDF и "
+    "отпечатан от друга програма.");
+
 // The batch mode's worksheets.
 inline constexpr const char* kWorksheetCountRefused
     = QT_TRANSLATE_NOOP("cramer::texts", "--worksheet приема брой варианти от 1 до 60, а не „%1“.");

@@ -9,6 +9,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -52,31 +53,76 @@ std::vector<PageSlice> typesetPages(
     return pages;
 }
 
+namespace {
+
+// One page of `text`, laid out at 96 dpi, in `painter`'s page coordinates
+// of `dpi`; the page number at the foot of `page`.
+void paintPage(QPainter& painter, const QTextDocument& text, const std::vector<PageSlice>& pages,
+    std::size_t number, qreal dpi, const QRectF& page)
+{
+    const qreal scale = dpi / 96.0;
+    const PageSlice& slice = pages[number];
+    const QRectF clip(0, slice.top, text.pageSize().width(), slice.bottom - slice.top);
+    painter.save();
+    painter.translate(page.topLeft());
+    painter.scale(scale, scale);
+    painter.translate(0, -clip.top());
+    painter.setClipRect(clip);
+    // Blocks that only touch the page's edges belong to the next or the last.
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = clip.adjusted(0, 0.5, 0, -0.5);
+    text.documentLayout()->draw(&painter, context);
+    painter.restore();
+    painter.drawText(page, Qt::AlignRight | Qt::AlignBottom,
+        QStringLiteral("%1 / %2").arg(QString::number(number + 1), QString::number(pages.size())));
+}
+
+void setUpA4(QPdfWriter& writer)
+{
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    // Room to punch and bind, and more than any printer clips.
+    writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+}
+
+} // namespace
+
 void printWorking(const WorkingDocument& document, QPagedPaintDevice& device)
 {
     QTextDocument text;
     const std::vector<PageSlice> pages = typesetPages(document, device, text);
     QPainter painter(&device);
     painter.setFont(footerFont());
-    const qreal scale = device.logicalDpiX() / 96.0;
-    const qreal width = text.pageSize().width();
-    const QString count = QString::number(pages.size());
     for (std::size_t number = 0; number < pages.size(); ++number) {
         if (number > 0)
             device.newPage();
-        const QRectF clip(0, pages[number].top, width, pages[number].bottom - pages[number].top);
-        painter.save();
-        painter.scale(scale, scale);
-        painter.translate(0, -clip.top());
-        painter.setClipRect(clip);
-        // Blocks that only touch the page's edges belong to the next or the last.
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = clip.adjusted(0, 0.5, 0, -0.5);
-        text.documentLayout()->draw(&painter, context);
-        painter.restore();
-        painter.drawText(QRectF(0, 0, device.width(), device.height()), Qt::AlignRight | Qt::AlignBottom,
-            QStringLiteral("%1 / %2").arg(QString::number(number + 1), count));
+        paintPage(painter, text, pages, number, device.logicalDpiX(),
+            QRectF(0, 0, device.width(), device.height()));
     }
+}
+
+QImage pagePreview(const WorkingDocument& document, int width)
+{
+    // Laid out on an A4 PDF page, as printed, and painted in the picture.
+    QBuffer sink;
+    sink.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&sink);
+    setUpA4(writer);
+    QTextDocument text;
+    const std::vector<PageSlice> pages = typesetPages(document, writer, text);
+    const QRectF paper = writer.pageLayout().fullRectPoints();
+    const qreal dpi = width / (paper.width() / 72.0);
+    QImage image(width, qRound(paper.height() / 72.0 * dpi), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont footer = footerFont();
+    footer.setPixelSize(std::max(1, qRound(9 * dpi / 72.0)));
+    painter.setFont(footer);
+    const QRectF margins = writer.pageLayout().paintRect(QPageLayout::Point);
+    const QRectF page(margins.left() / 72.0 * dpi, margins.top() / 72.0 * dpi, margins.width() / 72.0 * dpi,
+        margins.height() / 72.0 * dpi);
+    paintPage(painter, text, pages, 0, dpi, page);
+    return image;
 }
 
 QByteArray workingBytes(const WorkingDocument& document, WorkingFormat format)
@@ -97,9 +143,7 @@ QByteArray workingBytes(const WorkingDocument& document, WorkingFormat format)
         QPdfWriter writer(&buffer);
         writer.setTitle(document.title);
         writer.setCreator(QStringLiteral("cramer"));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        // Room to punch and bind, and more than any printer clips.
-        writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        setUpA4(writer);
         printWorking(document, writer);
     }
     return buffer.data();

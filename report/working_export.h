@@ -12,6 +12,7 @@
 #include <QByteArray>
 #include <QString>
 
+class QImage;
 class QPagedPaintDevice;
 class QTextDocument;
 
@@ -28,6 +29,8 @@ FileError writeWorking(const WorkingDocument& document, WorkingFormat format, co
 
 // Lays the working out on pages of `device` (a printer or a PDF writer).
 void printWorking(const WorkingDocument& document, QPagedPaintDevice& device);
+// The first page as printed on A4, `width` pixels wide, for a preview.
+QImage pagePreview(const WorkingDocument& document, int width);
 // The pages `printWorking` paints: the working laid out in `text` (pixels
 // at 96 dpi) and cut into pages; turns the device to landscape if a matrix
 // is too wide for portrait.

@@ -84,8 +84,6 @@ void appendWrapped(QString& out, const QString& line, int indent, int hangingInd
     QString current(indent, QLatin1Char(' '));
     bool empty = true;
     const auto endLine = [&] {
-        while (current.endsWith(QChar(0x202F)))
-            current.chop(1);
         out += current % QLatin1Char('\n');
         current = QString(hangingIndent, QLatin1Char(' '));
         empty = true;

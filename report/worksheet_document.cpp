@@ -101,8 +101,8 @@ std::vector<std::string> variantTexts(const Variant& variant, const NumberLocale
     return texts;
 }
 
-WorkingDocument worksheetDocument(const std::vector<Variant>& variants, std::uint64_t seed,
-    const WorksheetLayout& layout, const NumberLocale& locale)
+std::optional<WorkingDocument> worksheetDocument(const std::vector<Variant>& variants, std::uint64_t seed,
+    const WorksheetLayout& layout, const NumberLocale& locale, const std::function<bool(int)>& progress)
 {
     DocumentWriter out(locale);
     out.document().title = layout.title.isEmpty() ? qtText(texts::kWorksheetTitle) : layout.title;
@@ -145,6 +145,8 @@ WorkingDocument worksheetDocument(const std::vector<Variant>& variants, std::uin
             WorkingDocument working = workingDocument(WorkedSolution(records[k]));
             for (Section& section : working.sections)
                 document.sections.push_back(std::move(section));
+            if (progress && !progress(static_cast<int>(k) + 1))
+                return std::nullopt;
         }
     }
     return document;

@@ -12,6 +12,8 @@
 #include "solver/worksheet.h"
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 namespace cramer {
 
@@ -24,8 +26,11 @@ struct WorksheetLayout {
     bool solutions = false;
 };
 
-WorkingDocument worksheetDocument(const std::vector<Variant>& variants, std::uint64_t seed,
-    const WorksheetLayout& layout, const NumberLocale& locale);
+// `progress`, where given, hears of each variant's worked solution written
+// (their count so far) and stops the work by answering false: nothing is
+// returned then.
+std::optional<WorkingDocument> worksheetDocument(const std::vector<Variant>& variants, std::uint64_t seed,
+    const WorksheetLayout& layout, const NumberLocale& locale, const std::function<bool(int)>& progress = {});
 
 // The worksheet as a workbook: a sheet „Вариант k“ per variant holding its
 // system alone, so that the program opens it back, and a sheet „Ключ“

@@ -149,7 +149,7 @@ TEST(Written, MarksTheLeadingSignificantDigits)
 }
 
 // Prose filled into 80 columns: a long number parted only between its groups
-// (the blank between them dropped at the end of a line) or after a
+// (the narrow blank between them ends the line) or after a
 // fraction's slash, its first part beside the words before it; a number
 // that fits a line moves whole.
 TEST(Wrapped, PartsLongNumbersOnlyBetweenGroups)
@@ -165,8 +165,7 @@ TEST(Wrapped, PartsLongNumbersOnlyBetweenGroups)
     const QString words = QStringLiteral("дума ").repeated(14); // 70 columns
     for (const Case& c : {
              Case { "GroupsBesideTheWords", words + groups,
-                 { words + QStringLiteral("123\u202F123"),
-                     QStringLiteral("123\u202F").repeated(19) + QStringLiteral("123"),
+                 { words + QStringLiteral("123\u202F123\u202F"), QStringLiteral("123\u202F").repeated(20),
                      QStringLiteral("123\u202F").repeated(8) + QStringLiteral("45.") } },
              Case { "AFractionAfterItsSlash", words + fraction,
                  { words.trimmed(), QStringLiteral("1").repeated(45) + QLatin1Char('/'),

@@ -5,7 +5,7 @@
 // its worked solution and the menu that opens it, the user's guide, after pasting a 4 × 5
 // block and solving it, a solve whose single-precision results are wrong, the contrast colours, and that
 // solution's HTML as a word processor would lay it out (and the HTML itself); the window at 150 % and fitted
-// into a 1024 × 600 screen. Usage: window_snapshots OUTPUT_DIRECTORY
+// into a 1024 × 600 screen; the worksheet dialog. Usage: window_snapshots OUTPUT_DIRECTORY
 
 #include "report/working_forms.h"
 #include "window_test_support.h"
@@ -18,6 +18,7 @@
 #include "window/shell/practice_window.h"
 #include "window/shell/program_style.h"
 #include "window/shell/working_window.h"
+#include "window/shell/worksheet_dialog.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -220,5 +221,12 @@ int main(int argc, char* argv[])
     QPainter painter(&page);
     document.drawContents(&painter);
     page.save(out.filePath(QStringLiteral("copied-html.png")));
+    // The worksheet dialog with its preview of the first page.
+    window.main->showWorksheet();
+    if (WorksheetDialog* worksheet = window.main->worksheetDialog()) {
+        worksheet->updatePreview();
+        save(*worksheet, "worksheet-dialog.png");
+        worksheet->close();
+    }
     return 0;
 }

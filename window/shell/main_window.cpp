@@ -3,6 +3,7 @@
 #include "window/shell/main_window.h"
 
 #include "report/texts.h"
+#include "window/form/user_locale.h"
 #include "window/shell/colour_choice.h"
 #include "window/shell/command_gate.h"
 #include "window/shell/exercises.h"
@@ -13,6 +14,7 @@
 #include "window/shell/practice.h"
 #include "window/shell/solution_actions.h"
 #include "window/shell/system_files.h"
+#include "window/shell/worksheet_dialog.h"
 #include "window/shell/zoom_controller.h"
 
 #include <QAction>
@@ -46,8 +48,9 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
         QString file = QFileInfo(path).fileName();
         if (!files_->sheetRead().isEmpty())
             file = qtText(texts::kTitleWithSheet).arg(file, files_->sheetRead());
-        setWindowTitle(path.isEmpty() ? qtText(texts::kWindowCaption)
-                                      : qtText(texts::kTitleWithFile).arg(file, qtText(texts::kWindowCaption)));
+        setWindowTitle(path.isEmpty()
+                ? qtText(texts::kWindowCaption)
+                : qtText(texts::kTitleWithFile).arg(file, qtText(texts::kWindowCaption)));
         sheetNote_ = files_->sheetNote();
         showStatus();
     });
@@ -83,6 +86,7 @@ void MainWindow::createActions()
     });
     actions_.about = gate_->add(this, texts::kAbout, QKeySequence(), [this] { showAbout(); });
     actions_.about->setMenuRole(QAction::AboutRole);
+    actions_.worksheet = gate_->add(this, texts::kWorksheetMenu, QKeySequence(), [this] { showWorksheet(); });
     actions_.guide = gate_->add(this, texts::kGuide, QKeySequence::HelpContents, [this] { showGuide(); });
     actions_.copySolution = solution_->copyAction();
     actions_.copySolutionAsLatex = solution_->copyAsLatexAction();
@@ -103,6 +107,8 @@ void MainWindow::createMenus()
     file->addMenu(files_->sheetMenu());
     file->addAction(files_->saveAction());
     file->addAction(files_->saveAsAction());
+    file->addSeparator();
+    file->addAction(actions_.worksheet);
     file->addSeparator();
     file->addAction(actions_.quit);
     QMenu* edit = bar->addMenu(qtText(texts::kEditMenu));
@@ -188,6 +194,15 @@ void MainWindow::showGuide()
     help_->show();
     help_->raise();
     help_->activateWindow();
+}
+
+void MainWindow::showWorksheet()
+{
+    if (!worksheet_)
+        worksheet_ = new WorksheetDialog(boxes_, userNumberLocale(), this);
+    worksheet_->show();
+    worksheet_->raise();
+    worksheet_->activateWindow();
 }
 
 void MainWindow::showAbout()

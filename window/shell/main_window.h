@@ -24,6 +24,7 @@ class Exercises;
 class FormArea;
 class GridHistory;
 class HelpWindow;
+class WorksheetDialog;
 class Practice;
 class SolutionActions;
 class SystemFiles;
@@ -47,6 +48,7 @@ public:
         QAction* zoomIn = nullptr;
         QAction* zoomOut = nullptr;
         QAction* zoomNormal = nullptr;
+        QAction* worksheet = nullptr;
     };
 
     Form1* form() const { return form_; }
@@ -62,6 +64,8 @@ public:
     void showAbout();
     void showGuide();
     HelpWindow* helpWindow() const { return help_; }
+    void showWorksheet();
+    WorksheetDialog* worksheetDialog() const { return worksheet_; }
 
 protected:
     // A system from a file that was changed since is asked about; one typed
@@ -89,6 +93,7 @@ private:
     Practice* practice_ = nullptr;
     Actions actions_;
     HelpWindow* help_ = nullptr;
+    WorksheetDialog* worksheet_ = nullptr;
     QStatusBar* status_ = nullptr;
     QString warning_;
     QString sheetNote_;
