@@ -237,12 +237,14 @@ QString workingAsHtml(const WorkingDocument& document)
         % QStringLiteral("</style>\n</head>\n<body>\n")
         % (title.isEmpty() ? QString() : QStringLiteral("<h1>") % title % QStringLiteral("</h1>\n"));
     for (const Section& section : document.sections) {
-        if (section.newPage)
-            html += QStringLiteral("<div style=\"break-before:page;page-break-before:always\"></div>\n");
         if (section.keepWhole)
             html += QStringLiteral("<div style=\"break-inside:avoid;page-break-inside:avoid\">\n");
+        // On the heading itself: word processors break pages before a paragraph, not an empty box.
         if (!section.heading.empty())
-            html += QStringLiteral("<h2>") % runs(section.heading) % QStringLiteral("</h2>\n");
+            html += (section.newPage
+                            ? QStringLiteral("<h2 style=\"break-before:page;page-break-before:always\">")
+                            : QStringLiteral("<h2>"))
+                % runs(section.heading) % QStringLiteral("</h2>\n");
         const Block* previous = nullptr;
         for (const Block& block : section.blocks) {
             // Word processors join tables that follow one another into one.
@@ -271,7 +273,8 @@ QString workingAsHtml(const WorkingDocument& document)
                     % figureImage(figureDrawing(*block.figure)) % QStringLiteral("</p>\n");
                 break;
             case Block::Kind::Rule:
-                html += QStringLiteral("<hr style=\"border:none;border-top:1px dashed black;margin:12pt 0\">\n");
+                html += QStringLiteral(
+                    "<hr style=\"border:none;border-top:1px dashed black;margin:12pt 0\">\n");
                 break;
             }
         }

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The HTML of the worked solution opened in LibreOffice Writer: no table
+"""The HTML of the worked solution (and of a worksheet) opened in LibreOffice Writer: no table
 (a matrix or a block of its columns) is wider than the page, none may be
 parted across pages, every number of every matrix is on the pages, and
 Writer needs at most 1.3 times the pages of the program's own PDF (one
@@ -32,6 +32,15 @@ for system in systems:
     subprocess.run([program, "--solve", system, "--format", "pdf", "--output", page[:-5] + ".own.pdf"],
                    stderr=subprocess.DEVNULL, env=dict(os.environ, LC_ALL="C.UTF-8"))
     pages.append(page)
+
+# A worksheet of 3 × 3 variants, two a page, with its key and worked
+# solutions: Writer keeps its pages.
+worksheet = os.path.join(work, "worksheet.html")
+for output, form in ((worksheet, "html"), (worksheet[:-5] + ".own.pdf", "pdf")):
+    subprocess.run([program, "--worksheet", "12", "--size", "3", "--seed", "3", "--key", "--solutions",
+                    "--format", form, "--output", output], stderr=subprocess.DEVNULL, check=True,
+                   env=dict(os.environ, LC_ALL="C.UTF-8"))
+pages.append(worksheet)
 
 # One start of Writer for all pages, as a word processor opens them.
 for target in ("odt", "pdf:writer_pdf_Export"):

@@ -4,7 +4,8 @@
 # no overfull or underfull box, in vector fonts (cm-super: text that can be
 # searched), and no line starts with "·": the pinned systems, a
 # 9 × 9 of extreme values, 2 × 2 systems whose pictures are out of the
-# ordinary (lines2-*.csv) and a new exercise of every size from 2 to 9.
+# ordinary (lines2-*.csv), a new exercise of every size from 2 to 9 and
+# two worksheets with their key and worked solutions.
 #   latex_compiles.sh PROGRAM GOLDEN_FOLDER DATA_FOLDER
 set -euo pipefail
 program=$1 golden=$2 data=$3
@@ -18,11 +19,19 @@ for n in 2 3 4 5 6 7 8 9; do
   "$program" --new-exercise "$n" --seed "$n" --fractions --output "$work/exercise$n.csv"
 done
 
+# Worksheets with their key and worked solutions: 2 × 2 (pictures) and 4 × 4.
+for n in 2 4; do
+  LC_ALL=C.UTF-8 "$program" --worksheet 6 --size "$n" --answers fractions --singular some --seed "$n" \
+    --key --solutions --format latex --output "$work/worksheet$n.tex" 2>/dev/null
+done
+
 failed=0
-for system in "$work"/*.csv; do
-  name=$(basename "$system" .csv)
+for tex in "$work"/*.csv "$work"/worksheet*.tex; do
+  name=$(basename "$tex"); name=${name%.*}
   # Singular systems and overflows still write their working: exit 2 and 3.
-  LC_ALL=C.UTF-8 "$program" --solve "$system" --format latex --output "$work/$name.tex" 2>/dev/null || [ $? -le 3 ]
+  if [ "${tex##*.}" = csv ]; then
+    LC_ALL=C.UTF-8 "$program" --solve "$tex" --format latex --output "$work/$name.tex" 2>/dev/null || [ $? -le 3 ]
+  fi
   if ! (cd "$work" && pdflatex -interaction=nonstopmode -halt-on-error "$name.tex" >/dev/null 2>&1); then
     echo "$name.tex does not compile:"; grep -a -A3 '^!' "$work/$name.log" || true
     failed=1

@@ -6,16 +6,25 @@
 
 #include "window_test_support.h"
 
+#include "report/working_export.h"
 #include "window/shell/main_window.h"
 #include "window/shell/worksheet_dialog.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QPdfWriter>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
 
 namespace cramer {
 namespace {
@@ -61,6 +70,60 @@ TEST(WorksheetDialog, DrivesFromTheMenuToAPdf)
     EXPECT_TRUE(
         boxes.shown.front().text.startsWith(QStringLiteral("Програмата успя да направи само 9 от 60")))
         << boxes.shown.front().text.toStdString();
+}
+
+// Every variant on one page, at most as many a page as asked, and the key
+// on a page of its own, for small and large systems.
+TEST(WorksheetPages, KeepEveryVariantWholeAndTheKeyApart)
+{
+    struct Case {
+        int n;
+        int perPage;
+    };
+    for (const Case& c : { Case { 3, 1 }, Case { 3, 2 }, Case { 3, 4 }, Case { 9, 2 }, Case { 9, 4 } }) {
+        const WorksheetResult result
+            = makeWorksheet({ 12, c.n, AnswerKind::Fractions, SingularShare::Some, 9, 3 });
+        WorksheetLayout layout;
+        layout.perPage = c.perPage;
+        const std::optional<WorkingDocument> document
+            = worksheetDocument(std::get<std::vector<Variant>>(result), 3, layout, { ",", " " });
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        QTextDocument text;
+        const std::vector<PageSlice> pages = typesetPages(*document, writer, text);
+        const auto page = [&pages](qreal y) {
+            const auto found
+                = std::find_if(pages.begin(), pages.end(), [y](PageSlice p) { return y < p.bottom; });
+            return static_cast<int>(found - pages.begin());
+        };
+        QAbstractTextDocumentLayout& layoutOf = *text.documentLayout();
+        std::map<int, int> variantsOnPage;
+        for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
+            if (block.blockFormat().headingLevel() == 0)
+                continue;
+            const QRectF heading = layoutOf.blockBoundingRect(block);
+            if (block.text().startsWith(QStringLiteral("Ключ"))) {
+                EXPECT_TRUE(std::any_of(pages.begin(), pages.end(), [&](PageSlice p) {
+                    return p.top == heading.top();
+                })) << "the key shares a page with a variant";
+                continue;
+            }
+            QTextBlock last = block;
+            while (last.next().isValid() && last.next().blockFormat().headingLevel() == 0)
+                last = last.next();
+            EXPECT_EQ(page(heading.top()), page(layoutOf.blockBoundingRect(last).bottom() - 1))
+                << c.n << "×" << c.n << ", " << c.perPage << " a page: " << block.text().toStdString()
+                << " parted";
+            ++variantsOnPage[page(heading.top())];
+        }
+        int variants = 0;
+        for (const auto& [number, count] : variantsOnPage) {
+            EXPECT_LE(count, c.perPage) << "page " << number + 1;
+            variants += count;
+        }
+        EXPECT_EQ(variants, 12);
+    }
 }
 
 } // namespace
