@@ -4,6 +4,7 @@
 
 #include "solver/cramer_sequence.h"
 #include "solver/exercise.h"
+#include "solver/number_text.h"
 
 #include <algorithm>
 #include <array>
@@ -164,8 +165,9 @@ std::string solutionKey(const std::vector<Rational>& x)
     return key;
 }
 
-// What the program's own solve shows is the key's answer, rounded as the
-// window rounds; for small systems of integers the singles are exact too.
+// What the program's own solve shows is the key's answer, rounded to three
+// places as the result rows round it (1/3 as 0,333); for small systems of
+// integers the singles are exact too.
 bool programAgrees(const TypedSystem& system, const std::vector<Rational>& x, AnswerKind kind)
 {
     const SolveRecord record = solveQuietly(system.n, system.texts, kPlainNumbers);
@@ -173,7 +175,7 @@ bool programAgrees(const TypedSystem& system, const std::vector<Rational>& x, An
         return false;
     for (std::size_t j = 0; j < x.size(); ++j) {
         const float chosen = x[j].nearestSingle();
-        if (record.shownSolutions[j] != chosen)
+        if (record.shownSolutions[j] != roundToPlaces(chosen, 3))
             return false;
         if (kind == AnswerKind::Integers && system.n <= kExactSinglesUpTo && record.quotients[j] != chosen)
             return false;

@@ -112,7 +112,10 @@ TEST(Worksheet, EveryVariantHasTheKeysAnswerAndIsItsOwn)
             std::string answer;
             for (const Rational& x : solved.x) {
                 answer += x.fraction() + ";";
+                const long denominator = std::stol(x.denominator());
                 EXPECT_TRUE(spec.answers != AnswerKind::Integers || x.isInteger());
+                EXPECT_TRUE(spec.answers != AnswerKind::Fractions || denominator <= 12);
+                EXPECT_TRUE(spec.answers != AnswerKind::Decimals || 100 % denominator == 0);
                 EXPECT_LE(x.abs(), Rational(9));
             }
             EXPECT_TRUE(answers.insert(answer).second) << "seed " << seed;
