@@ -108,7 +108,9 @@ int writeWorksheet(const QCommandLineParser& parser, const QString& format)
     const WorksheetSpec spec { *count, *n, *answers, *singular, *range, seed };
     const WorksheetResult result = makeWorksheet(spec);
     if (const auto* shortfall = std::get_if<WorksheetShortfall>(&result)) {
-        complain(qtText(texts::kWorksheetShortfall).arg(shortfall->made).arg(*count).arg(*range).arg(*n));
+        complain(qtText(texts::kWorksheetShortfall)
+                     .arg(QString::number(shortfall->made), QString::number(*count), QString::number(*range),
+                         QString::number(*n)));
         return BadInput;
     }
     const auto& variants = std::get<std::vector<Variant>>(result);

@@ -47,6 +47,14 @@ constexpr SavedForm kSavedForms[]
     = { { WorkingFormat::Pdf }, { WorkingFormat::Html }, { WorkingFormat::Latex }, { WorkingFormat::Text },
           { std::nullopt, WorkbookKind::Ods }, { std::nullopt, WorkbookKind::Xlsx } };
 
+// How many variants could be made, of how many, and why not more.
+QString shortfallText(const WorksheetShortfall& shortfall, const WorksheetSpec& asked)
+{
+    return qtText(texts::kWorksheetShortfallInWindow)
+        .arg(QString::number(shortfall.made), QString::number(asked.variants), QString::number(asked.range),
+            QString::number(asked.n));
+}
+
 } // namespace
 
 WorksheetDialog::WorksheetDialog(MessageBoxes& boxes, const NumberLocale& locale, QWidget* parent)
@@ -182,12 +190,7 @@ std::optional<WorksheetDialog::Made> WorksheetDialog::make()
     const WorksheetSpec asked = spec();
     const WorksheetResult result = makeWorksheet(asked);
     if (const auto* shortfall = std::get_if<WorksheetShortfall>(&result)) {
-        boxes_.inform(this, qtText(texts::kWorksheetDialogTitle),
-            qtText(texts::kWorksheetShortfallInWindow)
-                .arg(shortfall->made)
-                .arg(asked.variants)
-                .arg(asked.range)
-                .arg(asked.n));
+        boxes_.inform(this, qtText(texts::kWorksheetDialogTitle), shortfallText(*shortfall, asked));
         return std::nullopt;
     }
     Made made { std::get<std::vector<Variant>>(result), {} };
@@ -215,11 +218,7 @@ void WorksheetDialog::updatePreview()
     const WorksheetResult result = makeWorksheet(asked);
     const auto* variants = std::get_if<std::vector<Variant>>(&result);
     if (!variants) {
-        preview_->setText(qtText(texts::kWorksheetShortfallInWindow)
-                              .arg(std::get<WorksheetShortfall>(result).made)
-                              .arg(asked.variants)
-                              .arg(asked.range)
-                              .arg(asked.n));
+        preview_->setText(shortfallText(std::get<WorksheetShortfall>(result), asked));
         preview_->setWordWrap(true);
         return;
     }

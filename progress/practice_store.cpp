@@ -1,0 +1,281 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "progress/practice_store.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QUuid>
+#include <QVariant>
+
+#include <array>
+
+namespace cramer {
+namespace {
+
+// Each step from the version before it; step k makes version k + 1. The
+// SQL is plain, for any database Qt reaches.
+const std::array<std::vector<const char*>, PracticeStore::kSchemaVersion> kMigrations { {
+    {
+        "CREATE TABLE students (name VARCHAR(200) NOT NULL PRIMARY KEY, created VARCHAR(40) NOT NULL)",
+        "CREATE TABLE answers (student VARCHAR(200) NOT NULL REFERENCES students (name), "
+        "answered_at VARCHAR(40) NOT NULL, system_hash VARCHAR(40) NOT NULL, system_text TEXT NOT NULL, "
+        "n INTEGER NOT NULL, step_kind INTEGER NOT NULL, step_index INTEGER NOT NULL, skill INTEGER NOT "
+        "NULL, "
+        "typed TEXT NOT NULL, right_answer INTEGER NOT NULL, mistake VARCHAR(40) NOT NULL, "
+        "try_number INTEGER NOT NULL, hints INTEGER NOT NULL, milliseconds INTEGER NOT NULL)",
+        "CREATE INDEX answers_by_student ON answers (student, answered_at)",
+        "CREATE INDEX answers_by_skill ON answers (student, skill, answered_at)",
+    },
+} };
+
+// Times as text that sorts as it reads: ISO 8601 in UTC, to the millisecond.
+QString timeText(const QDateTime& when) { return when.toUTC().toString(Qt::ISODateWithMs); }
+
+// A text as a value: an empty one is "", never NULL, as a null QString would be bound.
+QVariant text(const QString& value)
+{
+    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
+}
+
+bool run(QSqlDatabase& database, const QString& statement)
+{
+    QSqlQuery query(database);
+    return query.exec(statement);
+}
+
+} // namespace
+
+QString defaultPracticeFile()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
+        .filePath(QStringLiteral("practice.sqlite"));
+}
+
+PracticeStore::PracticeStore(const QString& path)
+    : connection_(QStringLiteral("practice-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+{
+    problem_ = openFile(path);
+    if (problem_ != Problem::None)
+        openInMemory();
+}
+
+PracticeStore::~PracticeStore()
+{
+    {
+        QSqlDatabase database = QSqlDatabase::database(connection_, false);
+        database.close();
+    }
+    QSqlDatabase::removeDatabase(connection_);
+}
+
+QSqlDatabase PracticeStore::database() const { return QSqlDatabase::database(connection_, false); }
+
+PracticeStore::Problem PracticeStore::openFile(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!QDir().mkpath(file.absolutePath())) {
+        detail_ = file.absolutePath();
+        return Problem::CannotOpen;
+    }
+    if (file.exists() && !file.isWritable()) {
+        detail_ = path;
+        return Problem::ReadOnly;
+    }
+    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+    database.setDatabaseName(path);
+    // A lock held by another program is waited for this long, then refused.
+    database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    if (!database.open()) {
+        detail_ = database.lastError().text();
+        return Problem::CannotOpen;
+    }
+    QSqlQuery check(database);
+    // What SQLite alone has: its check of the file, its journal and its
+    // version number. The rest is plain SQL.
+    if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next()
+        || check.value(0).toString() != QStringLiteral("ok")) {
+        detail_ = check.lastError().text();
+        const bool busy = detail_.contains(QStringLiteral("locked"), Qt::CaseInsensitive);
+        database.close();
+        return busy ? Problem::Locked : Problem::Damaged;
+    }
+    check.finish();
+    // A later program's file is left exactly as it is: not even its journal mode changes.
+    if (check.exec(QStringLiteral("PRAGMA user_version")) && check.next()
+        && check.value(0).toInt() > kSchemaVersion) {
+        detail_ = check.value(0).toString();
+        check.finish();
+        database.close();
+        return Problem::Newer;
+    }
+    check.finish();
+    if (!run(database, QStringLiteral("PRAGMA journal_mode=WAL"))) {
+        detail_ = database.lastError().text();
+        database.close();
+        return detail_.contains(QStringLiteral("locked"), Qt::CaseInsensitive) ? Problem::Locked
+                                                                               : Problem::ReadOnly;
+    }
+    run(database, QStringLiteral("PRAGMA foreign_keys=ON"));
+    const Problem migrated = migrate();
+    if (migrated != Problem::None)
+        database.close();
+    return migrated;
+}
+
+PracticeStore::Problem PracticeStore::migrate()
+{
+    QSqlDatabase database = this->database();
+    QSqlQuery version(database);
+    if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next()) {
+        detail_ = version.lastError().text();
+        return Problem::Damaged;
+    }
+    const int found = version.value(0).toInt();
+    version.finish();
+    if (found > kSchemaVersion) {
+        detail_ = QString::number(found);
+        return Problem::Newer;
+    }
+    for (int step = found; step < kSchemaVersion; ++step) {
+        if (!database.transaction()) {
+            detail_ = database.lastError().text();
+            return detail_.contains(QStringLiteral("locked"), Qt::CaseInsensitive) ? Problem::Locked
+                                                                                   : Problem::ReadOnly;
+        }
+        bool done = true;
+        for (const char* statement : kMigrations[static_cast<std::size_t>(step)])
+            done = done && run(database, QString::fromUtf8(statement));
+        done = done && run(database, QStringLiteral("PRAGMA user_version=%1").arg(step + 1));
+        if (!done) {
+            detail_ = database.lastError().text();
+            database.rollback();
+            return Problem::ReadOnly;
+        }
+        if (!database.commit()) {
+            detail_ = database.lastError().text();
+            return Problem::Locked;
+        }
+    }
+    return Problem::None;
+}
+
+void PracticeStore::openInMemory()
+{
+    QSqlDatabase::removeDatabase(connection_);
+    connection_ += QStringLiteral("-memory");
+    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+    database.setDatabaseName(QStringLiteral(":memory:"));
+    database.open();
+    migrate();
+}
+
+bool PracticeStore::record(const AnsweredStep& answer)
+{
+    QSqlDatabase database = this->database();
+    if (!database.transaction())
+        return false;
+    QSqlQuery known(database);
+    known.prepare(QStringLiteral("SELECT COUNT(*) FROM students WHERE name = ?"));
+    known.addBindValue(answer.student);
+    bool written = known.exec() && known.next();
+    const bool newStudent = written && known.value(0).toInt() == 0;
+    known.finish();
+    if (written && newStudent) {
+        QSqlQuery student(database);
+        student.prepare(QStringLiteral("INSERT INTO students (name, created) VALUES (?, ?)"));
+        student.addBindValue(answer.student);
+        student.addBindValue(timeText(answer.when));
+        written = student.exec();
+    }
+    if (written) {
+        QSqlQuery insert(database);
+        insert.prepare(QStringLiteral(
+            "INSERT INTO answers (student, answered_at, system_hash, system_text, n, step_kind, step_index, "
+            "skill, typed, right_answer, mistake, try_number, hints, milliseconds) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        const QString hash = answer.systemHash.isEmpty()
+            ? QString::fromLatin1(
+                QCryptographicHash::hash(answer.system.toUtf8(), QCryptographicHash::Sha1).toHex())
+            : answer.systemHash;
+        for (const QVariant& value : { text(answer.student), text(timeText(answer.when)), text(hash),
+                 text(answer.system), QVariant(answer.n), QVariant(answer.stepKind),
+                 QVariant(answer.stepIndex), QVariant(static_cast<int>(answer.skill)), text(answer.typed),
+                 QVariant(answer.right ? 1 : 0), text(answer.mistake), QVariant(answer.tryNumber),
+                 QVariant(answer.hints), QVariant(answer.milliseconds) })
+            insert.addBindValue(value);
+        written = insert.exec();
+    }
+    if (!written) {
+        database.rollback();
+        return false;
+    }
+    return database.commit();
+}
+
+QStringList PracticeStore::students() const
+{
+    QSqlQuery query(database());
+    QStringList names;
+    if (query.exec(QStringLiteral("SELECT name FROM students ORDER BY name")))
+        while (query.next())
+            names << query.value(0).toString();
+    return names;
+}
+
+std::vector<AnsweredStep> PracticeStore::answers(const QString& student) const
+{
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT answered_at, system_text, system_hash, n, step_kind, step_index, skill, typed, right_answer, "
+        "mistake, try_number, hints, milliseconds FROM answers WHERE student = ? ORDER BY answered_at"));
+    query.addBindValue(student);
+    std::vector<AnsweredStep> answers;
+    if (!query.exec())
+        return answers;
+    while (query.next()) {
+        AnsweredStep answer;
+        answer.student = student;
+        answer.when = QDateTime::fromString(query.value(0).toString(), Qt::ISODateWithMs);
+        answer.system = query.value(1).toString();
+        answer.systemHash = query.value(2).toString();
+        answer.n = query.value(3).toInt();
+        answer.stepKind = query.value(4).toInt();
+        answer.stepIndex = query.value(5).toInt();
+        answer.skill = static_cast<Skill>(query.value(6).toInt());
+        answer.typed = query.value(7).toString();
+        answer.right = query.value(8).toInt() != 0;
+        answer.mistake = query.value(9).toString();
+        answer.tryNumber = query.value(10).toInt();
+        answer.hints = query.value(11).toInt();
+        answer.milliseconds = query.value(12).toLongLong();
+        answers.push_back(std::move(answer));
+    }
+    return answers;
+}
+
+bool PracticeStore::forget(const QString& student)
+{
+    QSqlDatabase database = this->database();
+    if (!database.transaction())
+        return false;
+    bool done = true;
+    for (const char* statement :
+        { "DELETE FROM answers WHERE student = ?", "DELETE FROM students WHERE name = ?" }) {
+        QSqlQuery query(database);
+        query.prepare(QString::fromUtf8(statement));
+        query.addBindValue(student);
+        done = done && query.exec();
+    }
+    if (!done) {
+        database.rollback();
+        return false;
+    }
+    return database.commit();
+}
+
+} // namespace cramer

@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "progress/progress_statistics.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+namespace cramer {
+namespace {
+
+const std::array<std::pair<Mistake, const char*>, 10> kMistakeNames { {
+    { Mistake::OppositeSign, "OppositeSign" },
+    { Mistake::ProductsAdded, "ProductsAdded" },
+    { Mistake::DiagonalsSwapped, "DiagonalsSwapped" },
+    { Mistake::TermLeftOut, "TermLeftOut" },
+    { Mistake::TermSignFlipped, "TermSignFlipped" },
+    { Mistake::WrongColumnReplaced, "WrongColumnReplaced" },
+    { Mistake::QuotientInverted, "QuotientInverted" },
+    { Mistake::RoundedWrongly, "RoundedWrongly" },
+    { Mistake::TooFewDigits, "TooFewDigits" },
+    { Mistake::NotRight, "NotRight" },
+} };
+
+QDate mondayOf(const QDate& day) { return day.addDays(1 - day.dayOfWeek()); }
+
+} // namespace
+
+Skill skillOf(int n, PracticeStep step, const ExactWorking& working)
+{
+    switch (step.kind) {
+    case PracticeStep::Kind::SolutionCount:
+        return Skill::SolutionCount;
+    case PracticeStep::Kind::Unknown:
+        return expectedValue(working, step).terminates() ? Skill::Division : Skill::Rounding;
+    case PracticeStep::Kind::Determinant:
+        break;
+    }
+    if (step.index > 0)
+        return Skill::Column;
+    return n == 2 ? Skill::Determinant2 : n == 3 ? Skill::Sarrus : Skill::Elimination;
+}
+
+QString mistakeName(Mistake mistake)
+{
+    for (const auto& [kind, name] : kMistakeNames)
+        if (kind == mistake)
+            return QString::fromLatin1(name);
+    return {};
+}
+
+std::optional<Mistake> mistakeNamed(const QString& name)
+{
+    for (const auto& [kind, known] : kMistakeNames)
+        if (name == QLatin1String(known))
+            return kind;
+    return std::nullopt;
+}
+
+ProgressSummary summarize(const std::vector<AnsweredStep>& answers)
+{
+    ProgressSummary summary;
+    std::map<QString, RecurringMistake> mistakes;
+    std::map<QString, std::pair<QDateTime, QDateTime>> exercises; // by the system's hash
+    for (const AnsweredStep& answer : answers) {
+        auto& span = exercises[answer.systemHash + answer.student];
+        if (!span.first.isValid() || answer.when < span.first)
+            span.first = answer.when;
+        span.second = std::max(span.second, answer.when);
+        if (!answer.mistake.isEmpty()) {
+            RecurringMistake& mistake = mistakes[answer.mistake];
+            mistake.mistake = answer.mistake;
+            ++mistake.count;
+            mistake.lastSeen = std::max(mistake.lastSeen, answer.when);
+        }
+        if (answer.tryNumber != 1 || answer.hints > 0)
+            continue;
+        SkillProgress& skill = summary.skills[static_cast<std::size_t>(answer.skill)];
+        ++skill.firstTries;
+        skill.right += answer.right ? 1 : 0;
+        const QDate week = mondayOf(answer.when.toLocalTime().date());
+        if (skill.weeks.empty() || skill.weeks.back().week != week)
+            skill.weeks.push_back({ week, 0, 0 });
+        ++skill.weeks.back().firstTries;
+        skill.weeks.back().right += answer.right ? 1 : 0;
+    }
+    for (auto& [name, mistake] : mistakes)
+        summary.mistakes.push_back(std::move(mistake));
+    std::stable_sort(summary.mistakes.begin(), summary.mistakes.end(),
+        [](const RecurringMistake& a, const RecurringMistake& b) { return a.count > b.count; });
+    std::vector<double> minutes;
+    for (const auto& [hash, span] : exercises)
+        minutes.push_back(static_cast<double>(span.first.msecsTo(span.second)) / 60000.0);
+    summary.exercises = static_cast<int>(minutes.size());
+    if (!minutes.empty()) {
+        std::nth_element(minutes.begin(), minutes.begin() + static_cast<std::ptrdiff_t>(minutes.size() / 2),
+            minutes.end());
+        summary.medianMinutes = minutes[minutes.size() / 2];
+    }
+    return summary;
+}
+
+std::optional<AimedExercise> aimedExercise(const std::vector<AnsweredStep>& answers, int recent)
+{
+    std::map<QString, int> counts;
+    const std::size_t first = answers.size() > static_cast<std::size_t>(recent)
+        ? answers.size() - static_cast<std::size_t>(recent)
+        : 0;
+    QString commonest;
+    for (std::size_t i = first; i < answers.size(); ++i) {
+        const QString& mistake = answers[i].mistake;
+        if (mistake.isEmpty() || mistake == QLatin1String("NotRight"))
+            continue;
+        // The later of two as common wins: it is the one that still happens.
+        if (++counts[mistake] >= counts[commonest])
+            commonest = mistake;
+    }
+    if (commonest.isEmpty())
+        return std::nullopt;
+    AimedExercise aimed;
+    aimed.mistake = commonest;
+    if (commonest == QLatin1String(kWrongCountName)) {
+        aimed.kind = AimedExercise::Kind::Singular;
+        return aimed;
+    }
+    switch (mistakeNamed(commonest).value_or(Mistake::NotRight)) {
+    case Mistake::ProductsAdded:
+    case Mistake::DiagonalsSwapped:
+        aimed.n = 2;
+        break;
+    case Mistake::WrongColumnReplaced:
+        aimed.n = 4;
+        break;
+    case Mistake::RoundedWrongly:
+    case Mistake::TooFewDigits:
+    case Mistake::QuotientInverted:
+        aimed.kind = AimedExercise::Kind::Fractions;
+        break;
+    default: // Sarrus's signs and terms, a sign
+        break;
+    }
+    return aimed;
+}
+
+} // namespace cramer

@@ -1,0 +1,237 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The kept practice: real database files of every version open and
+// migrate; a file the program cannot use is named and left as it was while
+// practice goes on in memory; a process killed while writing leaves an
+// intact database; the statistics and the aimed exercise of planted answers.
+
+#include "progress/practice_store.h"
+#include "progress/progress_statistics.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QVariant>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace cramer {
+namespace {
+
+QByteArray digest(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1);
+}
+
+AnsweredStep answer(const QString& student, const QDateTime& when, Skill skill, bool right,
+    const QString& mistake = {}, const QString& system = QStringLiteral("2,1,3\n1,3,5"))
+{
+    AnsweredStep step;
+    step.student = student;
+    step.when = when;
+    step.system = system;
+    step.systemHash
+        = QString::fromLatin1(QCryptographicHash::hash(system.toUtf8(), QCryptographicHash::Sha1).toHex());
+    step.n = 2;
+    step.skill = skill;
+    step.typed = QStringLiteral("5");
+    step.right = right;
+    step.mistake = mistake;
+    return step;
+}
+
+// Each kept file, copied: what the store makes of it, and what stays of it.
+TEST(PracticeStore, OpensEveryVersionAndRefusesWhatItCannotKeep)
+{
+    struct Case {
+        const char* file;
+        PracticeStore::Problem problem;
+        QStringList students;
+    };
+    for (const Case& c : {
+             Case { "", PracticeStore::Problem::None, {} }, // no file yet
+             Case { "empty-v0.sqlite", PracticeStore::Problem::None, {} },
+             Case { "kept-v1.sqlite", PracticeStore::Problem::None, { "Ани", "Борис" } },
+             Case { "newer-v9.sqlite", PracticeStore::Problem::Newer, {} },
+             Case { "damaged.sqlite", PracticeStore::Problem::Damaged, {} },
+         }) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("practice.sqlite"));
+        if (*c.file) {
+            ASSERT_TRUE(QFile::copy(QStringLiteral(PROGRESS_FOLDER "/") + c.file, path));
+        }
+        const QByteArray before = *c.file ? digest(path) : QByteArray();
+        {
+            PracticeStore store(path);
+            EXPECT_EQ(store.problem(), c.problem) << c.file << ": " << store.detail().toStdString();
+            EXPECT_EQ(store.students(), c.students) << c.file;
+            // Practice goes on either way: in the file or in memory.
+            EXPECT_TRUE(store.record(
+                answer(QStringLiteral("Вера"), QDateTime::currentDateTimeUtc(), Skill::Sarrus, true)));
+            EXPECT_EQ(store.answers(QStringLiteral("Вера")).size(), 1u);
+        }
+        if (c.problem != PracticeStore::Problem::None) {
+            EXPECT_EQ(digest(path), before) << c.file << " was changed";
+        } else {
+            PracticeStore again(path);
+            EXPECT_TRUE(again.students().contains(QStringLiteral("Вера"))) << c.file;
+            QSqlQuery version(again.database());
+            ASSERT_TRUE(version.exec(QStringLiteral("PRAGMA user_version")) && version.next());
+            EXPECT_EQ(version.value(0).toInt(), PracticeStore::kSchemaVersion);
+        }
+    }
+}
+
+TEST(PracticeStore, ALockedFileIsWaitedForThenLeftAlone)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("practice.sqlite"));
+    {
+        PracticeStore create(path);
+    }
+    QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+    other.setDatabaseName(path);
+    ASSERT_TRUE(other.open());
+    {
+        QSqlQuery lock(other);
+        ASSERT_TRUE(lock.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE")));
+        ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        PracticeStore store(path);
+        EXPECT_EQ(store.problem(), PracticeStore::Problem::Locked) << store.detail().toStdString();
+        EXPECT_TRUE(store.record(
+            answer(QStringLiteral("Ани"), QDateTime::currentDateTimeUtc(), Skill::Sarrus, true)));
+        lock.exec(QStringLiteral("ROLLBACK"));
+    }
+    other.close();
+    other = {};
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+}
+
+TEST(PracticeStore, ForgetsOneStudentOnly)
+{
+    QTemporaryDir folder;
+    PracticeStore store(folder.filePath(QStringLiteral("practice.sqlite")));
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const char* name : { "Ани", "Борис" })
+        ASSERT_TRUE(store.record(answer(QString::fromUtf8(name), now, Skill::Division, true)));
+    EXPECT_TRUE(store.forget(QStringLiteral("Ани")));
+    EXPECT_EQ(store.students(), QStringList { QStringLiteral("Борис") });
+    EXPECT_TRUE(store.answers(QStringLiteral("Ани")).empty());
+    EXPECT_EQ(store.answers(QStringLiteral("Борис")).size(), 1u);
+}
+
+// A child writes answer after answer and is killed at once: the file is
+// whole, with every answer committed before the kill.
+TEST(PracticeStore, AKilledWriterLeavesAnIntactDatabase)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("practice.sqlite"));
+    {
+        PracticeStore create(path);
+    }
+    for (const int delayMs : { 30, 120 }) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            PracticeStore store(path);
+            for (int i = 0;; ++i)
+                store.record(answer(
+                    QStringLiteral("Ани"), QDateTime::currentDateTimeUtc(), Skill::Sarrus, i % 2 == 0));
+        }
+        usleep(static_cast<useconds_t>(delayMs) * 1000);
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        PracticeStore store(path);
+        ASSERT_EQ(store.problem(), PracticeStore::Problem::None) << store.detail().toStdString();
+        QSqlQuery check(store.database());
+        ASSERT_TRUE(check.exec(QStringLiteral("PRAGMA integrity_check")) && check.next());
+        EXPECT_EQ(check.value(0).toString(), QStringLiteral("ok"));
+        EXPECT_GT(store.answers(QStringLiteral("Ани")).size(), 0u);
+    }
+}
+
+// Planted answers over three weeks: first tries per skill and week, the
+// mistakes by count, the exercise aimed at the commonest recent one.
+TEST(ProgressStatistics, CountsFirstTriesAndRecurringMistakes)
+{
+    const QDateTime monday(QDate(2026, 11, 2), QTime(9, 0), Qt::UTC);
+    std::vector<AnsweredStep> answers;
+    for (int week = 0; week < 3; ++week)
+        for (int i = 0; i < 4; ++i) {
+            const QDateTime when = monday.addDays(7 * week).addSecs(60 * i);
+            // Sarrus right once in the first week, every time by the third.
+            const bool right = i <= week + (week == 2 ? 1 : 0);
+            answers.push_back(answer(QStringLiteral("Ани"), when, Skill::Sarrus, right,
+                right ? QString() : QStringLiteral("TermSignFlipped"),
+                QStringLiteral("system %1").arg(week)));
+        }
+    AnsweredStep retry = answers.back();
+    retry.tryNumber = 2;
+    retry.right = false;
+    retry.mistake = QStringLiteral("OppositeSign");
+    answers.push_back(retry);
+
+    const ProgressSummary summary = summarize(answers);
+    const SkillProgress& sarrus = summary.skills[static_cast<std::size_t>(Skill::Sarrus)];
+    EXPECT_EQ(sarrus.firstTries, 12);
+    ASSERT_EQ(sarrus.weeks.size(), 3u);
+    EXPECT_EQ(sarrus.weeks[0].right, 1);
+    EXPECT_EQ(sarrus.weeks[1].right, 2);
+    EXPECT_EQ(sarrus.weeks[2].right, 4);
+    ASSERT_EQ(summary.mistakes.size(), 2u);
+    EXPECT_EQ(summary.mistakes[0].mistake, QStringLiteral("TermSignFlipped"));
+    EXPECT_EQ(summary.mistakes[0].count, 5);
+    EXPECT_EQ(summary.exercises, 3);
+    EXPECT_DOUBLE_EQ(summary.medianMinutes, 3.0);
+}
+
+TEST(ProgressStatistics, AimsTheNextExerciseAtTheCommonestRecentMistake)
+{
+    struct Case {
+        const char* mistake;
+        int n;
+        AimedExercise::Kind kind;
+    };
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const Case& c : { Case { "TermSignFlipped", 3, AimedExercise::Kind::Integers },
+             Case { "ProductsAdded", 2, AimedExercise::Kind::Integers },
+             Case { "WrongColumnReplaced", 4, AimedExercise::Kind::Integers },
+             Case { "RoundedWrongly", 3, AimedExercise::Kind::Fractions },
+             Case { "TooFewDigits", 3, AimedExercise::Kind::Fractions },
+             Case { kWrongCountName, 3, AimedExercise::Kind::Singular } }) {
+        std::vector<AnsweredStep> answers;
+        // An older mistake, more often, but out of the recent window.
+        for (int i = 0; i < 60; ++i)
+            answers.push_back(answer(QStringLiteral("Ани"), now.addSecs(i), Skill::Division, false,
+                i < 10 ? QStringLiteral("QuotientInverted") : QString()));
+        for (int i = 0; i < 3; ++i)
+            answers.push_back(answer(QStringLiteral("Ани"), now.addSecs(100 + i), Skill::Sarrus, false,
+                QString::fromLatin1(c.mistake)));
+        const std::optional<AimedExercise> aimed = aimedExercise(answers);
+        ASSERT_TRUE(aimed) << c.mistake;
+        EXPECT_EQ(aimed->mistake, QString::fromLatin1(c.mistake));
+        EXPECT_EQ(aimed->n, c.n) << c.mistake;
+        EXPECT_EQ(aimed->kind, c.kind) << c.mistake;
+    }
+    EXPECT_FALSE(aimedExercise({ answer(QStringLiteral("Ани"), now, Skill::Sarrus, true) }));
+}
+
+} // namespace
+} // namespace cramer
+
+int main(int argc, char** argv)
+{
+    // The SQL driver is a plugin, found through the application.
+    QCoreApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
