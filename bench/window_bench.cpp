@@ -35,6 +35,7 @@ public:
     void inform(QWidget*, const QString&, const QString&, const QString& = {}) override { }
     bool ask(QWidget*, const QString&, const QString&) override { return true; }
     SaveAnswer askToSave(QWidget*, const QString&, const QString&) override { return SaveAnswer::Discard; }
+    QString askName(QWidget*, const QString&, const QString&, const QStringList&) override { return {}; }
 };
 
 Matrix nineByNine()

@@ -164,7 +164,8 @@ PracticeReply replyToAnswer(
         return { answerProblemMessage(*problem, typed), false, false };
     const Answer& answer = std::get<Answer>(read);
     const AnswerCheck check = checkAnswer(solution.record, solution.exact(), step, answer);
-    PracticeReply reply { answerCheckMessage(solution, step, answer, check), true, check.right };
+    PracticeReply reply { answerCheckMessage(solution, step, answer, check), true, check.right,
+        check.mistake };
     if (const Runs note = otherSeparatorNote(typed, locale); !note.empty()) {
         reply.message.push_back(textRun(QStringLiteral(" ")));
         reply.message.insert(reply.message.end(), note.begin(), note.end());

@@ -45,6 +45,7 @@ struct PracticeReply {
     Runs message;
     bool counted = false;
     bool right = false;
+    Mistake mistake = Mistake::None; // of a counted answer
 };
 PracticeReply replyToAnswer(
     const WorkedSolution& solution, PracticeStep step, const QString& typed, const NumberLocale& locale);

@@ -11,6 +11,28 @@ namespace cramer::texts {
 
 inline constexpr const char* kPracticeCommand = "Реши &сам";
 inline constexpr const char* kPracticeTitle = "Реши сам";
+// Who is practising: asked once, remembered, offered again on a shared computer.
+inline constexpr const char* kPracticeWhoTitle = QT_TRANSLATE_NOOP("cramer::texts", "Кой се упражнява?");
+inline constexpr const char* kPracticeWhoText = QT_TRANSLATE_NOOP("cramer::texts",
+    "Напиши името си или го избери. Програмата пази отговорите ти само на този компютър, за да виждаш "
+    "напредъка си; без име нищо не се пази.");
+inline constexpr const char* kPracticeChangeStudent = QT_TRANSLATE_NOOP("cramer::texts", "Смени &ученика");
+// %1 the file, %2 what the database says.
+inline constexpr const char* kPracticeStoreLocked = QT_TRANSLATE_NOOP("cramer::texts",
+    "Файлът с упражненията „%1“ е зает от друга програма. Упражнявай се спокойно, но днешните отговори няма "
+    "да бъдат запазени.");
+inline constexpr const char* kPracticeStoreReadOnly = QT_TRANSLATE_NOOP("cramer::texts",
+    "Във файла с упражненията „%1“ не може да се пише (%2). Упражнявай се спокойно, но днешните отговори "
+    "няма да бъдат запазени.");
+inline constexpr const char* kPracticeStoreDamaged = QT_TRANSLATE_NOOP("cramer::texts",
+    "Файлът с упражненията „%1“ е повреден (%2). Програмата не го променя; упражнявай се спокойно, но "
+    "днешните отговори няма да бъдат запазени.");
+inline constexpr const char* kPracticeStoreNewer = QT_TRANSLATE_NOOP("cramer::texts",
+    "Файлът с упражненията „%1“ е от по-нова версия на програмата. Тази версия не го променя; "
+    "упражнявай се спокойно, но днешните отговори няма да бъдат запазени.");
+inline constexpr const char* kPracticeStoreCannotOpen = QT_TRANSLATE_NOOP("cramer::texts",
+    "Файлът с упражненията „%1“ не може да бъде отворен (%2). Упражнявай се спокойно, но днешните отговори "
+    "няма да бъдат запазени.");
 // %1 as typed, %2 the number it was read as, %3 the grouping mark, %4 the
 // decimal typed as such.
 inline constexpr const char* kPracticeOtherSeparator

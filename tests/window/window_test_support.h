@@ -49,10 +49,21 @@ public:
         return saveAnswer;
     }
 
+    // Apart from `shown`, which the boxes' tests count.
+    QString askName(QWidget*, const QString&, const QString&, const QStringList& known) override
+    {
+        ++namesAsked;
+        namesOffered = known;
+        return name;
+    }
+
     std::vector<ShownMessage> shown;
     std::function<void(const ShownMessage&)> whileOpen;
     bool answer = true; // to every question
     SaveAnswer saveAnswer = SaveAnswer::Discard;
+    QString name; // given when a name is asked for: none, as if cancelled
+    int namesAsked = 0;
+    QStringList namesOffered;
 };
 
 // The main window with its form, loaded, with recorded message boxes.

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -47,7 +48,23 @@ bool ModalMessageBoxes::ask(QWidget* parent, const QString& title, const QString
     return box.clickedButton() == yes;
 }
 
-MessageBoxes::SaveAnswer ModalMessageBoxes::askToSave(QWidget* parent, const QString& title, const QString& text)
+QString ModalMessageBoxes::askName(
+    QWidget* parent, const QString& title, const QString& text, const QStringList& known)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(text);
+    dialog.setComboBoxItems(known);
+    dialog.setComboBoxEditable(true);
+    dialog.setTextValue(known.isEmpty() ? QString() : known.front());
+    dialog.setFont(zoomedDesktopFont(zoom()));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.textValue().simplified();
+}
+
+MessageBoxes::SaveAnswer ModalMessageBoxes::askToSave(
+    QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
     QPushButton* save = box.addButton(texts::qtText(texts::kAnswerSave), QMessageBox::AcceptRole);
@@ -56,7 +73,7 @@ MessageBoxes::SaveAnswer ModalMessageBoxes::askToSave(QWidget* parent, const QSt
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
     run(box, parent);
-    return box.clickedButton() == save ? SaveAnswer::Save
+    return box.clickedButton() == save   ? SaveAnswer::Save
         : box.clickedButton() == discard ? SaveAnswer::Discard
                                          : SaveAnswer::Cancel;
 }

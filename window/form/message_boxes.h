@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 class QMessageBox;
 class QWidget;
@@ -27,6 +28,10 @@ public:
     // Asks whether to save before something is lost; Cancel is the default.
     enum class SaveAnswer { Save, Discard, Cancel };
     virtual SaveAnswer askToSave(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Asks for a name, offering `known` ones; empty when cancelled.
+    virtual QString askName(
+        QWidget* parent, const QString& title, const QString& text, const QStringList& known)
+        = 0;
 
     // The form's zoom, which the boxes' texts follow.
     void setZoom(double factor) { zoom_ = factor; }
@@ -47,6 +52,8 @@ public:
         QWidget* parent, const QString& title, const QString& text, const QString& description = {}) override;
     bool ask(QWidget* parent, const QString& title, const QString& text) override;
     SaveAnswer askToSave(QWidget* parent, const QString& title, const QString& text) override;
+    QString askName(
+        QWidget* parent, const QString& title, const QString& text, const QStringList& known) override;
 
 private:
     // Shows `box`, then gives the keyboard back to where it was.

@@ -34,6 +34,15 @@ bool CommandGate::ClosingBoxes::ask(QWidget* parent, const QString& title, const
     return yes;
 }
 
+QString CommandGate::ClosingBoxes::askName(
+    QWidget* parent, const QString& title, const QString& text, const QStringList& known)
+{
+    gate_.setBoxOpen(true);
+    const QString name = boxes_.askName(parent, title, text, known);
+    gate_.setBoxOpen(false);
+    return name;
+}
+
 MessageBoxes::SaveAnswer CommandGate::ClosingBoxes::askToSave(
     QWidget* parent, const QString& title, const QString& text)
 {

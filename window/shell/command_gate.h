@@ -49,6 +49,8 @@ private:
             const QString& description = {}) override;
         bool ask(QWidget* parent, const QString& title, const QString& text) override;
         SaveAnswer askToSave(QWidget* parent, const QString& title, const QString& text) override;
+        QString askName(
+            QWidget* parent, const QString& title, const QString& text, const QStringList& known) override;
 
     private:
         MessageBoxes& boxes_;

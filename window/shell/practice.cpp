@@ -6,6 +6,7 @@
 #include "report/practice_texts.h"
 #include "report/solve_messages.h"
 #include "report/texts.h"
+#include "sheets/system_file.h"
 #include "solver/missing_library.h"
 #include "window/form/form1.h"
 #include "window/form/message_boxes.h"
@@ -16,13 +17,17 @@
 #include "window/shell/practice_window.h"
 
 #include <QAction>
+#include <QDir>
 #include <QRect>
+#include <QSettings>
 
 namespace cramer {
 
 using texts::qtText;
 
 namespace {
+
+const QString kStudentSetting = QStringLiteral("practice/student");
 
 // The cells of the system, where the student looks to compare.
 QRect gridOnScreen(const Form1& form, int n)
@@ -86,8 +91,15 @@ void Practice::start()
         boxes_.inform(window_, title, qtText(texts::kPracticeSystemTooLong));
         return;
     }
+    student(); // asked before the practice window opens, never in its way
     last_ = new PracticeWindow(std::move(solution), boxes_, window_);
     last_->setAttribute(Qt::WA_DeleteOnClose);
+    // Written once the verdict is on the screen: keeping never delays it.
+    connect(last_, &PracticeWindow::answerChecked, this, [this, system](const AnsweredStep& answer) {
+        QMetaObject::invokeMethod(
+            this, [this, answer, system] { this->record(answer, system); }, Qt::QueuedConnection);
+    });
+    connect(last_, &PracticeWindow::changeStudentRequested, this, &Practice::changeStudent);
     connect(last_, &PracticeWindow::newExerciseRequested, this, [this, done = last_] {
         if (!exercises_.makeAnother(done->system().n))
             return;
@@ -105,6 +117,69 @@ void Practice::start()
     placeBeside(last_, window_, gridOnScreen(form_, system.n));
     last_->activateWindow();
     last_->setFocus();
+}
+
+const QString& Practice::student()
+{
+    if (!student_) {
+        student_ = QSettings().value(kStudentSetting).toString();
+        if (student_->isEmpty())
+            changeStudent();
+    }
+    return *student_;
+}
+
+void Practice::changeStudent()
+{
+    QStringList known = store().students();
+    if (student_ && !student_->isEmpty()) {
+        known.removeAll(*student_);
+        known.prepend(*student_);
+    }
+    student_
+        = boxes_.askName(window_, qtText(texts::kPracticeWhoTitle), qtText(texts::kPracticeWhoText), known);
+    if (!student_->isEmpty())
+        QSettings().setValue(kStudentSetting, *student_);
+}
+
+PracticeStore& Practice::store()
+{
+    if (store_)
+        return *store_;
+    const QString path = storeFile_.isEmpty() ? defaultPracticeFile() : storeFile_;
+    store_ = std::make_unique<PracticeStore>(path);
+    const char* problem = nullptr;
+    switch (store_->problem()) {
+    case PracticeStore::Problem::None:
+        return *store_;
+    case PracticeStore::Problem::Locked:
+        problem = texts::kPracticeStoreLocked;
+        break;
+    case PracticeStore::Problem::ReadOnly:
+        problem = texts::kPracticeStoreReadOnly;
+        break;
+    case PracticeStore::Problem::Damaged:
+        problem = texts::kPracticeStoreDamaged;
+        break;
+    case PracticeStore::Problem::Newer:
+        problem = texts::kPracticeStoreNewer;
+        break;
+    case PracticeStore::Problem::CannotOpen:
+        problem = texts::kPracticeStoreCannotOpen;
+        break;
+    }
+    boxes_.inform(window_, qtText(texts::kPracticeTitle),
+        qtText(problem).arg(QDir::toNativeSeparators(path), store_->detail()));
+    return *store_;
+}
+
+void Practice::record(AnsweredStep answer, const TypedSystem& system)
+{
+    if (student().isEmpty())
+        return;
+    answer.student = *student_;
+    answer.system = QString::fromStdString(systemAsCsv(system, { ".", "" }));
+    store().record(answer);
 }
 
 } // namespace cramer

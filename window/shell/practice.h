@@ -5,7 +5,13 @@
 // "Реши сам" in the "Решение" menu: opens a practice window on the system
 // the grid holds, or says why it cannot, as "РЕШИ СИСТЕМАТА" would.
 
+#include "progress/practice_store.h"
+#include "solver/typed_system.h"
+
 #include <QObject>
+
+#include <memory>
+#include <optional>
 
 class QAction;
 class QWidget;
@@ -28,7 +34,18 @@ public:
     PracticeWindow* window() const { return last_; }
     void start();
 
+    // Who is practising: asked for the first time, remembered after; an
+    // empty name keeps nothing.
+    const QString& student();
+    void changeStudent();
+    // The kept answers, opened on first use at `path` (the user's data
+    // folder by default); a file that cannot be kept is named once.
+    PracticeStore& store();
+    void setStoreFile(const QString& path) { storeFile_ = path; }
+
 private:
+    void record(AnsweredStep answer, const TypedSystem& system);
+
     Form1& form_;
     MessageBoxes& boxes_;
     CommandGate& gate_;
@@ -36,6 +53,9 @@ private:
     QWidget* window_;
     QAction* start_ = nullptr;
     PracticeWindow* last_ = nullptr;
+    QString storeFile_;
+    std::unique_ptr<PracticeStore> store_;
+    std::optional<QString> student_;
 };
 
 } // namespace cramer

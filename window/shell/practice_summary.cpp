@@ -25,7 +25,10 @@ namespace {
 using texts::qtText;
 
 // A summary saved by such a name is HTML, by any other plain text.
-bool isHtmlName(const QString& path) { return hasSuffix(path, { QStringLiteral("html"), QStringLiteral("htm") }); }
+bool isHtmlName(const QString& path)
+{
+    return hasSuffix(path, { QStringLiteral("html"), QStringLiteral("htm") });
+}
 
 } // namespace
 
@@ -86,8 +89,8 @@ bool PracticeSummary::saveTo(const QString& path)
 {
     const QByteArray content
         = (isHtmlName(path) ? workingAsHtml(document_) : text() + QLatin1Char('\n')).toUtf8();
-    const FileError error = writeFileAtomically(localFile(path),
-        std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
+    const FileError error = writeFileAtomically(
+        localFile(path), std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
     if (!error)
         return true;
     boxes_.inform(window_, qtText(texts::kSaveFailedTitle),

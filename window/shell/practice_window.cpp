@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "window/shell/practice_window.h"
+#include "progress/progress_statistics.h"
 
 #include "report/figure.h"
 #include "report/practice_messages.h"
@@ -83,6 +84,9 @@ PracticeWindow::PracticeWindow(WorkedSolution solution, MessageBoxes& boxes, QWi
     newExercise->setObjectName(QStringLiteral("newExercise"));
     newExercise->setAutoDefault(false);
     connect(newExercise, &QPushButton::clicked, this, &PracticeWindow::newExerciseRequested);
+    QPushButton* changeStudent
+        = buttons->addButton(qtText(texts::kPracticeChangeStudent), QDialogButtonBox::ActionRole);
+    connect(changeStudent, &QPushButton::clicked, this, &PracticeWindow::changeStudentRequested);
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(scroll_);
     outer->addWidget(buttons);
@@ -202,8 +206,28 @@ void PracticeWindow::check(int index)
     if (reply.counted)
         entry.countTry();
     say(entry, labelText(reply.message));
+    if (reply.counted)
+        tellChecked(entry, entry.answerField()->text(), reply.right, mistakeName(reply.mistake));
     if (reply.right)
         finishStep(entry);
+}
+
+void PracticeWindow::tellChecked(
+    const PracticeStepRow& entry, const QString& typed, bool right, const QString& mistake)
+{
+    AnsweredStep answer;
+    answer.when = QDateTime::currentDateTimeUtc();
+    answer.n = solution_.record.typed.n;
+    answer.stepKind = static_cast<int>(entry.step().kind);
+    answer.stepIndex = entry.step().index;
+    answer.skill = skillOf(answer.n, entry.step(), solution_.exact());
+    answer.typed = typed;
+    answer.right = right;
+    answer.mistake = right ? QString() : mistake;
+    answer.tryNumber = entry.outcome().tries;
+    answer.hints = entry.outcome().hints;
+    answer.milliseconds = clock_.elapsed();
+    emit answerChecked(answer);
 }
 
 void PracticeWindow::checkChoice(PracticeStepRow& entry)
@@ -215,7 +239,11 @@ void PracticeWindow::checkChoice(PracticeStepRow& entry)
     }
     entry.countTry();
     say(entry, labelText(solutionCountMessage(solution_, *verdict)));
-    if (*verdict == solution_.exact().verdict)
+    const bool right = *verdict == solution_.exact().verdict;
+    tellChecked(entry,
+        QString::fromLatin1(*verdict == ExactVerdict::NoSolution ? "NoSolution" : "InfinitelyMany"), right,
+        QString::fromLatin1(kWrongCountName));
+    if (right)
         finishStep(entry);
 }
 

@@ -6,6 +6,7 @@
 // computes d, each d_i and each x_i and the program checks every answer,
 // names the mistake where it can and gives hints one at a time.
 
+#include "progress/practice_store.h"
 #include "report/figure.h"
 #include "report/working_document.h"
 #include "solver/practice.h"
@@ -61,6 +62,12 @@ public:
 signals:
     // "Нова задача": the next exercise of the same size and kind.
     void newExerciseRequested();
+    // An answer was checked and its verdict shown: the step, what was typed,
+    // the verdict and its mistake, the try and hints, the time since the
+    // practice began; the student and the system are the receiver's to add.
+    void answerChecked(const cramer::AnsweredStep& answer);
+    // „Смени ученика“.
+    void changeStudentRequested();
 
 private:
     // Where the program's own solve is no guide: a note saying so.
@@ -75,6 +82,7 @@ private:
     // Scrolls the page so that `widget`, on it, is in view.
     void showInView(QWidget* widget);
     void finishStep(PracticeStepRow& entry);
+    void tellChecked(const PracticeStepRow& entry, const QString& typed, bool right, const QString& mistake);
     void showSummaryIfDone();
 
     WorkedSolution solution_;
