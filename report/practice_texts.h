@@ -7,6 +7,8 @@
 
 #include "report/texts.h"
 
+#include <utility>
+
 namespace cramer::texts {
 
 inline constexpr const char* kPracticeCommand = "Реши &сам";
@@ -17,6 +19,67 @@ inline constexpr const char* kPracticeWhoText = QT_TRANSLATE_NOOP("cramer::texts
     "Напиши името си или го избери. Програмата пази отговорите ти само на този компютър, за да виждаш "
     "напредъка си; без име нищо не се пази.");
 inline constexpr const char* kPracticeChangeStudent = QT_TRANSLATE_NOOP("cramer::texts", "Смени &ученика");
+// „Напредък“: a student's kept practice.
+inline constexpr const char* kProgressCommand = QT_TRANSLATE_NOOP("cramer::texts", "&Напредък");
+// %1 the student.
+inline constexpr const char* kProgressTitle = QT_TRANSLATE_NOOP("cramer::texts", "Напредък: %1");
+inline constexpr const char* kProgressNobody = QT_TRANSLATE_NOOP("cramer::texts",
+    "Още няма запазени отговори: напредъкът се пази, когато се упражняваш с „Реши сам“ и си казал името си.");
+inline constexpr const char* kProgressSkillHeader = QT_TRANSLATE_NOOP("cramer::texts", "Умение");
+inline constexpr const char* kProgressFirstTriesHeader = QT_TRANSLATE_NOOP("cramer::texts", "Първи опити");
+inline constexpr const char* kProgressShareHeader
+    = QT_TRANSLATE_NOOP("cramer::texts", "Верни от първия опит");
+inline constexpr const char* kProgressLastWeekHeader
+    = QT_TRANSLATE_NOOP("cramer::texts", "Последната седмица");
+inline constexpr const char* kProgressMistakeHeader = QT_TRANSLATE_NOOP("cramer::texts", "Грешка");
+inline constexpr const char* kProgressCountHeader = QT_TRANSLATE_NOOP("cramer::texts", "Колко пъти");
+inline constexpr const char* kProgressLastSeenHeader = QT_TRANSLATE_NOOP("cramer::texts", "Последно");
+// %1 the median minutes, %2 how many exercises.
+inline constexpr const char* kProgressTime = QT_TRANSLATE_NOOP(
+    "cramer::texts", "Една задача ти отнема средно (медиана) %1 мин.; задачите досега: %2.");
+inline constexpr const char* kProgressChartName
+    = QT_TRANSLATE_NOOP("cramer::texts", "Верните от първия опит по седмици, за всяко умение");
+inline constexpr const char* kProgressWeakSpot
+    = QT_TRANSLATE_NOOP("cramer::texts", "Упражнявай &слабото място");
+inline constexpr const char* kProgressCopy = QT_TRANSLATE_NOOP("cramer::texts", "&Копирай");
+inline constexpr const char* kProgressSave = QT_TRANSLATE_NOOP("cramer::texts", "&Запази…");
+inline constexpr const char* kProgressForget = QT_TRANSLATE_NOOP("cramer::texts", "&Изтрий моите данни");
+inline constexpr const char* kProgressForgetQuestion = QT_TRANSLATE_NOOP("cramer::texts",
+    "Да изтрия ли всички запазени отговори на %1 от този компютър? Това не може да се отмени.");
+inline constexpr const char* kProgressSaveTitle
+    = QT_TRANSLATE_NOOP("cramer::texts", "Запазване на напредъка");
+inline constexpr const char* kProgressFileFilters
+    = QT_TRANSLATE_NOOP("cramer::texts", "Текст (*.txt);;HTML (*.html *.htm);;CSV (*.csv)");
+inline constexpr const char* kProgressDefaultName = QT_TRANSLATE_NOOP("cramer::texts", "напредък.txt");
+// %1 the mistake in words.
+inline constexpr const char* kProgressAimedAt = QT_TRANSLATE_NOOP(
+    "cramer::texts", "Тази задача е избрана заради най-честата ти грешка напоследък: %1.");
+inline constexpr const char* kProgressNothingToAim = QT_TRANSLATE_NOOP(
+    "cramer::texts", "Напоследък нямаш грешки, към които да насоча задачата: упражнявай се с „Нова задача“.");
+// The skills, in the order of the program's Skill.
+inline constexpr const char* kSkillNames[] = {
+    QT_TRANSLATE_NOOP("cramer::texts", "детерминанта 2 × 2"),
+    QT_TRANSLATE_NOOP("cramer::texts", "правило на Сарус (3 × 3)"),
+    QT_TRANSLATE_NOOP("cramer::texts", "детерминанта чрез изключване (4 × 4 и повече)"),
+    QT_TRANSLATE_NOOP("cramer::texts", "коя колона се заменя със свободните членове"),
+    QT_TRANSLATE_NOOP("cramer::texts", "делението на детерминантите"),
+    QT_TRANSLATE_NOOP("cramer::texts", "закръгляне на безкрайна десетична дроб"),
+    QT_TRANSLATE_NOOP("cramer::texts", "броят на решенията при d = 0"),
+};
+// The mistakes by the names they are kept under.
+inline constexpr std::pair<const char*, const char*> kMistakeWords[] = {
+    { "OppositeSign", QT_TRANSLATE_NOOP("cramer::texts", "обратен знак") },
+    { "ProductsAdded", QT_TRANSLATE_NOOP("cramer::texts", "събрани вместо извадени произведения") },
+    { "DiagonalsSwapped", QT_TRANSLATE_NOOP("cramer::texts", "разменени диагонали") },
+    { "TermLeftOut", QT_TRANSLATE_NOOP("cramer::texts", "пропуснато произведение по Сарус") },
+    { "TermSignFlipped", QT_TRANSLATE_NOOP("cramer::texts", "произведение по Сарус с грешен знак") },
+    { "WrongColumnReplaced", QT_TRANSLATE_NOOP("cramer::texts", "заменена е друга колона") },
+    { "QuotientInverted", QT_TRANSLATE_NOOP("cramer::texts", "обърнато частно") },
+    { "RoundedWrongly", QT_TRANSLATE_NOOP("cramer::texts", "грешно закръгляне") },
+    { "TooFewDigits", QT_TRANSLATE_NOOP("cramer::texts", "твърде малко значещи цифри") },
+    { "NotRight", QT_TRANSLATE_NOOP("cramer::texts", "грешна стойност") },
+    { "WrongCount", QT_TRANSLATE_NOOP("cramer::texts", "грешен брой решения") },
+};
 // %1 the file, %2 what the database says.
 inline constexpr const char* kPracticeStoreLocked = QT_TRANSLATE_NOOP("cramer::texts",
     "Файлът с упражненията „%1“ е зает от друга програма. Упражнявай се спокойно, но днешните отговори няма "

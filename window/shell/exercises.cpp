@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "window/shell/exercises.h"
+#include "solver/worksheet.h"
 
 #include "report/file_messages.h"
 #include "report/texts.h"
@@ -31,6 +32,23 @@ Exercises::Exercises(Form1& form, CommandGate& gate, QWidget* window)
 
 bool Exercises::make(SolutionKind kind, int size)
 {
+    return replaceWith(size, [this, kind](int n) {
+        lastKind_ = kind;
+        return maker_.next(n, kind);
+    });
+}
+
+bool Exercises::makeSingular(int size)
+{
+    return replaceWith(size, [this](int n) {
+        const WorksheetResult made
+            = makeWorksheet({ 1, n, AnswerKind::Integers, SingularShare::Some, 9, singularSeed_++ });
+        return std::get<std::vector<Variant>>(made).front().system;
+    });
+}
+
+bool Exercises::replaceWith(int size, const std::function<TypedSystem(int)>& draw)
+{
     const TypedSystem shown = form_.typedSystem();
     const bool typed = shown != lastMade_
         && std::any_of(shown.texts.begin(), shown.texts.end(),
@@ -39,12 +57,11 @@ bool Exercises::make(SolutionKind kind, int size)
         && !gate_.formBoxes().ask(form_.window(), texts::qtText(texts::kNewExerciseTitle),
             texts::qtText(texts::kExerciseReplacesTyped)))
         return false;
-    lastKind_ = kind;
     const NumberLocale locale = userNumberLocale();
     TypedSystem made;
     try {
         // A solution is checked exactly, with GMP.
-        made = maker_.next(size > 0 ? size : form_.selectedSize(), kind);
+        made = draw(size > 0 ? size : form_.selectedSize());
     } catch (const MissingLibrary& missing) {
         gate_.formBoxes().inform(
             form_.window(), texts::qtText(texts::kNewExerciseTitle), missingLibraryMessage(missing));

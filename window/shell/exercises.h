@@ -11,6 +11,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QAction;
 class QWidget;
 
@@ -35,13 +37,19 @@ public:
     bool make(SolutionKind kind, int size = 0);
     // One more of `size` equations and the kind made last (integers at first).
     bool makeAnother(int size) { return make(lastKind_, size); }
+    // A system of `size` equations with d = 0: no solution or infinitely many.
+    bool makeSingular(int size);
 
 private:
+    // The grid takes what `draw` makes, as `make` says.
+    bool replaceWith(int size, const std::function<TypedSystem(int)>& draw);
+
     Form1& form_;
     CommandGate& gate_;
     ExerciseMaker maker_;
     TypedSystem lastMade_; // to tell it from a system typed since
     SolutionKind lastKind_ = SolutionKind::Integers;
+    std::uint64_t singularSeed_ = 1;
     QAction* integers_ = nullptr;
     QAction* fractions_ = nullptr;
 };

@@ -68,8 +68,10 @@ GridHistory::GridHistory(Form1& form, CommandGate& gate, QWidget* window)
     redo_ = gate.add(this, texts::kRedoCommand, QKeySequence::Redo, [this] { stack_->redo(); });
     gate.setWanted(undo_, false);
     gate.setWanted(redo_, false);
-    connect(stack_, &QUndoStack::canUndoChanged, this, [this, &gate](bool can) { gate.setWanted(undo_, can); });
-    connect(stack_, &QUndoStack::canRedoChanged, this, [this, &gate](bool can) { gate.setWanted(redo_, can); });
+    connect(
+        stack_, &QUndoStack::canUndoChanged, this, [this, &gate](bool can) { gate.setWanted(undo_, can); });
+    connect(
+        stack_, &QUndoStack::canRedoChanged, this, [this, &gate](bool can) { gate.setWanted(redo_, can); });
     connect(&form_, &Form1::cellEdited, this, [this] { settled_ = stateOf(form_); });
     connect(&form_, &Form1::gridReplaced, this, &GridHistory::replaced);
 }

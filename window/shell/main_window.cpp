@@ -131,6 +131,7 @@ void MainWindow::createMenus()
     solution->addAction(exercises_->newFractionExerciseAction());
     solution->addSeparator();
     solution->addAction(practice_->startAction());
+    solution->addAction(practice_->progressAction());
     solution->addAction(actions_.showWorking);
     solution->addAction(solution_->readResultsAction());
     QMenu* help = bar->addMenu(qtText(texts::kHelpMenu));

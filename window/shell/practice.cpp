@@ -15,6 +15,7 @@
 #include "window/shell/exercises.h"
 #include "window/shell/placement.h"
 #include "window/shell/practice_window.h"
+#include "window/shell/progress_window.h"
 
 #include <QAction>
 #include <QDir>
@@ -49,6 +50,7 @@ Practice::Practice(Form1& form, MessageBoxes& boxes, CommandGate& gate, Exercise
     , window_(window)
 {
     start_ = gate.add(this, texts::kPracticeCommand, QKeySequence(Qt::CTRL | Qt::Key_R), [this] { start(); });
+    progress_ = gate.add(this, texts::kProgressCommand, QKeySequence(), [this] { showProgress(); });
     auto update = [this] { gate_.setWanted(start_, form_.holdsSystem()); };
     connect(&form_, &Form1::gridReset, this, update);
     connect(&form_, &Form1::cellEdited, this, update);
@@ -117,6 +119,56 @@ void Practice::start()
     placeBeside(last_, window_, gridOnScreen(form_, system.n));
     last_->activateWindow();
     last_->setFocus();
+}
+
+void Practice::showProgress()
+{
+    const QString& who = student();
+    if (!progressWindow_) {
+        progressWindow_ = new ProgressWindow(boxes_, window_);
+        connect(progressWindow_, &ProgressWindow::weakSpotRequested, this, &Practice::practiseWeakSpot);
+        connect(progressWindow_, &ProgressWindow::forgetRequested, this, &Practice::forgetStudent);
+    }
+    progressWindow_->show(who, who.isEmpty() ? std::vector<AnsweredStep>() : store().answers(who));
+}
+
+void Practice::practiseWeakSpot()
+{
+    const QString& who = student();
+    const std::optional<AimedExercise> aimed
+        = who.isEmpty() ? std::nullopt : aimedExercise(store().answers(who));
+    if (!aimed) {
+        boxes_.inform(window_, qtText(texts::kPracticeTitle), qtText(texts::kProgressNothingToAim));
+        return;
+    }
+    const bool made = aimed->kind == AimedExercise::Kind::Singular
+        ? exercises_.makeSingular(aimed->n)
+        : exercises_.make(aimed->kind == AimedExercise::Kind::Fractions ? SolutionKind::SimpleFractions
+                                                                        : SolutionKind::Integers,
+            aimed->n);
+    if (!made)
+        return;
+    boxes_.inform(window_, qtText(texts::kPracticeTitle),
+        qtText(texts::kProgressAimedAt).arg(mistakeWords(aimed->mistake)));
+    // The practice of the system before gives way without a question: the grid changed at the student's
+    // asking.
+    if (last_) {
+        last_->close();
+        last_ = nullptr;
+    }
+    start();
+}
+
+void Practice::forgetStudent()
+{
+    const QString who = student();
+    if (who.isEmpty()
+        || !boxes_.ask(
+            window_, qtText(texts::kPracticeTitle), qtText(texts::kProgressForgetQuestion).arg(who)))
+        return;
+    store().forget(who);
+    if (progressWindow_ && progressWindow_->isVisible())
+        progressWindow_->show(who, {});
 }
 
 const QString& Practice::student()

@@ -23,6 +23,7 @@ class Exercises;
 class Form1;
 class MessageBoxes;
 class PracticeWindow;
+class ProgressWindow;
 
 class Practice : public QObject {
     Q_OBJECT
@@ -30,6 +31,14 @@ public:
     Practice(Form1& form, MessageBoxes& boxes, CommandGate& gate, Exercises& exercises, QWidget* window);
 
     QAction* startAction() const { return start_; }
+    QAction* progressAction() const { return progress_; }
+    ProgressWindow* progressWindow() const { return progressWindow_; }
+    // „Напредък“ of the student who practises.
+    void showProgress();
+    // The next exercise aimed at the student's commonest recent mistake, and practice on it.
+    void practiseWeakSpot();
+    // „Изтрий моите данни“, asked first.
+    void forgetStudent();
     // The window opened last, if any; for tests.
     PracticeWindow* window() const { return last_; }
     void start();
@@ -52,6 +61,8 @@ private:
     Exercises& exercises_;
     QWidget* window_;
     QAction* start_ = nullptr;
+    QAction* progress_ = nullptr;
+    ProgressWindow* progressWindow_ = nullptr;
     PracticeWindow* last_ = nullptr;
     QString storeFile_;
     std::unique_ptr<PracticeStore> store_;

@@ -30,7 +30,8 @@ QString printWithDialog(
         module.resolve(print, "cramerPrintWithDialog");
     } catch (const MissingLibrary& missing) {
         // The loader's own reason is English: the module's file says enough.
-        return qtText(texts::kPrintModuleMissing).arg(QDir::toNativeSeparators(QString::fromStdString(missing.soname())));
+        return qtText(texts::kPrintModuleMissing)
+            .arg(QDir::toNativeSeparators(QString::fromStdString(missing.soname())));
     }
     print(parent, documentName, paint);
     return {};

@@ -15,8 +15,8 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
@@ -57,8 +57,7 @@ bool SystemFiles::refused() const { return form_.isBusy(); }
 
 bool SystemFiles::open(const QString& path, const QString& sheet)
 {
-    const ReadSystem read
-        = readAnySystemFile(localFile(path), userNumberLocale(), sheet.toStdString());
+    const ReadSystem read = readAnySystemFile(localFile(path), userNumberLocale(), sheet.toStdString());
     if (read.error) {
         boxes_.inform(window_, qtText(texts::kOpenTitle),
             fileErrorMessage(read.error, path, userNumberLocale()) + QLatin1Char('\n')

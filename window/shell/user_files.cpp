@@ -37,8 +37,8 @@ std::optional<FileToSave> askFileToSave(QWidget* parent, MessageBoxes& boxes, co
     QString name = suggested;
     QString filter = filters.value(0);
     for (;;) {
-        const QString typed = QFileDialog::getSaveFileName(
-            parent, title, name, filters.join(QStringLiteral(";;")), &filter, QFileDialog::DontConfirmOverwrite);
+        const QString typed = QFileDialog::getSaveFileName(parent, title, name,
+            filters.join(QStringLiteral(";;")), &filter, QFileDialog::DontConfirmOverwrite);
         if (typed.isEmpty())
             return std::nullopt;
         const int type = std::max(0, static_cast<int>(filters.indexOf(filter)));
@@ -51,8 +51,8 @@ std::optional<FileToSave> askFileToSave(QWidget* parent, MessageBoxes& boxes, co
         const QFileInfo target(path);
         if (!target.exists()
             || boxes.ask(parent, title,
-                QCoreApplication::translate("cramer::FileToSave",
-                    "Файлът „%1“ вече съществува. Да бъде ли заменен?")
+                QCoreApplication::translate(
+                    "cramer::FileToSave", "Файлът „%1“ вече съществува. Да бъде ли заменен?")
                     .arg(target.fileName())))
             return FileToSave { path, type };
         name = path;

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Practice kept, through the window: answers typed in practice are kept
+// for the student who gave a name, „Напредък“ shows them, the next exercise
+// is aimed at the commonest mistake, and „Изтрий моите данни“ forgets them.
+
+#include "window_test_support.h"
+
+#include "progress/practice_store.h"
+#include "window/shell/practice.h"
+#include "window/shell/practice_window.h"
+#include "window/shell/progress_window.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace cramer {
+namespace {
+
+using testing_support::EnglishLocaleTest;
+using testing_support::TestWindow;
+
+class KeptPractice : public EnglishLocaleTest { };
+
+TEST_F(KeptPractice, AnswersShowInProgressAndAimTheNextExercise)
+{
+    QSettings().remove(QStringLiteral("practice/student"));
+    QTemporaryDir folder;
+    TestWindow window;
+    window.boxes.name = QStringLiteral("Ани");
+    Practice& practice = window.main->practice();
+    practice.setStoreFile(folder.filePath(QStringLiteral("practice.sqlite")));
+    window.type({ { "2", "1", "5" }, { "1", "-3", "-8" } });
+    practice.start();
+    EXPECT_EQ(window.boxes.namesAsked, 1);
+    PracticeWindow* steps = practice.window();
+    ASSERT_NE(steps, nullptr);
+    // d = −7: the diagonals swapped, then the products added, then right.
+    for (const char* typed : { "7", "-5", "-7" }) {
+        steps->answerField(0)->setText(QString::fromUtf8(typed));
+        steps->check(0);
+    }
+    // The answers are written once the verdicts are on the screen.
+    QCoreApplication::processEvents();
+    const std::vector<AnsweredStep> kept = practice.store().answers(QStringLiteral("Ани"));
+    ASSERT_EQ(kept.size(), 3u);
+    EXPECT_EQ(kept[0].mistake, QStringLiteral("DiagonalsSwapped"));
+    EXPECT_EQ(kept[0].skill, Skill::Determinant2);
+    EXPECT_EQ(kept[1].mistake, QStringLiteral("ProductsAdded"));
+    EXPECT_EQ(kept[2].tryNumber, 3);
+    EXPECT_TRUE(kept[2].right);
+
+    practice.showProgress();
+    ProgressWindow* progress = practice.progressWindow();
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->skills()->rowCount(), 1);
+    EXPECT_EQ(progress->skills()->item(0, 2)->text(), QStringLiteral("0 %")) << "wrong at the first try";
+    ASSERT_GE(progress->mistakes()->rowCount(), 1);
+    EXPECT_TRUE(progress->asCsv().contains(QStringLiteral("разменени диагонали")));
+
+    // The next exercise is a 2 × 2, for the later of the two mistakes.
+    window.boxes.shown.clear();
+    practice.practiseWeakSpot();
+    ASSERT_FALSE(window.boxes.shown.empty());
+    EXPECT_TRUE(
+        window.boxes.shown.back().text.contains(QStringLiteral("събрани вместо извадени произведения")))
+        << window.boxes.shown.back().text.toStdString();
+    ASSERT_NE(practice.window(), nullptr);
+    EXPECT_EQ(practice.window()->system().n, 2);
+
+    // Forgotten: the student's rows are gone, the file stays.
+    window.boxes.answer = true;
+    practice.forgetStudent();
+    EXPECT_TRUE(practice.store().answers(QStringLiteral("Ани")).empty());
+    EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("practice.sqlite"))));
+    QSettings().remove(QStringLiteral("practice/student"));
+}
+
+} // namespace
+} // namespace cramer
