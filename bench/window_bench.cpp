@@ -12,6 +12,7 @@
 #include "window/shell/practice.h"
 #include "window/shell/practice_window.h"
 #include "window/shell/program_style.h"
+#include "window/shell/progress_window.h"
 #include "window/shell/solution_actions.h"
 #include "window/shell/system_files.h"
 #include "window/shell/working_window.h"
@@ -19,6 +20,8 @@
 
 #include <QApplication>
 #include <QRadioButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -225,6 +228,61 @@ void ZoomStep9(benchmark::State& state)
     window.zoom().byHand(1.0);
 }
 BENCHMARK(ZoomStep9)->Unit(benchmark::kMillisecond);
+
+// One checked answer kept: its own transaction in the WAL journal, against
+// the verdict's text set in the practice window (the work before it).
+void RecordAnswer(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    PracticeStore store(folder.filePath(QStringLiteral("practice.sqlite")));
+    AnsweredStep answer;
+    answer.student = QStringLiteral("Ани");
+    answer.system = QStringLiteral("2,1,5\n1,-3,-8");
+    answer.typed = QStringLiteral("-7");
+    answer.mistake = QStringLiteral("OppositeSign");
+    for (auto _ : state) {
+        answer.when = QDateTime::currentDateTimeUtc();
+        benchmark::DoNotOptimize(store.record(answer));
+    }
+}
+BENCHMARK(RecordAnswer)->Unit(benchmark::kMicrosecond);
+
+// „Напредък“ of a student with 100,000 kept answers, to its first painted frame.
+void Progress100k(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("practice.sqlite"));
+    {
+        PracticeStore store(path);
+        QSqlDatabase database = store.database();
+        database.transaction();
+        QSqlQuery insert(database);
+        insert.exec(QStringLiteral(
+            "INSERT INTO students (name, created) VALUES ('Ани', '2026-09-01T08:00:00.000Z')"));
+        insert.prepare(QStringLiteral(
+            "INSERT INTO answers VALUES ('Ани', ?, ?, '1,2,3', 3, 0, 0, ?, '5', ?, ?, 1, 0, 60000)"));
+        const QDateTime start(QDate(2026, 9, 1), QTime(8, 0), Qt::UTC);
+        for (int i = 0; i < 100000; ++i) {
+            insert.addBindValue(start.addSecs(60 * i).toString(Qt::ISODateWithMs));
+            insert.addBindValue(QString::number(i / 10));
+            insert.addBindValue(i % kSkills);
+            insert.addBindValue(i % 3 == 0 ? 0 : 1);
+            insert.addBindValue(i % 3 == 0 ? QStringLiteral("OppositeSign") : QStringLiteral(""));
+            insert.exec();
+        }
+        database.commit();
+    }
+    AnsweredBoxes boxes;
+    for (auto _ : state) {
+        state.PauseTiming();
+        PracticeStore store(path);
+        ProgressWindow window(boxes);
+        state.ResumeTiming();
+        window.show(QStringLiteral("Ани"), store.answers(QStringLiteral("Ани")));
+        window.repaint();
+    }
+}
+BENCHMARK(Progress100k)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

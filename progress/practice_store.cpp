@@ -41,6 +41,22 @@ QVariant text(const QString& value)
     return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
 }
 
+// Read back as fast as the rows come: "2026-11-02T08:01:00.000Z", as
+// timeText writes it; another form through Qt's reader.
+QDateTime timeFromText(const QString& text)
+{
+    const auto number = [&text](int from, int length) {
+        int value = 0;
+        for (int i = from; i < from + length; ++i)
+            value = value * 10 + text[i].digitValue();
+        return value;
+    };
+    if (text.size() != 24 || text[10] != QLatin1Char('T') || text[23] != QLatin1Char('Z'))
+        return QDateTime::fromString(text, Qt::ISODateWithMs);
+    return QDateTime(QDate(number(0, 4), number(5, 2), number(8, 2)),
+        QTime(number(11, 2), number(14, 2), number(17, 2), number(20, 3)), Qt::UTC);
+}
+
 bool run(QSqlDatabase& database, const QString& statement)
 {
     QSqlQuery query(database);
@@ -240,7 +256,7 @@ std::vector<AnsweredStep> PracticeStore::answers(const QString& student) const
     while (query.next()) {
         AnsweredStep answer;
         answer.student = student;
-        answer.when = QDateTime::fromString(query.value(0).toString(), Qt::ISODateWithMs);
+        answer.when = timeFromText(query.value(0).toString());
         answer.system = query.value(1).toString();
         answer.systemHash = query.value(2).toString();
         answer.n = query.value(3).toInt();

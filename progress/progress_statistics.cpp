@@ -61,9 +61,9 @@ ProgressSummary summarize(const std::vector<AnsweredStep>& answers)
 {
     ProgressSummary summary;
     std::map<QString, RecurringMistake> mistakes;
-    std::map<QString, std::pair<QDateTime, QDateTime>> exercises; // by the system's hash
+    std::map<QString, std::pair<QDateTime, QDateTime>> exercises; // by the system's hash (one student's)
     for (const AnsweredStep& answer : answers) {
-        auto& span = exercises[answer.systemHash + answer.student];
+        auto& span = exercises[answer.systemHash];
         if (!span.first.isValid() || answer.when < span.first)
             span.first = answer.when;
         span.second = std::max(span.second, answer.when);
@@ -78,7 +78,8 @@ ProgressSummary summarize(const std::vector<AnsweredStep>& answers)
         SkillProgress& skill = summary.skills[static_cast<std::size_t>(answer.skill)];
         ++skill.firstTries;
         skill.right += answer.right ? 1 : 0;
-        const QDate week = mondayOf(answer.when.toLocalTime().date());
+        // Weeks by the UTC date: a time zone's rules looked up per answer cost more than all the rest.
+        const QDate week = mondayOf(answer.when.date());
         if (skill.weeks.empty() || skill.weeks.back().week != week)
             skill.weeks.push_back({ week, 0, 0 });
         ++skill.weeks.back().firstTries;
