@@ -5,7 +5,7 @@
 // its worked solution and the menu that opens it, the user's guide, after pasting a 4 × 5
 // block and solving it, a solve whose single-precision results are wrong, the contrast colours, and that
 // solution's HTML as a word processor would lay it out (and the HTML itself); the window at 150 % and fitted
-// into a 1024 × 600 screen; the worksheet dialog. Usage: window_snapshots OUTPUT_DIRECTORY
+// into a 1024 × 600 screen; a month of kept practice; the worksheet dialog. Usage: window_snapshots OUTPUT_DIRECTORY
 
 #include "report/working_forms.h"
 #include "window_test_support.h"
@@ -18,6 +18,8 @@
 #include "window/shell/practice_window.h"
 #include "window/shell/program_style.h"
 #include "window/shell/working_window.h"
+#include "progress/practice_store.h"
+#include "window/shell/progress_window.h"
 #include "window/shell/worksheet_dialog.h"
 
 #include <QAbstractButton>
@@ -35,6 +37,7 @@
 #include <QPalette>
 #include <QScrollArea>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextDocument>
 
 #include <cstdio>
@@ -221,6 +224,34 @@ int main(int argc, char* argv[])
     QPainter painter(&page);
     document.drawContents(&painter);
     page.save(out.filePath(QStringLiteral("copied-html.png")));
+    // „Напредък“ of a student with a month of practice: Sarrus's signs go
+    // wrong less often week by week, rounding stays weak.
+    {
+        QTemporaryDir folder;
+        PracticeStore store(folder.filePath(QStringLiteral("practice.sqlite")));
+        const QDateTime start(QDate(2026, 11, 2), QTime(9, 0), Qt::UTC);
+        for (int day = 0; day < 28; day += 2)
+            for (int i = 0; i < 12; ++i) {
+                AnsweredStep answer;
+                answer.student = QStringLiteral("Ани");
+                answer.when = start.addDays(day).addSecs(90 * i);
+                answer.system = QStringLiteral("exercise %1").arg(day * 2 + i / 6);
+                answer.skill = std::array { Skill::Sarrus, Skill::Column, Skill::Division, Skill::Rounding }[i % 4];
+                const bool right = answer.skill == Skill::Sarrus ? (i + day) % 28 < day + 6
+                    : answer.skill == Skill::Rounding            ? i % 3 == 0
+                                                                 : (i + day) % 5 != 0;
+                answer.right = right;
+                answer.mistake = right ? QString()
+                    : answer.skill == Skill::Sarrus   ? QStringLiteral("TermSignFlipped")
+                    : answer.skill == Skill::Rounding ? QStringLiteral("RoundedWrongly")
+                                                      : QStringLiteral("WrongColumnReplaced");
+                store.record(answer);
+            }
+        ProgressWindow progress(window.boxes);
+        progress.show(QStringLiteral("Ани"), store.answers(QStringLiteral("Ани")));
+        save(progress, "progress.png");
+        progress.close();
+    }
     // The worksheet dialog with its preview of the first page.
     window.main->showWorksheet();
     if (WorksheetDialog* worksheet = window.main->worksheetDialog()) {

@@ -20,6 +20,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace cramer {
@@ -139,9 +140,12 @@ void ProgressChart::paintEvent(QPaintEvent*)
     };
     painter.setPen(palette().text().color());
     const int step = std::max<int>(1, static_cast<int>(weeks_.size()) / 6);
-    for (std::size_t i = 0; i < weeks_.size(); i += static_cast<std::size_t>(step))
-        painter.drawText(QRectF(x(weeks_[i]) - 40, plot.bottom() + 4, 80, metrics.height()), Qt::AlignHCenter,
+    for (std::size_t i = 0; i < weeks_.size(); i += static_cast<std::size_t>(step)) {
+        // Within the widget at both ends.
+        const qreal centre = std::clamp(x(weeks_[i]), 40.0, width() - 40.0);
+        painter.drawText(QRectF(centre - 40, plot.bottom() + 4, 80, metrics.height()), Qt::AlignHCenter,
             QLocale().toString(weeks_[i], QStringLiteral("d MMM")));
+    }
     for (int k = 0; k < kSkills; ++k) {
         const SkillProgress& skill = summary_.skills[static_cast<std::size_t>(k)];
         if (skill.weeks.empty())
@@ -192,7 +196,7 @@ ProgressWindow::ProgressWindow(MessageBoxes& boxes, QWidget* parent)
     layout->addWidget(mistakes_, 1);
     layout->addWidget(time_);
     layout->addWidget(buttons);
-    resize(640, 720);
+    resize(760, 720);
 }
 
 void ProgressWindow::show(const QString& student, const std::vector<AnsweredStep>& answers)
@@ -202,6 +206,12 @@ void ProgressWindow::show(const QString& student, const std::vector<AnsweredStep
     setWindowTitle(qtText(texts::kProgressTitle).arg(student));
     chart_->setSummary(summary_);
     fill(skills_, skillRows(summary_));
+    // The skill's colour in the chart beside its name: the chart's legend.
+    int row = 0;
+    for (int k = 0; k < kSkills; ++k)
+        if (summary_.skills[static_cast<std::size_t>(k)].firstTries > 0)
+            skills_->item(row++, 0)->setData(
+                Qt::DecorationRole, QColor(kSkillColours[static_cast<std::size_t>(k)]));
     fill(mistakes_, mistakeRows(summary_));
     time_->setText(answers.empty() ? qtText(texts::kProgressNobody)
                                    : qtText(texts::kProgressTime)
