@@ -5,6 +5,7 @@
 // box answered at once, with and without its exact working, the worked
 // solution's window, opening a file, and one zoom step of the whole form.
 
+#include "progress/progress_export.h"
 #include "report/working_document.h"
 #include "report/working_forms.h"
 #include "window/form/form1.h"
@@ -283,6 +284,31 @@ void Progress100k(benchmark::State& state)
     }
 }
 BENCHMARK(Progress100k)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// „Преглед на класа“ of 30 computers' exports of 5,000 answers each.
+void ClassOverview30(benchmark::State& state)
+{
+    std::vector<std::pair<QString, std::string>> files;
+    const QDateTime start(QDate(2026, 9, 1), QTime(8, 0), Qt::UTC);
+    for (int computer = 0; computer < 30; ++computer) {
+        StudentAnswers student { QStringLiteral("Ученик %1").arg(computer), {} };
+        for (int i = 0; i < 5000; ++i) {
+            AnsweredStep answer;
+            answer.student = student.student;
+            answer.when = start.addSecs(60 * i);
+            answer.systemHash = QString::number(i / 10);
+            answer.skill = static_cast<Skill>(i % kSkills);
+            answer.typed = QStringLiteral("5");
+            answer.right = i % 3 != 0;
+            answer.mistake = answer.right ? QString() : QStringLiteral("OppositeSign");
+            student.answers.push_back(answer);
+        }
+        files.emplace_back(student.student, progressWorkbook({ student }));
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(classOverview(files).students.size());
+}
+BENCHMARK(ClassOverview30)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

@@ -56,6 +56,29 @@ inline constexpr const char* kProgressAimedAt = QT_TRANSLATE_NOOP(
     "cramer::texts", "Тази задача е избрана заради най-честата ти грешка напоследък: %1.");
 inline constexpr const char* kProgressNothingToAim = QT_TRANSLATE_NOOP(
     "cramer::texts", "Напоследък нямаш грешки, към които да насоча задачата: упражнявай се с „Нова задача“.");
+// Kept practice out of the computer, and a class's files back in.
+inline constexpr const char* kExportProgressCommand
+    = QT_TRANSLATE_NOOP("cramer::texts", "&Изнеси напредъка…");
+inline constexpr const char* kExportProgressTitle
+    = QT_TRANSLATE_NOOP("cramer::texts", "Изнасяне на напредъка");
+inline constexpr const char* kExportEveryone = QT_TRANSLATE_NOOP("cramer::texts",
+    "Да изнеса ли отговорите на всички ученици на този компютър? („Не“ изнася само твоите.)");
+inline constexpr const char* kExportFilters
+    = QT_TRANSLATE_NOOP("cramer::texts", "Работна книга XLSX (*.xlsx);;CSV (*.csv)");
+inline constexpr const char* kExportDefaultName = QT_TRANSLATE_NOOP("cramer::texts", "напредък.xlsx");
+inline constexpr const char* kClassOverviewCommand = QT_TRANSLATE_NOOP("cramer::texts", "&Преглед на класа…");
+inline constexpr const char* kClassOverviewTitle = QT_TRANSLATE_NOOP("cramer::texts", "Преглед на класа");
+inline constexpr const char* kClassOverviewOpen
+    = QT_TRANSLATE_NOOP("cramer::texts", "Изнесеният напредък от компютрите в класната стая");
+inline constexpr const char* kClassOverviewOpenFilter
+    = QT_TRANSLATE_NOOP("cramer::texts", "Изнесен напредък (*.xlsx)");
+inline constexpr const char* kClassStudentHeader = QT_TRANSLATE_NOOP("cramer::texts", "Ученик");
+inline constexpr const char* kClassMistakeHeader = QT_TRANSLATE_NOOP("cramer::texts", "Най-честа грешка");
+// %1 the files, one a line.
+inline constexpr const char* kClassUnread = QT_TRANSLATE_NOOP(
+    "cramer::texts", "Тези файлове не са изнесен напредък от програмата и са пропуснати:\n%1");
+inline constexpr const char* kClassSaveFilters = QT_TRANSLATE_NOOP("cramer::texts", "CSV (*.csv)");
+inline constexpr const char* kClassDefaultName = QT_TRANSLATE_NOOP("cramer::texts", "клас.csv");
 // The skills, in the order of the program's Skill.
 inline constexpr const char* kSkillNames[] = {
     QT_TRANSLATE_NOOP("cramer::texts", "детерминанта 2 × 2"),

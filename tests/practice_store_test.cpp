@@ -6,6 +6,7 @@
 // intact database; the statistics and the aimed exercise of planted answers.
 
 #include "progress/practice_store.h"
+#include "progress/progress_export.h"
 #include "progress/progress_statistics.h"
 
 #include <QCoreApplication>
@@ -223,6 +224,42 @@ TEST(ProgressStatistics, AimsTheNextExerciseAtTheCommonestRecentMistake)
         EXPECT_EQ(aimed->kind, c.kind) << c.mistake;
     }
     EXPECT_FALSE(aimedExercise({ answer(QStringLiteral("Ани"), now, Skill::Sarrus, true) }));
+}
+
+// Three computers' exports, read back by the program's workbook reader:
+// a student who practised on two of them is one row, their counts added.
+TEST(ProgressExport, ClassOverviewMergesTheComputersFiles)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    auto practised = [&](const char* name, int right, int wrong, const char* mistake) {
+        StudentAnswers student { QString::fromUtf8(name), {} };
+        for (int i = 0; i < right + wrong; ++i)
+            student.answers.push_back(answer(student.student, now.addSecs(i), Skill::Sarrus, i < right,
+                i < right ? QString() : QString::fromLatin1(mistake), QStringLiteral("system %1").arg(i)));
+        return student;
+    };
+    const std::vector<std::pair<QString, std::string>> files {
+        { "room-1.xlsx",
+            progressWorkbook(
+                { practised("Ани", 3, 1, "TermSignFlipped"), practised("Борис", 1, 3, "OppositeSign") }) },
+        { "room-2.xlsx", progressWorkbook({ practised("Ани", 1, 3, "TermLeftOut") }) },
+        { "room-3.xlsx", progressWorkbook({ practised("Вера", 2, 0, "") }) },
+        { "notes.xlsx", "not a workbook" },
+    };
+    const ClassOverview overview = classOverview(files);
+    EXPECT_EQ(overview.unread, QStringList { QStringLiteral("notes.xlsx") });
+    ASSERT_EQ(overview.students.size(), 3u);
+    const ClassRow& ani = overview.students[0];
+    EXPECT_EQ(ani.student, QStringLiteral("Ани"));
+    EXPECT_EQ(ani.firstTries[static_cast<std::size_t>(Skill::Sarrus)], 8);
+    EXPECT_EQ(ani.right[static_cast<std::size_t>(Skill::Sarrus)], 4);
+    EXPECT_EQ(ani.commonestMistake(), QStringLiteral("TermLeftOut"));
+    EXPECT_EQ(overview.students[1].commonestMistake(), QStringLiteral("OppositeSign"));
+    EXPECT_TRUE(overview.students[2].commonestMistake().isEmpty());
+    // The answers as CSV: a header and one line each.
+    const QString csv = progressCsv({ practised("Ани", 2, 1, "OppositeSign") });
+    EXPECT_TRUE(csv.startsWith(QStringLiteral("student,answered_at,")));
+    EXPECT_EQ(csv.count(QLatin1Char('\n')), 4);
 }
 
 } // namespace

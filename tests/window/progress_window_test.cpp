@@ -7,6 +7,7 @@
 #include "window_test_support.h"
 
 #include "progress/practice_store.h"
+#include "window/shell/class_overview.h"
 #include "window/shell/practice.h"
 #include "window/shell/practice_window.h"
 #include "window/shell/progress_window.h"
@@ -74,6 +75,20 @@ TEST_F(KeptPractice, AnswersShowInProgressAndAimTheNextExercise)
         << window.boxes.shown.back().text.toStdString();
     ASSERT_NE(practice.window(), nullptr);
     EXPECT_EQ(practice.window()->system().n, 2);
+
+    // Exported, and shown back as the class overview with a file that is none.
+    const QString exported = folder.filePath(QStringLiteral("room-1.xlsx"));
+    ASSERT_TRUE(practice.exportTo(exported, 0, true));
+    ASSERT_TRUE(practice.exportTo(folder.filePath(QStringLiteral("room-1.csv")), 1, false));
+    window.boxes.shown.clear();
+    practice.showClassOverview({ exported, folder.filePath(QStringLiteral("room-1.csv")) });
+    ASSERT_NE(practice.classOverviewWindow(), nullptr);
+    QTableWidget* table = practice.classOverviewWindow()->table();
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("Ани"));
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("0 %")) << "2 × 2 wrong at the first try";
+    ASSERT_EQ(window.boxes.shown.size(), 1u) << "the CSV is named as no export";
+    EXPECT_TRUE(window.boxes.shown.front().text.contains(QStringLiteral("room-1.csv")));
 
     // Forgotten: the student's rows are gone, the file stays.
     window.boxes.answer = true;

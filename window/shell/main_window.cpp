@@ -109,6 +109,8 @@ void MainWindow::createMenus()
     file->addAction(files_->saveAsAction());
     file->addSeparator();
     file->addAction(actions_.worksheet);
+    file->addAction(practice_->exportAction());
+    file->addAction(practice_->classOverviewAction());
     file->addSeparator();
     file->addAction(actions_.quit);
     QMenu* edit = bar->addMenu(qtText(texts::kEditMenu));

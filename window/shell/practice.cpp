@@ -6,19 +6,24 @@
 #include "report/practice_texts.h"
 #include "report/solve_messages.h"
 #include "report/texts.h"
+#include "sheets/file_name.h"
 #include "sheets/system_file.h"
+#include "sheets/zip_archive.h"
 #include "solver/missing_library.h"
 #include "window/form/form1.h"
 #include "window/form/message_boxes.h"
 #include "window/form/user_locale.h"
+#include "window/shell/class_overview.h"
 #include "window/shell/command_gate.h"
 #include "window/shell/exercises.h"
 #include "window/shell/placement.h"
 #include "window/shell/practice_window.h"
 #include "window/shell/progress_window.h"
+#include "window/shell/user_files.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFileDialog>
 #include <QRect>
 #include <QSettings>
 
@@ -51,6 +56,21 @@ Practice::Practice(Form1& form, MessageBoxes& boxes, CommandGate& gate, Exercise
 {
     start_ = gate.add(this, texts::kPracticeCommand, QKeySequence(Qt::CTRL | Qt::Key_R), [this] { start(); });
     progress_ = gate.add(this, texts::kProgressCommand, QKeySequence(), [this] { showProgress(); });
+    export_ = gate.add(this, texts::kExportProgressCommand, QKeySequence(), [this] {
+        const bool everyone
+            = boxes_.ask(window_, qtText(texts::kExportProgressTitle), qtText(texts::kExportEveryone));
+        const auto chosen = askFileToSave(window_, boxes_, qtText(texts::kExportProgressTitle),
+            QDir::home().filePath(qtText(texts::kExportDefaultName)),
+            qtText(texts::kExportFilters).split(QStringLiteral(";;")));
+        if (chosen)
+            exportTo(chosen->path, chosen->type, everyone);
+    });
+    classOverview_ = gate.add(this, texts::kClassOverviewCommand, QKeySequence(), [this] {
+        const QStringList paths = QFileDialog::getOpenFileNames(window_, qtText(texts::kClassOverviewOpen),
+            QDir::homePath(), qtText(texts::kClassOverviewOpenFilter));
+        if (!paths.isEmpty())
+            showClassOverview(paths);
+    });
     auto update = [this] { gate_.setWanted(start_, form_.holdsSystem()); };
     connect(&form_, &Form1::gridReset, this, update);
     connect(&form_, &Form1::cellEdited, this, update);
@@ -169,6 +189,36 @@ void Practice::forgetStudent()
     store().forget(who);
     if (progressWindow_ && progressWindow_->isVisible())
         progressWindow_->show(who, {});
+}
+
+bool Practice::exportTo(const QString& path, int type, bool everyone)
+{
+    std::vector<StudentAnswers> students;
+    const QStringList names = everyone ? store().students() : QStringList { student() };
+    for (const QString& name : names)
+        if (!name.isEmpty())
+            students.push_back({ name, store().answers(name) });
+    const QByteArray bytes
+        = type == 0 ? QByteArray::fromStdString(progressWorkbook(students)) : progressCsv(students).toUtf8();
+    if (bytes.isEmpty()) {
+        boxes_.inform(window_, qtText(texts::kSaveFailedTitle),
+            qtText(texts::kWorkbookNotMade).arg(QString::fromStdString(ZipArchive::library())));
+        return false;
+    }
+    if (const FileError error = writeFileAtomically(
+            localFile(path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+        boxes_.inform(window_, qtText(texts::kSaveFailedTitle),
+            qtText(texts::kSaveFailed).arg(QDir::toNativeSeparators(path), systemErrorText(error)));
+        return false;
+    }
+    return true;
+}
+
+void Practice::showClassOverview(const QStringList& paths)
+{
+    if (!classWindow_)
+        classWindow_ = new ClassOverviewWindow(boxes_, window_);
+    classWindow_->showFiles(paths);
 }
 
 const QString& Practice::student()

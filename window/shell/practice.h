@@ -24,6 +24,7 @@ class Form1;
 class MessageBoxes;
 class PracticeWindow;
 class ProgressWindow;
+class ClassOverviewWindow;
 
 class Practice : public QObject {
     Q_OBJECT
@@ -39,6 +40,14 @@ public:
     void practiseWeakSpot();
     // „Изтрий моите данни“, asked first.
     void forgetStudent();
+    QAction* exportAction() const { return export_; }
+    QAction* classOverviewAction() const { return classOverview_; }
+    // Writes the kept answers, of every student or the one practising, as
+    // XLSX (type 0) or CSV (1); a failure is said in a box.
+    bool exportTo(const QString& path, int type, bool everyone);
+    // „Преглед на класа“ of these exported files.
+    void showClassOverview(const QStringList& paths);
+    ClassOverviewWindow* classOverviewWindow() const { return classWindow_; }
     // The window opened last, if any; for tests.
     PracticeWindow* window() const { return last_; }
     void start();
@@ -62,6 +71,9 @@ private:
     QWidget* window_;
     QAction* start_ = nullptr;
     QAction* progress_ = nullptr;
+    QAction* export_ = nullptr;
+    QAction* classOverview_ = nullptr;
+    ClassOverviewWindow* classWindow_ = nullptr;
     ProgressWindow* progressWindow_ = nullptr;
     PracticeWindow* last_ = nullptr;
     QString storeFile_;

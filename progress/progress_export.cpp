@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "progress/progress_export.h"
+
+#include "sheets/sheet_rows.h"
+#include "sheets/workbook_file.h"
+#include "sheets/zip_archive.h"
+
+#include <algorithm>
+
+namespace cramer {
+namespace {
+
+constexpr std::array<const char*, kSkills> kSkillKeys { "determinant2", "sarrus", "elimination", "column",
+    "division", "rounding", "solution_count" };
+
+constexpr std::array<const char*, 13> kAnswerColumns { "student", "answered_at", "system_hash", "n",
+    "step_kind", "step_index", "skill", "typed", "right", "mistake", "try", "hints", "milliseconds" };
+
+WorkbookCell word(const QString& text) { return { text.toStdString(), false }; }
+WorkbookCell number(qint64 value) { return { std::to_string(value), true }; }
+
+std::vector<WorkbookCell> answerRow(const AnsweredStep& answer)
+{
+    return { word(answer.student), word(answer.when.toUTC().toString(Qt::ISODateWithMs)),
+        word(answer.systemHash), number(answer.n), number(answer.stepKind), number(answer.stepIndex),
+        word(skillKey(answer.skill)), word(answer.typed), number(answer.right ? 1 : 0), word(answer.mistake),
+        number(answer.tryNumber), number(answer.hints), number(answer.milliseconds) };
+}
+
+std::vector<WorkbookCell> header(std::initializer_list<const char*> names)
+{
+    std::vector<WorkbookCell> row;
+    for (const char* name : names)
+        row.push_back({ name, false });
+    return row;
+}
+
+} // namespace
+
+QString skillKey(Skill skill) { return QString::fromLatin1(kSkillKeys[static_cast<std::size_t>(skill)]); }
+
+std::optional<Skill> skillOfKey(const QString& key)
+{
+    for (std::size_t k = 0; k < kSkillKeys.size(); ++k)
+        if (key == QLatin1String(kSkillKeys[k]))
+            return static_cast<Skill>(k);
+    return std::nullopt;
+}
+
+QString ClassRow::commonestMistake() const
+{
+    QString commonest;
+    int most = 0;
+    for (const auto& [name, count] : mistakes)
+        if (count > most) {
+            most = count;
+            commonest = name;
+        }
+    return commonest;
+}
+
+std::string progressWorkbook(const std::vector<StudentAnswers>& students)
+{
+    WorkbookSheet answers { "answers", {} };
+    WorkbookSheet skills { "skills", { header({ "student", "skill", "first_tries", "right_first_try" }) } };
+    WorkbookSheet mistakes { "mistakes", { header({ "student", "mistake", "count", "last_seen" }) } };
+    std::vector<WorkbookCell> columns;
+    for (const char* name : kAnswerColumns)
+        columns.push_back({ name, false });
+    answers.rows.push_back(std::move(columns));
+    for (const StudentAnswers& student : students) {
+        for (const AnsweredStep& answer : student.answers)
+            answers.rows.push_back(answerRow(answer));
+        const ProgressSummary summary = summarize(student.answers);
+        for (int k = 0; k < kSkills; ++k) {
+            const SkillProgress& skill = summary.skills[static_cast<std::size_t>(k)];
+            if (skill.firstTries > 0)
+                skills.rows.push_back({ word(student.student), word(skillKey(static_cast<Skill>(k))),
+                    number(skill.firstTries), number(skill.right) });
+        }
+        for (const RecurringMistake& mistake : summary.mistakes)
+            mistakes.rows.push_back({ word(student.student), word(mistake.mistake), number(mistake.count),
+                word(mistake.lastSeen.toUTC().toString(Qt::ISODateWithMs)) });
+    }
+    return workbookBytes({ answers, skills, mistakes }, WorkbookKind::Xlsx);
+}
+
+QString progressCsv(const std::vector<StudentAnswers>& students)
+{
+    const auto field = [](QString text) {
+        return text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
+                || text.contains(QLatin1Char('\n'))
+            ? QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"')
+            : text;
+    };
+    QStringList names;
+    for (const char* name : kAnswerColumns)
+        names << QString::fromLatin1(name);
+    QString csv = names.join(QLatin1Char(',')) + QLatin1Char('\n');
+    for (const StudentAnswers& student : students)
+        for (const AnsweredStep& answer : student.answers) {
+            QStringList cells;
+            for (const WorkbookCell& cell : answerRow(answer))
+                cells << field(QString::fromStdString(cell.text));
+            csv += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+        }
+    return csv;
+}
+
+ClassOverview classOverview(const std::vector<std::pair<QString, std::string>>& workbooks)
+{
+    ClassOverview overview;
+    std::map<QString, ClassRow> rows;
+    for (const auto& [name, bytes] : workbooks) {
+        const ZipArchive archive(bytes);
+        const WorkbookSheets sheets = readXlsxSheets(archive);
+        const auto sheet = [&sheets](const char* wanted) -> const SheetRows* {
+            const auto found = std::find_if(sheets.sheets.begin(), sheets.sheets.end(),
+                [wanted](const SheetRows& rows) { return rows.name == wanted; });
+            return found == sheets.sheets.end() ? nullptr : &*found;
+        };
+        const SheetRows* skills = sheet("skills");
+        const SheetRows* mistakes = sheet("mistakes");
+        if (sheets.error || !skills || !mistakes) {
+            overview.unread << name;
+            continue;
+        }
+        const auto text = [](const FileRow& row, std::size_t at) {
+            return at < row.cells.size() ? QString::fromStdString(row.cells[at].text) : QString();
+        };
+        for (const FileRow& row : skills->rows) {
+            const std::optional<Skill> skill = skillOfKey(text(row, 1));
+            if (!skill)
+                continue; // the header
+            ClassRow& student = rows[text(row, 0)];
+            student.student = text(row, 0);
+            student.firstTries[static_cast<std::size_t>(*skill)] += text(row, 2).toInt();
+            student.right[static_cast<std::size_t>(*skill)] += text(row, 3).toInt();
+        }
+        for (const FileRow& row : mistakes->rows) {
+            bool counted = false;
+            const int count = text(row, 2).toInt(&counted);
+            if (!counted)
+                continue;
+            ClassRow& student = rows[text(row, 0)];
+            student.student = text(row, 0);
+            student.mistakes[text(row, 1)] += count;
+        }
+    }
+    for (auto& [name, row] : rows)
+        overview.students.push_back(std::move(row));
+    return overview;
+}
+
+} // namespace cramer

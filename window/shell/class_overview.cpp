@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/shell/class_overview.h"
+
+#include "report/file_messages.h"
+#include "report/practice_texts.h"
+#include "sheets/file_name.h"
+#include "sheets/system_file.h"
+#include "window/form/message_boxes.h"
+#include "window/shell/progress_window.h"
+#include "window/shell/user_files.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace cramer {
+namespace {
+
+using texts::qtText;
+
+// A share that sorts by its value, not its text.
+class ShareItem : public QTableWidgetItem {
+public:
+    ShareItem(int right, int of)
+        : QTableWidgetItem(of == 0 ? QStringLiteral("—") : QStringLiteral("%1 %").arg(100 * right / of))
+        , share_(of == 0 ? -1.0 : static_cast<double>(right) / of)
+    {
+    }
+    bool operator<(const QTableWidgetItem& other) const override
+    {
+        const auto* share = dynamic_cast<const ShareItem*>(&other);
+        return share ? share_ < share->share_ : QTableWidgetItem::operator<(other);
+    }
+
+private:
+    double share_;
+};
+
+} // namespace
+
+ClassOverviewWindow::ClassOverviewWindow(MessageBoxes& boxes, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , boxes_(boxes)
+{
+    setObjectName(QStringLiteral("classOverview"));
+    setWindowTitle(qtText(texts::kClassOverviewTitle));
+    QStringList headers { qtText(texts::kClassStudentHeader) };
+    for (const char* skill : texts::kSkillNames)
+        headers << qtText(skill);
+    headers << qtText(texts::kClassMistakeHeader);
+    table_ = new QTableWidget(0, static_cast<int>(headers.size()), this);
+    table_->setHorizontalHeaderLabels(headers);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons->addButton(qtText(texts::kProgressSave), QDialogButtonBox::ActionRole),
+        &QPushButton::clicked, this, [this] { save(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_);
+    layout->addWidget(buttons);
+    resize(900, 480);
+}
+
+void ClassOverviewWindow::showFiles(const QStringList& paths)
+{
+    std::vector<std::pair<QString, std::string>> workbooks;
+    for (const QString& path : paths) {
+        QFile file(path);
+        workbooks.emplace_back(QDir::toNativeSeparators(path),
+            file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string());
+    }
+    const ClassOverview overview = classOverview(workbooks);
+    table_->setSortingEnabled(false);
+    table_->setRowCount(static_cast<int>(overview.students.size()));
+    for (int r = 0; r < static_cast<int>(overview.students.size()); ++r) {
+        const ClassRow& row = overview.students[static_cast<std::size_t>(r)];
+        table_->setItem(r, 0, new QTableWidgetItem(row.student));
+        for (int k = 0; k < kSkills; ++k)
+            table_->setItem(r, k + 1,
+                new ShareItem(
+                    row.right[static_cast<std::size_t>(k)], row.firstTries[static_cast<std::size_t>(k)]));
+        table_->setItem(r, kSkills + 1, new QTableWidgetItem(mistakeWords(row.commonestMistake())));
+    }
+    table_->setSortingEnabled(true);
+    show();
+    raise();
+    activateWindow();
+    if (!overview.unread.isEmpty())
+        boxes_.inform(
+            this, windowTitle(), qtText(texts::kClassUnread).arg(overview.unread.join(QLatin1Char('\n'))));
+}
+
+QString ClassOverviewWindow::asCsv() const
+{
+    const auto field = [](QString text) {
+        return text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
+            ? QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"')
+            : text;
+    };
+    QStringList header;
+    for (int c = 0; c < table_->columnCount(); ++c)
+        header << field(table_->horizontalHeaderItem(c)->text());
+    QString csv = header.join(QLatin1Char(',')) + QLatin1Char('\n');
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < table_->columnCount(); ++c)
+            row << field(table_->item(r, c) ? table_->item(r, c)->text() : QString());
+        csv += row.join(QLatin1Char(',')) + QLatin1Char('\n');
+    }
+    return csv;
+}
+
+void ClassOverviewWindow::save()
+{
+    const auto chosen = askFileToSave(this, boxes_, qtText(texts::kClassOverviewTitle),
+        QDir::home().filePath(qtText(texts::kClassDefaultName)),
+        qtText(texts::kClassSaveFilters).split(QStringLiteral(";;")));
+    if (!chosen)
+        return;
+    const QByteArray bytes = asCsv().toUtf8();
+    if (const FileError error = writeFileAtomically(localFile(chosen->path),
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+        boxes_.inform(this, qtText(texts::kSaveFailedTitle),
+            qtText(texts::kSaveFailed).arg(QDir::toNativeSeparators(chosen->path), systemErrorText(error)));
+}
+
+} // namespace cramer
