@@ -261,7 +261,7 @@ void Progress100k(benchmark::State& state)
         insert.exec(QStringLiteral(
             "INSERT INTO students (name, created) VALUES ('Ани', '2026-09-01T08:00:00.000Z')"));
         insert.prepare(QStringLiteral(
-            "INSERT INTO answers VALUES ('Ани', ?, ?, '1,2,3', 3, 0, 0, ?, '5', ?, ?, 1, 0, 60000)"));
+            "INSERT INTO answers VALUES ('Ани', ?, ?, '1,2,3', 3, 0, 0, ?, '5', ?, ?, 1, 0, 60000, ?)"));
         const QDateTime start(QDate(2026, 9, 1), QTime(8, 0), Qt::UTC);
         for (int i = 0; i < 100000; ++i) {
             insert.addBindValue(start.addSecs(60 * i).toString(Qt::ISODateWithMs));
@@ -269,6 +269,7 @@ void Progress100k(benchmark::State& state)
             insert.addBindValue(i % kSkills);
             insert.addBindValue(i % 3 == 0 ? 0 : 1);
             insert.addBindValue(i % 3 == 0 ? QStringLiteral("OppositeSign") : QStringLiteral(""));
+            insert.addBindValue(start.addSecs(60 * i).toString(Qt::ISODate).left(10));
             insert.exec();
         }
         database.commit();
@@ -279,7 +280,7 @@ void Progress100k(benchmark::State& state)
         PracticeStore store(path);
         ProgressWindow window(boxes);
         state.ResumeTiming();
-        window.show(QStringLiteral("Ани"), store.answers(QStringLiteral("Ани")));
+        window.show(QStringLiteral("Ани"), summarize(store, QStringLiteral("Ани")));
         window.repaint();
     }
 }

@@ -30,6 +30,18 @@ const std::array<std::vector<const char*>, PracticeStore::kSchemaVersion> kMigra
         "CREATE INDEX answers_by_student ON answers (student, answered_at)",
         "CREATE INDEX answers_by_skill ON answers (student, skill, answered_at)",
     },
+    // Version 2: the day of each answer, and indexes that hold all the
+    // progress window counts in their order, so that counting reads no
+    // answer's row and sorts nothing.
+    {
+        "ALTER TABLE answers ADD COLUMN answered_on VARCHAR(10) NOT NULL DEFAULT ''",
+        "UPDATE answers SET answered_on = SUBSTR(answered_at, 1, 10)",
+        "DROP INDEX answers_by_skill",
+        "CREATE INDEX answers_first_tries ON answers (student, try_number, hints, skill, answered_on, "
+        "right_answer)",
+        "CREATE INDEX answers_by_mistake ON answers (student, mistake, answered_at)",
+        "CREATE INDEX answers_by_system ON answers (student, system_hash, answered_at)",
+    },
 } };
 
 // Times as text that sorts as it reads: ISO 8601 in UTC, to the millisecond.
@@ -41,9 +53,17 @@ QVariant text(const QString& value)
     return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
 }
 
+bool run(QSqlDatabase& database, const QString& statement)
+{
+    QSqlQuery query(database);
+    return query.exec(statement);
+}
+
+} // namespace
+
 // Read back as fast as the rows come: "2026-11-02T08:01:00.000Z", as
 // timeText writes it; another form through Qt's reader.
-QDateTime timeFromText(const QString& text)
+QDateTime keptTime(const QString& text)
 {
     const auto number = [&text](int from, int length) {
         int value = 0;
@@ -56,14 +76,6 @@ QDateTime timeFromText(const QString& text)
     return QDateTime(QDate(number(0, 4), number(5, 2), number(8, 2)),
         QTime(number(11, 2), number(14, 2), number(17, 2), number(20, 3)), Qt::UTC);
 }
-
-bool run(QSqlDatabase& database, const QString& statement)
-{
-    QSqlQuery query(database);
-    return query.exec(statement);
-}
-
-} // namespace
 
 QString defaultPracticeFile()
 {
@@ -211,17 +223,18 @@ bool PracticeStore::record(const AnsweredStep& answer)
         QSqlQuery insert(database);
         insert.prepare(QStringLiteral(
             "INSERT INTO answers (student, answered_at, system_hash, system_text, n, step_kind, step_index, "
-            "skill, typed, right_answer, mistake, try_number, hints, milliseconds) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            "skill, typed, right_answer, mistake, try_number, hints, milliseconds, answered_on) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         const QString hash = answer.systemHash.isEmpty()
             ? QString::fromLatin1(
                 QCryptographicHash::hash(answer.system.toUtf8(), QCryptographicHash::Sha1).toHex())
             : answer.systemHash;
-        for (const QVariant& value : { text(answer.student), text(timeText(answer.when)), text(hash),
-                 text(answer.system), QVariant(answer.n), QVariant(answer.stepKind),
-                 QVariant(answer.stepIndex), QVariant(static_cast<int>(answer.skill)), text(answer.typed),
-                 QVariant(answer.right ? 1 : 0), text(answer.mistake), QVariant(answer.tryNumber),
-                 QVariant(answer.hints), QVariant(answer.milliseconds) })
+        for (const QVariant& value :
+            { text(answer.student), text(timeText(answer.when)), text(hash), text(answer.system),
+                QVariant(answer.n), QVariant(answer.stepKind), QVariant(answer.stepIndex),
+                QVariant(static_cast<int>(answer.skill)), text(answer.typed), QVariant(answer.right ? 1 : 0),
+                text(answer.mistake), QVariant(answer.tryNumber), QVariant(answer.hints),
+                QVariant(answer.milliseconds), text(timeText(answer.when).left(10)) })
             insert.addBindValue(value);
         written = insert.exec();
     }
@@ -256,7 +269,7 @@ std::vector<AnsweredStep> PracticeStore::answers(const QString& student) const
     while (query.next()) {
         AnsweredStep answer;
         answer.student = student;
-        answer.when = timeFromText(query.value(0).toString());
+        answer.when = keptTime(query.value(0).toString());
         answer.system = query.value(1).toString();
         answer.systemHash = query.value(2).toString();
         answer.n = query.value(3).toInt();

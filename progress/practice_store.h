@@ -49,7 +49,7 @@ struct AnsweredStep {
 class PracticeStore {
 public:
     // The schema's version this program writes.
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     // Opens `path` (created with its folder if missing), or, where that
     // cannot be kept, an in-memory database; problem() says why.
@@ -83,6 +83,9 @@ private:
     Problem problem_ = Problem::None;
     QString detail_;
 };
+
+// A time as the store keeps it ("2026-11-02T08:01:00.000Z"), read back.
+QDateTime keptTime(const QString& text);
 
 // The file the window's practice keeps: practice.sqlite in the user's
 // application data folder.

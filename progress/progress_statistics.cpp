@@ -2,7 +2,11 @@
 
 #include "progress/progress_statistics.h"
 
+#include <QSqlQuery>
+#include <QVariant>
+
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <utility>
 
@@ -92,6 +96,60 @@ ProgressSummary summarize(const std::vector<AnsweredStep>& answers)
     std::vector<double> minutes;
     for (const auto& [hash, span] : exercises)
         minutes.push_back(static_cast<double>(span.first.msecsTo(span.second)) / 60000.0);
+    summary.exercises = static_cast<int>(minutes.size());
+    if (!minutes.empty()) {
+        std::nth_element(minutes.begin(), minutes.begin() + static_cast<std::ptrdiff_t>(minutes.size() / 2),
+            minutes.end());
+        summary.medianMinutes = minutes[minutes.size() / 2];
+    }
+    return summary;
+}
+
+ProgressSummary summarize(const PracticeStore& store, const QString& student)
+{
+    ProgressSummary summary;
+    const QSqlDatabase database = store.database();
+    const auto rows = [&](const char* statement, const std::function<void(const QSqlQuery&)>& each) {
+        QSqlQuery query(database);
+        query.setForwardOnly(true);
+        query.prepare(QString::fromLatin1(statement));
+        query.addBindValue(student);
+        if (query.exec())
+            while (query.next())
+                each(query);
+    };
+    // First tries by skill and day, oldest first; days make weeks here.
+    rows("SELECT skill, answered_on, COUNT(*), SUM(right_answer) FROM answers "
+         "WHERE student = ? AND try_number = 1 AND hints = 0 GROUP BY skill, answered_on ORDER BY skill, "
+         "answered_on",
+        [&summary](const QSqlQuery& row) {
+            const int skill = row.value(0).toInt();
+            if (skill < 0 || skill >= kSkills)
+                return;
+            SkillProgress& progress = summary.skills[static_cast<std::size_t>(skill)];
+            const int count = row.value(2).toInt();
+            const int right = row.value(3).toInt();
+            progress.firstTries += count;
+            progress.right += right;
+            const QDate week = mondayOf(QDate::fromString(row.value(1).toString(), Qt::ISODate));
+            if (progress.weeks.empty() || progress.weeks.back().week != week)
+                progress.weeks.push_back({ week, 0, 0 });
+            progress.weeks.back().firstTries += count;
+            progress.weeks.back().right += right;
+        });
+    rows("SELECT mistake, COUNT(*), MAX(answered_at) FROM answers WHERE student = ? AND mistake <> '' "
+         "GROUP BY mistake ORDER BY COUNT(*) DESC, mistake",
+        [&summary](const QSqlQuery& row) {
+            summary.mistakes.push_back(
+                { row.value(0).toString(), row.value(1).toInt(), keptTime(row.value(2).toString()) });
+        });
+    std::vector<double> minutes;
+    rows("SELECT MIN(answered_at), MAX(answered_at) FROM answers WHERE student = ? GROUP BY system_hash",
+        [&minutes](const QSqlQuery& row) {
+            const QDateTime first = keptTime(row.value(0).toString());
+            const QDateTime last = keptTime(row.value(1).toString());
+            minutes.push_back(static_cast<double>(first.msecsTo(last)) / 60000.0);
+        });
     summary.exercises = static_cast<int>(minutes.size());
     if (!minutes.empty()) {
         std::nth_element(minutes.begin(), minutes.begin() + static_cast<std::ptrdiff_t>(minutes.size() / 2),

@@ -51,6 +51,9 @@ struct ProgressSummary {
 };
 
 ProgressSummary summarize(const std::vector<AnsweredStep>& answers);
+// The same of a student's kept answers, counted by the database: a
+// hundred thousand answers need not be read one by one.
+ProgressSummary summarize(const PracticeStore& store, const QString& student);
 
 // The next exercise for the commonest mistake among the last `recent`
 // answers: its size and kind, and the mistake it aims at; nothing before

@@ -195,6 +195,46 @@ TEST(ProgressStatistics, CountsFirstTriesAndRecurringMistakes)
     EXPECT_DOUBLE_EQ(summary.medianMinutes, 3.0);
 }
 
+// What the database counts for the progress window is what the answers say.
+TEST(ProgressStatistics, TheDatabaseCountsAsTheAnswersDo)
+{
+    QTemporaryDir folder;
+    PracticeStore store(folder.filePath(QStringLiteral("practice.sqlite")));
+    const QDateTime start(QDate(2026, 11, 2), QTime(9, 0), Qt::UTC);
+    for (int i = 0; i < 200; ++i) {
+        AnsweredStep step = answer(QStringLiteral("Ани"), start.addSecs(3571 * i),
+            static_cast<Skill>(i % kSkills), i % 3 != 0,
+            i % 3 != 0 ? QString()
+                       : (i % 2 ? QStringLiteral("OppositeSign") : QStringLiteral("RoundedWrongly")),
+            QStringLiteral("system %1").arg(i / 7));
+        step.tryNumber = 1 + i % 4 / 3;
+        step.hints = i % 11 == 0 ? 1 : 0;
+        ASSERT_TRUE(store.record(step));
+    }
+    const ProgressSummary counted = summarize(store, QStringLiteral("Ани"));
+    const ProgressSummary read = summarize(store.answers(QStringLiteral("Ани")));
+    for (int k = 0; k < kSkills; ++k) {
+        const SkillProgress& a = counted.skills[static_cast<std::size_t>(k)];
+        const SkillProgress& b = read.skills[static_cast<std::size_t>(k)];
+        EXPECT_EQ(a.firstTries, b.firstTries);
+        EXPECT_EQ(a.right, b.right);
+        ASSERT_EQ(a.weeks.size(), b.weeks.size());
+        for (std::size_t w = 0; w < a.weeks.size(); ++w) {
+            EXPECT_EQ(a.weeks[w].week, b.weeks[w].week);
+            EXPECT_EQ(a.weeks[w].firstTries, b.weeks[w].firstTries);
+            EXPECT_EQ(a.weeks[w].right, b.weeks[w].right);
+        }
+    }
+    ASSERT_EQ(counted.mistakes.size(), read.mistakes.size());
+    for (std::size_t m = 0; m < counted.mistakes.size(); ++m) {
+        EXPECT_EQ(counted.mistakes[m].mistake, read.mistakes[m].mistake);
+        EXPECT_EQ(counted.mistakes[m].count, read.mistakes[m].count);
+        EXPECT_EQ(counted.mistakes[m].lastSeen, read.mistakes[m].lastSeen);
+    }
+    EXPECT_EQ(counted.exercises, read.exercises);
+    EXPECT_DOUBLE_EQ(counted.medianMinutes, read.medianMinutes);
+}
+
 TEST(ProgressStatistics, AimsTheNextExerciseAtTheCommonestRecentMistake)
 {
     struct Case {

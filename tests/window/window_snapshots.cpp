@@ -5,11 +5,13 @@
 // its worked solution and the menu that opens it, the user's guide, after pasting a 4 × 5
 // block and solving it, a solve whose single-precision results are wrong, the contrast colours, and that
 // solution's HTML as a word processor would lay it out (and the HTML itself); the window at 150 % and fitted
-// into a 1024 × 600 screen; a month of kept practice; the worksheet dialog. Usage: window_snapshots OUTPUT_DIRECTORY
+// into a 1024 × 600 screen; a month of kept practice; the worksheet dialog. Usage: window_snapshots
+// OUTPUT_DIRECTORY
 
 #include "report/working_forms.h"
 #include "window_test_support.h"
 
+#include "progress/practice_store.h"
 #include "window/form/grid_input.h"
 #include "window/shell/colour_choice.h"
 #include "window/shell/figure_view.h"
@@ -17,9 +19,8 @@
 #include "window/shell/practice.h"
 #include "window/shell/practice_window.h"
 #include "window/shell/program_style.h"
-#include "window/shell/working_window.h"
-#include "progress/practice_store.h"
 #include "window/shell/progress_window.h"
+#include "window/shell/working_window.h"
 #include "window/shell/worksheet_dialog.h"
 
 #include <QAbstractButton>
@@ -236,19 +237,20 @@ int main(int argc, char* argv[])
                 answer.student = QStringLiteral("Ани");
                 answer.when = start.addDays(day).addSecs(90 * i);
                 answer.system = QStringLiteral("exercise %1").arg(day * 2 + i / 6);
-                answer.skill = std::array { Skill::Sarrus, Skill::Column, Skill::Division, Skill::Rounding }[i % 4];
+                answer.skill
+                    = std::array { Skill::Sarrus, Skill::Column, Skill::Division, Skill::Rounding }[i % 4];
                 const bool right = answer.skill == Skill::Sarrus ? (i + day) % 28 < day + 6
                     : answer.skill == Skill::Rounding            ? i % 3 == 0
                                                                  : (i + day) % 5 != 0;
                 answer.right = right;
-                answer.mistake = right ? QString()
+                answer.mistake = right                ? QString()
                     : answer.skill == Skill::Sarrus   ? QStringLiteral("TermSignFlipped")
                     : answer.skill == Skill::Rounding ? QStringLiteral("RoundedWrongly")
                                                       : QStringLiteral("WrongColumnReplaced");
                 store.record(answer);
             }
         ProgressWindow progress(window.boxes);
-        progress.show(QStringLiteral("Ани"), store.answers(QStringLiteral("Ани")));
+        progress.show(QStringLiteral("Ани"), summarize(store, QStringLiteral("Ани")));
         save(progress, "progress.png");
         progress.close();
     }

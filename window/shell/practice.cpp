@@ -149,7 +149,7 @@ void Practice::showProgress()
         connect(progressWindow_, &ProgressWindow::weakSpotRequested, this, &Practice::practiseWeakSpot);
         connect(progressWindow_, &ProgressWindow::forgetRequested, this, &Practice::forgetStudent);
     }
-    progressWindow_->show(who, who.isEmpty() ? std::vector<AnsweredStep>() : store().answers(who));
+    progressWindow_->show(who, who.isEmpty() ? ProgressSummary() : summarize(store(), who));
 }
 
 void Practice::practiseWeakSpot()
@@ -188,7 +188,7 @@ void Practice::forgetStudent()
         return;
     store().forget(who);
     if (progressWindow_ && progressWindow_->isVisible())
-        progressWindow_->show(who, {});
+        progressWindow_->show(who, ProgressSummary());
 }
 
 bool Practice::exportTo(const QString& path, int type, bool everyone)

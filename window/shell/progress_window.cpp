@@ -199,10 +199,10 @@ ProgressWindow::ProgressWindow(MessageBoxes& boxes, QWidget* parent)
     resize(760, 720);
 }
 
-void ProgressWindow::show(const QString& student, const std::vector<AnsweredStep>& answers)
+void ProgressWindow::show(const QString& student, const ProgressSummary& summary)
 {
     student_ = student;
-    summary_ = summarize(answers);
+    summary_ = summary;
     setWindowTitle(qtText(texts::kProgressTitle).arg(student));
     chart_->setSummary(summary_);
     fill(skills_, skillRows(summary_));
@@ -213,10 +213,10 @@ void ProgressWindow::show(const QString& student, const std::vector<AnsweredStep
             skills_->item(row++, 0)->setData(
                 Qt::DecorationRole, QColor(kSkillColours[static_cast<std::size_t>(k)]));
     fill(mistakes_, mistakeRows(summary_));
-    time_->setText(answers.empty() ? qtText(texts::kProgressNobody)
-                                   : qtText(texts::kProgressTime)
-                                         .arg(QLocale().toString(summary_.medianMinutes, 'f', 1),
-                                             QString::number(summary_.exercises)));
+    time_->setText(summary_.exercises == 0 ? qtText(texts::kProgressNobody)
+                                           : qtText(texts::kProgressTime)
+                                                 .arg(QLocale().toString(summary_.medianMinutes, 'f', 1),
+                                                     QString::number(summary_.exercises)));
     QWidget::show();
     raise();
     activateWindow();

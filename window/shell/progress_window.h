@@ -38,8 +38,8 @@ class ProgressWindow : public QWidget {
 public:
     ProgressWindow(MessageBoxes& boxes, QWidget* parent = nullptr);
 
-    // Shows `answers` of `student`.
-    void show(const QString& student, const std::vector<AnsweredStep>& answers);
+    // Shows `summary` of `student`'s answers.
+    void show(const QString& student, const ProgressSummary& summary);
 
     // The whole of it as text, HTML and CSV.
     QString asText() const;
