@@ -12,7 +12,9 @@
 #include "window_test_support.h"
 
 #include "progress/practice_store.h"
+#include "progress/progress_export.h"
 #include "window/form/grid_input.h"
+#include "window/shell/class_overview.h"
 #include "window/shell/colour_choice.h"
 #include "window/shell/figure_view.h"
 #include "window/shell/help_window.h"
@@ -253,6 +255,39 @@ int main(int argc, char* argv[])
         progress.show(QStringLiteral("Ани"), summarize(store, QStringLiteral("Ани")));
         save(progress, "progress.png");
         progress.close();
+        // Three computers' exports: Ани's, and two classmates'.
+        QStringList files;
+        const std::vector<std::pair<QString, int>> classmates { { QStringLiteral("Борис"), 3 },
+            { QStringLiteral("Вера"), 5 } };
+        for (int computer = 0; computer < 3; ++computer) {
+            std::vector<StudentAnswers> students;
+            if (computer == 0) {
+                students.push_back({ QStringLiteral("Ани"), store.answers(QStringLiteral("Ани")) });
+            } else {
+                const auto& [name, skill] = classmates[static_cast<std::size_t>(computer - 1)];
+                StudentAnswers student { name, {} };
+                for (int i = 0; i < 40; ++i) {
+                    AnsweredStep answer;
+                    answer.student = name;
+                    answer.when = start.addSecs(600 * i);
+                    answer.systemHash = QString::number(i / 5);
+                    answer.skill = static_cast<Skill>((i + computer) % kSkills);
+                    answer.right = i % skill != 0;
+                    answer.mistake = answer.right ? QString() : QStringLiteral("OppositeSign");
+                    student.answers.push_back(answer);
+                }
+                students.push_back(student);
+            }
+            const std::string bytes = progressWorkbook(students);
+            QFile file(folder.filePath(QStringLiteral("room-%1.xlsx").arg(computer + 1)));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+            files << file.fileName();
+        }
+        ClassOverviewWindow overview(window.boxes);
+        overview.showFiles(files);
+        save(overview, "class-overview.png");
+        overview.close();
     }
     // The worksheet dialog with its preview of the first page.
     window.main->showWorksheet();

@@ -41,6 +41,29 @@ private:
     double share_;
 };
 
+// A long heading on lines of about a column's width, parted at blanks.
+QString onLines(const QString& text)
+{
+    constexpr int kLine = 16;
+    QString lines;
+    int length = 0;
+    // "2 × 2" stays on one line.
+    for (const QString& word : QString(text)
+                                   .replace(QStringLiteral(" × "), QStringLiteral("\u00A0×\u00A0"))
+                                   .split(QLatin1Char(' '))) {
+        if (length > 0 && length + 1 + word.size() > kLine) {
+            lines += QLatin1Char('\n');
+            length = 0;
+        } else if (length > 0) {
+            lines += QLatin1Char(' ');
+            ++length;
+        }
+        lines += word;
+        length += static_cast<int>(word.size());
+    }
+    return lines;
+}
+
 } // namespace
 
 ClassOverviewWindow::ClassOverviewWindow(MessageBoxes& boxes, QWidget* parent)
@@ -51,7 +74,7 @@ ClassOverviewWindow::ClassOverviewWindow(MessageBoxes& boxes, QWidget* parent)
     setWindowTitle(qtText(texts::kClassOverviewTitle));
     QStringList headers { qtText(texts::kClassStudentHeader) };
     for (const char* skill : texts::kSkillNames)
-        headers << qtText(skill);
+        headers << onLines(qtText(skill));
     headers << qtText(texts::kClassMistakeHeader);
     table_ = new QTableWidget(0, static_cast<int>(headers.size()), this);
     table_->setHorizontalHeaderLabels(headers);
@@ -65,7 +88,7 @@ ClassOverviewWindow::ClassOverviewWindow(MessageBoxes& boxes, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
     layout->addWidget(buttons);
-    resize(900, 480);
+    resize(1320, 420);
 }
 
 void ClassOverviewWindow::showFiles(const QStringList& paths)
@@ -89,6 +112,7 @@ void ClassOverviewWindow::showFiles(const QStringList& paths)
         table_->setItem(r, kSkills + 1, new QTableWidgetItem(mistakeWords(row.commonestMistake())));
     }
     table_->setSortingEnabled(true);
+    table_->sortByColumn(0, Qt::AscendingOrder);
     show();
     raise();
     activateWindow();
@@ -106,7 +130,7 @@ QString ClassOverviewWindow::asCsv() const
     };
     QStringList header;
     for (int c = 0; c < table_->columnCount(); ++c)
-        header << field(table_->horizontalHeaderItem(c)->text());
+        header << field(table_->horizontalHeaderItem(c)->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
     QString csv = header.join(QLatin1Char(',')) + QLatin1Char('\n');
     for (int r = 0; r < table_->rowCount(); ++r) {
         QStringList row;
