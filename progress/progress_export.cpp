@@ -86,14 +86,17 @@ std::string progressWorkbook(const std::vector<StudentAnswers>& students)
     return workbookBytes({ answers, skills, mistakes }, WorkbookKind::Xlsx);
 }
 
+QString csvField(QString text)
+{
+    const bool plain = !text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))
+        && !text.contains(QLatin1Char('\n'));
+    return plain
+        ? text
+        : QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
 QString progressCsv(const std::vector<StudentAnswers>& students)
 {
-    const auto field = [](QString text) {
-        return text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
-                || text.contains(QLatin1Char('\n'))
-            ? QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"')
-            : text;
-    };
     QStringList names;
     for (const char* name : kAnswerColumns)
         names << QString::fromLatin1(name);
@@ -102,7 +105,7 @@ QString progressCsv(const std::vector<StudentAnswers>& students)
         for (const AnsweredStep& answer : student.answers) {
             QStringList cells;
             for (const WorkbookCell& cell : answerRow(answer))
-                cells << field(QString::fromStdString(cell.text));
+                cells << csvField(QString::fromStdString(cell.text));
             csv += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
         }
     return csv;

@@ -21,6 +21,9 @@ struct StudentAnswers {
     std::vector<AnsweredStep> answers;
 };
 
+// A CSV field: quoted where it holds a comma, a quote or a line break.
+QString csvField(QString text);
+
 // Its sheets as an XLSX workbook; empty where libzip is missing.
 std::string progressWorkbook(const std::vector<StudentAnswers>& students);
 // The answers alone, one a line, with a header.

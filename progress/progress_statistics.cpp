@@ -26,6 +26,16 @@ const std::array<std::pair<Mistake, const char*>, 10> kMistakeNames { {
     { Mistake::NotRight, "NotRight" },
 } };
 
+// The middle value (the upper of the two middle ones); 0 of none.
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
 QDate mondayOf(const QDate& day) { return day.addDays(1 - day.dayOfWeek()); }
 
 } // namespace
@@ -97,11 +107,7 @@ ProgressSummary summarize(const std::vector<AnsweredStep>& answers)
     for (const auto& [hash, span] : exercises)
         minutes.push_back(static_cast<double>(span.first.msecsTo(span.second)) / 60000.0);
     summary.exercises = static_cast<int>(minutes.size());
-    if (!minutes.empty()) {
-        std::nth_element(minutes.begin(), minutes.begin() + static_cast<std::ptrdiff_t>(minutes.size() / 2),
-            minutes.end());
-        summary.medianMinutes = minutes[minutes.size() / 2];
-    }
+    summary.medianMinutes = median(minutes);
     return summary;
 }
 
@@ -151,11 +157,7 @@ ProgressSummary summarize(const PracticeStore& store, const QString& student)
             minutes.push_back(static_cast<double>(first.msecsTo(last)) / 60000.0);
         });
     summary.exercises = static_cast<int>(minutes.size());
-    if (!minutes.empty()) {
-        std::nth_element(minutes.begin(), minutes.begin() + static_cast<std::ptrdiff_t>(minutes.size() / 2),
-            minutes.end());
-        summary.medianMinutes = minutes[minutes.size() / 2];
-    }
+    summary.medianMinutes = median(minutes);
     return summary;
 }
 

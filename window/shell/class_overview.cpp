@@ -2,10 +2,7 @@
 
 #include "window/shell/class_overview.h"
 
-#include "report/file_messages.h"
 #include "report/practice_texts.h"
-#include "sheets/file_name.h"
-#include "sheets/system_file.h"
 #include "window/form/message_boxes.h"
 #include "window/shell/progress_window.h"
 #include "window/shell/user_files.h"
@@ -123,19 +120,15 @@ void ClassOverviewWindow::showFiles(const QStringList& paths)
 
 QString ClassOverviewWindow::asCsv() const
 {
-    const auto field = [](QString text) {
-        return text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
-            ? QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"')
-            : text;
-    };
     QStringList header;
     for (int c = 0; c < table_->columnCount(); ++c)
-        header << field(table_->horizontalHeaderItem(c)->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        header << csvField(
+            table_->horizontalHeaderItem(c)->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
     QString csv = header.join(QLatin1Char(',')) + QLatin1Char('\n');
     for (int r = 0; r < table_->rowCount(); ++r) {
         QStringList row;
         for (int c = 0; c < table_->columnCount(); ++c)
-            row << field(table_->item(r, c) ? table_->item(r, c)->text() : QString());
+            row << csvField(table_->item(r, c) ? table_->item(r, c)->text() : QString());
         csv += row.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
     return csv;
@@ -148,11 +141,7 @@ void ClassOverviewWindow::save()
         qtText(texts::kClassSaveFilters).split(QStringLiteral(";;")));
     if (!chosen)
         return;
-    const QByteArray bytes = asCsv().toUtf8();
-    if (const FileError error = writeFileAtomically(localFile(chosen->path),
-            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
-        boxes_.inform(this, qtText(texts::kSaveFailedTitle),
-            qtText(texts::kSaveFailed).arg(QDir::toNativeSeparators(chosen->path), systemErrorText(error)));
+    writeUserFile(this, boxes_, chosen->path, asCsv().toUtf8(), texts::kSaveFailed);
 }
 
 } // namespace cramer

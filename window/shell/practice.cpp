@@ -6,7 +6,6 @@
 #include "report/practice_texts.h"
 #include "report/solve_messages.h"
 #include "report/texts.h"
-#include "sheets/file_name.h"
 #include "sheets/system_file.h"
 #include "sheets/zip_archive.h"
 #include "solver/missing_library.h"
@@ -205,13 +204,7 @@ bool Practice::exportTo(const QString& path, int type, bool everyone)
             qtText(texts::kWorkbookNotMade).arg(QString::fromStdString(ZipArchive::library())));
         return false;
     }
-    if (const FileError error = writeFileAtomically(
-            localFile(path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
-        boxes_.inform(window_, qtText(texts::kSaveFailedTitle),
-            qtText(texts::kSaveFailed).arg(QDir::toNativeSeparators(path), systemErrorText(error)));
-        return false;
-    }
-    return true;
+    return writeUserFile(window_, boxes_, path, bytes, texts::kSaveFailed);
 }
 
 void Practice::showClassOverview(const QStringList& paths)

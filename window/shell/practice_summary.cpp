@@ -3,12 +3,9 @@
 #include "window/shell/practice_summary.h"
 
 #include "report/figure.h"
-#include "report/file_messages.h"
 #include "report/practice_texts.h"
 #include "report/texts.h"
 #include "report/working_forms.h"
-#include "sheets/file_name.h"
-#include "sheets/system_file.h"
 #include "window/form/message_boxes.h"
 #include "window/shell/practice_step_row.h"
 #include "window/shell/user_files.h"
@@ -89,13 +86,7 @@ bool PracticeSummary::saveTo(const QString& path)
 {
     const QByteArray content
         = (isHtmlName(path) ? workingAsHtml(document_) : text() + QLatin1Char('\n')).toUtf8();
-    const FileError error = writeFileAtomically(
-        localFile(path), std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
-    if (!error)
-        return true;
-    boxes_.inform(window_, qtText(texts::kSaveFailedTitle),
-        qtText(texts::kSaveFailed).arg(QDir::toNativeSeparators(path), systemErrorText(error)));
-    return false;
+    return writeUserFile(window_, boxes_, path, content, texts::kSaveFailed);
 }
 
 } // namespace cramer

@@ -2,10 +2,8 @@
 
 #include "window/shell/progress_window.h"
 
-#include "report/file_messages.h"
+#include "progress/progress_export.h"
 #include "report/practice_texts.h"
-#include "sheets/file_name.h"
-#include "sheets/system_file.h"
 #include "window/form/message_boxes.h"
 #include "window/shell/user_files.h"
 
@@ -261,21 +259,16 @@ QString ProgressWindow::asHtml() const
 QString ProgressWindow::asCsv() const
 {
     // One row per skill, then one per mistake; a quoted field where it holds a comma.
-    const auto field = [](QString text) {
-        return text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
-            ? QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"')
-            : text;
-    };
     QString csv;
     for (const QTableWidget* widget : { skills_, mistakes_ }) {
         QStringList header;
         for (int c = 0; c < widget->columnCount(); ++c)
-            header << field(widget->horizontalHeaderItem(c)->text());
+            header << csvField(widget->horizontalHeaderItem(c)->text());
         csv += header.join(QLatin1Char(',')) + QLatin1Char('\n');
         for (int r = 0; r < widget->rowCount(); ++r) {
             QStringList row;
             for (int c = 0; c < widget->columnCount(); ++c)
-                row << field(widget->item(r, c)->text());
+                row << csvField(widget->item(r, c)->text());
             csv += row.join(QLatin1Char(',')) + QLatin1Char('\n');
         }
     }
@@ -287,14 +280,7 @@ void ProgressWindow::copy() const { copyTextAndHtml(asText(), asHtml()); }
 bool ProgressWindow::saveTo(const QString& path, int type)
 {
     const QString content = type == 0 ? asText() : type == 1 ? asHtml() : asCsv();
-    const QByteArray bytes = content.toUtf8();
-    const FileError error = writeFileAtomically(
-        localFile(path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (!error)
-        return true;
-    boxes_.inform(this, qtText(texts::kSaveFailedTitle),
-        qtText(texts::kSaveFailed).arg(QDir::toNativeSeparators(path), systemErrorText(error)));
-    return false;
+    return writeUserFile(this, boxes_, path, content.toUtf8(), texts::kSaveFailed);
 }
 
 void ProgressWindow::save()

@@ -2,6 +2,10 @@
 
 #include "window/shell/user_files.h"
 
+#include "report/file_messages.h"
+#include "report/texts.h"
+#include "sheets/file_name.h"
+#include "sheets/system_file.h"
 #include "window/form/message_boxes.h"
 
 #include <QClipboard>
@@ -57,6 +61,18 @@ std::optional<FileToSave> askFileToSave(QWidget* parent, MessageBoxes& boxes, co
             return FileToSave { path, type };
         name = path;
     }
+}
+
+bool writeUserFile(
+    QWidget* parent, MessageBoxes& boxes, const QString& path, const QByteArray& content, const char* failed)
+{
+    const FileError error = writeFileAtomically(
+        localFile(path), std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
+    if (!error)
+        return true;
+    boxes.inform(parent, texts::qtText(texts::kSaveFailedTitle),
+        texts::qtText(failed).arg(QDir::toNativeSeparators(path), systemErrorText(error)));
+    return false;
 }
 
 void copyTextAndHtml(const QString& text, const QString& html)

@@ -4,6 +4,7 @@
 
 // What the windows share in handing the user a file or the clipboard.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +35,11 @@ struct FileToSave {
 // No opens the dialog again. Nothing when cancelled.
 std::optional<FileToSave> askFileToSave(QWidget* parent, MessageBoxes& boxes, const QString& title,
     const QString& suggested, const QStringList& filters);
+
+// Writes `content` to `path` as writeFileAtomically does; where it fails, a
+// box says so with `failed` ("Файлът „%1“ не може да бъде записан: %2 …").
+bool writeUserFile(
+    QWidget* parent, MessageBoxes& boxes, const QString& path, const QByteArray& content, const char* failed);
 
 // On the clipboard as plain text and as HTML, for editors and word
 // processors alike.

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "window/shell/worksheet_dialog.h"
-#include "report/file_messages.h"
 #include "report/texts.h"
 #include "report/working_export.h"
 #include "report/working_texts.h"
-#include "sheets/file_name.h"
 #include "sheets/zip_archive.h"
 #include "window/form/message_boxes.h"
 #include "window/shell/printing.h"
@@ -243,13 +241,7 @@ bool WorksheetDialog::saveTo(const QString& path, int type)
             return false;
         }
     }
-    const FileError error = writeFileAtomically(
-        localFile(path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (!error)
-        return true;
-    boxes_.inform(this, qtText(texts::kSaveFailedTitle),
-        qtText(texts::kWorksheetSaveFailed).arg(QDir::toNativeSeparators(path), systemErrorText(error)));
-    return false;
+    return writeUserFile(this, boxes_, path, bytes, texts::kWorksheetSaveFailed);
 }
 
 void WorksheetDialog::save()
