@@ -120,6 +120,10 @@ for index, value, determinant in ((0, "-7", "главната детермина
 ok &= expect("the results after the last box", r"x1 = 1, x2 = 3")
 
 key("ctrl+r")
+# The first practice asks who is practising; the name is kept for the next.
+ok &= expect("the question who practises", r"^Кой се упражнява\?")
+type_text("Ani")
+key("Return")
 ok &= expect("the practice window", r"^Реши сам")
 ok &= expect("the field of d", r"^d = ")
 type_text("7")
