@@ -197,7 +197,11 @@ std::optional<AimedExercise> aimedExercise(const std::vector<AnsweredStep>& answ
     case Mistake::QuotientInverted:
         aimed.kind = AimedExercise::Kind::Fractions;
         break;
-    default: // Sarrus's signs and terms, a sign
+    case Mistake::TermLeftOut:
+    case Mistake::TermSignFlipped:
+        aimed.kind = AimedExercise::Kind::Negatives;
+        break;
+    default: // a sign, a value
         break;
     }
     return aimed;

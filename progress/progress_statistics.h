@@ -59,7 +59,8 @@ ProgressSummary summarize(const PracticeStore& store, const QString& student);
 // answers: its size and kind, and the mistake it aims at; nothing before
 // any mistake.
 struct AimedExercise {
-    enum class Kind { Integers, Fractions, Singular };
+    // Negatives: a 3 × 3 with negative entries in every row, for Sarrus's signs.
+    enum class Kind { Integers, Fractions, Singular, Negatives };
     int n = 3;
     Kind kind = Kind::Integers;
     QString mistake;

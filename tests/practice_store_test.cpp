@@ -243,7 +243,9 @@ TEST(ProgressStatistics, AimsTheNextExerciseAtTheCommonestRecentMistake)
         AimedExercise::Kind kind;
     };
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    for (const Case& c : { Case { "TermSignFlipped", 3, AimedExercise::Kind::Integers },
+    for (const Case& c : { Case { "TermSignFlipped", 3, AimedExercise::Kind::Negatives },
+             Case { "TermLeftOut", 3, AimedExercise::Kind::Negatives },
+             Case { "OppositeSign", 3, AimedExercise::Kind::Integers },
              Case { "ProductsAdded", 2, AimedExercise::Kind::Integers },
              Case { "WrongColumnReplaced", 4, AimedExercise::Kind::Integers },
              Case { "RoundedWrongly", 3, AimedExercise::Kind::Fractions },

@@ -98,5 +98,34 @@ TEST_F(KeptPractice, AnswersShowInProgressAndAimTheNextExercise)
     QSettings().remove(QStringLiteral("practice/student"));
 }
 
+// Sarrus's signs wrong most often: the next exercise is a 3 × 3 with a
+// negative coefficient in every row.
+TEST_F(KeptPractice, SarrusSignsGetNegativeEntries)
+{
+    QSettings().setValue(QStringLiteral("practice/student"), QStringLiteral("Борис"));
+    QTemporaryDir folder;
+    TestWindow window;
+    Practice& practice = window.main->practice();
+    practice.setStoreFile(folder.filePath(QStringLiteral("practice.sqlite")));
+    AnsweredStep wrong;
+    wrong.student = QStringLiteral("Борис");
+    wrong.when = QDateTime::currentDateTimeUtc();
+    wrong.system = QStringLiteral("1,2,3,4\n5,6,7,8\n9,1,2,3");
+    wrong.skill = Skill::Sarrus;
+    wrong.mistake = QStringLiteral("TermSignFlipped");
+    ASSERT_TRUE(practice.store().record(wrong));
+    practice.practiseWeakSpot();
+    ASSERT_NE(practice.window(), nullptr);
+    const TypedSystem& system = practice.window()->system();
+    ASSERT_EQ(system.n, 3);
+    for (int row = 1; row <= 3; ++row) {
+        bool negative = false;
+        for (int column = 1; column <= 3; ++column)
+            negative = negative || system.text(row, column).front() == '-';
+        EXPECT_TRUE(negative) << "row " << row;
+    }
+    QSettings().remove(QStringLiteral("practice/student"));
+}
+
 } // namespace
 } // namespace cramer

@@ -47,6 +47,25 @@ bool Exercises::makeSingular(int size)
     });
 }
 
+bool Exercises::makeWithNegatives(int size)
+{
+    return replaceWith(size, [this](int n) {
+        lastKind_ = SolutionKind::Integers;
+        for (;;) {
+            TypedSystem made = maker_.next(n, SolutionKind::Integers);
+            bool everyRow = true;
+            for (int row = 1; row <= n && everyRow; ++row) {
+                bool negative = false;
+                for (int column = 1; column <= n; ++column)
+                    negative = negative || made.text(row, column).front() == '-';
+                everyRow = negative;
+            }
+            if (everyRow)
+                return made;
+        }
+    });
+}
+
 bool Exercises::replaceWith(int size, const std::function<TypedSystem(int)>& draw)
 {
     const TypedSystem shown = form_.typedSystem();

@@ -39,6 +39,9 @@ public:
     bool makeAnother(int size) { return make(lastKind_, size); }
     // A system of `size` equations with d = 0: no solution or infinitely many.
     bool makeSingular(int size);
+    // One with integers and a negative coefficient in every row: the signs
+    // of Sarrus's products to practise.
+    bool makeWithNegatives(int size);
 
 private:
     // The grid takes what `draw` makes, as `make` says.

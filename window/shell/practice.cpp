@@ -160,11 +160,21 @@ void Practice::practiseWeakSpot()
         boxes_.inform(window_, qtText(texts::kPracticeTitle), qtText(texts::kProgressNothingToAim));
         return;
     }
-    const bool made = aimed->kind == AimedExercise::Kind::Singular
-        ? exercises_.makeSingular(aimed->n)
-        : exercises_.make(aimed->kind == AimedExercise::Kind::Fractions ? SolutionKind::SimpleFractions
-                                                                        : SolutionKind::Integers,
-            aimed->n);
+    bool made = false;
+    switch (aimed->kind) {
+    case AimedExercise::Kind::Singular:
+        made = exercises_.makeSingular(aimed->n);
+        break;
+    case AimedExercise::Kind::Negatives:
+        made = exercises_.makeWithNegatives(aimed->n);
+        break;
+    case AimedExercise::Kind::Fractions:
+        made = exercises_.make(SolutionKind::SimpleFractions, aimed->n);
+        break;
+    case AimedExercise::Kind::Integers:
+        made = exercises_.make(SolutionKind::Integers, aimed->n);
+        break;
+    }
     if (!made)
         return;
     boxes_.inform(window_, qtText(texts::kPracticeTitle),
