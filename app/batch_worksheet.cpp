@@ -105,8 +105,8 @@ int writeWorksheet(const QCommandLineParser& parser, const QString& format)
     }
     complain(qtText(texts::kWorksheetSeedUsed).arg(seed));
 
-    const WorksheetSpec spec { *count, *n, *answers, *singular, *range, seed };
-    const WorksheetResult result = makeWorksheet(spec);
+    const WorksheetRequest request { *count, *n, *answers, *singular, *range, seed };
+    const WorksheetResult result = makeWorksheet(request);
     if (const auto* shortfall = std::get_if<WorksheetShortfall>(&result)) {
         complain(qtText(texts::kWorksheetShortfall)
                      .arg(QString::number(shortfall->made), QString::number(*count), QString::number(*range),

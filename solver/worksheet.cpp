@@ -92,9 +92,10 @@ Rational rowSum(const Candidate& c, int n, int row, const std::vector<Rational>&
 // Coefficients with `zeros` zero entries and right-hand sides that can be
 // typed exactly (terminating decimals): where a row's sum would not end,
 // one of its coefficients is drawn again until it does.
-bool drawCoefficients(Drawer& draw, const WorksheetSpec& spec, const std::vector<Rational>& x, Candidate& c)
+bool drawCoefficients(
+    Drawer& draw, const WorksheetRequest& request, const std::vector<Rational>& x, Candidate& c)
 {
-    const int n = spec.n;
+    const int n = request.n;
     std::vector<bool> zero(static_cast<std::size_t>(n * n), false);
     std::vector<int> cells(static_cast<std::size_t>(n * n));
     std::iota(cells.begin(), cells.end(), 0);
@@ -106,13 +107,13 @@ bool drawCoefficients(Drawer& draw, const WorksheetSpec& spec, const std::vector
     for (int row = 0; row < n; ++row) {
         for (int j = 0; j < n; ++j)
             if (!zero[static_cast<std::size_t>(row * n + j)])
-                c.a[static_cast<std::size_t>(row * n + j)] = Rational(draw.nonZero(spec.range));
+                c.a[static_cast<std::size_t>(row * n + j)] = Rational(draw.nonZero(request.range));
         Rational sum = rowSum(c, n, row, x);
-        for (int tries = 0; !sum.terminates() && tries < 4 * spec.range; ++tries) {
+        for (int tries = 0; !sum.terminates() && tries < 4 * request.range; ++tries) {
             const int j = draw.uniform(0, n - 1);
             if (zero[static_cast<std::size_t>(row * n + j)])
                 continue;
-            c.a[static_cast<std::size_t>(row * n + j)] = Rational(draw.nonZero(spec.range));
+            c.a[static_cast<std::size_t>(row * n + j)] = Rational(draw.nonZero(request.range));
             sum = rowSum(c, n, row, x);
         }
         if (!sum.terminates())
@@ -186,10 +187,10 @@ bool programAgrees(const TypedSystem& system, const std::vector<Rational>& x, An
 // A singular variant from a regular one: its last row made a sum or a
 // difference of two others (n = 2: a multiple of the first), within the
 // range; the right-hand side moved by one where it is to have no solution.
-bool makeSingular(Drawer& draw, const WorksheetSpec& spec, Variant::Kind kind, Candidate& c)
+bool makeSingular(Drawer& draw, const WorksheetRequest& request, Variant::Kind kind, Candidate& c)
 {
-    const int n = spec.n;
-    const auto range = Rational(spec.range);
+    const int n = request.n;
+    const auto range = Rational(request.range);
     for (int tries = 0; tries < 20; ++tries) {
         const int first = draw.uniform(0, n - 2);
         const int second = n == 2 ? first : draw.uniform(0, n - 2);
@@ -223,14 +224,14 @@ bool makeSingular(Drawer& draw, const WorksheetSpec& spec, Variant::Kind kind, C
 
 // Which variants are singular: about one in five, spread through the
 // worksheet, alternately without a solution and with infinitely many.
-std::vector<Variant::Kind> kindsOf(const WorksheetSpec& spec)
+std::vector<Variant::Kind> kindsOf(const WorksheetRequest& request)
 {
-    std::vector<Variant::Kind> kinds(static_cast<std::size_t>(spec.variants), Variant::Kind::OneSolution);
-    if (spec.singular == SingularShare::None)
+    std::vector<Variant::Kind> kinds(static_cast<std::size_t>(request.variants), Variant::Kind::OneSolution);
+    if (request.singular == SingularShare::None)
         return kinds;
-    const int singular = std::max(1, (spec.variants + 2) / 5);
-    for (int k = 0; k < singular && k < spec.variants; ++k) {
-        const auto at = static_cast<std::size_t>((2 * k + 1) * spec.variants / (2 * singular));
+    const int singular = std::max(1, (request.variants + 2) / 5);
+    for (int k = 0; k < singular && k < request.variants; ++k) {
+        const auto at = static_cast<std::size_t>((2 * k + 1) * request.variants / (2 * singular));
         kinds[std::min(at, kinds.size() - 1)]
             = k % 2 == 0 ? Variant::Kind::NoSolution : Variant::Kind::InfinitelyMany;
     }
@@ -239,35 +240,35 @@ std::vector<Variant::Kind> kindsOf(const WorksheetSpec& spec)
 
 } // namespace
 
-WorksheetResult makeWorksheet(const WorksheetSpec& spec)
+WorksheetResult makeWorksheet(const WorksheetRequest& request)
 {
-    if (spec.n < 2 || spec.n > 9 || spec.variants < 1 || spec.variants > kMostVariants || spec.range < 1
-        || spec.range > kLargestRange)
+    if (request.n < 2 || request.n > 9 || request.variants < 1 || request.variants > kMostVariants
+        || request.range < 1 || request.range > kLargestRange)
         return WorksheetShortfall { 0, WorksheetShortfall::Reason::OutOfRange };
-    Drawer draw(spec.seed);
-    const int limit = std::min(spec.range, 9);
-    const std::vector<Variant::Kind> kinds = kindsOf(spec);
+    Drawer draw(request.seed);
+    const int limit = std::min(request.range, 9);
+    const std::vector<Variant::Kind> kinds = kindsOf(request);
 
     // Regular candidates, each passing every check but the band of |d|.
     std::vector<std::pair<Candidate, std::vector<Rational>>> pool;
     std::set<std::string> rowsSeen;
     std::set<std::string> solutionsSeen;
     auto drawRegular = [&]() -> bool {
-        std::vector<Rational> x = drawAnswers(draw, spec.n, spec.answers, limit);
+        std::vector<Rational> x = drawAnswers(draw, request.n, request.answers, limit);
         Candidate c;
-        if (!drawCoefficients(draw, spec, x, c) || determinant(c.a, spec.n).isZero())
+        if (!drawCoefficients(draw, request, x, c) || determinant(c.a, request.n).isZero())
             return false;
-        if (rowsSeen.count(rowsKey(c, spec.n)) || solutionsSeen.count(solutionKey(x)))
+        if (rowsSeen.count(rowsKey(c, request.n)) || solutionsSeen.count(solutionKey(x)))
             return false;
-        if (!programAgrees(typed(c, spec.n), x, spec.answers))
+        if (!programAgrees(typed(c, request.n), x, request.answers))
             return false;
         pool.emplace_back(std::move(c), std::move(x));
         return true;
     };
 
-    const int budget = kAttemptsPerVariant * spec.variants + 2000;
+    const int budget = kAttemptsPerVariant * request.variants + 2000;
     int attempts = 0;
-    while (static_cast<int>(pool.size()) < std::min(kBandSample, spec.variants) && attempts < budget) {
+    while (static_cast<int>(pool.size()) < std::min(kBandSample, request.variants) && attempts < budget) {
         ++attempts;
         drawRegular();
     }
@@ -276,17 +277,17 @@ WorksheetResult makeWorksheet(const WorksheetSpec& spec)
     // The band: a factor of ten about the sample's median |d|.
     std::vector<double> sizes;
     for (const auto& [c, x] : pool)
-        sizes.push_back(determinant(c.a, spec.n).abs().log10Abs());
+        sizes.push_back(determinant(c.a, request.n).abs().log10Abs());
     std::sort(sizes.begin(), sizes.end());
     const double middle = sizes[sizes.size() / 2];
     const auto inBand = [&](const Candidate& c) {
-        const double size = determinant(c.a, spec.n).abs().log10Abs();
+        const double size = determinant(c.a, request.n).abs().log10Abs();
         return size >= middle - 0.5 && size <= middle + 0.5;
     };
 
     std::vector<Variant> variants;
     std::size_t next = 0; // the pool's next candidate
-    while (static_cast<int>(variants.size()) < spec.variants) {
+    while (static_cast<int>(variants.size()) < request.variants) {
         if (next == pool.size()) {
             if (attempts >= budget)
                 return WorksheetShortfall { static_cast<int>(variants.size()),
@@ -299,9 +300,9 @@ WorksheetResult makeWorksheet(const WorksheetSpec& spec)
         if (!inBand(c))
             continue;
         const Variant::Kind kind = kinds[variants.size()];
-        if (kind != Variant::Kind::OneSolution && !makeSingular(draw, spec, kind, c))
+        if (kind != Variant::Kind::OneSolution && !makeSingular(draw, request, kind, c))
             continue;
-        const std::string rows = rowsKey(c, spec.n);
+        const std::string rows = rowsKey(c, request.n);
         const std::string solution = solutionKey(x);
         if (rowsSeen.count(rows) || (kind == Variant::Kind::OneSolution && solutionsSeen.count(solution)))
             continue;
@@ -310,10 +311,10 @@ WorksheetResult makeWorksheet(const WorksheetSpec& spec)
         variant.kind = kind;
         if (kind == Variant::Kind::OneSolution) {
             solutionsSeen.insert(solution);
-            variant.d = determinant(c.a, spec.n);
+            variant.d = determinant(c.a, request.n);
             variant.solution = x;
         }
-        variant.system = typed(c, spec.n);
+        variant.system = typed(c, request.n);
         variants.push_back(std::move(variant));
     }
     return variants;

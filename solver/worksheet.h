@@ -28,7 +28,7 @@ enum class SingularShare {
     Some, // about one variant in five singular: half with no solution, half with infinitely many
 };
 
-struct WorksheetSpec {
+struct WorksheetRequest {
     int variants = 30;
     int n = 3;
     AnswerKind answers = AnswerKind::Integers;
@@ -56,10 +56,10 @@ struct WorksheetShortfall {
 
 using WorksheetResult = std::variant<std::vector<Variant>, WorksheetShortfall>;
 
-// The variants of `spec`, pairwise distinct: no two equal, the rows of one
+// The variants of `request`, pairwise distinct: no two equal, the rows of one
 // a permutation or multiple of the other's, or with the same solution.
 // Where the program's own solve of a one-solution variant shows its x_i,
 // they are exactly the key's (rounded as the window rounds them).
-WorksheetResult makeWorksheet(const WorksheetSpec& spec);
+WorksheetResult makeWorksheet(const WorksheetRequest& request);
 
 } // namespace cramer

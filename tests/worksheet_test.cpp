@@ -85,16 +85,16 @@ int zeros(const TypedSystem& system)
 TEST(Worksheet, EveryVariantHasTheKeysAnswerAndIsItsOwn)
 {
     for (std::uint64_t seed = 1; seed <= 200; ++seed) {
-        WorksheetSpec spec;
-        spec.seed = seed;
-        spec.n = 2 + static_cast<int>(seed % 8);
-        spec.variants = spec.n > 6 ? 3 : 6;
-        spec.answers = static_cast<AnswerKind>(seed % 3);
-        spec.singular = seed % 4 == 0 ? SingularShare::Some : SingularShare::None;
-        const WorksheetResult result = makeWorksheet(spec);
+        WorksheetRequest request;
+        request.seed = seed;
+        request.n = 2 + static_cast<int>(seed % 8);
+        request.variants = request.n > 6 ? 3 : 6;
+        request.answers = static_cast<AnswerKind>(seed % 3);
+        request.singular = seed % 4 == 0 ? SingularShare::Some : SingularShare::None;
+        const WorksheetResult result = makeWorksheet(request);
         const auto* variants = std::get_if<std::vector<Variant>>(&result);
         ASSERT_NE(variants, nullptr) << "seed " << seed;
-        ASSERT_EQ(variants->size(), static_cast<std::size_t>(spec.variants)) << "seed " << seed;
+        ASSERT_EQ(variants->size(), static_cast<std::size_t>(request.variants)) << "seed " << seed;
         std::set<std::vector<std::string>> systems;
         std::set<std::string> answers;
         double smallest = 1e300, largest = 0;
@@ -103,9 +103,9 @@ TEST(Worksheet, EveryVariantHasTheKeysAnswerAndIsItsOwn)
             const Solved solved = solveIndependently(variant.system);
             ASSERT_EQ(solved.kind, variant.kind) << "seed " << seed;
             EXPECT_TRUE(systems.insert(variant.system.texts).second) << "seed " << seed;
-            for (int i = 1; i <= spec.n; ++i)
-                for (int j = 1; j <= spec.n; ++j)
-                    EXPECT_LE(fromText(variant.system.text(i, j)).abs(), Rational(spec.range));
+            for (int i = 1; i <= request.n; ++i)
+                for (int j = 1; j <= request.n; ++j)
+                    EXPECT_LE(fromText(variant.system.text(i, j)).abs(), Rational(request.range));
             if (variant.kind != Variant::Kind::OneSolution)
                 continue;
             ASSERT_EQ(solved.x, variant.solution) << "seed " << seed;
@@ -113,9 +113,9 @@ TEST(Worksheet, EveryVariantHasTheKeysAnswerAndIsItsOwn)
             for (const Rational& x : solved.x) {
                 answer += x.fraction() + ";";
                 const long denominator = std::stol(x.denominator());
-                EXPECT_TRUE(spec.answers != AnswerKind::Integers || x.isInteger());
-                EXPECT_TRUE(spec.answers != AnswerKind::Fractions || denominator <= 12);
-                EXPECT_TRUE(spec.answers != AnswerKind::Decimals || 100 % denominator == 0);
+                EXPECT_TRUE(request.answers != AnswerKind::Integers || x.isInteger());
+                EXPECT_TRUE(request.answers != AnswerKind::Fractions || denominator <= 12);
+                EXPECT_TRUE(request.answers != AnswerKind::Decimals || 100 % denominator == 0);
                 EXPECT_LE(x.abs(), Rational(9));
             }
             EXPECT_TRUE(answers.insert(answer).second) << "seed " << seed;
@@ -133,24 +133,24 @@ TEST(Worksheet, EveryVariantHasTheKeysAnswerAndIsItsOwn)
 
 TEST(Worksheet, TheSameSeedGivesTheSameVariants)
 {
-    const WorksheetSpec spec { 12, 4, AnswerKind::Fractions, SingularShare::Some, 9, 77 };
+    const WorksheetRequest request { 12, 4, AnswerKind::Fractions, SingularShare::Some, 9, 77 };
     const auto texts = [](const WorksheetResult& result) {
         std::vector<std::vector<std::string>> all;
         for (const Variant& variant : std::get<std::vector<Variant>>(result))
             all.push_back(variant.system.texts);
         return all;
     };
-    EXPECT_EQ(texts(makeWorksheet(spec)), texts(makeWorksheet(spec)));
-    WorksheetSpec other = spec;
+    EXPECT_EQ(texts(makeWorksheet(request)), texts(makeWorksheet(request)));
+    WorksheetRequest other = request;
     other.seed = 78;
-    EXPECT_NE(texts(makeWorksheet(spec)), texts(makeWorksheet(other)));
+    EXPECT_NE(texts(makeWorksheet(request)), texts(makeWorksheet(other)));
 }
 
 // What cannot be made says how much could.
 TEST(Worksheet, SaysHowManyCouldBeMade)
 {
     struct Case {
-        WorksheetSpec spec;
+        WorksheetRequest request;
         WorksheetShortfall::Reason reason;
         int mostMade;
     };
@@ -163,7 +163,7 @@ TEST(Worksheet, SaysHowManyCouldBeMade)
              Case { { 61, 3, AnswerKind::Integers, SingularShare::None, 9, 5 },
                  WorksheetShortfall::Reason::OutOfRange, 0 },
          }) {
-        const WorksheetResult result = makeWorksheet(c.spec);
+        const WorksheetResult result = makeWorksheet(c.request);
         const auto* shortfall = std::get_if<WorksheetShortfall>(&result);
         ASSERT_NE(shortfall, nullptr);
         EXPECT_EQ(shortfall->reason, c.reason);

@@ -41,8 +41,8 @@ TEST(WorksheetDialog, DrivesFromTheMenuToAPdf)
     dialog->findChild<QSpinBox*>(QStringLiteral("worksheetVariants"))->setValue(6);
     dialog->findChild<QSpinBox*>(QStringLiteral("worksheetSize"))->setValue(4);
     dialog->findChild<QCheckBox*>(QStringLiteral("worksheetSolutions"))->setChecked(true);
-    EXPECT_EQ(dialog->spec().variants, 6);
-    EXPECT_EQ(dialog->spec().n, 4);
+    EXPECT_EQ(dialog->request().variants, 6);
+    EXPECT_EQ(dialog->request().n, 4);
     dialog->updatePreview();
     const QPixmap preview = dialog->preview()->pixmap();
     ASSERT_FALSE(preview.isNull());

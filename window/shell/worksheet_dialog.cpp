@@ -46,7 +46,7 @@ constexpr SavedForm kSavedForms[]
           { std::nullopt, WorkbookKind::Ods }, { std::nullopt, WorkbookKind::Xlsx } };
 
 // How many variants could be made, of how many, and why not more.
-QString shortfallText(const WorksheetShortfall& shortfall, const WorksheetSpec& asked)
+QString shortfallText(const WorksheetShortfall& shortfall, const WorksheetRequest& asked)
 {
     return qtText(texts::kWorksheetShortfallInWindow)
         .arg(QString::number(shortfall.made), QString::number(asked.variants), QString::number(asked.range),
@@ -62,7 +62,33 @@ WorksheetDialog::WorksheetDialog(MessageBoxes& boxes, const NumberLocale& locale
 {
     setWindowTitle(qtText(texts::kWorksheetDialogTitle));
     setObjectName(QStringLiteral("worksheetDialog"));
-    auto* form = new QFormLayout;
+    createFields();
+    preview_ = new QLabel(this);
+    preview_->setAccessibleName(qtText(texts::kWorksheetPreviewName));
+    preview_->setFrameShape(QFrame::Box);
+    preview_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    preview_->setMinimumWidth(kPreviewWidth + 2);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* saveButton = buttons->addButton(qtText(texts::kWorksheetSave), QDialogButtonBox::ActionRole);
+    auto* printButton = buttons->addButton(qtText(texts::kWorksheetPrint), QDialogButtonBox::ActionRole);
+    connect(saveButton, &QPushButton::clicked, this, &WorksheetDialog::save);
+    connect(printButton, &QPushButton::clicked, this, &WorksheetDialog::print);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(fieldRows());
+    columns->addWidget(preview_);
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(columns);
+    whole->addWidget(buttons);
+    // The first page once the dialog is up, not before it shows.
+    QTimer::singleShot(0, this, &WorksheetDialog::updatePreview);
+}
+
+// The controls that decide the worksheet, each updating the preview.
+void WorksheetDialog::createFields()
+{
     auto spin = [this](int lowest, int highest, int value) {
         auto* box = new QSpinBox(this);
         box->setRange(lowest, highest);
@@ -97,14 +123,11 @@ WorksheetDialog::WorksheetDialog(MessageBoxes& boxes, const NumberLocale& locale
     seed_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,19}")), seed_));
     newSeed();
-    auto* newSeedButton = new QPushButton(qtText(texts::kWorksheetNewSeed), this);
-    connect(newSeedButton, &QPushButton::clicked, this, [this] {
+    newSeed_ = new QPushButton(qtText(texts::kWorksheetNewSeed), this);
+    connect(newSeed_, &QPushButton::clicked, this, [this] {
         newSeed();
         updatePreview();
     });
-    auto* seedRow = new QHBoxLayout;
-    seedRow->addWidget(seed_);
-    seedRow->addWidget(newSeedButton);
     key_ = new QCheckBox(qtText(texts::kWorksheetKeyPart), this);
     key_->setChecked(true);
     solutions_ = new QCheckBox(qtText(texts::kWorksheetSolutionsPart), this);
@@ -116,7 +139,12 @@ WorksheetDialog::WorksheetDialog(MessageBoxes& boxes, const NumberLocale& locale
         perPage_->addItem(QString::number(count), count);
     perPage_->setCurrentIndex(1);
     connect(perPage_, &QComboBox::currentIndexChanged, this, &WorksheetDialog::updatePreview);
+}
 
+// The fields beside their labels, the seed with its button.
+QFormLayout* WorksheetDialog::fieldRows()
+{
+    auto* form = new QFormLayout;
     const std::pair<const char*, QWidget*> rows[] = { { texts::kWorksheetVariantsLabel, variants_ },
         { texts::kWorksheetSizeLabel, size_ }, { texts::kWorksheetAnswersLabel, answers_ },
         { texts::kWorksheetSingularLabel, singular_ }, { texts::kWorksheetRangeLabel, range_ },
@@ -126,31 +154,14 @@ WorksheetDialog::WorksheetDialog(MessageBoxes& boxes, const NumberLocale& locale
         form->addRow(qtText(label), field);
     auto* seedLabel = new QLabel(qtText(texts::kWorksheetSeedLabel), this);
     seedLabel->setBuddy(seed_);
+    auto* seedRow = new QHBoxLayout;
+    seedRow->addWidget(seed_);
+    seedRow->addWidget(newSeed_);
     form->addRow(seedLabel, seedRow);
     form->addRow(QString(), key_);
     form->addRow(QString(), solutions_);
 
-    preview_ = new QLabel(this);
-    preview_->setAccessibleName(qtText(texts::kWorksheetPreviewName));
-    preview_->setFrameShape(QFrame::Box);
-    preview_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    preview_->setMinimumWidth(kPreviewWidth + 2);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    auto* saveButton = buttons->addButton(qtText(texts::kWorksheetSave), QDialogButtonBox::ActionRole);
-    auto* printButton = buttons->addButton(qtText(texts::kWorksheetPrint), QDialogButtonBox::ActionRole);
-    connect(saveButton, &QPushButton::clicked, this, &WorksheetDialog::save);
-    connect(printButton, &QPushButton::clicked, this, &WorksheetDialog::print);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(form);
-    columns->addWidget(preview_);
-    auto* whole = new QVBoxLayout(this);
-    whole->addLayout(columns);
-    whole->addWidget(buttons);
-    // The first page once the dialog is up, not before it shows.
-    QTimer::singleShot(0, this, &WorksheetDialog::updatePreview);
+    return form;
 }
 
 void WorksheetDialog::newSeed()
@@ -159,16 +170,16 @@ void WorksheetDialog::newSeed()
     seed_->setText(QString::number(device() % 1000000));
 }
 
-WorksheetSpec WorksheetDialog::spec() const
+WorksheetRequest WorksheetDialog::request() const
 {
-    WorksheetSpec spec;
-    spec.variants = variants_->value();
-    spec.n = size_->value();
-    spec.answers = static_cast<AnswerKind>(answers_->currentIndex());
-    spec.singular = singular_->currentIndex() == 0 ? SingularShare::None : SingularShare::Some;
-    spec.range = range_->value();
-    spec.seed = seed_->text().toULongLong();
-    return spec;
+    WorksheetRequest request;
+    request.variants = variants_->value();
+    request.n = size_->value();
+    request.answers = static_cast<AnswerKind>(answers_->currentIndex());
+    request.singular = singular_->currentIndex() == 0 ? SingularShare::None : SingularShare::Some;
+    request.range = range_->value();
+    request.seed = seed_->text().toULongLong();
+    return request;
 }
 
 WorksheetLayout WorksheetDialog::layout() const
@@ -185,7 +196,7 @@ WorksheetLayout WorksheetDialog::layout() const
 
 std::optional<WorksheetDialog::Made> WorksheetDialog::make()
 {
-    const WorksheetSpec asked = spec();
+    const WorksheetRequest asked = request();
     const WorksheetResult result = makeWorksheet(asked);
     if (const auto* shortfall = std::get_if<WorksheetShortfall>(&result)) {
         boxes_.inform(this, qtText(texts::kWorksheetDialogTitle), shortfallText(*shortfall, asked));
@@ -212,7 +223,7 @@ void WorksheetDialog::updatePreview()
     // The first page alone: the worked solutions begin on later pages.
     WorksheetLayout first = layout();
     first.solutions = false;
-    const WorksheetSpec asked = spec();
+    const WorksheetRequest asked = request();
     const WorksheetResult result = makeWorksheet(asked);
     const auto* variants = std::get_if<std::vector<Variant>>(&result);
     if (!variants) {

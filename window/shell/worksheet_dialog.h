@@ -14,8 +14,10 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 
 namespace cramer {
@@ -29,7 +31,7 @@ public:
     WorksheetDialog(MessageBoxes& boxes, const NumberLocale& locale, QWidget* parent = nullptr);
 
     // What the controls ask for now.
-    WorksheetSpec spec() const;
+    WorksheetRequest request() const;
     WorksheetLayout layout() const;
 
     // The worksheet's document and, for workbooks, its variants, made anew
@@ -53,6 +55,8 @@ public slots:
     void updatePreview();
 
 private:
+    void createFields();
+    QFormLayout* fieldRows();
     void newSeed();
 
     MessageBoxes& boxes_;
@@ -66,6 +70,7 @@ private:
     QLineEdit* className_ = nullptr;
     QLineEdit* date_ = nullptr;
     QLineEdit* seed_ = nullptr;
+    QPushButton* newSeed_ = nullptr;
     QCheckBox* key_ = nullptr;
     QCheckBox* solutions_ = nullptr;
     QComboBox* perPage_ = nullptr;
