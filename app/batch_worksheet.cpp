@@ -36,7 +36,7 @@ const std::map<QString, SingularShare> kSingular { { QStringLiteral("none"), Sin
 
 // An integer option within [lowest, highest], or its default where not given.
 std::optional<int> whole(const QCommandLineParser& parser, const QString& option, int lowest, int highest,
-    int otherwise, const char* refusal)
+    int otherwise, texts::Text refusal)
 {
     if (!parser.isSet(option))
         return otherwise;
@@ -51,7 +51,7 @@ std::optional<int> whole(const QCommandLineParser& parser, const QString& option
 
 template <typename T>
 std::optional<T> chosen(const QCommandLineParser& parser, const QString& option,
-    const std::map<QString, T>& names, T otherwise, const char* refusal)
+    const std::map<QString, T>& names, T otherwise, texts::Text refusal)
 {
     if (!parser.isSet(option))
         return otherwise;

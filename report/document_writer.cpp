@@ -21,14 +21,14 @@ Block& DocumentWriter::add(Block::Kind kind, Runs runs)
 
 void DocumentWriter::paragraph(Runs runs) { add(Block::Kind::Paragraph, std::move(runs)); }
 
-void DocumentWriter::paragraph(const char* text, std::initializer_list<Argument> arguments)
+void DocumentWriter::paragraph(texts::Text text, std::initializer_list<Argument> arguments)
 {
     paragraph(filled(text, arguments));
 }
 
 void DocumentWriter::formula(Runs runs) { add(Block::Kind::Formula, std::move(runs)); }
 
-void DocumentWriter::introduction(const char* text, std::initializer_list<Argument> arguments)
+void DocumentWriter::introduction(texts::Text text, std::initializer_list<Argument> arguments)
 {
     add(Block::Kind::Paragraph, filled(text, arguments)).keepWithNext = true;
 }

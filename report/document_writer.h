@@ -23,10 +23,10 @@ public:
     void section(Section::Id id, Runs heading, int index = 0);
     Block& add(Block::Kind kind, Runs runs);
     void paragraph(Runs runs);
-    void paragraph(const char* text, std::initializer_list<Argument> arguments = {});
+    void paragraph(texts::Text text, std::initializer_list<Argument> arguments = {});
     void formula(Runs runs);
     // A paragraph that introduces what follows, on the same page.
-    void introduction(const char* text, std::initializer_list<Argument> arguments = {});
+    void introduction(texts::Text text, std::initializer_list<Argument> arguments = {});
     Block& verdict(Runs runs);
     // The entries in the program's own digits, or with `asShown` in the
     // window's seven.

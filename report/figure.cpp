@@ -387,11 +387,12 @@ Runs figureCaption(const FigureBlock& figure, const FigureSecrets& secrets)
     if (const auto* lines = std::get_if<LinesFigure>(&figure.geometry)) {
         switch (lines->meet) {
         case LinesMeet::AtOnePoint:
-            return filled(texts::kFigureLinesAtOnePoint, { 1, 2, pointText(figure, secrets) });
+            return filled(texts::kFigureLinesAtOnePoint,
+                { indexedName('x', 1), indexedName('x', 2), pointText(figure, secrets) });
         case LinesMeet::Parallel:
-            return filled(texts::kFigureLinesParallel, { 1, 2 });
+            return filled(texts::kFigureLinesParallel, { indexedName('x', 1), indexedName('x', 2) });
         case LinesMeet::Same:
-            return filled(texts::kFigureLinesSame, { 1, 2 });
+            return filled(texts::kFigureLinesSame, { indexedName('x', 1), indexedName('x', 2) });
         case LinesMeet::NoLine:
             break;
         }
@@ -407,7 +408,9 @@ Runs figureCaption(const FigureBlock& figure, const FigureSecrets& secrets)
             values << textRun(QStringLiteral(", "));
         values << areaText(figure, secrets, index);
     }
-    return filled(texts::kFigureAreas, { 1, 2 })
+    return filled(texts::kFigureAreas,
+               { indexedName('d', 1), indexedName('d', 2), indexedName('a', 1), indexedName('a', 2),
+                   indexedName('x', 1), indexedName('x', 2) })
         << textRun(QStringLiteral(" ")) << filled(texts::kFigureAreaValues, { values });
 }
 

@@ -29,23 +29,23 @@ QString sheetCellName(int row, int column)
 }
 
 // The reasons a teacher meets, as the system's manual pages word them.
-constexpr std::pair<int, const char*> kSystemErrors[] = {
-    { ENOENT, "няма такъв файл или папка" },
-    { EACCES, "нямаш право на достъп" },
-    { EPERM, "действието не е позволено" },
-    { EROFS, "файловата система е само за четене" },
-    { ENOSPC, "няма свободно място на диска" },
-    { EDQUOT, "квотата ти на диска е изчерпана" },
-    { EISDIR, "това е папка" },
-    { ENOTDIR, "част от пътя не е папка" },
-    { ENAMETOOLONG, "името е твърде дълго" },
-    { ELOOP, "твърде много символни връзки" },
-    { EIO, "входно-изходна грешка на устройството" },
-    { EFBIG, "файлът е твърде голям" },
-    { EBUSY, "устройството или файлът е зает" },
-    { EPIPE, "програмата, която чете, е спряла" },
-    { EMFILE, "отворени са твърде много файлове" },
-    { ENXIO, "няма такова устройство или адрес" },
+constexpr std::pair<int, texts::Text> kSystemErrors[] = {
+    { ENOENT, CRAMER_TEXT("Files", "няма такъв файл или папка") },
+    { EACCES, CRAMER_TEXT("Files", "нямаш право на достъп") },
+    { EPERM, CRAMER_TEXT("Files", "действието не е позволено") },
+    { EROFS, CRAMER_TEXT("Files", "файловата система е само за четене") },
+    { ENOSPC, CRAMER_TEXT("Files", "няма свободно място на диска") },
+    { EDQUOT, CRAMER_TEXT("Files", "квотата ти на диска е изчерпана") },
+    { EISDIR, CRAMER_TEXT("Files", "това е папка") },
+    { ENOTDIR, CRAMER_TEXT("Files", "част от пътя не е папка") },
+    { ENAMETOOLONG, CRAMER_TEXT("Files", "името е твърде дълго") },
+    { ELOOP, CRAMER_TEXT("Files", "твърде много символни връзки") },
+    { EIO, CRAMER_TEXT("Files", "входно-изходна грешка на устройството") },
+    { EFBIG, CRAMER_TEXT("Files", "файлът е твърде голям") },
+    { EBUSY, CRAMER_TEXT("Files", "устройството или файлът е зает") },
+    { EPIPE, CRAMER_TEXT("Files", "програмата, която чете, е спряла") },
+    { EMFILE, CRAMER_TEXT("Files", "отворени са твърде много файлове") },
+    { ENXIO, CRAMER_TEXT("Files", "няма такова устройство или адрес") },
 };
 
 // The cell alone, within the row already named: "поле 2", "клетка B3".
@@ -81,7 +81,7 @@ QString systemErrorText(const FileError& error)
 {
     for (const auto& [number, text] : kSystemErrors) {
         if (number == error.systemError)
-            return QString::fromUtf8(text);
+            return qtText(text);
     }
     return QString::fromLocal8Bit(error.text);
 }
@@ -89,7 +89,7 @@ QString systemErrorText(const FileError& error)
 namespace {
 
 // Problems said with the file's name alone.
-constexpr std::pair<FileProblem, const char*> kNamedOnly[] = {
+constexpr std::pair<FileProblem, texts::Text> kNamedOnly[] = {
     { FileProblem::Missing, texts::kFileMissing },
     { FileProblem::NotAFile, texts::kFileNotAFile },
     { FileProblem::NoPermission, texts::kFileNoPermission },
@@ -101,7 +101,7 @@ constexpr std::pair<FileProblem, const char*> kNamedOnly[] = {
 };
 
 // Problems of a cell: the file's name, the place, and what the cell holds.
-constexpr std::pair<FileProblem, const char*> kCellHolds[] = {
+constexpr std::pair<FileProblem, texts::Text> kCellHolds[] = {
     { FileProblem::NotANumber, texts::kFileNotANumber },
     { FileProblem::Ambiguous, texts::kFileAmbiguous },
     { FileProblem::DateCell, texts::kFileDateCell },
@@ -110,11 +110,11 @@ constexpr std::pair<FileProblem, const char*> kCellHolds[] = {
     { FileProblem::ErrorCell, texts::kFileErrorCell },
 };
 
-const char* textFor(FileProblem problem, std::span<const std::pair<FileProblem, const char*>> table)
+const texts::Text* textFor(FileProblem problem, std::span<const std::pair<FileProblem, texts::Text>> table)
 {
     for (const auto& [known, text] : table) {
         if (known == problem)
-            return text;
+            return &text;
     }
     return nullptr;
 }
@@ -161,10 +161,10 @@ QString raggedMessage(const FileError& error, const QString& name)
 QString fileErrorMessage(const FileError& error, const QString& path, const NumberLocale& locale)
 {
     const QString name = QDir::toNativeSeparators(path);
-    if (const char* text = textFor(error.problem, kNamedOnly))
-        return qtText(text).arg(name);
-    if (const char* text = textFor(error.problem, kCellHolds))
-        return qtText(text).arg(name, placeOf(error), quotedForMessage(QString::fromStdString(error.text)));
+    if (const texts::Text* text = textFor(error.problem, kNamedOnly))
+        return qtText(*text).arg(name);
+    if (const texts::Text* text = textFor(error.problem, kCellHolds))
+        return qtText(*text).arg(name, placeOf(error), quotedForMessage(QString::fromStdString(error.text)));
     switch (error.problem) {
     case FileProblem::CannotRead:
         return qtText(texts::kFileCannotRead).arg(name, systemErrorText(error));

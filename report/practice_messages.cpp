@@ -111,7 +111,8 @@ Runs mistakeClause(const WorkedSolution& solution, PracticeStep step, const Name
     case Mistake::WrongColumnReplaced:
         return filled(texts::kPracticeWrongColumn, { named.column, step.index });
     case Mistake::QuotientInverted:
-        return filled(texts::kPracticeQuotientInverted, { step.index });
+        return filled(
+            texts::kPracticeQuotientInverted, { indexedName('d', step.index), indexedName('x', step.index) });
     case Mistake::RoundedWrongly:
     case Mistake::TooFewDigits:
     case Mistake::NotRight:
@@ -143,10 +144,10 @@ Runs practiceStepHeading(PracticeStep step)
     if (step.kind == PracticeStep::Kind::SolutionCount)
         return filled(texts::kPracticeCountHeading, {});
     if (step.kind == PracticeStep::Kind::Unknown)
-        return filled(texts::kPracticeUnknown, { step.index });
+        return filled(texts::kPracticeUnknown, { indexedName('x', step.index) });
     if (step.index == 0)
         return filled(texts::kWorkingMainHeading, {});
-    return filled(texts::kWorkingNumeratorHeading, { step.index, step.index });
+    return filled(texts::kWorkingNumeratorHeading, { indexedName('d', step.index), step.index });
 }
 
 Runs practiceValue(const WorkedSolution& solution, PracticeStep step)
@@ -288,7 +289,8 @@ Runs practiceHint(
         return filled(texts::kPracticeHintValue, { practiceStepName(step), practiceValue(solution, step) });
     if (step.kind == PracticeStep::Kind::Unknown) {
         if (level == 1)
-            return filled(texts::kPracticeHintRuleUnknown, { step.index });
+            return filled(texts::kPracticeHintRuleUnknown,
+                { indexedName('d', step.index), indexedName('x', step.index) });
         // Without d_i's and d's values: the student may not have found them yet.
         return filled(texts::kPracticeHintDivide,
             { practiceStepName(step), practiceStepName({ PracticeStep::Kind::Determinant, step.index }) });

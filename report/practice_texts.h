@@ -11,237 +11,233 @@
 
 namespace cramer::texts {
 
-inline constexpr const char* kPracticeCommand = "Реши &сам";
-inline constexpr const char* kPracticeTitle = "Реши сам";
+inline constexpr Text kPracticeCommand = CRAMER_TEXT("Practice", "Реши &сам");
+inline constexpr Text kPracticeTitle = CRAMER_TEXT("Practice", "Реши сам");
 // Who is practising: asked once, remembered, offered again on a shared computer.
-inline constexpr const char* kPracticeWhoTitle = QT_TRANSLATE_NOOP("cramer::texts", "Кой се упражнява?");
-inline constexpr const char* kPracticeWhoText = QT_TRANSLATE_NOOP("cramer::texts",
+inline constexpr Text kPracticeWhoTitle = CRAMER_TEXT("Practice", "Кой се упражнява?");
+inline constexpr Text kPracticeWhoText = CRAMER_TEXT("Practice",
     "Напиши името си или го избери. Програмата пази отговорите ти само на този компютър, за да виждаш "
     "напредъка си; без име нищо не се пази.");
-inline constexpr const char* kPracticeChangeStudent = QT_TRANSLATE_NOOP("cramer::texts", "Смени &ученика");
+inline constexpr Text kPracticeChangeStudent = CRAMER_TEXT("Practice", "Смени &ученика");
 // „Напредък“: a student's kept practice.
-inline constexpr const char* kProgressCommand = QT_TRANSLATE_NOOP("cramer::texts", "&Напредък");
+inline constexpr Text kProgressCommand = CRAMER_TEXT("Progress", "&Напредък");
 // %1 the student.
-inline constexpr const char* kProgressTitle = QT_TRANSLATE_NOOP("cramer::texts", "Напредък: %1");
-inline constexpr const char* kProgressNobody = QT_TRANSLATE_NOOP("cramer::texts",
+inline constexpr Text kProgressTitle = CRAMER_TEXT("Progress", "Напредък: %1");
+inline constexpr Text kProgressNobody = CRAMER_TEXT("Progress",
     "Още няма запазени отговори: напредъкът се пази, когато се упражняваш с „Реши сам“ и си казал името си.");
-inline constexpr const char* kProgressSkillHeader = QT_TRANSLATE_NOOP("cramer::texts", "Умение");
-inline constexpr const char* kProgressFirstTriesHeader = QT_TRANSLATE_NOOP("cramer::texts", "Първи опити");
-inline constexpr const char* kProgressShareHeader
-    = QT_TRANSLATE_NOOP("cramer::texts", "Верни от първия опит");
-inline constexpr const char* kProgressLastWeekHeader
-    = QT_TRANSLATE_NOOP("cramer::texts", "Последната седмица");
-inline constexpr const char* kProgressMistakeHeader = QT_TRANSLATE_NOOP("cramer::texts", "Грешка");
-inline constexpr const char* kProgressCountHeader = QT_TRANSLATE_NOOP("cramer::texts", "Колко пъти");
-inline constexpr const char* kProgressLastSeenHeader = QT_TRANSLATE_NOOP("cramer::texts", "Последно");
+inline constexpr Text kProgressSkillHeader = CRAMER_TEXT("Progress", "Умение");
+inline constexpr Text kProgressFirstTriesHeader = CRAMER_TEXT("Progress", "Първи опити");
+inline constexpr Text kProgressShareHeader = CRAMER_TEXT("Progress", "Верни от първия опит");
+inline constexpr Text kProgressLastWeekHeader = CRAMER_TEXT("Progress", "Последната седмица");
+inline constexpr Text kProgressMistakeHeader = CRAMER_TEXT("Progress", "Грешка");
+inline constexpr Text kProgressCountHeader = CRAMER_TEXT("Progress", "Колко пъти");
+inline constexpr Text kProgressLastSeenHeader = CRAMER_TEXT("Progress", "Последно");
 // %1 the median minutes, %2 how many exercises.
-inline constexpr const char* kProgressTime = QT_TRANSLATE_NOOP(
-    "cramer::texts", "Една задача ти отнема средно (медиана) %1 мин.; задачите досега: %2.");
-inline constexpr const char* kProgressChartName
-    = QT_TRANSLATE_NOOP("cramer::texts", "Верните от първия опит по седмици, за всяко умение");
-inline constexpr const char* kProgressWeakSpot
-    = QT_TRANSLATE_NOOP("cramer::texts", "Упражнявай &слабото място");
-inline constexpr const char* kProgressCopy = QT_TRANSLATE_NOOP("cramer::texts", "&Копирай");
-inline constexpr const char* kProgressSave = QT_TRANSLATE_NOOP("cramer::texts", "&Запази…");
-inline constexpr const char* kProgressForget = QT_TRANSLATE_NOOP("cramer::texts", "&Изтрий моите данни");
-inline constexpr const char* kProgressForgetQuestion = QT_TRANSLATE_NOOP("cramer::texts",
-    "Да изтрия ли всички запазени отговори на %1 от този компютър? Това не може да се отмени.");
-inline constexpr const char* kProgressSaveTitle
-    = QT_TRANSLATE_NOOP("cramer::texts", "Запазване на напредъка");
-inline constexpr const char* kProgressFileFilters
-    = QT_TRANSLATE_NOOP("cramer::texts", "Текст (*.txt);;HTML (*.html *.htm);;CSV (*.csv)");
-inline constexpr const char* kProgressDefaultName = QT_TRANSLATE_NOOP("cramer::texts", "напредък.txt");
+inline constexpr Text kProgressTime
+    = CRAMER_TEXT("Progress", "Една задача ти отнема средно (медиана) %1 мин.; задачите досега: %2.");
+inline constexpr Text kProgressChartName
+    = CRAMER_TEXT("Progress", "Верните от първия опит по седмици, за всяко умение");
+inline constexpr Text kProgressWeakSpot = CRAMER_TEXT("Progress", "Упражнявай &слабото място");
+inline constexpr Text kProgressCopy = CRAMER_TEXT("Progress", "&Копирай");
+inline constexpr Text kProgressSave = CRAMER_TEXT("Progress", "&Запази…");
+inline constexpr Text kProgressForget = CRAMER_TEXT("Progress", "&Изтрий моите данни");
+inline constexpr Text kProgressForgetQuestion = CRAMER_TEXT(
+    "Progress", "Да изтрия ли всички запазени отговори на %1 от този компютър? Това не може да се отмени.");
+inline constexpr Text kProgressSaveTitle = CRAMER_TEXT("Progress", "Запазване на напредъка");
+inline constexpr Text kProgressFileFilters
+    = CRAMER_TEXT("Progress", "Текст (*.txt);;HTML (*.html *.htm);;CSV (*.csv)");
+inline constexpr Text kProgressDefaultName = CRAMER_TEXT("Progress", "напредък.txt");
 // %1 the mistake in words.
-inline constexpr const char* kProgressAimedAt = QT_TRANSLATE_NOOP(
-    "cramer::texts", "Тази задача е избрана заради най-честата ти грешка напоследък: %1.");
-inline constexpr const char* kProgressNothingToAim = QT_TRANSLATE_NOOP(
-    "cramer::texts", "Напоследък нямаш грешки, към които да насоча задачата: упражнявай се с „Нова задача“.");
+inline constexpr Text kProgressAimedAt
+    = CRAMER_TEXT("Progress", "Тази задача е избрана заради най-честата ти грешка напоследък: %1.");
+inline constexpr Text kProgressNothingToAim = CRAMER_TEXT(
+    "Progress", "Напоследък нямаш грешки, към които да насоча задачата: упражнявай се с „Нова задача“.");
 // Kept practice out of the computer, and a class's files back in.
-inline constexpr const char* kExportProgressCommand
-    = QT_TRANSLATE_NOOP("cramer::texts", "&Изнеси напредъка…");
-inline constexpr const char* kExportProgressTitle
-    = QT_TRANSLATE_NOOP("cramer::texts", "Изнасяне на напредъка");
-inline constexpr const char* kExportEveryone = QT_TRANSLATE_NOOP("cramer::texts",
-    "Да изнеса ли отговорите на всички ученици на този компютър? („Не“ изнася само твоите.)");
-inline constexpr const char* kExportFilters
-    = QT_TRANSLATE_NOOP("cramer::texts", "Работна книга XLSX (*.xlsx);;CSV (*.csv)");
-inline constexpr const char* kExportDefaultName = QT_TRANSLATE_NOOP("cramer::texts", "напредък.xlsx");
-inline constexpr const char* kClassOverviewCommand = QT_TRANSLATE_NOOP("cramer::texts", "&Преглед на класа…");
-inline constexpr const char* kClassOverviewTitle = QT_TRANSLATE_NOOP("cramer::texts", "Преглед на класа");
-inline constexpr const char* kClassOverviewOpen
-    = QT_TRANSLATE_NOOP("cramer::texts", "Изнесеният напредък от компютрите в класната стая");
-inline constexpr const char* kClassOverviewOpenFilter
-    = QT_TRANSLATE_NOOP("cramer::texts", "Изнесен напредък (*.xlsx)");
-inline constexpr const char* kClassStudentHeader = QT_TRANSLATE_NOOP("cramer::texts", "Ученик");
-inline constexpr const char* kClassMistakeHeader = QT_TRANSLATE_NOOP("cramer::texts", "Най-честа грешка");
+inline constexpr Text kExportProgressCommand = CRAMER_TEXT("Progress", "&Изнеси напредъка…");
+inline constexpr Text kExportProgressTitle = CRAMER_TEXT("Progress", "Изнасяне на напредъка");
+inline constexpr Text kExportEveryone = CRAMER_TEXT(
+    "Progress", "Да изнеса ли отговорите на всички ученици на този компютър? („Не“ изнася само твоите.)");
+inline constexpr Text kExportFilters = CRAMER_TEXT("Progress", "Работна книга XLSX (*.xlsx);;CSV (*.csv)");
+inline constexpr Text kExportDefaultName = CRAMER_TEXT("Progress", "напредък.xlsx");
+inline constexpr Text kClassOverviewCommand = CRAMER_TEXT("Progress", "&Преглед на класа…");
+inline constexpr Text kClassOverviewTitle = CRAMER_TEXT("Progress", "Преглед на класа");
+inline constexpr Text kClassOverviewOpen
+    = CRAMER_TEXT("Progress", "Изнесеният напредък от компютрите в класната стая");
+inline constexpr Text kClassOverviewOpenFilter = CRAMER_TEXT("Progress", "Изнесен напредък (*.xlsx)");
+inline constexpr Text kClassStudentHeader = CRAMER_TEXT("Progress", "Ученик");
+inline constexpr Text kClassMistakeHeader = CRAMER_TEXT("Progress", "Най-честа грешка");
 // %1 the files, one a line.
-inline constexpr const char* kClassUnread = QT_TRANSLATE_NOOP(
-    "cramer::texts", "Тези файлове не са изнесен напредък от програмата и са пропуснати:\n%1");
-inline constexpr const char* kClassSaveFilters = QT_TRANSLATE_NOOP("cramer::texts", "CSV (*.csv)");
-inline constexpr const char* kClassDefaultName = QT_TRANSLATE_NOOP("cramer::texts", "клас.csv");
+inline constexpr Text kClassUnread
+    = CRAMER_TEXT("Progress", "Тези файлове не са изнесен напредък от програмата и са пропуснати:\n%1");
+inline constexpr Text kClassSaveFilters = CRAMER_TEXT("Progress", "CSV (*.csv)");
+inline constexpr Text kClassDefaultName = CRAMER_TEXT("Progress", "клас.csv");
 // The skills, in the order of the program's Skill.
-inline constexpr const char* kSkillNames[] = {
-    QT_TRANSLATE_NOOP("cramer::texts", "детерминанта 2 × 2"),
-    QT_TRANSLATE_NOOP("cramer::texts", "правило на Сарус (3 × 3)"),
-    QT_TRANSLATE_NOOP("cramer::texts", "детерминанта чрез изключване (4 × 4 и повече)"),
-    QT_TRANSLATE_NOOP("cramer::texts", "коя колона се заменя със свободните членове"),
-    QT_TRANSLATE_NOOP("cramer::texts", "делението на детерминантите"),
-    QT_TRANSLATE_NOOP("cramer::texts", "закръгляне на безкрайна десетична дроб"),
-    QT_TRANSLATE_NOOP("cramer::texts", "броят на решенията при d = 0"),
+inline constexpr Text kSkillNames[] = {
+    CRAMER_TEXT("Progress", "детерминанта 2 × 2"),
+    CRAMER_TEXT("Progress", "правило на Сарус (3 × 3)"),
+    CRAMER_TEXT("Progress", "детерминанта чрез изключване (4 × 4 и повече)"),
+    CRAMER_TEXT("Progress", "коя колона се заменя със свободните членове"),
+    CRAMER_TEXT("Progress", "делението на детерминантите"),
+    CRAMER_TEXT("Progress", "закръгляне на безкрайна десетична дроб"),
+    CRAMER_TEXT("Progress", "броят на решенията при d = 0"),
 };
 // The mistakes by the names they are kept under.
-inline constexpr std::pair<const char*, const char*> kMistakeWords[] = {
-    { "OppositeSign", QT_TRANSLATE_NOOP("cramer::texts", "обратен знак") },
-    { "ProductsAdded", QT_TRANSLATE_NOOP("cramer::texts", "събрани вместо извадени произведения") },
-    { "DiagonalsSwapped", QT_TRANSLATE_NOOP("cramer::texts", "разменени диагонали") },
-    { "TermLeftOut", QT_TRANSLATE_NOOP("cramer::texts", "пропуснато произведение по Сарус") },
-    { "TermSignFlipped", QT_TRANSLATE_NOOP("cramer::texts", "произведение по Сарус с грешен знак") },
-    { "WrongColumnReplaced", QT_TRANSLATE_NOOP("cramer::texts", "заменена е друга колона") },
-    { "QuotientInverted", QT_TRANSLATE_NOOP("cramer::texts", "обърнато частно") },
-    { "RoundedWrongly", QT_TRANSLATE_NOOP("cramer::texts", "грешно закръгляне") },
-    { "TooFewDigits", QT_TRANSLATE_NOOP("cramer::texts", "твърде малко значещи цифри") },
-    { "NotRight", QT_TRANSLATE_NOOP("cramer::texts", "грешна стойност") },
-    { "WrongCount", QT_TRANSLATE_NOOP("cramer::texts", "грешен брой решения") },
+inline constexpr std::pair<const char*, Text> kMistakeWords[] = {
+    { "OppositeSign", CRAMER_TEXT("Progress", "обратен знак") },
+    { "ProductsAdded", CRAMER_TEXT("Progress", "събрани вместо извадени произведения") },
+    { "DiagonalsSwapped", CRAMER_TEXT("Progress", "разменени диагонали") },
+    { "TermLeftOut", CRAMER_TEXT("Progress", "пропуснато произведение по Сарус") },
+    { "TermSignFlipped", CRAMER_TEXT("Progress", "произведение по Сарус с грешен знак") },
+    { "WrongColumnReplaced", CRAMER_TEXT("Progress", "заменена е друга колона") },
+    { "QuotientInverted", CRAMER_TEXT("Progress", "обърнато частно") },
+    { "RoundedWrongly", CRAMER_TEXT("Progress", "грешно закръгляне") },
+    { "TooFewDigits", CRAMER_TEXT("Progress", "твърде малко значещи цифри") },
+    { "NotRight", CRAMER_TEXT("Progress", "грешна стойност") },
+    { "WrongCount", CRAMER_TEXT("Progress", "грешен брой решения") },
 };
 // %1 the file, %2 what the database says.
-inline constexpr const char* kPracticeStoreLocked = QT_TRANSLATE_NOOP("cramer::texts",
+inline constexpr Text kPracticeStoreLocked = CRAMER_TEXT("Progress",
     "Файлът с упражненията „%1“ е зает от друга програма. Упражнявай се спокойно, но днешните отговори няма "
     "да бъдат запазени.");
-inline constexpr const char* kPracticeStoreReadOnly = QT_TRANSLATE_NOOP("cramer::texts",
+inline constexpr Text kPracticeStoreReadOnly = CRAMER_TEXT("Progress",
     "Във файла с упражненията „%1“ не може да се пише (%2). Упражнявай се спокойно, но днешните отговори "
     "няма да бъдат запазени.");
-inline constexpr const char* kPracticeStoreDamaged = QT_TRANSLATE_NOOP("cramer::texts",
+inline constexpr Text kPracticeStoreDamaged = CRAMER_TEXT("Progress",
     "Файлът с упражненията „%1“ е повреден (%2). Програмата не го променя; упражнявай се спокойно, но "
     "днешните отговори няма да бъдат запазени.");
-inline constexpr const char* kPracticeStoreNewer = QT_TRANSLATE_NOOP("cramer::texts",
+inline constexpr Text kPracticeStoreNewer = CRAMER_TEXT("Progress",
     "Файлът с упражненията „%1“ е от по-нова версия на програмата. Тази версия не го променя; "
     "упражнявай се спокойно, но днешните отговори няма да бъдат запазени.");
-inline constexpr const char* kPracticeStoreCannotOpen = QT_TRANSLATE_NOOP("cramer::texts",
+inline constexpr Text kPracticeStoreCannotOpen = CRAMER_TEXT("Progress",
     "Файлът с упражненията „%1“ не може да бъде отворен (%2). Упражнявай се спокойно, но днешните отговори "
     "няма да бъдат запазени.");
 // %1 as typed, %2 the number it was read as, %3 the grouping mark, %4 the
 // decimal typed as such.
-inline constexpr const char* kPracticeOtherSeparator
-    = "„%1“ е прочетено като %2: „%3“ тук разделя хилядите; ако това е десетична дроб, напиши „%4“.";
+inline constexpr Text kPracticeOtherSeparator = CRAMER_TEXT("Practice",
+    "„%1“ е прочетено като %2: „%3“ тук разделя хилядите; ако това е десетична дроб, напиши „%4“.");
 // "Провери d₁": a step's button by its step.
-inline constexpr const char* kPracticeStepAction = "%1 %2";
-inline constexpr const char* kPracticeSystemChanged
-    = "Системата в таблицата е променена, откакто започна упражнението. Да започне ли упражнение с новата "
-      "система?";
-inline constexpr const char* kPracticeIntro
-    = "Пресметни всяка стойност и натисни Enter. Отговорът може да е цяло число, десетична дроб "
-      "или дроб като -12/23; стойност, която не е крайна десетична дроб, може да се даде закръглена "
-      "до поне три значещи цифри.";
-inline constexpr const char* kPracticeCheck = "&Провери";
-inline constexpr const char* kPracticeHint = "Под&сказка";
-inline constexpr const char* kPracticeUnknown = "Неизвестното x%1";
+inline constexpr Text kPracticeStepAction = CRAMER_TEXT("Practice", "%1 %2");
+inline constexpr Text kPracticeSystemChanged = CRAMER_TEXT("Practice",
+    "Системата в таблицата е променена, откакто започна упражнението. Да започне ли упражнение с новата "
+    "система?");
+inline constexpr Text kPracticeIntro = CRAMER_TEXT("Practice",
+    "Пресметни всяка стойност и натисни Enter. Отговорът може да е цяло число, десетична дроб "
+    "или дроб като -12/23; стойност, която не е крайна десетична дроб, може да се даде закръглена "
+    "до поне три значещи цифри.");
+inline constexpr Text kPracticeCheck = CRAMER_TEXT("Practice", "&Провери");
+inline constexpr Text kPracticeHint = CRAMER_TEXT("Practice", "Под&сказка");
+inline constexpr Text kPracticeUnknown = CRAMER_TEXT("Practice", "Неизвестното %1");
 // Exactly d ≠ 0, but single precision found d = 0 or left its range: %1 is the exact d.
-inline constexpr const char* kPracticeSingleFailed
-    = "Системата има единствено решение (точно d = %1), но с единична точност програмата не стига до него "
-      "(„Подробно решение“ показва защо). Тук всяка стойност се проверява с точните числа.";
+inline constexpr Text kPracticeSingleFailed = CRAMER_TEXT("Practice",
+    "Системата има единствено решение (точно d = %1), но с единична точност програмата не стига до него "
+    "(„Подробно решение“ показва защо). Тук всяка стойност се проверява с точните числа.");
 // Where d = 0 exactly: the step that asks how many solutions there are.
-inline constexpr const char* kPracticeCountHeading = "Колко решения има системата";
-inline constexpr const char* kPracticeCountQuestion
-    = "Щом d = 0, системата или няма решение, или има безброй много решения. Избери кое и натисни Enter.";
-inline constexpr const char* kPracticeCountName = "броя на решенията";
-inline constexpr const char* kPracticeNoSolution = "няма решение";
-inline constexpr const char* kPracticeInfinitelyMany = "безброй много решения";
-inline constexpr const char* kPracticeChoose = "Избери един от двата отговора.";
-inline constexpr const char* kPracticeCountRight
-    = "Вярно: рангът на матрицата на системата е %1, рангът на разширената матрица е %2.";
-inline constexpr const char* kPracticeCountWrong
-    = "Не е вярно: сравни ранга на матрицата на системата с ранга на разширената матрица.";
-inline constexpr const char* kPracticeHintRouche
-    = "По теоремата на Руше–Капели: ако рангът на разширената матрица (със свободните членове) е по-голям "
-      "от ранга на матрицата на системата, системата няма решение; ако двата ранга са равни, решенията са "
-      "безброй много.";
-inline constexpr const char* kPracticeHintRanks
-    = "Рангът на матрицата на системата е %1, рангът на разширената матрица е %2.";
-inline constexpr const char* kPracticeHintNoSolution
-    = "Системата няма решение. Тази стъпка се брои за показана.";
-inline constexpr const char* kPracticeHintInfinitelyMany
-    = "Системата има безброй много решения. Тази стъпка се брои за показана.";
-inline constexpr const char* kPracticeSummaryCountRight = "Броят на решенията: %1, вярно %2, подсказки: %3";
-inline constexpr const char* kPracticeSummaryCountShown = "Броят на решенията: %1, %2, подсказки: %3";
+inline constexpr Text kPracticeCountHeading = CRAMER_TEXT("Practice", "Колко решения има системата");
+inline constexpr Text kPracticeCountQuestion = CRAMER_TEXT("Practice",
+    "Щом d = 0, системата или няма решение, или има безброй много решения. Избери кое и натисни Enter.");
+inline constexpr Text kPracticeCountName = CRAMER_TEXT("Practice", "броя на решенията");
+inline constexpr Text kPracticeNoSolution = CRAMER_TEXT("Practice", "няма решение");
+inline constexpr Text kPracticeInfinitelyMany = CRAMER_TEXT("Practice", "безброй много решения");
+inline constexpr Text kPracticeChoose = CRAMER_TEXT("Practice", "Избери един от двата отговора.");
+inline constexpr Text kPracticeCountRight = CRAMER_TEXT(
+    "Practice", "Вярно: рангът на матрицата на системата е %1, рангът на разширената матрица е %2.");
+inline constexpr Text kPracticeCountWrong = CRAMER_TEXT(
+    "Practice", "Не е вярно: сравни ранга на матрицата на системата с ранга на разширената матрица.");
+inline constexpr Text kPracticeHintRouche = CRAMER_TEXT("Practice",
+    "По теоремата на Руше–Капели: ако рангът на разширената матрица (със свободните членове) е по-голям "
+    "от ранга на матрицата на системата, системата няма решение; ако двата ранга са равни, решенията са "
+    "безброй много.");
+inline constexpr Text kPracticeHintRanks
+    = CRAMER_TEXT("Practice", "Рангът на матрицата на системата е %1, рангът на разширената матрица е %2.");
+inline constexpr Text kPracticeHintNoSolution
+    = CRAMER_TEXT("Practice", "Системата няма решение. Тази стъпка се брои за показана.");
+inline constexpr Text kPracticeHintInfinitelyMany
+    = CRAMER_TEXT("Practice", "Системата има безброй много решения. Тази стъпка се брои за показана.");
+inline constexpr Text kPracticeSummaryCountRight
+    = CRAMER_TEXT("Practice", "Броят на решенията: %1, вярно %2, подсказки: %3");
+inline constexpr Text kPracticeSummaryCountShown
+    = CRAMER_TEXT("Practice", "Броят на решенията: %1, %2, подсказки: %3");
 // Exactly d = 0, but single precision found d ≠ 0: %1 is the program's d.
-inline constexpr const char* kPracticeSingleNotZero
-    = "Точно d = 0, но с единична точност програмата получава d = %1 и стига до стойности на неизвестните "
-      "(„Подробно решение“ показва защо). Тук всяка стойност се проверява с точните числа.";
-inline constexpr const char* kPracticeSystemTooLong
-    = "Число в системата има твърде много цифри, за да бъдат пресметнати точните стойности, затова "
-      "упражнението не може да започне.";
-inline constexpr const char* kPracticeEmpty = "Въведи число.";
-inline constexpr const char* kPracticeNotANumber
-    = "„%1“ не е число: въведи цяло число, десетична дроб или дроб като -12/23.";
-inline constexpr const char* kPracticeZeroDenominator = "„%1“ има знаменател 0.";
-inline constexpr const char* kPracticeTooLong = "„%1“ има твърде много цифри.";
-inline constexpr const char* kPracticeRight = "Вярно.";
-inline constexpr const char* kPracticeRightOtherForm = "Вярно: %1 = %2.";
-inline constexpr const char* kPracticeSingle
-    = "Това е стойността, която дава единичната точност, а не точната: точно %1 = %2.";
+inline constexpr Text kPracticeSingleNotZero = CRAMER_TEXT("Practice",
+    "Точно d = 0, но с единична точност програмата получава d = %1 и стига до стойности на неизвестните "
+    "(„Подробно решение“ показва защо). Тук всяка стойност се проверява с точните числа.");
+inline constexpr Text kPracticeSystemTooLong = CRAMER_TEXT("Practice",
+    "Число в системата има твърде много цифри, за да бъдат пресметнати точните стойности, затова "
+    "упражнението не може да започне.");
+inline constexpr Text kPracticeEmpty = CRAMER_TEXT("Practice", "Въведи число.");
+inline constexpr Text kPracticeNotANumber
+    = CRAMER_TEXT("Practice", "„%1“ не е число: въведи цяло число, десетична дроб или дроб като -12/23.");
+inline constexpr Text kPracticeZeroDenominator = CRAMER_TEXT("Practice", "„%1“ има знаменател 0.");
+inline constexpr Text kPracticeTooLong = CRAMER_TEXT("Practice", "„%1“ има твърде много цифри.");
+inline constexpr Text kPracticeRight = CRAMER_TEXT("Practice", "Вярно.");
+inline constexpr Text kPracticeRightOtherForm = CRAMER_TEXT("Practice", "Вярно: %1 = %2.");
+inline constexpr Text kPracticeSingle = CRAMER_TEXT(
+    "Practice", "Това е стойността, която дава единичната точност, а не точната: точно %1 = %2.");
 // A named mistake, or two that give the same value; each mistake a clause.
-inline constexpr const char* kPracticeWrongBecause = "Не е вярно: %1.";
-inline constexpr const char* kPracticeWrongEither = "Не е вярно: или %1, или %2.";
-inline constexpr const char* kPracticeOppositeSign = "знакът е обратен";
-inline constexpr const char* kPracticeProductsAdded
-    = "двете произведения са събрани, а второто се изважда от първото";
-inline constexpr const char* kPracticeDiagonalsSwapped = "диагоналите са разменени";
-inline constexpr const char* kPracticeDiagonalsRule
-    = "От произведението по главния диагонал се изважда произведението по другия.";
-inline constexpr const char* kPracticeTermLeftOut = "липсва произведението %1 (със знак %2)";
-inline constexpr const char* kPracticeTermSignFlipped = "произведението %1 е взето със знак %2, а трябва %3";
-inline constexpr const char* kPracticeWrongColumn
-    = "това е детерминантата, в която свободните членове заместват колона %1, а трябва колона %2";
-inline constexpr const char* kPracticeQuotientInverted = "това е d/d%1, а x%1 = d%1/d";
-inline constexpr const char* kPracticeRoundedWrongly = "Почти: последната цифра е закръглена неправилно.";
+inline constexpr Text kPracticeWrongBecause = CRAMER_TEXT("Practice", "Не е вярно: %1.");
+inline constexpr Text kPracticeWrongEither = CRAMER_TEXT("Practice", "Не е вярно: или %1, или %2.");
+inline constexpr Text kPracticeOppositeSign = CRAMER_TEXT("Practice", "знакът е обратен");
+inline constexpr Text kPracticeProductsAdded
+    = CRAMER_TEXT("Practice", "двете произведения са събрани, а второто се изважда от първото");
+inline constexpr Text kPracticeDiagonalsSwapped = CRAMER_TEXT("Practice", "диагоналите са разменени");
+inline constexpr Text kPracticeDiagonalsRule
+    = CRAMER_TEXT("Practice", "От произведението по главния диагонал се изважда произведението по другия.");
+inline constexpr Text kPracticeTermLeftOut
+    = CRAMER_TEXT("Practice", "липсва произведението %1 (със знак %2)");
+inline constexpr Text kPracticeTermSignFlipped
+    = CRAMER_TEXT("Practice", "произведението %1 е взето със знак %2, а трябва %3");
+inline constexpr Text kPracticeWrongColumn = CRAMER_TEXT(
+    "Practice", "това е детерминантата, в която свободните членове заместват колона %1, а трябва колона %2");
+inline constexpr Text kPracticeQuotientInverted = CRAMER_TEXT("Practice", "това е d/%1, а %2 = %1/d");
+inline constexpr Text kPracticeRoundedWrongly
+    = CRAMER_TEXT("Practice", "Почти: последната цифра е закръглена неправилно.");
 // %1 the value to three significant digits.
-inline constexpr const char* kPracticeTooFewDigits
-    = QT_TRANSLATE_NOOP("cramer::texts", "Закръглено е вярно, но дай поне три значещи цифри: %1.");
-inline constexpr const char* kPracticeNotRight = "Не е вярно.";
-inline constexpr const char* kPracticeNotRightBy
-    = "Не е вярно: отговорът се различава от верния с около %1 %.";
-inline constexpr const char* kPracticeAlmost
-    = "Почти, но не е вярно: отговорът се различава от верния с около %1 %.";
-inline constexpr const char* kPracticeHintRuleUnknown = "По правилото на Крамер x%1 = d%1/d.";
-inline constexpr const char* kPracticeHintDivide
-    = "%1 = %2/d: раздели двете стойности, намерени в стъпките по-горе, и съкрати дробта.";
-inline constexpr const char* kPracticeHintValue = "Стойността е %1 = %2. Тази стъпка се брои за показана.";
-inline constexpr const char* kPracticeDone = "Всички стойности са намерени.";
+inline constexpr Text kPracticeTooFewDigits
+    = CRAMER_TEXT("Practice", "Закръглено е вярно, но дай поне три значещи цифри: %1.");
+inline constexpr Text kPracticeNotRight = CRAMER_TEXT("Practice", "Не е вярно.");
+inline constexpr Text kPracticeNotRightBy
+    = CRAMER_TEXT("Practice", "Не е вярно: отговорът се различава от верния с около %1 %.");
+inline constexpr Text kPracticeAlmost
+    = CRAMER_TEXT("Practice", "Почти, но не е вярно: отговорът се различава от верния с около %1 %.");
+inline constexpr Text kPracticeHintRuleUnknown = CRAMER_TEXT("Practice", "По правилото на Крамер %2 = %1/d.");
+inline constexpr Text kPracticeHintDivide = CRAMER_TEXT(
+    "Practice", "%1 = %2/d: раздели двете стойности, намерени в стъпките по-горе, и съкрати дробта.");
+inline constexpr Text kPracticeHintValue
+    = CRAMER_TEXT("Practice", "Стойността е %1 = %2. Тази стъпка се брои за показана.");
+inline constexpr Text kPracticeDone = CRAMER_TEXT("Practice", "Всички стойности са намерени.");
 // %1 "d₂", %2 kPracticeHintRow or kPracticeHintColumn.
-inline constexpr const char* kPracticeHintRuleElimination
-    = "Пресметни %1 по метода на Гаус с точни дроби: под всеки водещ елемент направи нули, а за водещ взимай "
-      "първия ненулев елемент на колоната отгоре надолу (ако е в друг ред, размени двата реда); %1 е "
-      "произведението на водещите елементи, със смяна на знака при всяка размяна. Или развий по %2.";
+inline constexpr Text kPracticeHintRuleElimination = CRAMER_TEXT("Practice",
+    "Пресметни %1 по метода на Гаус с точни дроби: под всеки водещ елемент направи нули, а за водещ взимай "
+    "първия ненулев елемент на колоната отгоре надолу (ако е в друг ред, размени двата реда); %1 е "
+    "произведението на водещите елементи, със смяна на знака при всяка размяна. Или развий по %2.");
 // %1 the row or column, %2 kPracticeHintZero or kPracticeHintZeros: the gender and number agree.
-inline constexpr const char* kPracticeHintRow = QT_TRANSLATE_NOOP("cramer::texts", "ред %1, който има %2");
-inline constexpr const char* kPracticeHintColumn
-    = QT_TRANSLATE_NOOP("cramer::texts", "колона %1, която има %2");
-inline constexpr const char* kPracticeHintZero = QT_TRANSLATE_NOOP("cramer::texts", "1 нула");
-inline constexpr const char* kPracticeHintZeros = QT_TRANSLATE_NOOP("cramer::texts", "%1 нули");
+inline constexpr Text kPracticeHintRow = CRAMER_TEXT("Practice", "ред %1, който има %2");
+inline constexpr Text kPracticeHintColumn = CRAMER_TEXT("Practice", "колона %1, която има %2");
+inline constexpr Text kPracticeHintZero = CRAMER_TEXT("Practice", "1 нула");
+inline constexpr Text kPracticeHintZeros = CRAMER_TEXT("Practice", "%1 нули");
 // %1 the pivots in order, %2 "d₂", %3 the product to work out.
-inline constexpr const char* kPracticeHintPivots = "Водещите елементи (точно): %1. Значи %2 = %3.";
-inline constexpr const char* kPracticeHintPivot = "колона %1: %2";
-inline constexpr const char* kPracticeHintExchange
-    = "колона %1: размени редове %1 и %2 (знакът се сменя), водещ елемент %3";
-inline constexpr const char* kPracticeHintZeroColumn
-    = "Водещите елементи (точно): %1. В колона %2 под тях остават само нули, значи %3 = 0.";
+inline constexpr Text kPracticeHintPivots
+    = CRAMER_TEXT("Practice", "Водещите елементи (точно): %1. Значи %2 = %3.");
+inline constexpr Text kPracticeHintPivot = CRAMER_TEXT("Practice", "колона %1: %2");
+inline constexpr Text kPracticeHintExchange
+    = CRAMER_TEXT("Practice", "колона %1: размени редове %1 и %2 (знакът се сменя), водещ елемент %3");
+inline constexpr Text kPracticeHintZeroColumn = CRAMER_TEXT(
+    "Practice", "Водещите елементи (точно): %1. В колона %2 под тях остават само нули, значи %3 = 0.");
 // One line of the summary: the value, then how it was found.
-inline constexpr const char* kPracticeSummaryRight = "%1 = %2: вярно %3, подсказки: %4";
-inline constexpr const char* kPracticeSummaryShown = "%1 = %2: %3, подсказки: %4";
+inline constexpr Text kPracticeSummaryRight = CRAMER_TEXT("Practice", "%1 = %2: вярно %3, подсказки: %4");
+inline constexpr Text kPracticeSummaryShown = CRAMER_TEXT("Practice", "%1 = %2: %3, подсказки: %4");
 // A value shown by the last hint, with the tries made before it.
-inline constexpr const char* kPracticeShown = QT_TRANSLATE_NOOP("cramer::texts", "показано");
-inline constexpr const char* kPracticeShownAfterOne
-    = QT_TRANSLATE_NOOP("cramer::texts", "показано след 1 опит");
-inline constexpr const char* kPracticeShownAfter
-    = QT_TRANSLATE_NOOP("cramer::texts", "показано след %1 опита");
-inline constexpr const char* kPracticeFirstTry = "от първия опит";
-inline constexpr const char* kPracticeTries = "след %1 опита";
-inline constexpr const char* kPracticeTime = "Време: %1 мин %2 с.";
-inline constexpr const char* kPracticeCopySummary = "&Копирай обобщението";
-inline constexpr const char* kPracticeNewExercise = "&Нова задача";
-inline constexpr const char* kPracticeSaveSummary = "&Запази…";
-inline constexpr const char* kPracticeSaveTitle = "Запазване на обобщението";
-inline constexpr const char* kPracticeFileFilters = "Текст (*.txt);;HTML (*.html *.htm)";
-inline constexpr const char* kPracticeDefaultName = "реши-сам.txt";
+inline constexpr Text kPracticeShown = CRAMER_TEXT("Practice", "показано");
+inline constexpr Text kPracticeShownAfterOne = CRAMER_TEXT("Practice", "показано след 1 опит");
+inline constexpr Text kPracticeShownAfter = CRAMER_TEXT("Practice", "показано след %1 опита");
+inline constexpr Text kPracticeFirstTry = CRAMER_TEXT("Practice", "от първия опит");
+inline constexpr Text kPracticeTries = CRAMER_TEXT("Practice", "след %1 опита");
+inline constexpr Text kPracticeTime = CRAMER_TEXT("Practice", "Време: %1 мин %2 с.");
+inline constexpr Text kPracticeCopySummary = CRAMER_TEXT("Practice", "&Копирай обобщението");
+inline constexpr Text kPracticeNewExercise = CRAMER_TEXT("Practice", "&Нова задача");
+inline constexpr Text kPracticeSaveSummary = CRAMER_TEXT("Practice", "&Запази…");
+inline constexpr Text kPracticeSaveTitle = CRAMER_TEXT("Practice", "Запазване на обобщението");
+inline constexpr Text kPracticeFileFilters = CRAMER_TEXT("Practice", "Текст (*.txt);;HTML (*.html *.htm)");
+inline constexpr Text kPracticeDefaultName = CRAMER_TEXT("Practice", "реши-сам.txt");
 
 } // namespace cramer::texts

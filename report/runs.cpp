@@ -22,6 +22,7 @@ Run nameRun(char letter, int index)
 {
     return { Run::Kind::Name, QString(QLatin1Char(letter)), {}, {}, index };
 }
+Runs indexedName(char letter, int index) { return { nameRun(letter, index) }; }
 Run numberRun(const WrittenNumber& number) { return { Run::Kind::Number, {}, number, {}, 0 }; }
 
 Runs& operator<<(Runs& runs, const Run& run)
@@ -37,7 +38,7 @@ Runs& operator<<(Runs& runs, const Runs& more)
 Runs operator<<(Runs&& runs, const Run& run) { return std::move(runs << run); }
 Runs operator<<(Runs&& runs, const Runs& more) { return std::move(runs << more); }
 
-Runs filled(const char* text, std::initializer_list<Argument> arguments)
+Runs filled(texts::Text text, std::initializer_list<Argument> arguments)
 {
     const QString pattern = qtText(text);
     Runs runs;
@@ -57,17 +58,7 @@ Runs filled(const char* text, std::initializer_list<Argument> arguments)
         ++i;
         const Argument& argument = *(arguments.begin() + (slot - 1));
         if (const int* count = std::get_if<int>(&argument)) {
-            const qsizetype n = pending.size();
-            const bool afterName = n >= 1 && QStringLiteral("xdta").contains(pending[n - 1])
-                && (n == 1 || !pending[n - 2].isLetter());
-            if (afterName) {
-                const char letter = pending[n - 1].toLatin1();
-                pending.chop(1);
-                flush();
-                runs << nameRun(letter, *count);
-            } else {
-                pending += QString::number(*count);
-            }
+            pending += QString::number(*count);
         } else {
             flush();
             runs << std::get<Runs>(argument);

@@ -5,6 +5,7 @@
 // Making runs of the working's document: words, numbers, names and
 // operators, and texts with their blanks filled.
 
+#include "report/texts.h"
 #include "report/working_document.h"
 
 #include <initializer_list>
@@ -25,11 +26,14 @@ Runs operator<<(Runs&& runs, const Runs& more);
 // An index as subscript digits: 12 is "₁₂".
 QString subscriptDigits(int index);
 
-// A template's argument: a count, which after a lone x, d, t or a becomes
-// that name's index ("d%1" is d₁), or runs of its own.
+// A name with its index as a template's argument: d₁, x₂ ("d%1" in a
+// template would read the 1 as plain digits in any language).
+Runs indexedName(char letter, int index);
+
+// A template's argument: a number written as digits, or runs of its own.
 using Argument = std::variant<int, Runs>;
 
-// One of texts.h's templates with its %1, %2, … filled.
-Runs filled(const char* text, std::initializer_list<Argument> arguments);
+// One of the texts' templates, translated, with its %1, %2, … filled.
+Runs filled(texts::Text text, std::initializer_list<Argument> arguments);
 
 } // namespace cramer

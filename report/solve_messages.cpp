@@ -14,8 +14,9 @@ namespace cramer {
 QString cellPlace(int row, int column, int n)
 {
     using texts::qtText;
-    return column <= n ? qtText(texts::kCoefficientPlace).arg(QString::number(row), QString::number(column))
-                       : qtText(texts::kFreeTermPlace).arg(row);
+    return column <= n
+        ? qtText(texts::kCoefficientPlace).arg(QString::number(row), texts::plainIndexedName('x', column))
+        : qtText(texts::kFreeTermPlace).arg(row);
 }
 
 QString largestSingleText(const NumberLocale& locale)
@@ -44,10 +45,12 @@ QString overflowMessage(const OverflowError& error, const QString& largest)
         value = qtText(texts::kOverflowMainDeterminant);
         break;
     case OverflowValue::NumeratorDeterminant:
-        value = qtText(texts::kOverflowNumerator).arg(error.index);
+        value = qtText(texts::kOverflowNumerator).arg(texts::plainIndexedName('d', error.index));
         break;
     case OverflowValue::Solution:
-        value = qtText(texts::kOverflowSolution).arg(error.index);
+        value
+            = qtText(texts::kOverflowSolution)
+                  .arg(texts::plainIndexedName('x', error.index), texts::plainIndexedName('d', error.index));
         break;
     }
     return qtText(texts::kOverflowWhat).arg(value, largest) % QLatin1Char('\n')

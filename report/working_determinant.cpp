@@ -23,8 +23,9 @@ void DeterminantSection::write(const DeterminantRecord& entry, const ValueError*
     const int n = record_.typed.n;
     const Runs name = determinantName(entry.index);
     out_.section(Section::Id::Determinant,
-        entry.index == 0 ? filled(texts::kWorkingMainHeading, {})
-                         : filled(texts::kWorkingNumeratorHeading, { entry.index, entry.index }),
+        entry.index == 0
+            ? filled(texts::kWorkingMainHeading, {})
+            : filled(texts::kWorkingNumeratorHeading, { indexedName('d', entry.index), entry.index }),
         entry.index);
     out_.matrix(Runs(name) << operatorRun("="), entry.trace.start, entry.index, true);
     if (exactError && (n == 2 || n == 3))

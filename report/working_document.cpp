@@ -145,7 +145,7 @@ SectionWriter::SectionWriter(const WorkedSolution& solution, DocumentWriter& out
 // The unknown as a name, so that every form sets it as the other names.
 Runs SystemSection::place(int row, int column) const
 {
-    return column <= record_.typed.n ? filled(texts::kCoefficientPlace, { row, column })
+    return column <= record_.typed.n ? filled(texts::kCoefficientPlace, { row, indexedName('x', column) })
                                      : filled(texts::kFreeTermPlace, { row });
 }
 Runs SystemSection::quoted(int row, int column) const
@@ -228,10 +228,11 @@ Runs overflowVerdict(const WorkedSolution& solution, const NumberWriter& numbers
         value = filled(texts::kOverflowMainDeterminant, {});
         break;
     case OverflowValue::NumeratorDeterminant:
-        value = filled(texts::kOverflowNumerator, { error.index });
+        value = filled(texts::kOverflowNumerator, { indexedName('d', error.index) });
         break;
     case OverflowValue::Solution:
-        value = filled(texts::kOverflowSolution, { error.index, error.index });
+        value = filled(
+            texts::kOverflowSolution, { indexedName('x', error.index), indexedName('d', error.index) });
         break;
     }
     return filled(texts::kOverflowWhat, { value, largest });

@@ -16,7 +16,7 @@ using texts::qtText;
 
 Runs orBlank(const QString& text)
 {
-    return { textRun(text.isEmpty() ? QString::fromUtf8(texts::kWorksheetBlank) : text) };
+    return { textRun(text.isEmpty() ? qtText(texts::kWorksheetBlank) : text) };
 }
 
 // "d = −42; x₁ = 3/4 = 0,75; x₂ = −2", or what a singular variant has.
@@ -35,7 +35,7 @@ Runs answer(const Variant& variant, const NumberWriter& numbers)
     return runs;
 }
 
-std::string utf8(const char* text) { return qtText(text).toStdString(); }
+std::string utf8(texts::Text text) { return qtText(text).toStdString(); }
 
 WorkbookCell numberCell(const Rational& value)
 {

@@ -26,13 +26,17 @@ const NumberLocale kBulgarian { ",", "\u00A0" };
 Runs text(const char* words) { return { textRun(QString::fromUtf8(words)) }; }
 std::string plain(const Runs& runs) { return labelText(runs).toStdString(); }
 
-// A name holding "%1" or "%2" stays as it is: each blank is filled once,
-// and a count after a lone name becomes its index.
+// A name holding "%1" or "%2" stays as it is: each blank is filled once;
+// a count is digits in any language, a name's index only when it is a name.
 TEST(Filled, PutsEachArgumentInItsPlaceOnce)
 {
-    EXPECT_EQ(plain(filled("„%1“ и „%2“", { text("a%2.csv"), text("b") })), "„a%2.csv“ и „b“");
-    EXPECT_EQ(plain(filled("%2, после %1", { text("първо"), text("второ") })), "второ, после първо");
-    EXPECT_EQ(plain(filled("d%1 = %2", { 2, text("−21") })), "d₂ = −21");
+    EXPECT_EQ(
+        plain(filled(CRAMER_TEXT("Test", "„%1“ и „%2“"), { text("a%2.csv"), text("b") })), "„a%2.csv“ и „b“");
+    EXPECT_EQ(plain(filled(CRAMER_TEXT("Test", "%2, после %1"), { text("първо"), text("второ") })),
+        "второ, после първо");
+    EXPECT_EQ(
+        plain(filled(CRAMER_TEXT("Test", "%1 = %2"), { indexedName('d', 2), text("−21") })), "d₂ = −21");
+    EXPECT_EQ(plain(filled(CRAMER_TEXT("Test", "a %1"), { 3 })), "a 3");
 }
 
 // A file's fault in one sentence naming the file and the place.

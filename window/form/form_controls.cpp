@@ -151,9 +151,10 @@ CaptionLabel* FormControls::addLabel(int number, Band band, const tables::TwipsR
 
 void FormControls::createCommands()
 {
-    const char* captions[] = { nullptr, texts::kLayOutCommand, texts::kClearCommand, texts::kSolveCommand };
+    const texts::Text* captions[]
+        = { nullptr, &texts::kLayOutCommand, &texts::kClearCommand, &texts::kSolveCommand };
     for (const tables::CommandSpec& entry : tables::kCommands) {
-        auto* button = new QPushButton(qtText(captions[entry.number]), frame(Band::Results));
+        auto* button = new QPushButton(qtText(*captions[entry.number]), frame(Band::Results));
         button->setObjectName(QStringLiteral("Command%1").arg(entry.number));
         layout_.place(button, tables::commandRect(entry.top));
         // Enter and Escape press no button.

@@ -70,7 +70,7 @@ ClassOverviewWindow::ClassOverviewWindow(MessageBoxes& boxes, QWidget* parent)
     setObjectName(QStringLiteral("classOverview"));
     setWindowTitle(qtText(texts::kClassOverviewTitle));
     QStringList headers { qtText(texts::kClassStudentHeader) };
-    for (const char* skill : texts::kSkillNames)
+    for (const texts::Text& skill : texts::kSkillNames)
         headers << onLines(qtText(skill));
     headers << qtText(texts::kClassMistakeHeader);
     table_ = new QTableWidget(0, static_cast<int>(headers.size()), this);

@@ -53,7 +53,7 @@ MessageBoxes::SaveAnswer CommandGate::ClosingBoxes::askToSave(
 }
 
 QAction* CommandGate::add(
-    QObject* owner, const char* text, const QKeySequence& shortcut, std::function<void()> run)
+    QObject* owner, texts::Text text, const QKeySequence& shortcut, std::function<void()> run)
 {
     auto* action = new QAction(texts::qtText(text), owner);
     action->setShortcut(shortcut);

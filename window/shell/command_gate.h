@@ -7,6 +7,7 @@
 // it to do and no message box of the form is open, so that nothing starts
 // while a command of the form waits for its box.
 
+#include "report/texts.h"
 #include "window/form/message_boxes.h"
 
 #include <QKeySequence>
@@ -33,7 +34,7 @@ public:
 
     // A command owned by `owner`, its shortcut working wherever the focus
     // is in the window.
-    QAction* add(QObject* owner, const char* text, const QKeySequence& shortcut, std::function<void()> run);
+    QAction* add(QObject* owner, texts::Text text, const QKeySequence& shortcut, std::function<void()> run);
     // Whether the command's owner has something for it to do now.
     void setWanted(QAction* command, bool wanted);
 

@@ -253,28 +253,28 @@ PracticeStore& Practice::store()
         return *store_;
     const QString path = storeFile_.isEmpty() ? defaultPracticeFile() : storeFile_;
     store_ = std::make_unique<PracticeStore>(path);
-    const char* problem = nullptr;
+    const texts::Text* problem = nullptr;
     switch (store_->problem()) {
     case PracticeStore::Problem::None:
         return *store_;
     case PracticeStore::Problem::Locked:
-        problem = texts::kPracticeStoreLocked;
+        problem = &texts::kPracticeStoreLocked;
         break;
     case PracticeStore::Problem::ReadOnly:
-        problem = texts::kPracticeStoreReadOnly;
+        problem = &texts::kPracticeStoreReadOnly;
         break;
     case PracticeStore::Problem::Damaged:
-        problem = texts::kPracticeStoreDamaged;
+        problem = &texts::kPracticeStoreDamaged;
         break;
     case PracticeStore::Problem::Newer:
-        problem = texts::kPracticeStoreNewer;
+        problem = &texts::kPracticeStoreNewer;
         break;
     case PracticeStore::Problem::CannotOpen:
-        problem = texts::kPracticeStoreCannotOpen;
+        problem = &texts::kPracticeStoreCannotOpen;
         break;
     }
     boxes_.inform(window_, qtText(texts::kPracticeTitle),
-        qtText(problem).arg(QDir::toNativeSeparators(path), store_->detail()));
+        qtText(*problem).arg(QDir::toNativeSeparators(path), store_->detail()));
     return *store_;
 }
 

@@ -51,7 +51,7 @@ private:
     std::function<void()> onEnter_;
 };
 
-QPushButton* stepButton(const char* caption, const QString& stepName, QWidget* page)
+QPushButton* stepButton(texts::Text caption, const QString& stepName, QWidget* page)
 {
     auto* button = new QPushButton(qtText(caption), page);
     button->setAutoDefault(false);

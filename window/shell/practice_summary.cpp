@@ -43,7 +43,7 @@ PracticeSummary::PracticeSummary(QWidget* page, QWidget* window, MessageBoxes& b
 
 void PracticeSummary::addButtons(QDialogButtonBox* buttons)
 {
-    auto addButton = [buttons](const char* text, const char* name) {
+    auto addButton = [buttons](texts::Text text, const char* name) {
         QPushButton* button = buttons->addButton(qtText(text), QDialogButtonBox::ActionRole);
         button->setObjectName(QLatin1String(name));
         button->setAutoDefault(false);

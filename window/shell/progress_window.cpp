@@ -35,11 +35,11 @@ QString percent(int right, int of)
     return of == 0 ? QStringLiteral("—") : QStringLiteral("%1 %").arg(100 * right / of);
 }
 
-QTableWidget* table(QWidget* parent, std::initializer_list<const char*> headers)
+QTableWidget* table(QWidget* parent, std::initializer_list<texts::Text> headers)
 {
     auto* widget = new QTableWidget(0, static_cast<int>(headers.size()), parent);
     QStringList labels;
-    for (const char* header : headers)
+    for (const texts::Text& header : headers)
         labels << qtText(header);
     widget->setHorizontalHeaderLabels(labels);
     widget->verticalHeader()->hide();
@@ -178,7 +178,7 @@ ProgressWindow::ProgressWindow(MessageBoxes& boxes, QWidget* parent)
     time_ = new QLabel(this);
     time_->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    const std::pair<const char*, std::function<void()>> actions[] = {
+    const std::pair<texts::Text, std::function<void()>> actions[] = {
         { texts::kProgressWeakSpot, [this] { emit weakSpotRequested(); } },
         { texts::kProgressCopy, [this] { copy(); } },
         { texts::kProgressSave, [this] { save(); } },

@@ -64,7 +64,7 @@ std::optional<FileToSave> askFileToSave(QWidget* parent, MessageBoxes& boxes, co
 }
 
 bool writeUserFile(
-    QWidget* parent, MessageBoxes& boxes, const QString& path, const QByteArray& content, const char* failed)
+    QWidget* parent, MessageBoxes& boxes, const QString& path, const QByteArray& content, texts::Text failed)
 {
     const FileError error = writeFileAtomically(
         localFile(path), std::string_view(content.constData(), static_cast<std::size_t>(content.size())));

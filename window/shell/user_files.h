@@ -4,6 +4,8 @@
 
 // What the windows share in handing the user a file or the clipboard.
 
+#include "report/texts.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -39,7 +41,7 @@ std::optional<FileToSave> askFileToSave(QWidget* parent, MessageBoxes& boxes, co
 // Writes `content` to `path` as writeFileAtomically does; where it fails, a
 // box says so with `failed` ("Файлът „%1“ не може да бъде записан: %2 …").
 bool writeUserFile(
-    QWidget* parent, MessageBoxes& boxes, const QString& path, const QByteArray& content, const char* failed);
+    QWidget* parent, MessageBoxes& boxes, const QString& path, const QByteArray& content, texts::Text failed);
 
 // On the clipboard as plain text and as HTML, for editors and word
 // processors alike.

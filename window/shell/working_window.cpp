@@ -38,7 +38,7 @@ WorkingWindow::WorkingWindow(MessageBoxes& boxes, QWidget* parent)
     view_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     auto* buttons = new QDialogButtonBox(this);
-    auto addButton = [&](const char* caption, const char* name, auto run) {
+    auto addButton = [&](texts::Text caption, const char* name, auto run) {
         QPushButton* button = buttons->addButton(qtText(caption), QDialogButtonBox::ActionRole);
         button->setObjectName(QString::fromLatin1(name));
         button->setAutoDefault(false);

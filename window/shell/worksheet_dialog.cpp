@@ -96,9 +96,9 @@ void WorksheetDialog::createFields()
         connect(box, &QSpinBox::valueChanged, this, &WorksheetDialog::updatePreview);
         return box;
     };
-    auto choice = [this](std::initializer_list<const char*> items) {
+    auto choice = [this](std::initializer_list<texts::Text> items) {
         auto* box = new QComboBox(this);
-        for (const char* item : items)
+        for (const texts::Text& item : items)
             box->addItem(qtText(item));
         connect(box, &QComboBox::currentIndexChanged, this, &WorksheetDialog::updatePreview);
         return box;
@@ -145,7 +145,7 @@ void WorksheetDialog::createFields()
 QFormLayout* WorksheetDialog::fieldRows()
 {
     auto* form = new QFormLayout;
-    const std::pair<const char*, QWidget*> rows[] = { { texts::kWorksheetVariantsLabel, variants_ },
+    const std::pair<texts::Text, QWidget*> rows[] = { { texts::kWorksheetVariantsLabel, variants_ },
         { texts::kWorksheetSizeLabel, size_ }, { texts::kWorksheetAnswersLabel, answers_ },
         { texts::kWorksheetSingularLabel, singular_ }, { texts::kWorksheetRangeLabel, range_ },
         { texts::kWorksheetTitleLabel, title_ }, { texts::kWorksheetClassLabel, className_ },
