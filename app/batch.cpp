@@ -5,6 +5,7 @@
 
 #include "command_line.h"
 #include "report/file_messages.h"
+#include "report/language.h"
 #include "report/solve_messages.h"
 #include "report/texts.h"
 #include "report/working_document.h"
@@ -238,7 +239,7 @@ QString optionErrorMessage(const QCommandLineParser& parser, const QStringList& 
              QStringLiteral("output"), QStringLiteral("locale"), QStringLiteral("new-exercise"),
              QStringLiteral("seed"), QStringLiteral("worksheet"), QStringLiteral("size"),
              QStringLiteral("answers"), QStringLiteral("singular"), QStringLiteral("per-page"),
-             QStringLiteral("range"), QStringLiteral("title") }) {
+             QStringLiteral("range"), QStringLiteral("title"), QStringLiteral("language") }) {
         if (last == QStringLiteral("--") + option || last == QStringLiteral("-") + option)
             return qtText(texts::kOptionWithoutValue).arg(last);
     }
@@ -255,25 +256,36 @@ int runBatch(int argc, char* argv[], const QStringList& arguments)
     QCommandLineParser parser;
     describeCommandLine(parser);
     const QStringList ours = withoutQtOptions(arguments);
-    if (!parser.parse(ours)) {
-        complain(optionErrorMessage(parser, ours));
-        return BadInput;
-    }
+    const bool parsed = parser.parse(ours);
     const QString format = parser.value(QStringLiteral("format"));
     const bool worksheet = parser.isSet(QStringLiteral("worksheet"));
-    if (!worksheet && format != QStringLiteral("csv") && !kWorkingFormats.contains(format)) {
-        complain(qtText(texts::kFormatRefused).arg(format));
-        return BadInput;
-    }
 
     // PDF lays pages out with fonts, which takes Qt's GUI module: on its
     // offscreen platform, which needs no display.
     std::unique_ptr<QCoreApplication> application;
-    if ((parser.isSet(QStringLiteral("solve")) || worksheet) && format == QStringLiteral("pdf")) {
+    if (parsed && (parser.isSet(QStringLiteral("solve")) || worksheet) && format == QStringLiteral("pdf")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    // Without a window there is no menu to remember a language: Bulgarian
+    // unless --language says otherwise, so that scripts get the same words.
+    const QString languageName = parser.value(QStringLiteral("language"));
+    const std::optional<Language> language
+        = languageName.isEmpty() ? Language::Bulgarian : languageNamed(languageName);
+    installLanguage(language.value_or(Language::Bulgarian));
+    if (!parsed) {
+        complain(optionErrorMessage(parser, ours));
+        return BadInput;
+    }
+    if (!language) {
+        complain(qtText(texts::kLanguageRefused).arg(languageName));
+        return BadInput;
+    }
+    if (!worksheet && format != QStringLiteral("csv") && !kWorkingFormats.contains(format)) {
+        complain(qtText(texts::kFormatRefused).arg(format));
+        return BadInput;
     }
     try {
         if (worksheet)

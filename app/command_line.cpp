@@ -136,6 +136,11 @@ void describeCommandLine(QCommandLineParser& parser)
             "Numbers as <name> writes them (bg_BG, en_US, C, ...); the default is the environment's "
             "(LC_ALL, LC_NUMERIC, LANG)."),
         QStringLiteral("name")));
+    parser.addOption(QCommandLineOption(QStringLiteral("language"),
+        QStringLiteral("The words of the window and of what --solve and --worksheet write: bg (Bulgarian, the "
+                       "default) or en (English). The window otherwise speaks the language last chosen in "
+                       "its View menu."),
+        QStringLiteral("code")));
     parser.addOption(QCommandLineOption(QStringLiteral("new-exercise"),
         QStringLiteral("Writes a new exercise of <n> equations (2 ... 9) as CSV."), QStringLiteral("n")));
     parser.addOption(QCommandLineOption(

@@ -2,12 +2,13 @@
 
 #include "batch.h"
 #include "command_line.h"
+#include "report/language.h"
 #include "report/texts.h"
 #include "window/form/picture.h"
 #include "window/shell/exercises.h"
 #include "window/shell/main_window.h"
 #include "window/shell/program_style.h"
-#include "window/shell/qt_texts.h"
+#include "window/shell/language_choice.h"
 #include "window/shell/system_files.h"
 #include "window/shell/zoom_controller.h"
 
@@ -35,6 +36,21 @@ void platformMessages(QtMsgType type, const QMessageLogContext& context, const Q
     }
     Q_UNUSED(context);
     heldBack << message;
+}
+
+// The language --language names, else the one chosen last in the window;
+// installed, or nothing when --language names none the program has.
+bool installChosenLanguage(const QCommandLineParser& parser)
+{
+    const QString name = parser.value(QStringLiteral("language"));
+    const std::optional<cramer::Language> language
+        = name.isEmpty() ? cramer::rememberedLanguage() : cramer::languageNamed(name);
+    cramer::installLanguage(language.value_or(cramer::rememberedLanguage()));
+    if (language)
+        return true;
+    std::fprintf(stderr, "%s: %s\n", CRAMER_EXECUTABLE,
+        qPrintable(cramer::texts::qtText(cramer::texts::kLanguageRefused).arg(name)));
+    return false;
 }
 
 } // namespace
@@ -67,7 +83,10 @@ int main(int argc, char* argv[])
             qEnvironmentVariable("DISPLAY"), qEnvironmentVariable("WAYLAND_DISPLAY"))) {
         QCoreApplication application(argc, argv);
         const QStringList ours = cramer::withoutQtOptions(arguments);
-        if (!parser.parse(ours)) {
+        const bool parsed = parser.parse(ours);
+        if (!installChosenLanguage(parser))
+            return 1;
+        if (!parsed) {
             std::fprintf(
                 stderr, "%s: %s\n", CRAMER_EXECUTABLE, qPrintable(cramer::optionErrorMessage(parser, ours)));
             return 1;
@@ -83,12 +102,14 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(qtHandler);
     for (const QString& message : std::as_const(heldBack))
         qWarning("%s", qPrintable(message));
-    if (!parser.parse(QCoreApplication::arguments())) {
+    const bool parsed = parser.parse(QCoreApplication::arguments());
+    if (!installChosenLanguage(parser))
+        return 1;
+    if (!parsed) {
         std::fprintf(stderr, "%s: %s\n", CRAMER_EXECUTABLE,
             qPrintable(cramer::optionErrorMessage(parser, QCoreApplication::arguments())));
         return 1;
     }
-    cramer::installBulgarianQtTexts();
     QGuiApplication::setDesktopFileName(QStringLiteral(CRAMER_APPLICATION_ID));
     QGuiApplication::setWindowIcon(cramer::applicationIcon());
     // Fusion draws the cells and options in the colours the window gives

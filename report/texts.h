@@ -133,6 +133,13 @@ inline constexpr Text kZoomIn = CRAMER_TEXT("MainWindow", "&Увеличи");
 inline constexpr Text kZoomOut = CRAMER_TEXT("MainWindow", "&Намали");
 inline constexpr Text kZoomNormal = CRAMER_TEXT("MainWindow", "Н&ормален размер");
 inline constexpr Text kContrastColours = CRAMER_TEXT("MainWindow", "&Контрастни цветове");
+// The language: each entry names its language in the language spoken now.
+inline constexpr Text kLanguageMenu = CRAMER_TEXT("MainWindow", "&Език");
+inline constexpr Text kLanguageBulgarian = CRAMER_TEXT("MainWindow", "&Български");
+inline constexpr Text kLanguageEnglish = CRAMER_TEXT("MainWindow", "&Английски");
+inline constexpr Text kLanguageTitle = CRAMER_TEXT("MainWindow", "Език");
+inline constexpr Text kLanguageNextStart
+    = CRAMER_TEXT("MainWindow", "Програмата ще говори на избрания език, когато я отвориш отново.");
 inline constexpr Text kAbout = CRAMER_TEXT("MainWindow", "&За програмата");
 inline constexpr Text kGuide = CRAMER_TEXT("MainWindow", "&Ръководство");
 inline constexpr Text kGuideTitle = CRAMER_TEXT("MainWindow", "Ръководство");
@@ -160,6 +167,8 @@ inline constexpr Text kSystemFileFilters
 // Saving writes CSV alone, whatever was opened.
 inline constexpr Text kSavedSystemFileFilter = CRAMER_TEXT("Files", "Системи CSV (*.csv)");
 inline constexpr Text kNewSystemFileName = CRAMER_TEXT("Files", "система.csv");
+// A save dialog's name that is already a file's: %1 its name.
+inline constexpr Text kFileReplaceQuestion = CRAMER_TEXT("Files", "Файлът „%1“ вече съществува. Да бъде ли заменен?");
 // Before the grid's numbers give way to another system, or the window closes.
 inline constexpr Text kUnsavedSystem
     = CRAMER_TEXT("Files", "В таблицата има числа, които не са запазени във файл. Да ги запазя ли?");
@@ -274,6 +283,7 @@ inline constexpr Text kOptionWithoutValue
     = CRAMER_TEXT("CommandLine", "опцията „%1“ иска стойност (cramer --help).");
 inline constexpr Text kOptionRefused
     = CRAMER_TEXT("CommandLine", "командният ред не може да бъде разчетен: %1");
+inline constexpr Text kLanguageRefused = CRAMER_TEXT("CommandLine", "--language приема bg или en, а не „%1“.");
 inline constexpr Text kFormatRefused
     = CRAMER_TEXT("CommandLine", "--format приема text, html, latex, pdf или csv, а не „%1“.");
 inline constexpr Text kLocaleRefused = CRAMER_TEXT(

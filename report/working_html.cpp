@@ -6,6 +6,7 @@
 // pasting; the style sheet holds what only pages and browsers use.
 
 #include "report/figure.h"
+#include "report/language.h"
 #include "report/texts.h"
 #include "report/working_document.h"
 #include "report/working_forms.h"
@@ -231,7 +232,8 @@ QString workingAsHtml(const WorkingDocument& document)
 {
     // A page with a title, or what goes to the clipboard without one.
     const QString title = document.title.toHtmlEscaped();
-    QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n")
+    QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"") % languageCode(installedLanguage())
+        % QStringLiteral("\">\n<head>\n<meta charset=\"utf-8\">\n")
         % (title.isEmpty() ? QString() : QStringLiteral("<title>") % title % QStringLiteral("</title>\n"))
         % QStringLiteral("<style>\n") % QString::fromUtf8(kStyle)
         % QStringLiteral("</style>\n</head>\n<body>\n")

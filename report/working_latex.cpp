@@ -5,6 +5,7 @@
 // inline mathematics, so lines break after = + − and never inside a number.
 
 #include "report/figure.h"
+#include "report/language.h"
 #include "report/working_document.h"
 #include "report/working_forms.h"
 
@@ -15,11 +16,12 @@
 namespace cramer {
 namespace {
 
-const char* const kPreamble = R"(\documentclass[a4paper,11pt]{article}
+// The language's babel option comes between the two parts.
+const char* const kPreambleStart = R"(\documentclass[a4paper,11pt]{article}
 \usepackage[T2A]{fontenc}
 \usepackage[utf8]{inputenc}
-\usepackage[bulgarian]{babel}
-\usepackage{amsmath}
+)";
+const char* const kPreamble = R"(\usepackage{amsmath}
 \usepackage{mathtools}
 \usepackage{graphicx}
 \usepackage[table]{xcolor}
@@ -315,7 +317,10 @@ QString workingAsLatex(const WorkingDocument& document, LatexForm form)
     const bool standalone = form == LatexForm::Document;
     // Pictures need TikZ: only a document of its own has them.
     const bool figures = standalone && document.section(Section::Id::Figures);
-    QString latex = standalone ? QString::fromUtf8(kPreamble)
+    const QString babel = installedLanguage() == Language::English ? QStringLiteral("english")
+                                                                     : QStringLiteral("bulgarian");
+    QString latex = standalone ? QString::fromUtf8(kPreambleStart)
+            % QStringLiteral("\\usepackage[") % babel % QStringLiteral("]{babel}\n") % QString::fromUtf8(kPreamble)
             % (figures ? QStringLiteral("\\usepackage{tikz}\n\\usetikzlibrary{patterns}\n") : QString())
             % QStringLiteral("\\begin{document}\n")
                                : QString();

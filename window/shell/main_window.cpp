@@ -5,6 +5,7 @@
 #include "report/texts.h"
 #include "window/form/user_locale.h"
 #include "window/shell/colour_choice.h"
+#include "window/shell/language_choice.h"
 #include "window/shell/command_gate.h"
 #include "window/shell/exercises.h"
 #include "window/shell/form_area.h"
@@ -58,6 +59,7 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
     history_ = new GridHistory(*form_, *gate_, this);
     zoom_ = new ZoomController(*this, *form_, *area_, boxes_, *gate_);
     colours_ = new ColourChoice(*form_, *area_, *gate_, this);
+    language_ = new LanguageChoice(*this, boxes_, *gate_, this);
     solution_ = new SolutionActions(*form_, boxes_, *gate_, *zoom_, this);
     practice_ = new Practice(*form_, boxes_, *gate_, *exercises_, this);
     connect(solution_, &SolutionActions::reliabilityWarningChanged, this, [this](const QString& warning) {
@@ -128,6 +130,8 @@ void MainWindow::createMenus()
     view->addAction(actions_.zoomNormal);
     view->addSeparator();
     view->addAction(colours_->contrastAction());
+    view->addSeparator();
+    view->addMenu(language_->menu());
     QMenu* solution = bar->addMenu(qtText(texts::kSolutionMenu));
     solution->addAction(exercises_->newExerciseAction());
     solution->addAction(exercises_->newFractionExerciseAction());

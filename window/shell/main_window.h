@@ -19,6 +19,7 @@ class QStatusBar;
 namespace cramer {
 
 class ColourChoice;
+class LanguageChoice;
 class CommandGate;
 class Exercises;
 class FormArea;
@@ -60,6 +61,7 @@ public:
     Practice& practice() const { return *practice_; }
     GridHistory& history() const { return *history_; }
     ColourChoice& colours() const { return *colours_; }
+    LanguageChoice& language() const { return *language_; }
 
     void showAbout();
     void showGuide();
@@ -89,6 +91,7 @@ private:
     GridHistory* history_ = nullptr;
     ZoomController* zoom_ = nullptr;
     ColourChoice* colours_ = nullptr;
+    LanguageChoice* language_ = nullptr;
     SolutionActions* solution_ = nullptr;
     Practice* practice_ = nullptr;
     Actions actions_;

@@ -2,21 +2,10 @@
 
 #include "window/shell/qt_texts.h"
 
-#include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+#include "report/language.h"
 
 namespace cramer {
 
-bool installBulgarianQtTexts()
-{
-    static QTranslator translator;
-    if (translator.isEmpty()
-        && !translator.load(QLocale(QLocale::Bulgarian, QLocale::Bulgaria), QStringLiteral("qtbase"),
-            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return false;
-    return QCoreApplication::installTranslator(&translator);
-}
+bool installBulgarianQtTexts() { return installLanguage(Language::Bulgarian); }
 
 } // namespace cramer

@@ -55,8 +55,7 @@ std::optional<FileToSave> askFileToSave(QWidget* parent, MessageBoxes& boxes, co
         const QFileInfo target(path);
         if (!target.exists()
             || boxes.ask(parent, title,
-                QCoreApplication::translate(
-                    "cramer::FileToSave", "Файлът „%1“ вече съществува. Да бъде ли заменен?")
+                texts::qtText(texts::kFileReplaceQuestion)
                     .arg(target.fileName())))
             return FileToSave { path, type };
         name = path;

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The language the program speaks: Bulgarian, in which its texts are
+// written, or English through Qt's translation system. Numbers follow the
+// locale whatever the language.
+
+#include <QString>
+
+#include <optional>
+
+namespace cramer {
+
+enum class Language { Bulgarian, English };
+
+// "bg" or "en", as --language and the settings name them.
+std::optional<Language> languageNamed(const QString& name);
+QString languageCode(Language language);
+
+// The program's texts and Qt's own (dialogs, context menus) in `language`,
+// replacing any installed before. Needs the application object; returns
+// whether every translation needed was found.
+bool installLanguage(Language language);
+
+// The language installed last (Bulgarian until one is).
+Language installedLanguage();
+
+} // namespace cramer
