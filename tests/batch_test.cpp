@@ -167,9 +167,13 @@ struct GoldenCase {
     const char* system;
     const char* format;
     const char* suffix;
+    const char* language = "bg";
 };
 
-void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.system << '.' << c.format; }
+void PrintTo(const GoldenCase& c, std::ostream* os)
+{
+    *os << c.system << '.' << c.language << '.' << c.format;
+}
 
 class GoldenWorking : public testing::TestWithParam<GoldenCase> { };
 
@@ -178,8 +182,10 @@ TEST_P(GoldenWorking, IsWordForWordThePinnedOne)
     const GoldenCase& c = GetParam();
     const QString folder = QStringLiteral(GOLDEN_FOLDER "/");
     const Finished run = cramer({ "--solve", folder + QString::fromUtf8(c.system) + ".csv", "--format",
-        QString::fromUtf8(c.format) });
-    QFile golden(folder + QString::fromUtf8(c.system) + QString::fromUtf8(c.suffix));
+        QString::fromUtf8(c.format), "--language", QString::fromUtf8(c.language) });
+    const QString language
+        = c.language == std::string("bg") ? QString() : "." + QString::fromUtf8(c.language);
+    QFile golden(folder + QString::fromUtf8(c.system) + language + QString::fromUtf8(c.suffix));
     if (qEnvironmentVariableIsSet("CRAMER_WRITE_GOLDEN")) {
         ASSERT_TRUE(golden.open(QIODevice::WriteOnly));
         golden.write(run.out);
@@ -198,12 +204,19 @@ std::vector<GoldenCase> goldenCases()
         cases.push_back({ system, "html", ".html" });
         cases.push_back({ system, "latex", ".tex" });
     }
+    for (const char* system : { "cross2", "singular3", "hilbert6" }) {
+        cases.push_back({ system, "text", ".txt", "en" });
+        cases.push_back({ system, "html", ".html", "en" });
+        cases.push_back({ system, "latex", ".tex", "en" });
+    }
     return cases;
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, GoldenWorking, testing::ValuesIn(goldenCases()),
     [](const testing::TestParamInfo<GoldenCase>& info) {
-        return std::string(info.param.system) + "_" + info.param.format;
+        const std::string language
+            = info.param.language == std::string("bg") ? "" : "_" + std::string(info.param.language);
+        return std::string(info.param.system) + language + "_" + info.param.format;
     });
 
 TEST(BatchOutput, WritesPdfHtmlLatexAndExercisesThatReadBack)
@@ -359,3 +372,73 @@ TEST(BatchOutput, AnOverflowLeavesAnExistingFileAsItWas)
 }
 
 } // namespace
+
+// In English not one Cyrillic letter is left, in any form of the working,
+// of a worksheet with its key and solutions, or of a message; in Bulgarian
+// the same runs speak Bulgarian, so that a run that fails says nothing.
+struct EnglishCase {
+    std::string name;
+    QStringList arguments;
+    QByteArray input;
+};
+
+void PrintTo(const EnglishCase& c, std::ostream* os) { *os << c.name; }
+
+class English : public testing::TestWithParam<EnglishCase> { };
+
+bool hasCyrillic(const QString& text)
+{
+    return std::any_of(
+        text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
+}
+
+// What a reader sees: the text of a PDF as poppler reads it, else the bytes.
+QString seen(const QByteArray& out)
+{
+    if (!out.startsWith("%PDF"))
+        return QString::fromUtf8(out);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), { QStringLiteral("-"), QStringLiteral("-") });
+    pdftotext.write(out);
+    pdftotext.closeWriteChannel();
+    pdftotext.waitForFinished(30000);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+TEST_P(English, HasNoCyrillicLetter)
+{
+    const EnglishCase& c = GetParam();
+    for (const char* language : { "en", "bg" }) {
+        const Finished run = cramer(QStringList(c.arguments) << "--language" << language, c.input);
+        const QString all = seen(run.out) + run.err;
+        ASSERT_FALSE(all.trimmed().isEmpty()) << language;
+        EXPECT_EQ(hasCyrillic(all), language == std::string("bg")) << language << ": " << all.toStdString();
+    }
+}
+
+std::vector<EnglishCase> englishCases()
+{
+    std::vector<EnglishCase> cases;
+    const QString folder = QStringLiteral(GOLDEN_FOLDER "/");
+    for (const char* system :
+        { "cross2", "sarrus3", "decimals3", "singular3", "nine9", "pivot3", "hilbert6" })
+        for (const char* format : { "text", "html", "latex", "pdf" })
+            cases.push_back({ std::string(system) + "_" + format,
+                { "--solve", folder + system + ".csv", "--format", format }, {} });
+    for (const char* format : { "text", "html", "latex", "pdf" })
+        cases.push_back({ std::string("Worksheet_") + format,
+            { "--worksheet", "4", "--singular", "some", "--key", "--solutions", "--format", format }, {} });
+    cases.push_back({ "BadCell", { "--solve", "-" }, "1,x,3\n4,5,6\n" });
+    cases.push_back({ "Overflow", { "--solve", "-" }, "3e38,3e38,1\n-3e38,3e38,2\n" });
+    cases.push_back({ "IntermediateOverflow", { "--solve", "-" }, "1e-40,1,1\n1,1,2\n" });
+    cases.push_back({ "Singular", { "--solve", "-", "--format", "csv" }, "1,2,3\n2,4,6\n" });
+    cases.push_back({ "NoFile", { "--solve", "/nonexistent/system.csv" }, {} });
+    cases.push_back({ "Ragged", { "--solve", "-" }, "1,2,3\n4,5\n" });
+    cases.push_back({ "UnknownOption", { "--solve", "-", "--colour" }, {} });
+    cases.push_back({ "FormatRefused", { "--solve", "-", "--format", "doc" }, {} });
+    cases.push_back({ "TooFewVariants", { "--worksheet", "60", "--size", "2", "--range", "1" }, {} });
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, English, testing::ValuesIn(englishCases()),
+    [](const testing::TestParamInfo<EnglishCase>& info) { return info.param.name; });
