@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window in English: every caption within its control at every zoom,
+// pixel for pixel as the reference, not one Cyrillic letter on screen, in a
+// box or for a screen reader; and the language chosen in the menu kept for
+// the next start.
+
+#include "window_test_support.h"
+
+#include "report/language.h"
+#include "window/form/controls.h"
+#include "window/shell/language_choice.h"
+#include "window/shell/practice.h"
+#include "window/shell/practice_window.h"
+#include "window/shell/working_window.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QDir>
+#include <QImage>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace cramer {
+namespace {
+
+using testing_support::TestWindow;
+
+class EnglishWindow : public testing_support::EnglishLocaleTest {
+protected:
+    void SetUp() override
+    {
+        EnglishLocaleTest::SetUp();
+        installLanguage(Language::English);
+    }
+    void TearDown() override
+    {
+        installLanguage(Language::Bulgarian);
+        EnglishLocaleTest::TearDown();
+    }
+};
+
+bool hasCyrillic(const QString& text)
+{
+    return std::any_of(
+        text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
+}
+
+// Every text a widget and its children show or give a screen reader.
+QStringList textsOf(QWidget* top)
+{
+    QStringList texts { top->windowTitle() };
+    QList<QWidget*> widgets = top->findChildren<QWidget*>();
+    widgets << top;
+    for (QWidget* widget : widgets) {
+        texts << widget->accessibleName() << widget->toolTip();
+        if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget))
+            texts << accessible->text(QAccessible::Name) << accessible->text(QAccessible::Value);
+        for (const QAction* action : widget->actions())
+            texts << action->text();
+    }
+    for (const QListWidget* list : top->findChildren<QListWidget*>())
+        for (int row = 0; row < list->count(); ++row)
+            texts << list->item(row)->text();
+    return texts;
+}
+
+void expectNoCyrillic(const QStringList& texts, const char* where)
+{
+    for (const QString& text : texts)
+        EXPECT_FALSE(hasCyrillic(text)) << where << ": " << text.toStdString();
+}
+
+TEST_F(EnglishWindow, EveryCaptionFitsItsControlAtEveryZoom)
+{
+    TestWindow window;
+    window.layOut(9);
+    Vector values {};
+    values.fill(-0.333f);
+    window.form->showResultRows(9, values, -12345.67f, values);
+    for (const double zoom : { 0.5, 0.75, 1.0, 1.5, 2.0 }) {
+        window.main->zoom().byHand(zoom);
+        for (const QLabel* label : window.form->findChildren<CaptionLabel*>())
+            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
+                << zoom << ' ' << label->objectName().toStdString() << " '" << label->text().toStdString()
+                << "'";
+        for (const QPushButton* button : window.form->findChildren<QPushButton*>())
+            EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), button->width() - 8)
+                << zoom << ' ' << button->text().toStdString();
+    }
+    window.main->zoom().byHand(1.0);
+    QSettings().remove(QStringLiteral("view/zoom"));
+}
+
+TEST_F(EnglishWindow, ShowsNoCyrillicAfterASolveNorInItsWindows)
+{
+    TestWindow window;
+    window.activate();
+    window.layOut(3);
+    window.type({ { "2", "-1.5", "0", "4" }, { "1", "3", "-2", "0.25" }, { "0", "1", "1", "-7" } });
+    window.solve();
+    expectNoCyrillic(textsOf(window.main.get()), "the main window");
+    for (const QAction* menu : window.main->menuBar()->actions()) {
+        expectNoCyrillic({ menu->text() }, "the menu bar");
+        for (const QAction* action : menu->menu()->actions())
+            expectNoCyrillic({ action->text() }, "a menu");
+    }
+    ASSERT_GE(window.boxes.shown.size(), 4U); // d, d1, d2, d3
+    for (const auto& box : window.boxes.shown)
+        expectNoCyrillic({ box.title, box.text, box.description }, "a box");
+
+    window.main->solution().showWorkingAction()->trigger();
+    ASSERT_NE(window.main->solution().workingWindow(), nullptr);
+    expectNoCyrillic(textsOf(window.main->solution().workingWindow()), "the worked solution");
+    window.main->practice().startAction()->trigger();
+    ASSERT_NE(window.main->practice().window(), nullptr);
+    expectNoCyrillic(textsOf(window.main->practice().window()), "practice");
+}
+
+TEST_F(EnglishWindow, IsPixelForPixelTheReference)
+{
+    TestWindow window;
+    window.layOut(3);
+    window.type({ { "2", "-1.5", "0", "4" }, { "1", "3", "-2", "0.25" }, { "0", "1", "1", "-7" } });
+    window.solve();
+    window.main->show();
+    const QImage rendered = window.main->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QString name = QStringLiteral("window-en-100.png");
+    const QString reference = QStringLiteral(REFERENCE_FOLDER "/") + name;
+    if (qEnvironmentVariableIntValue("CRAMER_WRITE_REFERENCES") == 1) {
+        ASSERT_TRUE(rendered.save(reference));
+    }
+    const QImage expected = QImage(reference).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(expected.isNull()) << "no reference " << reference.toStdString();
+    if (rendered != expected)
+        rendered.save(QDir::current().filePath(name));
+    EXPECT_TRUE(rendered == expected)
+        << "the English window differs from " << reference.toStdString() << "; this rendering is in "
+        << QDir::current().filePath(name).toStdString();
+}
+
+// The choice is the next start's; a box says so once, when it changes.
+TEST(LanguageMenu, RemembersTheChoiceForTheNextStart)
+{
+    QSettings().remove(QStringLiteral("view/language"));
+    TestWindow window;
+    EXPECT_EQ(rememberedLanguage(), Language::Bulgarian);
+    const QList<QAction*> entries = window.main->language().menu()->actions();
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_TRUE(entries[0]->isChecked()) << "Bulgarian speaks now";
+    entries[1]->trigger();
+    EXPECT_EQ(rememberedLanguage(), Language::English);
+    EXPECT_EQ(installedLanguage(), Language::Bulgarian) << "until the next start";
+    ASSERT_EQ(window.boxes.shown.size(), 1U);
+    entries[1]->trigger();
+    EXPECT_EQ(window.boxes.shown.size(), 1U) << "nothing new to say";
+    entries[0]->trigger();
+    EXPECT_EQ(rememberedLanguage(), Language::Bulgarian);
+    QSettings().remove(QStringLiteral("view/language"));
+}
+
+} // namespace
+} // namespace cramer
