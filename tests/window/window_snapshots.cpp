@@ -25,6 +25,7 @@
 #include "window/shell/working_window.h"
 #include "window/shell/worksheet_dialog.h"
 
+#include "report/language.h"
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -37,6 +38,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
+
 #include <QPalette>
 #include <QScrollArea>
 #include <QStandardPaths>
@@ -296,5 +298,20 @@ int main(int argc, char* argv[])
         save(*worksheet, "worksheet-dialog.png");
         worksheet->close();
     }
+    // The same 3 × 3 in English: the window after the solve and its working.
+    installLanguage(Language::English);
+    {
+        TestWindow english;
+        english.main->show();
+        english.layOut(3);
+        english.type({ { "2", "1", "1", "4" }, { "1", "3", "2", "6" }, { "1", "0", "0", "1" } });
+        english.solve();
+        save(*english.main, "result-en.png");
+        english.main->solution().showWorking();
+        WorkingWindow& working = *english.main->solution().workingWindow();
+        working.resize(760, 900);
+        save(working, "working-en.png");
+    }
+    installLanguage(Language::Bulgarian);
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "window/shell/help_window.h"
 
+#include "report/language.h"
 #include "report/texts.h"
 #include "window/form/message_boxes.h"
 
@@ -27,7 +28,9 @@ HelpWindow::HelpWindow(QWidget* parent)
     view_->setObjectName(QStringLiteral("guideView"));
     view_->setAccessibleName(texts::qtText(texts::kGuideTitle));
     view_->setOpenExternalLinks(false);
-    view_->setSource(QUrl(QStringLiteral("qrc:/guide/guide.md")), QTextDocument::MarkdownResource);
+    const QString guide = installedLanguage() == Language::English ? QStringLiteral("qrc:/guide/guide.en.md")
+                                                                   : QStringLiteral("qrc:/guide/guide.md");
+    view_->setSource(QUrl(guide), QTextDocument::MarkdownResource);
     // Markdown gives pictures no size: the window's own would not fit beside the text.
     constexpr int kPictureWidth = 560;
     QTextCursor cursor(view_->document());
