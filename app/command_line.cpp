@@ -2,9 +2,12 @@
 
 #include "command_line.h"
 
+#include "report/texts.h"
+
 #include <QCommandLineParser>
 
 #include <algorithm>
+#include <array>
 
 namespace cramer {
 
@@ -100,80 +103,62 @@ bool hasDisplay(const QStringList& platforms, const QString& display, const QStr
     });
 }
 
+namespace {
+
+// An option: its names, what --help says of it, its value's name, and its
+// value when not given.
+struct OptionSpec {
+    std::array<const char*, 3> names;
+    texts::Text description;
+    const char* valueName = nullptr;
+    const char* defaultValue = nullptr;
+};
+
+const OptionSpec kOptions[] = {
+    { { "solve" }, texts::kHelpSolve, "file" },
+    { { "sheet" }, texts::kHelpSheet, "name" },
+    { { "format" }, texts::kHelpFormat, "form", "text" },
+    { { "output" }, texts::kHelpOutput, "file" },
+    { { "locale" }, texts::kHelpLocale, "name" },
+    { { "language" }, texts::kHelpLanguage, "code" },
+    { { "new-exercise" }, texts::kHelpNewExercise, "n" },
+    { { "fractions" }, texts::kHelpFractions },
+    { { "seed" }, texts::kHelpSeed, "number" },
+    { { "worksheet" }, texts::kHelpWorksheet, "n" },
+    { { "size" }, texts::kHelpSize, "n" },
+    { { "answers" }, texts::kHelpAnswers, "kind" },
+    { { "singular" }, texts::kHelpSingular, "share" },
+    { { "range" }, texts::kHelpRange, "r" },
+    { { "key" }, texts::kHelpKey },
+    { { "solutions" }, texts::kHelpSolutions },
+    { { "per-page" }, texts::kHelpPerPage, "n" },
+    { { "title" }, texts::kHelpTitle, "text" },
+};
+
+QCommandLineOption option(const OptionSpec& spec)
+{
+    QStringList names;
+    for (const char* name : spec.names)
+        if (name)
+            names << QString::fromLatin1(name);
+    return QCommandLineOption(names, texts::qtText(spec.description),
+        spec.valueName ? QString::fromLatin1(spec.valueName) : QString(),
+        spec.defaultValue ? QString::fromLatin1(spec.defaultValue) : QString());
+}
+
+} // namespace
+
 void describeCommandLine(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(QStringLiteral(
-        "Solves a system of 2 to 9 linear equations by Cramer's rule and shows every determinant "
-        "on the way.\nQt's standard options, such as -style and -platform, work too; see cramer(1).\n\n"
-        "Without a window: --solve FILE writes the worked solution, --new-exercise N a new system,\n"
-        "--worksheet N a worksheet of N variants for a class (--format also ods or xlsx; the seed used\n"
-        "goes to standard error).\n"
-        "FILE is CSV or text as spreadsheets write it, or an .ods or .xlsx workbook (the sheet shown when\n"
-        "it was saved, else the first that holds a system; --sheet names another). --format decides the\n"
-        "form, whatever the output's name.\n"
-        "Exit status: 0 solved (or written), 1 bad input or options, 2 singular (the method found d = 0,\n"
-        "or d is exactly 0; the verdict goes to standard error, the CSV is empty), 3 a number beyond\n"
-        "single precision, typed or computed (no CSV), 4 the output cannot be written, or a library\n"
-        "the program needs (GMP, MPFR, libzip) is missing."));
+    parser.setApplicationDescription(texts::qtText(texts::kHelpDescription));
     // Not Qt's help option: its --help-all would list Qt's options only
     // where a window system has been opened.
-    parser.addOption(QCommandLineOption({ QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help") },
-        QStringLiteral("Displays help on commandline options.")));
+    parser.addOption(option({ { "h", "?", "help" }, texts::kHelpHelp }));
     parser.addVersionOption();
-    parser.addOption(QCommandLineOption(QStringLiteral("solve"),
-        QStringLiteral(
-            "Solves the system in <file> (CSV, ODS or XLSX; - for standard input) without a window."),
-        QStringLiteral("file")));
-    parser.addOption(QCommandLineOption(QStringLiteral("sheet"),
-        QStringLiteral("Reads the workbook's sheet <name>, hidden or not."), QStringLiteral("name")));
-    parser.addOption(QCommandLineOption(QStringLiteral("format"),
-        QStringLiteral("What --solve writes: text (the default), html, latex, pdf, or csv (x1 ... xn)."),
-        QStringLiteral("form"), QStringLiteral("text")));
-    parser.addOption(QCommandLineOption(QStringLiteral("output"),
-        QStringLiteral("Writes to <file> instead of standard output."), QStringLiteral("file")));
-    parser.addOption(QCommandLineOption(QStringLiteral("locale"),
-        QStringLiteral(
-            "Numbers as <name> writes them (bg_BG, en_US, C, ...); the default is the environment's "
-            "(LC_ALL, LC_NUMERIC, LANG)."),
-        QStringLiteral("name")));
-    parser.addOption(QCommandLineOption(QStringLiteral("language"),
-        QStringLiteral("The words of the window and of what --solve and --worksheet write: bg (Bulgarian, the "
-                       "default) or en (English). The window otherwise speaks the language last chosen in "
-                       "its View menu."),
-        QStringLiteral("code")));
-    parser.addOption(QCommandLineOption(QStringLiteral("new-exercise"),
-        QStringLiteral("Writes a new exercise of <n> equations (2 ... 9) as CSV."), QStringLiteral("n")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("fractions"), QStringLiteral("The new exercise's solution has simple fractions.")));
-    parser.addOption(QCommandLineOption(QStringLiteral("seed"),
-        QStringLiteral("Makes new exercises from <number>: the same ones every time."),
-        QStringLiteral("number")));
-    parser.addOption(QCommandLineOption(QStringLiteral("worksheet"),
-        QStringLiteral("Writes a worksheet of <n> different variants (1 ... 60) of one kind of system."),
-        QStringLiteral("n")));
-    parser.addOption(QCommandLineOption(QStringLiteral("size"),
-        QStringLiteral("The worksheet's number of equations (2 ... 9; 3 by default)."), QStringLiteral("n")));
-    parser.addOption(QCommandLineOption(QStringLiteral("answers"),
-        QStringLiteral("The worksheet's answers: integers (the default), fractions or decimals."),
-        QStringLiteral("kind")));
-    parser.addOption(QCommandLineOption(QStringLiteral("singular"),
-        QStringLiteral("none (the default), or some: about one variant in five has no solution or infinitely "
-                       "many."),
-        QStringLiteral("share")));
-    parser.addOption(QCommandLineOption(QStringLiteral("range"),
-        QStringLiteral("The worksheet's coefficients within -<r> ... <r> (1 ... 99; 9 by default)."),
-        QStringLiteral("r")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("key"), QStringLiteral("Adds the answer key to the worksheet, on pages of its own.")));
-    parser.addOption(QCommandLineOption(QStringLiteral("solutions"),
-        QStringLiteral("Adds every variant's worked solution to the worksheet.")));
-    parser.addOption(QCommandLineOption(QStringLiteral("per-page"),
-        QStringLiteral("Variants on a page of the worksheet: 1, 2 (the default) or 4."),
-        QStringLiteral("n")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("title"), QStringLiteral("The worksheet's title."), QStringLiteral("text")));
+    for (const OptionSpec& spec : kOptions)
+        parser.addOption(option(spec));
     parser.addPositionalArgument(
-        QStringLiteral("file"), QStringLiteral("A system to open in the window."), QStringLiteral("[file]"));
+        QStringLiteral("file"), texts::qtText(texts::kHelpFile), QStringLiteral("[file]"));
 }
 
 bool asksForBatch(const QStringList& arguments)

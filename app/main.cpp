@@ -40,12 +40,13 @@ void platformMessages(QtMsgType type, const QMessageLogContext& context, const Q
 
 // The language --language names, else the one chosen last in the window;
 // installed, or nothing when --language names none the program has.
-bool installChosenLanguage(const QCommandLineParser& parser)
+bool installChosenLanguage(
+    const QCommandLineParser& parser, cramer::QtTexts qt = cramer::QtTexts::Translated)
 {
     const QString name = parser.value(QStringLiteral("language"));
     const std::optional<cramer::Language> language
         = name.isEmpty() ? cramer::rememberedLanguage() : cramer::languageNamed(name);
-    cramer::installLanguage(language.value_or(cramer::rememberedLanguage()));
+    cramer::installLanguage(language.value_or(cramer::rememberedLanguage()), qt);
     if (language)
         return true;
     std::fprintf(stderr, "%s: %s\n", CRAMER_EXECUTABLE,
@@ -71,7 +72,13 @@ int main(int argc, char* argv[])
         parser.parse(arguments); // Qt's options are not known here: ignore them
         if (parser.isSet(QStringLiteral("version")))
             parser.showVersion();
-        parser.showHelp();
+        // Described again in the language chosen; Qt's headings as Qt
+        // writes them, which scripts that read the help expect.
+        if (!installChosenLanguage(parser, cramer::QtTexts::AsQtWritesThem))
+            return 1;
+        QCommandLineParser help;
+        cramer::describeCommandLine(help);
+        help.showHelp();
     }
 
     if (cramer::asksForBatch(arguments))

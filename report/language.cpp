@@ -50,7 +50,7 @@ QString languageCode(Language language)
     return language == Language::English ? QStringLiteral("en") : QStringLiteral("bg");
 }
 
-bool installLanguage(Language language)
+bool installLanguage(Language language, QtTexts qt)
 {
     Installed& state = installed();
     for (auto* translator : { state.program.get(), state.qt.get() })
@@ -60,12 +60,12 @@ bool installLanguage(Language language)
     state.qt.reset();
     state.language = language;
     const QString code = languageCode(language);
-    state.qt = loaded(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (qt == QtTexts::Translated)
+        state.qt = loaded(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     // The Bulgarian texts are the program's own; others are built in.
-    if (language == Language::Bulgarian)
-        return state.qt != nullptr;
-    state.program = loaded(QStringLiteral("cramer_") + code, QStringLiteral(":/i18n"));
-    return state.qt != nullptr && state.program != nullptr;
+    if (language != Language::Bulgarian)
+        state.program = loaded(QStringLiteral("cramer_") + code, QStringLiteral(":/i18n"));
+    return (qt == QtTexts::AsQtWritesThem || state.qt) && (language == Language::Bulgarian || state.program);
 }
 
 Language installedLanguage() { return installed().language; }

@@ -18,10 +18,14 @@ enum class Language { Bulgarian, English };
 std::optional<Language> languageNamed(const QString& name);
 QString languageCode(Language language);
 
-// The program's texts and Qt's own (dialogs, context menus) in `language`,
-// replacing any installed before. Needs the application object; returns
-// whether every translation needed was found.
-bool installLanguage(Language language);
+// Whether Qt's own texts (dialogs, context menus, --help's headings) are
+// translated too, or left as Qt writes them.
+enum class QtTexts { Translated, AsQtWritesThem };
+
+// The program's texts, and Qt's own as `qt` says, in `language`, replacing
+// any installed before. Needs the application object; returns whether every
+// translation needed was found.
+bool installLanguage(Language language, QtTexts qt = QtTexts::Translated);
 
 // The language installed last (Bulgarian until one is).
 Language installedLanguage();

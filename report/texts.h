@@ -276,6 +276,59 @@ inline constexpr Text kSaveNotANumber
     = CRAMER_TEXT("Files", "Системата не е запазена: клетката за %1 съдържа „%2“, а това не е число.");
 
 inline constexpr Text kStandardInput = CRAMER_TEXT("Files", "(стандартен вход)");
+// --help: what the program does without a window, then each option.
+inline constexpr Text kHelpDescription = CRAMER_TEXT("CommandLineHelp",
+    "Решава система от 2 до 9 линейни уравнения по метода на Крамер и показва всяка детерминанта по пътя.\n"
+    "Стандартните опции на Qt, като -style и -platform, също работят; виж cramer(1).\n\n"
+    "Без прозорец: --solve ФАЙЛ записва подробното решение, --new-exercise N нова задача,\n"
+    "--worksheet N работен лист с N варианта за клас (--format приема и ods и xlsx; използваният код\n"
+    "отива в стандартната грешка).\n"
+    "ФАЙЛ е CSV или текст, както го пишат електронните таблици, или работна книга .ods или .xlsx\n"
+    "(листът, показан при запазването, иначе първият със система; --sheet посочва друг). --format\n"
+    "решава формата, каквото и да е името на изхода.\n"
+    "Код на изхода: 0 решено (или записано), 1 грешен вход или опции, 2 особена система (методът\n"
+    "намери d = 0 или d е точно 0; изводът отива в стандартната грешка, CSV е празен), 3 число извън\n"
+    "обхвата на единичната точност, въведено или пресметнато (без CSV), 4 изходът не може да бъде\n"
+    "записан или липсва библиотека, нужна на програмата (GMP, MPFR, libzip).");
+inline constexpr Text kHelpHelp = CRAMER_TEXT("CommandLineHelp", "Показва помощ за опциите на командния ред.");
+inline constexpr Text kHelpSolve = CRAMER_TEXT("CommandLineHelp",
+    "Решава системата във <file> (CSV, ODS или XLSX; - за стандартния вход) без прозорец.");
+inline constexpr Text kHelpSheet
+    = CRAMER_TEXT("CommandLineHelp", "Чете листа <name> от работната книга, скрит или не.");
+inline constexpr Text kHelpFormat = CRAMER_TEXT(
+    "CommandLineHelp", "Какво записва --solve: text (по подразбиране), html, latex, pdf или csv (x1 ... xn).");
+inline constexpr Text kHelpOutput = CRAMER_TEXT("CommandLineHelp", "Записва в <file> вместо в стандартния изход.");
+inline constexpr Text kHelpLocale = CRAMER_TEXT("CommandLineHelp",
+    "Числата, както ги пише <name> (bg_BG, en_US, C, ...); по подразбиране тези на средата (LC_ALL, "
+    "LC_NUMERIC, LANG).");
+inline constexpr Text kHelpLanguage = CRAMER_TEXT("CommandLineHelp",
+    "Думите на прозореца и на това, което записват --solve и --worksheet: bg (български, по "
+    "подразбиране) или en (английски). Иначе прозорецът говори на езика, избран последно в менюто "
+    "„Изглед“.");
+inline constexpr Text kHelpNewExercise
+    = CRAMER_TEXT("CommandLineHelp", "Записва нова задача с <n> уравнения (2 ... 9) като CSV.");
+inline constexpr Text kHelpFractions = CRAMER_TEXT("CommandLineHelp", "Решението на новата задача е с прости дроби.");
+inline constexpr Text kHelpSeed
+    = CRAMER_TEXT("CommandLineHelp", "Прави новите задачи от <number>: всеки път едни и същи.");
+inline constexpr Text kHelpWorksheet = CRAMER_TEXT(
+    "CommandLineHelp", "Записва работен лист с <n> различни варианта (1 ... 60) на един вид система.");
+inline constexpr Text kHelpSize
+    = CRAMER_TEXT("CommandLineHelp", "Броят на уравненията в работния лист (2 ... 9; по подразбиране 3).");
+inline constexpr Text kHelpAnswers = CRAMER_TEXT(
+    "CommandLineHelp", "Отговорите в работния лист: integers (по подразбиране), fractions или decimals.");
+inline constexpr Text kHelpSingular = CRAMER_TEXT("CommandLineHelp",
+    "none (по подразбиране) или some: около един вариант от пет няма решение или има безброй много.");
+inline constexpr Text kHelpRange = CRAMER_TEXT(
+    "CommandLineHelp", "Коефициентите на работния лист са в -<r> ... <r> (1 ... 99; по подразбиране 9).");
+inline constexpr Text kHelpKey
+    = CRAMER_TEXT("CommandLineHelp", "Добавя към работния лист ключа с отговорите, на отделни страници.");
+inline constexpr Text kHelpSolutions
+    = CRAMER_TEXT("CommandLineHelp", "Добавя към работния лист подробното решение на всеки вариант.");
+inline constexpr Text kHelpPerPage = CRAMER_TEXT(
+    "CommandLineHelp", "Вариантите на една страница от работния лист: 1, 2 (по подразбиране) или 4.");
+inline constexpr Text kHelpTitle = CRAMER_TEXT("CommandLineHelp", "Заглавието на работния лист.");
+inline constexpr Text kHelpFile = CRAMER_TEXT("CommandLineHelp", "Система, която да се отвори в прозореца.");
+
 // The command line. %1 is an option or a value as the user wrote it.
 inline constexpr Text kUnknownOption
     = CRAMER_TEXT("CommandLine", "непозната опция „%1“ (cramer --help изрежда опциите).");

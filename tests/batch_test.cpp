@@ -436,6 +436,7 @@ std::vector<EnglishCase> englishCases()
     cases.push_back({ "Ragged", { "--solve", "-" }, "1,2,3\n4,5\n" });
     cases.push_back({ "UnknownOption", { "--solve", "-", "--colour" }, {} });
     cases.push_back({ "FormatRefused", { "--solve", "-", "--format", "doc" }, {} });
+    cases.push_back({ "Help", { "--help" }, {} });
     cases.push_back({ "TooFewVariants", { "--worksheet", "60", "--size", "2", "--range", "1" }, {} });
     return cases;
 }

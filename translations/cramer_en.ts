@@ -85,6 +85,117 @@
     </message>
 </context>
 <context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>Решава система от 2 до 9 линейни уравнения по метода на Крамер и показва всяка детерминанта по пътя.
+Стандартните опции на Qt, като -style и -platform, също работят; виж cramer(1).
+
+Без прозорец: --solve ФАЙЛ записва подробното решение, --new-exercise N нова задача,
+--worksheet N работен лист с N варианта за клас (--format приема и ods и xlsx; използваният код
+отива в стандартната грешка).
+ФАЙЛ е CSV или текст, както го пишат електронните таблици, или работна книга .ods или .xlsx
+(листът, показан при запазването, иначе първият със система; --sheet посочва друг). --format
+решава формата, каквото и да е името на изхода.
+Код на изхода: 0 решено (или записано), 1 грешен вход или опции, 2 особена система (методът
+намери d = 0 или d е точно 0; изводът отива в стандартната грешка, CSV е празен), 3 число извън
+обхвата на единичната точност, въведено или пресметнато (без CSV), 4 изходът не може да бъде
+записан или липсва библиотека, нужна на програмата (GMP, MPFR, libzip).</source>
+        <translation>Solves a system of 2 to 9 linear equations by Cramer&apos;s rule and shows every determinant on the way.
+Qt&apos;s standard options, such as -style and -platform, work too; see cramer(1).
+
+Without a window: --solve FILE writes the worked solution, --new-exercise N a new system,
+--worksheet N a worksheet of N variants for a class (--format also ods or xlsx; the seed used
+goes to standard error).
+FILE is CSV or text as spreadsheets write it, or an .ods or .xlsx workbook (the sheet shown when
+it was saved, else the first that holds a system; --sheet names another). --format decides the
+form, whatever the output&apos;s name.
+Exit status: 0 solved (or written), 1 bad input or options, 2 singular (the method found d = 0,
+or d is exactly 0; the verdict goes to standard error, the CSV is empty), 3 a number beyond
+single precision, typed or computed (no CSV), 4 the output cannot be written, or a library
+the program needs (GMP, MPFR, libzip) is missing.</translation>
+    </message>
+    <message>
+        <source>Показва помощ за опциите на командния ред.</source>
+        <translation>Displays help on commandline options.</translation>
+    </message>
+    <message>
+        <source>Решава системата във &lt;file&gt; (CSV, ODS или XLSX; - за стандартния вход) без прозорец.</source>
+        <translation>Solves the system in &lt;file&gt; (CSV, ODS or XLSX; - for standard input) without a window.</translation>
+    </message>
+    <message>
+        <source>Чете листа &lt;name&gt; от работната книга, скрит или не.</source>
+        <translation>Reads the workbook&apos;s sheet &lt;name&gt;, hidden or not.</translation>
+    </message>
+    <message>
+        <source>Какво записва --solve: text (по подразбиране), html, latex, pdf или csv (x1 ... xn).</source>
+        <translation>What --solve writes: text (the default), html, latex, pdf, or csv (x1 ... xn).</translation>
+    </message>
+    <message>
+        <source>Записва в &lt;file&gt; вместо в стандартния изход.</source>
+        <translation>Writes to &lt;file&gt; instead of standard output.</translation>
+    </message>
+    <message>
+        <source>Числата, както ги пише &lt;name&gt; (bg_BG, en_US, C, ...); по подразбиране тези на средата (LC_ALL, LC_NUMERIC, LANG).</source>
+        <translation>Numbers as &lt;name&gt; writes them (bg_BG, en_US, C, ...); the default is the environment&apos;s (LC_ALL, LC_NUMERIC, LANG).</translation>
+    </message>
+    <message>
+        <source>Думите на прозореца и на това, което записват --solve и --worksheet: bg (български, по подразбиране) или en (английски). Иначе прозорецът говори на езика, избран последно в менюто „Изглед“.</source>
+        <translation>The words of the window and of what --solve and --worksheet write: bg (Bulgarian, the default) or en (English). The window otherwise speaks the language last chosen in its View menu.</translation>
+    </message>
+    <message>
+        <source>Записва нова задача с &lt;n&gt; уравнения (2 ... 9) като CSV.</source>
+        <translation>Writes a new exercise of &lt;n&gt; equations (2 ... 9) as CSV.</translation>
+    </message>
+    <message>
+        <source>Решението на новата задача е с прости дроби.</source>
+        <translation>The new exercise&apos;s solution has simple fractions.</translation>
+    </message>
+    <message>
+        <source>Прави новите задачи от &lt;number&gt;: всеки път едни и същи.</source>
+        <translation>Makes new exercises from &lt;number&gt;: the same ones every time.</translation>
+    </message>
+    <message>
+        <source>Записва работен лист с &lt;n&gt; различни варианта (1 ... 60) на един вид система.</source>
+        <translation>Writes a worksheet of &lt;n&gt; different variants (1 ... 60) of one kind of system.</translation>
+    </message>
+    <message>
+        <source>Броят на уравненията в работния лист (2 ... 9; по подразбиране 3).</source>
+        <translation>The worksheet&apos;s number of equations (2 ... 9; 3 by default).</translation>
+    </message>
+    <message>
+        <source>Отговорите в работния лист: integers (по подразбиране), fractions или decimals.</source>
+        <translation>The worksheet&apos;s answers: integers (the default), fractions or decimals.</translation>
+    </message>
+    <message>
+        <source>none (по подразбиране) или some: около един вариант от пет няма решение или има безброй много.</source>
+        <translation>none (the default), or some: about one variant in five has no solution or infinitely many.</translation>
+    </message>
+    <message>
+        <source>Коефициентите на работния лист са в -&lt;r&gt; ... &lt;r&gt; (1 ... 99; по подразбиране 9).</source>
+        <translation>The worksheet&apos;s coefficients within -&lt;r&gt; ... &lt;r&gt; (1 ... 99; 9 by default).</translation>
+    </message>
+    <message>
+        <source>Добавя към работния лист ключа с отговорите, на отделни страници.</source>
+        <translation>Adds the answer key to the worksheet, on pages of its own.</translation>
+    </message>
+    <message>
+        <source>Добавя към работния лист подробното решение на всеки вариант.</source>
+        <translation>Adds every variant&apos;s worked solution to the worksheet.</translation>
+    </message>
+    <message>
+        <source>Вариантите на една страница от работния лист: 1, 2 (по подразбиране) или 4.</source>
+        <translation>Variants on a page of the worksheet: 1, 2 (the default) or 4.</translation>
+    </message>
+    <message>
+        <source>Заглавието на работния лист.</source>
+        <translation>The worksheet&apos;s title.</translation>
+    </message>
+    <message>
+        <source>Система, която да се отвори в прозореца.</source>
+        <translation>A system to open in the window.</translation>
+    </message>
+</context>
+<context>
     <name>CopiedSolution</name>
     <message>
         <source>Копирай решението</source>
