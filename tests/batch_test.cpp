@@ -158,7 +158,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, Batch,
             "Програмата успя да направи само 9 от 60 различни варианта: с коефициенти и отговори от −1 до 1 "
             "няма повече различни системи с 2 уравнения." },
         BatchCase { "WorksheetNamesItsSeed", { "--worksheet", "2", "--seed", "42", "--key" }, "", 0,
-            QByteArray(), "Код на листа (--seed): 42", "", "Вариант 2: d =" }),
+            QByteArray(), "Код на листа (--seed): 42", "", "Вариант 2: d =" },
+        // The words follow the language, the numbers the locale.
+        BatchCase { "EnglishWordsInABulgarianLocale", { "--solve", "-", "--language", "en" },
+            "2;0;1\n0;1;1\n", 0, QByteArray(), "", "bg_BG.UTF-8", "x1 = d1/d = 1/2 = 0,5" },
+        BatchCase { "UnknownLanguage", { "--solve", "-", "--language", "fr" }, "1,2,3\n4,5,6\n", 1, "",
+            "--language приема bg или en, а не „fr“." }),
     [](const testing::TestParamInfo<BatchCase>& info) { return std::string(info.param.name); });
 
 // The worked solution of each system in each form, word for word as read and
