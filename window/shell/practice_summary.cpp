@@ -21,12 +21,6 @@ namespace {
 
 using texts::qtText;
 
-// A summary saved by such a name is HTML, by any other plain text.
-bool isHtmlName(const QString& path)
-{
-    return hasSuffix(path, { QStringLiteral("html"), QStringLiteral("htm") });
-}
-
 } // namespace
 
 PracticeSummary::PracticeSummary(QWidget* page, QWidget* window, MessageBoxes& boxes)
@@ -79,13 +73,13 @@ void PracticeSummary::save()
         QDir::home().filePath(qtText(texts::kPracticeDefaultName)),
         qtText(texts::kPracticeFileFilters).split(QStringLiteral(";;")));
     if (chosen)
-        saveTo(chosen->path);
+        saveTo(chosen->path, chosen->type == 1 ? SummaryForm::Html : SummaryForm::Text);
 }
 
-bool PracticeSummary::saveTo(const QString& path)
+bool PracticeSummary::saveTo(const QString& path, SummaryForm form)
 {
     const QByteArray content
-        = (isHtmlName(path) ? workingAsHtml(document_) : text() + QLatin1Char('\n')).toUtf8();
+        = (form == SummaryForm::Html ? workingAsHtml(document_) : text() + QLatin1Char('\n')).toUtf8();
     return writeUserFile(window_, boxes_, path, content, texts::kSaveFailed);
 }
 

@@ -37,10 +37,12 @@ public:
 
     // As text and as HTML.
     void copy() const;
-    // Asks for a file name, then writes the summary as text, or as HTML by the name.
+    // The forms a summary is saved in, in the order of the save dialog's filters.
+    enum class SummaryForm { Text, Html };
+    // Asks for a file name, then writes the summary in the form of the filter chosen.
     void save();
     // Writes `path`; a message says what went wrong if it could not be written.
-    bool saveTo(const QString& path);
+    bool saveTo(const QString& path, SummaryForm form);
 
 private:
     QWidget* window_;

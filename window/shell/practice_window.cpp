@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "window/shell/practice_window.h"
-#include "progress/progress_statistics.h"
 
+#include "progress/progress_statistics.h"
 #include "report/figure.h"
 #include "report/practice_messages.h"
 #include "report/practice_texts.h"
@@ -13,6 +13,7 @@
 #include "window/shell/practice_figures.h"
 #include "window/shell/practice_step_row.h"
 #include "window/shell/practice_summary.h"
+#include "window/shell/user_files.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -190,7 +191,12 @@ QString PracticeWindow::feedback(int step) const
 QString PracticeWindow::summary() const { return summary_->text(); }
 void PracticeWindow::copySummary() const { summary_->copy(); }
 void PracticeWindow::saveSummary() { summary_->save(); }
-bool PracticeWindow::saveSummaryTo(const QString& path) { return summary_->saveTo(path); }
+bool PracticeWindow::saveSummaryTo(const QString& path)
+{
+    const bool html = hasSuffix(path, { QStringLiteral("html"), QStringLiteral("htm") });
+    return summary_->saveTo(
+        path, html ? PracticeSummary::SummaryForm::Html : PracticeSummary::SummaryForm::Text);
+}
 
 void PracticeWindow::check(int index)
 {

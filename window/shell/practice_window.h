@@ -56,7 +56,8 @@ public:
     void copySummary() const;
     // Asks for a file name, then writes the summary as text, or as HTML by the name.
     void saveSummary();
-    // Writes `path`; a message says what went wrong if it could not be written.
+    // Writes `path`, as HTML where its name says so, else as text; a message
+    // says what went wrong if it could not be written.
     bool saveSummaryTo(const QString& path);
 
 signals:
