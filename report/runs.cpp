@@ -18,6 +18,12 @@ QString subscriptDigits(int index)
 
 Run textRun(const QString& text) { return { Run::Kind::Text, text, {}, {}, 0 }; }
 Run operatorRun(const char* text) { return { Run::Kind::Operator, QString::fromUtf8(text), {}, {}, 0 }; }
+Run looseOperatorRun(const char* text)
+{
+    Run run = operatorRun(text);
+    run.loose = true;
+    return run;
+}
 Run nameRun(char letter, int index)
 {
     return { Run::Kind::Name, QString(QLatin1Char(letter)), {}, {}, index };

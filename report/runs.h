@@ -15,6 +15,8 @@ namespace cramer {
 
 Run textRun(const QString& text);
 Run operatorRun(const char* text);
+// An operator between blanks, as a "/" between two numbers.
+Run looseOperatorRun(const char* text);
 Run nameRun(char letter, int index);
 Run numberRun(const WrittenNumber& number);
 

@@ -291,7 +291,7 @@ WorkingDocument shortSolution(const WorkedSolution& solution)
         const NumberWriter& numbers = out.numbers();
         out.formula({ nameRun('x', unknown), operatorRun("="), nameRun('d', unknown), operatorRun("/"),
             nameRun('d', 0), operatorRun("="), numberRun(numbers.shown(record.shownNumerators[i])),
-            operatorRun("∕"), numberRun(numbers.shown(record.shownDeterminant)), operatorRun("="),
+            looseOperatorRun("/"), numberRun(numbers.shown(record.shownDeterminant)), operatorRun("="),
             numberRun(numbers.shown(record.shownSolutions[i])) });
     }
     return std::move(out.document());

@@ -58,11 +58,11 @@ struct Run {
     WrittenNumber number; // Number; the numerator of a Fraction
     QString denominator; // of a Fraction
     int index = 0; // of a Name; 0 for none
+    bool loose = false; // an Operator that stands between blanks whatever it is
 
-    // An Operator "·" or "/" binds its neighbours; the others stand between
-    // blanks, "∕" as a "/" between two numbers.
-    bool tight() const { return text == u"·" || text == u"/"; }
-    QString symbol() const { return text == u"∕" ? QStringLiteral("/") : text; }
+    // An Operator "·" or "/" binds its neighbours unless it is loose, as a
+    // "/" between two numbers is; the others stand between blanks.
+    bool tight() const { return !loose && (text == u"·" || text == u"/"); }
 };
 using Runs = std::vector<Run>;
 

@@ -108,7 +108,7 @@ QString runs(const Runs& content)
                 % QLatin1Char('/') % run.denominator.toHtmlEscaped() % QStringLiteral("</span>");
             break;
         case Run::Kind::Operator:
-            html += run.tight() ? run.text : QStringLiteral("&nbsp;") % run.symbol() % QLatin1Char(' ');
+            html += run.tight() ? run.text : QStringLiteral("&nbsp;") % run.text % QLatin1Char(' ');
             break;
         }
     }

@@ -206,9 +206,7 @@ QString mathOf(const Run& run)
         if (run.text == QStringLiteral("−"))
             return QStringLiteral(" - ");
         if (run.text == QStringLiteral("/"))
-            return run.text;
-        if (run.text == QStringLiteral("∕"))
-            return QStringLiteral(" \\,/\\, ");
+            return run.loose ? QStringLiteral(" \\,/\\, ") : run.text;
         if (run.text == QStringLiteral("≈"))
             return QStringLiteral(" \\approx ");
         return QLatin1Char(' ') % run.text % QLatin1Char(' ');

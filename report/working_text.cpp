@@ -48,7 +48,7 @@ QString runText(const Run& run)
         return (run.number.negative ? QStringLiteral("−") : QString()) % run.number.digits % QLatin1Char('/')
             % run.denominator;
     case Run::Kind::Operator:
-        return run.tight() ? run.text : QLatin1Char(' ') % run.symbol() % QLatin1Char(' ');
+        return run.tight() ? run.text : QLatin1Char(' ') % run.text % QLatin1Char(' ');
     }
     return {};
 }

@@ -327,7 +327,7 @@ private:
                     base);
                 break;
             case Run::Kind::Operator:
-                write(run.tight() ? run.text : QChar(0x00A0) % run.symbol() % QLatin1Char(' '), base);
+                write(run.tight() ? run.text : QChar(0x00A0) % run.text % QLatin1Char(' '), base);
                 break;
             }
         }
