@@ -1739,7 +1739,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>ред&#xa0;%1: %2</source>
-        <translation>row %1: %2</translation>
+        <translation>row&#xa0;%1: %2</translation>
     </message>
     <message>
         <source>След колона %1:</source>
