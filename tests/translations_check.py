@@ -9,6 +9,8 @@
 2. lupdate run over SOURCE… (the files holding the texts) on a copy of each
    translations/*.ts changes nothing: no text new, none vanished, and no
    entry is left unfinished or obsolete.
+3. Every translation keeps its source's blanks (%1, %2, …), its no-break
+   spaces and its accelerator (&).
 Exits 1 naming every fault.
 """
 import pathlib
@@ -17,6 +19,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import xml.etree.ElementTree as ElementTree
 
 root = pathlib.Path(sys.argv[1])
 lupdate = sys.argv[2]
@@ -89,6 +92,20 @@ with tempfile.TemporaryDirectory() as work:
             count = updated.count(f'type="{kind}"')
             if count:
                 faults.append(f'{ts.name}: {count} {kind} entries')
+
+def kept(text):
+    """What a translation must keep of its source."""
+    return (sorted(set(re.findall(r'%\d', text))), text.count('\u00a0'), text.replace('&&', '').count('&'))
+
+
+for ts in sorted((root / 'translations').glob('*.ts')):
+    for context in ElementTree.parse(ts).getroot().iter('context'):
+        for message in context.iter('message'):
+            source = message.findtext('source') or ''
+            translation = message.findtext('translation') or ''
+            if kept(source) != kept(translation):
+                faults.append(f'{ts.name}, {context.findtext("name")}: "{translation[:50]}" does not keep the '
+                              f'blanks, no-break spaces or accelerator of "{source[:50]}"')
 
 for fault in faults:
     print(fault)
