@@ -42,7 +42,6 @@ LanguageChoice::LanguageChoice(QWidget& window, MessageBoxes& boxes, CommandGate
         QAction* action = gate.add(this, name, QKeySequence(), [this, language] { choose(language); });
         action->setCheckable(true);
         action->setChecked(language == installedLanguage());
-        action->setData(languageCode(language));
         group->addAction(action);
         menu_->addAction(action);
     }
