@@ -271,10 +271,12 @@ int runBatch(int argc, char* argv[], const QStringList& arguments)
     }
     // Without a window there is no menu to remember a language: Bulgarian
     // unless --language says otherwise, so that scripts get the same words.
+    // No dialog of Qt's opens here, so its texts stay as they are (loading
+    // their translation would cost a millisecond of every run).
     const QString languageName = parser.value(QStringLiteral("language"));
     const std::optional<Language> language
         = languageName.isEmpty() ? Language::Bulgarian : languageNamed(languageName);
-    installLanguage(language.value_or(Language::Bulgarian));
+    installLanguage(language.value_or(Language::Bulgarian), QtTexts::AsQtWritesThem);
     if (!parsed) {
         complain(optionErrorMessage(parser, ours));
         return BadInput;
