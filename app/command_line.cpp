@@ -107,14 +107,14 @@ namespace {
 
 // An option: its names, what --help says of it, its value's name, and its
 // value when not given.
-struct OptionSpec {
+struct CommandLineOption {
     std::array<const char*, 3> names;
     texts::Text description;
     const char* valueName = nullptr;
     const char* defaultValue = nullptr;
 };
 
-const OptionSpec kOptions[] = {
+const CommandLineOption kOptions[] = {
     { { "solve" }, texts::kHelpSolve, "file" },
     { { "sheet" }, texts::kHelpSheet, "name" },
     { { "format" }, texts::kHelpFormat, "form", "text" },
@@ -135,15 +135,15 @@ const OptionSpec kOptions[] = {
     { { "title" }, texts::kHelpTitle, "text" },
 };
 
-QCommandLineOption option(const OptionSpec& spec)
+QCommandLineOption option(const CommandLineOption& entry)
 {
     QStringList names;
-    for (const char* name : spec.names)
+    for (const char* name : entry.names)
         if (name)
             names << QString::fromLatin1(name);
-    return QCommandLineOption(names, texts::qtText(spec.description),
-        spec.valueName ? QString::fromLatin1(spec.valueName) : QString(),
-        spec.defaultValue ? QString::fromLatin1(spec.defaultValue) : QString());
+    return QCommandLineOption(names, texts::qtText(entry.description),
+        entry.valueName ? QString::fromLatin1(entry.valueName) : QString(),
+        entry.defaultValue ? QString::fromLatin1(entry.defaultValue) : QString());
 }
 
 } // namespace
@@ -155,8 +155,8 @@ void describeCommandLine(QCommandLineParser& parser)
     // where a window system has been opened.
     parser.addOption(option({ { "h", "?", "help" }, texts::kHelpHelp }));
     parser.addVersionOption();
-    for (const OptionSpec& spec : kOptions)
-        parser.addOption(option(spec));
+    for (const CommandLineOption& entry : kOptions)
+        parser.addOption(option(entry));
     parser.addPositionalArgument(
         QStringLiteral("file"), texts::qtText(texts::kHelpFile), QStringLiteral("[file]"));
 }

@@ -5,11 +5,11 @@
 // same size (the baseline); and with that window showing one line of text,
 // which tells what any window pays for fonts alone.
 
+#include "report/language.h"
 #include "window/form/layout_tables.h"
 #include "window/form/picture.h"
 #include "window/shell/main_window.h"
 #include "window/shell/program_style.h"
-#include "window/shell/qt_texts.h"
 #include "window/shell/zoom_controller.h"
 
 #include <QApplication>
@@ -47,7 +47,7 @@ int main(int argc, char* argv[])
     // window at the zoom the screen holds.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.cramerrule.cramer"));
     QGuiApplication::setWindowIcon(cramer::applicationIcon());
-    cramer::installBulgarianQtTexts();
+    cramer::installLanguage(cramer::Language::Bulgarian);
     cramer::ModalMessageBoxes boxes;
     cramer::MainWindow window(boxes);
     window.zoom().restore();

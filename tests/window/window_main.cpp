@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "report/language.h"
 #include "window/shell/program_style.h"
-#include "window/shell/qt_texts.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QStandardPaths::setTestModeEnabled(true); // settings go to a test location
     QApplication::setStyle(cramer::makeProgramStyle()); // as the program draws
-    cramer::installBulgarianQtTexts(); // as the program does
+    cramer::installLanguage(cramer::Language::Bulgarian); // as the program does
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
