@@ -9,6 +9,7 @@
 
 #include "report/language.h"
 #include "window/form/controls.h"
+#include "window/shell/help_window.h"
 #include "window/shell/language_choice.h"
 #include "window/shell/practice.h"
 #include "window/shell/practice_window.h"
@@ -17,6 +18,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QListWidget>
 #include <QMenu>
@@ -24,6 +26,8 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -143,6 +147,35 @@ TEST_F(EnglishWindow, IsPixelForPixelTheReference)
     EXPECT_TRUE(rendered == expected)
         << "the English window differs from " << reference.toStdString() << "; this rendering is in "
         << QDir::current().filePath(name).toStdString();
+}
+
+// The guide in English, with the English window's pictures, and the manual
+// page made from it: every section of the guide a section of the page.
+TEST_F(EnglishWindow, GuideAndManualPageAreInEnglish)
+{
+    TestWindow window;
+    window.activate();
+    QTest::keyClick(window.main.get(), Qt::Key_F1);
+    ASSERT_NE(window.main->helpWindow(), nullptr);
+    const QTextBrowser* view = window.main->helpWindow()->view();
+    EXPECT_FALSE(hasCyrillic(view->toPlainText()));
+    EXPECT_FALSE(view->document()
+                     ->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("result-en.png")))
+                     .isNull());
+    QFile manual(QStringLiteral(ENGLISH_MANUAL_PAGE));
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(manual.readAll());
+    EXPECT_FALSE(hasCyrillic(page));
+    int sections = 0;
+    for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next())
+        if (block.blockFormat().headingLevel() == 2) {
+            ++sections;
+            EXPECT_TRUE(page.contains(QStringLiteral(".SS ") + block.text())) << block.text().toStdString();
+        }
+    QFile bulgarian(QStringLiteral(":/guide/guide.md"));
+    ASSERT_TRUE(bulgarian.open(QIODevice::ReadOnly));
+    EXPECT_EQ(sections, QString::fromUtf8(bulgarian.readAll()).count(QStringLiteral("\n## ")))
+        << "as many sections as the Bulgarian guide";
 }
 
 // The choice is the next start's; a box says so once, when it changes.
