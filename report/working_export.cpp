@@ -2,54 +2,78 @@
 
 #include "report/working_export.h"
 
+#include "report/pdf_file.h"
 #include "report/texts.h"
 #include "report/working_forms.h"
 #include "report/working_typeset.h"
 #include "sheets/file_name.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QBuffer>
 #include <QImage>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QTextDocument>
 
 namespace cramer {
 
 namespace {
+// Glyphs as the characters they are, as in the text's own font.
+QFont unshaped(int points)
+{
+    QFont font(QStringLiteral("Liberation Serif"), points);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setKerning(false);
+    // Advances as the font designs them, on paper and in the PDF alike.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
 const QFont& footerFont()
 {
-    static const QFont font(QStringLiteral("Liberation Serif"), 9);
+    static const QFont font = unshaped(9);
     return font;
 }
 } // namespace
+
+std::vector<PageSlice> typesetPages(
+    const WorkingDocument& document, QPageLayout& layout, const QPaintDevice& device, QTextDocument& text)
+{
+    // Laid out without kerning or ligatures, each character its own glyph:
+    // the text is Cyrillic and Latin, which need no shaping, and a PDF
+    // writes the glyphs as the characters they are.
+    text.setDefaultFont(unshaped(11));
+    const int dpi = device.logicalDpiX();
+    const qreal scale = dpi / 96.0;
+    // The page number's line below the text of every page.
+    const qreal footer = 2.0 * QFontMetricsF(footerFont(), &device).height();
+    auto layOut = [&] {
+        const QRect area = layout.paintRectPixels(dpi);
+        const TypesetPages pages { area.width() / scale, (area.height() - footer) / scale };
+        return typesetWorking(document, text, &pages);
+    };
+    // A matrix too wide even when set smaller turns the pages to landscape.
+    if (!layOut() && layout.orientation() == QPageLayout::Portrait) {
+        layout.setOrientation(QPageLayout::Landscape);
+        layOut();
+    }
+    const qreal height = (layout.paintRectPixels(dpi).height() - footer) / scale;
+    std::vector<PageSlice> pages = pageSlices(text, height);
+    // Never a page lost: a plan that fails its check gives way to pages cut
+    // wherever they fall.
+    if (!pagePlanHolds(text, pages, height))
+        pages = plainPages(text, height);
+    return pages;
+}
 
 std::vector<PageSlice> typesetPages(
     const WorkingDocument& document, QPagedPaintDevice& device, QTextDocument& text)
 {
     if (device.pageLayout().margins().isNull())
         device.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-    text.setDefaultFont(QFont(QStringLiteral("Liberation Serif"), 11));
-    // The page number's line below the text of every page.
-    const qreal footer = 2.0 * QFontMetricsF(footerFont(), &device).height();
-    auto layOut = [&] {
-        const qreal scale = device.logicalDpiX() / 96.0;
-        const TypesetPages pages { device.width() / scale, (device.height() - footer) / scale };
-        return typesetWorking(document, text, &pages);
-    };
-    // A matrix too wide even when set smaller turns the pages to landscape.
-    if (!layOut() && device.pageLayout().orientation() == QPageLayout::Portrait) {
-        device.setPageOrientation(QPageLayout::Landscape);
-        layOut();
-    }
-    const qreal scale = device.logicalDpiX() / 96.0;
-    const qreal height = (device.height() - footer) / scale;
-    std::vector<PageSlice> pages = pageSlices(text, height);
-    // Never a page lost: a plan that fails its check gives way to pages cut
-    // wherever they fall.
-    if (!pagePlanHolds(text, pages, height))
-        pages = plainPages(text, height);
+    QPageLayout layout = device.pageLayout();
+    std::vector<PageSlice> pages = typesetPages(document, layout, device, text);
+    device.setPageOrientation(layout.orientation());
     return pages;
 }
 
@@ -77,19 +101,17 @@ void paintPage(QPainter& painter, const QTextDocument& text, const std::vector<P
         QStringLiteral("%1 / %2").arg(QString::number(number + 1), QString::number(pages.size())));
 }
 
-void setUpA4(QPdfWriter& writer)
+// Room to punch and bind, and more than any printer clips.
+QPageLayout a4()
 {
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    // Room to punch and bind, and more than any printer clips.
-    writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    return QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
 }
 
-} // namespace
-
-void printWorking(const WorkingDocument& document, QPagedPaintDevice& device)
+// Every page of `text` on `device`, `newPage` between two.
+template <typename Device>
+void paintPages(Device& device, const QTextDocument& text, const std::vector<PageSlice>& pages)
 {
-    QTextDocument text;
-    const std::vector<PageSlice> pages = typesetPages(document, device, text);
     QPainter painter(&device);
     painter.setFont(footerFont());
     for (std::size_t number = 0; number < pages.size(); ++number) {
@@ -100,16 +122,23 @@ void printWorking(const WorkingDocument& document, QPagedPaintDevice& device)
     }
 }
 
+} // namespace
+
+void printWorking(const WorkingDocument& document, QPagedPaintDevice& device)
+{
+    QTextDocument text;
+    const std::vector<PageSlice> pages = typesetPages(document, device, text);
+    paintPages(device, text, pages);
+}
+
 QImage pagePreview(const WorkingDocument& document, int width)
 {
     // Laid out on an A4 PDF page, as printed, and painted in the picture.
-    QBuffer sink;
-    sink.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&sink);
-    setUpA4(writer);
+    PdfFile pdf(a4());
+    QPageLayout layout = pdf.pageLayout();
     QTextDocument text;
-    const std::vector<PageSlice> pages = typesetPages(document, writer, text);
-    const QRectF paper = writer.pageLayout().fullRectPoints();
+    const std::vector<PageSlice> pages = typesetPages(document, layout, pdf, text);
+    const QRectF paper = layout.fullRectPoints();
     const qreal dpi = width / (paper.width() / 72.0);
     QImage image(width, qRound(paper.height() / 72.0 * dpi), QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -118,7 +147,7 @@ QImage pagePreview(const WorkingDocument& document, int width)
     QFont footer = footerFont();
     footer.setPixelSize(std::max(1, qRound(9 * dpi / 72.0)));
     painter.setFont(footer);
-    const QRectF margins = writer.pageLayout().paintRect(QPageLayout::Point);
+    const QRectF margins = layout.paintRect(QPageLayout::Point);
     const QRectF page(margins.left() / 72.0 * dpi, margins.top() / 72.0 * dpi, margins.width() / 72.0 * dpi,
         margins.height() / 72.0 * dpi);
     paintPage(painter, text, pages, 0, dpi, page);
@@ -137,16 +166,15 @@ QByteArray workingBytes(const WorkingDocument& document, WorkingFormat format)
     case WorkingFormat::Pdf:
         break;
     }
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(document.title);
-        writer.setCreator(QStringLiteral("cramer"));
-        setUpA4(writer);
-        printWorking(document, writer);
-    }
-    return buffer.data();
+    PdfFile pdf(a4());
+    pdf.setTitle(document.title);
+    pdf.setCreator(QStringLiteral("cramer"));
+    QPageLayout layout = pdf.pageLayout();
+    QTextDocument text;
+    const std::vector<PageSlice> pages = typesetPages(document, layout, pdf, text);
+    pdf.setPageLayout(layout);
+    paintPages(pdf, text, pages);
+    return pdf.bytes();
 }
 
 FileError writeWorking(const WorkingDocument& document, WorkingFormat format, const QString& path)

@@ -13,7 +13,9 @@
 #include <QString>
 
 class QImage;
+class QPageLayout;
 class QPagedPaintDevice;
+class QPaintDevice;
 class QTextDocument;
 
 namespace cramer {
@@ -32,8 +34,11 @@ void printWorking(const WorkingDocument& document, QPagedPaintDevice& device);
 // The first page as printed on A4, `width` pixels wide, for a preview.
 QImage pagePreview(const WorkingDocument& document, int width);
 // The pages `printWorking` paints: the working laid out in `text` (pixels
-// at 96 dpi) and cut into pages; turns the device to landscape if a matrix
-// is too wide for portrait.
+// at 96 dpi) and cut into pages of `layout` on `device`; turns the layout to
+// landscape if a matrix is too wide for portrait.
+std::vector<PageSlice> typesetPages(
+    const WorkingDocument& document, QPageLayout& layout, const QPaintDevice& device, QTextDocument& text);
+// The same on `device`'s own pages, with margins of 20 mm where it has none.
 std::vector<PageSlice> typesetPages(
     const WorkingDocument& document, QPagedPaintDevice& device, QTextDocument& text);
 

@@ -2,10 +2,12 @@
 
 #include "report/working_typeset.h"
 #include "report/figure_paint.h"
+#include "report/matrix_paint.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QRawFont>
 #include <QStringBuilder>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -15,7 +17,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
+#include <memory>
 
 namespace cramer {
 namespace {
@@ -30,7 +34,6 @@ constexpr qreal kLongPage = 1e9;
 constexpr qreal kMatrixIndent = 24;
 // A matrix is set no smaller than this share of the text's size.
 constexpr qreal kSmallestMatrixScale = 0.6;
-const QColor kReplacedColumn(0xff, 0xf0, 0xa0);
 
 class Typesetter {
 public:
@@ -116,7 +119,7 @@ public:
         const QString name = plainOf(entry.name);
         const QString bar = entry.bars ? QStringLiteral("│") : QString();
         QFont font = target_.defaultFont();
-        MatrixWidths w = MatrixWidths::of(entry, name, bar, font, widths_[font.pointSizeF()]);
+        MatrixWidths w = MatrixWidths::of(entry, name, bar, widthsIn(font));
         QTextCharFormat characters;
         // Measured with the screen's hinted metrics, the pages' design
         // metrics run a little wider: a few percent are kept free.
@@ -129,7 +132,11 @@ public:
             }
             font.setPointSizeF(std::floor(font.pointSizeF() * scale * 10) / 10);
             characters.setFontPointSize(font.pointSizeF());
-            w = MatrixWidths::of(entry, name, bar, font, widths_[font.pointSizeF()]);
+            w = MatrixWidths::of(entry, name, bar, widthsIn(font));
+        }
+        if (pages_) {
+            matrixPicture(entry, w, font, characters);
+            return;
         }
         QString lead;
         const QList<QTextOption::Tab> stops = w.stops(!name.isEmpty(), bar, lead);
@@ -144,25 +151,15 @@ private:
         qreal gap;
         std::vector<qreal> columns;
 
-        // `known` keeps each text's width in this font: the determinants
-        // d_i share all columns but one with d, and shaping a text costs
-        // far more than looking it up.
         static MatrixWidths of(const MatrixBlock& entry, const QString& name, const QString& bar,
-            const QFont& font, QHash<QString, qreal>& known)
+            const std::function<qreal(const QString&)>& widthOf)
         {
-            const QFontMetricsF metrics(font);
-            MatrixWidths w { metrics.horizontalAdvance(name), metrics.horizontalAdvance(bar),
-                metrics.horizontalAdvance(QStringLiteral("00")), {} };
+            MatrixWidths w { widthOf(name), widthOf(bar), widthOf(QStringLiteral("00")), {} };
             const std::size_t columns = entry.rows.empty() ? 0 : entry.rows.front().size();
             for (std::size_t j = 0; j < columns; ++j) {
                 qreal widest = 0;
-                for (const auto& row : entry.rows) {
-                    const QString text = row[j].plain();
-                    auto width = known.constFind(text);
-                    if (width == known.cend())
-                        width = known.insert(text, metrics.horizontalAdvance(text));
-                    widest = std::max(widest, *width);
-                }
+                for (const auto& row : entry.rows)
+                    widest = std::max(widest, widthOf(row[j].plain()));
                 w.columns.push_back(widest);
             }
             return w;
@@ -235,6 +232,135 @@ private:
         }
     }
 
+    // On pages, a matrix is one object (matrix_paint.h) in a block of its own.
+    void matrixPicture(
+        const MatrixBlock& entry, const MatrixWidths& w, const QFont& font, const QTextCharFormat& characters)
+    {
+        QTextCharFormat marked = characters;
+        marked.setFontWeight(QFont::Bold);
+        QFont bold = font;
+        bold.setWeight(QFont::Bold);
+        auto picture = std::make_shared<MatrixPicture>();
+        picture->font = font;
+        const QFontMetricsF metrics(font);
+        picture->lineHeight = metrics.ascent() + metrics.descent();
+        picture->ascent = metrics.ascent();
+        picture->markedColumn = entry.markedColumn - 1;
+        picture->name = pictureText(
+            font, characters, [&](const auto& sink) { emitRuns(entry.name, characters, sink); });
+        // As the rows' tab stops stand in the window: the bars' glyphs,
+        // each column's right edge, a gap between.
+        qreal x = picture->name.width > 0 ? picture->name.width + w.gap / 2 : 0;
+        if (entry.bars) {
+            picture->bars.push_back(x + w.bar / 2);
+            x += w.bar;
+        }
+        for (std::size_t j = 0; j < w.columns.size(); ++j) {
+            x += w.columns[j] + (j > 0 || entry.bars ? w.gap : 0);
+            picture->rights.push_back(x);
+        }
+        if (entry.bars) {
+            picture->bars.push_back(x + w.gap / 2 + w.bar / 2);
+            x += w.gap / 2 + w.bar;
+        }
+        picture->value = pictureText(
+            font, characters, [&](const auto& sink) { emitRuns(entry.value, characters, sink); });
+        picture->valueLeft = x;
+        picture->width = x + picture->value.width;
+        for (const auto& row : entry.rows) {
+            std::vector<MatrixPicture::Text> entries;
+            for (std::size_t j = 0; j < row.size(); ++j) {
+                const bool replaced = static_cast<int>(j) == picture->markedColumn;
+                const QTextCharFormat& base = replaced ? marked : characters;
+                entries.push_back(pictureText(
+                    replaced ? bold : font, base, [&](const auto& sink) { emitNumber(row[j], base, sink); }));
+            }
+            picture->rows.push_back(std::move(entries));
+        }
+        QTextBlockFormat format;
+        format.setLeftMargin(kMatrixIndent);
+        format.setNonBreakableLines(true);
+        format.setProperty(kKeepWhole, true);
+        format.setTopMargin(2);
+        format.setBottomMargin(6);
+        block(format, characters);
+        flush();
+        MatrixObjects::registerWith(&target_);
+        MatrixObjects::insert(cursor_, std::move(picture));
+    }
+
+    // The pieces `hand` hands on as a matrix picture's text: plain where
+    // all are in `base`, else laid out with their formats.
+    template <typename Hand>
+    MatrixPicture::Text pictureText(const QFont& font, const QTextCharFormat& base, Hand&& hand)
+    {
+        MatrixPicture::Text text;
+        QList<QTextLayout::FormatRange> formats;
+        hand([&](const QString& piece, const QTextCharFormat& format) {
+            if (format != base)
+                formats.append(
+                    { static_cast<int>(text.plain.size()), static_cast<int>(piece.size()), format });
+            text.plain += piece;
+        });
+        if (formats.isEmpty()) {
+            text.width = widthsIn(font)(text.plain);
+            return text;
+        }
+        auto layout = std::make_shared<QTextLayout>(text.plain, font);
+        QTextOption option;
+        option.setUseDesignMetrics(true);
+        layout->setTextOption(option);
+        layout->setFormats(formats);
+        layout->setCacheEnabled(true);
+        layout->beginLayout();
+        const QTextLine line = layout->createLine();
+        layout->endLayout();
+        text.width = line.naturalTextWidth();
+        text.rich = std::move(layout);
+        return text;
+    }
+
+    // How wide texts are in `font`: on pages as its glyphs advance unhinted,
+    // in the window as the screen shows them.
+    std::function<qreal(const QString&)> widthsIn(const QFont& font)
+    {
+        QHash<QString, qreal>& known = widths_[font];
+        if (!pages_) {
+            return [&known, metrics = QFontMetricsF(font)](const QString& text) {
+                auto width = known.constFind(text);
+                if (width == known.cend())
+                    width = known.insert(text, metrics.horizontalAdvance(text));
+                return *width;
+            };
+        }
+        return [&known, font, raw = QRawFont::fromFont(font)](const QString& text) {
+            auto width = known.constFind(text);
+            if (width == known.cend())
+                width = known.insert(text, designWidth(font, raw, text));
+            return *width;
+        };
+    }
+
+    static qreal designWidth(const QFont& font, const QRawFont& raw, const QString& text)
+    {
+        const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+        if (glyphs.size() == text.size() && !glyphs.contains(0u)) {
+            qreal width = 0;
+            for (const QPointF& advance : raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics))
+                width += advance.x();
+            return width;
+        }
+        // A character from another font.
+        QTextLayout layout(text, font);
+        QTextOption option;
+        option.setUseDesignMetrics(true);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        return line.naturalTextWidth();
+    }
+
     QTextBlockFormat keptBlock(qreal below, bool withNext) const
     {
         QTextBlockFormat format;
@@ -304,6 +430,19 @@ private:
 
     void runs(const Runs& content, const QTextCharFormat& base)
     {
+        emitRuns(content, base,
+            [this](const QString& text, const QTextCharFormat& format) { write(text, format); });
+    }
+    void numberAt(const WrittenNumber& number, const QTextCharFormat& base)
+    {
+        emitNumber(number, base,
+            [this](const QString& text, const QTextCharFormat& format) { write(text, format); });
+    }
+
+    // The runs as pieces of text, each in its format, handed to `sink`.
+    template <typename Sink>
+    static void emitRuns(const Runs& content, const QTextCharFormat& base, Sink&& sink)
+    {
         QTextCharFormat italic = base;
         italic.setFontItalic(true);
         QTextCharFormat lowered = base;
@@ -311,54 +450,55 @@ private:
         for (const Run& run : content) {
             switch (run.kind) {
             case Run::Kind::Text:
-                write(run.text, base);
+                sink(run.text, base);
                 break;
             case Run::Kind::Number:
-                numberAt(run.number, base);
+                emitNumber(run.number, base, sink);
                 break;
             case Run::Kind::Name:
-                write(run.text, italic);
+                sink(run.text, italic);
                 if (run.index != 0)
-                    write(QString::number(run.index), lowered);
+                    sink(QString::number(run.index), lowered);
                 break;
             case Run::Kind::Fraction:
-                write((run.number.negative ? QStringLiteral("−") : QString()) % run.number.digits
+                sink((run.number.negative ? QStringLiteral("−") : QString()) % run.number.digits
                         % QLatin1Char('/') % run.denominator,
                     base);
                 break;
             case Run::Kind::Operator:
-                write(run.tight() ? run.text : QChar(0x00A0) % run.text % QLatin1Char(' '), base);
+                sink(run.tight() ? run.text : QChar(0x00A0) % run.text % QLatin1Char(' '), base);
                 break;
             }
         }
     }
 
-    void numberAt(const WrittenNumber& number, const QTextCharFormat& base)
+    template <typename Sink>
+    static void emitNumber(const WrittenNumber& number, const QTextCharFormat& base, Sink&& sink)
     {
         const QString open = number.parenthesized ? QStringLiteral("(") : QString();
         const QString close = number.parenthesized ? QStringLiteral(")") : QString();
         if (const auto [start, end] = number.markedDigits(); start != end && !number.infinite) {
             QTextCharFormat bold = base;
             bold.setFontWeight(QFont::Bold);
-            write(
+            sink(
                 open % (number.negative ? QStringLiteral("−") : QString()) % number.digits.left(start), base);
-            write(number.digits.sliced(start, end - start), bold);
-            write(number.digits.mid(end), base);
+            sink(number.digits.sliced(start, end - start), bold);
+            sink(number.digits.mid(end), base);
         } else {
-            write(open % number.signedDigits(), base);
+            sink(open % number.signedDigits(), base);
         }
         if (!number.scaled || number.infinite) {
-            write(close, base);
+            sink(close, base);
             return;
         }
         QTextCharFormat raised = base;
         raised.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-        write(QStringLiteral("·10"), base);
-        write((number.exponent < 0 ? QStringLiteral("−") : QString())
+        sink(QStringLiteral("·10"), base);
+        sink((number.exponent < 0 ? QStringLiteral("−") : QString())
                 % QString::number(std::abs(number.exponent)),
             raised);
         if (!close.isEmpty())
-            write(close, base);
+            sink(close, base);
     }
 
     QTextDocument& target_;
@@ -367,7 +507,9 @@ private:
     bool first_ = true;
     bool fitted_ = true;
     bool pageBreak_ = false;
-    std::map<qreal, QHash<QString, qreal>> widths_; // of a matrix's entries, by the font's size
+    // Texts' widths by font. The determinants d_i share all columns but one
+    // with d, and measuring a text costs far more than looking it up.
+    std::map<QFont, QHash<QString, qreal>> widths_;
     QString pending_;
     QTextCharFormat pendingFormat_;
 };

@@ -14,7 +14,7 @@ set -euo pipefail
 
 run=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6sql6-sqlite libgmp-dev libmpfr-dev libzip-dev
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6sql6-sqlite libgmp-dev libmpfr-dev libzip-dev libharfbuzz-dev
   fonts-liberation2 fonts-dejavu-core
 )
 package=(

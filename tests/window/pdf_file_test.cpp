@@ -1,0 +1,263 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The program's PDF writer against Qt's own: the same painting on both,
+// rendered by poppler, must put the same ink in the same places, and give
+// the same text to copy.
+
+#include "report/pdf_file.h"
+#include "report/working_document.h"
+#include "report/working_export.h"
+
+#include "window_test_support.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace cramer {
+namespace {
+
+using testing_support::kBulgarianNumbers;
+using testing_support::workedSolutionOf;
+
+QPageLayout a4()
+{
+    return QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+}
+
+QByteArray run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    return process.readAllStandardOutput();
+}
+
+// Page `page` of `pdf` as poppler renders it, in grey, `dpi` dots to the inch.
+QImage rendered(const QByteArray& pdf, int page, int dpi)
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("in.pdf")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return {};
+    file.close();
+    const QString number = QString::number(page);
+    run(QStringLiteral("pdftoppm"),
+        { QStringLiteral("-gray"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
+            QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"), number, QStringLiteral("-l"),
+            number, file.fileName(), folder.filePath(QStringLiteral("page")) });
+    return QImage(folder.filePath(QStringLiteral("page.png"))).convertToFormat(QImage::Format_Grayscale8);
+}
+
+// What poppler's `tool` says of `pdf`, given after `arguments`.
+QString toolOn(const QString& tool, QStringList arguments, const QByteArray& pdf)
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("in.pdf")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return {};
+    file.close();
+    arguments << file.fileName();
+    if (tool == QLatin1String("pdftotext"))
+        arguments << QStringLiteral("-");
+    return QString::fromUtf8(run(tool, arguments));
+}
+
+// How much ink each cell of a coarse grid over `page` holds, from 0 to 1:
+// close where the same things are drawn in the same places, whatever the
+// rasterizer's hinting.
+std::vector<double> inkOf(const QImage& page)
+{
+    constexpr int kColumns = 24;
+    constexpr int kRows = 34;
+    std::vector<double> ink(kColumns * kRows, 0.0);
+    if (page.isNull())
+        return ink;
+    for (int y = 0; y < page.height(); ++y) {
+        const uchar* line = page.constScanLine(y);
+        for (int x = 0; x < page.width(); ++x)
+            ink[static_cast<std::size_t>(y * kRows / page.height() * kColumns + x * kColumns / page.width())]
+                += (255 - line[x]) / 255.0;
+    }
+    const double cell = static_cast<double>(page.width()) * page.height() / (kColumns * kRows);
+    for (double& value : ink)
+        value /= cell;
+    return ink;
+}
+
+// The largest difference of ink between two pages' cells.
+double inkDifference(const QImage& a, const QImage& b)
+{
+    const std::vector<double> first = inkOf(a);
+    const std::vector<double> second = inkOf(b);
+    double largest = 0;
+    for (std::size_t i = 0; i < first.size(); ++i)
+        largest = std::max(largest, std::abs(first[i] - second[i]));
+    return largest;
+}
+
+double inkIn(const QImage& page)
+{
+    double sum = 0;
+    for (const double value : inkOf(page))
+        sum += value;
+    return sum;
+}
+
+QByteArray paintedByQt(const std::function<void(QPainter&)>& paint)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(a4());
+        QPainter painter(&writer);
+        paint(painter);
+    }
+    return buffer.data();
+}
+
+QByteArray paintedByUs(const std::function<void(QPainter&)>& paint)
+{
+    PdfFile pdf(a4());
+    {
+        QPainter painter(&pdf);
+        paint(painter);
+    }
+    return pdf.bytes();
+}
+
+// What a page of print and of figures paints, in the painter's units
+// (1200 to the inch on both writers).
+struct Painting {
+    const char* what;
+    std::function<void(QPainter&)> paint;
+};
+
+const std::vector<Painting> kPaintings {
+    { "text in three fonts, bold and italic, scaled as the pages scale it",
+        [](QPainter& p) {
+            p.scale(12.5, 12.5);
+            QFont font(QStringLiteral("Liberation Serif"));
+            font.setPointSizeF(14 * 96.0 / 1200);
+            p.setFont(font);
+            p.drawText(QPointF(10, 40), QStringLiteral("Детерминантата d = −1 234,5·10⁻⁵ │ ≈ κ"));
+            font.setBold(true);
+            p.setFont(font);
+            p.drawText(QPointF(10, 80), QStringLiteral("Главната детерминанта"));
+            font.setItalic(true);
+            p.setFont(font);
+            p.setPen(QColor(0x1d, 0x5f, 0xa8));
+            p.drawText(QPointF(10, 120), QStringLiteral("x₁ = d₁/d"));
+        } },
+    { "lines, dashes, an even-odd polygon, an ellipse and a translucent fill",
+        [](QPainter& p) {
+            p.setPen(QPen(Qt::black, 30));
+            p.drawLine(QPointF(200, 300), QPointF(7000, 900));
+            p.setPen(QPen(QColor(0xc2, 0x45, 0x1a), 20, Qt::DashLine, Qt::FlatCap));
+            p.drawLine(QPointF(200, 1500), QPointF(7000, 1500));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0x1d, 0x5f, 0xa8));
+            p.drawPolygon(
+                QPolygonF { { 500, 2000 }, { 3000, 5000 }, { 500, 5000 }, { 3000, 2000 } }, Qt::OddEvenFill);
+            p.drawEllipse(QPointF(5000, 3500), 1200, 800);
+            p.setBrush(QColor(255, 0, 0, 96));
+            p.drawRect(QRectF(4000, 3000, 3000, 3000));
+        } },
+    { "a clip path narrowing what is drawn, then lifted",
+        [](QPainter& p) {
+            QPainterPath clip;
+            clip.addEllipse(QPointF(3000, 3000), 2000, 2000);
+            p.setClipPath(clip);
+            p.fillRect(QRectF(0, 0, 8000, 8000), QColor(0xc3, 0xd8, 0xf0));
+            p.setClipping(false);
+            p.fillRect(QRectF(0, 9000, 2000, 1000), Qt::black);
+        } },
+    { "a picture with see-through parts",
+        [](QPainter& p) {
+            QImage image(40, 30, QImage::Format_ARGB32);
+            image.fill(Qt::transparent);
+            QPainter inside(&image);
+            inside.fillRect(QRect(0, 0, 20, 30), QColor(0x4a, 0x4a, 0x4a));
+            inside.end();
+            p.drawImage(QRectF(1000, 1000, 4000, 3000), image);
+        } },
+};
+
+TEST(PdfFile, PaintsWhatQtsOwnWriterPaints)
+{
+    for (const Painting& painting : kPaintings) {
+        const QImage ours = rendered(paintedByUs(painting.paint), 1, 40);
+        const QImage qts = rendered(paintedByQt(painting.paint), 1, 40);
+        ASSERT_FALSE(ours.isNull()) << painting.what << ": poppler cannot read the file";
+        ASSERT_EQ(ours.size(), qts.size()) << painting.what;
+        EXPECT_GT(inkIn(ours), 0.5) << painting.what << ": nothing drawn";
+        EXPECT_LT(inkDifference(ours, qts), 0.08) << painting.what;
+    }
+}
+
+// A 9 × 9 working: every page as Qt's writer paints the same layout, the
+// same text to copy (each glyph maps back to its character), fonts
+// embedded in part, and the preview of the first page as its PDF.
+TEST(PdfFile, WritesTheWorkingAsQtWouldAndSmaller)
+{
+    const std::vector<std::vector<std::string>> system {
+        { "9", "19", "3", "-3", "-12", "-9", "-20", "1", "12", "9" },
+        { "18", "-15", "1", "15", "19", "-18", "4", "-10", "8", "7" },
+        { "-10", "-10", "-5", "-17", "-13", "-12", "12", "17", "-16", "4" },
+        { "-14", "-2", "-7", "-6", "6", "-15", "-3", "-7", "5", "-3" },
+        { "1", "-18", "-8", "-20", "6", "-17", "4", "11", "-12", "-19" },
+        { "-5", "7", "-13", "18", "-20", "-13", "17", "-8", "-8", "1" },
+        { "-20", "-15", "-12", "14", "-19", "12", "-15", "16", "11", "14" },
+        { "-8", "6", "-16", "5", "-8", "20", "-15", "17", "-11", "-9" },
+        { "18", "-18", "-17", "-3", "15", "18", "-11", "-3", "16", "-18" },
+    };
+    const WorkingDocument document = workingDocument(workedSolutionOf(system, kBulgarianNumbers));
+    const QByteArray ours = workingBytes(document, WorkingFormat::Pdf);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(a4());
+        printWorking(document, writer);
+    }
+    const QByteArray qts = buffer.data();
+    EXPECT_LT(ours.size(), qts.size());
+    // The same words, in whatever order a reader takes a page's columns.
+    const auto words = [](const QByteArray& pdf) {
+        QStringList all
+            = toolOn(QStringLiteral("pdftotext"), {}, pdf).split(QRegularExpression(QStringLiteral("\\s+")));
+        all.sort();
+        return all;
+    };
+    const QStringList ourWords = words(ours);
+    EXPECT_GT(ourWords.size(), 3000);
+    EXPECT_EQ(ourWords, words(qts));
+    // Every font embedded, cut down and mapped back to characters.
+    const QStringList fonts
+        = toolOn(QStringLiteral("pdffonts"), {}, ours).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_GT(fonts.size(), 2);
+    for (const QString& font : fonts.mid(2))
+        EXPECT_TRUE(font.contains(QStringLiteral(" yes yes yes "))) << font.toStdString();
+    for (const int page : { 1, 2, 5 }) {
+        const QImage ourPage = rendered(ours, page, 40);
+        ASSERT_FALSE(ourPage.isNull()) << "page " << page;
+        EXPECT_LT(inkDifference(ourPage, rendered(qts, page, 40)), 0.08) << "page " << page;
+    }
+    const QImage preview = pagePreview(document, 331).convertToFormat(QImage::Format_Grayscale8);
+    EXPECT_LT(inkDifference(preview, rendered(ours, 1, 40)), 0.12) << "the preview of the first page";
+}
+
+} // namespace
+} // namespace cramer
