@@ -3,7 +3,6 @@
 #include "report/matrix_paint.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QPaintDevice>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -68,21 +67,10 @@ void MatrixObjects::drawObject(
         return;
     const MatrixPicture& m = *picture;
     painter->save();
-    // The painter sets a font at its device's resolution; the layout's
-    // units are 96 to the inch, scaled to the device by the painter.
-    const qreal dpi = painter->device() ? painter->device()->logicalDpiY() : 96.0;
-    QFont regular = m.font;
-    regular.setPointSizeF(m.font.pointSizeF() * 96.0 / dpi);
-    QFont bold = regular;
-    bold.setWeight(QFont::Bold);
     painter->setPen(Qt::black);
-    const auto draw = [&](const MatrixPicture::Text& text, qreal x, qreal baseline, bool marked) {
-        if (text.rich) {
-            text.rich->draw(painter, QPointF(x, baseline - text.rich->lineAt(0).ascent()));
-            return;
-        }
-        painter->setFont(marked ? bold : regular);
-        painter->drawText(QPointF(x, baseline), text.plain);
+    const auto draw = [painter](const MatrixPicture::Text& text, qreal x, qreal baseline) {
+        if (text.layout)
+            text.layout->draw(painter, QPointF(x, baseline - text.layout->lineAt(0).ascent()));
     };
     const std::size_t middle = (m.rows.size() - 1) / 2;
     for (std::size_t i = 0; i < m.rows.size(); ++i) {
@@ -91,14 +79,13 @@ void MatrixObjects::drawObject(
         for (std::size_t j = 0; j < m.rows[i].size(); ++j) {
             const MatrixPicture::Text& entry = m.rows[i][j];
             const qreal x = rect.left() + m.rights[j] - entry.width;
-            const bool marked = static_cast<int>(j) == m.markedColumn;
-            if (marked)
+            if (static_cast<int>(j) == m.markedColumn)
                 painter->fillRect(QRectF(x, top, entry.width, m.lineHeight), kReplacedColumn);
-            draw(entry, x, baseline, marked);
+            draw(entry, x, baseline);
         }
         if (i == middle) {
-            draw(m.name, rect.left(), baseline, false);
-            draw(m.value, rect.left() + m.valueLeft, baseline, false);
+            draw(m.name, rect.left(), baseline);
+            draw(m.value, rect.left() + m.valueLeft, baseline);
         }
     }
     painter->setPen(

@@ -24,11 +24,10 @@ class QTextLayout;
 namespace cramer {
 
 struct MatrixPicture {
-    // Text set in the matrix's font as it stands, or laid out with formats
-    // of its own (a name's index, marked digits, an exponent).
+    // Laid out once: a name with its index, an entry with its marked
+    // digits or exponent.
     struct Text {
-        QString plain;
-        std::shared_ptr<const QTextLayout> rich;
+        std::shared_ptr<const QTextLayout> layout;
         qreal width = 0;
     };
     // In the layout's units, 96 to the inch.
@@ -41,7 +40,7 @@ struct MatrixPicture {
     std::vector<qreal> bars; // where each bar's line stands
     std::vector<qreal> rights; // each column's right edge
     std::vector<std::vector<Text>> rows;
-    int markedColumn = -1; // bold on yellow, from 0
+    int markedColumn = -1; // on yellow (its entries laid out bold), from 0
     qreal width = 0;
 
     QSizeF size() const { return { width, lineHeight * static_cast<qreal>(rows.size()) }; }

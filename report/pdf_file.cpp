@@ -37,6 +37,8 @@ constexpr double kGlyphSlack = 0.5;
 void appendNumber(QByteArray& out, double value)
 {
     // Beyond a PDF reader's range nothing is drawn on the page anyway.
+    if (!std::isfinite(value))
+        value = 0;
     const auto thousandths
         = static_cast<long long>(std::llround(std::clamp(value, -32767.0, 32767.0) * 1000));
     std::array<char, 24> buffer {};
@@ -210,27 +212,46 @@ hb_blob_t* tableOf(hb_face_t*, hb_tag_t tag, void* font)
         table.constData(), static_cast<unsigned>(table.size()), HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr);
 }
 
-// The font cut down to `glyphs`, each keeping its index; empty if it cannot be.
+QByteArray bytesOf(hb_face_t* face)
+{
+    hb_blob_t* blob = hb_face_reference_blob(face);
+    unsigned length = 0;
+    const char* data = hb_blob_get_data(blob, &length);
+    QByteArray bytes(data, static_cast<qsizetype>(length));
+    hb_blob_destroy(blob);
+    return bytes;
+}
+
+// The font cut down to `glyphs`, each keeping its index; the whole of it
+// (the tables a PDF reader draws from) should the subsetter fail.
 QByteArray subsetOf(const QRawFont& font, const std::map<quint32, Glyph>& glyphs)
 {
     hb_face_t* face = hb_face_create_for_tables(tableOf, const_cast<QRawFont*>(&font), nullptr);
-    hb_subset_input_t* input = hb_subset_input_create_or_fail();
     QByteArray out;
-    if (input) {
+    if (hb_subset_input_t* input = hb_subset_input_create_or_fail()) {
         hb_set_t* kept = hb_subset_input_glyph_set(input);
         hb_set_add(kept, 0);
         for (const auto& [glyph, _] : glyphs)
             hb_set_add(kept, glyph);
         hb_subset_input_set_flags(input, HB_SUBSET_FLAGS_RETAIN_GIDS | HB_SUBSET_FLAGS_NO_HINTING);
         if (hb_face_t* subset = hb_subset_or_fail(face, input)) {
-            hb_blob_t* blob = hb_face_reference_blob(subset);
-            unsigned length = 0;
-            const char* data = hb_blob_get_data(blob, &length);
-            out = QByteArray(data, length);
-            hb_blob_destroy(blob);
+            out = bytesOf(subset);
             hb_face_destroy(subset);
         }
         hb_subset_input_destroy(input);
+    }
+    if (out.isEmpty()) {
+        hb_face_t* whole = hb_face_builder_create();
+        for (const char* tag : { "head", "hhea", "maxp", "hmtx", "loca", "glyf", "CFF ", "cmap", "name",
+                 "post", "OS/2", "cvt ", "fpgm", "prep" }) {
+            if (hb_blob_t* table
+                = tableOf(face, HB_TAG(tag[0], tag[1], tag[2], tag[3]), const_cast<QRawFont*>(&font))) {
+                hb_face_builder_add_table(whole, HB_TAG(tag[0], tag[1], tag[2], tag[3]), table);
+                hb_blob_destroy(table);
+            }
+        }
+        out = bytesOf(whole);
+        hb_face_destroy(whole);
     }
     hb_face_destroy(face);
     return out;
@@ -897,7 +918,11 @@ void PdfFile::setCreator(const QString& creator) { engine_->creator = creator; }
 
 void PdfFile::setPageLayout(const QPageLayout& layout) { layout_ = layout; }
 
-void PdfFile::newPage() { engine_->newPage(); }
+void PdfFile::newPage()
+{
+    if (engine_->isActive())
+        engine_->newPage();
+}
 
 QByteArray PdfFile::bytes() const { return engine_->bytes(); }
 

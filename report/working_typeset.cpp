@@ -289,35 +289,43 @@ private:
         MatrixObjects::insert(cursor_, std::move(picture));
     }
 
-    // The pieces `hand` hands on as a matrix picture's text: plain where
-    // all are in `base`, else laid out with their formats.
+    // The pieces `hand` hands on, laid out as a matrix picture's text: in
+    // one format, once for every matrix that shows it.
     template <typename Hand>
     MatrixPicture::Text pictureText(const QFont& font, const QTextCharFormat& base, Hand&& hand)
     {
-        MatrixPicture::Text text;
+        QString text;
         QList<QTextLayout::FormatRange> formats;
         hand([&](const QString& piece, const QTextCharFormat& format) {
             if (format != base)
-                formats.append(
-                    { static_cast<int>(text.plain.size()), static_cast<int>(piece.size()), format });
-            text.plain += piece;
+                formats.append({ static_cast<int>(text.size()), static_cast<int>(piece.size()), format });
+            text += piece;
         });
+        std::shared_ptr<const QTextLayout> layout;
         if (formats.isEmpty()) {
-            text.width = widthsIn(font)(text.plain);
-            return text;
+            auto& known = layouts_[font][text];
+            if (!known)
+                known = laidOut(text, font, {});
+            layout = known;
+        } else {
+            layout = laidOut(text, font, formats);
         }
-        auto layout = std::make_shared<QTextLayout>(text.plain, font);
+        return { layout, layout->lineAt(0).naturalTextWidth() };
+    }
+
+    static std::shared_ptr<const QTextLayout> laidOut(
+        const QString& text, const QFont& font, const QList<QTextLayout::FormatRange>& formats)
+    {
+        auto layout = std::make_shared<QTextLayout>(text, font);
         QTextOption option;
         option.setUseDesignMetrics(true);
         layout->setTextOption(option);
         layout->setFormats(formats);
         layout->setCacheEnabled(true);
         layout->beginLayout();
-        const QTextLine line = layout->createLine();
+        layout->createLine();
         layout->endLayout();
-        text.width = line.naturalTextWidth();
-        text.rich = std::move(layout);
-        return text;
+        return layout;
     }
 
     // How wide texts are in `font`: on pages as its glyphs advance unhinted,
@@ -510,6 +518,7 @@ private:
     // Texts' widths by font. The determinants d_i share all columns but one
     // with d, and measuring a text costs far more than looking it up.
     std::map<QFont, QHash<QString, qreal>> widths_;
+    std::map<QFont, QHash<QString, std::shared_ptr<const QTextLayout>>> layouts_;
     QString pending_;
     QTextCharFormat pendingFormat_;
 };
