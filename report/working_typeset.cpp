@@ -359,14 +359,7 @@ private:
             return width;
         }
         // A character from another font.
-        QTextLayout layout(text, font);
-        QTextOption option;
-        option.setUseDesignMetrics(true);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        const QTextLine line = layout.createLine();
-        layout.endLayout();
-        return line.naturalTextWidth();
+        return laidOut(text, font, {})->lineAt(0).naturalTextWidth();
     }
 
     QTextBlockFormat keptBlock(qreal below, bool withNext) const
