@@ -108,7 +108,7 @@ QPageLayout a4()
         QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
 }
 
-// Every page of `text` on `device`, `newPage` between two.
+// Every page of `text` on `device`, each after the first begun by its newPage.
 template <typename Device>
 void paintPages(Device& device, const QTextDocument& text, const std::vector<PageSlice>& pages)
 {

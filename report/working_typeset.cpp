@@ -121,8 +121,8 @@ public:
         QFont font = target_.defaultFont();
         MatrixWidths w = MatrixWidths::of(entry, name, bar, widthsIn(font));
         QTextCharFormat characters;
-        // Measured with the screen's hinted metrics, the pages' design
-        // metrics run a little wider: a few percent are kept free.
+        // A few percent are kept free: the replaced column is set bold,
+        // wider than its entries are measured.
         const qreal room = pages_ ? pages_->width * 0.96 : 0;
         if (pages_ && w.total() > room) {
             qreal scale = room / w.total();
