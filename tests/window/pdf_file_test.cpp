@@ -259,5 +259,39 @@ TEST(PdfFile, WritesTheWorkingAsQtWouldAndSmaller)
     EXPECT_LT(inkDifference(preview, rendered(ours, 1, 40)), 0.12) << "the preview of the first page";
 }
 
+// A matrix's entries end at their column's right edge and stand on their
+// row's line, whatever their widths: the first matrix on the first page,
+// d's, as pdftotext finds its words.
+TEST(PdfFile, SetsAMatrixsEntriesInColumnsAndRows)
+{
+    const std::vector<std::vector<std::string>> system {
+        { "1.5", "-22.25", "333", "1" },
+        { "-4444.125", "5", "66.5", "2" },
+        { "7", "888.75", "-9.5", "3" },
+    };
+    const QByteArray pdf
+        = workingBytes(workingDocument(workedSolutionOf(system, kBulgarianNumbers)), WorkingFormat::Pdf);
+    const QStringList entries { QStringLiteral("1,5"), QStringLiteral("−22,25"), QStringLiteral("333"),
+        QStringLiteral("−4444,125"), QStringLiteral("5"), QStringLiteral("66,5"), QStringLiteral("7"),
+        QStringLiteral("888,75"), QStringLiteral("−9,5") };
+    const QString boxes = toolOn(QStringLiteral("pdftotext"),
+        { QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1") }, pdf);
+    const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    std::vector<QPointF> found; // each entry's right edge and top, in order
+    for (auto match = word.globalMatch(boxes);
+         match.hasNext() && static_cast<qsizetype>(found.size()) < entries.size();) {
+        const QRegularExpressionMatch m = match.next();
+        if (m.captured(4) == entries[static_cast<qsizetype>(found.size())])
+            found.emplace_back(m.captured(3).toDouble(), m.captured(2).toDouble());
+    }
+    ASSERT_EQ(found.size(), static_cast<std::size_t>(entries.size())) << boxes.left(2000).toStdString();
+    for (std::size_t i = 3; i < found.size(); ++i) {
+        EXPECT_NEAR(found[i].x(), found[i - 3].x(), 0.25) << "column " << i % 3 + 1;
+        EXPECT_GT(found[i].y(), found[i - 3].y() + 8) << "row " << i / 3 + 1;
+        EXPECT_NEAR(found[i].y(), found[i - i % 3].y(), 0.25) << "row " << i / 3 + 1;
+    }
+}
+
 } // namespace
 } // namespace cramer
