@@ -22,6 +22,8 @@
 
 #include <cmath>
 #include <functional>
+#include <random>
+#include <string>
 
 namespace cramer {
 namespace {
@@ -290,6 +292,44 @@ TEST(PdfFile, SetsAMatrixsEntriesInColumnsAndRows)
         EXPECT_NEAR(found[i].x(), found[i - 3].x(), 0.25) << "column " << i % 3 + 1;
         EXPECT_GT(found[i].y(), found[i - 3].y() + 8) << "row " << i / 3 + 1;
         EXPECT_NEAR(found[i].y(), found[i - i % 3].y(), 0.25) << "row " << i / 3 + 1;
+    }
+}
+
+// Pages turn to landscape where a matrix is too wide for portrait even
+// set smaller, and every word stays within the margins either way.
+TEST(PdfFile, TurnsItsPagesWhereAMatrixIsTooWide)
+{
+    struct Case {
+        const char* what;
+        std::vector<std::vector<std::string>> system;
+        QSizeF page; // in points
+    };
+    std::vector<std::vector<std::string>> wide(9);
+    std::mt19937 random(5);
+    for (auto& row : wide)
+        for (int j = 0; j < 10; ++j)
+            row.push_back((random() % 2 ? "-" : "") + std::to_string(1 + random() % 8) + "."
+                + std::to_string(1000000 + random() % 9000000) + "E-" + std::to_string(6 + random() % 3));
+    const std::vector<Case> cases {
+        { "small integers", { { "2", "1", "1", "4" }, { "1", "3", "2", "6" }, { "1", "0", "0", "1" } },
+            { 595, 842 } },
+        { "nine columns of seven-digit numbers with exponents", wide, { 842, 595 } },
+    };
+    const QRegularExpression pageBox(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\""));
+    const QRegularExpression wordRight(
+        QStringLiteral("<word xMin=\"[0-9.]+\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\""));
+    for (const Case& c : cases) {
+        const QByteArray pdf = workingBytes(
+            workingDocument(workedSolutionOf(c.system, kBulgarianNumbers)), WorkingFormat::Pdf);
+        const QString boxes = toolOn(QStringLiteral("pdftotext"), { QStringLiteral("-bbox") }, pdf);
+        const QRegularExpressionMatch page = pageBox.match(boxes);
+        ASSERT_TRUE(page.hasMatch()) << c.what;
+        EXPECT_NEAR(page.captured(1).toDouble(), c.page.width(), 1) << c.what;
+        EXPECT_NEAR(page.captured(2).toDouble(), c.page.height(), 1) << c.what;
+        double rightmost = 0;
+        for (auto word = wordRight.globalMatch(boxes); word.hasNext();)
+            rightmost = std::max(rightmost, word.next().captured(1).toDouble());
+        EXPECT_LT(rightmost, c.page.width() - 55) << c.what;
     }
 }
 
