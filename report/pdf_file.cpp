@@ -311,8 +311,10 @@ public:
     void updateState(const QPaintEngineState& state) override
     {
         const DirtyFlags flags = state.state();
-        if (flags & DirtyTransform)
-            transform_ = state.transform() * toPage_;
+        if (flags & DirtyTransform) {
+            painterTransform_ = state.transform();
+            transform_ = painterTransform_ * toPage_;
+        }
         if (flags & DirtyPen)
             pen_ = state.pen();
         if (flags & DirtyBrush)
@@ -387,7 +389,7 @@ private:
         } else {
             if (operation != Qt::IntersectClip)
                 clips_.clear();
-            clips_.push_back(transform_.map(path));
+            clips_.push_back(painterTransform_.map(path));
             clipEnabled_ = true;
         }
         clipChanged_ = true;
@@ -408,7 +410,7 @@ private:
         if (clipEnabled_ && !clips_.empty()) {
             w << "q\n";
             for (const QPainterPath& path : clips_) {
-                appendPath(page_, path);
+                appendPath(page_, toPage_.map(path));
                 w << (path.fillRule() == Qt::WindingFill ? "W n\n" : "W* n\n");
             }
             clipOpen_ = true;
@@ -468,13 +470,14 @@ private:
 
     QByteArray page_; // the page's content
     QTransform toPage_; // from the device's units to the page's points
+    QTransform painterTransform_; // from the painter's units to the device's
     QTransform transform_; // from the painter's units to the page's points
     QPen pen_;
     QBrush brush_;
     bool clipEnabled_ = false;
     bool clipChanged_ = false;
     bool clipOpen_ = false;
-    std::vector<QPainterPath> clips_;
+    std::vector<QPainterPath> clips_; // in the device's units, each narrowing the last
     // What the page's state holds, so that nothing is set twice.
     QByteArray stroke_;
     QByteArray fill_;
@@ -498,7 +501,8 @@ void PdfEngine::beginPage()
     const QRectF margins = layout.paintRect(QPageLayout::Point);
     const double scale = kPointsPerInch / device_.logicalDpiX();
     toPage_ = QTransform(scale, 0, 0, -scale, margins.left(), paper.height() - margins.top());
-    transform_ = toPage_;
+    // The painter's transform and clip go on from page to page.
+    transform_ = painterTransform_ * toPage_;
     page_.clear();
     page_.reserve(1 << 16);
     forgetState();

@@ -7,9 +7,9 @@
 // glyphs used; lines, fills and outlines as paths; pictures as images.
 //
 // Qt's own PDF writer writes a positioning command for every glyph,
-// compresses those commands and maps every character of each font back to
-// its glyph: three quarters of the time a long worked solution takes. This
-// writer knows each glyph's character from what was drawn.
+// compresses those commands and looks every character of each font up to
+// map its glyphs back: two fifths of the time a 9 × 9 working's PDF took.
+// This writer knows each glyph's character from what was drawn.
 
 #include <QByteArray>
 #include <QPageLayout>

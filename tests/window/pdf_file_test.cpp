@@ -117,7 +117,10 @@ double inkIn(const QImage& page)
     return sum;
 }
 
-QByteArray paintedByQt(const std::function<void(QPainter&)>& paint)
+// Paints on a painter, calling its second argument to begin a new page.
+using Paint = std::function<void(QPainter&, const std::function<void()>&)>;
+
+QByteArray paintedByQt(const Paint& paint)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -125,17 +128,17 @@ QByteArray paintedByQt(const std::function<void(QPainter&)>& paint)
         QPdfWriter writer(&buffer);
         writer.setPageLayout(a4());
         QPainter painter(&writer);
-        paint(painter);
+        paint(painter, [&writer] { writer.newPage(); });
     }
     return buffer.data();
 }
 
-QByteArray paintedByUs(const std::function<void(QPainter&)>& paint)
+QByteArray paintedByUs(const Paint& paint)
 {
     PdfFile pdf(a4());
     {
         QPainter painter(&pdf);
-        paint(painter);
+        paint(painter, [&pdf] { pdf.newPage(); });
     }
     return pdf.bytes();
 }
@@ -144,12 +147,13 @@ QByteArray paintedByUs(const std::function<void(QPainter&)>& paint)
 // (1200 to the inch on both writers).
 struct Painting {
     const char* what;
-    std::function<void(QPainter&)> paint;
+    Paint paint;
+    int pages = 1;
 };
 
 const std::vector<Painting> kPaintings {
     { "text in three fonts, bold and italic, scaled as the pages scale it",
-        [](QPainter& p) {
+        [](QPainter& p, const auto&) {
             p.scale(12.5, 12.5);
             QFont font(QStringLiteral("Liberation Serif"));
             font.setPointSizeF(14 * 96.0 / 1200);
@@ -164,7 +168,7 @@ const std::vector<Painting> kPaintings {
             p.drawText(QPointF(10, 120), QStringLiteral("x₁ = d₁/d"));
         } },
     { "lines, dashes, an even-odd polygon, an ellipse and a translucent fill",
-        [](QPainter& p) {
+        [](QPainter& p, const auto&) {
             p.setPen(QPen(Qt::black, 30));
             p.drawLine(QPointF(200, 300), QPointF(7000, 900));
             p.setPen(QPen(QColor(0xc2, 0x45, 0x1a), 20, Qt::DashLine, Qt::FlatCap));
@@ -178,7 +182,7 @@ const std::vector<Painting> kPaintings {
             p.drawRect(QRectF(4000, 3000, 3000, 3000));
         } },
     { "a clip path narrowing what is drawn, then lifted",
-        [](QPainter& p) {
+        [](QPainter& p, const auto&) {
             QPainterPath clip;
             clip.addEllipse(QPointF(3000, 3000), 2000, 2000);
             p.setClipPath(clip);
@@ -186,8 +190,17 @@ const std::vector<Painting> kPaintings {
             p.setClipping(false);
             p.fillRect(QRectF(0, 9000, 2000, 1000), Qt::black);
         } },
+    { "a scale and a clip that go on to the next page",
+        [](QPainter& p, const std::function<void()>& newPage) {
+            p.scale(2, 2);
+            p.setClipRect(QRectF(0, 0, 2000, 1500));
+            p.fillRect(QRectF(0, 0, 4000, 4000), QColor(0xc2, 0x45, 0x1a));
+            newPage();
+            p.fillRect(QRectF(500, 500, 4000, 4000), QColor(0x1d, 0x5f, 0xa8));
+        },
+        2 },
     { "a picture with see-through parts",
-        [](QPainter& p) {
+        [](QPainter& p, const auto&) {
             QImage image(40, 30, QImage::Format_ARGB32);
             image.fill(Qt::transparent);
             QPainter inside(&image);
@@ -200,12 +213,16 @@ const std::vector<Painting> kPaintings {
 TEST(PdfFile, PaintsWhatQtsOwnWriterPaints)
 {
     for (const Painting& painting : kPaintings) {
-        const QImage ours = rendered(paintedByUs(painting.paint), 1, 40);
-        const QImage qts = rendered(paintedByQt(painting.paint), 1, 40);
-        ASSERT_FALSE(ours.isNull()) << painting.what << ": poppler cannot read the file";
-        ASSERT_EQ(ours.size(), qts.size()) << painting.what;
-        EXPECT_GT(inkIn(ours), 0.5) << painting.what << ": nothing drawn";
-        EXPECT_LT(inkDifference(ours, qts), 0.08) << painting.what;
+        const QByteArray ourFile = paintedByUs(painting.paint);
+        const QByteArray qtsFile = paintedByQt(painting.paint);
+        for (int page = 1; page <= painting.pages; ++page) {
+            const QImage ours = rendered(ourFile, page, 40);
+            const QImage qts = rendered(qtsFile, page, 40);
+            ASSERT_FALSE(ours.isNull()) << painting.what << ": poppler cannot read page " << page;
+            ASSERT_EQ(ours.size(), qts.size()) << painting.what;
+            EXPECT_GT(inkIn(ours), 0.5) << painting.what << ": nothing drawn on page " << page;
+            EXPECT_LT(inkDifference(ours, qts), 0.08) << painting.what << ", page " << page;
+        }
     }
 }
 
