@@ -276,7 +276,8 @@ public:
         pageTree_ = newObject();
         resources_ = newObject();
         info_ = newObject();
-        out_ = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
+        // 1.6 for OpenType fonts with PostScript outlines.
+        out_ = "%PDF-1.6\n%\xE2\xE3\xCF\xD3\n";
     }
 
     QString title;
@@ -820,17 +821,22 @@ void PdfEngine::writeFont(int resource, const EmbeddedFont& font)
     c << "]>>\nendobj\n";
 
     const double size = font.raw.pixelSize();
-    const double unitsPerEm = head.size() >= 54 ? bigEndian16(head, 18) : 1000;
-    auto bound = [&](int at) { return static_cast<qint16>(bigEndian16(head, at)) * 1000.0 / unitsPerEm; };
+    // The glyphs' box from the font's head table, in thousandths of its size.
+    std::array<double, 4> box { 0, 0, 1000, 1000 };
+    if (head.size() >= 54) {
+        const double unitsPerEm = bigEndian16(head, 18);
+        for (std::size_t i = 0; i < box.size(); ++i)
+            box[i]
+                = static_cast<qint16>(bigEndian16(head, 36 + 2 * static_cast<int>(i))) * 1000.0 / unitsPerEm;
+    }
     const bool italic = font.raw.style() != QFont::StyleNormal;
     beginObject(descriptor);
     Writer(out_) << "<</Type /FontDescriptor /FontName /" << name << " /Flags " << (italic ? 4 + 64 : 4)
-                 << " /FontBBox [" << (head.size() >= 54 ? bound(36) : 0.0) << " "
-                 << (head.size() >= 54 ? bound(38) : 0.0) << " " << (head.size() >= 54 ? bound(40) : 1000.0)
-                 << " " << (head.size() >= 54 ? bound(42) : 1000.0) << "] /ItalicAngle " << (italic ? -12 : 0)
-                 << " /Ascent " << font.raw.ascent() / size * 1000 << " /Descent "
-                 << -font.raw.descent() / size * 1000 << " /CapHeight " << font.raw.capHeight() / size * 1000
-                 << " /StemV 80 /" << (cff ? "FontFile3 " : "FontFile2 ") << file << " 0 R>>\nendobj\n";
+                 << " /FontBBox [" << box[0] << " " << box[1] << " " << box[2] << " " << box[3]
+                 << "] /ItalicAngle " << (italic ? -12 : 0) << " /Ascent " << font.raw.ascent() / size * 1000
+                 << " /Descent " << -font.raw.descent() / size * 1000 << " /CapHeight "
+                 << font.raw.capHeight() / size * 1000 << " /StemV 80 /"
+                 << (cff ? "FontFile3 " : "FontFile2 ") << file << " 0 R>>\nendobj\n";
 
     writeStream(file,
         cff ? QByteArray("/Subtype /OpenType") : "/Length1 " + QByteArray::number(subset.size()), subset);
