@@ -202,15 +202,48 @@ struct FontTexts {
     QHash<QString, std::vector<GlyphRun>> runs;
 };
 
-hb_blob_t* tableOf(hb_face_t*, hb_tag_t tag, void* font)
-{
-    const char name[] = { char(tag >> 24), char(tag >> 16), char(tag >> 8), char(tag), 0 };
-    const QByteArray table = static_cast<const QRawFont*>(font)->fontTable(name);
-    if (table.isEmpty())
-        return nullptr;
-    return hb_blob_create(
-        table.constData(), static_cast<unsigned>(table.size()), HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr);
-}
+// A font's tables as HarfBuzz asks for them, each read once and kept until
+// the subset is written: the subsetter reads a table after it has let go
+// of the blob it was given (HarfBuzz 6.0, seen by AddressSanitizer).
+class FontTables {
+public:
+    explicit FontTables(const QRawFont& font)
+        : font_(font)
+    {
+    }
+    ~FontTables()
+    {
+        for (const auto& [tag, blob] : blobs_)
+            hb_blob_destroy(blob);
+    }
+    FontTables(const FontTables&) = delete;
+    FontTables& operator=(const FontTables&) = delete;
+
+    static hb_blob_t* reference(hb_face_t*, hb_tag_t tag, void* tables)
+    {
+        return hb_blob_reference(static_cast<FontTables*>(tables)->blob(tag));
+    }
+    hb_blob_t* blob(hb_tag_t tag)
+    {
+        auto known = blobs_.find(tag);
+        if (known == blobs_.end()) {
+            const char name[] = { char(tag >> 24), char(tag >> 16), char(tag >> 8), char(tag), 0 };
+            const QByteArray table = font_.fontTable(name);
+            known = blobs_
+                        .emplace(tag,
+                            table.isEmpty()
+                                ? hb_blob_get_empty()
+                                : hb_blob_create(table.constData(), static_cast<unsigned>(table.size()),
+                                    HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr))
+                        .first;
+        }
+        return known->second;
+    }
+
+private:
+    const QRawFont& font_;
+    std::map<hb_tag_t, hb_blob_t*> blobs_;
+};
 
 QByteArray bytesOf(hb_face_t* face)
 {
@@ -226,7 +259,8 @@ QByteArray bytesOf(hb_face_t* face)
 // (the tables a PDF reader draws from) should the subsetter fail.
 QByteArray subsetOf(const QRawFont& font, const std::map<quint32, Glyph>& glyphs)
 {
-    hb_face_t* face = hb_face_create_for_tables(tableOf, const_cast<QRawFont*>(&font), nullptr);
+    FontTables tables(font);
+    hb_face_t* face = hb_face_create_for_tables(FontTables::reference, &tables, nullptr);
     QByteArray out;
     if (hb_subset_input_t* input = hb_subset_input_create_or_fail()) {
         hb_set_t* kept = hb_subset_input_glyph_set(input);
@@ -244,11 +278,9 @@ QByteArray subsetOf(const QRawFont& font, const std::map<quint32, Glyph>& glyphs
         hb_face_t* whole = hb_face_builder_create();
         for (const char* tag : { "head", "hhea", "maxp", "hmtx", "loca", "glyf", "CFF ", "cmap", "name",
                  "post", "OS/2", "cvt ", "fpgm", "prep" }) {
-            if (hb_blob_t* table
-                = tableOf(face, HB_TAG(tag[0], tag[1], tag[2], tag[3]), const_cast<QRawFont*>(&font))) {
-                hb_face_builder_add_table(whole, HB_TAG(tag[0], tag[1], tag[2], tag[3]), table);
-                hb_blob_destroy(table);
-            }
+            const hb_tag_t name = HB_TAG(tag[0], tag[1], tag[2], tag[3]);
+            if (hb_blob_get_length(tables.blob(name)) > 0)
+                hb_face_builder_add_table(whole, name, tables.blob(name));
         }
         out = bytesOf(whole);
         hb_face_destroy(whole);
