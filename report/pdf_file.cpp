@@ -18,9 +18,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <concepts>
 #include <limits>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace cramer {
@@ -79,12 +81,7 @@ public:
         appendNumber(out_, value);
         return *this;
     }
-    Writer& operator<<(int value)
-    {
-        out_.append(QByteArray::number(value));
-        return *this;
-    }
-    Writer& operator<<(qsizetype value)
+    template <std::integral Integer> Writer& operator<<(Integer value)
     {
         out_.append(QByteArray::number(value));
         return *this;
@@ -289,10 +286,54 @@ QByteArray subsetOf(const QRawFont& font, const std::map<quint32, Glyph>& glyphs
     return out;
 }
 
+// The CMap that maps `glyphs` back to the characters they stand for, for
+// copying and search.
+QByteArray toUnicodeMap(const std::map<quint32, Glyph>& glyphs)
+{
+    QByteArray map = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
+                     "/CIDSystemInfo <</Registry (Adobe) /Ordering (UCS) /Supplement 0>> def\n"
+                     "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
+                     "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
+    std::vector<std::pair<quint32, QString>> mapped;
+    for (const auto& [glyph, g] : glyphs) {
+        if (!g.characters.isEmpty())
+            mapped.emplace_back(glyph, g.characters);
+    }
+    // At most a hundred entries to a section.
+    for (std::size_t from = 0; from < mapped.size(); from += 100) {
+        const std::size_t to = std::min(mapped.size(), from + 100);
+        Writer(map) << to - from << " beginbfchar\n";
+        for (std::size_t i = from; i < to; ++i) {
+            map.append('<');
+            appendHex(map, mapped[i].first);
+            map.append("> <");
+            for (const QChar ch : mapped[i].second)
+                appendHex(map, ch.unicode());
+            map.append(">\n");
+        }
+        map.append("endbfchar\n");
+    }
+    map.append("endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n");
+    return map;
+}
+
 quint16 bigEndian16(const QByteArray& table, int at)
 {
     return static_cast<quint16>(
         (static_cast<unsigned char>(table[at]) << 8) | static_cast<unsigned char>(table[at + 1]));
+}
+
+// The glyphs' box from a font's head table, in thousandths of its size.
+std::array<double, 4> glyphBox(const QByteArray& head)
+{
+    std::array<double, 4> box { 0, 0, 1000, 1000 };
+    if (head.size() >= 54) {
+        const double unitsPerEm = bigEndian16(head, 18);
+        for (std::size_t i = 0; i < box.size(); ++i)
+            box[i]
+                = static_cast<qint16>(bigEndian16(head, 36 + 2 * static_cast<int>(i))) * 1000.0 / unitsPerEm;
+    }
+    return box;
 }
 
 } // namespace
@@ -452,8 +493,8 @@ private:
     }
     void forgetState()
     {
-        stroke_.clear();
-        fill_.clear();
+        stroke_.reset();
+        fill_.reset();
         lineStyle_.clear();
         alphas_ = { 255, 255 };
         textFont_ = -1;
@@ -471,10 +512,9 @@ private:
     }
     void setFill(const QColor& colour)
     {
-        const QByteArray rgb = rgbOf(colour);
-        if (rgb != fill_) {
-            Writer(page_) << rgb << " rg\n";
-            fill_ = rgb;
+        if (fill_ != colour.rgb()) {
+            Writer(page_) << rgbOf(colour) << " rg\n";
+            fill_ = colour.rgb();
         }
     }
     void setStroke(const QPen& pen);
@@ -512,8 +552,8 @@ private:
     bool clipOpen_ = false;
     std::vector<QPainterPath> clips_; // in the device's units, each narrowing the last
     // What the page's state holds, so that nothing is set twice.
-    QByteArray stroke_;
-    QByteArray fill_;
+    std::optional<QRgb> stroke_;
+    std::optional<QRgb> fill_;
     QByteArray lineStyle_;
     std::pair<int, int> alphas_ { 255, 255 };
     bool inText_ = false;
@@ -560,10 +600,9 @@ void PdfEngine::endPage()
 
 void PdfEngine::setStroke(const QPen& pen)
 {
-    const QByteArray rgb = rgbOf(pen.color());
-    if (rgb != stroke_) {
-        Writer(page_) << rgb << " RG\n";
-        stroke_ = rgb;
+    if (stroke_ != pen.color().rgb()) {
+        Writer(page_) << rgbOf(pen.color()) << " RG\n";
+        stroke_ = pen.color().rgb();
     }
     // Widths in the painter's units grow and shrink with it; a cosmetic pen
     // is as wide on every device, and 0 is the thinnest line a device draws.
@@ -651,7 +690,7 @@ void PdfEngine::drawImage(
     const QPointF corner = m.map(target.bottomLeft());
     Writer(page_) << "q " << target.width() * m.m11() << " " << target.width() * m.m12() << " "
                   << -target.height() * m.m21() << " " << -target.height() * m.m22() << " " << corner.x()
-                  << " " << corner.y() << " cm /Im" << static_cast<int>(images_.size() - 1) << " Do Q\n";
+                  << " " << corner.y() << " cm /Im" << images_.size() - 1 << " Do Q\n";
 }
 
 int PdfEngine::resourceOf(const QRawFont& raw)
@@ -819,7 +858,6 @@ void PdfEngine::drawTextItem(const QPointF& origin, const QTextItem& item)
 void PdfEngine::writeFont(int resource, const EmbeddedFont& font)
 {
     const QByteArray subset = subsetOf(font.raw, font.glyphs);
-    const QByteArray head = font.raw.fontTable("head");
     // Six capitals before the name say the font holds only some glyphs.
     QByteArray tag = "AAAAAA+";
     for (int i = 5, n = resource; i >= 0 && n > 0; --i, n /= 26)
@@ -844,7 +882,7 @@ void PdfEngine::writeFont(int resource, const EmbeddedFont& font)
       << " /CIDSystemInfo <</Registry (Adobe) /Ordering (Identity) /Supplement 0>> /FontDescriptor "
       << descriptor << " 0 R" << (cff ? "" : " /CIDToGIDMap /Identity") << " /W [";
     for (auto g = font.glyphs.cbegin(); g != font.glyphs.cend();) {
-        c << static_cast<int>(g->first) << " [";
+        c << g->first << " [";
         quint32 next = g->first;
         for (; g != font.glyphs.cend() && g->first == next; ++g, ++next)
             c << g->second.width << " ";
@@ -853,14 +891,7 @@ void PdfEngine::writeFont(int resource, const EmbeddedFont& font)
     c << "]>>\nendobj\n";
 
     const double size = font.raw.pixelSize();
-    // The glyphs' box from the font's head table, in thousandths of its size.
-    std::array<double, 4> box { 0, 0, 1000, 1000 };
-    if (head.size() >= 54) {
-        const double unitsPerEm = bigEndian16(head, 18);
-        for (std::size_t i = 0; i < box.size(); ++i)
-            box[i]
-                = static_cast<qint16>(bigEndian16(head, 36 + 2 * static_cast<int>(i))) * 1000.0 / unitsPerEm;
-    }
+    const std::array<double, 4> box = glyphBox(font.raw.fontTable("head"));
     const bool italic = font.raw.style() != QFont::StyleNormal;
     beginObject(descriptor);
     Writer(out_) << "<</Type /FontDescriptor /FontName /" << name << " /Flags " << (italic ? 4 + 64 : 4)
@@ -873,31 +904,7 @@ void PdfEngine::writeFont(int resource, const EmbeddedFont& font)
     writeStream(file,
         cff ? QByteArray("/Subtype /OpenType") : "/Length1 " + QByteArray::number(subset.size()), subset);
 
-    QByteArray map = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
-                     "/CIDSystemInfo <</Registry (Adobe) /Ordering (UCS) /Supplement 0>> def\n"
-                     "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
-                     "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
-    std::vector<std::pair<quint32, QString>> mapped;
-    for (const auto& [glyph, g] : font.glyphs) {
-        if (!g.characters.isEmpty())
-            mapped.emplace_back(glyph, g.characters);
-    }
-    // At most a hundred entries to a section.
-    for (std::size_t from = 0; from < mapped.size(); from += 100) {
-        const std::size_t to = std::min(mapped.size(), from + 100);
-        Writer(map) << static_cast<int>(to - from) << " beginbfchar\n";
-        for (std::size_t i = from; i < to; ++i) {
-            map.append('<');
-            appendHex(map, mapped[i].first);
-            map.append("> <");
-            for (const QChar ch : mapped[i].second)
-                appendHex(map, ch.unicode());
-            map.append(">\n");
-        }
-        map.append("endbfchar\n");
-    }
-    map.append("endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n");
-    writeStream(toUnicode, {}, map);
+    writeStream(toUnicode, {}, toUnicodeMap(font.glyphs));
 }
 
 void PdfEngine::writeTail()
@@ -913,7 +920,7 @@ void PdfEngine::writeTail()
         r << "/F" << resource << " " << object << " 0 R ";
     r << ">> /XObject <<";
     for (std::size_t i = 0; i < images_.size(); ++i)
-        r << "/Im" << static_cast<int>(i) << " " << images_[i] << " 0 R ";
+        r << "/Im" << i << " " << images_[i] << " 0 R ";
     r << ">> /ExtGState <<";
     for (const auto& [alphas, number] : alphaStates_)
         r << "/GS" << number << " <</CA " << alphas.first / 255.0 << " /ca " << alphas.second / 255.0
@@ -921,7 +928,7 @@ void PdfEngine::writeTail()
     r << ">>>>\nendobj\n";
 
     beginObject(pageTree_);
-    r << "<</Type /Pages /Count " << static_cast<int>(pages_.size()) << " /Kids [";
+    r << "<</Type /Pages /Count " << pages_.size() << " /Kids [";
     for (const int page : pages_)
         r << page << " 0 R ";
     r << "]>>\nendobj\n";
@@ -936,12 +943,12 @@ void PdfEngine::writeTail()
       << "Z)>>\nendobj\n";
 
     const qsizetype table = out_.size();
-    r << "xref\n0 " << static_cast<int>(offsets_.size() + 1) << "\n0000000000 65535 f \n";
+    r << "xref\n0 " << offsets_.size() + 1 << "\n0000000000 65535 f \n";
     for (const qint64 offset : offsets_)
         out_.append(QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n");
     const QByteArray id = QCryptographicHash::hash(out_, QCryptographicHash::Md5).toHex().toUpper();
-    r << "trailer\n<</Size " << static_cast<int>(offsets_.size() + 1) << " /Root " << catalog_
-      << " 0 R /Info " << info_ << " 0 R /ID [<" << id << "> <" << id << ">]>>\nstartxref\n"
+    r << "trailer\n<</Size " << offsets_.size() + 1 << " /Root " << catalog_ << " 0 R /Info " << info_
+      << " 0 R /ID [<" << id << "> <" << id << ">]>>\nstartxref\n"
       << table << "\n%%EOF\n";
 }
 

@@ -7,7 +7,6 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QHash>
-#include <QRawFont>
 #include <QStringBuilder>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -285,7 +284,6 @@ private:
         format.setBottomMargin(6);
         block(format, characters);
         flush();
-        MatrixObjects::registerWith(&target_);
         MatrixObjects::insert(cursor_, std::move(picture));
     }
 
@@ -301,16 +299,18 @@ private:
                 formats.append({ static_cast<int>(text.size()), static_cast<int>(piece.size()), format });
             text += piece;
         });
-        std::shared_ptr<const QTextLayout> layout;
-        if (formats.isEmpty()) {
-            auto& known = layouts_[font][text];
-            if (!known)
-                known = laidOut(text, font, {});
-            layout = known;
-        } else {
-            layout = laidOut(text, font, formats);
-        }
+        const std::shared_ptr<const QTextLayout> layout
+            = formats.isEmpty() ? plainLayout(font, text) : laidOut(text, font, formats);
         return { layout, layout->lineAt(0).naturalTextWidth() };
+    }
+
+    // `text` laid out in `font` once, whatever measures or draws it.
+    const std::shared_ptr<const QTextLayout>& plainLayout(const QFont& font, const QString& text)
+    {
+        auto& known = layouts_[font][text];
+        if (!known)
+            known = laidOut(text, font, {});
+        return known;
     }
 
     static std::shared_ptr<const QTextLayout> laidOut(
@@ -328,38 +328,20 @@ private:
         return layout;
     }
 
-    // How wide texts are in `font`: on pages as its glyphs advance unhinted,
-    // in the window as the screen shows them.
+    // How wide texts are in `font`: on pages as they are laid out and drawn
+    // there, in the window as the screen shows them.
     std::function<qreal(const QString&)> widthsIn(const QFont& font)
     {
+        if (pages_)
+            return [this, font](
+                       const QString& text) { return plainLayout(font, text)->lineAt(0).naturalTextWidth(); };
         QHash<QString, qreal>& known = widths_[font];
-        if (!pages_) {
-            return [&known, metrics = QFontMetricsF(font)](const QString& text) {
-                auto width = known.constFind(text);
-                if (width == known.cend())
-                    width = known.insert(text, metrics.horizontalAdvance(text));
-                return *width;
-            };
-        }
-        return [&known, font, raw = QRawFont::fromFont(font)](const QString& text) {
+        return [&known, metrics = QFontMetricsF(font)](const QString& text) {
             auto width = known.constFind(text);
             if (width == known.cend())
-                width = known.insert(text, designWidth(font, raw, text));
+                width = known.insert(text, metrics.horizontalAdvance(text));
             return *width;
         };
-    }
-
-    static qreal designWidth(const QFont& font, const QRawFont& raw, const QString& text)
-    {
-        const QList<quint32> glyphs = raw.glyphIndexesForString(text);
-        if (glyphs.size() == text.size() && !glyphs.contains(0u)) {
-            qreal width = 0;
-            for (const QPointF& advance : raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics))
-                width += advance.x();
-            return width;
-        }
-        // A character from another font.
-        return laidOut(text, font, {})->lineAt(0).naturalTextWidth();
     }
 
     QTextBlockFormat keptBlock(qreal below, bool withNext) const
@@ -508,8 +490,9 @@ private:
     bool first_ = true;
     bool fitted_ = true;
     bool pageBreak_ = false;
-    // Texts' widths by font. The determinants d_i share all columns but one
-    // with d, and measuring a text costs far more than looking it up.
+    // Texts' widths and layouts by font. The determinants d_i share all
+    // columns but one with d, and measuring a text costs far more than
+    // looking it up.
     std::map<QFont, QHash<QString, qreal>> widths_;
     std::map<QFont, QHash<QString, std::shared_ptr<const QTextLayout>>> layouts_;
     QString pending_;
@@ -532,6 +515,8 @@ bool typesetWorking(const WorkingDocument& document, QTextDocument& target, cons
     target.setUseDesignMetrics(pages != nullptr);
     if (document.section(Section::Id::Figures))
         FigureObjects::registerWith(&target);
+    if (pages)
+        MatrixObjects::registerWith(&target);
     Typesetter typesetter(target, pages);
     typesetter.title(document.title);
     for (const Section& section : document.sections) {
