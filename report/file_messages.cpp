@@ -134,7 +134,7 @@ QString sizeMessage(const FileError& error, const QString& name)
 {
     const QString count = error.count > kMostCountedEquations
         ? qtText(texts::kMoreEquations).arg(kMostCountedEquations)
-        : texts::counted(error.count, texts::kOneEquation, texts::kEquations);
+        : qtText(texts::kEquations, error.count);
     return error.sheet.empty()
         ? qtText(texts::kFileSizeOutOfRange).arg(name, count)
         : qtText(texts::kSheetSizeOutOfRange).arg(name, QString::fromStdString(error.sheet), count);
@@ -147,13 +147,31 @@ QString raggedMessage(const FileError& error, const QString& name)
     QString message
         = qtText(texts::kFileRagged)
               .arg(name, placeOf(row),
-                  error.sheet.empty() ? texts::counted(error.count, texts::kOneField, texts::kFields)
-                                      : texts::counted(error.count, texts::kOneCell, texts::kCells),
+                  qtText(error.sheet.empty() ? texts::kFields : texts::kSheetCells, error.count),
                   QString::number(error.expected));
-    if (!error.text.empty())
+    if (!error.text.empty()) {
         message += qtText(texts::kFileRaggedByText)
                        .arg(quotedForMessage(QString::fromStdString(error.text)), cellOf(error));
+    } else if (error.otherNumber > 0) {
+        FileError extra = error;
+        extra.number = error.otherNumber;
+        message += qtText(texts::kFileRaggedExtra)
+                       .arg(cellOf(extra), quotedForMessage(QString::fromStdString(error.otherText)));
+    }
     return message;
+}
+
+QString severalSystemsMessage(const FileError& error, const QString& name)
+{
+    if (error.sheet.empty()) {
+        FileError first = error;
+        FileError second = error;
+        second.line = error.otherLine;
+        return qtText(texts::kFileSeveralSystems, error.count).arg(name, placeOf(first), placeOf(second));
+    }
+    return qtText(texts::kSheetSeveralSystems, error.count)
+        .arg(name, QString::fromStdString(error.sheet), QString::number(error.line),
+            QString::number(error.otherLine));
 }
 
 } // namespace
@@ -182,6 +200,8 @@ QString fileErrorMessage(const FileError& error, const QString& path, const Numb
         return sizeMessage(error, name);
     case FileProblem::Ragged:
         return raggedMessage(error, name);
+    case FileProblem::SeveralSystems:
+        return severalSystemsMessage(error, name);
     case FileProblem::EmptyCell:
         return qtText(texts::kFileEmptyCell).arg(name, placeOf(error));
     case FileProblem::OutOfRange:

@@ -61,10 +61,9 @@ bool installLanguage(Language language, QtTexts qt)
     const QString code = languageCode(language);
     if (qt == QtTexts::Translated)
         state.qt = loaded(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    // The Bulgarian texts are the program's own; others are built in.
-    if (language != Language::Bulgarian)
-        state.program = loaded(QStringLiteral("cramer_") + code, QStringLiteral(":/i18n"));
-    return (qt == QtTexts::AsQtWritesThem || state.qt) && (language == Language::Bulgarian || state.program);
+    // Built in: Bulgarian, the texts' own language, for its plural forms alone.
+    state.program = loaded(QStringLiteral("cramer_") + code, QStringLiteral(":/i18n"));
+    return (qt == QtTexts::AsQtWritesThem || state.qt) && state.program;
 }
 
 Language installedLanguage() { return installed().language; }

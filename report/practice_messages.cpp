@@ -47,8 +47,7 @@ std::optional<ClosedForm> closedFormOf(const WorkedSolution& solution, int index
 Runs eliminationRule(const WorkedSolution& solution, PracticeStep step)
 {
     const ZeroLine line = mostZeros(solution.exact(), solution.record.typed.n, step.index);
-    const Runs zeros { textRun(
-        texts::counted(line.zeros, texts::kPracticeHintZero, texts::kPracticeHintZeros)) };
+    const Runs zeros { textRun(qtText(texts::kPracticeHintZeros, line.zeros)) };
     return filled(texts::kPracticeHintRuleElimination,
         { practiceStepName(step),
             filled(
@@ -335,8 +334,7 @@ WorkingDocument practiceSummary(
         // A shown value keeps the tries made before it.
         const Runs shown = outcome.tries == 0
             ? filled(texts::kPracticeShown, {})
-            : Runs { textRun(
-                texts::counted(outcome.tries, texts::kPracticeShownAfterOne, texts::kPracticeShownAfter)) };
+            : Runs { textRun(qtText(texts::kPracticeShownAfter, outcome.tries)) };
         if (outcome.step.kind == PracticeStep::Kind::SolutionCount)
             line(outcome.shown ? filled(texts::kPracticeSummaryCountShown, { value, shown, outcome.hints })
                                : filled(texts::kPracticeSummaryCountRight, { value, tries, outcome.hints }));

@@ -213,8 +213,7 @@ inline constexpr Text kPracticeHintRuleElimination = CRAMER_TEXT("Practice",
 // %1 the row or column, %2 kPracticeHintZero or kPracticeHintZeros: the gender and number agree.
 inline constexpr Text kPracticeHintRow = CRAMER_TEXT("Practice", "ред %1, който има %2");
 inline constexpr Text kPracticeHintColumn = CRAMER_TEXT("Practice", "колона %1, която има %2");
-inline constexpr Text kPracticeHintZero = CRAMER_TEXT("Practice", "1 нула");
-inline constexpr Text kPracticeHintZeros = CRAMER_TEXT("Practice", "%1 нули");
+inline constexpr CountedText kPracticeHintZeros = CRAMER_COUNTED("Practice", "%n нули");
 // %1 the pivots in order, %2 "d₂", %3 the product to work out.
 inline constexpr Text kPracticeHintPivots
     = CRAMER_TEXT("Practice", "Водещите елементи (точно): %1. Значи %2 = %3.");
@@ -228,8 +227,7 @@ inline constexpr Text kPracticeSummaryRight = CRAMER_TEXT("Practice", "%1 = %2: 
 inline constexpr Text kPracticeSummaryShown = CRAMER_TEXT("Practice", "%1 = %2: %3, подсказки: %4");
 // A value shown by the last hint, with the tries made before it.
 inline constexpr Text kPracticeShown = CRAMER_TEXT("Practice", "показано");
-inline constexpr Text kPracticeShownAfterOne = CRAMER_TEXT("Practice", "показано след 1 опит");
-inline constexpr Text kPracticeShownAfter = CRAMER_TEXT("Practice", "показано след %1 опита");
+inline constexpr CountedText kPracticeShownAfter = CRAMER_COUNTED("Practice", "показано след %n опита");
 inline constexpr Text kPracticeFirstTry = CRAMER_TEXT("Practice", "от първия опит");
 inline constexpr Text kPracticeTries = CRAMER_TEXT("Practice", "след %1 опита");
 inline constexpr Text kPracticeTime = CRAMER_TEXT("Practice", "Време: %1 мин %2 с.");

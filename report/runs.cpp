@@ -44,9 +44,10 @@ Runs& operator<<(Runs& runs, const Runs& more)
 Runs operator<<(Runs&& runs, const Run& run) { return std::move(runs << run); }
 Runs operator<<(Runs&& runs, const Runs& more) { return std::move(runs << more); }
 
-Runs filled(texts::Text text, std::initializer_list<Argument> arguments)
+namespace {
+
+Runs filledPattern(const QString& pattern, std::initializer_list<Argument> arguments)
 {
-    const QString pattern = qtText(text);
     Runs runs;
     QString pending;
     auto flush = [&] {
@@ -72,6 +73,18 @@ Runs filled(texts::Text text, std::initializer_list<Argument> arguments)
     }
     flush();
     return runs;
+}
+
+} // namespace
+
+Runs filled(texts::Text text, std::initializer_list<Argument> arguments)
+{
+    return filledPattern(qtText(text), arguments);
+}
+
+Runs filled(texts::CountedText text, int count, std::initializer_list<Argument> arguments)
+{
+    return filledPattern(qtText(text, count), arguments);
 }
 
 } // namespace cramer

@@ -37,5 +37,7 @@ using Argument = std::variant<int, Runs>;
 
 // One of the texts' templates, translated, with its %1, %2, … filled.
 Runs filled(texts::Text text, std::initializer_list<Argument> arguments);
+// The same with a count: its plural form chosen and written for %n.
+Runs filled(texts::CountedText text, int count, std::initializer_list<Argument> arguments);
 
 } // namespace cramer

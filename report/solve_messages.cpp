@@ -2,7 +2,10 @@
 
 #include "report/solve_messages.h"
 
+#include "report/figure.h"
+#include "report/number_writer.h"
 #include "report/quoted_text.h"
+#include "report/runs.h"
 #include "report/texts.h"
 
 #include <QStringBuilder>
@@ -19,9 +22,11 @@ QString cellPlace(int row, int column, int n)
         : qtText(texts::kFreeTermPlace).arg(row);
 }
 
+// In the notation of every other message: 3,402823·10³⁸.
 QString largestSingleText(const NumberLocale& locale)
 {
-    return QString::fromStdString(formatSingle(std::numeric_limits<float>::max(), locale));
+    return labelText(
+        Runs { numberRun(NumberWriter(locale).approximate(std::numeric_limits<float>::max(), 7)) });
 }
 
 QString badCellMessage(const CellError& error, int n, const NumberLocale& locale)

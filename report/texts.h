@@ -24,6 +24,17 @@ struct Text {
 #define CRAMER_TEXT(context, source)                                                                         \
     ::cramer::texts::Text { context, source }
 
+// A text with a count, %n: each language gives its own plural forms
+// (Bulgarian's in translations/cramer_bg.ts, which holds only those).
+struct CountedText {
+    const char* context;
+    const char* source;
+};
+
+// lupdate reads CRAMER_COUNTED as QT_TRANSLATE_N_NOOP: a numerus entry.
+#define CRAMER_COUNTED(context, source)                                                                      \
+    ::cramer::texts::CountedText { context, source }
+
 inline constexpr Text kWindowCaption = CRAMER_TEXT("Form", "системи линейни уравнения - метод на КРАМЕР");
 inline constexpr Text kSizeFrameCaption = CRAMER_TEXT("Form", "ИЗБЕРИ БРОЙ НА УРАВНЕНИЯТА /НЕИЗВЕСТНИТЕ/");
 inline constexpr Text kLayOutCommand = CRAMER_TEXT("Form", "ВЪВЕДИ  СИСТЕМАТА");
@@ -88,10 +99,8 @@ inline constexpr Text kPasteRagged = CRAMER_TEXT("Input",
 inline constexpr Text kPasteTooLong = CRAMER_TEXT("Input",
     "Текстът за ред %1, колона %2 има %3 знака, а една клетка побира най-много %4.\n"
     "Нищо не е променено.");
-inline constexpr Text kOneRow = CRAMER_TEXT("Input", "1 ред");
-inline constexpr Text kRows = CRAMER_TEXT("Input", "%1 реда");
-inline constexpr Text kOneCell = CRAMER_TEXT("Input", "1 клетка");
-inline constexpr Text kCells = CRAMER_TEXT("Input", "%1 клетки");
+inline constexpr CountedText kRows = CRAMER_COUNTED("Input", "%n реда");
+inline constexpr CountedText kCells = CRAMER_COUNTED("Input", "%n клетки");
 
 // Copying the worked solution.
 inline constexpr Text kCopySolution = CRAMER_TEXT("CopiedSolution", "Копирай решението");
@@ -162,8 +171,8 @@ inline constexpr Text kSaveAsCommand = CRAMER_TEXT("Files", "Запази &ка�
 inline constexpr Text kRecentMenu = CRAMER_TEXT("Files", "&Последни файлове");
 inline constexpr Text kOpenTitle = CRAMER_TEXT("Files", "Отваряне на система");
 inline constexpr Text kSaveTitle = CRAMER_TEXT("Files", "Запазване на системата");
-inline constexpr Text kSystemFileFilters
-    = CRAMER_TEXT("Files", "Системи (*.csv *.txt *.ods *.xlsx);;Таблици (*.ods *.xlsx);;Всички файлове (*)");
+inline constexpr Text kSystemFileFilters = CRAMER_TEXT(
+    "Files", "Системи (*.csv *.txt *.ods *.fods *.xlsx);;Таблици (*.ods *.fods *.xlsx);;Всички файлове (*)");
 // Saving writes CSV alone, whatever was opened.
 inline constexpr Text kSavedSystemFileFilter = CRAMER_TEXT("Files", "Системи CSV (*.csv)");
 inline constexpr Text kNewSystemFileName = CRAMER_TEXT("Files", "система.csv");
@@ -174,6 +183,9 @@ inline constexpr Text kUnsavedSystem
     = CRAMER_TEXT("Files", "В таблицата има числа, които не са запазени във файл. Да ги запазя ли?");
 // The window's title while a file is the one Save writes, or proposes.
 inline constexpr Text kTitleWithFile = CRAMER_TEXT("Files", "%1 - %2");
+// The status bar after a start, where the window last closed with a grid.
+inline constexpr Text kKeptGridNote = CRAMER_TEXT("MainWindow",
+    "Системата, с която затвори прозореца, е запазена: „Редактиране → Отмени“ (Ctrl+Z) я връща.");
 inline constexpr Text kFileMissing = CRAMER_TEXT("Files", "Файлът „%1“ не съществува.");
 inline constexpr Text kFileNotAFile = CRAMER_TEXT("Files", "„%1“ не е файл.");
 inline constexpr Text kFileNoPermission = CRAMER_TEXT("Files", "Нямаш право да четеш файла „%1“.");
@@ -215,6 +227,17 @@ inline constexpr Text kFileRagged
     = CRAMER_TEXT("Files", "Във файла „%1“, %2: %3, очакват се %4 (коефициентите и свободният член).");
 // After kFileRagged when a row holds text: %1 the text, %2 its cell.
 inline constexpr Text kFileRaggedByText = CRAMER_TEXT("Files", " Текстът „%1“ (%2) не е число.");
+// After kFileRagged when a row has a cell too many: %1 the first cell past
+// the system, %2 what it holds.
+inline constexpr Text kFileRaggedExtra = CRAMER_TEXT("Files", " В повече е %1: „%2“.");
+// Systems one below another: %1 the file, %2 and %3 where the first two begin.
+inline constexpr CountedText kFileSeveralSystems = CRAMER_COUNTED("Files",
+    "Във файла „%1“ има %n системи една под друга, първата от %2, втората от %3. Запиши всяка "
+    "система в отделен файл.");
+// The same on a sheet: %1 the file, %2 the sheet, %3 and %4 the rows where the first two begin.
+inline constexpr CountedText kSheetSeveralSystems = CRAMER_COUNTED("Files",
+    "Във файла „%1“, лист „%2“, има %n системи една под друга, първата от ред %3, втората от ред %4. "
+    "Сложи всяка система на отделен лист и избери листа с „Файл → Лист“ (или с --sheet).");
 inline constexpr Text kFieldPlace = CRAMER_TEXT("Files", "поле %1");
 inline constexpr Text kCellPlace = CRAMER_TEXT("Files", "клетка %1");
 inline constexpr Text kFileNotANumber = CRAMER_TEXT("Files", "Във файла „%1“, %2: „%3“ не е число.");
@@ -265,10 +288,9 @@ inline constexpr Text kExactMissingLibrary = CRAMER_TEXT("Files",
     "Точните стойности не могат да бъдат пресметнати: липсва библиотеката %1. Инсталирай пакета %2 "
     "(sudo apt install %2); решаването в таблицата работи и без нея.");
 inline constexpr Text kExactMissingTitle = CRAMER_TEXT("Files", "Липсва библиотека");
-inline constexpr Text kOneField = CRAMER_TEXT("Files", "1 поле");
-inline constexpr Text kFields = CRAMER_TEXT("Files", "%1 полета");
-inline constexpr Text kOneEquation = CRAMER_TEXT("Files", "1 уравнение");
-inline constexpr Text kEquations = CRAMER_TEXT("Files", "%1 уравнения");
+inline constexpr CountedText kFields = CRAMER_COUNTED("Files", "%n полета");
+inline constexpr CountedText kSheetCells = CRAMER_COUNTED("Files", "%n клетки");
+inline constexpr CountedText kEquations = CRAMER_COUNTED("Files", "%n уравнения");
 inline constexpr Text kMoreEquations = CRAMER_TEXT("Files", "над %1 реда с числа");
 inline constexpr Text kFileCannotWrite = CRAMER_TEXT("Files", "Файлът „%1“ не може да бъде записан: %2.");
 inline constexpr Text kFileUnchanged = CRAMER_TEXT("Files", "Системата в таблицата не е променена.");
@@ -478,10 +500,10 @@ inline QString plainIndexedName(char letter, int index)
     return QLatin1Char(letter) + QString::number(index);
 }
 
-// "1 поле", "5 полета": a count with its noun, as the language agrees them.
-inline QString counted(int count, Text one, Text many)
+// "1 поле", "5 полета": the count in the plural form its language gives it.
+inline QString qtText(CountedText text, int count)
 {
-    return count == 1 ? qtText(one) : qtText(many).arg(count);
+    return QCoreApplication::translate(text.context, text.source, nullptr, count);
 }
 
 // One line of the method summary: the text with the blanks that place it.

@@ -214,8 +214,8 @@ void SectionWriter::errorLine(const ValueError& error)
         ? filled(texts::kWorkingCorrectlyRounded, {})
         : filled(texts::kWorkingNotCorrectlyRounded,
             { Runs { numberRun(numbers_.single(error.exact.nearestSingle())) },
-                textOf(texts::counted(static_cast<int>(std::min<std::int64_t>(error.steps, INT32_MAX)),
-                    texts::kOneStep, texts::kSteps)) });
+                textOf(qtText(
+                    texts::kSteps, static_cast<int>(std::min<std::int64_t>(error.steps, INT32_MAX)))) });
     // "1,8, точно 1,8" would read as no error at all: the single then
     // with the nine digits that tell it from its exact value.
     // One notation in the sentence, the single's: a decimal that never

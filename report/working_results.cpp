@@ -13,6 +13,7 @@
 #include <QStringBuilder>
 
 #include <cmath>
+#include <limits>
 
 namespace cramer {
 
@@ -61,9 +62,15 @@ void VerdictSection::write()
     // Where the method gave no x_i, the exact ones.
     const bool noResults = record_.outcome.status != SolveStatus::Solved;
     if (noResults && !exact_.determinant.isZero()) {
-        Block& said = out_.verdict(exact_.disagreement == Disagreement::ZeroOnlyInSingle
-                ? filled(texts::kVerdictZeroOnlyInSingle, { numbers_.exactValue(exact_.determinant) })
-                : filled(texts::kVerdictOneSolution, {}));
+        Runs verdict = exact_.disagreement == Disagreement::ZeroOnlyInSingle
+            ? filled(texts::kVerdictZeroOnlyInSingle, { numbers_.exactValue(exact_.determinant) })
+            : filled(texts::kVerdictOneSolution, {});
+        // Below the normal range the value cannot outlast the rounding.
+        if (exact_.disagreement == Disagreement::ZeroOnlyInSingle
+            && exact_.determinant.abs() < Rational::fromSingle(std::numeric_limits<float>::min()))
+            verdict = std::move(verdict) << filled(texts::kVerdictDeterminantUnderflow,
+                          { Runs { numberRun(numbers_.single(std::numeric_limits<float>::min())) } });
+        Block& said = out_.verdict(std::move(verdict));
         said.keepWithNext = true;
         for (std::size_t i = 0; i < exact_.solution.size(); ++i)
             out_.formula(
@@ -169,7 +176,7 @@ Runs digitsRight(int digits, bool exact)
         return filled(texts::kAccuracyEveryDigit, {});
     if (digits == 0)
         return filled(texts::kAccuracyNoDigit, {});
-    return Runs { textRun(texts::counted(digits, texts::kAccuracyOneDigit, texts::kAccuracyManyDigits)) };
+    return Runs { textRun(qtText(texts::kAccuracyRightDigits, digits)) };
 }
 
 // "остават 2 верни значещи цифри", for a clause.
@@ -177,7 +184,7 @@ Runs digitsKept(int digits)
 {
     if (digits == 0)
         return filled(texts::kCauseKeptNone, {});
-    return Runs { textRun(texts::counted(digits, texts::kCauseKeptOne, texts::kCauseKeptMany)) };
+    return Runs { textRun(qtText(texts::kCauseKept, digits)) };
 }
 
 } // namespace
@@ -203,6 +210,9 @@ void AccuracySection::write(const Accuracy& accuracy)
             out_.paragraph(texts::kAccuracyZero, { name, exactRuns });
         } else if (Rational::fromSingle(error.single).sign() * error.exact.sign() < 0) {
             out_.paragraph(texts::kAccuracyWrongSign, { name, single, exactRuns });
+        } else if (error.exact.isZero() && !error.absolute.isZero()) {
+            out_.paragraph(texts::kAccuracyAgainstZero,
+                { name, single, Runs { numberRun(numbers_.approximate(error.absolute.toDouble(), 2)) } });
         } else if (error.absolute.isZero() || !error.relative) {
             out_.paragraph(texts::kAccuracyDigits,
                 { name, single, exactRuns, digitsRight(digits, error.absolute.isZero()) });
@@ -256,7 +266,7 @@ void AccuracySection::sources(const Accuracy& accuracy)
 
     for (std::size_t i = 0; i < accuracy.digits.size(); ++i) {
         const int digits = accuracy.digits[i];
-        if (digits >= kTrustedDigits)
+        if (!accuracy.untrusted[i])
             continue;
         Runs clauses;
         const auto add = [&clauses](Runs clause) {
@@ -275,7 +285,9 @@ void AccuracySection::sources(const Accuracy& accuracy)
             if (lost < 0.5) {
                 add(filled(texts::kCauseNotCondition, { condition }));
             } else {
-                Runs clause = filled(texts::kCauseCondition, { condition, approximate(lost) });
+                // lost ≥ 0.5: about one digit at least.
+                Runs clause
+                    = filled(texts::kCauseCondition, static_cast<int>(std::lround(lost)), { condition });
                 if (lost + 1.0 < kSingleDigits - digits)
                     clause = std::move(clause) << filled(texts::kCausePart, {});
                 add(std::move(clause));

@@ -84,8 +84,7 @@ inline constexpr Text kWorkingCorrectlyRounded
 // %2 is how many singles apart, "1 стъпка" or "3 стъпки".
 inline constexpr Text kWorkingNotCorrectlyRounded
     = CRAMER_TEXT("WorkedSolution", "най-близкото число с единична точност е %1, на %2 оттук.");
-inline constexpr Text kOneStep = CRAMER_TEXT("WorkedSolution", "1 стъпка");
-inline constexpr Text kSteps = CRAMER_TEXT("WorkedSolution", "%1 стъпки");
+inline constexpr CountedText kSteps = CRAMER_COUNTED("WorkedSolution", "%n стъпки");
 inline constexpr Text kWorkingUnknownsHeading = CRAMER_TEXT("WorkedSolution", "Неизвестните");
 // %1 is "d1/d".
 inline constexpr Text kWorkingSolutionSingle = CRAMER_TEXT("WorkedSolution",
@@ -113,6 +112,10 @@ inline constexpr Text kVerdictZeroOnlyInSingle = CRAMER_TEXT("WorkedSolution",
     "С единична точност програмата получи d = 0 и не реши системата по правилото на Крамер, но точно d = "
     "%1, "
     "а не 0: системата има единствено решение.");
+// After kVerdictZeroOnlyInSingle where d is below single's normal range: %1 its smallest normal number.
+inline constexpr Text kVerdictDeterminantUnderflow = CRAMER_TEXT("WorkedSolution",
+    " Толкова малко число е под обхвата на нормалните числа с единична точност (по абсолютна стойност "
+    "под %1): при пресмятането то се губи и остава 0.");
 inline constexpr Text kVerdictZeroOnlyExactly = CRAMER_TEXT("WorkedSolution",
     "Точно d = 0: системата е особена. Програмата получи d = %1 само от закръглянията, затова показаните x "
     "са шум "
@@ -132,9 +135,13 @@ inline constexpr Text kAccuracyRoundedAlike
 inline constexpr Text kAccuracyWrongSign
     = CRAMER_TEXT("WorkedSolution", "%1 = %2 в единична точност, точно %3: знакът е обратен.");
 inline constexpr Text kAccuracyZero = CRAMER_TEXT("WorkedSolution", "%1 = 0 в единична точност, а точно %2.");
+// %1 "x₃", %2 the single, %3 its absolute error.
+inline constexpr Text kAccuracyAgainstZero = CRAMER_TEXT("WorkedSolution",
+    "%1 = %2 в единична точност, а точно %1 = 0: стойност, различна от 0, няма нито една вярна значеща "
+    "цифра (абсолютната грешка е ≈ %3).");
 inline constexpr Text kAccuracyNoDigit = CRAMER_TEXT("WorkedSolution", "нито една значеща цифра не е вярна");
-inline constexpr Text kAccuracyOneDigit = CRAMER_TEXT("WorkedSolution", "вярна е 1 значеща цифра");
-inline constexpr Text kAccuracyManyDigits = CRAMER_TEXT("WorkedSolution", "верни са %1 значещи цифри");
+inline constexpr CountedText kAccuracyRightDigits
+    = CRAMER_COUNTED("WorkedSolution", "верни са %n значещи цифри");
 inline constexpr Text kAccuracyAllDigits = CRAMER_TEXT("WorkedSolution", "това е точната стойност");
 inline constexpr Text kAccuracyEveryDigit = CRAMER_TEXT("WorkedSolution", "всички значещи цифри са верни");
 // Where the digits of one x_i went, each source measured exactly: %1 "x₂",
@@ -146,11 +153,10 @@ inline constexpr Text kCauseInput = CRAMER_TEXT("WorkedSolution",
 // How many right significant digits are left.
 inline constexpr Text kCauseKeptNone
     = CRAMER_TEXT("WorkedSolution", "не остава нито една вярна значеща цифра");
-inline constexpr Text kCauseKeptOne = CRAMER_TEXT("WorkedSolution", "остава 1 вярна значеща цифра");
-inline constexpr Text kCauseKeptMany = CRAMER_TEXT("WorkedSolution", "остават %1 верни значещи цифри");
-// %1 Skeel's condition of x_i, (|A⁻¹|·|A|·|x|)_i / |x_i|, %2 its logarithm.
-inline constexpr Text kCauseCondition = CRAMER_TEXT("WorkedSolution",
-    "обусловеността му по Скийл е ≈ %1, затова всеки устойчив метод може да загуби в него до около %2 цифри");
+inline constexpr CountedText kCauseKept = CRAMER_COUNTED("WorkedSolution", "остават %n верни значещи цифри");
+// %1 Skeel's condition of x_i, (|A⁻¹|·|A|·|x|)_i / |x_i|, %n its logarithm, rounded.
+inline constexpr CountedText kCauseCondition = CRAMER_COUNTED("WorkedSolution",
+    "обусловеността му по Скийл е ≈ %1, затова всеки устойчив метод може да загуби в него до около %n цифри");
 inline constexpr Text kCausePart = CRAMER_TEXT("WorkedSolution", " — това обяснява само част от загубата");
 inline constexpr Text kCauseNotCondition
     = CRAMER_TEXT("WorkedSolution", "обусловеността му по Скийл е ≈ %1 и не обяснява загубата");

@@ -46,16 +46,11 @@ bool isEncrypted(const ZipArchive& archive)
     return false;
 }
 
-// The table of the first view, as settings.xml names it; nothing where the
-// file has no settings (files saved without a window have none).
-QString activeTable(const ZipArchive& archive)
+// The table of the first view, as the settings name it; nothing where the
+// file has none (files saved without a window have none).
+QString activeTable(const std::string& settings)
 {
-    if (!archive.contains("settings.xml"))
-        return {};
-    const ZipArchive::Member settings = archive.read("settings.xml", kLargestSmallPart);
-    if (settings.problem != ZipArchive::Problem::None)
-        return {};
-    PartReader part(settings.bytes);
+    PartReader part(settings);
     while (part.next()) {
         if (part.xml.isStartElement() && part.xml.namespaceUri() == kConfig
             && part.xml.name() == QStringLiteral("config-item")
@@ -210,6 +205,14 @@ SheetRows readTable(PartReader& part, const std::set<QString>& hiddenStyles)
                 }
                 const int cellRepeat
                     = repeatCount(part.xml.attributes(), QStringLiteral("number-columns-repeated"));
+                // A cell under a merge: Calc keeps what it held before, the
+                // sheet shows none of it.
+                if (part.xml.name() == QStringLiteral("covered-table-cell")) {
+                    part.xml.skipCurrentElement();
+                    cellColumn = static_cast<int>(
+                        std::min<long long>(static_cast<long long>(cellColumn) + cellRepeat, 1 << 30));
+                    continue;
+                }
                 const CellRead cell = readCell(part);
                 if (cell.formulaWithoutValue && !hiddenRow && !sheet.error)
                     sheet.error = {
@@ -235,23 +238,17 @@ SheetRows readTable(PartReader& part, const std::set<QString>& hiddenStyles)
 
 } // namespace
 
-WorkbookSheets readOdsSheets(const ZipArchive& archive)
+namespace {
+
+// The tables of a content.xml, or of a flat ODS, which holds the same
+// elements in one file; the table shown when it was saved from its settings.
+WorkbookSheets sheetsOfContent(const std::string& content, const QString& active)
 {
     WorkbookSheets workbook;
-    if (isEncrypted(archive)) {
-        workbook.error.problem = FileProblem::Encrypted;
-        return workbook;
-    }
-    const ZipArchive::Member content = archive.read("content.xml", kLargestSheetPart);
-    if (content.problem != ZipArchive::Problem::None) {
-        workbook.error = archiveError(content.problem);
-        return workbook;
-    }
-
     // Tables the user hid have a style that says so.
     std::set<QString> hiddenStyles;
     QString styleName;
-    PartReader part(content.bytes);
+    PartReader part(content);
     while (part.next()) {
         if (!part.xml.isStartElement())
             continue;
@@ -271,12 +268,45 @@ WorkbookSheets readOdsSheets(const ZipArchive& archive)
     }
     if (workbook.sheets.empty())
         workbook.error.problem = FileProblem::NoSheet;
-    const std::string active = activeTable(archive).toStdString();
     for (std::size_t i = 0; i < workbook.sheets.size(); ++i) {
-        if (workbook.sheets[i].name == active)
+        if (QString::fromStdString(workbook.sheets[i].name) == active)
             workbook.active = i;
     }
     return workbook;
+}
+
+} // namespace
+
+WorkbookSheets readOdsSheets(const ZipArchive& archive)
+{
+    WorkbookSheets workbook;
+    if (isEncrypted(archive)) {
+        workbook.error.problem = FileProblem::Encrypted;
+        return workbook;
+    }
+    const ZipArchive::Member content = archive.read("content.xml", kLargestSheetPart);
+    if (content.problem != ZipArchive::Problem::None) {
+        workbook.error = archiveError(content.problem);
+        return workbook;
+    }
+    QString active;
+    if (archive.contains("settings.xml")) {
+        if (const ZipArchive::Member settings = archive.read("settings.xml", kLargestSmallPart);
+            settings.problem == ZipArchive::Problem::None)
+            active = activeTable(settings.bytes);
+    }
+    return sheetsOfContent(content.bytes, active);
+}
+
+bool isFlatOds(std::string_view bytes)
+{
+    return bytes.substr(0, 4096).find("<office:document") != std::string_view::npos
+        && bytes.find("<office:spreadsheet") != std::string_view::npos;
+}
+
+WorkbookSheets readFlatOdsSheets(const std::string& bytes)
+{
+    return sheetsOfContent(bytes, activeTable(bytes));
 }
 
 } // namespace cramer

@@ -32,6 +32,9 @@ struct WorkbookSheets {
 };
 
 WorkbookSheets readOdsSheets(const ZipArchive& archive);
+// A flat OpenDocument spreadsheet (.fods): the same tables in one XML file.
+bool isFlatOds(std::string_view bytes);
+WorkbookSheets readFlatOdsSheets(const std::string& bytes);
 WorkbookSheets readXlsxSheets(const ZipArchive& archive);
 
 // The largest unpacked part a reader takes: the sheet, its strings.

@@ -41,18 +41,8 @@ ReadSystem readSheet(SheetRows& sheet, const NumberLocale& locale)
 // never a hidden one; where it holds no equations, the first visible sheet
 // that does. Every message names the sheet read, or, where none holds
 // equations, the sheets looked at.
-ReadSystem readWorkbook(std::string_view bytes, const NumberLocale& locale, const std::string& wanted)
+ReadSystem readWorkbook(WorkbookSheets workbook, const NumberLocale& locale, const std::string& wanted)
 {
-    const ZipArchive archive(bytes);
-    if (archive.problem() != ZipArchive::Problem::None)
-        return refused(archiveError(archive.problem()));
-    WorkbookSheets workbook;
-    if (archive.contains("content.xml"))
-        workbook = readOdsSheets(archive);
-    else if (archive.contains("xl/workbook.xml"))
-        workbook = readXlsxSheets(archive);
-    else
-        workbook.error.problem = FileProblem::NoSheet;
     if (workbook.error)
         return refused(std::move(workbook.error));
 
@@ -102,9 +92,20 @@ ReadSystem readWorkbook(std::string_view bytes, const NumberLocale& locale, cons
     return refused(std::move(empty));
 }
 
-} // namespace
-
-namespace {
+WorkbookSheets workbookSheets(std::string_view bytes)
+{
+    const ZipArchive archive(bytes);
+    WorkbookSheets workbook;
+    if (archive.problem() != ZipArchive::Problem::None)
+        workbook.error = archiveError(archive.problem());
+    else if (archive.contains("content.xml"))
+        workbook = readOdsSheets(archive);
+    else if (archive.contains("xl/workbook.xml"))
+        workbook = readXlsxSheets(archive);
+    else
+        workbook.error.problem = FileProblem::NoSheet;
+    return workbook;
+}
 
 // UTF-16 without a byte-order mark, little or big endian, told by where
 // its zero bytes fall: text of a system is mostly ASCII, whose every other
@@ -152,7 +153,9 @@ std::optional<QByteArray> decodedText(std::string_view bytes)
 ReadSystem readSystemBytes(std::string_view bytes, const NumberLocale& locale, const std::string& sheet)
 {
     if (bytes.starts_with(kZip))
-        return readWorkbook(bytes, locale, sheet);
+        return readWorkbook(workbookSheets(bytes), locale, sheet);
+    if (isFlatOds(bytes))
+        return readWorkbook(readFlatOdsSheets(std::string(bytes)), locale, sheet);
     if (bytes.starts_with(kCompoundDocument))
         return refused({ .problem = FileProblem::EncryptedOrBinary });
     if (bytes.size() > kLargestSystemFile)

@@ -293,10 +293,65 @@ FileError raggedError(const std::vector<DataRow>& data, int n, std::size_t offse
         if (isText(read.row->cells[i], read.cells[i])) {
             error.number = columnOf(*read.row, i, offset);
             error.text = std::string(trimmed(read.row->cells[i].text));
-            break;
+            return error;
         }
     }
+    // A row too long: the first cell past the system is the one too many.
+    if (read.cells.size() > wanted) {
+        error.otherNumber = columnOf(*read.row, wanted, offset);
+        error.otherText = std::string(trimmed(read.row->cells[wanted].text));
+    }
     return error;
+}
+
+// A first column that numbers the equations 1 … n ("1", "2." or "3)", as
+// text or as numbers) beside rows one cell too wide: a label column.
+bool numbersTheEquations(const std::vector<DataRow>& data, std::size_t first, int n)
+{
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        const std::vector<FileCell>& cells = data[i].row->cells;
+        std::size_t width = cells.size();
+        while (width > 0 && trimmed(cells[width - 1].text).empty())
+            --width;
+        if (width != first + static_cast<std::size_t>(n) + 2)
+            return false;
+        std::string_view label = trimmed(cells[first].text);
+        if (label.ends_with('.') || label.ends_with(')'))
+            label.remove_suffix(1);
+        if (label != std::to_string(i + 1))
+            return false;
+    }
+    return true;
+}
+
+// Systems one below another, each a run of adjacent rows that is a whole
+// system of its own: every row n + 1 numbers for its n rows.
+FileError severalSystems(const std::vector<DataRow>& data)
+{
+    std::vector<int> starts;
+    for (std::size_t begin = 0; begin < data.size();) {
+        std::size_t end = begin + 1;
+        while (end < data.size() && data[end].row->line == data[end - 1].row->line + 1)
+            ++end;
+        const auto rows = static_cast<int>(end - begin);
+        const bool whole = rows >= kMinSize && rows <= kMaxSize
+            && std::all_of(data.begin() + static_cast<std::ptrdiff_t>(begin),
+                data.begin() + static_cast<std::ptrdiff_t>(end), [rows](const DataRow& read) {
+                    return std::count_if(read.cells.begin(), read.cells.end(),
+                               [](const CellReading& cell) { return cell.holdsNumber(); })
+                        == rows + 1;
+                });
+        if (!whole)
+            return {};
+        starts.push_back(data[begin].row->line);
+        begin = end;
+    }
+    if (starts.size() < 2)
+        return {};
+    return { .problem = FileProblem::SeveralSystems,
+        .line = starts[0],
+        .count = static_cast<int>(starts.size()),
+        .otherLine = starts[1] };
 }
 
 // Text of several numbers run together ("1,-1,1", "2;3"): a row holding it
@@ -314,8 +369,8 @@ bool looksLikeNumbers(const FileCell& cell)
         && text.find_first_not_of("0123456789+-.,; \teE") == std::string::npos;
 }
 
-// The rows that hold a number, each cell read every way its kind allows;
-// comment rows passed over. An error only for far more rows than any system.
+// The rows that hold a number, each cell read every way its kind allows.
+// An error only for far more rows than any system.
 FileError readDataRows(const std::vector<FileRow>& rows, const NumberLocale& locale, bool typedByLocale,
     std::vector<DataRow>& data)
 {
@@ -326,11 +381,6 @@ FileError readDataRows(const std::vector<FileRow>& rows, const NumberLocale& loc
         std::size_t first = 0;
         while (first < width && trimmed(row.cells[first].text).empty())
             ++first;
-        const bool text = first < width
-            && (row.cells[first].kind == FileCell::Kind::Typed
-                || row.cells[first].kind == FileCell::Kind::Sealed);
-        if (text && trimmed(row.cells[first].text).starts_with('#'))
-            continue;
         DataRow read { &row, {} };
         bool anyNumber = false;
         for (std::size_t i = 0; i < width; ++i) {
@@ -428,6 +478,8 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
     if (data.empty())
         return { std::nullopt, contentError(FileProblem::Empty) };
     const int n = static_cast<int>(data.size());
+    if (FileError error = severalSystems(data))
+        return { std::nullopt, std::move(error) };
     if (n < kMinSize || n > kMaxSize)
         return { std::nullopt, contentError(FileProblem::SizeOutOfRange, 0, 0, n) };
 
@@ -443,6 +495,8 @@ ReadSystem systemFromRows(const std::vector<FileRow>& rows, const NumberLocale& 
             }
         }
     }
+    if (numbersTheEquations(data, first, n))
+        ++first;
     std::vector<FileRow> kept;
     keepColumns(data, kept, first, last);
     if (std::any_of(data.begin(), data.end(),
@@ -471,6 +525,10 @@ std::vector<FileRow> fileRows(const TextBlock& block)
 {
     std::vector<FileRow> rows;
     for (const TextRow& row : block.rows) {
+        // A text's comment line, whatever it holds; in a sheet "#" starts
+        // a label like any other.
+        if (row.comment)
+            continue;
         FileRow fileRow { row.line, {} };
         for (const TextCell& cell : row.cells)
             fileRow.cells.push_back(fileCell(cell));
@@ -486,11 +544,13 @@ namespace {
 // Lines a file of a system may have, comments and blank lines among them.
 constexpr std::size_t kMostLines = 4 * kMostCountedEquations;
 
-// How a text file separates its cells, told once from its lines before a
-// number is read: commas (CSV, the form this program writes) or, under a
-// decimal-comma locale, blanks with commas inside the numbers (a pasted
-// block saved as text). Only lines of digits, signs, points, commas and
-// spaces tell; a comma beside a blank, or a line of numbers without blanks,
+// Whether a text file's commas are decimal commas, told once from its lines
+// before a number is read: commas separate (CSV, the form this program
+// writes) or, under a decimal-comma locale, blanks, tabs and semicolons do
+// with commas inside the numbers (a pasted block saved as text, typed line
+// by line). A comma on a line split by tabs or semicolons is a decimal
+// comma; otherwise only lines of digits, signs, points, commas and spaces
+// tell, and a comma beside a blank, or a line of numbers without blanks,
 // means commas separate.
 bool blanksSeparateCells(std::string_view content, const NumberLocale& locale)
 {
@@ -501,14 +561,21 @@ bool blanksSeparateCells(std::string_view content, const NumberLocale& locale)
         std::size_t end = content.find('\n', start);
         if (end == std::string_view::npos)
             end = content.size();
-        const std::string_view line = trimmed(content.substr(start, end - start));
+        std::string line(trimmed(content.substr(start, end - start)));
         start = end + 1;
-        const bool numbersOnly = !line.empty() && line.find(',') != std::string_view::npos
-            && line.find_first_not_of("0123456789+-.,eE ") == std::string_view::npos;
-        if (!numbersOnly)
+        if (line.starts_with('#') || line.find(',') == std::string::npos)
             continue;
-        if (line.find(", ") != std::string_view::npos || line.find(" ,") != std::string_view::npos
-            || line.find(' ') == std::string_view::npos)
+        if (line.find_first_of("\t;") != std::string::npos) {
+            blanksSeparate = true;
+            continue;
+        }
+        for (const std::string_view minus : { "\u2212", "\u2013" })
+            for (std::size_t at; (at = line.find(minus)) != std::string::npos;)
+                line.replace(at, minus.size(), "-");
+        if (line.find_first_not_of("0123456789+-.,eE ") != std::string::npos)
+            continue;
+        if (line.find(", ") != std::string::npos || line.find(" ,") != std::string::npos
+            || line.find(' ') == std::string::npos)
             return false;
         blanksSeparate = true;
     }

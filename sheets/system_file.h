@@ -43,6 +43,8 @@ enum class FileProblem {
     Ambiguous, // cell `number` of `line`, `text`, reads as two numbers: grouping or a decimal comma
     // Cell `number` of `line`, `text`, has a decimal point; cell `otherNumber` of `otherLine`, `otherText`, a decimal comma.
     MixedDecimalMarks,
+    // `count` systems one below another, the first from `line`, the second from `otherLine`.
+    SeveralSystems,
     // Spreadsheet files
     DamagedArchive,
     NoSheet, // an archive, but no spreadsheet in it

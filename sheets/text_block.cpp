@@ -18,6 +18,7 @@ struct Piece {
 struct Record {
     int line = 0;
     std::vector<Piece> pieces;
+    bool comment = false;
 };
 
 // A quote opens a cell only where a cell may start: at the start of the
@@ -51,7 +52,7 @@ std::vector<Record> records(std::string_view text, std::size_t most, bool& cut)
             cut = true;
             return found;
         }
-        Record record { line, {} };
+        Record record { line, {}, false };
         std::string plain;
         auto endPlain = [&] {
             if (!plain.empty())
@@ -59,6 +60,7 @@ std::vector<Record> records(std::string_view text, std::size_t most, bool& cut)
             plain.clear();
         };
         const bool comment = trimmed(text.substr(at, text.find('\n', at) - at)).starts_with('#');
+        record.comment = comment;
         while (at < text.size() && text[at] != '\n') {
             // A quote that never closes is only a character.
             const std::size_t close = text[at] == '"' && !comment && mayStartCell(record.pieces, plain)
@@ -106,7 +108,7 @@ std::vector<Record> records(std::string_view text, std::size_t most, bool& cut)
         ++line;
     }
     if (text.ends_with('\n') || text.empty())
-        found.push_back({ line, {} });
+        found.push_back({ line, {}, false });
     return found;
 }
 
@@ -142,7 +144,7 @@ TextRow splitAt(const Record& record, char separator)
         builder.cell += piece.text.substr(start);
     }
     builder.end(true);
-    return { record.line, std::move(builder.cells) };
+    return { record.line, std::move(builder.cells), record.comment };
 }
 
 // Commas separate where they are no decimal point; in a row without such
@@ -188,7 +190,7 @@ TextRow splitAtBlanks(const Record& record, bool commaSeparates)
         }
     }
     builder.end(false);
-    return { record.line, std::move(builder.cells) };
+    return { record.line, std::move(builder.cells), record.comment };
 }
 
 // What separates the cells of a whole block: a tab, a semicolon, or
@@ -201,9 +203,9 @@ bool holds(const Record& record, char mark)
         [mark](const Piece& piece) { return !piece.quoted && piece.text.find(mark) != std::string::npos; });
 }
 
-// Decided once for the block, so that one line's stray tab cannot make it
-// a cell of its own: the mark most lines with digits hold; where as many
-// hold each, a tab before a semicolon before a comma.
+// The block's vote, for a line whose own marks leave its reading open: the
+// mark most lines with digits hold; where as many hold each, a tab before a
+// semicolon before a comma.
 Separator blockSeparator(const std::vector<Record>& found)
 {
     int tabs = 0;
@@ -213,9 +215,7 @@ Separator blockSeparator(const std::vector<Record>& found)
         const bool digits = std::any_of(record.pieces.begin(), record.pieces.end(), [](const Piece& piece) {
             return piece.text.find_first_of("0123456789") != std::string::npos;
         });
-        const bool comment = !record.pieces.empty() && !record.pieces.front().quoted
-            && trimmed(record.pieces.front().text).starts_with('#');
-        if (!digits || comment)
+        if (!digits || record.comment)
             continue;
         // A line votes for its strongest mark: commas beside tabs or
         // semicolons are decimal commas.
@@ -231,6 +231,20 @@ Separator blockSeparator(const std::vector<Record>& found)
     if (semicolons > 0 && semicolons >= commas)
         return Separator::Semicolon;
     return Separator::BlanksAndCommas;
+}
+
+// A line typed with a separator of its own is read by it: tabs, semicolons,
+// or blanks and commas. Only a line that holds both tabs and semicolons, or
+// either beside commas that cannot be decimal commas, takes the block's.
+Separator lineSeparator(const Record& record, bool commaIsDecimalPoint, Separator block)
+{
+    const bool tab = holds(record, '\t');
+    const bool semicolon = holds(record, ';');
+    if ((tab && semicolon) || ((tab || semicolon) && !commaIsDecimalPoint && holds(record, ',')))
+        return block;
+    if (tab)
+        return Separator::Tab;
+    return semicolon ? Separator::Semicolon : Separator::BlanksAndCommas;
 }
 
 TextRow splitRecord(const Record& record, Separator separator, bool commaIsDecimalPoint)
@@ -273,7 +287,8 @@ TextBlock splitTextBlock(std::string_view text, bool commaIsDecimalPoint, std::s
         found.pop_back();
     const Separator separator = blockSeparator(found);
     for (const Record& record : found)
-        block.rows.push_back(splitRecord(record, separator, commaIsDecimalPoint));
+        block.rows.push_back(
+            splitRecord(record, lineSeparator(record, commaIsDecimalPoint, separator), commaIsDecimalPoint));
     return block;
 }
 

@@ -26,6 +26,7 @@ struct TextCell {
 struct TextRow {
     int line = 0; // where the row starts in the text, from 1
     std::vector<TextCell> cells;
+    bool comment = false; // the line's first mark is "#"
 };
 
 struct TextBlock {

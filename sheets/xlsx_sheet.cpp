@@ -9,8 +9,10 @@
 #include "sheets/sheet_rows.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QTime>
 
+#include <algorithm>
 #include <cmath>
 
 #include <map>
@@ -56,6 +58,50 @@ int columnOf(QStringView reference)
         column = column * 26 + (letter - u'A' + 1);
     }
     return column;
+}
+
+// A cell reference's row ("C12" → 12), 0 where it has none.
+int rowOf(QStringView reference)
+{
+    qsizetype digits = 0;
+    while (digits < reference.size() && reference[digits].isLetter())
+        ++digits;
+    return reference.mid(digits).toInt();
+}
+
+// A merged range: its first cell shows the content, the others are covered.
+struct Merge {
+    int top = 0;
+    int left = 0;
+    int bottom = 0;
+    int right = 0;
+
+    bool covers(int row, int column) const
+    {
+        return row >= top && row <= bottom && column >= left && column <= right
+            && !(row == top && column == left);
+    }
+};
+
+std::optional<Merge> mergeFrom(QStringView range)
+{
+    const qsizetype colon = range.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return std::nullopt;
+    const QStringView first = range.left(colon);
+    const QStringView last = range.mid(colon + 1);
+    return Merge { rowOf(first), columnOf(first), rowOf(last), columnOf(last) };
+}
+
+// Excel and Calc keep what covered cells held before the merge; the sheet
+// shows none of it.
+void emptyCoveredCells(std::vector<FileRow>& rows, const std::vector<Merge>& merges)
+{
+    for (FileRow& row : rows)
+        for (FileCell& cell : row.cells)
+            if (std::any_of(merges.begin(), merges.end(),
+                    [&](const Merge& merge) { return merge.covers(row.line, cell.column); }))
+                cell = { {}, FileCell::Kind::Typed, cell.column };
 }
 
 bool isTrue(QStringView value) { return value == QStringLiteral("1") || value == QStringLiteral("true"); }
@@ -120,8 +166,10 @@ std::string shownAs(Shown shown, const QString& serial)
         = time.toString(time.second() == 0 ? QStringLiteral("HH:mm") : QStringLiteral("HH:mm:ss"));
     if (shown == Shown::Time)
         return clock.toStdString();
+    // In the user's short date form: a message quotes it as the teacher's
+    // own spreadsheet shows it.
     const QString date
-        = QDate(1899, 12, 30).addDays(static_cast<qint64>(days)).toString(QStringLiteral("dd.MM.yyyy"));
+        = QLocale().toString(QDate(1899, 12, 30).addDays(static_cast<qint64>(days)), QLocale::ShortFormat);
     return (time == QTime(0, 0) ? date : date + QLatin1Char(' ') + clock).toStdString();
 }
 
@@ -273,9 +321,15 @@ SheetRows readSheet(const ZipArchive& archive, const std::string& path,
     }
     PartReader part(content.bytes);
     RowCollector rows;
+    std::vector<Merge> merges;
     int row = 0;
     bool full = false;
     while (!full && part.next()) {
+        if (part.isStart(QStringLiteral("mergeCell"))) {
+            if (const auto merge = mergeFrom(part.xml.attributes().value(QStringLiteral("ref"))))
+                merges.push_back(*merge);
+            continue;
+        }
         if (part.isStart(QStringLiteral("col"))) {
             const QXmlStreamAttributes attributes = part.xml.attributes();
             if (isTrue(attributes.value(QStringLiteral("hidden")))) {
@@ -325,9 +379,15 @@ SheetRows readSheet(const ZipArchive& archive, const std::string& path,
         }
         full = !rows.endRow();
     }
+    // The merges follow the rows they cover.
+    while (full && part.next())
+        if (part.isStart(QStringLiteral("mergeCell")))
+            if (const auto merge = mergeFrom(part.xml.attributes().value(QStringLiteral("ref"))))
+                merges.push_back(*merge);
     if (part.failed())
         sheet.error.problem = FileProblem::DamagedArchive;
     sheet.rows = std::move(rows.rows);
+    emptyCoveredCells(sheet.rows, merges);
     return sheet;
 }
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 #include <utility>
 
 namespace cramer {
@@ -124,41 +126,41 @@ std::vector<Rational> storedSolution(const SolveRecord& record)
     return solution;
 }
 
-// |value| correctly rounded (half away from zero) to `count` significant
-// digits: the digits, and the power of ten of the first.
+// |value| ≠ 0 correctly rounded (half away from zero) to `count` ≤ 9
+// significant digits: those digits as an integer, and the power of ten of
+// the first. Exact whatever the magnitude or the length of a period.
 struct Rounded {
-    std::string digits;
+    long digits = 0;
     long exponent = 0;
     bool operator==(const Rounded&) const = default;
 };
 
-Rounded roundedSignificant(const DecimalExpansion& expansion, std::size_t count)
+Rational powerOfTen(long exponent)
 {
-    std::string all = expansion.integer + expansion.fraction;
-    long exponent = static_cast<long>(expansion.integer.size()) - 1;
-    const std::size_t lead = all.find_first_not_of('0');
-    if (lead == std::string::npos && expansion.period.empty())
-        return { std::string(count, '0'), 0 };
-    while (!expansion.period.empty() && all.size() < (lead == std::string::npos ? 0 : lead) + count + 2)
-        all += expansion.period;
-    const std::size_t first = all.find_first_not_of('0');
-    exponent -= static_cast<long>(first);
-    all.erase(0, first);
-    all.resize(std::max(all.size(), count + 1), '0');
-    Rounded rounded { all.substr(0, count), exponent };
-    if (all[count] >= '5') {
-        std::size_t at = count;
-        while (at > 0 && rounded.digits[at - 1] == '9')
-            rounded.digits[--at] = '0';
-        if (at == 0) {
-            rounded.digits.insert(rounded.digits.begin(), '1');
-            rounded.digits.pop_back();
-            ++rounded.exponent;
-        } else {
-            ++rounded.digits[at - 1];
-        }
-    }
-    return rounded;
+    Rational power(1);
+    for (long i = 0; i < std::labs(exponent); ++i)
+        power *= Rational(10);
+    return exponent < 0 ? Rational(1) / power : power;
+}
+
+Rounded roundedSignificant(const Rational& value, int count)
+{
+    const Rational magnitude = value.abs();
+    long exponent = static_cast<long>(std::floor(magnitude.log10Abs()));
+    Rational scaled = magnitude * powerOfTen(count - 1 - exponent);
+    const Rational low = powerOfTen(count - 1);
+    const Rational high = powerOfTen(count);
+    // log10 in double may miss by one at a power of ten.
+    while (scaled >= high)
+        scaled /= Rational(10), ++exponent;
+    while (scaled < low)
+        scaled *= Rational(10), --exponent;
+    long digits = std::stol(scaled.expansion(0).integer);
+    if (scaled - Rational(digits) >= Rational(1) / Rational(2))
+        ++digits;
+    if (Rational(digits) == high)
+        digits /= 10, ++exponent;
+    return { digits, exponent };
 }
 
 bool belowNormal(float value) { return std::fpclassify(value) == FP_SUBNORMAL; }
@@ -334,14 +336,12 @@ int fewest(const std::vector<int>& digits)
 
 } // namespace
 
-int correctDigits(const ValueError& error, const Rational& scale)
+int correctDigits(const ValueError& error)
 {
     if (!std::isfinite(error.single))
         return 0;
     if (error.absolute.isZero())
         return kAllDigits;
-    if (error.exact.isZero())
-        return scale.isZero() ? 0 : clampedDigits(scale.log10Abs() - error.absolute.log10Abs());
     return agreeingDigits(Rational::fromSingle(error.single), error.exact);
 }
 
@@ -353,11 +353,10 @@ int agreeingDigits(const Rational& value, const Rational& exact)
         return 0;
     // What a student reads off the two numbers: the most significant digits
     // to which both round alike (190,08757 and 218,296 both round to 2·10²).
-    const DecimalExpansion shown = value.expansion(2 * kAllDigits);
-    const DecimalExpansion wanted = exact.expansion(2 * kAllDigits);
+    if (value.isZero() || exact.isZero())
+        return 0;
     for (int digits = kAllDigits - 1; digits > 0; --digits) {
-        const auto count = static_cast<std::size_t>(digits);
-        if (roundedSignificant(shown, count) == roundedSignificant(wanted, count))
+        if (roundedSignificant(value, digits) == roundedSignificant(exact, digits))
             return digits;
     }
     return 0;
@@ -371,13 +370,18 @@ std::optional<Accuracy> assessAccuracy(const SolveRecord& record, const ExactWor
     if (record.outcome.status != SolveStatus::Solved || working.verdict != ExactVerdict::OneSolution
         || working.quotients.size() != n)
         return std::nullopt;
-    Rational scale;
-    for (const Rational& x : working.solution)
-        scale = std::max(scale, x.abs());
     Accuracy accuracy;
-    for (const ValueError& quotient : working.quotients)
-        accuracy.digits.push_back(correctDigits(quotient, scale));
-    accuracy.unreliable = accuracy.fewestDigits() < kTrustedDigits;
+    for (std::size_t i = 0; i < n; ++i) {
+        const ValueError& quotient = working.quotients[i];
+        accuracy.digits.push_back(correctDigits(quotient));
+        // Against an exact 0 no digit is right, but the result row is wrong
+        // only where it shows more than 0.
+        const bool untrusted = quotient.exact.isZero()
+            ? i < record.shownSolutions.size() && record.shownSolutions[i] != 0.0f
+            : accuracy.digits.back() < kTrustedDigits;
+        accuracy.untrusted.push_back(untrusted);
+        accuracy.unreliable = accuracy.unreliable || untrusted;
+    }
     if (!accuracy.unreliable)
         return accuracy;
 
@@ -398,7 +402,7 @@ std::optional<Accuracy> assessAccuracy(const SolveRecord& record, const ExactWor
     accuracy.largestPivotSolution = solveWithLargestPivots(record);
     for (std::size_t i = 0; i < accuracy.largestPivotSolution.size(); ++i)
         accuracy.largestPivotDigits.push_back(
-            correctDigits(ValueError::of(accuracy.largestPivotSolution[i], working.solution[i]), scale));
+            correctDigits(ValueError::of(accuracy.largestPivotSolution[i], working.solution[i])));
     // Where the largest pivots keep more, the order of pivots lost the
     // rest: the column whose pivot was smallest beside what it could have been.
     if (fewest(accuracy.largestPivotDigits) > accuracy.fewestDigits())

@@ -15,7 +15,8 @@
 
 namespace cramer {
 
-// Fewer right significant digits than this in any x_i and the verdict warns.
+// Fewer right significant digits than this in any x_i that is not 0 exactly,
+// or a result row other than 0 for one that is, and the verdict warns.
 inline constexpr int kTrustedDigits = 3;
 // About as many significant digits as a single carries.
 inline constexpr int kSingleDigits = 7;
@@ -25,9 +26,9 @@ inline constexpr int kAllDigits = 9;
 // Significant digits of error.single that agree with error.exact: the most
 // k (below kAllDigits, which means equal) for which both, each correctly
 // rounded to k significant digits, are the same number; 0 for the wrong
-// sign or 0 in place of a non-zero value. An exact 0 is measured against
-// `scale` (the largest |x_j|), so that a tiny residue counts as right.
-int correctDigits(const ValueError& error, const Rational& scale);
+// sign, for 0 in place of a non-zero value and for any other value in
+// place of an exact 0.
+int correctDigits(const ValueError& error);
 // The same rule for two exact values: `value` read against `exact`.
 int agreeingDigits(const Rational& value, const Rational& exact);
 
@@ -60,7 +61,8 @@ struct UnderflowCause {
 
 struct Accuracy {
     std::vector<int> digits; // of x_1 … x_n
-    bool unreliable = false; // some x_i has fewer than kTrustedDigits
+    std::vector<bool> untrusted; // x_i is wrong as kTrustedDigits says
+    bool unreliable = false; // some x_i is untrusted
 
     // Filled only for an unreliable solution, each source of error measured
     // on its own, exactly.

@@ -54,12 +54,19 @@ std::string_view matchAny(std::string_view text, std::initializer_list<std::stri
 
 // The minus sign U+2212, as the program itself writes a negative number.
 constexpr std::string_view kMinusSign = "\u2212";
+// An en dash, as a word processor's autocorrect turns a typed "-" into;
+// a minus only right before a digit, where it can mean nothing else.
+constexpr std::string_view kEnDash = "\u2013";
 
 // Takes a sign off the front of `text`; says whether it was a minus.
 bool takeSign(std::string_view& text)
 {
     if (text.starts_with(kMinusSign)) {
         text.remove_prefix(kMinusSign.size());
+        return true;
+    }
+    if (text.starts_with(kEnDash) && text.size() > kEnDash.size() && isDigit(text[kEnDash.size()])) {
+        text.remove_prefix(kEnDash.size());
         return true;
     }
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {

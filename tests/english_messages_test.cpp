@@ -49,13 +49,6 @@ void PrintTo(const EnglishCase& c, std::ostream* os) { *os << c.name; }
 
 class InEnglish : public testing::TestWithParam<EnglishCase> {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "report_tests";
-        static char* argv[] = { name, nullptr };
-        static QCoreApplication application(argc, argv);
-    }
     void SetUp() override { ASSERT_TRUE(installLanguage(Language::English, QtTexts::AsQtWritesThem)); }
     void TearDown() override { installLanguage(Language::Bulgarian, QtTexts::AsQtWritesThem); }
 };

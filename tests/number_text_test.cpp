@@ -63,6 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Forms, ParsesNumber,
         ParseCase { "NegativeZero", kEnglish, "-0", -0.0f },
         // The minus sign the program writes, wherever it is read back.
         ParseCase { "TrueMinusSign", kBulgarian, "\u22122,5E\u22121", -0.25f },
+        // A word processor's en dash for a typed minus, right before a digit.
+        ParseCase { "EnDashBeforeADigit", kBulgarian, "\u20132,5", -2.5f },
         // Correct rounding in one step: through double this text becomes the
         // exact midpoint 1 + 2^-24 and then rounds down to 1.
         ParseCase { "JustAboveMidpoint", kEnglish, "1.000000059604644775390625000001",
@@ -102,6 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Forms, RejectsText,
         RejectCase { "DanglingExponent", kEnglish, "1e", ConversionError::NotANumber },
         RejectCase { "SignOnlyExponent", kEnglish, "1e+", ConversionError::NotANumber },
         RejectCase { "TwoSigns", kEnglish, "-\u22121", ConversionError::NotANumber },
+        RejectCase { "EnDashApartFromItsDigit", kEnglish, "\u2013 1", ConversionError::NotANumber },
         RejectCase { "BadGroups", kEnglish, "1,2,3", ConversionError::NotANumber },
         RejectCase { "CommaIsNoPointInEnglish", kEnglish, "1,5", ConversionError::NotANumber },
         RejectCase { "GroupInFraction", kEnglish, "1.234,567", ConversionError::NotANumber },

@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Problems, FileMessage,
         FileMessageCase { "BeyondSingle",
             { .problem = FileProblem::OutOfRange, .line = 1, .number = 1, .text = "1e39" }, "s.csv",
             "Във файла „s.csv“, ред 1, поле 1: „1e39“ е твърде голямо (програмата работи с числа до "
-            "3,402823E+38 по абсолютна стойност)." },
+            "3,402823·10³⁸ по абсолютна стойност)." },
         FileMessageCase { "NoEquations", { .problem = FileProblem::SizeOutOfRange, .count = 1 }, "s.csv",
             "Във файла „s.csv“ има 1 уравнение, а програмата решава системи от 2 до 9 уравнения." },
         FileMessageCase { "CannotWrite",

@@ -6,6 +6,10 @@
 
 #include "sheets/spreadsheet_file.h"
 
+#include <QDate>
+#include <QLocale>
+#include <QStringList>
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <zip.h>
@@ -415,6 +419,70 @@ TEST(ReadsTeachersFile, SecondRoundAsShownUnderBothLocales)
         std::string(SPREADSHEETS_FOLDER) + "/calc-two-systems.ods", kBulgarian, "Вариант 3");
     EXPECT_EQ(none.error.problem, FileProblem::NoSuchSheet);
     EXPECT_EQ(none.error.sheets, std::vector<std::string>({ "Вариант 1", "Вариант 2" }));
+}
+
+std::vector<std::string> fromEveryWriter(const std::string& name)
+{
+    std::vector<std::string> files = byEveryWriter(name);
+    files.push_back("py-" + name + ".xlsx");
+    return files;
+}
+
+// The third round (make_third_round.sh), under both locales: each file as
+// the teacher sees it, or refused with the place named.
+TEST(ReadsTeachersFile, ThirdRoundAsTheTeacherSeesIt)
+{
+    const std::vector<float> kTaskValues { 1, 1, 3, 1, -1, 1 };
+    const SecondRound kCases[] = {
+        // Flat OpenDocument, as Calc saves it and as the tests' own source is.
+        { { "calc-saved.fods", "system.fods" },
+            { 0.1f, 2.5f, -3.75f, 1, 2, 0.001f, 4, -1.2f, 5, 6, 0.333333333333333f, 2.001f } },
+        { fromEveryWriter("merged-title"), kTaskValues }, // the covered 9 and 8 are not seen
+        { fromEveryWriter("hash-labels"), kTaskValues },
+        { fromEveryWriter("numbered"), kTaskValues },
+        { fromEveryWriter("numbered-text"), kTaskValues },
+        { fromEveryWriter("en-dash"), kTaskValues },
+        { fromEveryWriter("two-systems-one-sheet"), {}, FileProblem::SeveralSystems, 1, 0 },
+    };
+    for (const SecondRound& c : kCases) {
+        for (const std::string& file : c.files) {
+            for (const NumberLocale& locale : { NumberLocale { ".", "," }, kBulgarian }) {
+                const auto context = testing::Message() << file << " under " << locale.decimal;
+                const ReadSystem read
+                    = readAnySystemFile(std::string(SPREADSHEETS_FOLDER) + "/" + file, locale);
+                ASSERT_EQ(read.error.problem, c.problem) << context << " " << read.error.text;
+                if (c.problem != FileProblem::None) {
+                    EXPECT_EQ(read.error.line, c.line) << context;
+                    EXPECT_EQ(read.error.otherLine, 4) << context;
+                    EXPECT_EQ(read.error.count, 2) << context;
+                    continue;
+                }
+                std::vector<float> values;
+                for (const std::string& text : read.system->texts)
+                    values.push_back(parseSingle(text, locale).value);
+                EXPECT_EQ(values, c.values) << context;
+            }
+        }
+    }
+}
+
+// A date is quoted as the user's locale writes it short.
+TEST(ReadsTeachersFile, QuotesADateInTheLocalesShortForm)
+{
+    const QLocale before;
+    QStringList said;
+    for (const char* name : { "bg_BG", "en_US" }) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        const ReadSystem read
+            = readAnySystemFile(std::string(SPREADSHEETS_FOLDER) + "/py-date-cell.xlsx", kBulgarian);
+        EXPECT_EQ(read.error.problem, FileProblem::DateCell);
+        EXPECT_EQ(QString::fromStdString(read.error.text),
+            QLocale().toString(QDate(2024, 3, 15), QLocale::ShortFormat))
+            << name;
+        said << QString::fromStdString(read.error.text);
+    }
+    QLocale::setDefault(before);
+    EXPECT_NE(said[0], said[1]);
 }
 
 } // namespace

@@ -107,6 +107,10 @@ INSTANTIATE_TEST_SUITE_P(Dialects, ReadsSpreadsheetCsv,
             NumberLocale { ".", "" }, { "1.500", "2.25", "3", "4", "5", "6" } },
         ReadCase { "LabelsLeftCommentsRightAndAnEmptyFirstColumn",
             ",Уравнение 1,1,2,3,first\n,Уравнение 2,4,5,6\n", kCLocale, { "1", "2", "3", "4", "5", "6" } },
+        ReadCase { "EachLineByItsOwnSeparator", "1,1,1,6\n1;2;3;4\n2\t1\t-1\t1\n", kCLocale,
+            { "1", "1", "1", "6", "1", "2", "3", "4", "2", "1", "-1", "1" } },
+        ReadCase { "TypedLineByLineUnderBulgarian", "1,5; 2; 0; 3\n0  \u22122,25  4  1\n4\t5\t\u20136\t1\n",
+            kBulgarian, { "1,5", "2", "0", "3", "0", "\u22122,25", "4", "1", "4", "5", "\u20136", "1" } },
         ReadCase { "OldMacLineEnds", "1,2,3\r4,5,6\r", kCLocale, { "1", "2", "3", "4", "5", "6" } }),
     [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
@@ -180,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(Contents, RefusedFile,
         // One file, one decimal mark: 2.5 proves a point, "1,5" a comma.
         BadFile { "TwoDecimalMarks", "\"1,5\",2.5,3\n4,5,6\n", FileProblem::MixedDecimalMarks, 1, 2, 0, "2.5" },
         // A line of numbers is refused by its place, never passed over as a title.
-        BadFile { "NumbersRunTogether", "1,1,1,6\n1;2;3;4\n2,1,-1,1\n", FileProblem::Ragged, 2, 1, 1,
+        BadFile { "NumbersRunTogether", "1,1,1,6\n\"1;2;3;4\"\n2,1,-1,1\n", FileProblem::Ragged, 2, 1, 1,
             "1;2;3;4" }),
     [](const testing::TestParamInfo<BadFile>& info) { return std::string(info.param.name); });
 

@@ -42,6 +42,9 @@ INSTANTIATE_TEST_SUITE_P(Separators, SplitsBlock,
         SplitCase { "RunsOfBlanks", "  1   -2\n3 4e2  ", '.', { { "1", "-2" }, { "3", "4e2" } } },
         SplitCase { "CommasWhereTheyAreNoDecimal", "1, 2.5,3 ,4", '.', { { "1", "2.5", "3", "4" } } },
         SplitCase { "CommasAsDecimalUnderBulgarian", "1,5 2,5", ',', { { "1,5", "2,5" } } },
+        // Typed line by line, each line with a separator of its own.
+        SplitCase { "EachLineByItsOwnSeparator", "1,5; 2; 0\n0  \u22122,25  4\n1\t0\t3\n", ',',
+            { { "1,5", "2", "0" }, { "0", "\u22122,25", "4" }, { "1", "0", "3" } } },
         SplitCase { "RaggedRowsKept", "1 2 3\n4 5", '.', { { "1", "2", "3" }, { "4", "5" } } },
         SplitCase { "OneCell", " 7 \n", '.', { { "7" } } },
         SplitCase {

@@ -5,12 +5,14 @@
   translations_check.py ROOT LUPDATE SOURCE…
 
 1. No string literal with a Cyrillic letter stands in the program's code
-   outside CRAMER_TEXT(…), the one form lupdate reads (as QT_TRANSLATE_NOOP).
+   outside CRAMER_TEXT(…) or CRAMER_COUNTED(…), the forms lupdate reads (as
+   QT_TRANSLATE_NOOP and QT_TRANSLATE_N_NOOP).
 2. lupdate run over SOURCE… (the files holding the texts) on a copy of each
    translations/*.ts changes nothing: no text new, none vanished, and no
-   entry is left unfinished or obsolete.
-3. Every translation keeps its source's blanks (%1, %2, …), its no-break
-   spaces and its accelerator (&).
+   entry is left unfinished or obsolete. The Bulgarian file, of the texts'
+   own language, holds only the plural forms of the texts with a count.
+3. Every translation, each plural form of it, keeps its source's blanks
+   (%1, %2, …, %n), its no-break spaces and its accelerator (&).
 Exits 1 naming every fault.
 """
 import pathlib
@@ -55,9 +57,9 @@ def literals_outside_texts(code):
             while code[j] != "'":
                 j += 2 if code[j] == '\\' else 1
             i = j + 1
-        elif code.startswith('CRAMER_TEXT(', i) and not code[i - 1:i].isalnum():
+        elif code.startswith(('CRAMER_TEXT(', 'CRAMER_COUNTED('), i) and not code[i - 1:i].isalnum():
             inside_at, depth = i, 1
-            i += len('CRAMER_TEXT(')
+            i = code.index('(', i) + 1
         else:
             if inside_at is not None:
                 depth += {'(': 1, ')': -1}.get(code[i], 0)
@@ -79,8 +81,11 @@ with tempfile.TemporaryDirectory() as work:
     for ts in sorted((root / 'translations').glob('*.ts')):
         copy = pathlib.Path(work) / ts.name
         shutil.copy(ts, copy)
-        run = subprocess.run([lupdate, '-tr-function-alias', 'QT_TRANSLATE_NOOP+=CRAMER_TEXT', '-locations', 'none',
-                              '-no-obsolete', *sources, '-ts', str(copy)], capture_output=True, text=True)
+        plural_only = ['-pluralonly'] if ts.name == 'cramer_bg.ts' else []
+        run = subprocess.run([lupdate, '-tr-function-alias',
+                              'QT_TRANSLATE_NOOP+=CRAMER_TEXT,QT_TRANSLATE_N_NOOP+=CRAMER_COUNTED',
+                              '-locations', 'none', '-no-obsolete', *plural_only, *sources, '-ts', str(copy)],
+                             capture_output=True, text=True)
         if run.returncode != 0:
             faults.append(f'lupdate failed on {ts.name}: {run.stderr.strip()}')
             continue
@@ -95,17 +100,18 @@ with tempfile.TemporaryDirectory() as work:
 
 def kept(text):
     """What a translation must keep of its source."""
-    return (sorted(set(re.findall(r'%\d', text))), text.count('\u00a0'), text.replace('&&', '').count('&'))
+    return (sorted(set(re.findall(r'%[\dn]', text))), text.count('\u00a0'), text.replace('&&', '').count('&'))
 
 
 for ts in sorted((root / 'translations').glob('*.ts')):
     for context in ElementTree.parse(ts).getroot().iter('context'):
         for message in context.iter('message'):
             source = message.findtext('source') or ''
-            translation = message.findtext('translation') or ''
-            if kept(source) != kept(translation):
-                faults.append(f'{ts.name}, {context.findtext("name")}: "{translation[:50]}" does not keep the '
-                              f'blanks, no-break spaces or accelerator of "{source[:50]}"')
+            forms = [form.text or '' for form in message.iter('numerusform')]
+            for translation in forms or [message.findtext('translation') or '']:
+                if kept(source) != kept(translation):
+                    faults.append(f'{ts.name}, {context.findtext("name")}: "{translation[:50]}" does not keep '
+                                  f'the blanks, no-break spaces or accelerator of "{source[:50]}"')
 
 for fault in faults:
     print(fault)

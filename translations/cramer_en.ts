@@ -300,8 +300,8 @@ the program needs (GMP, MPFR, libzip) is missing.</translation>
         <translation>Save the system</translation>
     </message>
     <message>
-        <source>Системи (*.csv *.txt *.ods *.xlsx);;Таблици (*.ods *.xlsx);;Всички файлове (*)</source>
-        <translation>Systems (*.csv *.txt *.ods *.xlsx);;Spreadsheets (*.ods *.xlsx);;All files (*)</translation>
+        <source>Системи (*.csv *.txt *.ods *.fods *.xlsx);;Таблици (*.ods *.fods *.xlsx);;Всички файлове (*)</source>
+        <translation>Systems (*.csv *.txt *.ods *.fods *.xlsx);;Spreadsheets (*.ods *.fods *.xlsx);;All Files (*)</translation>
     </message>
     <message>
         <source>Системи CSV (*.csv)</source>
@@ -504,22 +504,6 @@ the program needs (GMP, MPFR, libzip) is missing.</translation>
         <translation>A library is missing</translation>
     </message>
     <message>
-        <source>1 поле</source>
-        <translation>1 field</translation>
-    </message>
-    <message>
-        <source>%1 полета</source>
-        <translation>%1 fields</translation>
-    </message>
-    <message>
-        <source>1 уравнение</source>
-        <translation>1 equation</translation>
-    </message>
-    <message>
-        <source>%1 уравнения</source>
-        <translation>%1 equations</translation>
-    </message>
-    <message>
         <source>над %1 реда с числа</source>
         <translation>more than %1 lines of numbers</translation>
     </message>
@@ -602,6 +586,45 @@ the program needs (GMP, MPFR, libzip) is missing.</translation>
     <message>
         <source>няма такова устройство или адрес</source>
         <translation>no such device or address</translation>
+    </message>
+    <message>
+        <source> В повече е %1: „%2“.</source>
+        <translation> One too many: %1, “%2”.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Във файла „%1“ има %n системи една под друга, първата от %2, втората от %3. Запиши всяка система в отделен файл.</source>
+        <translation>
+            <numerusform>The file “%1” holds %n system one below another, the first from %2, the second from %3. Save each system in a file of its own.</numerusform>
+            <numerusform>The file “%1” holds %n systems one below another, the first from %2, the second from %3. Save each system in a file of its own.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Във файла „%1“, лист „%2“, има %n системи една под друга, първата от ред %3, втората от ред %4. Сложи всяка система на отделен лист и избери листа с „Файл → Лист“ (или с --sheet).</source>
+        <translation>
+            <numerusform>In the file “%1”, sheet “%2” holds %n system one below another, the first from row %3, the second from row %4. Put each system on a sheet of its own and choose the sheet with File → Sheet (or with --sheet).</numerusform>
+            <numerusform>In the file “%1”, sheet “%2” holds %n systems one below another, the first from row %3, the second from row %4. Put each system on a sheet of its own and choose the sheet with File → Sheet (or with --sheet).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n полета</source>
+        <translation>
+            <numerusform>%n field</numerusform>
+            <numerusform>%n fields</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n клетки</source>
+        <translation>
+            <numerusform>%n cell</numerusform>
+            <numerusform>%n cells</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n уравнения</source>
+        <translation>
+            <numerusform>%n equation</numerusform>
+            <numerusform>%n equations</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -755,21 +778,19 @@ Nothing has been changed.</translation>
         <translation>The text for row %1, column %2 has %3 characters, but a cell holds at most %4.
 Nothing has been changed.</translation>
     </message>
-    <message>
-        <source>1 ред</source>
-        <translation>1 row</translation>
+    <message numerus="yes">
+        <source>%n реда</source>
+        <translation>
+            <numerusform>%n row</numerusform>
+            <numerusform>%n rows</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 реда</source>
-        <translation>%1 rows</translation>
-    </message>
-    <message>
-        <source>1 клетка</source>
-        <translation>1 cell</translation>
-    </message>
-    <message>
-        <source>%1 клетки</source>
-        <translation>%1 cells</translation>
+    <message numerus="yes">
+        <source>%n клетки</source>
+        <translation>
+            <numerusform>%n cell</numerusform>
+            <numerusform>%n cells</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -909,6 +930,10 @@ Free software under the GNU General Public License, version 3 or later.</transla
     <message>
         <source>Програмата ще говори на избрания език, когато я отвориш отново.</source>
         <translation>The program will speak the language chosen when you open it again.</translation>
+    </message>
+    <message>
+        <source>Системата, с която затвори прозореца, е запазена: „Редактиране → Отмени“ (Ctrl+Z) я връща.</source>
+        <translation>The system you closed the window with is kept: Edit → Undo (Ctrl+Z) brings it back.</translation>
     </message>
 </context>
 <context>
@@ -1281,14 +1306,6 @@ Free software under the GNU General Public License, version 3 or later.</transla
         <translation>column %1, which has %2</translation>
     </message>
     <message>
-        <source>1 нула</source>
-        <translation>1 zero</translation>
-    </message>
-    <message>
-        <source>%1 нули</source>
-        <translation>%1 zeros</translation>
-    </message>
-    <message>
         <source>Водещите елементи (точно): %1. Значи %2 = %3.</source>
         <translation>The pivots (exactly): %1. So %2 = %3.</translation>
     </message>
@@ -1315,14 +1332,6 @@ Free software under the GNU General Public License, version 3 or later.</transla
     <message>
         <source>показано</source>
         <translation>shown</translation>
-    </message>
-    <message>
-        <source>показано след 1 опит</source>
-        <translation>shown after 1 try</translation>
-    </message>
-    <message>
-        <source>показано след %1 опита</source>
-        <translation>shown after %1 tries</translation>
     </message>
     <message>
         <source>от първия опит</source>
@@ -1359,6 +1368,20 @@ Free software under the GNU General Public License, version 3 or later.</transla
     <message>
         <source>реши-сам.txt</source>
         <translation>solve-it-yourself.txt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n нули</source>
+        <translation>
+            <numerusform>%n zero</numerusform>
+            <numerusform>%n zeros</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>показано след %n опита</source>
+        <translation>
+            <numerusform>revealed after %n attempt</numerusform>
+            <numerusform>revealed after %n attempts</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1807,15 +1830,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>най-близкото число с единична точност е %1, на %2 оттук.</source>
-        <translation>the nearest single-precision number is %1, %2 away from here.</translation>
-    </message>
-    <message>
-        <source>1 стъпка</source>
-        <translation>1 step</translation>
-    </message>
-    <message>
-        <source>%1 стъпки</source>
-        <translation>%1 steps</translation>
+        <translation>the nearest single-precision number is %1, which is %2 away.</translation>
     </message>
     <message>
         <source>Неизвестните</source>
@@ -1906,14 +1921,6 @@ Free software under the GNU General Public License, version 3 or later.</transla
         <translation>not one significant digit is right</translation>
     </message>
     <message>
-        <source>вярна е 1 значеща цифра</source>
-        <translation>1 significant digit is right</translation>
-    </message>
-    <message>
-        <source>верни са %1 значещи цифри</source>
-        <translation>%1 significant digits are right</translation>
-    </message>
-    <message>
         <source>това е точната стойност</source>
         <translation>this is the exact value</translation>
     </message>
@@ -1932,18 +1939,6 @@ Free software under the GNU General Public License, version 3 or later.</transla
     <message>
         <source>не остава нито една вярна значеща цифра</source>
         <translation>not one right significant digit is left</translation>
-    </message>
-    <message>
-        <source>остава 1 вярна значеща цифра</source>
-        <translation>1 right significant digit is left</translation>
-    </message>
-    <message>
-        <source>остават %1 верни значещи цифри</source>
-        <translation>%1 right significant digits are left</translation>
-    </message>
-    <message>
-        <source>обусловеността му по Скийл е ≈ %1, затова всеки устойчив метод може да загуби в него до около %2 цифри</source>
-        <translation>its Skeel condition is ≈ %1, so any stable method may lose up to about %2 digits in it</translation>
     </message>
     <message>
         <source> — това обяснява само част от загубата</source>
@@ -2040,6 +2035,42 @@ Free software under the GNU General Public License, version 3 or later.</transla
     <message>
         <source>Колона %1 е заменена със свободните членове.</source>
         <translation>Column %1 is replaced with the constant terms.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n стъпки</source>
+        <translation>
+            <numerusform>%n ulp (unit in the last place)</numerusform>
+            <numerusform>%n ulps (units in the last place)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>верни са %n значещи цифри</source>
+        <translation>
+            <numerusform>%n significant digit is correct</numerusform>
+            <numerusform>%n significant digits are correct</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>остават %n верни значещи цифри</source>
+        <translation>
+            <numerusform>%n correct significant digit is left</numerusform>
+            <numerusform>%n correct significant digits are left</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>обусловеността му по Скийл е ≈ %1, затова всеки устойчив метод може да загуби в него до около %n цифри</source>
+        <translation>
+            <numerusform>its Skeel condition number is ≈ %1, so any stable method may lose up to about %n digit in it</numerusform>
+            <numerusform>its Skeel condition number is ≈ %1, so any stable method may lose up to about %n digits in it</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 = %2 в единична точност, а точно %1 = 0: стойност, различна от 0, няма нито една вярна значеща цифра (абсолютната грешка е ≈ %3).</source>
+        <translation>%1 = %2 in single precision, but in exact arithmetic %1 = 0: a value other than 0 has no correct significant digit (the absolute error is ≈ %3).</translation>
+    </message>
+    <message>
+        <source> Толкова малко число е под обхвата на нормалните числа с единична точност (по абсолютна стойност под %1): при пресмятането то се губи и остава 0.</source>
+        <translation> A number that small is below the normal range of single precision (below %1 in absolute value): the computation loses it and is left with 0.</translation>
     </message>
 </context>
 <context>

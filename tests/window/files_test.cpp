@@ -12,12 +12,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
@@ -110,7 +112,11 @@ TEST_P(BadFileInWindow, GetsOneMessageAndLeavesTheGrid)
     EXPECT_FALSE(window.main->files().open(path));
     ASSERT_EQ(window.boxes.shown.size(), 1u);
     EXPECT_EQ(window.boxes.shown[0].title, QString::fromUtf8("Отваряне на система"));
-    const QString expected = QString::fromUtf8(c.message).arg(QDir::toNativeSeparators(path));
+    // A date as the user's locale writes it short.
+    const QString expected = QString::fromUtf8(c.message)
+                                 .arg(QDir::toNativeSeparators(path))
+                                 .replace(QStringLiteral("DATE"),
+                                     QLocale().toString(QDate(2024, 3, 15), QLocale::ShortFormat));
     EXPECT_TRUE(window.boxes.shown[0].text.startsWith(expected)) << window.boxes.shown[0].text.toStdString();
     EXPECT_TRUE(
         window.boxes.shown[0].text.endsWith(QString::fromUtf8("Системата в таблицата не е променена.")));
@@ -145,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(Files, BadFileInWindow,
             "Във файла „%1“, ред 1: 4 полета, очакват се 3 (коефициентите и свободният член). Текстът "
             "„Уравнение 1“ (поле 1) не е число." },
         BadFileCase { "DateInAWorkbook", spreadsheet("py-date-cell.xlsx"),
-            "Във файла „%1“, лист „Лист1“, клетка B2: дата („15.03.2024“), а не число." },
+            "Във файла „%1“, лист „Лист1“, клетка B2: дата („DATE“), а не число." },
         BadFileCase { "ErrorValueInColumnA", spreadsheet("calc-error-in-column-a.ods"),
             "Във файла „%1“, лист „Лист1“, клетка A1: грешка „#DIV/0!“ от формула, а не число." },
         BadFileCase { "NoEquationsOnAnySheet", spreadsheet("calc-no-equations.xlsx"),

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -149,7 +150,7 @@ TEST_F(GridHistoryTest, CtrlZGoesToTheCellFirstAndNothingTypedIsLost)
 }
 
 // Opening a file (from the dialog, the recent files or a drop) asks about numbers that are in no file;
-// closing asks only about a file's system changed since.
+// closing never asks.
 TEST_F(GridHistoryTest, NumbersInNoFileAreAskedAboutBeforeTheyGo)
 {
     const QString own = folder.filePath("own.csv");
@@ -159,14 +160,13 @@ TEST_F(GridHistoryTest, NumbersInNoFileAreAskedAboutBeforeTheyGo)
         SaveAnswer answer;
         bool askedOnOpen;
         bool opened;
-        bool askedOnClose;
     } kCases[] = {
-        { Start::Typed, SaveAnswer::Cancel, true, false, false },
-        { Start::Typed, SaveAnswer::Discard, true, true, false },
-        { Start::FromFile, SaveAnswer::Cancel, false, true, false },
-        { Start::FromFileChanged, SaveAnswer::Cancel, true, false, true },
-        { Start::FromFileChanged, SaveAnswer::Save, false, true, true }, // saved as the window closed
-        { Start::Empty, SaveAnswer::Cancel, false, true, false },
+        { Start::Typed, SaveAnswer::Cancel, true, false },
+        { Start::Typed, SaveAnswer::Discard, true, true },
+        { Start::FromFile, SaveAnswer::Cancel, false, true },
+        { Start::FromFileChanged, SaveAnswer::Cancel, true, false },
+        { Start::FromFileChanged, SaveAnswer::Save, true, true },
+        { Start::Empty, SaveAnswer::Cancel, false, true },
     };
     for (const auto& test : kCases) {
         const auto context = ::testing::Message() << "case " << static_cast<int>(test.start) << "/"
@@ -185,12 +185,10 @@ TEST_F(GridHistoryTest, NumbersInNoFileAreAskedAboutBeforeTheyGo)
             window.form->cell(1, 1)->setText("9");
         const GridState before = GridHistory::stateOf(*window.form);
 
-        // Closing asks only about a file's changed system; Cancel keeps the window.
         window.main->show();
         window.boxes.shown.clear();
-        const bool closed = window.main->close();
-        EXPECT_EQ(window.boxes.shown.size(), test.askedOnClose ? 1U : 0U) << context;
-        EXPECT_EQ(closed, !test.askedOnClose || test.answer != SaveAnswer::Cancel) << context;
+        EXPECT_TRUE(window.main->close()) << context;
+        EXPECT_TRUE(window.boxes.shown.empty()) << context;
 
         window.boxes.shown.clear();
         EXPECT_EQ(window.main->files().open(file), test.opened) << context;
@@ -206,6 +204,43 @@ TEST_F(GridHistoryTest, NumbersInNoFileAreAskedAboutBeforeTheyGo)
             EXPECT_EQ(saved.readAll(), QByteArray("9,2,3\n4,5,6\n")) << context;
         }
     }
+}
+
+// Closing keeps the grid: the next start shows the form as it always
+// starts, says once that the grid is kept, and Undo brings it back with
+// the file it came from.
+TEST_F(GridHistoryTest, TheGridClosedWithIsOneUndoAwayAtTheNextStart)
+{
+    const QString own = folder.filePath("own.csv");
+    GridState closedWith;
+    {
+        TestWindow window;
+        window.layOut(2);
+        window.type({ { "1", "2", "3" }, { "4", "5", "6" } });
+        ASSERT_TRUE(window.main->files().saveTo(own));
+        window.form->cell(2, 3)->setText("7,5");
+        closedWith = GridHistory::stateOf(*window.form);
+        window.main->show();
+        ASSERT_TRUE(window.main->close());
+        EXPECT_TRUE(window.boxes.shown.empty());
+    }
+    TestWindow restarted(TestWindow::Start::AfterClosing);
+    EXPECT_EQ(restarted.main->statusBar()->currentMessage().toStdString(),
+        "Системата, с която затвори прозореца, е запазена: „Редактиране → Отмени“ (Ctrl+Z) я връща.");
+    EXPECT_NE(GridHistory::stateOf(*restarted.form), closedWith) << "the form starts as it always starts";
+    restarted.main->history().undoAction()->trigger();
+    EXPECT_EQ(GridHistory::stateOf(*restarted.form), closedWith);
+    EXPECT_EQ(restarted.main->files().saveTarget(), own);
+    EXPECT_TRUE(restarted.main->files().changedSinceFile());
+    EXPECT_TRUE(restarted.main->statusBar()->currentMessage().isEmpty()) << "said once";
+
+    // A window closed with an empty grid leaves the kept one alone.
+    restarted.main->history().redoAction()->trigger();
+    restarted.main->show();
+    ASSERT_TRUE(restarted.main->close());
+    TestWindow again(TestWindow::Start::AfterClosing);
+    again.main->history().undoAction()->trigger();
+    EXPECT_EQ(GridHistory::stateOf(*again.form), closedWith);
 }
 
 QAbstractButton* button(const QMessageBox& box, const char* text)

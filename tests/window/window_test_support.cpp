@@ -2,7 +2,10 @@
 
 #include "window_test_support.h"
 
+#include "window/shell/kept_grid.h"
+
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
@@ -10,8 +13,20 @@
 
 namespace cramer::testing_support {
 
-TestWindow::TestWindow()
-    : main(std::make_unique<MainWindow>(boxes))
+namespace {
+
+// A fresh start has no grid kept by a window closed before.
+std::unique_ptr<MainWindow> startedWindow(MessageBoxes& boxes, TestWindow::Start start)
+{
+    if (start == TestWindow::Start::Fresh)
+        QFile::remove(keptGridPath());
+    return std::make_unique<MainWindow>(boxes);
+}
+
+} // namespace
+
+TestWindow::TestWindow(Start start)
+    : main(startedWindow(boxes, start))
     , form(main->form())
 {
 }

@@ -68,7 +68,9 @@ public:
 
 // The main window with its form, loaded, with recorded message boxes.
 struct TestWindow {
-    TestWindow();
+    // Fresh, as at a first start, or with the grid the last window closed with.
+    enum class Start { Fresh, AfterClosing };
+    explicit TestWindow(Start start = Start::Fresh);
 
     void layOut(int n);
     // Types rows of texts into rows 1 … and columns 1 … of the grid.

@@ -21,8 +21,8 @@ namespace {
 
 using texts::qtText;
 
-QString rowCount(int rows) { return texts::counted(rows, texts::kOneRow, texts::kRows); }
-QString cellCount(int cells) { return texts::counted(cells, texts::kOneCell, texts::kCells); }
+QString rowCount(int rows) { return qtText(texts::kRows, rows); }
+QString cellCount(int cells) { return qtText(texts::kCells, cells); }
 
 // n rows of n + 1 cells: a whole system of size n.
 bool isSystemShape(const TextBlock& block)

@@ -13,10 +13,11 @@ namespace cramer {
 
 class GridHistory::Change : public QUndoCommand {
 public:
-    Change(GridHistory& history, GridState before, GridState after)
+    Change(GridHistory& history, GridState before, GridState after, std::function<void()> undone = {})
         : history_(history)
         , before_(std::move(before))
         , after_(std::move(after))
+        , undone_(std::move(undone))
     {
     }
 
@@ -25,6 +26,8 @@ public:
         // Typing since the command is kept for Redo.
         after_ = stateOf(history_.form_);
         put(before_);
+        if (undone_)
+            undone_();
     }
     void redo() override
     {
@@ -50,6 +53,7 @@ private:
     GridHistory& history_;
     GridState before_;
     GridState after_;
+    std::function<void()> undone_;
     bool done_ = false;
 };
 
@@ -74,6 +78,11 @@ GridHistory::GridHistory(Form1& form, CommandGate& gate, QWidget* window)
         stack_, &QUndoStack::canRedoChanged, this, [this, &gate](bool can) { gate.setWanted(redo_, can); });
     connect(&form_, &Form1::cellEdited, this, [this] { settled_ = stateOf(form_); });
     connect(&form_, &Form1::gridReplaced, this, &GridHistory::replaced);
+}
+
+void GridHistory::offer(GridState kept, std::function<void()> restored)
+{
+    stack_->push(new Change(*this, std::move(kept), stateOf(form_), std::move(restored)));
 }
 
 void GridHistory::replaced()

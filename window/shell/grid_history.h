@@ -15,6 +15,8 @@
 #include <QObject>
 #include <QUndoStack>
 
+#include <functional>
+
 class QAction;
 class QWidget;
 
@@ -35,6 +37,10 @@ class GridHistory : public QObject {
 public:
     // `form` must outlive the history.
     GridHistory(Form1& form, CommandGate& gate, QWidget* window);
+
+    // `kept` one Undo away, as if a command had replaced it with the grid
+    // now; `restored` runs each time Undo brings it back.
+    void offer(GridState kept, std::function<void()> restored);
 
     QAction* undoAction() const { return undo_; }
     QAction* redoAction() const { return redo_; }

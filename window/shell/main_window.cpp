@@ -12,6 +12,7 @@
 #include "window/shell/form_input.h"
 #include "window/shell/grid_history.h"
 #include "window/shell/help_window.h"
+#include "window/shell/kept_grid.h"
 #include "window/shell/practice.h"
 #include "window/shell/solution_actions.h"
 #include "window/shell/system_files.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
     });
     createActions();
     createMenus();
+    offerKeptGrid();
     resize(zoom_->windowSizeAt(form_->zoom()));
     auto* drops = new FileDrops(*form_, this);
     connect(drops, &FileDrops::dropped, files_, [this](const QString& path) { files_->open(path); });
@@ -147,10 +149,33 @@ void MainWindow::createMenus()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!files_->maybeSave(files_->changedSinceFile()))
+    const GridState grid = GridHistory::stateOf(*form_);
+    const bool kept = !holdsTyping(grid)
+        || keepGrid({ grid, files_->currentFile(), files_->systemInFile() });
+    if (!kept && !files_->maybeSave(files_->holdsUnsavedNumbers()))
         event->ignore();
     else
         QMainWindow::closeEvent(event);
+}
+
+void MainWindow::offerKeptGrid()
+{
+    const std::optional<KeptGrid> kept = keptGrid();
+    if (!kept || !holdsTyping(kept->state) || kept->state == GridHistory::stateOf(*form_))
+        return;
+    history_->offer(kept->state, [this, file = kept->file, inFile = kept->inFile] {
+        files_->relink(file, inFile);
+    });
+    keptNote_ = qtText(texts::kKeptGridNote);
+    auto said = [this] {
+        if (keptNote_.isEmpty())
+            return;
+        keptNote_.clear();
+        showStatus();
+    };
+    connect(form_, &Form1::cellEdited, this, said);
+    connect(form_, &Form1::gridReplaced, this, said);
+    showStatus();
 }
 
 bool MainWindow::clipboardHasText()
@@ -165,7 +190,7 @@ bool MainWindow::clipboardHasText()
 void MainWindow::showStatus()
 {
     QStringList lines;
-    for (const QString& line : { sheetNote_, warning_ })
+    for (const QString& line : { keptNote_, sheetNote_, warning_ })
         if (!line.isEmpty())
             lines << line;
     const QString warning = lines.join(QLatin1Char(' '));

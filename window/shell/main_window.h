@@ -70,8 +70,8 @@ public:
     WorksheetDialog* worksheetDialog() const { return worksheet_; }
 
 protected:
-    // A system from a file that was changed since is asked about; one typed
-    // from scratch closes with the window, as it always did.
+    // Never asks: the grid is kept for the next start, one Undo away. Only
+    // where it cannot be kept is a file's changed system asked about.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -79,8 +79,11 @@ private:
     void createMenus();
     static bool clipboardHasText();
     void updatePaste();
-    // The sheet read and the warning on single precision, in the status bar.
+    // The sheet read, the grid kept at the last closing and the warning on
+    // single precision, in the status bar.
     void showStatus();
+    // The grid the window last closed with, one Undo away.
+    void offerKeptGrid();
 
     MessageBoxes& boxes_;
     Form1* form_ = nullptr;
@@ -100,6 +103,7 @@ private:
     QStatusBar* status_ = nullptr;
     QString warning_;
     QString sheetNote_;
+    QString keptNote_; // until the grid first changes
 };
 
 } // namespace cramer

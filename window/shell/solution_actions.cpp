@@ -37,7 +37,7 @@ QString unreliableWarning(const WorkedSolution& worked)
             return {};
         QStringList names;
         for (std::size_t i = 0; i < accuracy->digits.size(); ++i)
-            if (accuracy->digits[i] < kTrustedDigits)
+            if (accuracy->untrusted[i])
                 names << QStringLiteral("x%1").arg(i + 1);
         return qtText(texts::kResultsUnreliable).arg(names.join(QStringLiteral(", ")));
     } catch (const MissingLibrary&) {

@@ -117,6 +117,15 @@ bool SystemFiles::holdsUnsavedNumbers() const
     return typed && system != inFile_;
 }
 
+void SystemFiles::relink(const QString& file, const std::optional<TypedSystem>& inFile)
+{
+    inFile_ = inFile;
+    sheetRead_.clear();
+    sheetNote_.clear();
+    setTarget(file, {});
+    updateActions();
+}
+
 bool SystemFiles::changedSinceFile() const { return inFile_ && form_.typedSystem() != *inFile_; }
 
 bool SystemFiles::maybeSave(bool unsaved)

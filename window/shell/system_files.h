@@ -66,6 +66,14 @@ public:
     // where `unsaved` holds. Returns whether to go on (saved or discarded).
     bool maybeSave(bool unsaved);
 
+    // The file the grid came from, as the window closed: the program's own
+    // CSV, and its system as the file holds it (nothing where none).
+    QString currentFile() const { return current_; }
+    std::optional<TypedSystem> systemInFile() const { return inFile_; }
+    // The grid kept at closing is back: Save writes `file` again, and what
+    // changed since it is told as before.
+    void relink(const QString& file, const std::optional<TypedSystem>& inFile);
+
 signals:
     void saveTargetChanged(const QString& path);
 
