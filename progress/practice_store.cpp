@@ -59,6 +59,40 @@ bool run(QSqlDatabase& database, const QString& statement)
     return query.exec(statement);
 }
 
+// A statement run for its error, where it has one.
+QSqlError runError(QSqlDatabase& database, const QString& statement)
+{
+    QSqlQuery query(database);
+    query.exec(statement);
+    return query.lastError();
+}
+
+// What SQLite's result code (its primary part) says went wrong.
+PracticeStore::Problem problemOf(const QSqlError& error)
+{
+    bool valid = false;
+    const int code = error.nativeErrorCode().toInt(&valid) & 0xFF;
+    using Problem = PracticeStore::Problem;
+    if (!valid)
+        return Problem::CannotOpen;
+    switch (code) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return Problem::Locked;
+    case 3: // SQLITE_PERM
+    case 8: // SQLITE_READONLY
+    case 23: // SQLITE_AUTH
+        return Problem::ReadOnly;
+    case 13: // SQLITE_FULL
+        return Problem::Full;
+    case 11: // SQLITE_CORRUPT
+    case 26: // SQLITE_NOTADB
+        return Problem::Damaged;
+    default:
+        return Problem::CannotOpen;
+    }
+}
+
 } // namespace
 
 // Read back as fast as the rows come: "2026-11-02T08:01:00.000Z", as
@@ -126,10 +160,11 @@ PracticeStore::Problem PracticeStore::openFile(const QString& path)
     // version number. The rest is plain SQL.
     if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next()
         || check.value(0).toString() != QStringLiteral("ok")) {
-        detail_ = check.lastError().text();
-        const bool busy = detail_.contains(QStringLiteral("locked"), Qt::CaseInsensitive);
+        const QSqlError error = check.lastError();
+        detail_ = error.text();
         database.close();
-        return busy ? Problem::Locked : Problem::Damaged;
+        // A check that ran and found faults is damage; one that could not run says why.
+        return error.type() == QSqlError::NoError ? Problem::Damaged : problemOf(error);
     }
     check.finish();
     // A later program's file is left exactly as it is: not even its journal mode changes.
@@ -141,11 +176,11 @@ PracticeStore::Problem PracticeStore::openFile(const QString& path)
         return Problem::Newer;
     }
     check.finish();
-    if (!run(database, QStringLiteral("PRAGMA journal_mode=WAL"))) {
-        detail_ = database.lastError().text();
+    if (const QSqlError error = runError(database, QStringLiteral("PRAGMA journal_mode=WAL"));
+        error.type() != QSqlError::NoError) {
+        detail_ = error.text();
         database.close();
-        return detail_.contains(QStringLiteral("locked"), Qt::CaseInsensitive) ? Problem::Locked
-                                                                               : Problem::ReadOnly;
+        return problemOf(error);
     }
     run(database, QStringLiteral("PRAGMA foreign_keys=ON"));
     const Problem migrated = migrate();
@@ -169,23 +204,18 @@ PracticeStore::Problem PracticeStore::migrate()
         return Problem::Newer;
     }
     for (int step = found; step < kSchemaVersion; ++step) {
-        if (!database.transaction()) {
-            detail_ = database.lastError().text();
-            return detail_.contains(QStringLiteral("locked"), Qt::CaseInsensitive) ? Problem::Locked
-                                                                                   : Problem::ReadOnly;
-        }
-        bool done = true;
+        QSqlError error = runError(database, QStringLiteral("BEGIN IMMEDIATE"));
         for (const char* statement : kMigrations[static_cast<std::size_t>(step)])
-            done = done && run(database, QString::fromUtf8(statement));
-        done = done && run(database, QStringLiteral("PRAGMA user_version=%1").arg(step + 1));
-        if (!done) {
-            detail_ = database.lastError().text();
-            database.rollback();
-            return Problem::ReadOnly;
-        }
-        if (!database.commit()) {
-            detail_ = database.lastError().text();
-            return Problem::Locked;
+            if (error.type() == QSqlError::NoError)
+                error = runError(database, QString::fromUtf8(statement));
+        if (error.type() == QSqlError::NoError)
+            error = runError(database, QStringLiteral("PRAGMA user_version=%1").arg(step + 1));
+        if (error.type() == QSqlError::NoError)
+            error = runError(database, QStringLiteral("COMMIT"));
+        if (error.type() != QSqlError::NoError) {
+            detail_ = error.text();
+            run(database, QStringLiteral("ROLLBACK"));
+            return problemOf(error);
         }
     }
     return Problem::None;
@@ -201,48 +231,65 @@ void PracticeStore::openInMemory()
     migrate();
 }
 
-bool PracticeStore::record(const AnsweredStep& answer)
+PracticeStore::Problem PracticeStore::failed(const QSqlError& error)
+{
+    lastError_ = error.text();
+    QSqlDatabase database = this->database();
+    run(database, QStringLiteral("ROLLBACK"));
+    return problemOf(error);
+}
+
+PracticeStore::Problem PracticeStore::write(const AnsweredStep& answer)
 {
     QSqlDatabase database = this->database();
-    if (!database.transaction())
-        return false;
-    QSqlQuery known(database);
-    known.prepare(QStringLiteral("SELECT COUNT(*) FROM students WHERE name = ?"));
-    known.addBindValue(answer.student);
-    bool written = known.exec() && known.next();
-    const bool newStudent = written && known.value(0).toInt() == 0;
-    known.finish();
-    if (written && newStudent) {
-        QSqlQuery student(database);
-        student.prepare(QStringLiteral("INSERT INTO students (name, created) VALUES (?, ?)"));
-        student.addBindValue(answer.student);
-        student.addBindValue(timeText(answer.when));
-        written = student.exec();
+    // The write lock first, so that a busy file is waited for at the start.
+    if (const QSqlError error = runError(database, QStringLiteral("BEGIN IMMEDIATE"));
+        error.type() != QSqlError::NoError) {
+        lastError_ = error.text();
+        return problemOf(error);
     }
-    if (written) {
-        QSqlQuery insert(database);
-        insert.prepare(QStringLiteral(
-            "INSERT INTO answers (student, answered_at, system_hash, system_text, n, step_kind, step_index, "
-            "skill, typed, right_answer, mistake, try_number, hints, milliseconds, answered_on) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        const QString hash = answer.systemHash.isEmpty()
-            ? QString::fromLatin1(
-                QCryptographicHash::hash(answer.system.toUtf8(), QCryptographicHash::Sha1).toHex())
-            : answer.systemHash;
-        for (const QVariant& value :
-            { text(answer.student), text(timeText(answer.when)), text(hash), text(answer.system),
-                QVariant(answer.n), QVariant(answer.stepKind), QVariant(answer.stepIndex),
-                QVariant(static_cast<int>(answer.skill)), text(answer.typed), QVariant(answer.right ? 1 : 0),
-                text(answer.mistake), QVariant(answer.tryNumber), QVariant(answer.hints),
-                QVariant(answer.milliseconds), text(timeText(answer.when).left(10)) })
-            insert.addBindValue(value);
-        written = insert.exec();
+    QSqlQuery student(database);
+    student.prepare(QStringLiteral("INSERT INTO students (name, created) SELECT ?, ? WHERE NOT EXISTS "
+                                   "(SELECT 1 FROM students WHERE name = ?)"));
+    for (const QString& value : { answer.student, timeText(answer.when), answer.student })
+        student.addBindValue(text(value));
+    if (!student.exec())
+        return failed(student.lastError());
+    QSqlQuery insert(database);
+    insert.prepare(QStringLiteral(
+        "INSERT INTO answers (student, answered_at, system_hash, system_text, n, step_kind, step_index, "
+        "skill, typed, right_answer, mistake, try_number, hints, milliseconds, answered_on) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    const QString hash = answer.systemHash.isEmpty()
+        ? QString::fromLatin1(QCryptographicHash::hash(answer.system.toUtf8(), QCryptographicHash::Sha1).toHex())
+        : answer.systemHash;
+    for (const QVariant& value : { text(answer.student), text(timeText(answer.when)), text(hash),
+             text(answer.system), QVariant(answer.n), QVariant(answer.stepKind), QVariant(answer.stepIndex),
+             QVariant(static_cast<int>(answer.skill)), text(answer.typed), QVariant(answer.right ? 1 : 0),
+             text(answer.mistake), QVariant(answer.tryNumber), QVariant(answer.hints),
+             QVariant(answer.milliseconds), text(timeText(answer.when).left(10)) })
+        insert.addBindValue(value);
+    if (!insert.exec())
+        return failed(insert.lastError());
+    if (const QSqlError error = runError(database, QStringLiteral("COMMIT")); error.type() != QSqlError::NoError)
+        return failed(error);
+    return Problem::None;
+}
+
+PracticeStore::Problem PracticeStore::record(const AnsweredStep& answer)
+{
+    waiting_.push_back(answer);
+    return flush();
+}
+
+PracticeStore::Problem PracticeStore::flush()
+{
+    while (!waiting_.empty()) {
+        if (const Problem problem = write(waiting_.front()); problem != Problem::None)
+            return problem;
+        waiting_.erase(waiting_.begin());
     }
-    if (!written) {
-        database.rollback();
-        return false;
-    }
-    return database.commit();
+    return Problem::None;
 }
 
 QStringList PracticeStore::students() const
@@ -252,6 +299,9 @@ QStringList PracticeStore::students() const
     if (query.exec(QStringLiteral("SELECT name FROM students ORDER BY name")))
         while (query.next())
             names << query.value(0).toString();
+    for (const AnsweredStep& answer : waiting_)
+        if (!names.contains(answer.student))
+            names << answer.student;
     return names;
 }
 
@@ -284,27 +334,38 @@ std::vector<AnsweredStep> PracticeStore::answers(const QString& student) const
         answer.milliseconds = query.value(12).toLongLong();
         answers.push_back(std::move(answer));
     }
+    for (const AnsweredStep& answer : waiting_)
+        if (answer.student == student)
+            answers.push_back(answer);
     return answers;
 }
 
-bool PracticeStore::forget(const QString& student)
+PracticeStore::Forgotten PracticeStore::forget(const QString& student)
 {
+    const auto waited = std::erase_if(waiting_, [&](const AnsweredStep& answer) { return answer.student == student; });
     QSqlDatabase database = this->database();
-    if (!database.transaction())
-        return false;
-    bool done = true;
+    QSqlError error = runError(database, QStringLiteral("BEGIN IMMEDIATE"));
+    int deleted = 0;
     for (const char* statement :
         { "DELETE FROM answers WHERE student = ?", "DELETE FROM students WHERE name = ?" }) {
+        if (error.type() != QSqlError::NoError)
+            break;
         QSqlQuery query(database);
         query.prepare(QString::fromUtf8(statement));
         query.addBindValue(student);
-        done = done && query.exec();
+        if (!query.exec())
+            error = query.lastError();
+        else if (deleted == 0)
+            deleted = query.numRowsAffected();
     }
-    if (!done) {
-        database.rollback();
-        return false;
+    if (error.type() == QSqlError::NoError)
+        error = runError(database, QStringLiteral("COMMIT"));
+    if (error.type() != QSqlError::NoError) {
+        lastError_ = error.text();
+        run(database, QStringLiteral("ROLLBACK"));
+        return { problemOf(error), 0 };
     }
-    return database.commit();
+    return { Problem::None, deleted + static_cast<int>(waited) };
 }
 
 } // namespace cramer

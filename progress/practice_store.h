@@ -6,10 +6,13 @@
 // one computer. Each answer is written in a transaction of its own; the
 // file is never deleted or replaced by the program. Where it cannot be used
 // (locked, read-only, damaged, made by a newer program), practice goes on
-// with an in-memory database and one message says why.
+// with an in-memory database and one message says why. An answer whose
+// write fails waits in memory and is written, once, with the next one that
+// can be.
 
 #include <QDateTime>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QStringList>
 
@@ -58,19 +61,32 @@ public:
     PracticeStore(const PracticeStore&) = delete;
     PracticeStore& operator=(const PracticeStore&) = delete;
 
-    enum class Problem { None, CannotOpen, Locked, ReadOnly, Damaged, Newer };
+    // Told apart by the database's own error codes: busy past the wait,
+    // not allowed (a read-only file or folder), the disk full, damaged.
+    enum class Problem { None, CannotOpen, Locked, ReadOnly, Full, Damaged, Newer };
     bool keeps() const { return problem_ == Problem::None; }
     // Why the file is not used, and the database's own words for it.
     Problem problem() const { return problem_; }
     QString detail() const { return detail_; }
 
-    // One answer in a transaction of its own; false when it could not be written.
-    bool record(const AnsweredStep& answer);
+    // Keeps `answer` and writes every answer still waiting, oldest first,
+    // each in a transaction of its own: None once all are written, else why
+    // the first one that waits could not be (lastError() has the words).
+    Problem record(const AnsweredStep& answer);
+    // Tries the waiting answers again.
+    Problem flush();
+    int waiting() const { return static_cast<int>(waiting_.size()); }
+    QString lastError() const { return lastError_; }
     QStringList students() const;
-    // The student's answers, oldest first.
+    // The student's answers, oldest first, those still waiting with them.
     std::vector<AnsweredStep> answers(const QString& student) const;
-    // Deletes one student's rows; the file stays.
-    bool forget(const QString& student);
+    // Deletes one student's rows, and answers of theirs still waiting; the
+    // file stays. How many answers went, or why none did.
+    struct Forgotten {
+        Problem problem = Problem::None;
+        int answers = 0;
+    };
+    Forgotten forget(const QString& student);
 
     QSqlDatabase database() const;
 
@@ -78,10 +94,14 @@ private:
     Problem openFile(const QString& path);
     Problem migrate();
     void openInMemory();
+    Problem write(const AnsweredStep& answer);
+    Problem failed(const QSqlError& error);
 
     QString connection_;
     Problem problem_ = Problem::None;
     QString detail_;
+    std::vector<AnsweredStep> waiting_;
+    QString lastError_;
 };
 
 // A time as the store keeps it ("2026-11-02T08:01:00.000Z"), read back.

@@ -13,12 +13,21 @@ namespace cramer::texts {
 
 inline constexpr Text kPracticeCommand = CRAMER_TEXT("Practice", "Реши &сам");
 inline constexpr Text kPracticeTitle = CRAMER_TEXT("Practice", "Реши сам");
+// The practice window's title: %1 kPracticeTitle, %2 the student whose answers it keeps.
+inline constexpr Text kPracticeTitleWithStudent = CRAMER_TEXT("Practice", "%1 — %2");
 // Who is practising: asked once, remembered, offered again on a shared computer.
 inline constexpr Text kPracticeWhoTitle = CRAMER_TEXT("Practice", "Кой се упражнява?");
 inline constexpr Text kPracticeWhoText = CRAMER_TEXT("Practice",
     "Напиши името си или го избери. Програмата пази отговорите ти само на този компютър, за да виждаш "
     "напредъка си; без име нищо не се пази.");
 inline constexpr Text kPracticeChangeStudent = CRAMER_TEXT("Practice", "Смени &ученика");
+// After the name question was cancelled.
+inline constexpr Text kPracticeNoStudent = CRAMER_TEXT("Practice",
+    "Без име отговорите ти не се пазят. Когато искаш да се пазят, напиши името си с „Смени ученика“.");
+// A name that differs from a known one only by letter case or marks: %1 as typed, %2 the known one.
+inline constexpr Text kPracticeSimilarName = CRAMER_TEXT("Practice",
+    "„%1“ прилича на вече познатото име „%2“. Ти ли си „%2“? (Ако не си, отговорите ти ще се пазят "
+    "под „%1“.)");
 // „Напредък“: a student's kept practice.
 inline constexpr Text kProgressCommand = CRAMER_TEXT("Progress", "&Напредък");
 // %1 the student.
@@ -99,6 +108,9 @@ inline constexpr std::pair<const char*, Text> kMistakeWords[] = {
 inline constexpr Text kPracticeStoreLocked = CRAMER_TEXT("Progress",
     "Файлът с упражненията „%1“ е зает от друга програма. Упражнявай се спокойно, но днешните отговори няма "
     "да бъдат запазени.");
+inline constexpr Text kPracticeStoreFull = CRAMER_TEXT("Progress",
+    "Дискът с файла с упражненията „%1“ е пълен. Упражнявай се спокойно, но днешните отговори няма да "
+    "бъдат запазени.");
 inline constexpr Text kPracticeStoreReadOnly = CRAMER_TEXT("Progress",
     "Във файла с упражненията „%1“ не може да се пише (%2). Упражнявай се спокойно, но днешните отговори "
     "няма да бъдат запазени.");
@@ -108,6 +120,28 @@ inline constexpr Text kPracticeStoreDamaged = CRAMER_TEXT("Progress",
 inline constexpr Text kPracticeStoreNewer = CRAMER_TEXT("Progress",
     "Файлът с упражненията „%1“ е от по-нова версия на програмата. Тази версия не го променя; "
     "упражнявай се спокойно, но днешните отговори няма да бъдат запазени.");
+// An answer that could not be written, told once until writing works
+// again: %1 the file, %2 the database's words.
+inline constexpr Text kPracticeWriteLocked = CRAMER_TEXT("Progress",
+    "Отговорът не можа да бъде записан: файлът с упражненията „%1“ е зает от друга програма. Програмата "
+    "пази отговорите и ще ги запише, щом файлът се освободи.");
+inline constexpr Text kPracticeWriteFull = CRAMER_TEXT("Progress",
+    "Отговорът не можа да бъде записан: дискът с файла с упражненията „%1“ е пълен. Програмата пази "
+    "отговорите и ще ги запише, щом на диска има място.");
+inline constexpr Text kPracticeWriteReadOnly = CRAMER_TEXT("Progress",
+    "Отговорът не можа да бъде записан: във файла с упражненията „%1“ не може да се пише (%2). Програмата "
+    "пази отговорите и ще ги запише, щом това стане възможно.");
+inline constexpr Text kPracticeWriteDamaged = CRAMER_TEXT("Progress",
+    "Отговорът не можа да бъде записан: файлът с упражненията „%1“ е повреден (%2). Програмата пази "
+    "отговорите, докато е отворена.");
+inline constexpr Text kPracticeWriteFailed = CRAMER_TEXT("Progress",
+    "Отговорът не можа да бъде записан във файла с упражненията „%1“ (%2). Програмата пази отговорите и "
+    "ще опита отново.");
+// „Изтрий моите данни“: what was done. %1 the student.
+inline constexpr CountedText kProgressForgotten
+    = CRAMER_COUNTED("Progress", "Изтрити са %n запазени отговора на %1.");
+inline constexpr Text kProgressNotForgotten = CRAMER_TEXT("Progress",
+    "Отговорите на %1 не бяха изтрити: %2 Опитай отново по-късно.");
 inline constexpr Text kPracticeStoreCannotOpen = CRAMER_TEXT("Progress",
     "Файлът с упражненията „%1“ не може да бъде отворен (%2). Упражнявай се спокойно, но днешните отговори "
     "няма да бъдат запазени.");

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -75,8 +76,9 @@ TEST(PracticeStore, OpensEveryVersionAndRefusesWhatItCannotKeep)
             EXPECT_EQ(store.problem(), c.problem) << c.file << ": " << store.detail().toStdString();
             EXPECT_EQ(store.students(), c.students) << c.file;
             // Practice goes on either way: in the file or in memory.
-            EXPECT_TRUE(store.record(
-                answer(QStringLiteral("Вера"), QDateTime::currentDateTimeUtc(), Skill::Sarrus, true)));
+            EXPECT_EQ(store.record(
+                          answer(QStringLiteral("Вера"), QDateTime::currentDateTimeUtc(), Skill::Sarrus, true)),
+                PracticeStore::Problem::None);
             EXPECT_EQ(store.answers(QStringLiteral("Вера")).size(), 1u);
         }
         if (c.problem != PracticeStore::Problem::None) {
@@ -107,13 +109,99 @@ TEST(PracticeStore, ALockedFileIsWaitedForThenLeftAlone)
         ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
         PracticeStore store(path);
         EXPECT_EQ(store.problem(), PracticeStore::Problem::Locked) << store.detail().toStdString();
-        EXPECT_TRUE(store.record(
-            answer(QStringLiteral("Ани"), QDateTime::currentDateTimeUtc(), Skill::Sarrus, true)));
+        EXPECT_EQ(
+            store.record(answer(QStringLiteral("Ани"), QDateTime::currentDateTimeUtc(), Skill::Sarrus, true)),
+            PracticeStore::Problem::None);
         lock.exec(QStringLiteral("ROLLBACK"));
     }
     other.close();
     other = {};
     QSqlDatabase::removeDatabase(QStringLiteral("other"));
+}
+
+// A file system this process can fill: a small tmpfs where it may mount
+// one, else none (the test then says so and is skipped).
+class SmallFileSystem {
+public:
+    SmallFileSystem()
+    {
+        if (::mount("cramer-test", folder_.path().toLocal8Bit().constData(), "tmpfs", 0, "size=256k") == 0)
+            mounted_ = true;
+    }
+    ~SmallFileSystem()
+    {
+        if (mounted_)
+            ::umount(folder_.path().toLocal8Bit().constData());
+    }
+    bool mounted() const { return mounted_; }
+    QString filePath(const QString& name) const { return folder_.filePath(name); }
+
+private:
+    QTemporaryDir folder_;
+    bool mounted_ = false;
+};
+
+// Fills the file system of `path` but for a few bytes; removing the file frees it.
+void fillUp(const QString& path)
+{
+    QFile filler(path);
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+    filler.close();
+}
+
+// A write the file refuses, busy past the wait or with the disk full, is
+// told by its cause; the answer waits and is written with the next one that
+// can be, each once.
+TEST(PracticeStore, ARefusedWriteKeepsEveryAnswerAndWritesItOnce)
+{
+    const QDateTime start = QDateTime::currentDateTimeUtc();
+    auto next = [&, i = 0]() mutable {
+        return answer(QStringLiteral("Ани"), start.addSecs(i++), Skill::Division, true);
+    };
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("practice.sqlite"));
+        PracticeStore store(path);
+        ASSERT_EQ(store.record(next()), PracticeStore::Problem::None);
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("busy"));
+        other.setDatabaseName(path);
+        ASSERT_TRUE(other.open());
+        QSqlQuery lock(other);
+        ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        EXPECT_EQ(store.record(next()), PracticeStore::Problem::Locked) << store.lastError().toStdString();
+        EXPECT_EQ(store.waiting(), 1);
+        EXPECT_EQ(store.answers(QStringLiteral("Ани")).size(), 2u) << "a waiting answer still counts";
+        lock.exec(QStringLiteral("ROLLBACK"));
+        lock = QSqlQuery();
+        other.close();
+        other = {};
+        QSqlDatabase::removeDatabase(QStringLiteral("busy"));
+        EXPECT_EQ(store.record(next()), PracticeStore::Problem::None);
+        EXPECT_EQ(store.waiting(), 0);
+        PracticeStore again(path);
+        EXPECT_EQ(again.answers(QStringLiteral("Ани")).size(), 3u);
+    }
+    const SmallFileSystem small;
+    if (!small.mounted())
+        GTEST_SKIP() << "no tmpfs can be mounted here: the full disk is not tried";
+    const QString path = small.filePath(QStringLiteral("practice.sqlite"));
+    PracticeStore store(path);
+    ASSERT_EQ(store.problem(), PracticeStore::Problem::None) << store.detail().toStdString();
+    ASSERT_EQ(store.record(next()), PracticeStore::Problem::None);
+    fillUp(small.filePath(QStringLiteral("filler")));
+    PracticeStore::Problem problem = PracticeStore::Problem::None;
+    int tries = 0;
+    for (; problem == PracticeStore::Problem::None && tries < 200; ++tries)
+        problem = store.record(next());
+    EXPECT_EQ(problem, PracticeStore::Problem::Full) << store.lastError().toStdString();
+    EXPECT_EQ(store.waiting(), 1);
+    QFile::remove(small.filePath(QStringLiteral("filler")));
+    EXPECT_EQ(store.flush(), PracticeStore::Problem::None);
+    PracticeStore again(path);
+    EXPECT_EQ(again.answers(QStringLiteral("Ани")).size(), static_cast<std::size_t>(tries + 1));
 }
 
 TEST(PracticeStore, ForgetsOneStudentOnly)
@@ -122,8 +210,11 @@ TEST(PracticeStore, ForgetsOneStudentOnly)
     PracticeStore store(folder.filePath(QStringLiteral("practice.sqlite")));
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (const char* name : { "Ани", "Борис" })
-        ASSERT_TRUE(store.record(answer(QString::fromUtf8(name), now, Skill::Division, true)));
-    EXPECT_TRUE(store.forget(QStringLiteral("Ани")));
+        ASSERT_EQ(store.record(answer(QString::fromUtf8(name), now, Skill::Division, true)),
+            PracticeStore::Problem::None);
+    const PracticeStore::Forgotten forgotten = store.forget(QStringLiteral("Ани"));
+    EXPECT_EQ(forgotten.problem, PracticeStore::Problem::None);
+    EXPECT_EQ(forgotten.answers, 1);
     EXPECT_EQ(store.students(), QStringList { QStringLiteral("Борис") });
     EXPECT_TRUE(store.answers(QStringLiteral("Ани")).empty());
     EXPECT_EQ(store.answers(QStringLiteral("Борис")).size(), 1u);
@@ -209,7 +300,7 @@ TEST(ProgressStatistics, TheDatabaseCountsAsTheAnswersDo)
             QStringLiteral("system %1").arg(i / 7));
         step.tryNumber = 1 + i % 4 / 3;
         step.hints = i % 11 == 0 ? 1 : 0;
-        ASSERT_TRUE(store.record(step));
+        ASSERT_EQ(store.record(step), PracticeStore::Problem::None);
     }
     const ProgressSummary counted = summarize(store, QStringLiteral("Ани"));
     const ProgressSummary read = summarize(store.answers(QStringLiteral("Ани")));

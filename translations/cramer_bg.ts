@@ -74,6 +74,16 @@
     </message>
 </context>
 <context>
+    <name>Progress</name>
+    <message numerus="yes">
+        <source>Изтрити са %n запазени отговора на %1.</source>
+        <translation>
+            <numerusform>Изтрит е %n запазен отговор на %1.</numerusform>
+            <numerusform>Изтрити са %n запазени отговора на %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>WorkedSolution</name>
     <message numerus="yes">
         <source>%n стъпки</source>

@@ -1383,6 +1383,18 @@ Free software under the GNU General Public License, version 3 or later.</transla
             <numerusform>revealed after %n attempts</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Без име отговорите ти не се пазят. Когато искаш да се пазят, напиши името си с „Смени ученика“.</source>
+        <translation>Without a name your answers are not saved. To have them saved, type your name with Change Student.</translation>
+    </message>
+    <message>
+        <source>„%1“ прилича на вече познатото име „%2“. Ти ли си „%2“? (Ако не си, отговорите ти ще се пазят под „%1“.)</source>
+        <translation>“%1” looks like the name “%2”, which the program already knows. Are you “%2”? (If not, your answers will be saved under “%1”.)</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -1623,6 +1635,41 @@ Free software under the GNU General Public License, version 3 or later.</transla
     <message>
         <source>Файлът с упражненията „%1“ не може да бъде отворен (%2). Упражнявай се спокойно, но днешните отговори няма да бъдат запазени.</source>
         <translation>The practice file “%1” cannot be opened (%2). Practise at ease, but today&apos;s answers will not be kept.</translation>
+    </message>
+    <message>
+        <source>Дискът с файла с упражненията „%1“ е пълен. Упражнявай се спокойно, но днешните отговори няма да бъдат запазени.</source>
+        <translation>The disk that holds the practice file “%1” is full. You can still practise, but today&apos;s answers will not be saved.</translation>
+    </message>
+    <message>
+        <source>Отговорът не можа да бъде записан: файлът с упражненията „%1“ е зает от друга програма. Програмата пази отговорите и ще ги запише, щом файлът се освободи.</source>
+        <translation>Your answer could not be saved: another program is using the practice file “%1”. The program keeps your answers and will save them as soon as the file is free.</translation>
+    </message>
+    <message>
+        <source>Отговорът не можа да бъде записан: дискът с файла с упражненията „%1“ е пълен. Програмата пази отговорите и ще ги запише, щом на диска има място.</source>
+        <translation>Your answer could not be saved: the disk that holds the practice file “%1” is full. The program keeps your answers and will save them as soon as there is room.</translation>
+    </message>
+    <message>
+        <source>Отговорът не можа да бъде записан: във файла с упражненията „%1“ не може да се пише (%2). Програмата пази отговорите и ще ги запише, щом това стане възможно.</source>
+        <translation>Your answer could not be saved: the practice file “%1” cannot be written to (%2). The program keeps your answers and will save them as soon as it can.</translation>
+    </message>
+    <message>
+        <source>Отговорът не можа да бъде записан: файлът с упражненията „%1“ е повреден (%2). Програмата пази отговорите, докато е отворена.</source>
+        <translation>Your answer could not be saved: the practice file “%1” is damaged (%2). The program keeps your answers while it is open.</translation>
+    </message>
+    <message>
+        <source>Отговорът не можа да бъде записан във файла с упражненията „%1“ (%2). Програмата пази отговорите и ще опита отново.</source>
+        <translation>Your answer could not be saved in the practice file “%1” (%2). The program keeps your answers and will try again.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Изтрити са %n запазени отговора на %1.</source>
+        <translation>
+            <numerusform>%n saved answer of %1 was deleted.</numerusform>
+            <numerusform>%n saved answers of %1 were deleted.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Отговорите на %1 не бяха изтрити: %2 Опитай отново по-късно.</source>
+        <translation>The answers of %1 were not deleted: %2 Try again later.</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,8 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -90,12 +92,104 @@ TEST_F(KeptPractice, AnswersShowInProgressAndAimTheNextExercise)
     ASSERT_EQ(window.boxes.shown.size(), 1u) << "the CSV is named as no export";
     EXPECT_TRUE(window.boxes.shown.front().text.contains(QStringLiteral("room-1.csv")));
 
-    // Forgotten: the student's rows are gone, the file stays.
+    // Forgotten: the student's rows are gone, the file stays, and the box says how many went.
     window.boxes.answer = true;
+    window.boxes.shown.clear();
     practice.forgetStudent();
     EXPECT_TRUE(practice.store().answers(QStringLiteral("Ани")).empty());
+    ASSERT_EQ(window.boxes.shown.size(), 2u) << "the question, then what was done";
+    EXPECT_EQ(window.boxes.shown[1].text, QStringLiteral("Изтрити са 3 запазени отговора на Ани."));
     EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("practice.sqlite"))));
     QSettings().remove(QStringLiteral("practice/student"));
+}
+
+// Every start asks who practises, the last name offered; the window's title
+// names the student; a name like a known one is asked about; cancelled,
+// nothing is kept and the box says so.
+TEST_F(KeptPractice, AsksWhoPractisesAtEveryStartAndNamesThemInTheTitle)
+{
+    QSettings().remove(QStringLiteral("practice/student"));
+    QTemporaryDir folder;
+    TestWindow window;
+    Practice& practice = window.main->practice();
+    practice.setStoreFile(folder.filePath(QStringLiteral("practice.sqlite")));
+    AnsweredStep earlier;
+    earlier.student = QStringLiteral("Мария 🎓");
+    earlier.when = QDateTime::currentDateTimeUtc();
+    earlier.system = QStringLiteral("2,1,5\n1,-3,-8");
+    ASSERT_EQ(practice.store().record(earlier), PracticeStore::Problem::None);
+    window.type({ { "2", "1", "5" }, { "1", "-3", "-8" } });
+    const struct {
+        const char* typed;
+        bool same; // the answer to "is this the known name?"
+        const char* title;
+        std::size_t boxes;
+    } kStarts[] = {
+        { "Мария", true, "Реши сам — Мария 🎓", 1 },
+        { "мария", false, "Реши сам — мария", 1 },
+        { "Иван Петров", true, "Реши сам — Иван Петров", 0 },
+        { "", true, "Реши сам", 1 },
+    };
+    for (const auto& start : kStarts) {
+        window.boxes.name = QString::fromUtf8(start.typed);
+        window.boxes.answer = start.same;
+        window.boxes.shown.clear();
+        const int asked = window.boxes.namesAsked;
+        practice.start();
+        ASSERT_NE(practice.window(), nullptr);
+        EXPECT_EQ(window.boxes.namesAsked, asked + 1) << start.typed;
+        EXPECT_EQ(practice.window()->windowTitle().toStdString(), start.title);
+        EXPECT_EQ(window.boxes.shown.size(), start.boxes) << start.typed;
+        practice.window()->close();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(window.boxes.shown.back().text.toStdString(),
+        "Без име отговорите ти не се пазят. Когато искаш да се пазят, напиши името си с „Смени ученика“.");
+    EXPECT_EQ(window.boxes.namesOffered.front(), QStringLiteral("Иван Петров")) << "the last name first";
+    QSettings().remove(QStringLiteral("practice/student"));
+}
+
+// An answer the file refuses (another program holds it past the wait) is
+// told once, kept, and written with the next one once the file is free.
+TEST_F(KeptPractice, ARefusedAnswerIsToldOnceAndWrittenLater)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("practice.sqlite"));
+    TestWindow window;
+    window.boxes.name = QStringLiteral("Ани");
+    Practice& practice = window.main->practice();
+    practice.setStoreFile(path);
+    window.type({ { "2", "1", "5" }, { "1", "-3", "-8" } });
+    practice.start();
+    PracticeWindow* steps = practice.window();
+    ASSERT_NE(steps, nullptr);
+    QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+    other.setDatabaseName(path);
+    ASSERT_TRUE(other.open());
+    {
+        QSqlQuery lock(other);
+        ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        window.boxes.shown.clear();
+        for (const char* typed : { "7", "-5" }) {
+            steps->answerField(0)->setText(QString::fromUtf8(typed));
+            steps->check(0);
+            QCoreApplication::processEvents();
+        }
+        ASSERT_EQ(window.boxes.shown.size(), 1u) << "told once";
+        EXPECT_TRUE(window.boxes.shown[0].text.contains(QStringLiteral("е зает от друга програма")))
+            << window.boxes.shown[0].text.toStdString();
+        EXPECT_EQ(practice.store().waiting(), 2);
+        lock.exec(QStringLiteral("ROLLBACK"));
+    }
+    other.close();
+    other = {};
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+    steps->answerField(0)->setText(QStringLiteral("-7"));
+    steps->check(0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(practice.store().waiting(), 0);
+    PracticeStore reopened(path);
+    EXPECT_EQ(reopened.answers(QStringLiteral("Ани")).size(), 3u) << "each once";
 }
 
 // Sarrus's signs wrong most often: the next exercise is a 3 × 3 with a
@@ -113,7 +207,7 @@ TEST_F(KeptPractice, SarrusSignsGetNegativeEntries)
     wrong.system = QStringLiteral("1,2,3,4\n5,6,7,8\n9,1,2,3");
     wrong.skill = Skill::Sarrus;
     wrong.mistake = QStringLiteral("TermSignFlipped");
-    ASSERT_TRUE(practice.store().record(wrong));
+    ASSERT_EQ(practice.store().record(wrong), PracticeStore::Problem::None);
     practice.practiseWeakSpot();
     ASSERT_NE(practice.window(), nullptr);
     const TypedSystem& system = practice.window()->system();

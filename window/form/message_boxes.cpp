@@ -5,6 +5,7 @@
 #include "report/texts.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -57,6 +58,9 @@ QString ModalMessageBoxes::askName(
     dialog.setComboBoxItems(known);
     dialog.setComboBoxEditable(true);
     dialog.setTextValue(known.isEmpty() ? QString() : known.front());
+    // What is typed stays as typed: „Мария“ never completes into „Мария 🎓“.
+    if (auto* names = dialog.findChild<QComboBox*>())
+        names->setCompleter(nullptr);
     dialog.setFont(zoomedDesktopFont(zoom()));
     if (dialog.exec() != QDialog::Accepted)
         return {};

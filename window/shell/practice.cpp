@@ -21,10 +21,12 @@
 #include "window/shell/user_files.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QRect>
 #include <QSettings>
+#include <QTimer>
 
 namespace cramer {
 
@@ -33,6 +35,19 @@ using texts::qtText;
 namespace {
 
 const QString kStudentSetting = QStringLiteral("practice/student");
+// Answers that could not be written are tried again this often.
+constexpr int kRetryMilliseconds = 5000;
+
+// A name as it is told apart from another: letters and digits alone, in
+// one case ("Мария 🎓" and "мария" are alike).
+QString nameKey(const QString& name)
+{
+    QString key;
+    for (const QChar c : name)
+        if (c.isLetterOrNumber())
+            key += c.toCaseFolded();
+    return key;
+}
 
 // The cells of the system, where the student looks to compare.
 QRect gridOnScreen(const Form1& form, int n)
@@ -74,6 +89,14 @@ Practice::Practice(Form1& form, MessageBoxes& boxes, CommandGate& gate, Exercise
     connect(&form_, &Form1::gridReset, this, update);
     connect(&form_, &Form1::cellEdited, this, update);
     update();
+    retry_ = new QTimer(this);
+    retry_->setInterval(kRetryMilliseconds);
+    connect(retry_, &QTimer::timeout, this, &Practice::flushAnswers);
+    // The last chance for answers that wait: the window closing.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (store_ && store_->waiting() > 0)
+            store_->flush();
+    });
 }
 
 void Practice::start()
@@ -112,15 +135,21 @@ void Practice::start()
         boxes_.inform(window_, title, qtText(texts::kPracticeSystemTooLong));
         return;
     }
-    student(); // asked before the practice window opens, never in its way
+    // Asked at every start, never in the practice window's way: on a shared
+    // computer the next pupil is not filed under the last one's name.
+    changeStudent();
     last_ = new PracticeWindow(std::move(solution), boxes_, window_);
+    showStudentInTitle();
     last_->setAttribute(Qt::WA_DeleteOnClose);
     // Written once the verdict is on the screen: keeping never delays it.
     connect(last_, &PracticeWindow::answerChecked, this, [this, system](const AnsweredStep& answer) {
         QMetaObject::invokeMethod(
             this, [this, answer, system] { this->record(answer, system); }, Qt::QueuedConnection);
     });
-    connect(last_, &PracticeWindow::changeStudentRequested, this, &Practice::changeStudent);
+    connect(last_, &PracticeWindow::changeStudentRequested, this, [this] {
+        changeStudent();
+        showStudentInTitle();
+    });
     connect(last_, &PracticeWindow::newExerciseRequested, this, [this, done = last_] {
         if (!exercises_.makeAnother(done->system().n))
             return;
@@ -195,9 +224,16 @@ void Practice::forgetStudent()
         || !boxes_.ask(
             window_, qtText(texts::kPracticeTitle), qtText(texts::kProgressForgetQuestion).arg(who)))
         return;
-    store().forget(who);
+    const PracticeStore::Forgotten forgotten = store().forget(who);
+    if (forgotten.problem != PracticeStore::Problem::None) {
+        boxes_.inform(window_, qtText(texts::kPracticeTitle),
+            qtText(texts::kProgressNotForgotten).arg(who, store().lastError()));
+        return;
+    }
+    boxes_.inform(
+        window_, qtText(texts::kPracticeTitle), qtText(texts::kProgressForgotten, forgotten.answers).arg(who));
     if (progressWindow_ && progressWindow_->isVisible())
-        progressWindow_->show(who, ProgressSummary());
+        progressWindow_->show(who, summarize(store(), who));
 }
 
 bool Practice::exportTo(const QString& path, int type, bool everyone)
@@ -237,14 +273,41 @@ const QString& Practice::student()
 void Practice::changeStudent()
 {
     QStringList known = store().students();
-    if (student_ && !student_->isEmpty()) {
-        known.removeAll(*student_);
-        known.prepend(*student_);
+    const QString last = student_ ? *student_ : QSettings().value(kStudentSetting).toString();
+    if (!last.isEmpty()) {
+        known.removeAll(last);
+        known.prepend(last);
     }
-    student_
+    QString name
         = boxes_.askName(window_, qtText(texts::kPracticeWhoTitle), qtText(texts::kPracticeWhoText), known);
-    if (!student_->isEmpty())
-        QSettings().setValue(kStudentSetting, *student_);
+    if (name.isEmpty()) {
+        student_ = QString();
+        boxes_.inform(window_, qtText(texts::kPracticeTitle), qtText(texts::kPracticeNoStudent));
+        return;
+    }
+    // "мария" or "Мария" where "Мария 🎓" is known: the same pupil, or another?
+    if (!known.contains(name)) {
+        for (const QString& other : known) {
+            if (nameKey(other) == nameKey(name)
+                && boxes_.ask(window_, qtText(texts::kPracticeWhoTitle),
+                    qtText(texts::kPracticeSimilarName).arg(name, other))) {
+                name = other;
+                break;
+            }
+        }
+    }
+    student_ = name;
+    QSettings().setValue(kStudentSetting, name);
+}
+
+void Practice::showStudentInTitle()
+{
+    if (!last_)
+        return;
+    const QString title = qtText(texts::kPracticeTitle);
+    last_->setWindowTitle(student_ && !student_->isEmpty()
+            ? qtText(texts::kPracticeTitleWithStudent).arg(title, *student_)
+            : title);
 }
 
 PracticeStore& Practice::store()
@@ -262,6 +325,9 @@ PracticeStore& Practice::store()
         break;
     case PracticeStore::Problem::ReadOnly:
         problem = &texts::kPracticeStoreReadOnly;
+        break;
+    case PracticeStore::Problem::Full:
+        problem = &texts::kPracticeStoreFull;
         break;
     case PracticeStore::Problem::Damaged:
         problem = &texts::kPracticeStoreDamaged;
@@ -284,7 +350,48 @@ void Practice::record(AnsweredStep answer, const TypedSystem& system)
         return;
     answer.student = *student_;
     answer.system = QString::fromStdString(systemAsCsv(system, { ".", "" }));
-    store().record(answer);
+    tellWriteProblem(store().record(answer));
+}
+
+void Practice::flushAnswers()
+{
+    if (store_)
+        tellWriteProblem(store_->flush());
+}
+
+void Practice::tellWriteProblem(PracticeStore::Problem problem)
+{
+    if (problem == PracticeStore::Problem::None) {
+        retry_->stop();
+        writeProblemTold_ = false;
+        return;
+    }
+    if (!retry_->isActive())
+        retry_->start();
+    if (writeProblemTold_)
+        return;
+    writeProblemTold_ = true;
+    const QString path
+        = QDir::toNativeSeparators(storeFile_.isEmpty() ? defaultPracticeFile() : storeFile_);
+    QString said;
+    switch (problem) {
+    case PracticeStore::Problem::Locked:
+        said = qtText(texts::kPracticeWriteLocked).arg(path);
+        break;
+    case PracticeStore::Problem::Full:
+        said = qtText(texts::kPracticeWriteFull).arg(path);
+        break;
+    case PracticeStore::Problem::ReadOnly:
+        said = qtText(texts::kPracticeWriteReadOnly).arg(path, store_->lastError());
+        break;
+    case PracticeStore::Problem::Damaged:
+        said = qtText(texts::kPracticeWriteDamaged).arg(path, store_->lastError());
+        break;
+    default:
+        said = qtText(texts::kPracticeWriteFailed).arg(path, store_->lastError());
+        break;
+    }
+    boxes_.inform(window_, qtText(texts::kPracticeTitle), said);
 }
 
 } // namespace cramer

@@ -14,6 +14,7 @@
 #include <optional>
 
 class QAction;
+class QTimer;
 class QWidget;
 
 namespace cramer {
@@ -52,9 +53,12 @@ public:
     PracticeWindow* window() const { return last_; }
     void start();
 
-    // Who is practising: asked for the first time, remembered after; an
-    // empty name keeps nothing.
+    // Who is practising: the name confirmed last, asked where there is
+    // none; an empty name keeps nothing.
     const QString& student();
+    // Asks who is practising, the last name offered (one Enter confirms
+    // it); a name like a known one but for letter case or marks is asked
+    // about; cancelled, it says that nothing will be kept.
     void changeStudent();
     // The kept answers, opened on first use at `path` (the user's data
     // folder by default); a file that cannot be kept is named once.
@@ -63,6 +67,11 @@ public:
 
 private:
     void record(AnsweredStep answer, const TypedSystem& system);
+    // Writes the answers still waiting; a failure is told once, until
+    // writing works again.
+    void flushAnswers();
+    void tellWriteProblem(PracticeStore::Problem problem);
+    void showStudentInTitle();
 
     Form1& form_;
     MessageBoxes& boxes_;
@@ -79,6 +88,8 @@ private:
     QString storeFile_;
     std::unique_ptr<PracticeStore> store_;
     std::optional<QString> student_;
+    QTimer* retry_ = nullptr; // writes the waiting answers again
+    bool writeProblemTold_ = false;
 };
 
 } // namespace cramer
