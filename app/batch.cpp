@@ -282,7 +282,7 @@ int runBatch(int argc, char* argv[], const QStringList& arguments)
         return BadInput;
     }
     if (!language) {
-        complain(qtText(texts::kLanguageRefused).arg(languageName));
+        complain(textInEvery(texts::kLanguageRefused).arg(languageName));
         return BadInput;
     }
     if (!worksheet && format != QStringLiteral("csv") && !kWorkingFormats.contains(format)) {

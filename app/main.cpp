@@ -50,7 +50,7 @@ bool installChosenLanguage(
     if (language)
         return true;
     std::fprintf(stderr, "%s: %s\n", CRAMER_EXECUTABLE,
-        qPrintable(cramer::texts::qtText(cramer::texts::kLanguageRefused).arg(name)));
+        qPrintable(cramer::textInEvery(cramer::texts::kLanguageRefused).arg(name)));
     return false;
 }
 

@@ -6,7 +6,10 @@
 #include "sheets/workbook_file.h"
 #include "sheets/zip_archive.h"
 
+#include <QCryptographicHash>
+
 #include <algorithm>
+#include <set>
 
 namespace cramer {
 namespace {
@@ -28,12 +31,27 @@ std::vector<WorkbookCell> answerRow(const AnsweredStep& answer)
         number(answer.tryNumber), number(answer.hints), number(answer.milliseconds) };
 }
 
-std::vector<WorkbookCell> header(std::initializer_list<const char*> names)
+// The columns of the two sheets the class overview reads, as written.
+constexpr std::array<const char*, 4> kSkillColumns { "student", "skill", "first_tries", "right_first_try" };
+constexpr std::array<const char*, 4> kMistakeColumns { "student", "mistake", "count", "last_seen" };
+
+std::vector<WorkbookCell> header(const std::array<const char*, 4>& names)
 {
-    std::vector<WorkbookCell> row;
+    std::vector<WorkbookCell> cells;
     for (const char* name : names)
-        row.push_back({ name, false });
-    return row;
+        cells.push_back({ name, false });
+    return cells;
+}
+
+// A sheet whose first row names exactly the columns written.
+bool hasColumns(const SheetRows& sheet, const std::array<const char*, 4>& names)
+{
+    if (sheet.rows.empty() || sheet.rows.front().cells.size() < names.size())
+        return false;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (sheet.rows.front().cells[i].text != names[i])
+            return false;
+    return true;
 }
 
 } // namespace
@@ -63,8 +81,8 @@ QString ClassRow::commonestMistake() const
 std::string progressWorkbook(const std::vector<StudentAnswers>& students)
 {
     WorkbookSheet answers { "answers", {} };
-    WorkbookSheet skills { "skills", { header({ "student", "skill", "first_tries", "right_first_try" }) } };
-    WorkbookSheet mistakes { "mistakes", { header({ "student", "mistake", "count", "last_seen" }) } };
+    WorkbookSheet skills { "skills", { header(kSkillColumns) } };
+    WorkbookSheet mistakes { "mistakes", { header(kMistakeColumns) } };
     std::vector<WorkbookCell> columns;
     for (const char* name : kAnswerColumns)
         columns.push_back({ name, false });
@@ -115,7 +133,14 @@ ClassOverview classOverview(const std::vector<std::pair<QString, std::string>>& 
 {
     ClassOverview overview;
     std::map<QString, ClassRow> rows;
+    std::set<QByteArray> read; // each export's digest, so that none counts twice
     for (const auto& [name, bytes] : workbooks) {
+        const QByteArray digest = QCryptographicHash::hash(
+            QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), QCryptographicHash::Sha256);
+        if (read.contains(digest)) {
+            overview.repeated << name;
+            continue;
+        }
         const ZipArchive archive(bytes);
         const WorkbookSheets sheets = readXlsxSheets(archive);
         const auto sheet = [&sheets](const char* wanted) -> const SheetRows* {
@@ -125,10 +150,13 @@ ClassOverview classOverview(const std::vector<std::pair<QString, std::string>>& 
         };
         const SheetRows* skills = sheet("skills");
         const SheetRows* mistakes = sheet("mistakes");
-        if (sheets.error || !skills || !mistakes) {
+        // A column deleted or moved by hand would count the wrong numbers.
+        if (sheets.error || !skills || !mistakes || !hasColumns(*skills, kSkillColumns)
+            || !hasColumns(*mistakes, kMistakeColumns)) {
             overview.unread << name;
             continue;
         }
+        read.insert(digest);
         const auto text = [](const FileRow& row, std::size_t at) {
             return at < row.cells.size() ? QString::fromStdString(row.cells[at].text) : QString();
         };

@@ -43,7 +43,8 @@ struct ClassRow {
 };
 struct ClassOverview {
     std::vector<ClassRow> students; // by name
-    QStringList unread; // files that are no such workbook
+    QStringList unread; // files that are no such workbook, or one changed by hand
+    QStringList repeated; // the same export as a file read before
 };
 // `workbooks` are the files' bytes, by name.
 ClassOverview classOverview(const std::vector<std::pair<QString, std::string>>& workbooks);

@@ -26,17 +26,66 @@ const std::array<std::pair<Mistake, const char*>, 10> kMistakeNames { {
     { Mistake::NotRight, "NotRight" },
 } };
 
-// The middle value (the upper of the two middle ones); 0 of none.
+// The middle value, the mean of the two middle ones of an even count; 0 of none.
 double median(std::vector<double> values)
 {
     if (values.empty())
         return 0;
     const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
     std::nth_element(values.begin(), middle, values.end());
-    return *middle;
+    if (values.size() % 2 != 0)
+        return *middle;
+    return (*middle + *std::max_element(values.begin(), middle)) / 2;
 }
 
 QDate mondayOf(const QDate& day) { return day.addDays(1 - day.dayOfWeek()); }
+
+// The user's own day of a time kept in UTC, the zone's offset looked up
+// once an hour of UTC: a time zone's rules looked up per answer would cost
+// more than all the rest.
+class LocalDays {
+public:
+    QDate dayOf(const QDateTime& utc)
+    {
+        const qint64 hour = utc.toMSecsSinceEpoch() / 3600000;
+        auto [at, added] = offsets_.try_emplace(hour, 0);
+        if (added)
+            at->second = QDateTime::fromMSecsSinceEpoch(hour * 3600000, Qt::UTC).toLocalTime().offsetFromUtc();
+        return utc.addSecs(at->second).date();
+    }
+
+private:
+    std::map<qint64, int> offsets_;
+};
+
+// The time an exercise took: between its answers in turn, less every pause
+// of more than ten minutes (a break, another day).
+class ExerciseTime {
+public:
+    static constexpr qint64 kLongestPause = 10 * 60 * 1000;
+
+    void answeredAt(const QDateTime& when)
+    {
+        if (last_.isValid()) {
+            const qint64 gap = last_.msecsTo(when);
+            milliseconds_ += gap > 0 && gap <= kLongestPause ? gap : 0;
+        }
+        last_ = when;
+    }
+    double minutes() const { return static_cast<double>(milliseconds_) / 60000.0; }
+
+private:
+    QDateTime last_;
+    qint64 milliseconds_ = 0;
+};
+
+std::vector<double> minutesOf(const std::map<QString, ExerciseTime>& exercises)
+{
+    std::vector<double> minutes;
+    for (const auto& [hash, time] : exercises)
+        minutes.push_back(time.minutes());
+    return minutes;
+}
 
 } // namespace
 
@@ -75,12 +124,10 @@ ProgressSummary summarize(const std::vector<AnsweredStep>& answers)
 {
     ProgressSummary summary;
     std::map<QString, RecurringMistake> mistakes;
-    std::map<QString, std::pair<QDateTime, QDateTime>> exercises; // by the system's hash (one student's)
+    std::map<QString, ExerciseTime> exercises; // by the system's hash (one student's)
+    LocalDays days;
     for (const AnsweredStep& answer : answers) {
-        auto& span = exercises[answer.systemHash];
-        if (!span.first.isValid() || answer.when < span.first)
-            span.first = answer.when;
-        span.second = std::max(span.second, answer.when);
+        exercises[answer.systemHash].answeredAt(answer.when);
         if (!answer.mistake.isEmpty()) {
             RecurringMistake& mistake = mistakes[answer.mistake];
             mistake.mistake = answer.mistake;
@@ -92,8 +139,7 @@ ProgressSummary summarize(const std::vector<AnsweredStep>& answers)
         SkillProgress& skill = summary.skills[static_cast<std::size_t>(answer.skill)];
         ++skill.firstTries;
         skill.right += answer.right ? 1 : 0;
-        // Weeks by the UTC date: a time zone's rules looked up per answer cost more than all the rest.
-        const QDate week = mondayOf(answer.when.date());
+        const QDate week = mondayOf(days.dayOf(answer.when));
         if (skill.weeks.empty() || skill.weeks.back().week != week)
             skill.weeks.push_back({ week, 0, 0 });
         ++skill.weeks.back().firstTries;
@@ -103,9 +149,7 @@ ProgressSummary summarize(const std::vector<AnsweredStep>& answers)
         summary.mistakes.push_back(std::move(mistake));
     std::stable_sort(summary.mistakes.begin(), summary.mistakes.end(),
         [](const RecurringMistake& a, const RecurringMistake& b) { return a.count > b.count; });
-    std::vector<double> minutes;
-    for (const auto& [hash, span] : exercises)
-        minutes.push_back(static_cast<double>(span.first.msecsTo(span.second)) / 60000.0);
+    const std::vector<double> minutes = minutesOf(exercises);
     summary.exercises = static_cast<int>(minutes.size());
     summary.medianMinutes = median(minutes);
     return summary;
@@ -124,11 +168,13 @@ ProgressSummary summarize(const PracticeStore& store, const QString& student)
             while (query.next())
                 each(query);
     };
-    // First tries by skill and day, oldest first; days make weeks here.
-    rows("SELECT skill, answered_on, COUNT(*), SUM(right_answer) FROM answers "
-         "WHERE student = ? AND try_number = 1 AND hints = 0 GROUP BY skill, answered_on ORDER BY skill, "
-         "answered_on",
-        [&summary](const QSqlQuery& row) {
+    // First tries by skill and minute of UTC, oldest first; the user's days,
+    // and so weeks, are made of them here.
+    LocalDays days;
+    rows("SELECT skill, SUBSTR(answered_at, 1, 16), COUNT(*), SUM(right_answer) FROM answers "
+         "WHERE student = ? AND try_number = 1 AND hints = 0 GROUP BY skill, SUBSTR(answered_at, 1, 16) "
+         "ORDER BY skill, SUBSTR(answered_at, 1, 16)",
+        [&summary, &days](const QSqlQuery& row) {
             const int skill = row.value(0).toInt();
             if (skill < 0 || skill >= kSkills)
                 return;
@@ -137,7 +183,8 @@ ProgressSummary summarize(const PracticeStore& store, const QString& student)
             const int right = row.value(3).toInt();
             progress.firstTries += count;
             progress.right += right;
-            const QDate week = mondayOf(QDate::fromString(row.value(1).toString(), Qt::ISODate));
+            const QDateTime minute = keptTime(row.value(1).toString() + QStringLiteral(":00.000Z"));
+            const QDate week = mondayOf(days.dayOf(minute));
             if (progress.weeks.empty() || progress.weeks.back().week != week)
                 progress.weeks.push_back({ week, 0, 0 });
             progress.weeks.back().firstTries += count;
@@ -149,13 +196,12 @@ ProgressSummary summarize(const PracticeStore& store, const QString& student)
             summary.mistakes.push_back(
                 { row.value(0).toString(), row.value(1).toInt(), keptTime(row.value(2).toString()) });
         });
-    std::vector<double> minutes;
-    rows("SELECT MIN(answered_at), MAX(answered_at) FROM answers WHERE student = ? GROUP BY system_hash",
-        [&minutes](const QSqlQuery& row) {
-            const QDateTime first = keptTime(row.value(0).toString());
-            const QDateTime last = keptTime(row.value(1).toString());
-            minutes.push_back(static_cast<double>(first.msecsTo(last)) / 60000.0);
+    std::map<QString, ExerciseTime> exercises;
+    rows("SELECT system_hash, answered_at FROM answers WHERE student = ? ORDER BY system_hash, answered_at",
+        [&exercises](const QSqlQuery& row) {
+            exercises[row.value(0).toString()].answeredAt(keptTime(row.value(1).toString()));
         });
+    const std::vector<double> minutes = minutesOf(exercises);
     summary.exercises = static_cast<int>(minutes.size());
     summary.medianMinutes = median(minutes);
     return summary;
@@ -194,6 +240,8 @@ std::optional<AimedExercise> aimedExercise(const std::vector<AnsweredStep>& answ
         break;
     case Mistake::RoundedWrongly:
     case Mistake::TooFewDigits:
+        aimed.kind = AimedExercise::Kind::Recurring;
+        break;
     case Mistake::QuotientInverted:
         aimed.kind = AimedExercise::Kind::Fractions;
         break;

@@ -26,7 +26,7 @@ std::optional<Mistake> mistakeNamed(const QString& name);
 inline constexpr const char* kWrongCountName = "WrongCount";
 
 struct WeekShare {
-    QDate week; // its Monday
+    QDate week; // its Monday, in the user's time zone
     int firstTries = 0;
     int right = 0;
 };
@@ -47,7 +47,9 @@ struct ProgressSummary {
     std::array<SkillProgress, kSkills> skills;
     std::vector<RecurringMistake> mistakes; // commonest first
     int exercises = 0; // distinct systems practised
-    double medianMinutes = 0; // per exercise, from its first answer to its last
+    // Per exercise: the time between its answers, pauses of more than ten
+    // minutes left out; of an even count the mean of the middle two.
+    double medianMinutes = 0;
 };
 
 ProgressSummary summarize(const std::vector<AnsweredStep>& answers);
@@ -59,8 +61,9 @@ ProgressSummary summarize(const PracticeStore& store, const QString& student);
 // answers: its size and kind, and the mistake it aims at; nothing before
 // any mistake.
 struct AimedExercise {
-    // Negatives: a 3 × 3 with negative entries in every row, for Sarrus's signs.
-    enum class Kind { Integers, Fractions, Singular, Negatives };
+    // Negatives: a 3 × 3 with negative entries in every row, for Sarrus's signs;
+    // Recurring: answers that never end, to be rounded.
+    enum class Kind { Integers, Fractions, Recurring, Singular, Negatives };
     int n = 3;
     Kind kind = Kind::Integers;
     QString mistake;

@@ -4,8 +4,10 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QStringList>
 #include <QTranslator>
 
+#include <map>
 #include <memory>
 
 namespace cramer {
@@ -33,20 +35,61 @@ std::unique_ptr<QTranslator> loaded(const QString& file, const QString& director
     return translator;
 }
 
+// A translator for `language`'s own texts, loaded once.
+const QTranslator* translatorOf(Language language)
+{
+    static std::map<Language, std::unique_ptr<QTranslator>> translators;
+    auto& translator = translators[language];
+    if (!translator) {
+        translator = std::make_unique<QTranslator>();
+        if (!translator->load(QStringLiteral("cramer_") + languageCode(language), QStringLiteral(":/i18n")))
+            translator.reset(new QTranslator);
+    }
+    return translator.get();
+}
+
 } // namespace
+
+const std::array<LanguageEntry, 2> kLanguages { {
+    { Language::Bulgarian, "bg", CRAMER_OWN_NAME("Български"), "bulgarian", "T2A" },
+    { Language::English, "en", CRAMER_OWN_NAME("English"), "english", "T1" },
+} };
 
 std::optional<Language> languageNamed(const QString& name)
 {
-    if (name == QStringLiteral("bg"))
-        return Language::Bulgarian;
-    if (name == QStringLiteral("en"))
-        return Language::English;
+    // The language part of a locale's name: "en" of "en_US.UTF-8".
+    const QString code = name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+    for (const LanguageEntry& entry : kLanguages)
+        if (code == QLatin1String(entry.code))
+            return entry.language;
     return std::nullopt;
 }
 
-QString languageCode(Language language)
+const LanguageEntry& languageEntry(Language language)
 {
-    return language == Language::English ? QStringLiteral("en") : QStringLiteral("bg");
+    for (const LanguageEntry& entry : kLanguages)
+        if (entry.language == language)
+            return entry;
+    return kLanguages.front();
+}
+
+QString languageCode(Language language) { return QString::fromLatin1(languageEntry(language).code); }
+
+QString languageOwnName(Language language) { return QString::fromUtf8(languageEntry(language).ownName); }
+
+QString textIn(Language language, texts::Text text)
+{
+    const QString translated = translatorOf(language)->translate(text.context, text.source);
+    return translated.isEmpty() ? QString::fromUtf8(text.source) : translated;
+}
+
+QString textInEvery(texts::Text text)
+{
+    QStringList said;
+    for (const LanguageEntry& entry : kLanguages)
+        said << textIn(entry.language, text);
+    said.removeDuplicates();
+    return said.join(QStringLiteral(" / "));
 }
 
 bool installLanguage(Language language, QtTexts qt)

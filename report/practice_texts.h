@@ -38,6 +38,12 @@ inline constexpr Text kProgressSkillHeader = CRAMER_TEXT("Progress", "Умени
 inline constexpr Text kProgressFirstTriesHeader = CRAMER_TEXT("Progress", "Първи опити");
 inline constexpr Text kProgressShareHeader = CRAMER_TEXT("Progress", "Верни от първия опит");
 inline constexpr Text kProgressLastWeekHeader = CRAMER_TEXT("Progress", "Последната седмица");
+// A share in per cent: %1 the whole number.
+inline constexpr Text kProgressShare = CRAMER_TEXT("Progress", "%1 %");
+// Under kProgressLastWeekHeader: %1 the share, %2 the week (kProgressWeek).
+inline constexpr Text kProgressWeekShare = CRAMER_TEXT("Progress", "%1 (%2)");
+// A week by its first and last day.
+inline constexpr Text kProgressWeek = CRAMER_TEXT("Progress", "%1 – %2");
 inline constexpr Text kProgressMistakeHeader = CRAMER_TEXT("Progress", "Грешка");
 inline constexpr Text kProgressCountHeader = CRAMER_TEXT("Progress", "Колко пъти");
 inline constexpr Text kProgressLastSeenHeader = CRAMER_TEXT("Progress", "Последно");
@@ -76,8 +82,10 @@ inline constexpr Text kClassOverviewOpenFilter = CRAMER_TEXT("Progress", "Изн
 inline constexpr Text kClassStudentHeader = CRAMER_TEXT("Progress", "Ученик");
 inline constexpr Text kClassMistakeHeader = CRAMER_TEXT("Progress", "Най-честа грешка");
 // %1 the files, one a line.
-inline constexpr Text kClassUnread
-    = CRAMER_TEXT("Progress", "Тези файлове не са изнесен напредък от програмата и са пропуснати:\n%1");
+inline constexpr Text kClassUnread = CRAMER_TEXT("Progress",
+    "Тези файлове не са изнесен напредък от програмата (или колоните им са променяни) и са пропуснати:\n%1");
+inline constexpr Text kClassRepeated = CRAMER_TEXT(
+    "Progress", "Тези файлове са същият изнесен напредък като файл преди тях и не се броят втори път:\n%1");
 inline constexpr Text kClassSaveFilters = CRAMER_TEXT("Progress", "CSV (*.csv)");
 inline constexpr Text kClassDefaultName = CRAMER_TEXT("Progress", "клас.csv");
 // The skills, in the order of the program's Skill.

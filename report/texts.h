@@ -20,6 +20,10 @@ struct Text {
     const char* source;
 };
 
+// A name that is the same in every language (a language's own name, as a
+// language menu lists it): never translated, and so no CRAMER_TEXT.
+#define CRAMER_OWN_NAME(name) name
+
 // lupdate reads CRAMER_TEXT as QT_TRANSLATE_NOOP (-tr-function-alias).
 #define CRAMER_TEXT(context, source)                                                                         \
     ::cramer::texts::Text { context, source }
@@ -108,6 +112,8 @@ inline constexpr Text kCopySolutionAsLatex = CRAMER_TEXT("CopiedSolution", "Ко
 inline constexpr Text kSolutionSystemHeading = CRAMER_TEXT("CopiedSolution", "Система:");
 inline constexpr Text kSolutionDeterminantsHeading = CRAMER_TEXT("CopiedSolution", "Детерминанти:");
 inline constexpr Text kSolutionResultsHeading = CRAMER_TEXT("CopiedSolution", "Решение:");
+// After x_i where the window's result row rounds it: %1 the row's value.
+inline constexpr Text kSolutionResultRow = CRAMER_TEXT("CopiedSolution", " (в реда за резултата %1)");
 
 // Starting without a window system (one line on standard error, in both
 // languages, since the desktop's language cannot be told then).
@@ -144,8 +150,6 @@ inline constexpr Text kZoomNormal = CRAMER_TEXT("MainWindow", "Н&ормален
 inline constexpr Text kContrastColours = CRAMER_TEXT("MainWindow", "&Контрастни цветове");
 // The language: each entry names its language in the language spoken now.
 inline constexpr Text kLanguageMenu = CRAMER_TEXT("MainWindow", "&Език");
-inline constexpr Text kLanguageBulgarian = CRAMER_TEXT("MainWindow", "&Български");
-inline constexpr Text kLanguageEnglish = CRAMER_TEXT("MainWindow", "&Английски");
 inline constexpr Text kLanguageTitle = CRAMER_TEXT("MainWindow", "Език");
 inline constexpr Text kLanguageNextStart
     = CRAMER_TEXT("MainWindow", "Програмата ще говори на избрания език, когато я отвориш отново.");

@@ -271,7 +271,9 @@ WorkingDocument workingDocument(const WorkedSolution& solution)
 }
 
 // The short solution: the system, each determinant with the value the
-// window announced, and the result rows, in the window's own digits.
+// window announced, and x_i = d_i / d in the worked solution's digits (a
+// copy is no form: the result rows' two decimals of d would read "0 / 0"
+// for a small d), with the result row where it rounds x_i.
 WorkingDocument shortSolution(const WorkedSolution& solution)
 {
     const SolveRecord& record = solution.record;
@@ -286,13 +288,20 @@ WorkingDocument shortSolution(const WorkedSolution& solution)
             { operatorRun("="), numberRun(out.numbers().shown(entry.trace.value)) },
             DocumentWriter::Digits::Window);
     out.section(Section::Id::Unknowns, filled(texts::kSolutionResultsHeading, {}));
-    for (std::size_t i = 0; i < record.shownSolutions.size(); ++i) {
+    const NumberWriter& numbers = out.numbers();
+    for (std::size_t i = 0; i < record.shownSolutions.size() && i + 1 < record.determinants.size(); ++i) {
         const int unknown = static_cast<int>(i) + 1;
-        const NumberWriter& numbers = out.numbers();
-        out.formula({ nameRun('x', unknown), operatorRun("="), nameRun('d', unknown), operatorRun("/"),
-            nameRun('d', 0), operatorRun("="), numberRun(numbers.shown(record.shownNumerators[i])),
-            looseOperatorRun("/"), numberRun(numbers.shown(record.shownDeterminant)), operatorRun("="),
-            numberRun(numbers.shown(record.shownSolutions[i])) });
+        const float numerator = record.determinants[i + 1].trace.value;
+        const float determinant = record.determinants.front().trace.value;
+        Runs line { nameRun('x', unknown), operatorRun("="), nameRun('d', unknown), operatorRun("/"),
+            nameRun('d', 0), operatorRun("="), numberRun(numbers.single(numerator)), looseOperatorRun("/"),
+            numberRun(numbers.single(determinant)), operatorRun("="),
+            numberRun(numbers.single(record.quotients[i])) };
+        if (record.shownSolutions[i] != record.quotients[i])
+            line = std::move(line)
+                << filled(texts::kSolutionResultRow,
+                    { Runs { numberRun(numbers.shown(record.shownSolutions[i])) } });
+        out.formula(std::move(line));
     }
     return std::move(out.document());
 }

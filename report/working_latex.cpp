@@ -16,10 +16,8 @@
 namespace cramer {
 namespace {
 
-// The language's babel option comes between the two parts.
+// The language's font encoding and babel option come before the rest.
 const char* const kPreambleStart = R"(\documentclass[a4paper,11pt]{article}
-\usepackage[T2A]{fontenc}
-\usepackage[utf8]{inputenc}
 )";
 const char* const kPreamble = R"(\usepackage{amsmath}
 \usepackage{mathtools}
@@ -315,10 +313,11 @@ QString workingAsLatex(const WorkingDocument& document, LatexForm form)
     const bool standalone = form == LatexForm::Document;
     // Pictures need TikZ: only a document of its own has them.
     const bool figures = standalone && document.section(Section::Id::Figures);
-    const QString babel = installedLanguage() == Language::English ? QStringLiteral("english")
-                                                                     : QStringLiteral("bulgarian");
-    QString latex = standalone ? QString::fromUtf8(kPreambleStart)
-            % QStringLiteral("\\usepackage[") % babel % QStringLiteral("]{babel}\n") % QString::fromUtf8(kPreamble)
+    const LanguageEntry& language = languageEntry(installedLanguage());
+    QString latex = standalone ? QString::fromUtf8(kPreambleStart) % QStringLiteral("\\usepackage[")
+            % QLatin1String(language.fontEncoding) % QStringLiteral("]{fontenc}\n\\usepackage[utf8]{inputenc}\n")
+            % QStringLiteral("\\usepackage[") % QLatin1String(language.babel) % QStringLiteral("]{babel}\n")
+            % QString::fromUtf8(kPreamble)
             % (figures ? QStringLiteral("\\usepackage{tikz}\n\\usetikzlibrary{patterns}\n") : QString())
             % QStringLiteral("\\begin{document}\n")
                                : QString();

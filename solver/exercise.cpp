@@ -6,6 +6,7 @@
 #include "solver/exact.h"
 
 #include <array>
+#include <numeric>
 
 namespace cramer {
 namespace {
@@ -25,20 +26,44 @@ int ExerciseMaker::uniform(int lowest, int highest)
     return lowest + static_cast<int>(generator_() % static_cast<std::uint64_t>(highest - lowest + 1));
 }
 
+// A coefficient in -9 … 9 for the last unknown, whose numerator over q is
+// `last` (prime to q), that makes the row's sum of numerators, `sum` so
+// far, a multiple of q: the right-hand side a whole number.
+int ExerciseMaker::wholeRowCoefficient(int sum, int last, int q)
+{
+    std::vector<int> fitting;
+    for (int a = -9; a <= 9; ++a)
+        if ((sum + a * last) % q == 0)
+            fitting.push_back(a);
+    return fitting[static_cast<std::size_t>(uniform(0, static_cast<int>(fitting.size()) - 1))];
+}
+
 TypedSystem ExerciseMaker::next(int n, SolutionKind kind)
 {
-    constexpr std::array<int, 3> kDenominators { 2, 4, 5 };
+    constexpr std::array<int, 3> kEnding { 2, 4, 5 };
+    constexpr std::array<int, 4> kRecurring { 3, 6, 7, 9 };
     for (int attempt = 0;; ++attempt) {
+        // Recurring answers share one denominator q, the last one's numerator
+        // prime to it, so that each row's last coefficient can make the
+        // right-hand side whole (below).
+        const int shared
+            = kind == SolutionKind::Recurring ? kRecurring[static_cast<std::size_t>(uniform(0, 3))] : 0;
+        std::vector<int> numerators;
         std::vector<Rational> x;
         bool allWhole = true;
         for (int j = 0; j < n; ++j) {
-            const int denominator
-                = kind == SolutionKind::Integers ? 1 : kDenominators[static_cast<std::size_t>(uniform(0, 2))];
+            // Integers draw no denominator: a seed's exercises stay as they were.
+            int denominator = shared > 0 ? shared : 1;
+            if (kind == SolutionKind::SimpleFractions)
+                denominator = kEnding[static_cast<std::size_t>(uniform(0, 2))];
             const int numerator = uniform(-9 * denominator, 9 * denominator);
             allWhole = allWhole && numerator % denominator == 0;
+            numerators.push_back(numerator);
             x.push_back(Rational(numerator) / Rational(denominator));
         }
         if (kind == SolutionKind::SimpleFractions && allWhole)
+            continue;
+        if (shared > 0 && std::gcd(numerators.back(), shared) != 1)
             continue;
 
         std::vector<Rational> coefficients; // n rows of n
@@ -46,13 +71,18 @@ TypedSystem ExerciseMaker::next(int n, SolutionKind kind)
         TypedSystem system { n, {} };
         for (int row = 0; row < n; ++row) {
             Rational sum;
+            int numeratorSum = 0; // of the numerators over q, recurring answers' row so far
             for (int column = 0; column < n; ++column) {
-                const int a = uniform(-9, 9);
+                int a = uniform(-9, 9);
+                if (shared > 0 && column == n - 1)
+                    a = wholeRowCoefficient(numeratorSum, numerators.back(), shared);
+                numeratorSum += a * numerators[static_cast<std::size_t>(column)];
                 coefficients.emplace_back(a);
                 sum += Rational(a) * x[static_cast<std::size_t>(column)];
                 system.texts.push_back(std::to_string(a));
             }
-            system.texts.push_back(sum.decimal(".")); // terminates: the denominator divides 20
+            // Terminates: the denominator divides 20, or the row is whole.
+            system.texts.push_back(sum.decimal("."));
             right.push_back(std::move(sum));
         }
         if (determinant(coefficients, n).isZero())
@@ -76,7 +106,7 @@ TypedSystem ExerciseMaker::next(int n, SolutionKind kind)
         bool exact = true;
         for (int j = 0; j < n && exact; ++j) {
             const float chosen = x[static_cast<std::size_t>(j)].nearestSingle();
-            exact = record.shownSolutions[static_cast<std::size_t>(j)] == chosen
+            exact = record.shownSolutions[static_cast<std::size_t>(j)] == roundToPlaces(chosen, 3)
                 && (n > kExactSinglesUpTo || record.quotients[static_cast<std::size_t>(j)] == chosen);
         }
         // Every determinant exact as well, while the search is young.

@@ -19,6 +19,7 @@ namespace cramer {
 enum class SolutionKind {
     Integers, // x_i in -9 … 9
     SimpleFractions, // x_i = k/2, k/4 or k/5 within -9 … 9, not all whole
+    Recurring, // x_i = k/3, k/6, k/7 or k/9 within -9 … 9, one at least a decimal that never ends
 };
 
 inline constexpr int kExactSinglesUpTo = 4;
@@ -34,6 +35,7 @@ public:
 
 private:
     int uniform(int lowest, int highest);
+    int wholeRowCoefficient(int sum, int last, int q);
 
     std::mt19937_64 generator_;
 };

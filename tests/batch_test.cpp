@@ -163,8 +163,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, Batch,
         // The words follow the language, the numbers the locale.
         BatchCase { "EnglishWordsInABulgarianLocale", { "--solve", "-", "--language", "en" },
             "2;0;1\n0;1;1\n", 0, QByteArray(), "", "bg_BG.UTF-8", "x1 = d1/d = 1/2 = 0,5" },
+        BatchCase { "LanguageByALocalesName", { "--solve", "-", "--language", "EN_us" }, "2;0;1\n0;1;1\n", 0,
+            QByteArray(), "", "bg_BG.UTF-8", "x1 = d1/d = 1/2 = 0,5" },
+        // Refused in every language: the one who asked may read either.
         BatchCase { "UnknownLanguage", { "--solve", "-", "--language", "fr" }, "1,2,3\n4,5,6\n", 1, "",
-            "--language приема bg или en, а не „fr“." }),
+            "--language приема bg или en, а не „fr“. / --language takes bg or en, not “fr”." }),
     [](const testing::TestParamInfo<BatchCase>& info) { return std::string(info.param.name); });
 
 // The worked solution of each system in each form, word for word as read and

@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(Messages, InEnglish,
         EnglishCase {
             "RuleOfAnUnknown", [] { return hint(2, kTwo, kX1, 1); }, "By Cramer's rule x₁ = d₁/d." },
         EnglishCase { "Value", [] { return hint(2, kTwo, kD1, 3); },
-            "The value is d₁ = −7. This step counts as shown." },
+            "The value is d₁ = −7. This step is marked as revealed." },
         EnglishCase { "RuleOf4", [] { return hint(4, kFour, kD, 1); },
             "Work out d by Gaussian elimination with exact fractions: make zeros below each pivot, and take "
             "as "
@@ -84,16 +84,20 @@ INSTANTIATE_TEST_SUITE_P(Messages, InEnglish,
                 return overflowMessage(
                     { .value = OverflowValue::Solution, .index = 2 }, QStringLiteral("3.4E+38"));
             },
-            "The unknown x2 = d2/d leaves the range of the numbers the program works with (up to 3.4E+38 in "
-            "absolute value).\nThe system is back as it was typed: mend it and try again." }),
+            "The unknown x2 = d2/d overflows the range of the numbers the program works with (up to 3.4E+38 "
+            "in absolute value).\nThe system has been restored as you typed it: correct it and try again." }),
     [](const testing::TestParamInfo<EnglishCase>& info) { return std::string(info.param.name); });
 
-// The codes --language and the settings name a language by.
+// The codes --language and the settings name a language by: its code in
+// any case, or a locale's name; nothing else.
 TEST(LanguageCodes, NameEachLanguageOnly)
 {
     for (const Language language : { Language::Bulgarian, Language::English })
         EXPECT_EQ(languageNamed(languageCode(language)), language);
-    for (const char* other : { "", "EN", "bg_BG", "fr", "english" })
+    for (const char* english : { "EN", "en_US", "en_GB.UTF-8" })
+        EXPECT_EQ(languageNamed(QString::fromLatin1(english)), Language::English) << english;
+    EXPECT_EQ(languageNamed(QStringLiteral("bg_BG")), Language::Bulgarian);
+    for (const char* other : { "", "fr", "english", "e" })
         EXPECT_EQ(languageNamed(QString::fromLatin1(other)), std::nullopt) << other;
 }
 

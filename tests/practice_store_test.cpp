@@ -8,6 +8,7 @@
 #include "progress/practice_store.h"
 #include "progress/progress_export.h"
 #include "progress/progress_statistics.h"
+#include "sheets/workbook_file.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -18,7 +19,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
+#include <ctime>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -286,6 +289,49 @@ TEST(ProgressStatistics, CountsFirstTriesAndRecurringMistakes)
     EXPECT_DOUBLE_EQ(summary.medianMinutes, 3.0);
 }
 
+// Time per exercise from its own answers, every pause of more than ten
+// minutes left out; the median of an even count the mean of the middle
+// two; weeks in the user's time zone. Both ways of counting agree.
+TEST(ProgressStatistics, TimesAndWeeksAsTheStudentLivedThem)
+{
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Pacific/Auckland"); // UTC+13 in December
+    tzset();
+    const QDateTime start(QDate(2026, 12, 6), QTime(20, 0), Qt::UTC); // Monday 7 December, 9:00 there
+    const struct {
+        const char* system;
+        std::vector<int> minutes; // after `start`
+    } kExercises[] = {
+        { "A", { 0, 2 } }, // 2 minutes
+        { "B", { 60, 65, 24 * 60 + 60 } }, // 5, the next day's answer after a pause
+        { "C", { 120, 130 } }, // 10: a pause of ten minutes counts
+        { "D", { 180, 184 } }, // 4
+    };
+    QTemporaryDir folder;
+    PracticeStore store(folder.filePath(QStringLiteral("practice.sqlite")));
+    std::vector<AnsweredStep> answers;
+    for (const auto& exercise : kExercises)
+        for (const int minute : exercise.minutes) {
+            answers.push_back(answer(QStringLiteral("Ани"), start.addSecs(60 * minute), Skill::Division, true, {},
+                QString::fromLatin1(exercise.system)));
+            ASSERT_EQ(store.record(answers.back()), PracticeStore::Problem::None);
+        }
+    std::sort(answers.begin(), answers.end(),
+        [](const AnsweredStep& a, const AnsweredStep& b) { return a.when < b.when; });
+    for (const ProgressSummary& summary : { summarize(answers), summarize(store, QStringLiteral("Ани")) }) {
+        EXPECT_EQ(summary.exercises, 4);
+        EXPECT_DOUBLE_EQ(summary.medianMinutes, 4.5);
+        const SkillProgress& division = summary.skills[static_cast<std::size_t>(Skill::Division)];
+        ASSERT_EQ(division.weeks.size(), 1u);
+        EXPECT_EQ(division.weeks[0].week, QDate(2026, 12, 7)) << "the Monday there, not UTC's 30 November";
+    }
+    if (zone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zone);
+    tzset();
+}
+
 // What the database counts for the progress window is what the answers say.
 TEST(ProgressStatistics, TheDatabaseCountsAsTheAnswersDo)
 {
@@ -339,8 +385,8 @@ TEST(ProgressStatistics, AimsTheNextExerciseAtTheCommonestRecentMistake)
              Case { "OppositeSign", 3, AimedExercise::Kind::Integers },
              Case { "ProductsAdded", 2, AimedExercise::Kind::Integers },
              Case { "WrongColumnReplaced", 4, AimedExercise::Kind::Integers },
-             Case { "RoundedWrongly", 3, AimedExercise::Kind::Fractions },
-             Case { "TooFewDigits", 3, AimedExercise::Kind::Fractions },
+             Case { "RoundedWrongly", 3, AimedExercise::Kind::Recurring },
+             Case { "TooFewDigits", 3, AimedExercise::Kind::Recurring },
              Case { kWrongCountName, 3, AimedExercise::Kind::Singular } }) {
         std::vector<AnsweredStep> answers;
         // An older mistake, more often, but out of the recent window.
@@ -378,9 +424,17 @@ TEST(ProgressExport, ClassOverviewMergesTheComputersFiles)
         { "room-2.xlsx", progressWorkbook({ practised("Ани", 1, 3, "TermLeftOut") }) },
         { "room-3.xlsx", progressWorkbook({ practised("Вера", 2, 0, "") }) },
         { "notes.xlsx", "not a workbook" },
+        // The same export opened twice counts once; one with a column
+        // deleted by hand would count the wrong numbers.
+        { "room-3 (copy).xlsx", progressWorkbook({ practised("Вера", 2, 0, "") }) },
+        { "edited.xlsx",
+            workbookBytes({ { "skills", { { { "student" }, { "skill" }, { "right_first_try" } } } },
+                              { "mistakes", { { { "student" }, { "mistake" }, { "count" }, { "last_seen" } } } } },
+                WorkbookKind::Xlsx) },
     };
     const ClassOverview overview = classOverview(files);
-    EXPECT_EQ(overview.unread, QStringList { QStringLiteral("notes.xlsx") });
+    EXPECT_EQ(overview.unread, QStringList({ QStringLiteral("notes.xlsx"), QStringLiteral("edited.xlsx") }));
+    EXPECT_EQ(overview.repeated, QStringList { QStringLiteral("room-3 (copy).xlsx") });
     ASSERT_EQ(overview.students.size(), 3u);
     const ClassRow& ani = overview.students[0];
     EXPECT_EQ(ani.student, QStringLiteral("Ани"));

@@ -6,10 +6,12 @@
 
 #include "report/figure.h"
 #include "report/file_messages.h"
+#include "report/language.h"
 #include "report/runs.h"
 #include "report/solve_messages.h"
 #include "report/working_export.h"
 #include "report/working_forms.h"
+#include "report/working_texts.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -25,6 +27,33 @@ const NumberLocale kBulgarian { ",", "\u00A0" };
 
 Runs text(const char* words) { return { textRun(QString::fromUtf8(words)) }; }
 std::string plain(const Runs& runs) { return labelText(runs).toStdString(); }
+
+// Counts in each language's own plural forms, through Qt's numerus entries.
+TEST(PluralForms, AgreeWithTheirCountInBothLanguages)
+{
+    const struct {
+        Language language;
+        std::vector<const char*> rows;
+        std::vector<const char*> digits;
+    } kLanguages[] = {
+        { Language::Bulgarian, { "0 реда", "1 ред", "2 реда", "5 реда", "21 реда" },
+            { "верни са 0 значещи цифри", "вярна е 1 значеща цифра", "верни са 2 значещи цифри",
+                "верни са 5 значещи цифри", "верни са 21 значещи цифри" } },
+        { Language::English, { "0 rows", "1 row", "2 rows", "5 rows", "21 rows" },
+            { "0 significant digits are correct", "1 significant digit is correct",
+                "2 significant digits are correct", "5 significant digits are correct",
+                "21 significant digits are correct" } },
+    };
+    for (const auto& language : kLanguages) {
+        ASSERT_TRUE(installLanguage(language.language, QtTexts::AsQtWritesThem));
+        const int counts[] = { 0, 1, 2, 5, 21 };
+        for (std::size_t i = 0; i < std::size(counts); ++i) {
+            EXPECT_EQ(texts::qtText(texts::kRows, counts[i]).toStdString(), language.rows[i]);
+            EXPECT_EQ(texts::qtText(texts::kAccuracyRightDigits, counts[i]).toStdString(), language.digits[i]);
+        }
+    }
+    installLanguage(Language::Bulgarian, QtTexts::AsQtWritesThem);
+}
 
 // A name holding "%1" or "%2" stays as it is: each blank is filled once;
 // a count is digits in any language, a name's index only when it is a name.

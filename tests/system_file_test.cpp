@@ -258,7 +258,8 @@ TEST_F(SystemFileOnDisk, AWriteThatFailsHalfwayLeavesTheOldFile)
 
 TEST(Exercise, IsRegularWithANiceSolutionTheProgramShowsAndSmallOnesComputeExactly)
 {
-    for (const SolutionKind kind : { SolutionKind::Integers, SolutionKind::SimpleFractions }) {
+    for (const SolutionKind kind :
+        { SolutionKind::Integers, SolutionKind::SimpleFractions, SolutionKind::Recurring }) {
         for (std::uint64_t seed = 1; seed <= 12; ++seed) {
             ExerciseMaker maker(seed);
             for (int n = kMinSize; n <= kMaxSize; ++n) {
@@ -270,10 +271,16 @@ TEST(Exercise, IsRegularWithANiceSolutionTheProgramShowsAndSmallOnesComputeExact
                 const ExactWorking exact = computeExactWorking(record);
                 ASSERT_EQ(exact.verdict, ExactVerdict::OneSolution);
                 bool allWhole = true;
+                bool allEnd = true;
                 for (int j = 0; j < n; ++j) {
                     const Rational& x = exact.solution[static_cast<std::size_t>(j)];
                     EXPECT_LE(x.abs(), Rational(9));
                     allWhole = allWhole && x.isInteger();
+                    allEnd = allEnd && x.terminates();
+                    if (kind == SolutionKind::Recurring) {
+                        EXPECT_TRUE((x * Rational(126)).isInteger()) << x.fraction(); // thirds, sixths, sevenths, ninths
+                        continue;
+                    }
                     EXPECT_TRUE((x * Rational(20)).isInteger()) << x.fraction();
                     EXPECT_EQ(record.shownSolutions[static_cast<std::size_t>(j)], x.nearestSingle());
                     if (n <= kExactSinglesUpTo) {
@@ -281,6 +288,7 @@ TEST(Exercise, IsRegularWithANiceSolutionTheProgramShowsAndSmallOnesComputeExact
                     }
                 }
                 EXPECT_EQ(allWhole, kind == SolutionKind::Integers);
+                EXPECT_EQ(allEnd, kind != SolutionKind::Recurring) << "rounding is needed exactly there";
                 for (int i = 0; i < n * (n + 1); ++i) {
                     if ((i + 1) % (n + 1) != 0) {
                         EXPECT_LE(std::abs(std::stoi(system.texts[static_cast<std::size_t>(i)])), 9);

@@ -6,7 +6,8 @@
 
 1. No string literal with a Cyrillic letter stands in the program's code
    outside CRAMER_TEXT(…) or CRAMER_COUNTED(…), the forms lupdate reads (as
-   QT_TRANSLATE_NOOP and QT_TRANSLATE_N_NOOP).
+   QT_TRANSLATE_NOOP and QT_TRANSLATE_N_NOOP), or CRAMER_OWN_NAME(…), a
+   language's own name, the same in every language.
 2. lupdate run over SOURCE… (the files holding the texts) on a copy of each
    translations/*.ts changes nothing: no text new, none vanished, and no
    entry is left unfinished or obsolete. The Bulgarian file, of the texts'
@@ -57,7 +58,8 @@ def literals_outside_texts(code):
             while code[j] != "'":
                 j += 2 if code[j] == '\\' else 1
             i = j + 1
-        elif code.startswith(('CRAMER_TEXT(', 'CRAMER_COUNTED('), i) and not code[i - 1:i].isalnum():
+        elif code.startswith(('CRAMER_TEXT(', 'CRAMER_COUNTED(', 'CRAMER_OWN_NAME('), i) \
+                and not code[i - 1:i].isalnum():
             inside_at, depth = i, 1
             i = code.index('(', i) + 1
         else:

@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="en_US">
+<TS version="2.1" language="en_GB">
 <context>
     <name>CommandLine</name>
     <message>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>--seed приема цяло неотрицателно число, а не „%1“.</source>
-        <translation>--seed takes a whole number that is not negative, not “%1”.</translation>
+        <translation>--seed takes a non-negative integer, not “%1”.</translation>
     </message>
     <message>
         <source>--worksheet приема брой варианти от 1 до 60, а не „%1“.</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>--range приема цяло число от 1 до 99, а не „%1“.</source>
-        <translation>--range takes a whole number from 1 to 99, not “%1”.</translation>
+        <translation>--range takes an integer from 1 to 99, not “%1”.</translation>
     </message>
     <message>
         <source>--format приема за работен лист pdf, html, latex, text, ods или xlsx, а не „%1“.</source>
@@ -172,7 +172,7 @@ the program needs (GMP, MPFR, libzip) is missing.</translation>
     </message>
     <message>
         <source>Коефициентите на работния лист са в -&lt;r&gt; ... &lt;r&gt; (1 ... 99; по подразбиране 9).</source>
-        <translation>The worksheet&apos;s coefficients within -&lt;r&gt; ... &lt;r&gt; (1 ... 99; 9 by default).</translation>
+        <translation>The worksheet&apos;s coefficients lie between -&lt;r&gt; and &lt;r&gt; (1 ... 99; 9 by default).</translation>
     </message>
     <message>
         <source>Добавя към работния лист ключа с отговорите, на отделни страници.</source>
@@ -199,7 +199,7 @@ the program needs (GMP, MPFR, libzip) is missing.</translation>
     <name>CopiedSolution</name>
     <message>
         <source>Копирай решението</source>
-        <translation>Copy the solution</translation>
+        <translation>Copy Solution</translation>
     </message>
     <message>
         <source>Копирай като LaTeX</source>
@@ -216,6 +216,10 @@ the program needs (GMP, MPFR, libzip) is missing.</translation>
     <message>
         <source>Решение:</source>
         <translation>Solution:</translation>
+    </message>
+    <message>
+        <source> (в реда за резултата %1)</source>
+        <translation> (%1 in the result row)</translation>
     </message>
 </context>
 <context>
@@ -238,7 +242,7 @@ the program needs (GMP, MPFR, libzip) is missing.</translation>
     </message>
     <message>
         <source>Уравнение %1 няма неизвестни (коефициентите му са 0) и не е права.</source>
-        <translation>Equation %1 has no unknowns (its coefficients are 0) and is no line.</translation>
+        <translation>Equation %1 has no unknowns (its coefficients are 0) and is not a line.</translation>
     </message>
     <message>
         <source>права %1 (%2): </source>
@@ -317,7 +321,7 @@ the program needs (GMP, MPFR, libzip) is missing.</translation>
     </message>
     <message>
         <source>В таблицата има числа, които не са запазени във файл. Да ги запазя ли?</source>
-        <translation>The grid holds numbers that are not saved in a file. Save them?</translation>
+        <translation>The grid has unsaved numbers. Save them?</translation>
     </message>
     <message>
         <source>%1 - %2</source>
@@ -341,7 +345,7 @@ the program needs (GMP, MPFR, libzip) is missing.</translation>
     </message>
     <message>
         <source>Файлът „%1“ е по-голям от %2 MB: това не е файл със система уравнения.</source>
-        <translation>The file “%1” is larger than %2 MB: this is no file with a system of equations.</translation>
+        <translation>The file “%1” is larger than %2 MB: this is not a file of equations.</translation>
     </message>
     <message>
         <source>Файлът „%1“ не е текст в UTF-8 (ред %2).</source>
@@ -349,7 +353,7 @@ the program needs (GMP, MPFR, libzip) is missing.</translation>
     </message>
     <message>
         <source>Файлът „%1“ има над %2 реда: това не е файл със система уравнения.</source>
-        <translation>The file “%1” has more than %2 lines: this is no file with a system of equations.</translation>
+        <translation>The file “%1” has more than %2 lines: this is not a file of equations.</translation>
     </message>
     <message>
         <source>Във файла „%1“ няма уравнения.</source>
@@ -381,7 +385,7 @@ the program needs (GMP, MPFR, libzip) is missing.</translation>
     </message>
     <message>
         <source>&amp;Лист</source>
-        <translation>&amp;Sheet</translation>
+        <translation>S&amp;heet</translation>
     </message>
     <message>
         <source>%1 (лист „%2“)</source>
@@ -489,7 +493,7 @@ the program needs (GMP, MPFR, libzip) is missing.</translation>
     </message>
     <message>
         <source>Във файла „%1“, %2: грешка „%3“ от формула, а не число. Поправи формулата и запази таблицата отново.</source>
-        <translation>In the file “%1”, %2: the error “%3” from a formula, not a number. Mend the formula and save the spreadsheet again.</translation>
+        <translation>In the file “%1”, %2: the error “%3” from a formula, not a number. Fix the formula and save the spreadsheet again.</translation>
     </message>
     <message>
         <source>Файлът „%1“ не може да бъде отворен: липсва библиотеката %2, с която програмата чете таблици. Инсталирай пакета %3 (sudo apt install %3); CSV файловете се отварят и без нея.</source>
@@ -631,15 +635,15 @@ the program needs (GMP, MPFR, libzip) is missing.</translation>
     <name>Form</name>
     <message>
         <source>системи линейни уравнения - метод на КРАМЕР</source>
-        <translation>systems of linear equations - CRAMER&apos;s rule</translation>
+        <translation>Systems of Linear Equations – Cramer&apos;s Rule</translation>
     </message>
     <message>
         <source>ИЗБЕРИ БРОЙ НА УРАВНЕНИЯТА /НЕИЗВЕСТНИТЕ/</source>
-        <translation>CHOOSE THE NUMBER OF EQUATIONS /UNKNOWNS/</translation>
+        <translation>CHOOSE THE NUMBER OF EQUATIONS (UNKNOWNS)</translation>
     </message>
     <message>
         <source>ВЪВЕДИ  СИСТЕМАТА</source>
-        <translation>ENTER  THE SYSTEM</translation>
+        <translation>ENTER THE SYSTEM</translation>
     </message>
     <message>
         <source>РЕШИ СИСТЕМАТА</source>
@@ -667,15 +671,15 @@ the program needs (GMP, MPFR, libzip) is missing.</translation>
     </message>
     <message>
         <source>d=0 =&gt;системата или има безброй решения или няма решение!!!</source>
-        <translation>d=0 =&gt;the system has either infinitely many solutions or none!!!</translation>
+        <translation>d = 0, so the system has either no solution or infinitely many.</translation>
     </message>
     <message>
         <source>КОМПЮТЪРА НЕ РЕШАВА ТАКИВА СИСТЕМИ!!! бутон &lt;ИЗЧИСТИ&gt;</source>
-        <translation>THE COMPUTER DOES NOT SOLVE SUCH SYSTEMS!!! button &lt;CLEAR&gt;</translation>
+        <translation>Cramer&apos;s rule cannot be used when d = 0. Press CLEAR to start again; Solution → Worked Solution explains the system.</translation>
     </message>
     <message>
         <source>.x</source>
-        <translation>.x</translation>
+        <translation>·x</translation>
     </message>
     <message>
         <source>+</source>
@@ -750,11 +754,11 @@ the program needs (GMP, MPFR, libzip) is missing.</translation>
     </message>
     <message>
         <source>%1 излиза извън обхвата на числата, с които програмата работи (до %2 по абсолютна стойност).</source>
-        <translation>%1 leaves the range of the numbers the program works with (up to %2 in absolute value).</translation>
+        <translation>%1 overflows the range of the numbers the program works with (up to %2 in absolute value).</translation>
     </message>
     <message>
         <source>Системата е върната във вида, в който е въведена: поправи я и опитай отново.</source>
-        <translation>The system is back as it was typed: mend it and try again.</translation>
+        <translation>The system has been restored as you typed it: correct it and try again.</translation>
     </message>
     <message>
         <source>Поставяне на числа</source>
@@ -825,11 +829,11 @@ Nothing has been changed.</translation>
     </message>
     <message>
         <source>Подробно решение</source>
-        <translation>Worked solution</translation>
+        <translation>Worked Solution</translation>
     </message>
     <message>
         <source>&amp;Прочети резултата</source>
-        <translation>&amp;Read the Result</translation>
+        <translation>&amp;Read Result</translation>
     </message>
     <message>
         <source>Резултат</source>
@@ -845,7 +849,7 @@ Nothing has been changed.</translation>
     </message>
     <message>
         <source>Внимание: единичната точност е объркала резултата (%1 с по-малко от 3 верни цифри). Защо: „Подробно решение“ (Ctrl+D).</source>
-        <translation>Warning: single precision got the result wrong (%1 with fewer than 3 right digits). Why: “Worked solution” (Ctrl+D).</translation>
+        <translation>Warning: single precision got the result wrong (%1 with fewer than 3 correct digits). Why: “Worked Solution” (Ctrl+D).</translation>
     </message>
     <message>
         <source>&amp;Увеличи</source>
@@ -909,19 +913,11 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Нова задача с &amp;дробно решение</source>
-        <translation>New exercise with a &amp;fractional solution</translation>
+        <translation>New Exercise with &amp;Fractional Solution</translation>
     </message>
     <message>
         <source>&amp;Език</source>
         <translation>&amp;Language</translation>
-    </message>
-    <message>
-        <source>&amp;Български</source>
-        <translation>&amp;Bulgarian</translation>
-    </message>
-    <message>
-        <source>&amp;Английски</source>
-        <translation>&amp;English</translation>
     </message>
     <message>
         <source>Език</source>
@@ -929,7 +925,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Програмата ще говори на избрания език, когато я отвориш отново.</source>
-        <translation>The program will speak the language chosen when you open it again.</translation>
+        <translation>The new language takes effect the next time you start the program.</translation>
     </message>
     <message>
         <source>Системата, с която затвори прозореца, е запазена: „Редактиране → Отмени“ (Ctrl+Z) я връща.</source>
@@ -952,19 +948,19 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>първоначален вид на системата:</source>
-        <translation>the system as first written:</translation>
+        <translation>the system in general form:</translation>
     </message>
     <message>
         <source>I a11.x1+a12.x2+a13.x3+...+a1n.xn=b1</source>
-        <translation>I a11.x1+a12.x2+a13.x3+...+a1n.xn=b1</translation>
+        <translation>I a11·x1+a12·x2+a13·x3+...+a1n·xn=b1</translation>
     </message>
     <message>
         <source>I a21.x1+a22.x2+a23.x3+...+a2n.xn=b2</source>
-        <translation>I a21.x1+a22.x2+a23.x3+...+a2n.xn=b2</translation>
+        <translation>I a21·x1+a22·x2+a23·x3+...+a2n·xn=b2</translation>
     </message>
     <message>
         <source>I a31.x1+a32.x2+a33.x3+...+a3n.xn=b3</source>
-        <translation>I a31.x1+a32.x2+a33.x3+...+a3n.xn=b3</translation>
+        <translation>I a31·x1+a32·x2+a33·x3+...+a3n·xn=b3</translation>
     </message>
     <message>
         <source>I ...........................................................</source>
@@ -972,7 +968,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>I an1.x1+an2.x2+an3.x3+...+ann.xn=bn</source>
-        <translation>I an1.x1+an2.x2+an3.x3+...+ann.xn=bn</translation>
+        <translation>I an1·x1+an2·x2+an3·x3+...+ann·xn=bn</translation>
     </message>
     <message>
         <source>детерминанта от коефициенти пред</source>
@@ -1064,11 +1060,11 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>(при d&lt;0 или d&gt;0)</source>
-        <translation>(when d&lt;0 or d&gt;0)</translation>
+        <translation>(that is, when d ≠ 0)</translation>
     </message>
     <message>
         <source>ПРИЯТНА РАБОТА!</source>
-        <translation>ENJOY YOUR WORK!</translation>
+        <translation>GOOD LUCK!</translation>
     </message>
 </context>
 <context>
@@ -1091,7 +1087,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Смени &amp;ученика</source>
-        <translation>Change the &amp;Student</translation>
+        <translation>Change S&amp;tudent</translation>
     </message>
     <message>
         <source>„%1“ е прочетено като %2: „%3“ тук разделя хилядите; ако това е десетична дроб, напиши „%4“.</source>
@@ -1107,7 +1103,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Пресметни всяка стойност и натисни Enter. Отговорът може да е цяло число, десетична дроб или дроб като -12/23; стойност, която не е крайна десетична дроб, може да се даде закръглена до поне три значещи цифри.</source>
-        <translation>Work out each value and press Enter. An answer can be a whole number, a decimal or a fraction such as -12/23; a value that is no terminating decimal can be given rounded to at least three significant digits.</translation>
+        <translation>Work out each value and press Enter. An answer can be an integer, a decimal or a fraction such as -12/23; a value that is not a terminating decimal can be given rounded to at least three significant digits.</translation>
     </message>
     <message>
         <source>&amp;Провери</source>
@@ -1123,11 +1119,11 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Системата има единствено решение (точно d = %1), но с единична точност програмата не стига до него („Подробно решение“ показва защо). Тук всяка стойност се проверява с точните числа.</source>
-        <translation>The system has exactly one solution (exactly d = %1), but in single precision the program does not reach it (“Worked solution” shows why). Here every value is checked with the exact numbers.</translation>
+        <translation>The system has exactly one solution (the exact value of d is %1), but in single precision the program does not reach it (“Worked Solution” shows why). Here every value is checked with the exact numbers.</translation>
     </message>
     <message>
         <source>Колко решения има системата</source>
-        <translation>How many solutions the system has</translation>
+        <translation>How many solutions does the system have?</translation>
     </message>
     <message>
         <source>Щом d = 0, системата или няма решение, или има безброй много решения. Избери кое и натисни Enter.</source>
@@ -1151,31 +1147,31 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Вярно: рангът на матрицата на системата е %1, рангът на разширената матрица е %2.</source>
-        <translation>Right: the rank of the system&apos;s matrix is %1, the rank of the augmented matrix is %2.</translation>
+        <translation>Correct: the rank of the coefficient matrix is %1, the rank of the augmented matrix is %2.</translation>
     </message>
     <message>
         <source>Не е вярно: сравни ранга на матрицата на системата с ранга на разширената матрица.</source>
-        <translation>Not right: compare the rank of the system&apos;s matrix with the rank of the augmented matrix.</translation>
+        <translation>Incorrect: compare the rank of the coefficient matrix with the rank of the augmented matrix.</translation>
     </message>
     <message>
         <source>По теоремата на Руше–Капели: ако рангът на разширената матрица (със свободните членове) е по-голям от ранга на матрицата на системата, системата няма решение; ако двата ранга са равни, решенията са безброй много.</source>
-        <translation>By the Rouché–Capelli theorem: if the rank of the augmented matrix (with the constant terms) is greater than the rank of the system&apos;s matrix, the system has no solution; if the two ranks are equal, there are infinitely many solutions.</translation>
+        <translation>By the Rouché–Capelli theorem: if the rank of the augmented matrix (with the constant terms) is greater than the rank of the coefficient matrix, the system has no solution; if the two ranks are equal, there are infinitely many solutions.</translation>
     </message>
     <message>
         <source>Рангът на матрицата на системата е %1, рангът на разширената матрица е %2.</source>
-        <translation>The rank of the system&apos;s matrix is %1, the rank of the augmented matrix is %2.</translation>
+        <translation>The rank of the coefficient matrix is %1, the rank of the augmented matrix is %2.</translation>
     </message>
     <message>
         <source>Системата няма решение. Тази стъпка се брои за показана.</source>
-        <translation>The system has no solution. This step counts as shown.</translation>
+        <translation>The system has no solution. This step is marked as revealed.</translation>
     </message>
     <message>
         <source>Системата има безброй много решения. Тази стъпка се брои за показана.</source>
-        <translation>The system has infinitely many solutions. This step counts as shown.</translation>
+        <translation>The system has infinitely many solutions. This step is marked as revealed.</translation>
     </message>
     <message>
         <source>Броят на решенията: %1, вярно %2, подсказки: %3</source>
-        <translation>The number of solutions: %1, right %2, hints: %3</translation>
+        <translation>The number of solutions: %1, correct %2, hints: %3</translation>
     </message>
     <message>
         <source>Броят на решенията: %1, %2, подсказки: %3</source>
@@ -1183,7 +1179,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Точно d = 0, но с единична точност програмата получава d = %1 и стига до стойности на неизвестните („Подробно решение“ показва защо). Тук всяка стойност се проверява с точните числа.</source>
-        <translation>Exactly d = 0, but in single precision the program gets d = %1 and reaches values of the unknowns (“Worked solution” shows why). Here every value is checked with the exact numbers.</translation>
+        <translation>In exact arithmetic d = 0, but in single precision the program gets d = %1 and reaches values of the unknowns (“Worked Solution” shows why). Here every value is checked with the exact numbers.</translation>
     </message>
     <message>
         <source>Число в системата има твърде много цифри, за да бъдат пресметнати точните стойности, затова упражнението не може да започне.</source>
@@ -1199,7 +1195,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>„%1“ има знаменател 0.</source>
-        <translation>“%1” has the denominator 0.</translation>
+        <translation>“%1” has a zero denominator.</translation>
     </message>
     <message>
         <source>„%1“ има твърде много цифри.</source>
@@ -1207,27 +1203,27 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Вярно.</source>
-        <translation>Right.</translation>
+        <translation>Correct.</translation>
     </message>
     <message>
         <source>Вярно: %1 = %2.</source>
-        <translation>Right: %1 = %2.</translation>
+        <translation>Correct: %1 = %2.</translation>
     </message>
     <message>
         <source>Това е стойността, която дава единичната точност, а не точната: точно %1 = %2.</source>
-        <translation>This is the value single precision gives, not the exact one: exactly %1 = %2.</translation>
+        <translation>This is the value single precision gives, not the exact one: in exact arithmetic %1 = %2.</translation>
     </message>
     <message>
         <source>Не е вярно: %1.</source>
-        <translation>Not right: %1.</translation>
+        <translation>Incorrect: %1.</translation>
     </message>
     <message>
         <source>Не е вярно: или %1, или %2.</source>
-        <translation>Not right: either %1, or %2.</translation>
+        <translation>Incorrect: either %1, or %2.</translation>
     </message>
     <message>
         <source>знакът е обратен</source>
-        <translation>the sign is reversed</translation>
+        <translation>the sign is wrong</translation>
     </message>
     <message>
         <source>двете произведения са събрани, а второто се изважда от първото</source>
@@ -1255,7 +1251,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>това е d/%1, а %2 = %1/d</source>
-        <translation>this is d/%1, but %2 = %1/d</translation>
+        <translation>you divided d by %1; %2 = %1/d</translation>
     </message>
     <message>
         <source>Почти: последната цифра е закръглена неправилно.</source>
@@ -1263,19 +1259,19 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Закръглено е вярно, но дай поне три значещи цифри: %1.</source>
-        <translation>Rounded rightly, but give at least three significant digits: %1.</translation>
+        <translation>Rounded correctly, but give at least three significant digits: %1.</translation>
     </message>
     <message>
         <source>Не е вярно.</source>
-        <translation>Not right.</translation>
+        <translation>Incorrect.</translation>
     </message>
     <message>
         <source>Не е вярно: отговорът се различава от верния с около %1 %.</source>
-        <translation>Not right: the answer differs from the right one by about %1 %.</translation>
+        <translation>Incorrect: the answer differs from the correct one by about %1%.</translation>
     </message>
     <message>
         <source>Почти, но не е вярно: отговорът се различава от верния с около %1 %.</source>
-        <translation>Nearly, but not right: the answer differs from the right one by about %1 %.</translation>
+        <translation>Close, but not correct: the answer differs from the correct one by about %1%.</translation>
     </message>
     <message>
         <source>По правилото на Крамер %2 = %1/d.</source>
@@ -1287,7 +1283,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Стойността е %1 = %2. Тази стъпка се брои за показана.</source>
-        <translation>The value is %1 = %2. This step counts as shown.</translation>
+        <translation>The value is %1 = %2. This step is marked as revealed.</translation>
     </message>
     <message>
         <source>Всички стойности са намерени.</source>
@@ -1323,7 +1319,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>%1 = %2: вярно %3, подсказки: %4</source>
-        <translation>%1 = %2: right %3, hints: %4</translation>
+        <translation>%1 = %2: correct %3, hints: %4</translation>
     </message>
     <message>
         <source>%1 = %2: %3, подсказки: %4</source>
@@ -1331,15 +1327,15 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>показано</source>
-        <translation>shown</translation>
+        <translation>revealed</translation>
     </message>
     <message>
         <source>от първия опит</source>
-        <translation>at the first try</translation>
+        <translation>first time</translation>
     </message>
     <message>
         <source>след %1 опита</source>
-        <translation>after %1 tries</translation>
+        <translation>on attempt %1</translation>
     </message>
     <message>
         <source>Време: %1 мин %2 с.</source>
@@ -1347,7 +1343,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>&amp;Копирай обобщението</source>
-        <translation>&amp;Copy the Summary</translation>
+        <translation>&amp;Copy Summary</translation>
     </message>
     <message>
         <source>&amp;Нова задача</source>
@@ -1420,11 +1416,11 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Верни от първия опит</source>
-        <translation>Right at the first try</translation>
+        <translation>Correct first time</translation>
     </message>
     <message>
         <source>Последната седмица</source>
-        <translation>Last week</translation>
+        <translation>Latest week</translation>
     </message>
     <message>
         <source>Грешка</source>
@@ -1432,11 +1428,11 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Колко пъти</source>
-        <translation>How often</translation>
+        <translation>Times</translation>
     </message>
     <message>
         <source>Последно</source>
-        <translation>Last</translation>
+        <translation>Last seen</translation>
     </message>
     <message>
         <source>Една задача ти отнема средно (медиана) %1 мин.; задачите досега: %2.</source>
@@ -1444,7 +1440,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Верните от първия опит по седмици, за всяко умение</source>
-        <translation>Right at the first try by week, for each skill</translation>
+        <translation>First-attempt accuracy by week, per skill</translation>
     </message>
     <message>
         <source>Упражнявай &amp;слабото място</source>
@@ -1480,19 +1476,19 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Тази задача е избрана заради най-честата ти грешка напоследък: %1.</source>
-        <translation>This exercise was chosen for your most frequent mistake of late: %1.</translation>
+        <translation>This exercise targets your most frequent recent mistake: %1.</translation>
     </message>
     <message>
         <source>Напоследък нямаш грешки, към които да насоча задачата: упражнявай се с „Нова задача“.</source>
-        <translation>You have made no mistakes of late to aim the exercise at: practise with “New exercise”.</translation>
+        <translation>You have no recent mistakes to target; practise with New Exercise.</translation>
     </message>
     <message>
         <source>&amp;Изнеси напредъка…</source>
-        <translation>&amp;Export the Progress…</translation>
+        <translation>&amp;Export Progress…</translation>
     </message>
     <message>
         <source>Изнасяне на напредъка</source>
-        <translation>Export the progress</translation>
+        <translation>Export Progress</translation>
     </message>
     <message>
         <source>Да изнеса ли отговорите на всички ученици на този компютър? („Не“ изнася само твоите.)</source>
@@ -1531,12 +1527,6 @@ Free software under the GNU General Public License, version 3 or later.</transla
         <translation>Most frequent mistake</translation>
     </message>
     <message>
-        <source>Тези файлове не са изнесен напредък от програмата и са пропуснати:
-%1</source>
-        <translation>These files are no progress exported by the program and were left out:
-%1</translation>
-    </message>
-    <message>
         <source>CSV (*.csv)</source>
         <translation>CSV (*.csv)</translation>
     </message>
@@ -1566,7 +1556,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>закръгляне на безкрайна десетична дроб</source>
-        <translation>rounding a decimal that never ends</translation>
+        <translation>rounding a recurring decimal</translation>
     </message>
     <message>
         <source>броят на решенията при d = 0</source>
@@ -1618,11 +1608,11 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Файлът с упражненията „%1“ е зает от друга програма. Упражнявай се спокойно, но днешните отговори няма да бъдат запазени.</source>
-        <translation>The practice file “%1” is in use by another program. Practise at ease, but today&apos;s answers will not be kept.</translation>
+        <translation>The practice file “%1” is in use by another program. You can still practise, but today&apos;s answers will not be saved.</translation>
     </message>
     <message>
         <source>Във файла с упражненията „%1“ не може да се пише (%2). Упражнявай се спокойно, но днешните отговори няма да бъдат запазени.</source>
-        <translation>The practice file “%1” cannot be written (%2). Practise at ease, but today&apos;s answers will not be kept.</translation>
+        <translation>The practice file “%1” cannot be written to (%2). You can still practise, but today&apos;s answers will not be saved.</translation>
     </message>
     <message>
         <source>Файлът с упражненията „%1“ е повреден (%2). Програмата не го променя; упражнявай се спокойно, но днешните отговори няма да бъдат запазени.</source>
@@ -1634,7 +1624,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Файлът с упражненията „%1“ не може да бъде отворен (%2). Упражнявай се спокойно, но днешните отговори няма да бъдат запазени.</source>
-        <translation>The practice file “%1” cannot be opened (%2). Practise at ease, but today&apos;s answers will not be kept.</translation>
+        <translation>The practice file “%1” cannot be opened (%2). You can still practise, but today&apos;s answers will not be saved.</translation>
     </message>
     <message>
         <source>Дискът с файла с упражненията „%1“ е пълен. Упражнявай се спокойно, но днешните отговори няма да бъдат запазени.</source>
@@ -1670,6 +1660,30 @@ Free software under the GNU General Public License, version 3 or later.</transla
     <message>
         <source>Отговорите на %1 не бяха изтрити: %2 Опитай отново по-късно.</source>
         <translation>The answers of %1 were not deleted: %2 Try again later.</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Тези файлове не са изнесен напредък от програмата (или колоните им са променяни) и са пропуснати:
+%1</source>
+        <translation>These files are not progress files exported by this program (or their columns were changed) and were skipped:
+%1</translation>
+    </message>
+    <message>
+        <source>Тези файлове са същият изнесен напредък като файл преди тях и не се броят втори път:
+%1</source>
+        <translation>These files are the same exported progress as a file before them and were not counted twice:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1707,7 +1721,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     <name>ScreenReader</name>
     <message>
         <source>главната детерминанта d</source>
-        <translation>the main determinant d</translation>
+        <translation>the determinant d of the coefficient matrix</translation>
     </message>
     <message>
         <source>d%1: колона %1 е заменена със свободните членове</source>
@@ -1731,7 +1745,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Усмихнато човече с очила пред клавиатура</source>
-        <translation>A smiling little man with glasses at a keyboard</translation>
+        <translation>A smiling cartoon face with glasses at a keyboard</translation>
     </message>
 </context>
 <context>
@@ -1761,7 +1775,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Главната детерминанта d</source>
-        <translation>The main determinant d</translation>
+        <translation>The determinant d of the coefficient matrix</translation>
     </message>
     <message>
         <source>Детерминантата %1 (колона %2 е заменена със свободните членове)</source>
@@ -1769,11 +1783,11 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>По правилото за 2 × 2 (произведението по главния диагонал минус произведението по другия):</source>
-        <translation>By the rule for 2 × 2 (the product along the main diagonal minus the product along the other):</translation>
+        <translation>By the 2 × 2 rule (main-diagonal product minus the other diagonal&apos;s product):</translation>
     </message>
     <message>
         <source>По правилото на Сарус (три произведения със знак +, три със знак −):</source>
-        <translation>By Sarrus&apos;s rule (three products with the sign +, three with the sign −):</translation>
+        <translation>By Sarrus&apos;s rule (three products with a plus sign, three with a minus sign):</translation>
     </message>
     <message>
         <source>Така я пресмята програмата: по метода на Гаус с числа с единична точност, като всяко действие се закръгля поотделно.</source>
@@ -1801,11 +1815,11 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Колона %1: водещият елемент е %2. Ред %1 се дели на него; произведението на знака и водещите елементи става %3.</source>
-        <translation>Column %1: the pivot is %2. Row %1 is divided by it; the product of the sign and the pivots becomes %3.</translation>
+        <translation>Column %1: the pivot is %2. Divide row %1 by it; running product (sign × pivots) = %3.</translation>
     </message>
     <message>
         <source>От всеки следващ ред се изважда ред %1, умножен по множител: %2.</source>
-        <translation>From each following row, row %1 times a factor is subtracted: %2.</translation>
+        <translation>Subtract a multiple of row %1 from each row below it; multipliers: %2.</translation>
     </message>
     <message>
         <source>ред&#xa0;%1: %2</source>
@@ -1817,23 +1831,23 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>По диагонала остават единици и последният елемент; произведението се умножава по тях: %1 · %2 = %3.</source>
-        <translation>Ones remain on the diagonal, and the last entry; the product is multiplied by them: %1 · %2 = %3.</translation>
+        <translation>The diagonal now holds 1s and the last entry; multiplying the running product by that entry gives %1 · %2 = %3.</translation>
     </message>
     <message>
         <source>Колона %1: водещият елемент е %2, но произведението на знака и водещите елементи %3 · %2 излиза извън обхвата на единичната точност, затова програмата спира тук.</source>
-        <translation>Column %1: the pivot is %2, but the product of the sign and the pivots %3 · %2 leaves the range of single precision, so the program stops here.</translation>
+        <translation>Column %1: the pivot is %2, but the running product (sign × pivots) %3 · %2 overflows single precision, so the program stops here.</translation>
     </message>
     <message>
         <source>Ред %1 се дели на водещия елемент, но в колона %2 частното %3 / %4 излиза извън обхвата на единичната точност, затова програмата спира тук.</source>
-        <translation>Row %1 is divided by the pivot, but in column %2 the quotient %3 / %4 leaves the range of single precision, so the program stops here.</translation>
+        <translation>Row %1 is divided by the pivot, but in column %2 the quotient %3 / %4 overflows single precision, so the program stops here.</translation>
     </message>
     <message>
         <source>От ред %2 се изважда ред %1, умножен по множител, но в колона %3 разликата %4 − %5 · %6 излиза извън обхвата на единичната точност, затова програмата спира тук.</source>
-        <translation>From row %2, row %1 times a factor is subtracted, but in column %3 the difference %4 − %5 · %6 leaves the range of single precision, so the program stops here.</translation>
+        <translation>A multiple of row %1 is subtracted from row %2, but in column %3 the difference %4 − %5 · %6 overflows single precision, so the program stops here.</translation>
     </message>
     <message>
         <source>Точно %1 = %2: извън обхвата излезе само междинна стойност, не самата детерминанта.</source>
-        <translation>Exactly %1 = %2: only an intermediate value left the range, not the determinant itself.</translation>
+        <translation>In exact arithmetic %1 = %2: only an intermediate value overflowed, not the determinant itself.</translation>
     </message>
     <message>
         <source>Детерминантата %1 е в обхвата на единичната точност, но междинна стойност при пресмятането ѝ излиза извън него (до %2 по абсолютна стойност) и програмата спира тук.</source>
@@ -1841,11 +1855,11 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Точно %1 = %2: и самата детерминанта е извън обхвата.</source>
-        <translation>Exactly %1 = %2: the determinant itself is out of range too.</translation>
+        <translation>In exact arithmetic %1 = %2: the determinant itself overflows too.</translation>
     </message>
     <message>
         <source>По диагонала остават единици и последният елемент; произведението %1 · %2 излиза извън обхвата на единичната точност.</source>
-        <translation>Ones remain on the diagonal, and the last entry; the product %1 · %2 leaves the range of single precision.</translation>
+        <translation>The diagonal now holds 1s and the last entry; the product %1 · %2 overflows single precision.</translation>
     </message>
     <message>
         <source>%1 = %2: това е стойността, която програмата съобщи%3.</source>
@@ -1885,7 +1899,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Програмата: %1 = %2 в единична точност, в реда за резултата %3 (закръглено до 3 знака).</source>
-        <translation>The program: %1 = %2 in single precision, in the result row %3 (rounded to 3 places).</translation>
+        <translation>In single precision the program gets %1 = %2; the window shows %3 (rounded to 3 decimal places).</translation>
     </message>
     <message>
         <source>Проверка чрез заместване</source>
@@ -1893,7 +1907,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Лявата страна минус дясната с пресметнатите x (преди закръглянето до 3 знака):</source>
-        <translation>The left side minus the right side with the computed x (before rounding to 3 places):</translation>
+        <translation>Residuals (left-hand side − right-hand side) for the computed x, before rounding to 3 decimal places:</translation>
     </message>
     <message>
         <source>уравнение %1: %2 в единична точност, точно %3</source>
@@ -1901,7 +1915,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>уравнение %1: в единична точност излиза извън обхвата на единичната точност, точно %2</source>
-        <translation>equation %1: in single precision it leaves the range of single precision, exactly %2</translation>
+        <translation>equation %1: overflows in single precision, exactly %2</translation>
     </message>
     <message>
         <source>Извод</source>
@@ -1913,7 +1927,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Точно d = 0. Рангът на матрицата на системата е %1, рангът на разширената матрица (със свободните членове) е %2.</source>
-        <translation>Exactly d = 0. The rank of the system&apos;s matrix is %1, the rank of the augmented matrix (with the constant terms) is %2.</translation>
+        <translation>In exact arithmetic d = 0. The rank of the coefficient matrix is %1, the rank of the augmented matrix (with the constant terms) is %2.</translation>
     </message>
     <message>
         <source>Рангът на разширената матрица е по-голям: системата няма решение (несъвместима е).</source>
@@ -1937,7 +1951,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Точно d = 0: системата е особена. Програмата получи d = %1 само от закръглянията, затова показаните x са шум от закръглянията, а не решение.</source>
-        <translation>Exactly d = 0: the system is singular. The program got d = %1 from the roundings alone, so the x shown are rounding noise, not a solution.</translation>
+        <translation>In exact arithmetic d = 0: the system is singular. The program got d = %1 from rounding errors alone, so the x shown are rounding noise, not a solution.</translation>
     </message>
     <message>
         <source>Внимание: с единична точност програмата получи неточни стойности. Верните значещи цифри:</source>
@@ -1993,7 +2007,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>обусловеността му по Скийл е ≈ %1 и не обяснява загубата</source>
-        <translation>its Skeel condition is ≈ %1 and does not explain the loss</translation>
+        <translation>its Skeel condition number is ≈ %1 and does not explain the loss</translation>
     </message>
     <message>
         <source>след изключването с единична точност, сравнено с точното решение на съхранените числа, %1</source>
@@ -2017,7 +2031,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>При %1 водещият елемент на колона %2 излиза от изваждане на близки числа: от %3 остава %4, а точно е %5. При това изваждане се губят повечето значещи цифри.</source>
-        <translation>For %1 the pivot of column %2 comes from subtracting close numbers: of %3 there remains %4, and exactly it is %5. Most significant digits are lost in that subtraction.</translation>
+        <translation>For %1 the pivot of column %2 comes from subtracting close numbers: %3 leaves only %4, whereas the exact value is %5. Most significant digits are lost in that subtraction.</translation>
     </message>
     <message>
         <source>Числото в ред %1, колона %2 е под обхвата на нормалните числа с единична точност и се пази като %3, с малко или без значещи цифри.</source>
@@ -2033,7 +2047,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Същото изключване, но с най-големия по абсолютна стойност водещ елемент във всяка колона (частичен избор), дава с единична точност:</source>
-        <translation>The same elimination, but with the pivot largest in absolute value in each column (partial pivoting), gives in single precision:</translation>
+        <translation>The same elimination, but choosing the entry of largest absolute value in each column as pivot (partial pivoting), gives in single precision:</translation>
     </message>
     <message>
         <source>%1 ≈ %2: %3.</source>
@@ -2041,7 +2055,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>Същото изключване с най-големия по абсолютна стойност водещ елемент във всяка колона излиза извън обхвата на единичната точност.</source>
-        <translation>The same elimination with the pivot largest in absolute value in each column leaves the range of single precision.</translation>
+        <translation>The same elimination, choosing the entry of largest absolute value in each column as pivot, overflows single precision.</translation>
     </message>
     <message>
         <source>Точните стойности не са изчислени: числото „%2“ за %1 има твърде много цифри.</source>
@@ -2057,7 +2071,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source> (безкрайна десетична дроб)</source>
-        <translation> (a decimal that never ends)</translation>
+        <translation> (recurring decimal)</translation>
     </message>
     <message>
         <source>(общо %1 цифри)</source>
@@ -2124,7 +2138,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     <name>WorkingWindow</name>
     <message>
         <source>Подробно решение</source>
-        <translation>Worked solution</translation>
+        <translation>Worked Solution</translation>
     </message>
     <message>
         <source>&amp;Копирай</source>
@@ -2199,11 +2213,11 @@ The solution can be saved as PDF and printed from another program.</translation>
     </message>
     <message>
         <source>Реши системата по правилото на Крамер: пресметни главната детерминанта d, после детерминантите на неизвестните и частните им с d.</source>
-        <translation>Solve the system by Cramer&apos;s rule: work out the main determinant d, then the determinants of the unknowns and their quotients by d.</translation>
+        <translation>Solve the system by Cramer&apos;s rule: work out the determinant d of the coefficient matrix, then the determinants of the unknowns and their quotients by d.</translation>
     </message>
     <message>
         <source>Код на листа: %1. Със същия код програмата прави същите варианти.</source>
-        <translation>Worksheet code: %1. With the same code the program makes the same variants.</translation>
+        <translation>Worksheet code: %1 (the same code always gives the same variants).</translation>
     </message>
     <message>
         <source>Вариант %1</source>
@@ -2243,7 +2257,7 @@ The solution can be saved as PDF and printed from another program.</translation>
     </message>
     <message>
         <source>Решение на вариант %1</source>
-        <translation>Solution of variant %1</translation>
+        <translation>Worked solution, variant %1</translation>
     </message>
 </context>
 <context>
@@ -2270,7 +2284,7 @@ The solution can be saved as PDF and printed from another program.</translation>
     </message>
     <message>
         <source>цели числа</source>
-        <translation>whole numbers</translation>
+        <translation>integers</translation>
     </message>
     <message>
         <source>обикновени дроби</source>
@@ -2282,11 +2296,11 @@ The solution can be saved as PDF and printed from another program.</translation>
     </message>
     <message>
         <source>&amp;Особени системи:</source>
-        <translation>&amp;Singular systems:</translation>
+        <translation>S&amp;ingular systems:</translation>
     </message>
     <message>
         <source>без особени</source>
-        <translation>no singular ones</translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>около една от пет: без решение или с безброй много решения</source>
@@ -2310,7 +2324,7 @@ The solution can be saved as PDF and printed from another program.</translation>
     </message>
     <message>
         <source>Код на &amp;листа:</source>
-        <translation>Worksheet &amp;code:</translation>
+        <translation>Worksheet c&amp;ode:</translation>
     </message>
     <message>
         <source>&amp;Нов код</source>
@@ -2318,15 +2332,15 @@ The solution can be saved as PDF and printed from another program.</translation>
     </message>
     <message>
         <source>Ключ с &amp;отговорите</source>
-        <translation>Answer key with the &amp;answers</translation>
+        <translation>Include answer &amp;key</translation>
     </message>
     <message>
         <source>&amp;Подробните решения на вариантите</source>
-        <translation>&amp;Worked solutions of the variants</translation>
+        <translation>Include &amp;worked solutions</translation>
     </message>
     <message>
         <source>Варианти на &amp;страница:</source>
-        <translation>Variants per &amp;page:</translation>
+        <translation>Variants per pa&amp;ge:</translation>
     </message>
     <message>
         <source>Първата страница на работния лист</source>

@@ -35,6 +35,17 @@ WorkedSolution largeDeterminant()
     return workedSolutionOf({ { "65536", "0", "1" }, { "0", "61717", "1" } }, kBulgarianNumbers);
 }
 
+// Hilbert's 4 × 4 with seven-digit entries: d ≈ 1,65·10⁻⁷, which two
+// decimals would show as 0.
+WorkedSolution hilbert4()
+{
+    return workedSolutionOf({ { "1", "0.5", "0.3333333", "0.25", "1" },
+                                { "0.5", "0.3333333", "0.25", "0.2", "2" },
+                                { "0.3333333", "0.25", "0.2", "0.1666667", "3" },
+                                { "0.25", "0.2", "0.1666667", "0.1428571", "4" } },
+        kCLocale);
+}
+
 // The short solution in the three forms "Копирай решението" puts on the clipboard.
 QString solutionAsPlainText(const WorkedSolution& solution)
 {
@@ -96,7 +107,11 @@ INSTANTIATE_TEST_SUITE_P(Forms, WritesSolution,
         WriterCase { "LatexBulgarian", bulgarianThreeByThree, solutionAsLatex,
             { "2{,}5 \\cdot x_{1} + 0 \\cdot x_{2}", "x_{3} = d_{3}/d = 1{,}5 \\,/\\, 1{,}5 = 1\n" } },
         WriterCase { "LatexPowerOfTen", largeDeterminant, solutionAsLatex,
-            { "\\end{vmatrix} = 4{,}044685 \\cdot 10^{9}\n" } }),
+            { "\\end{vmatrix} = 4{,}044685 \\cdot 10^{9}\n" } },
+        // A copy is no form: d and d_i in the working's digits, never "0 / 0",
+        // and the single where the result row rounds it.
+        WriterCase { "SmallDeterminantKeepsItsDigits", hilbert4, solutionAsPlainText,
+            { "x1 = d1/d = −1.0584302·10⁻⁵ / 1.652806·10⁻⁷ = −64.03838 (в реда за резултата\n        −64.038)" } }),
     [](const testing::TestParamInfo<WriterCase>& info) { return std::string(info.param.name); });
 
 } // namespace

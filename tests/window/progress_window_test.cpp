@@ -192,6 +192,19 @@ TEST_F(KeptPractice, ARefusedAnswerIsToldOnceAndWrittenLater)
     EXPECT_EQ(reopened.answers(QStringLiteral("Ани")).size(), 3u) << "each once";
 }
 
+// A share is rounded, never cut: 69,9 % is 70 %.
+TEST(ProgressShare, IsRoundedToAWholePerCent)
+{
+    const struct {
+        int right;
+        int of;
+        const char* shown;
+    } kShares[] = { { 699, 1000, "70 %" }, { 1, 3, "33 %" }, { 2, 3, "67 %" }, { 1, 200, "1 %" },
+        { 1, 201, "0 %" }, { 5, 5, "100 %" }, { 0, 0, "—" } };
+    for (const auto& share : kShares)
+        EXPECT_EQ(shareText(share.right, share.of).toStdString(), share.shown) << share.right << "/" << share.of;
+}
+
 // Sarrus's signs wrong most often: the next exercise is a 3 × 3 with a
 // negative coefficient in every row.
 TEST_F(KeptPractice, SarrusSignsGetNegativeEntries)

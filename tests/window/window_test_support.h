@@ -61,7 +61,7 @@ public:
     std::function<void(const ShownMessage&)> whileOpen;
     bool answer = true; // to every question
     SaveAnswer saveAnswer = SaveAnswer::Discard;
-    QString name = QStringLiteral("Ученик"); // given when a name is asked for; empty as if cancelled
+    QString name = QStringLiteral("Ani"); // given when a name is asked for; empty as if cancelled
     int namesAsked = 0;
     QStringList namesOffered;
 };

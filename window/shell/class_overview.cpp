@@ -24,7 +24,7 @@ using texts::qtText;
 class ShareItem : public QTableWidgetItem {
 public:
     ShareItem(int right, int of)
-        : QTableWidgetItem(of == 0 ? QStringLiteral("—") : QStringLiteral("%1 %").arg(100 * right / of))
+        : QTableWidgetItem(shareText(right, of))
         , share_(of == 0 ? -1.0 : static_cast<double>(right) / of)
     {
     }
@@ -113,9 +113,13 @@ void ClassOverviewWindow::showFiles(const QStringList& paths)
     show();
     raise();
     activateWindow();
+    QStringList said;
     if (!overview.unread.isEmpty())
-        boxes_.inform(
-            this, windowTitle(), qtText(texts::kClassUnread).arg(overview.unread.join(QLatin1Char('\n'))));
+        said << qtText(texts::kClassUnread).arg(overview.unread.join(QLatin1Char('\n')));
+    if (!overview.repeated.isEmpty())
+        said << qtText(texts::kClassRepeated).arg(overview.repeated.join(QLatin1Char('\n')));
+    if (!said.isEmpty())
+        boxes_.inform(this, windowTitle(), said.join(QStringLiteral("\n\n")));
 }
 
 QString ClassOverviewWindow::asCsv() const

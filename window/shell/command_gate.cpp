@@ -55,7 +55,13 @@ MessageBoxes::SaveAnswer CommandGate::ClosingBoxes::askToSave(
 QAction* CommandGate::add(
     QObject* owner, texts::Text text, const QKeySequence& shortcut, std::function<void()> run)
 {
-    auto* action = new QAction(texts::qtText(text), owner);
+    return add(owner, texts::qtText(text), shortcut, std::move(run));
+}
+
+QAction* CommandGate::add(
+    QObject* owner, const QString& text, const QKeySequence& shortcut, std::function<void()> run)
+{
+    auto* action = new QAction(text, owner);
     action->setShortcut(shortcut);
     connect(action, &QAction::triggered, owner, std::move(run));
     window_->addAction(action);

@@ -35,6 +35,8 @@ public:
     // A command owned by `owner`, its shortcut working wherever the focus
     // is in the window.
     QAction* add(QObject* owner, texts::Text text, const QKeySequence& shortcut, std::function<void()> run);
+    // The same with a text that is no translated one (a language's own name).
+    QAction* add(QObject* owner, const QString& text, const QKeySequence& shortcut, std::function<void()> run);
     // Whether the command's owner has something for it to do now.
     void setWanted(QAction* command, bool wanted);
 

@@ -2,6 +2,7 @@
 
 #include "window/shell/language_choice.h"
 
+#include "report/language.h"
 #include "report/texts.h"
 #include "window/form/message_boxes.h"
 #include "window/shell/command_gate.h"
@@ -18,11 +19,6 @@ namespace {
 
 const QString kSetting = QStringLiteral("view/language");
 
-constexpr std::pair<Language, texts::Text> kLanguages[] = {
-    { Language::Bulgarian, texts::kLanguageBulgarian },
-    { Language::English, texts::kLanguageEnglish },
-};
-
 } // namespace
 
 Language rememberedLanguage()
@@ -38,8 +34,12 @@ LanguageChoice::LanguageChoice(QWidget& window, MessageBoxes& boxes, CommandGate
     menu_ = new QMenu(texts::qtText(texts::kLanguageMenu), &window);
     menu_->setObjectName(QStringLiteral("languageMenu"));
     auto* group = new QActionGroup(this);
-    for (const auto& [language, name] : kLanguages) {
-        QAction* action = gate.add(this, name, QKeySequence(), [this, language] { choose(language); });
+    // Each language by its own name, so that one who cannot read the
+    // language spoken finds their own.
+    for (const LanguageEntry& entry : kLanguages) {
+        const Language language = entry.language;
+        QAction* action = gate.add(this, QLatin1Char('&') + languageOwnName(language), QKeySequence(),
+            [this, language] { choose(language); });
         action->setCheckable(true);
         action->setChecked(language == installedLanguage());
         group->addAction(action);
@@ -51,8 +51,11 @@ void LanguageChoice::choose(Language language)
 {
     const bool changed = language != rememberedLanguage();
     QSettings().setValue(kSetting, languageCode(language));
+    // Said in the language chosen, and in the one spoken now.
     if (changed && language != installedLanguage())
-        boxes_.inform(&window_, texts::qtText(texts::kLanguageTitle), texts::qtText(texts::kLanguageNextStart));
+        boxes_.inform(&window_, textIn(language, texts::kLanguageTitle),
+            textIn(language, texts::kLanguageNextStart) + QStringLiteral("\n\n")
+                + texts::qtText(texts::kLanguageNextStart));
 }
 
 } // namespace cramer

@@ -3,6 +3,7 @@
 #include "window/shell/main_window.h"
 
 #include "report/texts.h"
+#include "window/form/message_boxes.h"
 #include "window/form/user_locale.h"
 #include "window/shell/colour_choice.h"
 #include "window/shell/language_choice.h"
@@ -200,6 +201,10 @@ void MainWindow::showStatus()
         status_ = new QStatusBar(this);
         status_->setObjectName(QStringLiteral("warningBar"));
         status_->setSizeGripEnabled(false);
+        // At the form's zoom, so that the line fits the window as the form does.
+        status_->setFont(zoomedDesktopFont(zoom_->factor()));
+        connect(zoom_, &ZoomController::zoomChanged, status_,
+            [this](double factor) { status_->setFont(zoomedDesktopFont(factor)); });
         setStatusBar(status_);
         status_->hide();
     }

@@ -200,6 +200,9 @@ void Practice::practiseWeakSpot()
     case AimedExercise::Kind::Fractions:
         made = exercises_.make(SolutionKind::SimpleFractions, aimed->n);
         break;
+    case AimedExercise::Kind::Recurring:
+        made = exercises_.make(SolutionKind::Recurring, aimed->n);
+        break;
     case AimedExercise::Kind::Integers:
         made = exercises_.make(SolutionKind::Integers, aimed->n);
         break;

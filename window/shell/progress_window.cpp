@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace cramer {
 namespace {
@@ -30,9 +31,12 @@ using texts::qtText;
 constexpr std::array<QRgb, kSkills> kSkillColours { 0xff1f77b4, 0xffd62728, 0xff2ca02c, 0xff9467bd,
     0xff8c564b, 0xffe377c2, 0xff7f7f7f };
 
-QString percent(int right, int of)
+// The week by its dates: "7 дек. – 13 дек.".
+QString weekText(const QDate& monday)
 {
-    return of == 0 ? QStringLiteral("—") : QStringLiteral("%1 %").arg(100 * right / of);
+    return qtText(texts::kProgressWeek)
+        .arg(QLocale().toString(monday, QStringLiteral("d MMM")),
+            QLocale().toString(monday.addDays(6), QStringLiteral("d MMM")));
 }
 
 QTableWidget* table(QWidget* parent, std::initializer_list<texts::Text> headers)
@@ -59,7 +63,9 @@ std::vector<QStringList> skillRows(const ProgressSummary& summary)
             continue;
         const WeekShare& last = skill.weeks.back();
         rows.push_back({ qtText(texts::kSkillNames[k]), QString::number(skill.firstTries),
-            percent(skill.right, skill.firstTries), percent(last.right, last.firstTries) });
+            shareText(skill.right, skill.firstTries),
+            qtText(texts::kProgressWeekShare)
+                .arg(shareText(last.right, last.firstTries), weekText(last.week)) });
     }
     return rows;
 }
@@ -116,7 +122,7 @@ void ProgressChart::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), palette().base());
     const QFontMetrics metrics(font());
-    const int left = metrics.horizontalAdvance(QStringLiteral("100 %")) + 8;
+    const int left = metrics.horizontalAdvance(qtText(texts::kProgressShare).arg(100)) + 8;
     const int bottom = metrics.height() + 6;
     const QRectF plot(left, 8, width() - left - 12, height() - bottom - 16);
     painter.setPen(QPen(palette().mid().color(), 1));
@@ -125,7 +131,7 @@ void ProgressChart::paintEvent(QPaintEvent*)
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(palette().text().color());
         painter.drawText(QRectF(0, y - metrics.height() / 2.0, left - 6, metrics.height()),
-            Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 %").arg(share));
+            Qt::AlignRight | Qt::AlignVCenter, qtText(texts::kProgressShare).arg(share));
         painter.setPen(QPen(palette().mid().color(), 1));
     }
     if (weeks_.empty())
@@ -290,6 +296,13 @@ void ProgressWindow::save()
         qtText(texts::kProgressFileFilters).split(QStringLiteral(";;")));
     if (chosen)
         saveTo(chosen->path, chosen->type);
+}
+
+QString shareText(int right, int of)
+{
+    if (of == 0)
+        return QStringLiteral("—");
+    return qtText(texts::kProgressShare).arg(std::lround(100.0 * right / of));
 }
 
 } // namespace cramer

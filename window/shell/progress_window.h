@@ -68,5 +68,7 @@ private:
 
 // A mistake's name in practice's words.
 QString mistakeWords(const QString& name);
+// "70 %": right of all, rounded to a whole per cent ("—" of none).
+QString shareText(int right, int of);
 
 } // namespace cramer

@@ -2,7 +2,10 @@
 
 #include "window/shell/solution_actions.h"
 
+#include "report/figure.h"
 #include "report/file_messages.h"
+#include "report/number_writer.h"
+#include "report/runs.h"
 #include "report/texts.h"
 #include "report/working_document.h"
 #include "report/working_forms.h"
@@ -173,10 +176,13 @@ void SolutionActions::readResults() const
         return;
     const SolveRecord& record = worked_->record;
     QStringList lines = resultLines();
+    // The single in the worked solution's digits, where the row rounds it.
+    const NumberWriter numbers(record.locale);
     for (std::size_t index = 0; index < record.quotients.size(); ++index) {
         const float full = record.quotients[index];
         if (full != record.shownSolutions[index])
-            lines[static_cast<qsizetype>(index)] += qtText(texts::kReadResultFull).arg(worked_->number(full));
+            lines[static_cast<qsizetype>(index)]
+                += qtText(texts::kReadResultFull).arg(labelText(Runs { numberRun(numbers.single(full)) }));
     }
     if (worked_->outdated)
         lines << outdatedNote(*worked_);
