@@ -59,7 +59,7 @@ Runs withCount(WrittenNumber number, std::size_t all)
 {
     number.digits = cut(number.digits);
     return { numberRun(number),
-        textRun(QStringLiteral(" ") % texts::qtText(texts::kDigitsInAll).arg(static_cast<qulonglong>(all))) };
+        textRun(QStringLiteral(" ") % texts::qtText(texts::kDigitsInAll, static_cast<int>(all))) };
 }
 
 // How std::to_chars writes a shortest single: positional unless that is

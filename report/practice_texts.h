@@ -15,7 +15,7 @@ inline constexpr Text kPracticeCommand = CRAMER_TEXT("Practice", "Реши &са
 inline constexpr Text kPracticeTitle = CRAMER_TEXT("Practice", "Реши сам");
 // The practice window's title: %1 kPracticeTitle, %2 the student whose answers it keeps.
 inline constexpr Text kPracticeTitleWithStudent = CRAMER_TEXT("Practice", "%1 — %2");
-// Who is practising: asked once, remembered, offered again on a shared computer.
+// Who is practising: asked at every start, the last name offered.
 inline constexpr Text kPracticeWhoTitle = CRAMER_TEXT("Practice", "Кой се упражнява?");
 inline constexpr Text kPracticeWhoText = CRAMER_TEXT("Practice",
     "Напиши името си или го избери. Програмата пази отговорите ти само на този компютър, за да виждаш "
@@ -29,7 +29,7 @@ inline constexpr Text kPracticeSimilarName = CRAMER_TEXT("Practice",
     "„%1“ прилича на вече познатото име „%2“. Ти ли си „%2“? (Ако не си, отговорите ти ще се пазят "
     "под „%1“.)");
 // „Напредък“: a student's kept practice.
-inline constexpr Text kProgressCommand = CRAMER_TEXT("Progress", "&Напредък");
+inline constexpr Text kProgressCommand = CRAMER_TEXT("Progress", "Напред&ък");
 // %1 the student.
 inline constexpr Text kProgressTitle = CRAMER_TEXT("Progress", "Напредък: %1");
 inline constexpr Text kProgressNobody = CRAMER_TEXT("Progress",
@@ -68,13 +68,13 @@ inline constexpr Text kProgressAimedAt
 inline constexpr Text kProgressNothingToAim = CRAMER_TEXT(
     "Progress", "Напоследък нямаш грешки, към които да насоча задачата: упражнявай се с „Нова задача“.");
 // Kept practice out of the computer, and a class's files back in.
-inline constexpr Text kExportProgressCommand = CRAMER_TEXT("Progress", "&Изнеси напредъка…");
+inline constexpr Text kExportProgressCommand = CRAMER_TEXT("Progress", "Изне&си напредъка…");
 inline constexpr Text kExportProgressTitle = CRAMER_TEXT("Progress", "Изнасяне на напредъка");
 inline constexpr Text kExportEveryone = CRAMER_TEXT(
     "Progress", "Да изнеса ли отговорите на всички ученици на този компютър? („Не“ изнася само твоите.)");
 inline constexpr Text kExportFilters = CRAMER_TEXT("Progress", "Работна книга XLSX (*.xlsx);;CSV (*.csv)");
 inline constexpr Text kExportDefaultName = CRAMER_TEXT("Progress", "напредък.xlsx");
-inline constexpr Text kClassOverviewCommand = CRAMER_TEXT("Progress", "&Преглед на класа…");
+inline constexpr Text kClassOverviewCommand = CRAMER_TEXT("Progress", "Пре&глед на класа…");
 inline constexpr Text kClassOverviewTitle = CRAMER_TEXT("Progress", "Преглед на класа");
 inline constexpr Text kClassOverviewOpen
     = CRAMER_TEXT("Progress", "Изнесеният напредък от компютрите в класната стая");

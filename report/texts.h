@@ -380,19 +380,19 @@ inline constexpr Text kWorksheetAnswersLabel = CRAMER_TEXT("WorksheetDialog", "&
 inline constexpr Text kWorksheetIntegers = CRAMER_TEXT("WorksheetDialog", "цели числа");
 inline constexpr Text kWorksheetFractions = CRAMER_TEXT("WorksheetDialog", "обикновени дроби");
 inline constexpr Text kWorksheetDecimals = CRAMER_TEXT("WorksheetDialog", "десетични дроби");
-inline constexpr Text kWorksheetSingularLabel = CRAMER_TEXT("WorksheetDialog", "&Особени системи:");
+inline constexpr Text kWorksheetSingularLabel = CRAMER_TEXT("WorksheetDialog", "Осо&бени системи:");
 inline constexpr Text kWorksheetSingularNone = CRAMER_TEXT("WorksheetDialog", "без особени");
 inline constexpr Text kWorksheetSingularSome
     = CRAMER_TEXT("WorksheetDialog", "около една от пет: без решение или с безброй много решения");
-inline constexpr Text kWorksheetRangeLabel = CRAMER_TEXT("WorksheetDialog", "Коефициенти &до:");
-inline constexpr Text kWorksheetTitleLabel = CRAMER_TEXT("WorksheetDialog", "&Заглавие:");
+inline constexpr Text kWorksheetRangeLabel = CRAMER_TEXT("WorksheetDialog", "Коефици&енти до:");
+inline constexpr Text kWorksheetTitleLabel = CRAMER_TEXT("WorksheetDialog", "Загл&авие:");
 inline constexpr Text kWorksheetClassLabel = CRAMER_TEXT("WorksheetDialog", "&Клас:");
 inline constexpr Text kWorksheetDateLabel = CRAMER_TEXT("WorksheetDialog", "&Дата:");
 inline constexpr Text kWorksheetSeedLabel = CRAMER_TEXT("WorksheetDialog", "Код на &листа:");
 inline constexpr Text kWorksheetNewSeed = CRAMER_TEXT("WorksheetDialog", "&Нов код");
-inline constexpr Text kWorksheetKeyPart = CRAMER_TEXT("WorksheetDialog", "Ключ с &отговорите");
+inline constexpr Text kWorksheetKeyPart = CRAMER_TEXT("WorksheetDialog", "Ключ с отгово&рите");
 inline constexpr Text kWorksheetSolutionsPart
-    = CRAMER_TEXT("WorksheetDialog", "&Подробните решения на вариантите");
+    = CRAMER_TEXT("WorksheetDialog", "Подробни&те решения на вариантите");
 inline constexpr Text kWorksheetPerPageLabel = CRAMER_TEXT("WorksheetDialog", "Варианти на &страница:");
 inline constexpr Text kWorksheetPreviewName
     = CRAMER_TEXT("WorksheetDialog", "Първата страница на работния лист");
@@ -489,7 +489,7 @@ inline constexpr Text kAnswerYes = CRAMER_TEXT("Questions", "&Да");
 inline constexpr Text kAnswerNo = CRAMER_TEXT("Questions", "&Не");
 // Undo and Redo of the commands that replace or clear the grid.
 inline constexpr Text kUndoCommand = CRAMER_TEXT("Questions", "&Отмени");
-inline constexpr Text kRedoCommand = CRAMER_TEXT("Questions", "&Повтори");
+inline constexpr Text kRedoCommand = CRAMER_TEXT("Questions", "Пов&тори");
 inline constexpr Text kAnswerSave = CRAMER_TEXT("Questions", "&Запази");
 inline constexpr Text kAnswerDiscard = CRAMER_TEXT("Questions", "&Не запазвай");
 inline constexpr Text kAnswerCancel = CRAMER_TEXT("Questions", "&Отказ");

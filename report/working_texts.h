@@ -204,7 +204,7 @@ inline constexpr Text kWorkingAnd = CRAMER_TEXT("WorkedSolution", " и ");
 // After the leading digits of a decimal that never ends.
 inline constexpr Text kNeverEnds = CRAMER_TEXT("WorkedSolution", " (безкрайна десетична дроб)");
 // After a number shortened with "…": how many digits it has.
-inline constexpr Text kDigitsInAll = CRAMER_TEXT("WorkedSolution", "(общо %1 цифри)");
+inline constexpr CountedText kDigitsInAll = CRAMER_COUNTED("WorkedSolution", "(общо %n цифри)");
 // The plain text of a matrix too wide for one screen, in blocks of columns.
 inline constexpr Text kColumnsBlock = CRAMER_TEXT("WorkedSolution", "колони %1–%2:");
 inline constexpr Text kColumnBlock = CRAMER_TEXT("WorkedSolution", "колона %1:");

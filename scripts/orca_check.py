@@ -120,7 +120,7 @@ for index, value, determinant in ((0, "-7", "главната детермина
 ok &= expect("the results after the last box", r"x1 = 1, x2 = 3")
 
 key("ctrl+r")
-# The first practice asks who is practising; the name is kept for the next.
+# Every practice asks who is practising, the last name offered.
 ok &= expect("the question who practises", r"^Кой се упражнява\?")
 type_text("Ani")
 key("Return")

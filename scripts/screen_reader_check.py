@@ -24,11 +24,11 @@ def press(accessible):
 app = wait_for("the program", lambda a: role(a) == "application" and "cramer" in (a.name or "").lower())
 item = wait_for("the menu item", lambda a: role(a) == "menu item" and a.name.replace("&", "") == "Реши сам", app)
 press(item)
-# The first practice asks who is practising: a name, then OK.
+# Every practice asks who is practising: a name, then OK.
 who = wait_for("the question who practises", lambda a: role(a) == "dialog" and a.name == "Кой се упражнява?", app)
 wait_for("the name", lambda a: role(a) == "text", who).queryEditableText().setTextContents("Ani")
 press(wait_for("OK", lambda a: role(a) == "push button" and a.name.replace("&", "") in ("OK", "Добре"), who))
-window = wait_for("the practice window", lambda a: role(a) in ("frame", "window") and a.name == "Реши сам", app)
+window = wait_for("the practice window", lambda a: role(a) in ("frame", "window") and (a.name or "").startswith("Реши сам"), app)
 field = wait_for("the field of d", lambda a: role(a) == "text" and a.name == "d", window)
 field.queryEditableText().setTextContents("7")
 check = wait_for("Провери", lambda a: role(a) == "push button" and a.name.replace("&", "") == "Провери", window)

@@ -113,5 +113,12 @@
             <numerusform>обусловеността му по Скийл е ≈ %1, затова всеки устойчив метод може да загуби в него до около %n цифри</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>(общо %n цифри)</source>
+        <translation>
+            <numerusform>(общо %n цифра)</numerusform>
+            <numerusform>(общо %n цифри)</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

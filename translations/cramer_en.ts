@@ -659,7 +659,7 @@ the program needs (GMP, MPFR, libzip) is missing.</translation>
     </message>
     <message>
         <source>виж детерминантата:</source>
-        <translation>see the determinant:</translation>
+        <translation>Determinant</translation>
     </message>
     <message>
         <source>det=</source>
@@ -1343,7 +1343,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>&amp;Копирай обобщението</source>
-        <translation>&amp;Copy Summary</translation>
+        <translation>Cop&amp;y Summary</translation>
     </message>
     <message>
         <source>&amp;Нова задача</source>
@@ -1395,7 +1395,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
 <context>
     <name>Progress</name>
     <message>
-        <source>&amp;Напредък</source>
+        <source>Напред&amp;ък</source>
         <translation>&amp;Progress</translation>
     </message>
     <message>
@@ -1483,7 +1483,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
         <translation>You have no recent mistakes to target; practise with New Exercise.</translation>
     </message>
     <message>
-        <source>&amp;Изнеси напредъка…</source>
+        <source>Изне&amp;си напредъка…</source>
         <translation>&amp;Export Progress…</translation>
     </message>
     <message>
@@ -1503,7 +1503,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
         <translation>progress.xlsx</translation>
     </message>
     <message>
-        <source>&amp;Преглед на класа…</source>
+        <source>Пре&amp;глед на класа…</source>
         <translation>&amp;Class Overview…</translation>
     </message>
     <message>
@@ -1701,7 +1701,7 @@ Free software under the GNU General Public License, version 3 or later.</transla
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <source>&amp;Повтори</source>
+        <source>Пов&amp;тори</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
@@ -2074,10 +2074,6 @@ Free software under the GNU General Public License, version 3 or later.</transla
         <translation> (recurring decimal)</translation>
     </message>
     <message>
-        <source>(общо %1 цифри)</source>
-        <translation>(%1 digits in all)</translation>
-    </message>
-    <message>
         <source>колони %1–%2:</source>
         <translation>columns %1–%2:</translation>
     </message>
@@ -2132,6 +2128,13 @@ Free software under the GNU General Public License, version 3 or later.</transla
     <message>
         <source> Толкова малко число е под обхвата на нормалните числа с единична точност (по абсолютна стойност под %1): при пресмятането то се губи и остава 0.</source>
         <translation> A number that small is below the normal range of single precision (below %1 in absolute value): the computation loses it and is left with 0.</translation>
+    </message>
+    <message numerus="yes">
+        <source>(общо %n цифри)</source>
+        <translation>
+            <numerusform>(%n digit in all)</numerusform>
+            <numerusform>(%n digits in all)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2295,7 +2298,7 @@ The solution can be saved as PDF and printed from another program.</translation>
         <translation>decimals</translation>
     </message>
     <message>
-        <source>&amp;Особени системи:</source>
+        <source>Осо&amp;бени системи:</source>
         <translation>S&amp;ingular systems:</translation>
     </message>
     <message>
@@ -2307,11 +2310,11 @@ The solution can be saved as PDF and printed from another program.</translation>
         <translation>about one in five: no solution or infinitely many</translation>
     </message>
     <message>
-        <source>Коефициенти &amp;до:</source>
+        <source>Коефици&amp;енти до:</source>
         <translation>Coefficients &amp;up to:</translation>
     </message>
     <message>
-        <source>&amp;Заглавие:</source>
+        <source>Загл&amp;авие:</source>
         <translation>&amp;Title:</translation>
     </message>
     <message>
@@ -2331,11 +2334,11 @@ The solution can be saved as PDF and printed from another program.</translation>
         <translation>&amp;New Code</translation>
     </message>
     <message>
-        <source>Ключ с &amp;отговорите</source>
+        <source>Ключ с отгово&amp;рите</source>
         <translation>Include answer &amp;key</translation>
     </message>
     <message>
-        <source>&amp;Подробните решения на вариантите</source>
+        <source>Подробни&amp;те решения на вариантите</source>
         <translation>Include &amp;worked solutions</translation>
     </message>
     <message>

@@ -13,15 +13,20 @@
 #include "window/shell/language_choice.h"
 #include "window/shell/practice.h"
 #include "window/shell/practice_window.h"
+#include "window/shell/progress_window.h"
 #include "window/shell/working_window.h"
+#include "window/shell/worksheet_dialog.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLabel>
 #include <QListWidget>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -179,6 +184,84 @@ TEST_F(EnglishWindow, TheWarningLineFitsAtEveryZoom)
                 QFontMetrics(status->font()).horizontalAdvance(status->currentMessage()), status->width())
                 << languageCode(language).toStdString() << " at " << zoom;
         }
+    }
+}
+
+// The letter a text's "&" marks, lower case; none where it has none.
+QChar mnemonicOf(const QString& text)
+{
+    for (qsizetype at = text.indexOf(QLatin1Char('&')); at >= 0 && at + 1 < text.size();
+         at = text.indexOf(QLatin1Char('&'), at + 2)) {
+        if (text[at + 1] != QLatin1Char('&'))
+            return text[at + 1].toLower();
+    }
+    return {};
+}
+
+// Each letter marks one command of a menu, or one control of a window.
+void expectOneCommandPerLetter(const QStringList& texts, const std::string& where)
+{
+    QMap<QChar, QString> taken;
+    for (const QString& text : texts) {
+        const QChar letter = mnemonicOf(text);
+        // The same command in each of a window's rows ("Check" of each step) is one.
+        if (letter.isNull() || taken.value(letter) == text)
+            continue;
+        EXPECT_FALSE(taken.contains(letter))
+            << where << ": “" << text.toStdString() << "” and “" << taken.value(letter).toStdString() << "”";
+        taken.insert(letter, text);
+    }
+}
+
+void expectOneCommandPerLetter(QMenu* menu, const std::string& where)
+{
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        texts << action->text();
+        if (action->menu())
+            expectOneCommandPerLetter(action->menu(), where + " → " + action->text().toStdString());
+    }
+    expectOneCommandPerLetter(texts, where);
+}
+
+// The texts that take a letter in a window: buttons, labels, check boxes.
+QStringList mnemonicTexts(QWidget* window)
+{
+    QStringList texts;
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        texts << button->text();
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        if (label->buddy())
+            texts << label->text();
+    return texts;
+}
+
+// In every menu and window of the program, in both languages, one letter
+// marks one command only.
+TEST_F(EnglishWindow, EveryMenuAndWindowMarksEachLetterOnce)
+{
+    for (const Language language : { Language::English, Language::Bulgarian }) {
+        installLanguage(language);
+        const std::string code = languageCode(language).toStdString();
+        TestWindow window;
+        window.layOut(2);
+        window.type({ { "2", "1", "5" }, { "1", "-3", "-8" } });
+        QStringList bar;
+        for (QAction* menu : window.main->menuBar()->actions()) {
+            bar << menu->text();
+            expectOneCommandPerLetter(menu->menu(), code + " " + menu->text().toStdString());
+        }
+        expectOneCommandPerLetter(bar, code + " menu bar");
+        window.main->practice().start();
+        ASSERT_NE(window.main->practice().window(), nullptr);
+        expectOneCommandPerLetter(mnemonicTexts(window.main->practice().window()), code + " practice");
+        window.main->practice().showProgress();
+        ASSERT_NE(window.main->practice().progressWindow(), nullptr);
+        expectOneCommandPerLetter(mnemonicTexts(window.main->practice().progressWindow()), code + " progress");
+        window.main->showWorksheet();
+        ASSERT_NE(window.main->worksheetDialog(), nullptr);
+        expectOneCommandPerLetter(mnemonicTexts(window.main->worksheetDialog()), code + " worksheet");
+        window.main->worksheetDialog()->close();
     }
 }
 

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -91,6 +92,11 @@ TEST_F(KeptPractice, AnswersShowInProgressAndAimTheNextExercise)
     EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("0 %")) << "2 × 2 wrong at the first try";
     ASSERT_EQ(window.boxes.shown.size(), 1u) << "the CSV is named as no export";
     EXPECT_TRUE(window.boxes.shown.front().text.contains(QStringLiteral("room-1.csv")));
+    // The window fits the screen (the table scrolls instead), "d = 0" on one line.
+    for (int column = 0; column < table->columnCount(); ++column)
+        EXPECT_FALSE(table->horizontalHeaderItem(column)->text().contains(QStringLiteral("d =\n")));
+    EXPECT_LE(practice.classOverviewWindow()->width(),
+        practice.classOverviewWindow()->screen()->availableGeometry().width());
 
     // Forgotten: the student's rows are gone, the file stays, and the box says how many went.
     window.boxes.answer = true;

@@ -12,8 +12,12 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace cramer {
 namespace {
@@ -41,12 +45,13 @@ private:
 // A long heading on lines of about a column's width, parted at blanks.
 QString onLines(const QString& text)
 {
-    constexpr int kLine = 16;
+    constexpr int kLine = 12;
     QString lines;
     int length = 0;
-    // "2 × 2" stays on one line.
+    // "2 × 2" and "d = 0" stay on one line.
     for (const QString& word : QString(text)
                                    .replace(QStringLiteral(" × "), QStringLiteral("\u00A0×\u00A0"))
+                                   .replace(QStringLiteral(" = "), QStringLiteral("\u00A0=\u00A0"))
                                    .split(QLatin1Char(' '))) {
         if (length > 0 && length + 1 + word.size() > kLine) {
             lines += QLatin1Char('\n');
@@ -85,7 +90,19 @@ ClassOverviewWindow::ClassOverviewWindow(MessageBoxes& boxes, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
     layout->addWidget(buttons);
-    resize(1320, 420);
+    fitToScreen();
+}
+
+// As wide as the table, but never wider than the screen (a classroom's
+// 1280 pixels): the table scrolls rather than the window leaving the screen.
+void ClassOverviewWindow::fitToScreen()
+{
+    int width = table_->frameWidth() * 2 + table_->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < table_->columnCount(); ++column)
+        width += table_->horizontalHeader()->sectionSize(column);
+    width += layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    resize(std::min(width, available.width()), std::min(420, available.height()));
 }
 
 void ClassOverviewWindow::showFiles(const QStringList& paths)
@@ -110,6 +127,7 @@ void ClassOverviewWindow::showFiles(const QStringList& paths)
     }
     table_->setSortingEnabled(true);
     table_->sortByColumn(0, Qt::AscendingOrder);
+    fitToScreen();
     show();
     raise();
     activateWindow();

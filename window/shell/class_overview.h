@@ -27,6 +27,7 @@ public:
 
 private:
     void save();
+    void fitToScreen();
 
     MessageBoxes& boxes_;
     QTableWidget* table_ = nullptr;
