@@ -52,15 +52,14 @@ std::vector<Record> records(std::string_view text, std::size_t most, bool& cut)
             cut = true;
             return found;
         }
-        Record record { line, {}, false };
+        const bool comment = trimmed(text.substr(at, text.find('\n', at) - at)).starts_with('#');
+        Record record { line, {}, comment };
         std::string plain;
         auto endPlain = [&] {
             if (!plain.empty())
                 record.pieces.push_back({ std::move(plain), false });
             plain.clear();
         };
-        const bool comment = trimmed(text.substr(at, text.find('\n', at) - at)).starts_with('#');
-        record.comment = comment;
         while (at < text.size() && text[at] != '\n') {
             // A quote that never closes is only a character.
             const std::size_t close = text[at] == '"' && !comment && mayStartCell(record.pieces, plain)

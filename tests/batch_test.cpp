@@ -163,6 +163,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, Batch,
         // The words follow the language, the numbers the locale.
         BatchCase { "EnglishWordsInABulgarianLocale", { "--solve", "-", "--language", "en" },
             "2;0;1\n0;1;1\n", 0, QByteArray(), "", "bg_BG.UTF-8", "x1 = d1/d = 1/2 = 0,5" },
+        // d below single's normal range becomes 0: the verdict says why.
+        BatchCase { "DeterminantLostBelowTheRange", { "--solve", "-" }, "1e-40,0,1e-40\n0,1e-40,2e-40\n", 2,
+            QByteArray(), "Толкова малко число е под обхвата на нормалните числа с единична точност" },
         BatchCase { "LanguageByALocalesName", { "--solve", "-", "--language", "EN_us" }, "2;0;1\n0;1;1\n", 0,
             QByteArray(), "", "bg_BG.UTF-8", "x1 = d1/d = 1/2 = 0,5" },
         // Refused in every language: the one who asked may read either.

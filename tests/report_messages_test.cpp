@@ -101,6 +101,18 @@ INSTANTIATE_TEST_SUITE_P(Problems, FileMessage,
             "s.xlsx",
             "Във файла „s.xlsx“, лист „Лист %2“, клетка B2: дата („15.03.2024“), а не число. Запиши в "
             "клетката числото, без формат за дата." },
+        // A row too long names the cell that is one too many.
+        FileMessageCase { "OneCellTooMany",
+            { .problem = FileProblem::Ragged, .line = 2, .count = 4, .expected = 3, .otherNumber = 4,
+                .otherText = "7" },
+            "s.csv",
+            "Във файла „s.csv“, ред 2: 4 полета, очакват се 3 (коефициентите и свободният член). В повече е "
+            "поле 4: „7“." },
+        FileMessageCase { "TwoSystems", { .problem = FileProblem::SeveralSystems, .line = 1, .count = 2,
+                                             .sheet = "Лист1", .otherLine = 4 },
+            "s.xlsx",
+            "Във файла „s.xlsx“, лист „Лист1“, има 2 системи една под друга, първата от ред 1, втората от "
+            "ред 4. Сложи всяка система на отделен лист и избери листа с „Файл → Лист“ (или с --sheet)." },
         FileMessageCase { "BeyondSingle",
             { .problem = FileProblem::OutOfRange, .line = 1, .number = 1, .text = "1e39" }, "s.csv",
             "Във файла „s.csv“, ред 1, поле 1: „1e39“ е твърде голямо (програмата работи с числа до "

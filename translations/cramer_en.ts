@@ -1959,11 +1959,11 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>%1 = %2 в единична точност, точно %3: %4.</source>
-        <translation>%1 = %2 in single precision, exactly %3: %4.</translation>
+        <translation>%1 = %2 in single precision, in exact arithmetic %3: %4.</translation>
     </message>
     <message>
         <source>%1 = %2 в единична точност, точно %3: %4 (относителната грешка е ≈ %5 %).</source>
-        <translation>%1 = %2 in single precision, exactly %3: %4 (the relative error is ≈ %5 %).</translation>
+        <translation>%1 = %2 in single precision, in exact arithmetic %3: %4 (the relative error is ≈ %5%).</translation>
     </message>
     <message>
         <source>%1, защото закръглени до толкова цифри и двете стойности са %2</source>
@@ -1971,11 +1971,11 @@ Free software under the GNU General Public License, version 3 or later.</transla
     </message>
     <message>
         <source>%1 = %2 в единична точност, точно %3: знакът е обратен.</source>
-        <translation>%1 = %2 in single precision, exactly %3: the sign is reversed.</translation>
+        <translation>%1 = %2 in single precision, in exact arithmetic %3: the sign is wrong.</translation>
     </message>
     <message>
         <source>%1 = 0 в единична точност, а точно %2.</source>
-        <translation>%1 = 0 in single precision, but exactly %2.</translation>
+        <translation>%1 = 0 in single precision, but %2 in exact arithmetic.</translation>
     </message>
     <message>
         <source>нито една значеща цифра не е вярна</source>

@@ -347,6 +347,15 @@ TEST(WindowLayout, AWrongSinglePrecisionResultIsSaidBelowTheForm)
     ASSERT_EQ(window.boxes.shown.size(), 1u);
     EXPECT_TRUE(window.boxes.shown[0].text.endsWith(bar->currentMessage()));
 
+    // The single in the working's digits where the row rounds it, never "2 (… 2)".
+    window.type({ { "2", "1", "-1", "8" }, { "-3", "-1", "2", "-11" }, { "-2", "1", "2", "-3" } });
+    window.solve();
+    window.boxes.shown.clear();
+    window.main->solution().readResultsAction()->trigger();
+    ASSERT_EQ(window.boxes.shown.size(), 1u);
+    EXPECT_EQ(window.boxes.shown[0].text.section(QLatin1Char('\n'), 0, 0).toStdString(),
+        "x1 = 2 (в единична точност 1.9999995)");
+
     window.type({ { "2", "1", "0", "3" }, { "1", "3", "1", "5" }, { "0", "1", "2", "3" } });
     EXPECT_TRUE(bar->isHidden()) << "an edit makes the warning outdated";
     window.solve();
