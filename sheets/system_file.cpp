@@ -313,7 +313,8 @@ bool numbersTheEquations(const std::vector<DataRow>& data, std::size_t first, in
         std::size_t width = cells.size();
         while (width > 0 && trimmed(cells[width - 1].text).empty())
             --width;
-        if (width != first + static_cast<std::size_t>(n) + 2)
+        // `first` is past every row where no cell holds a number.
+        if (first >= width || width - first != static_cast<std::size_t>(n) + 2)
             return false;
         std::string_view label = trimmed(cells[first].text);
         if (label.ends_with('.') || label.ends_with(')'))

@@ -183,6 +183,9 @@ INSTANTIATE_TEST_SUITE_P(Contents, RefusedFile,
         BadFile { "BeyondSingle", "1,2,3\n4,5,1E39\n", FileProblem::OutOfRange, 2, 3, 0, "1E39" },
         // One file, one decimal mark: 2.5 proves a point, "1,5" a comma.
         BadFile { "TwoDecimalMarks", "\"1,5\",2.5,3\n4,5,6\n", FileProblem::MixedDecimalMarks, 1, 2, 0, "2.5" },
+        // Numbers run together in every row and no number beside them: no
+        // column to start from (a fuzzer's find, read past the row before).
+        BadFile { "NoColumnHoldsANumber", "\"1-;2\",a,b\n\"3-;4\",c,d\n", FileProblem::Ragged, 1, 0, 0, "" },
         // A line of numbers is refused by its place, never passed over as a title.
         BadFile { "NumbersRunTogether", "1,1,1,6\n\"1;2;3;4\"\n2,1,-1,1\n", FileProblem::Ragged, 2, 1, 1,
             "1;2;3;4" }),
