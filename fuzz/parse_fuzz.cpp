@@ -101,6 +101,13 @@ Tokens tokenize(std::string_view text, const LocaleRules& rules)
             length = std::string_view("\u2212").size();
             tokens.symbols += 's';
             tokens.plain += '-';
+        } else if (const std::string_view dash = "\u2013";
+                   text.starts_with(dash) && text.size() > dash.size() && text[dash.size()] >= '0'
+                   && text[dash.size()] <= '9') {
+            // An en dash right before a digit, as a word processor leaves a minus.
+            length = dash.size();
+            tokens.symbols += 's';
+            tokens.plain += '-';
         } else if (c == '+' || c == '-' || c == 'e' || c == 'E') {
             tokens.symbols += (c == 'e' || c == 'E') ? 'e' : 's';
             tokens.plain += c;
