@@ -30,6 +30,7 @@ case "${1:-run}" in
       texlive-latex-base texlive-latex-recommended texlive-lang-cyrillic texlive-pictures cm-super poppler-utils
       'libreoffice-writer-nogui|libreoffice-writer' # the HTML as Writer opens it
       fonts-dejavu-extra # as a desktop with LibreOffice or TeX has it: the window tests see only the package's fonts
+      tzdata # the progress counts weeks in a time zone of the other side of the world
       xvfb x11-utils openbox xdotool dbus at-spi2-core orca python3-pyatspi xclip) # the screen reader's and the keyboard's own checks
     ;;
   tools) packages=("${run[@]}" xvfb xauth x11-apps xdotool imagemagick hyperfine qt6ct valgrind time dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0) ;;
