@@ -5,6 +5,7 @@
 
 #include "command_line.h"
 #include "report/file_messages.h"
+#include "report/file_texts.h"
 #include "report/language.h"
 #include "report/solve_messages.h"
 #include "report/texts.h"

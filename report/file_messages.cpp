@@ -2,6 +2,7 @@
 
 #include "report/file_messages.h"
 
+#include "report/file_texts.h"
 #include "report/quoted_text.h"
 #include "report/solve_messages.h"
 #include "report/texts.h"

@@ -2,6 +2,7 @@
 
 #include "report/worked_solution.h"
 
+#include "report/file_texts.h"
 #include "report/texts.h"
 
 namespace cramer {

@@ -310,6 +310,40 @@ std::optional<FileCell> cellFrom(const CellContent& cell, QStringView type, int 
         FileCell::Kind::Sealed };
 }
 
+// A row's cells, the reader at its start, into `rows`; false where a cell
+// is damaged. A formula never computed is the sheet's fault, the first only.
+bool readRow(PartReader& part, int row, const std::vector<std::string>& strings,
+    const std::vector<Shown>& styles, RowCollector& rows, FileError& fault)
+{
+    int column = 0;
+    while (part.next() && !part.isEnd(QStringLiteral("row"))) {
+        if (!part.isStart(QStringLiteral("c")))
+            continue;
+        const QXmlStreamAttributes attributes = part.xml.attributes();
+        const int referenced = columnOf(attributes.value(QStringLiteral("r")));
+        column = referenced > column ? referenced : column + 1;
+        const QStringView type = attributes.value(QStringLiteral("t"));
+        const int style = attributes.value(QStringLiteral("s")).toInt();
+        const CellContent cell = readCellContent(part);
+        const std::string value = cell.value.trimmed().toStdString();
+        // A formula whose result is text stores it as "str": empty
+        // text is an empty cell. Any other formula without a value was
+        // never computed.
+        const bool emptyText = type == QStringLiteral("str") && cell.hasValue;
+        if (cell.formula && !emptyText && (!cell.hasValue || (value.empty() && cell.inlineText.isEmpty()))) {
+            if (!fault)
+                fault = { .problem = FileProblem::FormulaWithoutValue, .line = row, .number = column };
+            continue;
+        }
+        const std::optional<FileCell> read = cellFrom(cell, type, style, strings, styles);
+        if (!read)
+            return false;
+        if (!read->text.empty())
+            rows.addCell(column, *read);
+    }
+    return true;
+}
+
 // A sheet's cells as the program reads them, or the sheet's fault.
 SheetRows readSheet(const ZipArchive& archive, const std::string& path,
     const std::vector<std::string>& strings, const std::vector<Shown>& styles, SheetRows sheet)
@@ -324,12 +358,15 @@ SheetRows readSheet(const ZipArchive& archive, const std::string& path,
     std::vector<Merge> merges;
     int row = 0;
     bool full = false;
-    while (!full && part.next()) {
+    while (part.next()) {
+        // The merges follow the rows they cover, and are read past a full sheet.
         if (part.isStart(QStringLiteral("mergeCell"))) {
             if (const auto merge = mergeFrom(part.xml.attributes().value(QStringLiteral("ref"))))
                 merges.push_back(*merge);
             continue;
         }
+        if (full)
+            continue;
         if (part.isStart(QStringLiteral("col"))) {
             const QXmlStreamAttributes attributes = part.xml.attributes();
             if (isTrue(attributes.value(QStringLiteral("hidden")))) {
@@ -348,42 +385,12 @@ SheetRows readSheet(const ZipArchive& archive, const std::string& path,
             continue;
         }
         rows.startRow(row);
-        int column = 0;
-        while (part.next() && !part.isEnd(QStringLiteral("row"))) {
-            if (!part.isStart(QStringLiteral("c")))
-                continue;
-            const QXmlStreamAttributes attributes = part.xml.attributes();
-            const int referenced = columnOf(attributes.value(QStringLiteral("r")));
-            column = referenced > column ? referenced : column + 1;
-            const QStringView type = attributes.value(QStringLiteral("t"));
-            const int style = attributes.value(QStringLiteral("s")).toInt();
-            const CellContent cell = readCellContent(part);
-            const std::string value = cell.value.trimmed().toStdString();
-            // A formula whose result is text stores it as "str": empty
-            // text is an empty cell. Any other formula without a value was
-            // never computed.
-            const bool emptyText = type == QStringLiteral("str") && cell.hasValue;
-            if (cell.formula && !emptyText && (!cell.hasValue || (value.empty() && cell.inlineText.isEmpty()))) {
-                if (!sheet.error)
-                    sheet.error
-                        = { .problem = FileProblem::FormulaWithoutValue, .line = row, .number = column };
-                continue;
-            }
-            const std::optional<FileCell> read = cellFrom(cell, type, style, strings, styles);
-            if (!read) {
-                sheet.error.problem = FileProblem::DamagedArchive;
-                return sheet;
-            }
-            if (!read->text.empty())
-                rows.addCell(column, *read);
+        if (!readRow(part, row, strings, styles, rows, sheet.error)) {
+            sheet.error.problem = FileProblem::DamagedArchive;
+            return sheet;
         }
         full = !rows.endRow();
     }
-    // The merges follow the rows they cover.
-    while (full && part.next())
-        if (part.isStart(QStringLiteral("mergeCell")))
-            if (const auto merge = mergeFrom(part.xml.attributes().value(QStringLiteral("ref"))))
-                merges.push_back(*merge);
     if (part.failed())
         sheet.error.problem = FileProblem::DamagedArchive;
     sheet.rows = std::move(rows.rows);

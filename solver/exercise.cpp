@@ -7,6 +7,7 @@
 
 #include <array>
 #include <numeric>
+#include <optional>
 
 namespace cramer {
 namespace {
@@ -38,33 +39,42 @@ int ExerciseMaker::wholeRowCoefficient(int sum, int last, int q)
     return fitting[static_cast<std::size_t>(uniform(0, static_cast<int>(fitting.size()) - 1))];
 }
 
-TypedSystem ExerciseMaker::next(int n, SolutionKind kind)
+std::optional<ExerciseMaker::Solution> ExerciseMaker::solution(int n, SolutionKind kind)
 {
     constexpr std::array<int, 3> kEnding { 2, 4, 5 };
     constexpr std::array<int, 4> kRecurring { 3, 6, 7, 9 };
+    // Recurring answers share one denominator q, the last one's numerator
+    // prime to it, so that each row's last coefficient can make the
+    // right-hand side whole (next).
+    Solution chosen;
+    chosen.shared = kind == SolutionKind::Recurring ? kRecurring[static_cast<std::size_t>(uniform(0, 3))] : 0;
+    bool allWhole = true;
+    for (int j = 0; j < n; ++j) {
+        // Integers draw no denominator: a seed's exercises stay as they were.
+        int denominator = chosen.shared > 0 ? chosen.shared : 1;
+        if (kind == SolutionKind::SimpleFractions)
+            denominator = kEnding[static_cast<std::size_t>(uniform(0, 2))];
+        const int numerator = uniform(-9 * denominator, 9 * denominator);
+        allWhole = allWhole && numerator % denominator == 0;
+        chosen.numerators.push_back(numerator);
+        chosen.x.push_back(Rational(numerator) / Rational(denominator));
+    }
+    if (kind == SolutionKind::SimpleFractions && allWhole)
+        return std::nullopt;
+    if (chosen.shared > 0 && std::gcd(chosen.numerators.back(), chosen.shared) != 1)
+        return std::nullopt;
+    return chosen;
+}
+
+TypedSystem ExerciseMaker::next(int n, SolutionKind kind)
+{
     for (int attempt = 0;; ++attempt) {
-        // Recurring answers share one denominator q, the last one's numerator
-        // prime to it, so that each row's last coefficient can make the
-        // right-hand side whole (below).
-        const int shared
-            = kind == SolutionKind::Recurring ? kRecurring[static_cast<std::size_t>(uniform(0, 3))] : 0;
-        std::vector<int> numerators;
-        std::vector<Rational> x;
-        bool allWhole = true;
-        for (int j = 0; j < n; ++j) {
-            // Integers draw no denominator: a seed's exercises stay as they were.
-            int denominator = shared > 0 ? shared : 1;
-            if (kind == SolutionKind::SimpleFractions)
-                denominator = kEnding[static_cast<std::size_t>(uniform(0, 2))];
-            const int numerator = uniform(-9 * denominator, 9 * denominator);
-            allWhole = allWhole && numerator % denominator == 0;
-            numerators.push_back(numerator);
-            x.push_back(Rational(numerator) / Rational(denominator));
-        }
-        if (kind == SolutionKind::SimpleFractions && allWhole)
+        const std::optional<Solution> chosen = solution(n, kind);
+        if (!chosen)
             continue;
-        if (shared > 0 && std::gcd(numerators.back(), shared) != 1)
-            continue;
+        const std::vector<Rational>& x = chosen->x;
+        const int shared = chosen->shared;
+        const std::vector<int>& numerators = chosen->numerators;
 
         std::vector<Rational> coefficients; // n rows of n
         std::vector<Rational> right; // the right-hand sides

@@ -9,10 +9,13 @@
 // budget of attempts, so are d and every d_i. Larger systems keep a trace of
 // single precision in the last digits of their x_i.
 
+#include "solver/exact.h"
 #include "solver/typed_system.h"
 
 #include <cstdint>
+#include <optional>
 #include <random>
+#include <vector>
 
 namespace cramer {
 
@@ -34,6 +37,15 @@ public:
     TypedSystem next(int n, SolutionKind kind);
 
 private:
+    // The x_i of an exercise of `kind`: each a numerator over its
+    // denominator, `shared` by all where the answers never end (else 0).
+    struct Solution {
+        std::vector<Rational> x;
+        std::vector<int> numerators;
+        int shared = 0;
+    };
+    // Nothing where the draw does not fit the kind (to be drawn again).
+    std::optional<Solution> solution(int n, SolutionKind kind);
     int uniform(int lowest, int highest);
     int wholeRowCoefficient(int sum, int last, int q);
 

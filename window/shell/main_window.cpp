@@ -2,6 +2,7 @@
 
 #include "window/shell/main_window.h"
 
+#include "report/file_texts.h"
 #include "report/texts.h"
 #include "window/form/message_boxes.h"
 #include "window/form/user_locale.h"

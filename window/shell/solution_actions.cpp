@@ -4,6 +4,7 @@
 
 #include "report/figure.h"
 #include "report/file_messages.h"
+#include "report/file_texts.h"
 #include "report/number_writer.h"
 #include "report/runs.h"
 #include "report/texts.h"

@@ -2,6 +2,7 @@
 
 #include "window/shell/system_files.h"
 
+#include "report/file_texts.h"
 #include "report/quoted_text.h"
 #include "report/solve_messages.h"
 #include "report/texts.h"
