@@ -260,6 +260,9 @@ PracticeStore::Problem PracticeStore::write(const AnsweredStep& answer)
         "INSERT INTO answers (student, answered_at, system_hash, system_text, n, step_kind, step_index, "
         "skill, typed, right_answer, mistake, try_number, hints, milliseconds, answered_on) "
         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    // The day is the student's own, where the progress counts its weeks
+    // (answers kept before this program version have the day in UTC).
+    const QString day = answer.when.toLocalTime().date().toString(Qt::ISODate);
     const QString hash = answer.systemHash.isEmpty()
         ? QString::fromLatin1(QCryptographicHash::hash(answer.system.toUtf8(), QCryptographicHash::Sha1).toHex())
         : answer.systemHash;
@@ -267,7 +270,7 @@ PracticeStore::Problem PracticeStore::write(const AnsweredStep& answer)
              text(answer.system), QVariant(answer.n), QVariant(answer.stepKind), QVariant(answer.stepIndex),
              QVariant(static_cast<int>(answer.skill)), text(answer.typed), QVariant(answer.right ? 1 : 0),
              text(answer.mistake), QVariant(answer.tryNumber), QVariant(answer.hints),
-             QVariant(answer.milliseconds), text(timeText(answer.when).left(10)) })
+             QVariant(answer.milliseconds), text(day) })
         insert.addBindValue(value);
     if (!insert.exec())
         return failed(insert.lastError());

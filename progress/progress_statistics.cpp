@@ -168,13 +168,12 @@ ProgressSummary summarize(const PracticeStore& store, const QString& student)
             while (query.next())
                 each(query);
     };
-    // First tries by skill and minute of UTC, oldest first; the user's days,
-    // and so weeks, are made of them here.
-    LocalDays days;
-    rows("SELECT skill, SUBSTR(answered_at, 1, 16), COUNT(*), SUM(right_answer) FROM answers "
-         "WHERE student = ? AND try_number = 1 AND hints = 0 GROUP BY skill, SUBSTR(answered_at, 1, 16) "
-         "ORDER BY skill, SUBSTR(answered_at, 1, 16)",
-        [&summary, &days](const QSqlQuery& row) {
+    // First tries by skill and day, oldest first; days make weeks here. The
+    // day is the student's own, kept with each answer.
+    rows("SELECT skill, answered_on, COUNT(*), SUM(right_answer) FROM answers "
+         "WHERE student = ? AND try_number = 1 AND hints = 0 GROUP BY skill, answered_on ORDER BY skill, "
+         "answered_on",
+        [&summary](const QSqlQuery& row) {
             const int skill = row.value(0).toInt();
             if (skill < 0 || skill >= kSkills)
                 return;
@@ -183,8 +182,7 @@ ProgressSummary summarize(const PracticeStore& store, const QString& student)
             const int right = row.value(3).toInt();
             progress.firstTries += count;
             progress.right += right;
-            const QDateTime minute = keptTime(row.value(1).toString() + QStringLiteral(":00.000Z"));
-            const QDate week = mondayOf(days.dayOf(minute));
+            const QDate week = mondayOf(QDate::fromString(row.value(1).toString(), Qt::ISODate));
             if (progress.weeks.empty() || progress.weeks.back().week != week)
                 progress.weeks.push_back({ week, 0, 0 });
             progress.weeks.back().firstTries += count;
